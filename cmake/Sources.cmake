@@ -1,0 +1,30 @@
+# Source lists, one place for the libraries, tests and tools that share them.
+
+set(ZM_CORE_SOURCES
+  app/AppSettings.cpp
+  model/CMapData.cpp
+  model/HitRegion.cpp
+  services/PathUtil.cpp
+  services/SjisString.cpp
+)
+
+set(ZM_GUI_SOURCES
+  app/CMainFrame.cpp
+  app/CommandTable.cpp
+)
+
+set(ZM_CLI_SOURCES
+  cli/main.cpp
+  cli/CliApp.cpp
+)
+
+set(ZM_CORE_TEST_SOURCES
+  tests/model/CMapDataTest.cpp
+  tests/model/HitRegionTest.cpp
+  tests/services/PathUtilTest.cpp
+  tests/services/SjisStringTest.cpp
+)
+
+set(ZM_GUI_TESTS
+  tests/app/CMainFrameTest.cpp
+)

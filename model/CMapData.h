@@ -1,0 +1,66 @@
+#pragma once
+// One clickable area: its shape, its points in picture pixels, a hit region
+// kept in step with the points, and the link attributes of one AREA tag.
+
+#include "model/Geometry.h"
+#include "model/HitRegion.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+struct AppSettings;
+
+enum AreaShape : int { ShapeNone = -1, ShapePoly = 0, ShapeCirc = 1, ShapeRect = 2, ShapeDefault = 3 };
+
+class CMapData {
+public:
+    CMapData() { Reset(); }
+    CMapData(const CMapData& other);
+    CMapData& operator=(const CMapData& other);
+
+    void Reset();
+    void BuildRegion();
+
+    // Geometry, in picture pixels.
+    void OffsetBy(int dx, int dy);
+    void MoveTo(int x, int y);
+    Point MoveVertex(int index, int x, int y);
+    void InsertVertex(int index, int x, int y);
+    void DeleteVertex(int index);
+    void DragRectCorner(int x, int y, int corner, bool normalize);
+    void DragRectEdge(int x, int y, int edge, bool normalize);
+    void DragCircleCorner(int x, int y, int corner, bool normalize);
+    Rect GetScreenBounds(float zoom) const;
+    Rect GetShapeRect() const;
+    static void NormalizeRect(Rect& rect);
+
+    // Attributes; an absent argument leaves its field alone, noHref -1 too.
+    void SetAttributes(const std::optional<std::string>& href, const std::optional<std::string>& target,
+                       const std::optional<std::string>& alt, int hrefIsPath, int noHref,
+                       const std::optional<std::string>& otherAttrs);
+    void ReplaceAnchor(const std::string& anchor);
+    bool HasNoAttributes() const;
+    bool IsInPageLink(const std::string& documentPath) const;
+    std::string GetOutputHref(const std::string& documentPath, const AppSettings& settings) const;
+    std::string FormatCoords() const;
+
+    bool ContainsPoint(int x, int y) const { return m_region.ContainsPoint(x, y); }
+    bool IntersectsRect(const Rect& r) const { return m_region.IntersectsRect(r); }
+    const HitRegion& Region() const { return m_region; }
+
+    std::vector<Point> m_points;
+    HitRegion m_region;
+    int m_shape = ShapeNone;
+    std::string m_href;
+    int m_hrefIsPath = 0;
+    std::string m_target;
+    std::string m_alt;
+    std::string m_otherAttrs;
+    int m_noHref = 0;
+
+private:
+    void CopyFrom(const CMapData& other);
+    void SetPointsFromRect(const Rect& r);
+    void NormalizeFromOppositeCorners();
+};

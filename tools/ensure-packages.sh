@@ -1,0 +1,26 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the build needs, quietly when all are present.
+# Usage: tools/ensure-packages.sh [gui]
+set -euo pipefail
+
+packages=(cmake g++ clang make pkg-config python3 qt6-base-dev libgl-dev libpng-dev zlib1g-dev
+          libgtest-dev libbenchmark-dev libxml2-dev fonts-ipafont-gothic)
+
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+echo "Installing: ${missing[*]}"
+if [ "$(id -u)" -ne 0 ]; then
+  echo "error: packages missing (${missing[*]}) and not running as root to install them" >&2
+  exit 1
+fi
+export DEBIAN_FRONTEND=noninteractive
+if ! apt-get update -qq >/tmp/zephyrmap-apt.log 2>&1 ||
+   ! apt-get install -y -qq --no-install-recommends "${missing[@]}" >>/tmp/zephyrmap-apt.log 2>&1; then
+  tail -20 /tmp/zephyrmap-apt.log >&2
+  echo "error: could not install ${missing[*]} (log: /tmp/zephyrmap-apt.log)" >&2
+  exit 1
+fi
