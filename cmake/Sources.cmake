@@ -4,8 +4,14 @@ set(ZM_CORE_SOURCES
   app/AppSettings.cpp
   model/CMapData.cpp
   model/HitRegion.cpp
+  services/CodeConverter.cpp
+  services/JisTables.cpp
   services/PathUtil.cpp
   services/SjisString.cpp
+  services/TextCodec.cpp
+  services/TextDecoder.cpp
+  services/TextEncoder.cpp
+  services/Utf8Bridge.cpp
 )
 
 set(ZM_GUI_SOURCES
@@ -23,6 +29,7 @@ set(ZM_CORE_TEST_SOURCES
   tests/model/HitRegionTest.cpp
   tests/services/PathUtilTest.cpp
   tests/services/SjisStringTest.cpp
+  tests/services/TextCodecTest.cpp
 )
 
 set(ZM_GUI_TESTS

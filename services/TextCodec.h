@@ -1,0 +1,54 @@
+#pragma once
+// Converts whole texts between the program's Shift-JIS and the encodings of
+// HTML files, and between line-end conventions. One codec serves one
+// conversion; the output it returns lives until the next conversion.
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+enum TextEncoding : int {
+    EncodingAuto = 0,
+    EncodingShiftJis = 1,
+    EncodingJis = 2,
+    EncodingEucJp = 3,
+    EncodingUtf8 = 4,
+    EncodingUtf8Signature = 5,
+    EncodingUtf16Le = 6,
+    EncodingUtf16Be = 7,
+};
+
+enum LineEnd : int { LineEndAuto = 0, LineEndCrLf = 1, LineEndLf = 2, LineEndCr = 3 };
+
+struct ConvertedBytes {
+    int result = -1;                      // the encoding produced, or -1
+    const std::uint8_t* data = nullptr;   // none when nothing was produced
+    std::size_t size = 0;
+};
+
+class TextCodec {
+public:
+    ConvertedBytes ConvertBytes(int source, int target, const std::uint8_t* data, std::size_t size,
+                                bool signature);
+    ConvertedBytes ConvertBytes(int source, int target, const std::string& bytes, bool signature)
+    {
+        return ConvertBytes(source, target, reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size(),
+                            signature);
+    }
+    // The converted text up to its first NUL byte; for byte encodings only.
+    int ConvertToString(int source, int target, const std::uint8_t* data, std::size_t size, std::string& text);
+    int ConvertToString(int source, int target, const std::string& bytes, std::string& text)
+    {
+        return ConvertToString(source, target, reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size(),
+                               text);
+    }
+    static void ConvertLineEnds(int source, int target, std::string& text);
+
+    static bool TakesUtf8Route(int source, int target);
+
+private:
+    int Utf8Route(int source, int target, const std::uint8_t* data, std::size_t size);
+    int TableRoute(int source, int target, const std::uint8_t* data, std::size_t size);
+
+    std::string m_buffer;
+};

@@ -1,0 +1,28 @@
+#pragma once
+// The UTF-8 side of the program: UTF-8 <-> UTF-16 by the standard, and
+// UTF-16 <-> Shift-JIS (code page 932) by the codec's tables. Used by the
+// codec's UTF-8 route and wherever text crosses into Qt, the terminal or the
+// file system.
+
+#include <string>
+#include <string_view>
+
+namespace utf8 {
+
+// Invalid sequences become U+FFFD; never reads past the input.
+std::u16string ToUtf16(std::string_view utf8);
+// Unpaired surrogates become U+FFFD.
+std::string FromUtf16(std::u16string_view utf16);
+
+// Code page 932 decoding; undefined codes become U+30FB.
+std::u16string SjisToUtf16(std::string_view sjis);
+// A character code page 932 lacks becomes '?'; `lossless` says whether any did.
+std::string Utf16ToSjis(std::u16string_view utf16, bool* lossless = nullptr);
+
+inline std::string SjisToUtf8(std::string_view sjis) { return FromUtf16(SjisToUtf16(sjis)); }
+inline std::string Utf8ToSjis(std::string_view text, bool* lossless = nullptr)
+{
+    return Utf16ToSjis(ToUtf16(text), lossless);
+}
+
+}  // namespace utf8
