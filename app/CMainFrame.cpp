@@ -1,14 +1,19 @@
 #include "app/CMainFrame.h"
 
 #include "app/CommandTable.h"
+#include "app/SettingsStore.h"
+#include "model/CZephyrmapDoc.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QMenuBar>
+#include <QStatusBar>
 
 CMainFrame::CMainFrame(QWidget* parent) : QMainWindow(parent)
 {
     BuildMenus();
+    m_countPane = new QLabel(this);
+    statusBar()->addPermanentWidget(m_countPane);
     SetDocumentTitle(QStringLiteral("無題"));
     resize(800, 600);
 }
@@ -52,6 +57,44 @@ void CMainFrame::BuildMenus()
             else
                 menu->addAction(MakeAction(id));
         }
+        connect(menu, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommandUI);
     }
     connect(Action(57665), &QAction::triggered, this, &QWidget::close);
+}
+
+void CMainFrame::SetDocument(CZephyrmapDoc* doc)
+{
+    m_doc = doc;
+    connect(Action(57643), &QAction::triggered, this, [this] {
+        m_doc->Undo();
+        UpdateCommandUI();
+    });
+    connect(Action(57644), &QAction::triggered, this, [this] {
+        m_doc->Redo();
+        UpdateCommandUI();
+    });
+    UpdateCommandUI();
+}
+
+void CMainFrame::UpdateCommandUI()
+{
+    const bool haveDoc = m_doc != nullptr;
+    Action(57643)->setEnabled(haveDoc && m_doc->CanUndo());
+    Action(57644)->setEnabled(haveDoc && m_doc->CanRedo());
+    for (int id : {57603, 57604, 32779, 32778})
+        Action(id)->setEnabled(m_mapOpen);
+}
+
+void CMainFrame::TitleChanged(const std::string& title) { SetDocumentTitle(ToQString(title)); }
+
+void CMainFrame::ShowAreaCount(int count)
+{
+    m_countPane->setText(QStringLiteral("ｴﾘｱ数 : %1").arg(count));
+    UpdateCommandUI();
+}
+
+void CMainFrame::EnablePanes(bool enable)
+{
+    m_mapOpen = enable;
+    UpdateCommandUI();
 }

@@ -1,4 +1,4 @@
-#include "app/CMainFrame.h"
+#include "app/CZephyrmapApp.h"
 
 #include <QApplication>
 
@@ -7,7 +7,6 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Nimbleworks"));
     QApplication::setApplicationName(QStringLiteral("Zephyrmap!"));
-    CMainFrame frame;
-    frame.show();
-    return QApplication::exec();
+    CZephyrmapApp zephyrmap(std::make_unique<SettingsStore>());
+    return zephyrmap.Run();
 }

@@ -3,6 +3,9 @@
 set(ZM_CORE_SOURCES
   app/AppSettings.cpp
   model/CMapData.cpp
+  model/CZephyrmapDoc.cpp
+  model/Messages.cpp
+  model/UndoHistory.cpp
   model/HitRegion.cpp
   services/CodeConverter.cpp
   services/JisTables.cpp
@@ -17,6 +20,8 @@ set(ZM_CORE_SOURCES
 set(ZM_GUI_SOURCES
   app/CMainFrame.cpp
   app/CommandTable.cpp
+  app/CZephyrmapApp.cpp
+  app/SettingsStore.cpp
 )
 
 set(ZM_CLI_SOURCES
@@ -26,6 +31,7 @@ set(ZM_CLI_SOURCES
 
 set(ZM_CORE_TEST_SOURCES
   tests/model/CMapDataTest.cpp
+  tests/model/CZephyrmapDocTest.cpp
   tests/model/HitRegionTest.cpp
   tests/services/PathUtilTest.cpp
   tests/services/SjisStringTest.cpp
@@ -34,4 +40,5 @@ set(ZM_CORE_TEST_SOURCES
 
 set(ZM_GUI_TESTS
   tests/app/CMainFrameTest.cpp
+  tests/app/SettingsStoreTest.cpp
 )

@@ -1,0 +1,558 @@
+#include "model/CZephyrmapDoc.h"
+
+#include "app/AppSettings.h"
+#include "model/Messages.h"
+#include "services/PathUtil.h"
+
+#include <algorithm>
+
+CZephyrmapDoc::CZephyrmapDoc(AppSettings& settings, DocListener* listener, PictureSource* picture)
+    : m_settings(settings), m_listener(listener ? listener : &m_silent), m_picture(picture)
+{
+    m_pathName = texts::Untitled();
+    m_title = texts::Untitled();
+}
+
+CZephyrmapDoc::~CZephyrmapDoc() = default;
+
+void CZephyrmapDoc::SetListener(DocListener* listener) { m_listener = listener ? listener : &m_silent; }
+
+// ---- Area list ----
+
+AreaPos CZephyrmapDoc::InsertArea(std::unique_ptr<CMapData> area)
+{
+    AreaPos where = m_areas.end();
+    if (m_settings.DefaultAreaTailInEffect) {
+        where = std::find_if(m_areas.begin(), m_areas.end(),
+                             [](const auto& a) { return a->m_shape == ShapeDefault; });
+    }
+    AreaPos pos = m_areas.insert(where, std::move(area));
+    ShowAreaCount();
+    return pos;
+}
+
+AreaPos CZephyrmapDoc::InsertAreaAt(int index, std::unique_ptr<CMapData> area)
+{
+    AreaPos where = m_areas.end();
+    if (index >= 0 && index < AreaCount())
+        where = std::next(m_areas.begin(), index);
+    AreaPos pos = m_areas.insert(where, std::move(area));
+    ShowAreaCount();
+    return pos;
+}
+
+std::unique_ptr<CMapData> CZephyrmapDoc::DetachArea(AreaPos pos)
+{
+    std::unique_ptr<CMapData> area = std::move(*pos);
+    m_areas.erase(pos);
+    ShowAreaCount();
+    return area;
+}
+
+bool CZephyrmapDoc::MoveAreaInList(int destination, int source)
+{
+    const int count = AreaCount();
+    if (destination == source || destination == source + 1 || source < 0 || source >= count || destination < 0 ||
+        destination > count)
+        return false;
+    AreaPos from = std::next(m_areas.begin(), source);
+    AreaPos to = std::next(m_areas.begin(), destination);
+    m_areas.splice(to, m_areas, from);
+    ShowAreaCount();
+    return true;
+}
+
+CMapData* CZephyrmapDoc::FindDefaultArea()
+{
+    for (auto& a : m_areas) {
+        if (a->m_shape == ShapeDefault)
+            return a.get();
+    }
+    return nullptr;
+}
+
+std::optional<AreaPos> CZephyrmapDoc::GetPositionAt(int index)
+{
+    if (index < 0 || index >= AreaCount())
+        return std::nullopt;
+    return std::next(m_areas.begin(), index);
+}
+
+std::optional<AreaPos> CZephyrmapDoc::FindArea(const CMapData* area)
+{
+    for (AreaPos it = m_areas.begin(); it != m_areas.end(); ++it) {
+        if (it->get() == area)
+            return it;
+    }
+    return std::nullopt;
+}
+
+int CZephyrmapDoc::IndexOf(const CMapData* area) const
+{
+    int i = 0;
+    for (const auto& a : m_areas) {
+        if (a.get() == area)
+            return i;
+        ++i;
+    }
+    return -1;
+}
+
+CMapData* CZephyrmapDoc::AreaAt(int index)
+{
+    auto pos = GetPositionAt(index);
+    return pos ? (*pos)->get() : nullptr;
+}
+
+int CZephyrmapDoc::CountShownAreas() const
+{
+    int count = AreaCount();
+    for (const auto& a : m_areas) {
+        if (a->m_shape == ShapeDefault)
+            return a->HasNoAttributes() ? count - 1 : count;
+    }
+    return count;
+}
+
+void CZephyrmapDoc::MoveDefaultAreaToEnd()
+{
+    auto it = std::find_if(m_areas.begin(), m_areas.end(), [](const auto& a) { return a->m_shape == ShapeDefault; });
+    if (it != m_areas.end())
+        m_areas.splice(m_areas.end(), m_areas, it);
+}
+
+void CZephyrmapDoc::EnsureDefaultArea()
+{
+    if (FindDefaultArea())
+        return;
+    auto area = std::make_unique<CMapData>();
+    area->m_shape = ShapeDefault;
+    area->m_points = {{0, 0}, {0, 0}};
+    m_areas.push_front(std::move(area));
+}
+
+void CZephyrmapDoc::ShowAreaCount() { m_listener->ShowAreaCount(CountShownAreas()); }
+
+// ---- Recording ----
+
+AreaPos CZephyrmapDoc::AddAreaUndoable(std::unique_ptr<CMapData> area)
+{
+    CMapData* raw = area.get();
+    AreaPos pos = InsertArea(std::move(area));
+    UndoStep step;
+    step.kind = UndoAreaAdded;
+    RecordEdit(std::move(step), nullptr, raw, true);
+    return pos;
+}
+
+void CZephyrmapDoc::RemoveAreaUndoable(AreaPos pos)
+{
+    UndoStep step;
+    step.kind = UndoAreaRemoved;
+    step.sourceIndex = IndexOf(pos->get());
+    std::unique_ptr<CMapData> area = DetachArea(pos);
+    RecordEdit(std::move(step), std::move(area), nullptr, true);
+}
+
+bool CZephyrmapDoc::MoveAreaUndoable(int destination, int source)
+{
+    if (!MoveAreaInList(destination, source))
+        return false;
+    UndoStep step;
+    step.kind = UndoAreaReordered;
+    step.sourceIndex = source;
+    step.destinationIndex = destination;
+    RecordEdit(std::move(step), nullptr, nullptr, true);
+    return true;
+}
+
+void CZephyrmapDoc::CommitPendingEdit()
+{
+    if (m_mapEditPending) {
+        MapAttrChange change = m_listener->TakeMapAttrChange();
+        m_mapEditPending = false;
+        RecordMapEdit(change, true);
+    } else if (m_areaEditPending) {
+        auto [before, live] = m_listener->TakeAreaEdit();
+        RecordAreaEdit(std::move(before), live);
+    }
+}
+
+void CZephyrmapDoc::RecordEdit(UndoStep step, std::unique_ptr<CMapData> owned, CMapData* live, bool clearRedo)
+{
+    CommitPendingEdit();
+    if (owned)
+        step.owned = m_history.Own(std::move(owned));
+    if (live)
+        step.live = m_history.Refer(live);
+    m_history.PushUndo(std::move(step));
+    if (clearRedo)
+        m_history.ClearRedo();
+    SetModified(true);
+}
+
+void CZephyrmapDoc::RecordAreaEdit(std::unique_ptr<CMapData> beforeCopy, CMapData* live)
+{
+    m_areaEditPending = false;
+    if (beforeCopy && live) {
+        UndoStep step;
+        step.kind = UndoAreaAttributes;
+        RecordEdit(std::move(step), std::move(beforeCopy), live, true);
+    }
+    m_listener->AreaEditConsumed();
+    SetModified(true);
+}
+
+void CZephyrmapDoc::RecordMapEdit(const MapAttrChange& change, bool clearRedo)
+{
+    m_mapEditPending = false;
+    if (change.index >= 0 && change.index < AttrCount) {
+        UndoStep step;
+        step.kind = UndoMapAttribute;
+        step.oldText = change.oldText;
+        step.newText = change.newText;
+        step.attrIndex = change.index;
+        m_history.PushUndo(std::move(step));
+    }
+    if (clearRedo)
+        m_history.ClearRedo();
+    SetModified(true);
+}
+
+void CZephyrmapDoc::MarkMapEditPending(bool pending)
+{
+    m_mapEditPending = pending;
+    m_history.SetUndoAvailable();
+    m_history.ClearRedo();
+    SetModified(true);
+}
+
+void CZephyrmapDoc::AreaAttributesChanged(bool pending)
+{
+    m_areaEditPending = pending;
+    m_history.SetUndoAvailable();
+    m_history.ClearRedo();
+    SetModified(true);
+    ShowAreaCount();
+}
+
+// ---- Undo and redo ----
+
+void CZephyrmapDoc::Undo()
+{
+    m_listener->ShowWaitCursor(true);
+    CommitPendingEdit();
+    if (auto step = m_history.PopUndo())
+        UndoStepOf(std::move(*step));
+    m_listener->ShowWaitCursor(false);
+    ShowAreaCount();
+}
+
+void CZephyrmapDoc::Redo()
+{
+    m_listener->ShowWaitCursor(true);
+    if (auto step = m_history.PopRedo())
+        RedoStepOf(std::move(*step));
+    m_listener->ShowWaitCursor(false);
+    ShowAreaCount();
+}
+
+void CZephyrmapDoc::UndoStepOf(UndoStep step)
+{
+    switch (step.kind) {
+    case UndoAreaRemoved: UndoRemoved(std::move(step)); break;
+    case UndoAreaAdded: UndoAdded(std::move(step)); break;
+    case UndoAreaMoved:
+    case UndoAreaReshaped:
+    case UndoVertexDeleted: UndoGeometry(std::move(step)); break;
+    case UndoMapAttribute:
+        RestoreMapAttribute(step.attrIndex, step.oldText);
+        m_history.PushRedo(std::move(step));
+        m_listener->ShowTab(0);
+        break;
+    case UndoAreaAttributes: {
+        SwapWithBeforeCopy(step);
+        CMapData* live = **step.live;
+        m_listener->FillList();
+        SelectInViewAndList(live);
+        m_history.PushRedo(std::move(step));
+        m_listener->ShowTab(1);
+        break;
+    }
+    case UndoAreaReordered: UndoReordered(std::move(step)); break;
+    default: break;
+    }
+}
+
+void CZephyrmapDoc::RedoStepOf(UndoStep step)
+{
+    switch (step.kind) {
+    case UndoAreaRemoved: RedoRemoved(std::move(step)); break;
+    case UndoAreaAdded: RedoAdded(std::move(step)); break;
+    case UndoAreaMoved:
+    case UndoAreaReshaped:
+    case UndoVertexDeleted:
+    case UndoAreaAttributes: {
+        SwapWithBeforeCopy(step);
+        CMapData* live = **step.live;
+        if (step.kind == UndoAreaAttributes)
+            m_listener->FillList();
+        else
+            m_listener->ReloadPicture();
+        SelectInViewAndList(live);
+        CommitPendingEdit();
+        m_history.PushUndo(std::move(step));
+        SetModified(true);
+        break;
+    }
+    case UndoMapAttribute: {
+        RestoreMapAttribute(step.attrIndex, step.newText);
+        RecordMapEdit({step.oldText, step.newText, step.attrIndex}, false);
+        m_listener->ShowTab(0);
+        break;
+    }
+    case UndoAreaReordered: RedoReordered(std::move(step)); break;
+    default: break;
+    }
+}
+
+void CZephyrmapDoc::SelectInViewAndList(CMapData* area)
+{
+    m_listener->SelectListRow(area);
+    m_listener->SelectArea(area);
+}
+
+// The area goes back to the place it was removed from, so that undo restores
+// the output order exactly.
+void CZephyrmapDoc::UndoRemoved(UndoStep step)
+{
+    std::unique_ptr<CMapData> area = m_history.Release(*step.owned);
+    CMapData* raw = area.get();
+    InsertAreaAt(step.sourceIndex, std::move(area));
+    m_listener->FillList();
+    m_listener->SelectListRow(raw);
+    m_listener->ReloadPicture();
+    m_listener->SelectArea(raw);
+    step.owned.reset();
+    step.live = m_history.Refer(raw);
+    m_history.PushRedo(std::move(step));
+}
+
+void CZephyrmapDoc::UndoAdded(UndoStep step)
+{
+    CMapData* raw = **step.live;
+    m_history.Drop(*step.live);
+    step.live.reset();
+    auto pos = FindArea(raw);
+    if (!pos)
+        return;
+    step.sourceIndex = IndexOf(raw);
+    std::unique_ptr<CMapData> area = DetachArea(*pos);
+    m_listener->FillList();
+    m_listener->ClearSelection();
+    m_listener->ReloadPicture();
+    step.owned = m_history.Own(std::move(area));
+    m_history.PushRedo(std::move(step));
+}
+
+void CZephyrmapDoc::SwapWithBeforeCopy(const UndoStep& step)
+{
+    CMapData* live = **step.live;
+    CMapData& before = ***step.owned;
+    CMapData liveContents = *live;
+    *live = before;
+    before = liveContents;
+}
+
+void CZephyrmapDoc::UndoGeometry(UndoStep step)
+{
+    SwapWithBeforeCopy(step);
+    CMapData* live = **step.live;
+    m_listener->ReloadPicture();
+    SelectInViewAndList(live);
+    step.kind = UndoAreaMoved;
+    m_history.PushRedo(std::move(step));
+}
+
+void CZephyrmapDoc::UndoReordered(UndoStep step)
+{
+    const int s = step.sourceIndex, d = step.destinationIndex;
+    if (s > d)
+        MoveAreaInList(s + 1, d);
+    else if (s < d)
+        MoveAreaInList(s, d - 1);
+    m_listener->FillList();
+    m_listener->ClearSelection();
+    m_listener->ReloadPicture();
+    m_history.PushRedo(std::move(step));
+    SelectInViewAndList(AreaAt(s));
+}
+
+void CZephyrmapDoc::RedoRemoved(UndoStep step)
+{
+    CMapData* raw = **step.live;
+    m_history.Drop(*step.live);
+    step.live.reset();
+    auto pos = FindArea(raw);
+    if (!pos)
+        return;
+    step.sourceIndex = IndexOf(raw);
+    std::unique_ptr<CMapData> area = DetachArea(*pos);
+    m_listener->FillList();
+    m_listener->ClearSelection();
+    m_listener->ReloadPicture();
+    RecordEdit(std::move(step), std::move(area), nullptr, false);
+}
+
+void CZephyrmapDoc::RedoAdded(UndoStep step)
+{
+    std::unique_ptr<CMapData> area = m_history.Release(*step.owned);
+    step.owned.reset();
+    CMapData* raw = area.get();
+    InsertAreaAt(step.sourceIndex, std::move(area));
+    m_listener->FillList();
+    m_listener->ReloadPicture();
+    SelectInViewAndList(raw);
+    RecordEdit(std::move(step), nullptr, raw, false);
+}
+
+void CZephyrmapDoc::RedoReordered(UndoStep step)
+{
+    const int s = step.sourceIndex, d = step.destinationIndex;
+    MoveAreaInList(d, s);
+    m_history.PushUndo(step);
+    m_listener->FillList();
+    m_listener->ReloadPicture();
+    SelectInViewAndList(AreaAt(s > d ? d : d - 1));
+}
+
+// ---- Map attributes ----
+
+std::string& CZephyrmapDoc::MapString(int index)
+{
+    switch (index) {
+    case AttrMapName: return m_mapName;
+    case AttrHtmlPath: return m_htmlPath;
+    case AttrImageSrc: return m_imageSrc;
+    case AttrBorder: return m_border;
+    case AttrAlign: return m_align;
+    case AttrVspace: return m_vspace;
+    case AttrHspace: return m_hspace;
+    default: return m_imgAlt;
+    }
+}
+
+const std::string& CZephyrmapDoc::GetMapAttribute(int index) const
+{
+    return const_cast<CZephyrmapDoc*>(this)->MapString(index);
+}
+
+void CZephyrmapDoc::SetMapAttribute(int index, const std::string& text)
+{
+    if (index >= 0 && index < AttrCount)
+        MapString(index) = text;
+}
+
+void CZephyrmapDoc::RestoreMapAttribute(int index, const std::string& text)
+{
+    if (index == AttrImageSrc)
+        SetPicture(text);
+    else
+        SetMapAttribute(index, text);
+    m_listener->ShowMapAttribute(index);
+}
+
+void CZephyrmapDoc::SetMapStrings(const std::optional<std::string>& picture, const std::optional<std::string>& name,
+                                  const std::optional<std::string>& htmlPath,
+                                  const std::optional<std::string>& imgAlt)
+{
+    if (picture)
+        m_imageSrc = *picture;
+    if (name)
+        m_mapName = *name;
+    if (htmlPath)
+        m_htmlPath = *htmlPath;
+    if (imgAlt)
+        m_imgAlt = *imgAlt;
+}
+
+void CZephyrmapDoc::SetImgStrings(const std::optional<std::string>& border, const std::optional<std::string>& align,
+                                  const std::optional<std::string>& hspace, const std::optional<std::string>& vspace)
+{
+    if (border)
+        m_border = *border;
+    if (align)
+        m_align = *align;
+    if (hspace)
+        m_hspace = *hspace;
+    if (vspace)
+        m_vspace = *vspace;
+}
+
+bool CZephyrmapDoc::RefreshPictureSize()
+{
+    int width = 0, height = 0;
+    if (m_picture && m_picture->LoadPicture(m_imageSrc, width, height)) {
+        m_width = std::to_string(width);
+        m_height = std::to_string(height);
+        return true;
+    }
+    m_width.clear();
+    m_height.clear();
+    return false;
+}
+
+void CZephyrmapDoc::SetPicture(const std::string& path)
+{
+    m_listener->ShowPicture(path);
+    m_imageSrc = path;
+    RefreshPictureSize();
+    m_listener->RefreshPages();
+}
+
+void CZephyrmapDoc::SetAreaAttributes(AreaPos pos, const std::optional<std::string>& href,
+                                      const std::optional<std::string>& target, const std::optional<std::string>& alt,
+                                      int hrefIsPath, int noHref, const std::optional<std::string>& otherAttrs)
+{
+    (*pos)->SetAttributes(href, target, alt, hrefIsPath, noHref, otherAttrs);
+}
+
+void CZephyrmapDoc::ReplaceAreaAnchor(AreaPos pos, const std::string& anchor) { (*pos)->ReplaceAnchor(anchor); }
+
+// ---- Contents ----
+
+void CZephyrmapDoc::ClearContents()
+{
+    m_areas.clear();
+    for (int i = 0; i < AttrCount; ++i)
+        MapString(i).clear();
+    m_width.clear();
+    m_height.clear();
+}
+
+void CZephyrmapDoc::DeleteContents()
+{
+    ClearContents();
+    m_history.Clear();
+    m_mapEditPending = m_areaEditPending = false;
+    SetModified(false);
+    m_listener->RefreshPages();
+    m_listener->EnablePanes(false);
+    m_listener->ResetPicture();
+    SetPathName(texts::Untitled());
+}
+
+void CZephyrmapDoc::SetModified(bool modified)
+{
+    if (m_modified != modified) {
+        m_modified = modified;
+        m_listener->ModifiedChanged(modified);
+    }
+}
+
+void CZephyrmapDoc::SetPathName(const std::string& path)
+{
+    m_pathName = path;
+    m_title = paths::FileNameOf(path);
+    m_listener->TitleChanged(m_title);
+}

@@ -1,0 +1,133 @@
+#pragma once
+// The map document, the hub of the program: the map's attributes, the owned
+// list of areas in output order, and the undo history. The view and the
+// panes change the map only through these operations; the document tells
+// them back through its DocListener.
+
+#include "model/CMapData.h"
+#include "model/DocListener.h"
+#include "model/UndoHistory.h"
+
+#include <list>
+#include <memory>
+#include <optional>
+#include <string>
+
+struct AppSettings;
+
+using AreaList = std::list<std::unique_ptr<CMapData>>;
+using AreaPos = AreaList::iterator;
+
+class CZephyrmapDoc {
+public:
+    // Map attribute indexes of MapAttrChange and of map-attribute undo steps.
+    enum MapAttribute : int { AttrMapName, AttrHtmlPath, AttrImageSrc, AttrBorder, AttrAlign, AttrVspace,
+                              AttrHspace, AttrImgAlt, AttrCount };
+
+    explicit CZephyrmapDoc(AppSettings& settings, DocListener* listener = nullptr, PictureSource* picture = nullptr);
+    ~CZephyrmapDoc();
+
+    void SetListener(DocListener* listener);
+    void SetPictureSource(PictureSource* picture) { m_picture = picture; }
+    AppSettings& Settings() { return m_settings; }
+
+    // Area list; no history.
+    AreaPos InsertArea(std::unique_ptr<CMapData> area);
+    AreaPos InsertAreaAt(int index, std::unique_ptr<CMapData> area);
+    std::unique_ptr<CMapData> DetachArea(AreaPos pos);
+    bool MoveAreaInList(int destination, int source);
+    CMapData* FindDefaultArea();
+    std::optional<AreaPos> GetPositionAt(int index);
+    std::optional<AreaPos> FindArea(const CMapData* area);
+    int IndexOf(const CMapData* area) const;
+    CMapData* AreaAt(int index);
+    int CountShownAreas() const;
+    void MoveDefaultAreaToEnd();
+    void EnsureDefaultArea();
+    const AreaList& Areas() const { return m_areas; }
+    int AreaCount() const { return static_cast<int>(m_areas.size()); }
+
+    // Undoable operations.
+    AreaPos AddAreaUndoable(std::unique_ptr<CMapData> area);
+    void RemoveAreaUndoable(AreaPos pos);
+    bool MoveAreaUndoable(int destination, int source);
+    void RecordEdit(UndoStep step, std::unique_ptr<CMapData> owned, CMapData* live, bool clearRedo);
+    void RecordAreaEdit(std::unique_ptr<CMapData> beforeCopy, CMapData* live);
+    void RecordMapEdit(const MapAttrChange& change, bool clearRedo);
+    void MarkMapEditPending(bool pending);
+    void AreaAttributesChanged(bool pending);
+    void Undo();
+    void Redo();
+    bool CanUndo() const { return m_history.UndoAvailable(); }
+    bool CanRedo() const { return m_history.RedoAvailable(); }
+    const UndoHistory& History() const { return m_history; }
+
+    // Map attributes.
+    const std::string& GetMapAttribute(int index) const;
+    void SetMapAttribute(int index, const std::string& text);
+    void SetMapStrings(const std::optional<std::string>& picture, const std::optional<std::string>& name,
+                       const std::optional<std::string>& htmlPath, const std::optional<std::string>& imgAlt);
+    void SetImgStrings(const std::optional<std::string>& border, const std::optional<std::string>& align,
+                       const std::optional<std::string>& hspace, const std::optional<std::string>& vspace);
+    void SetPicture(const std::string& path);
+    bool RefreshPictureSize();
+
+    // Area helpers for the area page.
+    void SetAreaAttributes(AreaPos pos, const std::optional<std::string>& href,
+                           const std::optional<std::string>& target, const std::optional<std::string>& alt,
+                           int hrefIsPath, int noHref, const std::optional<std::string>& otherAttrs);
+    void ReplaceAreaAnchor(AreaPos pos, const std::string& anchor);
+    bool IsInPageLink(const CMapData& area) const { return area.IsInPageLink(m_htmlPath); }
+
+    // Contents.
+    void ClearContents();
+    void DeleteContents();
+    bool IsModified() const { return m_modified; }
+    void SetModified(bool modified);
+    const std::string& PathName() const { return m_pathName; }
+    void SetPathName(const std::string& path);
+    const std::string& Title() const { return m_title; }
+    void ShowAreaCount();
+
+    std::string m_mapName;
+    std::string m_imageSrc;
+    std::string m_htmlPath;
+    std::string m_border;
+    std::string m_align;
+    std::string m_imgAlt;
+    std::string m_hspace;
+    std::string m_vspace;
+    std::string m_height;
+    std::string m_width;
+
+    bool m_mapEditPending = false;
+    bool m_areaEditPending = false;
+    bool m_oldFormatPending = false;
+    bool m_loadRejected = false;
+
+private:
+    void CommitPendingEdit();
+    std::string& MapString(int index);
+    void SwapWithBeforeCopy(const UndoStep& step);
+    void RestoreMapAttribute(int index, const std::string& text);
+    void UndoStepOf(UndoStep step);
+    void RedoStepOf(UndoStep step);
+    void UndoRemoved(UndoStep step);
+    void UndoAdded(UndoStep step);
+    void UndoGeometry(UndoStep step);
+    void UndoReordered(UndoStep step);
+    void RedoRemoved(UndoStep step);
+    void RedoAdded(UndoStep step);
+    void RedoReordered(UndoStep step);
+    void SelectInViewAndList(CMapData* area);
+
+    AppSettings& m_settings;
+    DocListener m_silent;
+    DocListener* m_listener;
+    PictureSource* m_picture;  // not owned
+    AreaList m_areas;
+    UndoHistory m_history;
+    bool m_modified = false;
+    std::string m_pathName;
+    std::string m_title;
+};

@@ -1,0 +1,54 @@
+#pragma once
+// What the document tells the view and the main frame. The document never
+// depends on an answer except for the pending edits it asks for; every
+// method has a do-nothing default so the document runs headless.
+
+#include "model/UndoHistory.h"
+
+#include <memory>
+#include <string>
+#include <utility>
+
+class CMapData;
+
+class DocListener {
+public:
+    virtual ~DocListener() = default;
+
+    // The view.
+    virtual void ShowPicture(const std::string& path) {}
+    virtual void ReloadPicture() {}
+    virtual void ResetPicture() {}
+    virtual void SelectArea(CMapData* area) {}
+    virtual void ClearSelection() {}
+    virtual void ShowAreaCount(int count) {}
+    virtual void ShowWaitCursor(bool on) {}
+
+    // The frame's pane interface.
+    virtual void RefreshPages() {}
+    virtual void EnablePanes(bool enable) {}
+    virtual void FillList() {}
+    virtual void SelectListRow(CMapData* area) {}
+    virtual void ClearListSelection() {}
+    virtual void ShowMapAttribute(int index) {}
+    virtual void ShowTab(int tab) {}  // 0 the map page, 1 the area page
+    virtual void TitleChanged(const std::string& title) {}
+    virtual void ModifiedChanged(bool modified) {}
+
+    // Pending edits: the map page's change, and the area page's before-copy
+    // with the live area it was taken from.
+    virtual MapAttrChange TakeMapAttrChange() { return {}; }
+    virtual std::pair<std::unique_ptr<CMapData>, CMapData*> TakeAreaEdit() { return {nullptr, nullptr}; }
+    virtual void AreaEditConsumed() {}
+
+    // A message for the user: text (Shift-JIS) and whether it is an error.
+    virtual void ShowMessage(const std::string& text, bool error) {}
+};
+
+// Loads the map's picture for the document and reports its size.
+class PictureSource {
+public:
+    virtual ~PictureSource() = default;
+    // Width and height in pixels, or false when nothing could be loaded.
+    virtual bool LoadPicture(const std::string& path, int& width, int& height) = 0;
+};

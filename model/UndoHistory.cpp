@@ -1,0 +1,80 @@
+#include "model/UndoHistory.h"
+
+OwnedList::iterator UndoHistory::Own(std::unique_ptr<CMapData> area)
+{
+    m_owned.push_back(std::move(area));
+    return std::prev(m_owned.end());
+}
+
+LiveList::iterator UndoHistory::Refer(CMapData* area)
+{
+    m_live.push_back(area);
+    return std::prev(m_live.end());
+}
+
+std::unique_ptr<CMapData> UndoHistory::Release(OwnedList::iterator it)
+{
+    std::unique_ptr<CMapData> area = std::move(*it);
+    m_owned.erase(it);
+    return area;
+}
+
+void UndoHistory::PushUndo(UndoStep step)
+{
+    m_undo.push_front(std::move(step));
+    m_undoAvailable = true;
+}
+
+void UndoHistory::PushRedo(UndoStep step)
+{
+    m_redo.push_front(std::move(step));
+    m_redoAvailable = true;
+}
+
+std::optional<UndoStep> UndoHistory::PopUndo()
+{
+    if (m_undo.empty())
+        return std::nullopt;
+    UndoStep step = std::move(m_undo.front());
+    m_undo.pop_front();
+    if (m_undo.empty())
+        m_undoAvailable = false;
+    return step;
+}
+
+std::optional<UndoStep> UndoHistory::PopRedo()
+{
+    if (m_redo.empty())
+        return std::nullopt;
+    UndoStep step = std::move(m_redo.front());
+    m_redo.pop_front();
+    if (m_redo.empty())
+        m_redoAvailable = false;
+    return step;
+}
+
+// A dropped redo step is the only holder of its objects: free them with it.
+void UndoHistory::Forget(const UndoStep& step)
+{
+    if (step.owned)
+        m_owned.erase(*step.owned);
+    if (step.live)
+        m_live.erase(*step.live);
+}
+
+void UndoHistory::ClearRedo()
+{
+    for (const UndoStep& step : m_redo)
+        Forget(step);
+    m_redo.clear();
+    m_redoAvailable = false;
+}
+
+void UndoHistory::Clear()
+{
+    m_undo.clear();
+    m_redo.clear();
+    m_owned.clear();
+    m_live.clear();
+    m_undoAvailable = m_redoAvailable = false;
+}

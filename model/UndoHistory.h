@@ -1,0 +1,78 @@
+#pragma once
+// The unlimited undo/redo history. It owns the areas taken out of the map and
+// the before-copies of edited areas; it refers to areas still in the map
+// through live references. Both stacks hold the newest step at index 0.
+
+#include "model/CMapData.h"
+
+#include <list>
+#include <memory>
+#include <optional>
+#include <string>
+#include <deque>
+
+enum UndoKind : int {
+    UndoAreaRemoved = 0,
+    UndoAreaAdded = 1,
+    UndoAreaMoved = 2,
+    UndoAreaReshaped = 3,
+    UndoVertexDeleted = 4,
+    UndoMapAttribute = 5,
+    UndoAreaAttributes = 6,
+    UndoAreaReordered = 7,
+};
+
+// A map attribute edit: the index is that of CZephyrmapDoc::MapAttribute.
+struct MapAttrChange {
+    std::string oldText;
+    std::string newText;
+    int index = -1;
+};
+
+using OwnedList = std::list<std::unique_ptr<CMapData>>;
+using LiveList = std::list<CMapData*>;
+
+struct UndoStep {
+    int kind = UndoAreaRemoved;
+    std::string oldText;
+    std::string newText;
+    int attrIndex = -1;
+    std::optional<LiveList::iterator> live;
+    std::optional<OwnedList::iterator> owned;
+    int sourceIndex = -1;       // kind 7; kinds 0 and 1: where the area stood in the list
+    int destinationIndex = -1;  // kind 7
+};
+
+class UndoHistory {
+public:
+    OwnedList::iterator Own(std::unique_ptr<CMapData> area);
+    LiveList::iterator Refer(CMapData* area);
+    std::unique_ptr<CMapData> Release(OwnedList::iterator it);
+    void Drop(LiveList::iterator it) { m_live.erase(it); }
+
+    void PushUndo(UndoStep step);
+    void PushRedo(UndoStep step);
+    std::optional<UndoStep> PopUndo();
+    std::optional<UndoStep> PopRedo();
+    void ClearRedo();
+    void Clear();
+
+    bool UndoAvailable() const { return m_undoAvailable; }
+    bool RedoAvailable() const { return m_redoAvailable; }
+    void SetUndoAvailable() { m_undoAvailable = true; }
+    std::size_t UndoDepth() const { return m_undo.size(); }
+    std::size_t RedoDepth() const { return m_redo.size(); }
+    std::size_t OwnedCount() const { return m_owned.size(); }
+    std::size_t LiveCount() const { return m_live.size(); }
+    const std::deque<UndoStep>& UndoSteps() const { return m_undo; }
+
+private:
+    void Forget(const UndoStep& step);
+
+    bool m_redoAvailable = false;
+    bool m_undoAvailable = false;
+    OwnedList m_owned;
+    LiveList m_live;
+    std::deque<UndoStep> m_undo;  // newest first
+    std::deque<UndoStep> m_redo;  // newest first
+};

@@ -1,0 +1,300 @@
+#include "model/CZephyrmapDoc.h"
+
+#include "app/AppSettings.h"
+#include "model/Messages.h"
+#include "tests/model/FakeFrame.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+namespace {
+
+std::unique_ptr<CMapData> RectArea(int l, int t, int r, int b, const std::string& href = "")
+{
+    auto a = std::make_unique<CMapData>();
+    a->m_shape = ShapeRect;
+    a->m_points = {{l, t}, {r, t}, {r, b}, {l, b}};
+    a->m_href = href;
+    a->BuildRegion();
+    return a;
+}
+
+// A comparable picture of everything the user can see of the map.
+std::string Snapshot(const CZephyrmapDoc& doc)
+{
+    std::string s;
+    for (int i = 0; i < CZephyrmapDoc::AttrCount; ++i)
+        s += doc.GetMapAttribute(i) + "|";
+    s += doc.m_width + "x" + doc.m_height + "\n";
+    for (const auto& a : doc.Areas()) {
+        s += std::to_string(a->m_shape) + ":" + a->FormatCoords() + ":" + a->m_href + ":" + a->m_alt + ":" +
+             a->m_target + ":" + std::to_string(a->m_noHref) + "\n";
+    }
+    return s;
+}
+
+struct DocTest : ::testing::Test {
+    AppSettings settings;
+    FakeFrame frame;
+    FakePictures pictures;
+    CZephyrmapDoc doc{settings, &frame, &pictures};
+
+    void SetUp() override
+    {
+        doc.EnsureDefaultArea();
+        doc.AddAreaUndoable(RectArea(0, 0, 10, 10, "a"));
+        doc.AddAreaUndoable(RectArea(20, 0, 30, 10, "b"));
+    }
+    std::vector<std::string> Hrefs() const
+    {
+        std::vector<std::string> out;
+        for (const auto& a : doc.Areas())
+            out.push_back(a->m_shape == ShapeDefault ? "DEF" : a->m_href);
+        return out;
+    }
+};
+
+}  // namespace
+
+TEST_F(DocTest, NewAreasGoBeforeTheDefaultAreaWhileTheRuleIsOn)
+{
+    EXPECT_EQ(Hrefs(), (std::vector<std::string>{"a", "b", "DEF"}));
+    settings.DefaultAreaTailInEffect = 0;
+    doc.AddAreaUndoable(RectArea(0, 0, 1, 1, "c"));
+    EXPECT_EQ(Hrefs(), (std::vector<std::string>{"a", "b", "DEF", "c"}));
+    doc.MoveDefaultAreaToEnd();
+    EXPECT_EQ(Hrefs().back(), "DEF");
+}
+
+TEST_F(DocTest, CountShownAreasSkipsAnAttributelessDefaultArea)
+{
+    EXPECT_EQ(doc.CountShownAreas(), 2);
+    EXPECT_EQ(frame.lastCount, 2);
+    doc.FindDefaultArea()->m_href = "x.html";
+    EXPECT_EQ(doc.CountShownAreas(), 3);
+}
+
+TEST_F(DocTest, PendingMapEditEnablesUndoBeforeAnyStepAndIsRecordedByUndo)
+{
+    CZephyrmapDoc fresh(settings, &frame, &pictures);
+    EXPECT_FALSE(fresh.CanUndo());
+    fresh.m_mapName = "typed";
+    frame.pendingMap = {"", "typed", CZephyrmapDoc::AttrMapName};
+    fresh.MarkMapEditPending(true);
+    EXPECT_TRUE(fresh.CanUndo());
+    EXPECT_EQ(fresh.History().UndoDepth(), 0u);
+    fresh.Undo();
+    EXPECT_EQ(fresh.m_mapName, "");
+    EXPECT_FALSE(fresh.m_mapEditPending);
+    EXPECT_TRUE(fresh.CanRedo());
+    EXPECT_FALSE(fresh.CanUndo());
+    fresh.Redo();
+    EXPECT_EQ(fresh.m_mapName, "typed");
+}
+
+TEST_F(DocTest, NewEditAfterUndoEmptiesRedoWhileRedoKeepsTheOthers)
+{
+    doc.Undo();
+    doc.Undo();
+    EXPECT_EQ(doc.History().RedoDepth(), 2u);
+    doc.Redo();
+    EXPECT_EQ(doc.History().RedoDepth(), 1u);
+    EXPECT_TRUE(doc.CanRedo());
+    doc.AddAreaUndoable(RectArea(5, 5, 6, 6, "n"));
+    EXPECT_EQ(doc.History().RedoDepth(), 0u);
+    EXPECT_FALSE(doc.CanRedo());
+    // The area whose addition was undone and never redone is freed with its step.
+    EXPECT_EQ(doc.History().OwnedCount(), 0u);
+}
+
+TEST_F(DocTest, GeometryStepsComeBackAsKindTwo)
+{
+    for (int kind : {UndoAreaReshaped, UndoVertexDeleted}) {
+        CMapData* live = doc.AreaAt(0);
+        auto before = std::make_unique<CMapData>(*live);
+        live->DragRectCorner(50, 50, 2, true);
+        UndoStep step;
+        step.kind = kind;
+        doc.RecordEdit(step, std::move(before), live, true);
+        doc.Undo();
+        EXPECT_EQ(doc.AreaAt(0)->FormatCoords(), "0,0,10,10");
+        doc.Redo();
+        EXPECT_EQ(doc.AreaAt(0)->FormatCoords(), "0,0,50,50");
+        EXPECT_EQ(doc.History().UndoSteps().front().kind, UndoAreaMoved);
+        doc.Undo();
+    }
+}
+
+TEST_F(DocTest, MoveFromZeroToThreeAndItsUndo)
+{
+    doc.AddAreaUndoable(RectArea(0, 0, 1, 1, "c"));  // a b c DEF
+    EXPECT_TRUE(doc.MoveAreaUndoable(3, 0));
+    EXPECT_EQ(Hrefs(), (std::vector<std::string>{"b", "c", "a", "DEF"}));
+    doc.Undo();
+    EXPECT_EQ(Hrefs(), (std::vector<std::string>{"a", "b", "c", "DEF"}));
+    doc.Redo();
+    EXPECT_EQ(Hrefs(), (std::vector<std::string>{"b", "c", "a", "DEF"}));
+    EXPECT_TRUE(doc.MoveAreaUndoable(0, 2));
+    EXPECT_EQ(Hrefs(), (std::vector<std::string>{"a", "b", "c", "DEF"}));
+    doc.Undo();
+    EXPECT_EQ(Hrefs(), (std::vector<std::string>{"b", "c", "a", "DEF"}));
+}
+
+TEST_F(DocTest, MoveOntoItselfDoesNothing)
+{
+    const std::size_t depth = doc.History().UndoDepth();
+    EXPECT_FALSE(doc.MoveAreaUndoable(1, 1));
+    EXPECT_FALSE(doc.MoveAreaUndoable(2, 1));
+    EXPECT_FALSE(doc.MoveAreaInList(9, 0));
+    EXPECT_EQ(doc.History().UndoDepth(), depth);
+}
+
+TEST_F(DocTest, UndoingARemovalPutsTheAreaBackInItsPlace)
+{
+    doc.RemoveAreaUndoable(*doc.GetPositionAt(0));
+    EXPECT_EQ(Hrefs(), (std::vector<std::string>{"b", "DEF"}));
+    doc.Undo();
+    EXPECT_EQ(Hrefs(), (std::vector<std::string>{"a", "b", "DEF"}));
+    doc.Redo();
+    EXPECT_EQ(Hrefs(), (std::vector<std::string>{"b", "DEF"}));
+}
+
+TEST_F(DocTest, AreaAttributeEditIsOneStepPerEpisode)
+{
+    CMapData* live = doc.AreaAt(1);
+    frame.pendingBefore = std::make_unique<CMapData>(*live);
+    frame.pendingLive = live;
+    live->m_alt = "first";
+    doc.AreaAttributesChanged(true);
+    live->m_alt = "second";
+    doc.AreaAttributesChanged(true);
+    doc.Undo();
+    EXPECT_EQ(frame.consumed, 1);
+    EXPECT_EQ(live->m_alt, "");
+    EXPECT_NE(std::find(frame.calls.begin(), frame.calls.end(), "tab1"), frame.calls.end());
+    doc.Redo();
+    EXPECT_EQ(live->m_alt, "second");
+}
+
+TEST_F(DocTest, PictureAttributeRestoresTheSize)
+{
+    doc.SetPicture("/pics/640x480.png");
+    EXPECT_EQ(doc.m_width, "640");
+    doc.RecordMapEdit({"", "/pics/640x480.png", CZephyrmapDoc::AttrImageSrc}, true);
+    doc.SetPicture("/pics/10x20.png");
+    doc.RecordMapEdit({"/pics/640x480.png", "/pics/10x20.png", CZephyrmapDoc::AttrImageSrc}, true);
+    doc.Undo();
+    EXPECT_EQ(doc.m_imageSrc, "/pics/640x480.png");
+    EXPECT_EQ(doc.m_height, "480");
+    doc.SetPicture("/missing.png");
+    EXPECT_EQ(doc.m_width, "");
+}
+
+TEST_F(DocTest, DeleteContentsClearsEverything)
+{
+    doc.m_mapName = "m";
+    doc.MarkMapEditPending(true);
+    doc.Undo();
+    ASSERT_TRUE(doc.CanRedo());
+    doc.DeleteContents();
+    EXPECT_FALSE(doc.CanUndo());
+    EXPECT_FALSE(doc.CanRedo());
+    EXPECT_FALSE(doc.IsModified());
+    EXPECT_EQ(doc.AreaCount(), 0);
+    EXPECT_EQ(doc.Title(), texts::Untitled());
+    EXPECT_EQ(frame.title, "\x96\xB3\x91\xE8");  // 無題
+    EXPECT_EQ(doc.History().OwnedCount(), 0u);
+    EXPECT_EQ(frame.calls.back(), "reset");
+}
+
+TEST_F(DocTest, EnsureDefaultAreaPutsOneAtTheHead)
+{
+    CZephyrmapDoc fresh(settings);
+    fresh.InsertArea(RectArea(0, 0, 1, 1));
+    fresh.EnsureDefaultArea();
+    fresh.EnsureDefaultArea();
+    ASSERT_EQ(fresh.AreaCount(), 2);
+    EXPECT_EQ(fresh.AreaAt(0)->m_shape, ShapeDefault);
+    EXPECT_EQ(fresh.AreaAt(0)->FormatCoords(), "0,0,0,0");
+}
+
+// What the frame does before a new editing episode begins.
+static void CommitEpisodes(CZephyrmapDoc& doc, FakeFrame& frame)
+{
+    if (doc.m_mapEditPending)
+        doc.RecordMapEdit(frame.pendingMap, true);
+    if (doc.m_areaEditPending)
+        doc.RecordAreaEdit(std::move(frame.pendingBefore), frame.pendingLive);
+}
+
+// Random edits: after each one, undoing everything must give back the first
+// state and redoing everything the last; ownership must stay exact.
+TEST(CZephyrmapDocRandom, UndoAndRedoRestoreEveryState)
+{
+    AppSettings settings;
+    FakeFrame frame;
+    FakePictures pictures;
+    CZephyrmapDoc doc(settings, &frame, &pictures);
+    doc.EnsureDefaultArea();
+    const std::string first = Snapshot(doc);
+    std::mt19937 rng(12345);
+    auto pick = [&](int n) { return static_cast<int>(rng() % static_cast<unsigned>(n)); };
+    for (int round = 0; round < 300; ++round) {
+        const int count = doc.AreaCount();
+        switch (pick(7)) {
+        case 0: doc.AddAreaUndoable(RectArea(pick(50), pick(50), 60 + pick(50), 60 + pick(50), std::to_string(round))); break;
+        case 1:
+            if (count > 1)
+                doc.RemoveAreaUndoable(*doc.GetPositionAt(pick(count)));
+            break;
+        case 2: doc.MoveAreaUndoable(pick(count + 1), pick(count)); break;
+        case 3: case 4: {
+            CMapData* live = doc.AreaAt(pick(count));
+            if (live->m_shape != ShapeRect)
+                break;
+            auto before = std::make_unique<CMapData>(*live);
+            UndoStep step;
+            step.kind = pick(2) ? UndoAreaMoved : UndoAreaReshaped;
+            live->DragRectCorner(pick(100), pick(100), pick(4), true);
+            doc.RecordEdit(step, std::move(before), live, true);
+            break;
+        }
+        case 5: {
+            CommitEpisodes(doc, frame);
+            CMapData* live = doc.AreaAt(pick(count));
+            frame.pendingBefore = std::make_unique<CMapData>(*live);
+            frame.pendingLive = live;
+            live->m_alt = "alt" + std::to_string(round);
+            doc.AreaAttributesChanged(true);
+            break;
+        }
+        default: {
+            CommitEpisodes(doc, frame);
+            int index = pick(CZephyrmapDoc::AttrCount);
+            std::string old = doc.GetMapAttribute(index);
+            std::string now = index == CZephyrmapDoc::AttrImageSrc ? "/pics/" + std::to_string(round) + "x7.png"
+                                                                  : "v" + std::to_string(round);
+            if (index == CZephyrmapDoc::AttrImageSrc)
+                doc.SetPicture(now);
+            else
+                doc.SetMapAttribute(index, now);
+            frame.pendingMap = {old, now, index};
+            doc.MarkMapEditPending(true);
+            break;
+        }
+        }
+        if (round % 10 != 9)
+            continue;
+        const std::string last = Snapshot(doc);
+        while (doc.CanUndo())
+            doc.Undo();
+        ASSERT_EQ(Snapshot(doc), first) << "round " << round;
+        while (doc.CanRedo())
+            doc.Redo();
+        ASSERT_EQ(Snapshot(doc), last) << "round " << round;
+        // Each step holds at most one owned object and one live reference.
+        ASSERT_LE(doc.History().OwnedCount(), doc.History().UndoDepth());
+        ASSERT_LE(doc.History().LiveCount(), doc.History().UndoDepth());
+    }
+}

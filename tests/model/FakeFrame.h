@@ -1,0 +1,44 @@
+#pragma once
+// A recording listener that also plays the main frame's side of pending edits.
+
+#include "model/CZephyrmapDoc.h"
+
+#include <map>
+#include <string>
+#include <vector>
+
+class FakeFrame : public DocListener {
+public:
+    std::vector<std::string> calls;
+    int lastCount = -1;
+    std::string title;
+    MapAttrChange pendingMap;
+    std::unique_ptr<CMapData> pendingBefore;
+    CMapData* pendingLive = nullptr;
+    int consumed = 0;
+
+    void ReloadPicture() override { calls.push_back("reload"); }
+    void ResetPicture() override { calls.push_back("reset"); }
+    void SelectArea(CMapData*) override { calls.push_back("select"); }
+    void ClearSelection() override { calls.push_back("clear"); }
+    void ShowAreaCount(int n) override { lastCount = n; }
+    void FillList() override { calls.push_back("fill"); }
+    void ShowTab(int tab) override { calls.push_back("tab" + std::to_string(tab)); }
+    void EnablePanes(bool on) override { calls.push_back(on ? "enable" : "disable"); }
+    void TitleChanged(const std::string& t) override { title = t; }
+    MapAttrChange TakeMapAttrChange() override { return pendingMap; }
+    std::pair<std::unique_ptr<CMapData>, CMapData*> TakeAreaEdit() override
+    {
+        return {std::move(pendingBefore), pendingLive};
+    }
+    void AreaEditConsumed() override { ++consumed; }
+};
+
+// Pictures whose size is named in the path: "/pics/640x480.png".
+class FakePictures : public PictureSource {
+public:
+    bool LoadPicture(const std::string& path, int& width, int& height) override
+    {
+        return std::sscanf(path.c_str(), "/pics/%dx%d", &width, &height) == 2;
+    }
+};
