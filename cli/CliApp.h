@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+class CliArgs;
+
 class CliApp {
 public:
     CliApp();
@@ -15,6 +17,11 @@ public:
 
 private:
     int Usage(const std::string& problem);
+    int Fail(const std::string& message);  // exit status 1
+    bool ReadInput(const std::string& name, std::string& bytes);
+    bool WriteOutput(const std::string& name, const std::string& bytes);
+
+    int Convert(const std::vector<std::string>& args);
 
     std::istream& m_in;
     std::ostream& m_out;

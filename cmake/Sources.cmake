@@ -2,6 +2,8 @@
 
 set(ZM_CORE_SOURCES
   app/AppSettings.cpp
+  formats/HtmlOutputOptions.cpp
+  formats/HtmlWriter.cpp
   model/CMapData.cpp
   model/CZephyrmapDoc.cpp
   model/Messages.cpp
@@ -24,18 +26,23 @@ set(ZM_GUI_SOURCES
   app/SettingsStore.cpp
 )
 
-set(ZM_CLI_SOURCES
-  cli/main.cpp
+set(ZM_CLI_LIB_SOURCES
   cli/CliApp.cpp
+  cli/CliArgs.cpp
 )
 
 set(ZM_CORE_TEST_SOURCES
+  tests/formats/HtmlWriterTest.cpp
   tests/model/CMapDataTest.cpp
   tests/model/CZephyrmapDocTest.cpp
   tests/model/HitRegionTest.cpp
   tests/services/PathUtilTest.cpp
   tests/services/SjisStringTest.cpp
   tests/services/TextCodecTest.cpp
+)
+
+set(ZM_CLI_TESTS
+  tests/cli/CliAppTest.cpp
 )
 
 set(ZM_GUI_TESTS

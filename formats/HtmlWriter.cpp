@@ -1,0 +1,178 @@
+#include "formats/HtmlWriter.h"
+
+#include "model/CZephyrmapDoc.h"
+#include "services/PathUtil.h"
+#include "services/SjisString.h"
+
+namespace html {
+namespace {
+
+constexpr auto npos = std::string::npos;
+
+void AddAttribute(std::string& tag, const char* name, const std::string& value)
+{
+    tag += ' ';
+    tag += name;
+    tag += "=\"";
+    tag += value;
+    tag += '"';
+}
+
+void AddIfNotEmpty(std::string& tag, const char* name, const std::string& value)
+{
+    if (!value.empty())
+        AddAttribute(tag, name, value);
+}
+
+const char* Keyword(int shape, const HtmlOutputOptions& o)
+{
+    switch (shape) {
+    case ShapePoly: return o.polyKeywordLong ? "polygon" : "poly";
+    case ShapeCirc: return o.circKeywordLong ? "circle" : "circ";
+    case ShapeRect: return o.rectKeywordLong ? "rectangle" : "rect";
+    case ShapeDefault: return "default";
+    default: return "";
+    }
+}
+
+bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
+
+struct Span {
+    std::size_t begin, end;
+};
+
+// The value that begins after the '=' at `eq`, within the tag ending at `close`.
+Span ValueAfter(const std::string& t, std::size_t eq, std::size_t close)
+{
+    std::size_t quote = sjis::FindChar(t, '"', eq + 1);
+    std::size_t nextEq = sjis::FindChar(t, '=', eq + 1);
+    if (quote < close && (nextEq == npos || quote < nextEq)) {
+        std::size_t closing = sjis::FindChar(t, '"', quote + 1);
+        return {quote, closing == npos || closing > close ? close : closing + 1};
+    }
+    std::size_t i = eq + 1;
+    while (i < close && IsBlank(t[i]))
+        ++i;
+    std::size_t begin = i;
+    while (i < close && !IsBlank(t[i]) && t[i] != '=')
+        i += sjis::CharLength(t, i);
+    return {begin, i};
+}
+
+void MapLetterCase(char& c, bool lower)
+{
+    if (lower && c >= 'A' && c <= 'Z')
+        c = static_cast<char>(c + 32);
+    else if (!lower && c >= 'a' && c <= 'z')
+        c = static_cast<char>(c - 32);
+}
+
+// Converts everything of one tag, [open, close), that is not an attribute value.
+void ConvertOneTag(std::string& t, std::size_t open, std::size_t close, bool lower)
+{
+    Span value{npos, npos};
+    for (std::size_t i = open; i < close;) {
+        if (i == value.begin) {
+            i = value.end;
+            value = {npos, npos};
+            continue;
+        }
+        std::size_t n = sjis::CharLength(t, i);
+        if (n == 1 && t[i] == '=')
+            value = ValueAfter(t, i, close);
+        else if (n == 1)
+            MapLetterCase(t[i], lower);
+        i += n;
+    }
+}
+
+}  // namespace
+
+void ConvertTagCase(std::string& text, bool lower)
+{
+    std::size_t open = sjis::FindChar(text, '<');
+    while (open != npos) {
+        std::size_t close = sjis::FindChar(text, '>', open + 1);
+        if (close == npos)
+            close = text.size();
+        if (text.compare(open, 2, "<!") != 0)
+            ConvertOneTag(text, open, close, lower);
+        open = close < text.size() ? sjis::FindChar(text, '<', close + 1) : npos;
+    }
+}
+
+void InsertOtherAttributes(std::string& tag, const std::string& other)
+{
+    if (other.empty())
+        return;
+    std::size_t open = sjis::FindChar(tag, '<');
+    std::size_t close = open == npos ? npos : sjis::FindChar(tag, '>', open + 1);
+    if (close != npos)
+        tag.insert(close, " " + other);
+}
+
+std::string MakeIndent(const HtmlOutputOptions& o)
+{
+    if (o.indentAmount <= 0 || o.indentStyle == IndentStyle::None)
+        return std::string();
+    return std::string(static_cast<std::size_t>(o.indentAmount), o.indentStyle == IndentStyle::Tabs ? '\t' : ' ');
+}
+
+std::string WriteAreaTag(const CMapData& area, const std::string& documentPath, const HtmlOutputOptions& o)
+{
+    std::string href = paths::ComposeOutputPath(documentPath, area.m_href, area.m_hrefIsPath != 0, o.hrefRelative,
+                                                o.omitInPageFileName);
+    std::string tag = "<AREA";
+    AddAttribute(tag, "SHAPE", Keyword(area.m_shape, o));
+    AddAttribute(tag, "COORDS", area.FormatCoords());
+    if (area.m_noHref)
+        tag += " NOHREF";
+    else
+        AddAttribute(tag, "HREF", href);
+    AddIfNotEmpty(tag, "TARGET", area.m_target);
+    AddIfNotEmpty(tag, "ALT", area.m_alt);
+    tag += '>';
+    if (o.keepOtherAttrsCase) {
+        ConvertTagCase(tag, o.lowerCaseTags);
+        InsertOtherAttributes(tag, area.m_otherAttrs);
+    } else {
+        InsertOtherAttributes(tag, area.m_otherAttrs);
+        ConvertTagCase(tag, o.lowerCaseTags);
+    }
+    return tag;
+}
+
+std::string WriteMapHtml(const CZephyrmapDoc& doc, const HtmlOutputOptions& o)
+{
+    const bool localPicture = !o.isLocalFile || o.isLocalFile(doc.m_imageSrc);
+    std::string src = paths::ComposeOutputPath(doc.m_htmlPath, doc.m_imageSrc, localPicture, o.srcRelative, false);
+    const std::string indent = MakeIndent(o);
+    std::string text = "<IMG";
+    AddAttribute(text, "SRC", src);
+    AddAttribute(text, "USEMAP", "#" + doc.m_mapName);
+    AddIfNotEmpty(text, "WIDTH", doc.m_width);
+    AddIfNotEmpty(text, "HEIGHT", doc.m_height);
+    AddIfNotEmpty(text, "BORDER", doc.m_border);
+    AddIfNotEmpty(text, "HSPACE", doc.m_hspace);
+    AddIfNotEmpty(text, "VSPACE", doc.m_vspace);
+    AddIfNotEmpty(text, "ALIGN", doc.m_align);
+    AddIfNotEmpty(text, "ALT", doc.m_imgAlt);
+    text += ">\r\n<MAP";
+    AddAttribute(text, "NAME", doc.m_mapName);
+    text += '>';
+    ConvertTagCase(text, o.lowerCaseTags);
+    const CMapData* defaultArea = nullptr;
+    for (const auto& area : doc.Areas()) {
+        if (area->m_shape == ShapeDefault)
+            defaultArea = area.get();
+        else
+            text += "\r\n" + indent + WriteAreaTag(*area, doc.m_htmlPath, o);
+    }
+    if (defaultArea && !defaultArea->HasNoAttributes())
+        text += "\r\n" + indent + WriteAreaTag(*defaultArea, doc.m_htmlPath, o);
+    std::string close = "</MAP>";
+    ConvertTagCase(close, o.lowerCaseTags);
+    return text + "\r\n" + close;
+}
+
+}  // namespace html

@@ -1,0 +1,162 @@
+#include "formats/HtmlWriter.h"
+
+#include "app/AppSettings.h"
+#include "model/CZephyrmapDoc.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+std::unique_ptr<CMapData> Area(int shape, std::vector<Point> pts, std::string href = "", int isPath = 0)
+{
+    auto a = std::make_unique<CMapData>();
+    a->m_shape = shape;
+    a->m_points = std::move(pts);
+    a->m_href = std::move(href);
+    a->m_hrefIsPath = isPath;
+    return a;
+}
+
+struct WriterTest : ::testing::Test {
+    AppSettings settings;
+    CZephyrmapDoc doc{settings};
+
+    // The worked example of the output format.
+    void SetUp() override
+    {
+        doc.m_mapName = "ZephyrmapMap";
+        doc.m_imageSrc = "/web/img/photo.jpg";
+        doc.m_htmlPath = "/web/index.html";
+        doc.m_width = "400";
+        doc.m_height = "300";
+        settings.DefaultAreaTailInEffect = 0;
+        doc.InsertArea(Area(ShapeDefault, {{0, 0}, {0, 0}}, "/web/index.html#top", 1));
+        auto rect = Area(ShapeRect, {{10, 20}, {110, 20}, {110, 70}, {10, 70}}, "/web/a.html", 1);
+        rect->m_alt = "A";
+        doc.InsertArea(std::move(rect));
+        auto circle = Area(ShapeCirc, {{200, 50}, {260, 50}, {260, 110}, {200, 110}}, "b.html");
+        circle->m_target = "_blank";
+        doc.InsertArea(std::move(circle));
+        auto tri = Area(ShapePoly, {{0, 0}, {50, 0}, {25, 40}});
+        tri->m_noHref = 1;
+        doc.InsertArea(std::move(tri));
+    }
+    std::string Write()
+    {
+        HtmlOutputOptions o = HtmlOutputOptions::FromSettings(settings);
+        o.isLocalFile = [](const std::string& p) { return p.rfind("/web/", 0) == 0; };
+        return html::WriteMapHtml(doc, o);
+    }
+};
+
+}  // namespace
+
+TEST_F(WriterTest, WorkedExample)
+{
+    EXPECT_EQ(Write(), "<IMG SRC=\"photo.jpg\" USEMAP=\"#ZephyrmapMap\" WIDTH=\"400\" HEIGHT=\"300\">\r\n"
+                       "<MAP NAME=\"ZephyrmapMap\">\r\n"
+                       "  <AREA SHAPE=\"rect\" COORDS=\"10,20,110,70\" HREF=\"a.html\" ALT=\"A\">\r\n"
+                       "  <AREA SHAPE=\"circle\" COORDS=\"230,80,30\" HREF=\"b.html\" TARGET=\"_blank\">\r\n"
+                       "  <AREA SHAPE=\"poly\" COORDS=\"0,0,50,0,25,40,0,0\" NOHREF>\r\n"
+                       "  <AREA SHAPE=\"default\" COORDS=\"0,0,0,0\" HREF=\"index.html#top\">\r\n"
+                       "</MAP>");
+}
+
+TEST_F(WriterTest, RelativeAndLowerCaseVariants)
+{
+    settings.HREF_RelativePath = 1;
+    std::string text = Write();
+    EXPECT_NE(text.find("HREF=\"./a.html\""), std::string::npos);
+    EXPECT_NE(text.find("HREF=\"#top\""), std::string::npos);
+    EXPECT_NE(text.find("HREF=\"b.html\""), std::string::npos);  // typed: as typed
+    settings.SRC_RelativePath = 1;
+    EXPECT_EQ(Write().substr(0, 30), "<IMG SRC=\"./img/photo.jpg\" USE");
+    settings.HtmlOption |= kLowerCaseTags;
+    text = Write();
+    EXPECT_EQ(text.substr(0, 10), "<img src=\"");
+    for (const char* piece : {"usemap=", "<map name=", "<area shape=\"rect\" coords=", " nohref>", "</map>"})
+        EXPECT_NE(text.find(piece), std::string::npos) << piece;
+}
+
+TEST_F(WriterTest, OnlyAnAttributelessDefaultArea)
+{
+    doc.ClearContents();
+    doc.m_mapName = "m";
+    doc.EnsureDefaultArea();
+    EXPECT_EQ(Write(), "<IMG SRC=\"\" USEMAP=\"#m\">\r\n<MAP NAME=\"m\">\r\n</MAP>");
+    doc.ClearContents();
+    EXPECT_EQ(Write(), "<IMG SRC=\"\" USEMAP=\"#\">\r\n<MAP NAME=\"\">\r\n</MAP>");
+}
+
+TEST_F(WriterTest, UrlAndRootRelativePicturesAreWrittenWhole)
+{
+    settings.SRC_RelativePath = 1;
+    doc.m_imageSrc = "http://example.com/img/photo.jpg";
+    EXPECT_EQ(Write().substr(0, 44), "<IMG SRC=\"http://example.com/img/photo.jpg\" ");
+    doc.m_imageSrc = "/img/photo.jpg";  // not a local file: read from a page as written
+    EXPECT_EQ(Write().substr(0, 26), "<IMG SRC=\"/img/photo.jpg\" ");
+}
+
+TEST(HtmlWriter, NoHrefWithTargetAndAlt)
+{
+    CMapData a;
+    a.m_shape = ShapeRect;
+    a.m_points = {{1, 2}, {3, 2}, {3, 4}, {1, 4}};
+    a.m_href = "x.html";
+    a.m_noHref = 1;
+    a.m_target = "t";
+    a.m_alt = "a";
+    EXPECT_EQ(html::WriteAreaTag(a, "", HtmlOutputOptions()),
+              "<AREA SHAPE=\"rect\" COORDS=\"1,2,3,4\" NOHREF TARGET=\"t\" ALT=\"a\">");
+}
+
+TEST(HtmlWriter, OtherAttributesAndTheirCase)
+{
+    CMapData a;
+    a.m_shape = ShapeRect;
+    a.m_points = {{1, 2}, {3, 2}, {3, 4}, {1, 4}};
+    a.m_href = "Go.html";
+    a.m_otherAttrs = "onClick=\"Go()\"";
+    HtmlOutputOptions o;
+    EXPECT_EQ(html::WriteAreaTag(a, "", o),
+              "<AREA SHAPE=\"rect\" COORDS=\"1,2,3,4\" HREF=\"Go.html\" ONCLICK=\"Go()\">");
+    o.keepOtherAttrsCase = true;
+    EXPECT_EQ(html::WriteAreaTag(a, "", o),
+              "<AREA SHAPE=\"rect\" COORDS=\"1,2,3,4\" HREF=\"Go.html\" onClick=\"Go()\">");
+    o.keepOtherAttrsCase = false;
+    o.lowerCaseTags = true;
+    EXPECT_EQ(html::WriteAreaTag(a, "", o),
+              "<area shape=\"rect\" coords=\"1,2,3,4\" href=\"Go.html\" onclick=\"Go()\">");
+}
+
+TEST(HtmlWriter, ConvertTagCaseRules)
+{
+    std::string t = "<area Shape=Rect Coords = \"A,B\" NoHref><!-- Keep --> text <b Title=X=Y>";
+    html::ConvertTagCase(t, false);
+    EXPECT_EQ(t, "<AREA SHAPE=Rect COORDS = \"A,B\" NOHREF><!-- Keep --> text <B TITLE=X=Y>");
+    std::string sjis = "<a title=\"\x83\x41\" x=\x83\x61y>";  // trail bytes 'A' and 'a'
+    html::ConvertTagCase(sjis, false);
+    EXPECT_EQ(sjis, "<A TITLE=\"\x83\x41\" X=\x83\x61y>");
+    std::string empty = "<a b= >";
+    html::ConvertTagCase(empty, false);
+    EXPECT_EQ(empty, "<A B= >");
+}
+
+TEST(HtmlWriter, Indentation)
+{
+    HtmlOutputOptions o;
+    o.indentAmount = 3;
+    o.indentStyle = IndentStyle::Tabs;
+    EXPECT_EQ(html::MakeIndent(o), "\t\t\t");
+    AppSettings s;
+    s.HtmlOption = 0x18;  // both bits: tabs win
+    s.nIndentSpace = 3;
+    EXPECT_EQ(html::MakeIndent(HtmlOutputOptions::FromSettings(s)), "\t\t\t");
+    s.HtmlOption = 0x08;
+    EXPECT_EQ(html::MakeIndent(HtmlOutputOptions::FromSettings(s)), "   ");
+    s.HtmlOption = 0;
+    EXPECT_EQ(html::MakeIndent(HtmlOutputOptions::FromSettings(s)), "");
+    s.HtmlOption = 0x08;
+    s.nIndentSpace = 0;
+    EXPECT_EQ(html::MakeIndent(HtmlOutputOptions::FromSettings(s)), "");
+}
