@@ -1,0 +1,30 @@
+// Arbitrary bytes through every source code to every target code, and
+// through the line-end conversions. The first byte picks the codes.
+#include "services/TextCodec.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    if (size == 0)
+        return 0;
+    const int from = data[0] & 7, to = (data[0] >> 3) & 7, eol = data[0] >> 6;
+    const std::uint8_t* text = data + 1;
+    const std::size_t length = size - 1;
+    TextCodec codec;
+    ConvertedBytes out = codec.ConvertBytes(from, to, text, length, true);
+    if (out.data && out.size)
+        (void)out.data[out.size - 1];
+    std::string s;
+    codec.ConvertToString(from, 1, text, length, s);
+    std::string lines(reinterpret_cast<const char*>(text), length);
+    TextCodec::ConvertLineEnds(eol, (eol + 1) & 3, lines);
+    // Every source once more into Shift-JIS and UTF-16, as opening a file does.
+    for (int source = 0; source < 8; ++source) {
+        TextCodec c;
+        c.ConvertBytes(source, from == to ? 6 : to, text, length, false);
+    }
+    return 0;
+}
