@@ -2,10 +2,15 @@
 
 set(ZM_CORE_SOURCES
   app/AppSettings.cpp
+  formats/Archive.cpp
   formats/HtmlOutputOptions.cpp
+  formats/HtmlReader.cpp
   formats/HtmlWriter.cpp
+  formats/NativeMapFile.cpp
+  formats/TagScanner.cpp
   model/CMapData.cpp
   model/CZephyrmapDoc.cpp
+  model/MapCommands.cpp
   model/Messages.cpp
   model/UndoHistory.cpp
   model/HitRegion.cpp
@@ -32,7 +37,9 @@ set(ZM_CLI_LIB_SOURCES
 )
 
 set(ZM_CORE_TEST_SOURCES
+  tests/formats/HtmlReaderTest.cpp
   tests/formats/HtmlWriterTest.cpp
+  tests/formats/NativeMapFileTest.cpp
   tests/model/CMapDataTest.cpp
   tests/model/CZephyrmapDocTest.cpp
   tests/model/HitRegionTest.cpp

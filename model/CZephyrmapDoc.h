@@ -29,6 +29,7 @@ public:
 
     void SetListener(DocListener* listener);
     void SetPictureSource(PictureSource* picture) { m_picture = picture; }
+    DocListener& Listener() { return *m_listener; }
     AppSettings& Settings() { return m_settings; }
 
     // Area list; no history.

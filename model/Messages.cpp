@@ -22,6 +22,7 @@ ZM_TEXT(OldVersionWarning, "このファイルは、旧バージョンのZephyrm
                            "このファイルを保存した場合、今後V2.4.2以前のZephyrmap!では開くことが出来なくなりますので、"
                            "ご注意下さい。")
 ZM_TEXT(UnexpectedFormat, "予期しないファイル形式です。")
+ZM_TEXT(CannotOpenFile, "ファイルを開く事ができませんでした")
 
 std::string PictureMissing(const std::string& picturePath)
 {

@@ -14,6 +14,7 @@ const std::string& NotOurFormat();
 const std::string& NewerVersion();
 const std::string& OldVersionWarning();
 const std::string& UnexpectedFormat();
+const std::string& CannotOpenFile();
 std::string PictureMissing(const std::string& picturePath);
 
 }  // namespace texts

@@ -1,0 +1,186 @@
+#include "formats/Archive.h"
+
+#include "services/Utf8Bridge.h"
+
+void ArchiveWriter::Int32(std::int32_t v)
+{
+    auto u = static_cast<std::uint32_t>(v);
+    for (int i = 0; i < 4; ++i)
+        Byte(static_cast<std::uint8_t>(u >> (8 * i)));
+}
+
+void ArchiveWriter::Word(std::uint16_t v)
+{
+    Byte(static_cast<std::uint8_t>(v));
+    Byte(static_cast<std::uint8_t>(v >> 8));
+}
+
+void ArchiveWriter::String(const std::string& s)
+{
+    const std::size_t n = s.size();
+    if (n < 255) {
+        Byte(static_cast<std::uint8_t>(n));
+    } else if (n < 0xFFFE) {
+        Byte(0xFF);
+        Word(static_cast<std::uint16_t>(n));
+    } else {
+        Byte(0xFF);
+        Word(0xFFFF);
+        Int32(static_cast<std::int32_t>(static_cast<std::uint32_t>(n)));
+    }
+    m_bytes += s;
+}
+
+void ArchiveWriter::Count(std::uint32_t n)
+{
+    if (n < 0xFFFF) {
+        Word(static_cast<std::uint16_t>(n));
+    } else {
+        Word(0xFFFF);
+        Int32(static_cast<std::int32_t>(n));
+    }
+}
+
+void ArchiveWriter::ClassTag(const std::string& name, std::uint16_t schema)
+{
+    auto known = m_classIndex.find(name);
+    if (known == m_classIndex.end()) {
+        Word(0xFFFF);
+        Word(schema);
+        Word(static_cast<std::uint16_t>(name.size()));
+        m_bytes += name;
+        m_classIndex[name] = m_nextIndex++;
+    } else if (known->second <= 32766) {
+        Word(static_cast<std::uint16_t>(0x8000 | known->second));
+    } else {
+        Word(0x7FFF);
+        Int32(static_cast<std::int32_t>(0x80000000u | known->second));
+    }
+    ++m_nextIndex;  // the object itself
+}
+
+bool ArchiveReader::Take(std::size_t n)
+{
+    if (m_failed || m_size - m_pos < n) {
+        m_failed = true;
+        return false;
+    }
+    return true;
+}
+
+std::uint8_t ArchiveReader::Byte()
+{
+    return Take(1) ? m_data[m_pos++] : 0;
+}
+
+std::uint16_t ArchiveReader::Word()
+{
+    if (!Take(2))
+        return 0;
+    std::uint16_t v = static_cast<std::uint16_t>(m_data[m_pos] | m_data[m_pos + 1] << 8);
+    m_pos += 2;
+    return v;
+}
+
+std::int32_t ArchiveReader::Int32()
+{
+    if (!Take(4))
+        return 0;
+    std::uint32_t v = 0;
+    for (int i = 3; i >= 0; --i)
+        v = v << 8 | m_data[m_pos + i];
+    m_pos += 4;
+    return static_cast<std::int32_t>(v);
+}
+
+std::uint64_t ArchiveReader::Length()
+{
+    std::uint8_t b = Byte();
+    if (b < 0xFF)
+        return b;
+    std::uint16_t w = Word();
+    if (w < 0xFFFE)
+        return w;
+    if (w == 0xFFFE) {
+        m_failed = true;  // a second UTF-16 mark inside a length
+        return 0;
+    }
+    std::uint32_t d = static_cast<std::uint32_t>(Int32());
+    if (d < 0xFFFFFFFFu)
+        return d;
+    std::uint64_t lo = static_cast<std::uint32_t>(Int32()), hi = static_cast<std::uint32_t>(Int32());
+    return hi << 32 | lo;
+}
+
+std::string ArchiveReader::Utf16Text()
+{
+    std::uint64_t units = Length();
+    if (m_failed || units > Remaining() / 2) {
+        m_failed = true;
+        return std::string();
+    }
+    std::u16string text(static_cast<std::size_t>(units), u'\0');
+    for (char16_t& c : text)
+        c = Word();
+    return utf8::Utf16ToSjis(text);
+}
+
+std::string ArchiveReader::String()
+{
+    std::size_t start = m_pos;
+    if (Byte() == 0xFF && Word() == 0xFFFE)
+        return Utf16Text();
+    if (m_failed)
+        return std::string();
+    m_pos = start;
+    std::uint64_t n = Length();
+    if (m_failed || n > Remaining()) {
+        m_failed = true;
+        return std::string();
+    }
+    std::string s(reinterpret_cast<const char*>(m_data + m_pos), static_cast<std::size_t>(n));
+    m_pos += static_cast<std::size_t>(n);
+    return s;
+}
+
+std::uint32_t ArchiveReader::Count(std::size_t minimumElementSize)
+{
+    std::uint32_t n = Word();
+    if (n == 0xFFFF)
+        n = static_cast<std::uint32_t>(Int32());
+    if (m_failed || n > Remaining() / (minimumElementSize ? minimumElementSize : 1)) {
+        m_failed = true;
+        return 0;
+    }
+    return n;
+}
+
+int ArchiveReader::ClassTag(const std::string& name)
+{
+    std::uint16_t tag = Word();
+    std::uint32_t classIndex = 0;
+    if (tag == 0xFFFF) {
+        int schema = Word();
+        std::uint16_t length = Word();
+        if (!Take(length) || length != name.size() ||
+            name.compare(0, name.size(), reinterpret_cast<const char*>(m_data + m_pos), length) != 0) {
+            m_failed = true;
+            return -1;
+        }
+        m_pos += length;
+        m_classSchema[m_nextIndex++] = schema;
+        ++m_nextIndex;
+        return schema;
+    }
+    if (tag == 0x7FFF)
+        classIndex = static_cast<std::uint32_t>(Int32()) & 0x7FFFFFFFu;
+    else if (tag & 0x8000)
+        classIndex = tag & 0x7FFFu;
+    auto known = m_classSchema.find(classIndex);
+    if (m_failed || known == m_classSchema.end()) {
+        m_failed = true;  // null, an object back-reference or an unknown class
+        return -1;
+    }
+    ++m_nextIndex;
+    return known->second;
+}

@@ -1,0 +1,242 @@
+#include "formats/HtmlReader.h"
+
+#include "formats/TagScanner.h"
+#include "model/CZephyrmapDoc.h"
+#include "services/PathUtil.h"
+#include "services/SjisString.h"
+
+#include <deque>
+#include <unordered_map>
+
+namespace html {
+namespace {
+
+constexpr auto npos = std::string::npos;
+const char kFallbackCoords[] = "10,20,10,20";
+
+// A decimal integer after optional blanks and sign; 0 when there are no digits.
+long ReadNumber(const std::string& s, std::size_t pos)
+{
+    while (pos < s.size() && (s[pos] == ' ' || s[pos] == '\t' || s[pos] == '\r' || s[pos] == '\n'))
+        ++pos;
+    bool negative = false;
+    if (pos < s.size() && (s[pos] == '-' || s[pos] == '+'))
+        negative = s[pos++] == '-';
+    long v = 0;
+    while (pos < s.size() && s[pos] >= '0' && s[pos] <= '9' && v < 100000000)
+        v = v * 10 + (s[pos++] - '0');
+    return negative ? -v : v;
+}
+
+// The numbers at the start and after each ',' (at most `limit` of them).
+std::vector<long> ReadNumbers(const std::string& s, std::size_t limit)
+{
+    std::vector<long> numbers{ReadNumber(s, 0)};
+    for (std::size_t comma = s.find(','); comma != npos && numbers.size() < limit; comma = s.find(',', comma + 1))
+        numbers.push_back(ReadNumber(s, comma + 1));
+    return numbers;
+}
+
+void SetSquare(CMapData& area, long left, long top, long right, long bottom)
+{
+    Rect r{static_cast<int>(left), static_cast<int>(top), static_cast<int>(right), static_cast<int>(bottom)};
+    CMapData::NormalizeRect(r);
+    area.m_points = {{r.left, r.top}, {r.right, r.top}, {r.right, r.bottom}, {r.left, r.bottom}};
+}
+
+void ParsePointList(CMapData& area, const std::string& text)
+{
+    std::vector<long> n = ReadNumbers(text, npos);
+    const bool odd = n.size() % 2 == 1;
+    for (std::size_t i = 0; i + 1 < n.size(); i += 2)
+        area.m_points.push_back({static_cast<int>(n[i]), static_cast<int>(n[i + 1])});
+    auto& p = area.m_points;
+    if (!odd && p.size() >= 2 && p.back() == p.front())
+        p.pop_back();
+}
+
+int ShapeOf(const std::string& keyword)
+{
+    std::string k = sjis::ToLower(keyword);
+    if (k.find("poly") != npos)
+        return ShapePoly;
+    if (k.find("rect") != npos)
+        return ShapeRect;
+    if (k.find("circ") != npos)
+        return ShapeCirc;
+    if (k.find("default") != npos)
+        return ShapeDefault;
+    return ShapeNone;
+}
+
+void SetLink(CMapData& area, const std::string& value, const std::string& documentPath)
+{
+    std::string resolved = paths::ResolveReference(value, documentPath);
+    area.m_hrefIsPath = resolved.empty() ? 0 : 1;
+    area.m_href = resolved.empty() ? value : resolved;
+}
+
+// What is left of the tag once the known attributes are out.
+std::string OtherAttributes(std::string rest)
+{
+    std::erase_if(rest, [](char c) { return c == '\r' || c == '\n' || c == '\t'; });
+    rest.erase(0, std::min<std::size_t>(5, rest.size()));
+    std::size_t begin = rest.find_first_not_of(' ');
+    rest.erase(0, begin == npos ? rest.size() : begin);
+    while (!rest.empty() && rest.back() == '>')
+        rest.pop_back();
+    while (!rest.empty() && rest.back() == ' ')
+        rest.pop_back();
+    return rest;
+}
+
+std::unique_ptr<CMapData> ParseAreaTag(const std::string& tagText, const std::string& documentPath, int& result)
+{
+    auto area = std::make_unique<CMapData>();
+    TagScanner tag(tagText);
+    AttributeRead shape = tag.ExtractAttribute("SHAPE", true);
+    area->m_shape = shape.status == AttributeRead::Read ? ShapeOf(shape.value) : ShapeNone;
+    const bool shapeKnown = area->m_shape != ShapeNone;
+    if (!shapeKnown) {
+        area->m_shape = ShapeCirc;
+        result = 0;
+    }
+    AttributeRead href = tag.ExtractAttribute("HREF", false);
+    if (href.status == AttributeRead::Read)
+        SetLink(*area, href.value, documentPath);
+    area->m_alt = tag.ExtractAttribute("ALT", true).value;
+    area->m_target = tag.ExtractAttribute("TARGET", true).value;
+    AttributeRead coords = tag.ExtractAttribute("COORDS", true);
+    if (coords.status == AttributeRead::Read && shapeKnown) {
+        ParseCoords(*area, coords.value);
+    } else {
+        ParseCoords(*area, kFallbackCoords);
+        result = 0;
+    }
+    area->BuildRegion();
+    if (tag.RemoveFlagAttribute("NOHREF"))
+        area->m_noHref = 1;
+    area->m_otherAttrs = OtherAttributes(tag.Text());
+    return area;
+}
+
+}  // namespace
+
+void FindImageTags(const std::string& text, std::vector<FoundMap>& maps)
+{
+    const std::string lower = sjis::ToLower(text);
+    for (std::size_t open = sjis::Find(lower, "<img"); open != npos;) {
+        std::size_t close = sjis::FindChar(lower, '>', open);
+        if (close == npos)
+            break;
+        TagScanner tag(text.substr(open, close - open + 1));
+        AttributeRead usemap = tag.GetAttribute("USEMAP", true);
+        if (usemap.status == AttributeRead::Read && usemap.value.find('#') != npos) {
+            FoundMap map;
+            map.mapName = usemap.value;
+            map.mapName.erase(sjis::FindChar(map.mapName, '#'), 1);
+            map.imageTag = tag.Text();
+            map.picture = tag.GetAttribute("SRC", true).value;
+            maps.push_back(std::move(map));
+        }
+        open = sjis::Find(lower, "<img", close + 1);
+    }
+}
+
+void FindMapElements(const std::string& text, std::vector<FoundMap>& maps)
+{
+    // Unmatched records by name, first come first served, so matching stays
+    // linear however many maps a page holds.
+    std::unordered_map<std::string, std::deque<std::size_t>> waiting;
+    for (std::size_t i = 0; i < maps.size(); ++i) {
+        if (!maps[i].matched)
+            waiting[maps[i].mapName].push_back(i);
+    }
+    const std::string lower = sjis::ToLower(text);
+    for (std::size_t open = sjis::Find(lower, "<map"); open != npos;) {
+        std::size_t headEnd = sjis::FindChar(lower, '>', open);
+        std::size_t end = headEnd == npos ? npos : sjis::Find(lower, "</map>", headEnd);
+        if (end == npos)
+            break;
+        AttributeRead name = TagScanner(text.substr(open, headEnd - open + 1)).GetAttribute("NAME", true);
+        auto it = name.status == AttributeRead::Read ? waiting.find(name.value) : waiting.end();
+        if (it != waiting.end() && !it->second.empty()) {
+            FoundMap& map = maps[it->second.front()];
+            it->second.pop_front();
+            map.matched = true;
+            for (std::size_t a = sjis::Find(lower, "<area", headEnd); a != npos && a < end;) {
+                std::size_t close = sjis::FindChar(lower, '>', a);
+                if (close == npos)
+                    break;
+                map.areaTags.push_back(text.substr(a, close - a + 1));
+                a = sjis::Find(lower, "<area", close + 1);
+            }
+        }
+        open = sjis::Find(lower, "<map", end + 6);
+    }
+}
+
+int DropUnmatchedMaps(std::vector<FoundMap>& maps)
+{
+    std::erase_if(maps, [](const FoundMap& m) { return !m.matched; });
+    return static_cast<int>(maps.size());
+}
+
+std::vector<FoundMap> FindMaps(const std::string& text)
+{
+    std::vector<FoundMap> maps;
+    FindImageTags(text, maps);
+    FindMapElements(text, maps);
+    DropUnmatchedMaps(maps);
+    return maps;
+}
+
+int BuildDocumentFromMap(CZephyrmapDoc& doc, const std::vector<FoundMap>& maps, int index)
+{
+    const FoundMap& m = maps.at(static_cast<std::size_t>(index));
+    doc.m_htmlPath = m.documentPath;
+    std::string picture = paths::ResolveReference(m.picture, doc.m_htmlPath);
+    doc.m_imageSrc = picture.empty() ? m.picture : picture;
+    doc.m_mapName = m.mapName;
+    TagScanner img(m.imageTag);
+    doc.m_imgAlt = img.GetAttribute("ALT", true).value;
+    doc.m_border = img.GetAttribute("BORDER", true).value;
+    doc.m_vspace = img.GetAttribute("VSPACE", true).value;
+    doc.m_hspace = img.GetAttribute("HSPACE", true).value;
+    doc.m_align = img.GetAttribute("ALIGN", true).value;
+    doc.m_height = img.GetAttribute("HEIGHT", true).value;
+    doc.m_width = img.GetAttribute("WIDTH", true).value;
+    return ParseAreaTags(doc, m);
+}
+
+int ParseAreaTags(CZephyrmapDoc& doc, const FoundMap& map)
+{
+    int result = 1;
+    for (const std::string& tagText : map.areaTags)
+        doc.InsertAreaAt(-1, ParseAreaTag(tagText, doc.m_htmlPath, result));
+    return result;
+}
+
+void ParseCoords(CMapData& area, const std::string& text)
+{
+    area.m_points.clear();
+    switch (area.m_shape) {
+    case ShapePoly:
+    case ShapeDefault: ParsePointList(area, text); break;
+    case ShapeCirc: {
+        std::vector<long> n = ReadNumbers(text, 3);
+        if (n.size() == 3)
+            SetSquare(area, n[0] - n[2], n[1] - n[2], n[0] + n[2], n[1] + n[2]);
+        break;
+    }
+    case ShapeRect: {
+        std::vector<long> n = ReadNumbers(text, 4);
+        if (n.size() == 4)
+            SetSquare(area, n[0], n[1], n[2], n[3]);
+        break;
+    }
+    default: break;
+    }
+}
+
+}  // namespace html

@@ -1,0 +1,26 @@
+#pragma once
+// Finds client-side image maps in HTML text (Shift-JIS) and builds the
+// document from one of them. Lenient: only a bad SHAPE or COORDS is an error.
+
+#include "formats/FoundMap.h"
+
+#include <string>
+#include <vector>
+
+class CMapData;
+class CZephyrmapDoc;
+
+namespace html {
+
+void FindImageTags(const std::string& text, std::vector<FoundMap>& maps);
+void FindMapElements(const std::string& text, std::vector<FoundMap>& maps);
+int DropUnmatchedMaps(std::vector<FoundMap>& maps);
+// The usable maps of a page: the three steps above.
+std::vector<FoundMap> FindMaps(const std::string& text);
+
+// 1 when clean, 0 when a SHAPE or COORDS could not be read.
+int BuildDocumentFromMap(CZephyrmapDoc& doc, const std::vector<FoundMap>& maps, int index);
+int ParseAreaTags(CZephyrmapDoc& doc, const FoundMap& map);
+void ParseCoords(CMapData& area, const std::string& text);
+
+}  // namespace html

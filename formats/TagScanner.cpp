@@ -1,0 +1,114 @@
+#include "formats/TagScanner.h"
+
+#include "services/SjisString.h"
+
+namespace {
+
+constexpr auto npos = std::string::npos;
+const char kWideSpace[] = "\x81\x40";
+
+bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
+
+bool AllBlank(const std::string& s, std::size_t begin, std::size_t end)
+{
+    for (std::size_t i = begin; i < end; ++i) {
+        if (!IsBlank(s[i]))
+            return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+long TagScanner::FindAttribute(const std::string& name) const
+{
+    if (name.empty())
+        return -1;
+    const std::string tag = sjis::ToLower(m_tag);
+    const std::string wanted = sjis::ToLower(name);
+    std::size_t previous = npos;  // start of the character before i
+    for (std::size_t i = 0; i < tag.size(); previous = i, i += sjis::CharLength(tag, i)) {
+        if (previous == npos || tag.compare(i, wanted.size(), wanted) != 0)
+            continue;
+        char before = tag[previous];
+        bool delimited = (i - previous == 1 && (IsBlank(before) || before == '"' || before == '\'')) ||
+                         tag.compare(previous, 2, kWideSpace) == 0;
+        std::size_t after = i + wanted.size();
+        bool followed = after < tag.size() && (tag[after] == ' ' || tag[after] == '=' ||
+                                               tag.compare(after, 2, kWideSpace) == 0);
+        if (delimited && followed)
+            return static_cast<long>(i);
+    }
+    return -1;
+}
+
+AttributeRead TagScanner::GetAttribute(const std::string& name, bool strict) const
+{
+    AttributeRead r;
+    long found = FindAttribute(name);
+    if (found < 0)
+        return r;
+    r.namePos = static_cast<std::size_t>(found);
+    r.status = AttributeRead::Malformed;
+    const std::size_t nameEnd = r.namePos + name.size();
+    const std::size_t eq = sjis::FindChar(m_tag, '=', nameEnd);
+    if (eq == npos || !AllBlank(m_tag, nameEnd, eq))
+        return r;
+    const std::size_t dq = sjis::FindChar(m_tag, '"', eq + 1);
+    const std::size_t sq = sjis::FindChar(m_tag, '\'', eq + 1);
+    const std::size_t open = std::min(dq, sq);
+    const std::size_t last = m_tag.empty() ? 0 : m_tag.size() - 1;
+    if (open == npos || !AllBlank(m_tag, eq + 1, open)) {
+        std::size_t begin = eq + 1;
+        while (begin < m_tag.size() && IsBlank(m_tag[begin]))
+            ++begin;
+        std::size_t end = begin;
+        while (end < last && !IsBlank(m_tag[end]))
+            end += sjis::CharLength(m_tag, end);
+        end = std::max(begin, std::min(end, last));
+        r.value = m_tag.substr(begin, end - begin);
+        r.endPos = end;
+        r.status = AttributeRead::Read;
+        return r;
+    }
+    const std::size_t close = sjis::FindChar(m_tag, m_tag[open], open + 1);
+    if (close == npos)
+        return r;
+    if (strict) {
+        std::size_t nextEq = sjis::FindChar(m_tag, '=', eq + 1);
+        if (close > (nextEq == npos ? last : nextEq))
+            return r;
+    }
+    r.value = m_tag.substr(open + 1, close - open - 1);
+    r.endPos = close + 1;
+    r.status = AttributeRead::Read;
+    return r;
+}
+
+void TagScanner::RemoveSpan(std::size_t begin, std::size_t end)
+{
+    m_tag.erase(begin, end - begin);
+    while (sjis::Replace(m_tag, "  ", " ") != 0) {
+    }
+    if (m_tag.size() >= 2 && m_tag[m_tag.size() - 2] == ' ')
+        m_tag.erase(m_tag.size() - 2, 1);
+}
+
+AttributeRead TagScanner::ExtractAttribute(const std::string& name, bool strict)
+{
+    AttributeRead r = GetAttribute(name, strict);
+    if (r.status == AttributeRead::Read)
+        RemoveSpan(r.namePos, r.endPos);
+    return r;
+}
+
+bool TagScanner::RemoveFlagAttribute(const std::string& name)
+{
+    std::size_t at = sjis::Find(m_tag, name);
+    if (at == npos)
+        at = sjis::Find(m_tag, sjis::ToLower(name));
+    if (at == npos)
+        return false;
+    RemoveSpan(at, at + name.size());
+    return true;
+}

@@ -1,0 +1,61 @@
+#include "model/MapCommands.h"
+
+#include "app/AppSettings.h"
+#include "model/CZephyrmapDoc.h"
+#include "model/Messages.h"
+#include "services/Utf8Bridge.h"
+
+#include <filesystem>
+#include <system_error>
+
+namespace mapcmd {
+
+void PlaceDefaultArea(CZephyrmapDoc& doc)
+{
+    doc.EnsureDefaultArea();
+    if (doc.Settings().DefaultAreaTailInEffect)
+        doc.MoveDefaultAreaToEnd();
+}
+
+std::string MissingPictureMessage(const CZephyrmapDoc& doc)
+{
+    std::error_code ec;
+    const std::filesystem::path picture(utf8::SjisToUtf8(doc.m_imageSrc));
+    if (!doc.m_imageSrc.empty() && std::filesystem::is_regular_file(picture, ec))
+        return std::string();
+    return texts::PictureMissing(doc.m_imageSrc);
+}
+
+static void Announce(CZephyrmapDoc& doc, DocListener& listener)
+{
+    std::string missing = MissingPictureMessage(doc);
+    if (!missing.empty())
+        listener.ShowMessage(missing, false);
+}
+
+void AfterMapCreated(CZephyrmapDoc& doc)
+{
+    PlaceDefaultArea(doc);
+    DocListener& listener = doc.Listener();
+    Announce(doc, listener);
+    listener.ReloadPicture();
+    doc.RefreshPictureSize();
+    listener.RefreshPages();
+    doc.SetPathName(texts::Untitled());
+    listener.EnablePanes(true);
+    listener.ClearListSelection();
+    doc.ShowAreaCount();
+}
+
+void AfterNativeLoad(CZephyrmapDoc& doc)
+{
+    PlaceDefaultArea(doc);
+    DocListener& listener = doc.Listener();
+    listener.RefreshPages();
+    Announce(doc, listener);
+    listener.EnablePanes(true);
+    listener.ClearListSelection();
+    doc.ShowAreaCount();
+}
+
+}  // namespace mapcmd

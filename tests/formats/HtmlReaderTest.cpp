@@ -1,0 +1,174 @@
+#include "formats/HtmlReader.h"
+
+#include "app/AppSettings.h"
+#include "formats/TagScanner.h"
+#include "model/CZephyrmapDoc.h"
+
+#include <gtest/gtest.h>
+
+using html::FindMaps;
+
+namespace {
+
+struct Built {
+    AppSettings settings;
+    CZephyrmapDoc doc{settings};
+    int result = -1;
+};
+
+std::unique_ptr<Built> Build(const std::string& areas, const std::string& documentPath = "/web/index.html")
+{
+    auto b = std::make_unique<Built>();
+    auto maps = FindMaps("<img src=\"a.png\" usemap=\"#m\"><map name=\"m\">" + areas + "</map>");
+    if (maps.empty())
+        return b;
+    maps[0].documentPath = documentPath;
+    b->result = html::BuildDocumentFromMap(b->doc, maps, 0);
+    return b;
+}
+
+}  // namespace
+
+TEST(TagScanner, ValuesQuotedSingleQuotedAndBare)
+{
+    TagScanner t("<area alt='single' title=\"dq\" coords=1,2,3,4 href=\"a=b.html\">");
+    EXPECT_EQ(t.GetAttribute("ALT", true).value, "single");
+    EXPECT_EQ(t.GetAttribute("title", true).value, "dq");
+    EXPECT_EQ(t.GetAttribute("COORDS", true).value, "1,2,3,4");
+    EXPECT_EQ(t.GetAttribute("HREF", false).value, "a=b.html");
+    EXPECT_EQ(t.GetAttribute("HREF", true).status, AttributeRead::Malformed);  // '=' inside the quotes
+    EXPECT_EQ(t.GetAttribute("target", true).status, AttributeRead::Absent);
+    EXPECT_EQ(TagScanner("<a alt=\"open>").GetAttribute("ALT", true).status, AttributeRead::Malformed);
+    EXPECT_EQ(TagScanner("<a xalt=\"x\">").FindAttribute("alt"), -1);  // no delimiter before
+    EXPECT_EQ(TagScanner("<a\x81\x40" "alt=\"x\">").GetAttribute("alt", true).value, "x");
+    EXPECT_EQ(TagScanner("<a alt = \"x\">").GetAttribute("alt", true).value, "x");
+}
+
+TEST(TagScanner, ExtractAndFlags)
+{
+    TagScanner t("<AREA SHAPE=\"rect\" NOHREF onclick=\"go()\">");
+    EXPECT_EQ(t.ExtractAttribute("shape", true).value, "rect");
+    EXPECT_EQ(t.Text(), "<AREA NOHREF onclick=\"go()\">");
+    EXPECT_TRUE(t.RemoveFlagAttribute("NOHREF"));
+    EXPECT_EQ(t.Text(), "<AREA onclick=\"go()\">");
+    EXPECT_FALSE(t.RemoveFlagAttribute("NOHREF"));
+}
+
+TEST(HtmlReader, MapNamesAreCaseSensitiveTagNamesAreNot)
+{
+    auto maps = FindMaps("<IMG SRC=\"p.png\" USEMAP=\"#m\"><Map NAME=\"m\"><AREA shape=rect coords=1,2,3,4>"
+                         "<area shape=circle coords=5,5,2></MAP>");
+    ASSERT_EQ(maps.size(), 1u);
+    EXPECT_EQ(maps[0].areaTags.size(), 2u);
+    EXPECT_EQ(maps[0].picture, "p.png");
+    EXPECT_TRUE(FindMaps("<img usemap=\"#m\"><map name=\"M\"><area></map>").empty());
+    EXPECT_TRUE(FindMaps("<img usemap=\"m\"><map name=\"m\"><area></map>").empty());  // no '#'
+    EXPECT_EQ(FindMaps("<img usemap=\"page.html#m\"><map name=\"page.htmlm\"></map>").size(), 1u);
+}
+
+TEST(HtmlReader, TwoImagesSharingOneMap)
+{
+    auto maps = FindMaps("<img usemap=\"#m\" src=1><img usemap=\"#m\" src=2><map name=\"m\"><area></map>");
+    ASSERT_EQ(maps.size(), 1u);
+    EXPECT_EQ(maps[0].picture, "1");
+}
+
+TEST(HtmlReader, Shapes)
+{
+    auto b = Build("<area shape=\"rectangle\" coords=\"30,40,10,20\"><area shape=square coords=\"1,2,3,4\">"
+                   "<area shape=default><area shape=\"polygon\" coords=\"0,0,50,0,25,40,0,0\">"
+                   "<area shape=poly coords=\"0,0,50,0,25,40\"><area coords=\"1,1,1\">");
+    EXPECT_EQ(b->result, 0);
+    const auto& a = b->doc.Areas();
+    ASSERT_EQ(a.size(), 6u);
+    auto it = a.begin();
+    EXPECT_EQ((*it)->m_shape, ShapeRect);
+    EXPECT_EQ((*it)->FormatCoords(), "10,20,30,40");
+    ++it;  // square: a syntax error, the fallback circle
+    EXPECT_EQ((*it)->m_shape, ShapeCirc);
+    EXPECT_EQ((*it)->FormatCoords(), "10,20,10");
+    ++it;  // default without COORDS: the single point (10,20)
+    EXPECT_EQ((*it)->m_shape, ShapeDefault);
+    EXPECT_EQ((*it)->m_points, (std::vector<Point>{{10, 20}}));
+    ++it;
+    EXPECT_EQ((*it)->m_points.size(), 3u);
+    ++it;
+    EXPECT_EQ((*it)->m_points.size(), 3u);
+    ++it;  // missing SHAPE
+    EXPECT_EQ((*it)->m_shape, ShapeCirc);
+}
+
+TEST(HtmlReader, ShortCoordsAreNoError)
+{
+    auto b = Build("<area shape=rect coords=\"10,20\" href=\"x.html\">");
+    EXPECT_EQ(b->result, 1);
+    EXPECT_TRUE(b->doc.AreaAt(0)->m_points.empty());
+    auto odd = Build("<area shape=poly coords=\"0,0,9,0,5,5,0,0,7\">");
+    EXPECT_EQ(odd->doc.AreaAt(0)->m_points.size(), 4u);  // a trailing odd number keeps the closing point
+}
+
+TEST(HtmlReader, LinksResolvedAgainstTheDocument)
+{
+    auto b = Build("<area shape=rect coords=1,2,3,4 href=\"sub/a.html\"><area shape=rect coords=1,2,3,4 href=\"#top\">"
+                   "<area shape=rect coords=1,2,3,4 href=\"http://x/y.html\">"
+                   "<area shape=rect coords=1,2,3,4 href=\"/root/z.html\">");
+    EXPECT_EQ(b->doc.AreaAt(0)->m_href, "/web/sub/a.html");
+    EXPECT_EQ(b->doc.AreaAt(0)->m_hrefIsPath, 1);
+    EXPECT_EQ(b->doc.AreaAt(1)->m_href, "/web/index.html#top");
+    EXPECT_EQ(b->doc.AreaAt(2)->m_href, "http://x/y.html");
+    EXPECT_EQ(b->doc.AreaAt(2)->m_hrefIsPath, 0);
+    EXPECT_EQ(b->doc.AreaAt(3)->m_href, "/root/z.html");  // root-relative: as written
+    EXPECT_EQ(b->doc.AreaAt(3)->m_hrefIsPath, 0);
+    EXPECT_EQ(b->doc.m_imageSrc, "/web/a.png");
+#ifndef _WIN32
+    SUCCEED();
+#endif
+}
+
+TEST(HtmlReader, MalformedAltStaysInOtherAttributes)
+{
+    auto b = Build("<area shape=rect coords=1,2,3,4 alt='ok' target=_top>"
+                   "<area shape=rect coords=1,2,3,4 alt=\"open nohref>");
+    EXPECT_EQ(b->doc.AreaAt(0)->m_alt, "ok");
+    EXPECT_EQ(b->doc.AreaAt(0)->m_target, "_top");
+    EXPECT_EQ(b->doc.AreaAt(1)->m_alt, "");
+    EXPECT_EQ(b->doc.AreaAt(1)->m_otherAttrs, "alt=\"open");
+    EXPECT_EQ(b->doc.AreaAt(1)->m_noHref, 1);
+}
+
+TEST(HtmlReader, NoHrefBesideOnclick)
+{
+    auto b = Build("<AREA SHAPE=\"circle\" COORDS=\"5,5,5\"\r\n\tNOHREF onclick=\"go('x')\">");
+    const CMapData* a = b->doc.AreaAt(0);
+    EXPECT_EQ(a->m_noHref, 1);
+    EXPECT_EQ(a->m_otherAttrs, "onclick=\"go('x')\"");
+}
+
+TEST(HtmlReader, ImageAttributesAndShiftJis)
+{
+    // 表 (95 5C) in the ALT and in the map name: its trail byte is a backslash.
+    auto maps = FindMaps("<img src=\"x.png\" usemap=\"#\x95\x5C\" alt=\"\x95\x5C\" width=10 border=\"0\">"
+                         "<map name=\"\x95\x5C\"></map>");
+    ASSERT_EQ(maps.size(), 1u);
+    AppSettings s;
+    CZephyrmapDoc doc(s);
+    maps[0].documentPath = "C:\\web\\i.html";
+    html::BuildDocumentFromMap(doc, maps, 0);
+    EXPECT_EQ(doc.m_mapName, "\x95\x5C");
+    EXPECT_EQ(doc.m_imgAlt, "\x95\x5C");
+    EXPECT_EQ(doc.m_width, "10");
+    EXPECT_EQ(doc.m_border, "0");
+}
+
+TEST(HtmlReader, ManyMapsMatchInOrder)
+{
+    std::string page;
+    for (int i = 0; i < 2000; ++i)
+        page += "<img usemap=\"#m" + std::to_string(i % 7) + "\" src=\"" + std::to_string(i) + "\">";
+    for (int i = 0; i < 2000; ++i)
+        page += "<map name=\"m" + std::to_string(i % 7) + "\"><area id=" + std::to_string(i) + "></map>";
+    auto maps = FindMaps(page);
+    ASSERT_EQ(maps.size(), 2000u);
+    EXPECT_EQ(maps[7].picture, "7");
+    EXPECT_EQ(maps[7].areaTags[0], "<area id=7>");
+}

@@ -1,0 +1,155 @@
+#include "formats/NativeMapFile.h"
+
+#include "app/AppSettings.h"
+#include "model/CZephyrmapDoc.h"
+#include "model/Messages.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <unistd.h>
+
+namespace {
+
+std::string Word(int v) { return std::string{static_cast<char>(v & 0xFF), static_cast<char>(v >> 8)}; }
+
+struct NativeTest : ::testing::Test {
+    AppSettings settings;
+    CZephyrmapDoc doc{settings};
+
+    void SetUp() override
+    {
+        settings.DefaultAreaTailInEffect = 0;  // the DEFAULT area first, the rectangle after it
+        doc.EnsureDefaultArea();
+        auto r = std::make_unique<CMapData>();
+        r->m_shape = ShapeRect;
+        r->m_points = {{1, 2}, {3, 2}, {3, 4}, {1, 4}};
+        r->m_href = "/web/\x95\x5C.html";
+        r->m_hrefIsPath = 1;
+        r->m_target = "_top";
+        r->m_alt = "\x83\x41";
+        r->m_otherAttrs = "onclick=\"x\"";
+        r->m_noHref = 1;
+        r->BuildRegion();
+        doc.InsertArea(std::move(r));
+        for (int i = 0; i < CZephyrmapDoc::AttrCount; ++i)
+            doc.SetMapAttribute(i, "v" + std::to_string(i));
+        doc.m_width = "640";
+        doc.m_height = "480";
+    }
+};
+
+}  // namespace
+
+TEST_F(NativeTest, ByteLayout)
+{
+    std::string bytes = native::SaveToBytes(doc);
+    EXPECT_EQ(bytes.substr(0, 4), std::string("\x02\0\0\0", 4));
+    EXPECT_EQ(bytes.substr(4, 32), "\x1F" "Zephyrmap! ClickableMapDataFile");
+    EXPECT_EQ(bytes.substr(36, 2), Word(2));                      // two areas
+    EXPECT_EQ(bytes.substr(38, 6), Word(0xFFFF) + Word(2) + Word(8));
+    EXPECT_EQ(bytes.substr(44, 8), "CMapData");
+    // The DEFAULT body: two points, shape 3, three empty strings, 0, empty, 0.
+    std::string body = Word(2) + std::string(16, '\0') + std::string("\x03\0\0\0", 4) + std::string(3, '\0') +
+                       std::string(4, '\0') + std::string(1, '\0') + std::string(4, '\0');
+    EXPECT_EQ(bytes.substr(52, body.size()), body);
+    EXPECT_EQ(bytes.substr(52 + body.size(), 2), Word(0x8001));
+}
+
+TEST_F(NativeTest, LongStringsAndRoundTrip)
+{
+    doc.AreaAt(0)->m_href = std::string(300, 'x');
+    std::string bytes = native::SaveToBytes(doc);
+    EXPECT_NE(bytes.find("\xFF" + Word(300) + std::string(300, 'x')), std::string::npos);
+    AppSettings s2;
+    CZephyrmapDoc back(s2);
+    ASSERT_EQ(native::LoadFromBytes(back, bytes), native::LoadResult::Ok);
+    EXPECT_EQ(native::SaveToBytes(back), bytes);
+    const CMapData* r = back.AreaAt(1);
+    EXPECT_EQ(r->m_href, "/web/\x95\x5C.html");
+    EXPECT_EQ(r->m_alt, "\x83\x41");
+    EXPECT_EQ(r->m_otherAttrs, "onclick=\"x\"");
+    EXPECT_EQ(r->m_noHref, 1);
+    EXPECT_EQ(r->m_hrefIsPath, 1);
+    EXPECT_TRUE(r->ContainsPoint(1, 2));  // the region is rebuilt
+    EXPECT_EQ(back.m_width, "640");
+    EXPECT_EQ(back.m_vspace, "v5");
+}
+
+TEST_F(NativeTest, Utf16StringsAreRead)
+{
+    std::string bytes = native::SaveToBytes(doc);
+    // Replace the map name "v0" with the UTF-16 form of 表.
+    std::string tail = std::string("\x02v0", 3);
+    std::size_t at = bytes.rfind(tail);
+    ASSERT_NE(at, std::string::npos);
+    bytes.replace(at, 3, "\xFF" + Word(0xFFFE) + "\x01" + Word(0x8868));
+    AppSettings s2;
+    CZephyrmapDoc back(s2);
+    ASSERT_EQ(native::LoadFromBytes(back, bytes), native::LoadResult::Ok);
+    EXPECT_EQ(back.m_mapName, "\x95\x5C");
+}
+
+TEST_F(NativeTest, OldLayoutAndRefusals)
+{
+    std::string current = native::SaveToBytes(doc);
+    // The old layout: the area list with schema 1 and the ten strings.
+    std::string old = Word(1) + Word(0xFFFF) + Word(1) + Word(8) + "CMapData" + Word(2) + std::string(16, '\0') +
+                      std::string("\x03\0\0\0", 4) + std::string(3, '\0') + std::string(4, '\0') +
+                      std::string(10, '\0');
+    AppSettings s2;
+    CZephyrmapDoc back(s2);
+    EXPECT_EQ(native::LoadFromBytes(back, old), native::LoadResult::OldLayout);
+    EXPECT_EQ(back.AreaCount(), 1);
+    EXPECT_EQ(native::MessageFor(native::LoadResult::OldLayout), texts::OldVersionWarning());
+
+    std::string v3 = current;
+    v3[0] = 3;
+    EXPECT_EQ(native::LoadFromBytes(back, v3), native::LoadResult::NewerVersion);
+    EXPECT_EQ(back.AreaCount(), 0);
+    std::string header = current;
+    header[10] = 'X';  // one character of the header off
+    EXPECT_EQ(native::LoadFromBytes(back, header), native::LoadResult::NotOurFormat);
+    std::string foreignClass = current;
+    foreignClass[44] = 'X';  // "XMapData"
+    EXPECT_EQ(native::LoadFromBytes(back, foreignClass), native::LoadResult::Unexpected);
+    std::string schema3 = current;
+    schema3[40] = 3;
+    EXPECT_EQ(native::LoadFromBytes(back, schema3), native::LoadResult::Unexpected);
+    std::string hugeCount = current;
+    hugeCount.replace(36, 2, Word(0xFFFF) + std::string("\xFF\xFF\xFF\x7F", 4));
+    EXPECT_EQ(native::LoadFromBytes(back, hugeCount), native::LoadResult::Unexpected);
+    EXPECT_TRUE(back.m_loadRejected);
+}
+
+TEST_F(NativeTest, EveryTruncationFailsCleanly)
+{
+    const std::string bytes = native::SaveToBytes(doc);
+    for (std::size_t n = 0; n < bytes.size(); ++n) {
+        AppSettings s2;
+        CZephyrmapDoc back(s2);
+        native::LoadResult r = native::LoadFromBytes(back, bytes.substr(0, n));
+        EXPECT_NE(r, native::LoadResult::Ok) << n;
+        EXPECT_EQ(back.AreaCount(), 0) << n;
+        EXPECT_EQ(back.m_mapName, "") << n;
+    }
+}
+
+TEST_F(NativeTest, SaveReplacesTheFileWhole)
+{
+    const auto dir = std::filesystem::temp_directory_path() / ("zm-native-" + std::to_string(::getpid()));
+    std::filesystem::create_directories(dir);
+    const std::string path = (dir / "map.zmf").string();
+    std::ofstream(path) << "old contents that are longer than nothing";
+    std::string error;
+    ASSERT_TRUE(native::SaveToFile(doc, path, error)) << error;
+    AppSettings s2;
+    CZephyrmapDoc back(s2);
+    EXPECT_EQ(native::LoadFromFile(back, path), native::LoadResult::Ok);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir), {}), 1);  // no temporary left
+    EXPECT_FALSE(native::SaveToFile(doc, (dir / "no" / "map.zmf").string(), error));
+    EXPECT_EQ(native::LoadFromFile(back, (dir / "missing.zmf").string()), native::LoadResult::CannotOpen);
+    std::filesystem::remove_all(dir);
+}
