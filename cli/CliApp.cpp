@@ -1,9 +1,20 @@
 #include "cli/CliApp.h"
 
+#include "app/AppSettings.h"
 #include "cli/CliArgs.h"
+#include "formats/HtmlReader.h"
+#include "formats/HtmlWriter.h"
+#include "formats/NativeMapFile.h"
+#include "model/CZephyrmapDoc.h"
+#include "model/MapCommands.h"
+#include "model/Messages.h"
 #include "services/TextCodec.h"
+#include "services/Utf8Bridge.h"
+
+#include <filesystem>
 
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
 #include <fstream>
 #include <iostream>
@@ -22,6 +33,15 @@ const char kHelp[] =
     "      convert text between encodings. CODE: 0 automatic, 1 Shift-JIS, 2 JIS,\n"
     "      3 EUC-JP, 4 UTF-8, 5 UTF-8 with signature, 6 UTF-16LE, 7 UTF-16BE.\n"
     "      LE: 0 automatic, 1 CR+LF, 2 LF, 3 CR.\n"
+    "  maps PAGE.html [--encoding CODE]\n"
+    "      list the usable maps of a page: INDEX<TAB>NAME<TAB>PICTURE\n"
+    "  import PAGE.html [--encoding CODE] [--map INDEX] [--document PATH] [--no-default-tail] -o MAP.zmf\n"
+    "      read one map of a page into a native map file\n"
+    "  dump MAP.zmf\n"
+    "      print a native map file as JSON\n"
+    "  html MAP.zmf [--html-option N] [--indent N] [--src-relative] [--href-relative]\n"
+    "       [--keep-in-page-file-name] [--encoding CODE] [--eol LE] [-o OUT]\n"
+    "      write the map's IMG/MAP/AREA source (default UTF-8, LF)\n"
     "  --help       show this text\n"
     "  --version    show the version\n";
 
@@ -96,6 +116,14 @@ int CliApp::Run(const std::vector<std::string>& args)
     }
     if (command == "convert")
         return Convert(rest);
+    if (command == "maps")
+        return Maps(rest);
+    if (command == "import")
+        return Import(rest);
+    if (command == "dump")
+        return Dump(rest);
+    if (command == "html")
+        return Html(rest);
     return Usage("unknown command '" + command + "'");
 }
 
@@ -127,4 +155,188 @@ int CliApp::Convert(const std::vector<std::string>& argv)
     if (args.Has("--result"))
         m_err << out.result << "\n";
     return 0;
+}
+
+void CliApp::Message(const std::string& sjisText)
+{
+    std::string text = utf8::SjisToUtf8(sjisText);
+    std::erase(text, '\r');
+    m_err << text << "\n";
+}
+
+bool CliApp::ToProgramPath(const std::string& utf8Path, std::string& sjis)
+{
+    bool lossless = true;
+    sjis = utf8::Utf8ToSjis(utf8Path, &lossless);
+    if (!lossless)
+        Fail("the file name " + utf8Path + " has characters Shift-JIS cannot hold");
+    return lossless;
+}
+
+bool CliApp::ReadPage(const std::string& path, int encoding, std::string& text)
+{
+    std::string bytes;
+    if (!ReadInput(path, bytes))
+        return false;
+    TextCodec codec;
+    codec.ConvertToString(encoding, EncodingShiftJis, bytes, text);
+    return true;
+}
+
+int CliApp::Maps(const std::vector<std::string>& argv)
+{
+    CliArgs args(argv, {"--encoding"}, {});
+    auto encoding = args.Int("--encoding", 0, 7);
+    if (args.Ok() && args.Positional().size() != 1)
+        args.Fail("maps takes one page");
+    if (!args.Ok())
+        return Usage(args.Error());
+    std::string text;
+    if (!ReadPage(args.Positional()[0], encoding.value_or(0), text))
+        return 1;
+    std::vector<FoundMap> maps = html::FindMaps(text);
+    if (maps.empty()) {
+        Message(texts::NoMapInHtml());
+        return 1;
+    }
+    for (std::size_t i = 0; i < maps.size(); ++i)
+        m_out << i << '\t' << utf8::SjisToUtf8(maps[i].mapName) << '\t' << utf8::SjisToUtf8(maps[i].picture) << '\n';
+    return 0;
+}
+
+int CliApp::Import(const std::vector<std::string>& argv)
+{
+    CliArgs args(argv, {"--encoding", "--map", "--document", "-o"}, {"--no-default-tail"});
+    auto encoding = args.Int("--encoding", 0, 7);
+    auto index = args.Int("--map", 0, 1 << 30);
+    if (args.Ok() && (args.Positional().size() != 1 || !args.Has("-o")))
+        args.Fail("import takes one page and -o MAP.zmf");
+    if (!args.Ok())
+        return Usage(args.Error());
+    const std::string page = args.Positional()[0];
+    std::string text, documentPath;
+    const std::string document = args.Value("--document").value_or(std::filesystem::absolute(page).string());
+    if (!ToProgramPath(document, documentPath) || !ReadPage(page, encoding.value_or(0), text))
+        return 1;
+    std::vector<FoundMap> maps = html::FindMaps(text);
+    if (maps.empty()) {
+        Message(texts::NoMapInHtml());
+        return 1;
+    }
+    if (index.value_or(0) >= static_cast<int>(maps.size()))
+        return Fail("the page has " + std::to_string(maps.size()) + " maps; --map " + std::to_string(*index) +
+                    " is not one of them");
+    AppSettings settings;
+    settings.DefaultAreaTailInEffect = args.Has("--no-default-tail") ? 0 : 1;
+    CZephyrmapDoc doc(settings);
+    doc.DeleteContents();
+    maps[index.value_or(0)].documentPath = documentPath;
+    const int clean = html::BuildDocumentFromMap(doc, maps, index.value_or(0));
+    mapcmd::PlaceDefaultArea(doc);
+    std::string missing = mapcmd::MissingPictureMessage(doc);
+    if (!missing.empty())
+        Message(missing);
+    doc.RefreshPictureSize();
+    std::string error;
+    if (!native::SaveToFile(doc, *args.Value("-o"), error))
+        return Fail(error);
+    if (!clean) {
+        Message(texts::HtmlSyntaxError());
+        return 2;
+    }
+    return 0;
+}
+
+namespace {
+
+std::string Json(const std::string& sjis)
+{
+    std::string out = "\"";
+    for (char c : utf8::SjisToUtf8(sjis)) {
+        unsigned char u = static_cast<unsigned char>(c);
+        if (c == '"' || c == '\\') {
+            out += '\\';
+            out += c;
+        } else if (u < 0x20) {
+            char buf[8];
+            std::snprintf(buf, sizeof buf, "\\u%04x", u);
+            out += buf;
+        } else {
+            out += c;
+        }
+    }
+    return out + "\"";
+}
+
+std::string AreaJson(const CMapData& a)
+{
+    std::string points;
+    for (const Point& p : a.m_points)
+        points += (points.empty() ? "[" : ",[") + std::to_string(p.x) + "," + std::to_string(p.y) + "]";
+    return "{\"shape\":" + std::to_string(a.m_shape) + ",\"points\":[" + points + "],\"href\":" + Json(a.m_href) +
+           ",\"hrefIsPath\":" + std::to_string(a.m_hrefIsPath) + ",\"target\":" + Json(a.m_target) +
+           ",\"alt\":" + Json(a.m_alt) + ",\"otherAttrs\":" + Json(a.m_otherAttrs) +
+           ",\"noHref\":" + std::to_string(a.m_noHref) + ",\"coords\":" + Json(a.FormatCoords()) + "}";
+}
+
+}  // namespace
+
+int CliApp::Dump(const std::vector<std::string>& argv)
+{
+    CliArgs args(argv, {}, {});
+    if (args.Ok() && args.Positional().size() != 1)
+        args.Fail("dump takes one map file");
+    if (!args.Ok())
+        return Usage(args.Error());
+    AppSettings settings;
+    CZephyrmapDoc doc(settings);
+    native::LoadResult r = native::LoadFromFile(doc, args.Positional()[0]);
+    if (r != native::LoadResult::Ok) {
+        Message(native::MessageFor(r));
+        if (r != native::LoadResult::OldLayout)
+            return 1;
+    }
+    std::string areas;
+    for (const auto& a : doc.Areas())
+        areas += (areas.empty() ? "" : ",") + AreaJson(*a);
+    m_out << "{\"mapName\":" << Json(doc.m_mapName) << ",\"imageSrc\":" << Json(doc.m_imageSrc)
+          << ",\"htmlPath\":" << Json(doc.m_htmlPath) << ",\"imgAlt\":" << Json(doc.m_imgAlt)
+          << ",\"border\":" << Json(doc.m_border) << ",\"align\":" << Json(doc.m_align)
+          << ",\"hspace\":" << Json(doc.m_hspace) << ",\"vspace\":" << Json(doc.m_vspace)
+          << ",\"height\":" << Json(doc.m_height) << ",\"width\":" << Json(doc.m_width) << ",\"areas\":[" << areas
+          << "]}\n";
+    return 0;
+}
+
+int CliApp::Html(const std::vector<std::string>& argv)
+{
+    CliArgs args(argv, {"--html-option", "--indent", "--encoding", "--eol", "-o"},
+                 {"--src-relative", "--href-relative", "--keep-in-page-file-name"});
+    AppSettings settings;
+    auto option = args.Int("--html-option", 0, 127);
+    auto indent = args.Int("--indent", 0, 20);
+    auto encoding = args.Int("--encoding", 1, 7);
+    auto eol = args.Int("--eol", 1, 3);
+    if (args.Ok() && args.Positional().size() != 1)
+        args.Fail("html takes one map file");
+    if (!args.Ok())
+        return Usage(args.Error());
+    settings.HtmlOption = static_cast<std::uint32_t>(option.value_or(static_cast<int>(settings.HtmlOption)));
+    settings.nIndentSpace = indent.value_or(settings.nIndentSpace);
+    settings.SRC_RelativePath = args.Has("--src-relative");
+    settings.HREF_RelativePath = args.Has("--href-relative");
+    settings.OmitInPageLinkFileName = args.Has("--keep-in-page-file-name") ? 0 : 1;
+    CZephyrmapDoc doc(settings);
+    native::LoadResult r = native::LoadFromFile(doc, args.Positional()[0]);
+    if (r != native::LoadResult::Ok && r != native::LoadResult::OldLayout) {
+        Message(native::MessageFor(r));
+        return 1;
+    }
+    std::string text = html::WriteMapHtml(doc, HtmlOutputOptions::FromSettings(settings));
+    TextCodec::ConvertLineEnds(LineEndCrLf, eol.value_or(LineEndLf), text);
+    const int code = encoding.value_or(EncodingUtf8);
+    TextCodec codec;
+    ConvertedBytes out = codec.ConvertBytes(EncodingShiftJis, code, text, code >= EncodingUtf16Le);
+    std::string bytes = out.data ? std::string(reinterpret_cast<const char*>(out.data), out.size) : std::string();
+    return WriteOutput(args.Value("-o").value_or(""), bytes) ? 0 : 1;
 }

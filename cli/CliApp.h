@@ -22,6 +22,16 @@ private:
     bool WriteOutput(const std::string& name, const std::string& bytes);
 
     int Convert(const std::vector<std::string>& args);
+    int Maps(const std::vector<std::string>& args);
+    int Import(const std::vector<std::string>& args);
+    int Dump(const std::vector<std::string>& args);
+    int Html(const std::vector<std::string>& args);
+    // Reads a page and decodes it into Shift-JIS.
+    bool ReadPage(const std::string& path, int encoding, std::string& text);
+    // A path from the command line as a program string; false (with a
+    // message) when Shift-JIS cannot hold it.
+    bool ToProgramPath(const std::string& utf8Path, std::string& sjis);
+    void Message(const std::string& sjisText);
 
     std::istream& m_in;
     std::ostream& m_out;

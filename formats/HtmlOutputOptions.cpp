@@ -8,12 +8,26 @@
 
 namespace {
 
-bool IsExistingLocalFile(const std::string& path)
+// The first folder below the root, or empty.
+std::string TopFolder(const std::string& path)
 {
-    if (paths::IsUrlReference(path))
+    std::string rest = path.substr(1);
+    return rest.substr(0, rest.find(paths::kSeparator));
+}
+
+// A picture resolved from a relative reference lies in the document's tree; a
+// root-relative reference read from a page usually does not, and names no file.
+bool IsLocalPicture(const std::string& picture, const std::string& htmlPath)
+{
+    if (picture.empty() || paths::IsUrlReference(picture))
         return false;
+    if (picture[0] != paths::kSeparator)
+        return paths::kSeparator == '\\' && paths::IsAbsolutePath(picture);
     std::error_code ec;
-    return std::filesystem::exists(std::filesystem::path(path), ec);
+    if (std::filesystem::exists(std::filesystem::path(picture), ec))
+        return true;
+    return !htmlPath.empty() && htmlPath[0] == paths::kSeparator && TopFolder(picture) == TopFolder(htmlPath) &&
+           !TopFolder(picture).empty();
 }
 
 }  // namespace
@@ -33,6 +47,6 @@ HtmlOutputOptions HtmlOutputOptions::FromSettings(const AppSettings& s)
     o.srcRelative = s.SRC_RelativePath != 0;
     o.hrefRelative = s.HREF_RelativePath != 0;
     o.omitInPageFileName = s.OmitInPageLinkFileName != 0;
-    o.isLocalFile = IsExistingLocalFile;
+    o.isLocalFile = IsLocalPicture;
     return o;
 }

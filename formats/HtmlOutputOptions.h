@@ -19,10 +19,11 @@ struct HtmlOutputOptions {
     bool srcRelative = false;
     bool hrefRelative = false;
     bool omitInPageFileName = true;
-    // Whether the picture path names a local file, which is shortened or made
-    // relative; anything else (a URL, a root-relative reference read from a
-    // page) is written exactly as it stands. Defaults to the file system.
-    std::function<bool(const std::string&)> isLocalFile;
+    // Whether the picture path (given with the map's HTML document) names a
+    // local file, which is shortened or made relative; anything else (a URL,
+    // a root-relative reference read from a page) is written exactly as it
+    // stands. Unset: every picture counts as local.
+    std::function<bool(const std::string& picture, const std::string& htmlPath)> isLocalFile;
 
     static HtmlOutputOptions FromSettings(const AppSettings& settings);
 };

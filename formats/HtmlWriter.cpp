@@ -144,7 +144,7 @@ std::string WriteAreaTag(const CMapData& area, const std::string& documentPath, 
 
 std::string WriteMapHtml(const CZephyrmapDoc& doc, const HtmlOutputOptions& o)
 {
-    const bool localPicture = !o.isLocalFile || o.isLocalFile(doc.m_imageSrc);
+    const bool localPicture = !o.isLocalFile || o.isLocalFile(doc.m_imageSrc, doc.m_htmlPath);
     std::string src = paths::ComposeOutputPath(doc.m_htmlPath, doc.m_imageSrc, localPicture, o.srcRelative, false);
     const std::string indent = MakeIndent(o);
     std::string text = "<IMG";

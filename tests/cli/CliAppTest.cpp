@@ -3,6 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <sstream>
+#include <filesystem>
+#include <fstream>
+#include <unistd.h>
 
 namespace {
 
@@ -68,4 +71,79 @@ TEST(CliConvert, BadArgumentsAndFiles)
     EXPECT_EQ(missing.status, 1);
     EXPECT_NE(missing.err.find("/nonexistent/in.html"), std::string::npos);
     EXPECT_EQ(Cli({"convert", "--from", "1", "--to", "2", "-o", "/nonexistent/dir/out"}, "x").status, 1);
+}
+
+namespace {
+
+const std::string kRealWorld = ZM_TESTDATA "/realworld/";
+
+std::string TempPath(const std::string& name)
+{
+    return (std::filesystem::temp_directory_path() / ("zmcli-" + std::to_string(::getpid()) + "-" + name)).string();
+}
+
+}  // namespace
+
+TEST(CliMaps, ListsUsableMapsOrSaysThereAreNone)
+{
+    Outcome r = Cli({"maps", kRealWorld + "02-ja-eucjp-ecopri-top-six-maps.html"});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.out.substr(0, 33), "0\tlink_what\timg/top/top_logo.gif\n");
+    Outcome none = Cli({"maps", kRealWorld + "07-usemap-without-map-ismap.html"});
+    EXPECT_EQ(none.status, 1);
+    EXPECT_EQ(none.err, "このHTMLには有効なクリッカブルマップが定義されていません。\n");
+    EXPECT_EQ(Cli({"maps"}).status, 2);
+}
+
+TEST(CliImport, ImportThenHtmlReproducesTheAreas)
+{
+    const std::string zmf = TempPath("06.zmf");
+    Outcome imported = Cli({"import", kRealWorld + "06-html4-uppercase-nohref-circle.html", "-o", zmf});
+    EXPECT_EQ(imported.status, 0);
+    EXPECT_NE(imported.err.find("が見つかりません。"), std::string::npos);  // the picture is not there
+    Outcome html = Cli({"html", zmf, "--eol", "1", "--encoding", "1"});
+    EXPECT_EQ(html.status, 0);
+    EXPECT_EQ(html.out, "<IMG SRC=\"circleincircle.gif\" USEMAP=\"#map1\" BORDER=\"0\" ALT=\"Click the O!\">\r\n"
+                        "<MAP NAME=\"map1\">\r\n"
+                        "  <AREA SHAPE=\"circle\" COORDS=\"79,79,56\" NOHREF ALT=\"ohoh\">\r\n"
+                        "  <AREA SHAPE=\"circle\" COORDS=\"79,79,78\" HREF=\"thecircle.html\" ALT=\"The Circle\" "
+                        "TITLE=\"The Circle\">\r\n"
+                        "</MAP>");
+    Outcome dump = Cli({"dump", zmf});
+    EXPECT_EQ(dump.status, 0);
+    for (const char* field : {"\"mapName\":\"map1\"", "\"imgAlt\":\"Click the O!\"", "\"border\":\"0\"",
+                              "\"shape\":1,\"points\":[[23,23],[135,23],[135,135],[23,135]]", "\"noHref\":1",
+                              "\"otherAttrs\":\"TITLE=\\\"The Circle\\\"\"", "\"coords\":\"0,0,0,0\""})
+        EXPECT_NE(dump.out.find(field), std::string::npos) << field;
+    std::filesystem::remove(zmf);
+}
+
+TEST(CliImport, JapaneseTextAndSyntaxErrors)
+{
+    const std::string zmf = TempPath("04.zmf");
+    Outcome r = Cli({"import", kRealWorld + "04-ja-utf8-tokushima-poly-junk-map-attrs.html", "--encoding", "4",
+                     "--document", "/site/index.html", "-o", zmf});
+    EXPECT_NE(r.status, 1);
+    Outcome dump = Cli({"dump", zmf});
+    EXPECT_NE(dump.out.find("\"htmlPath\":\"/site/index.html\""), std::string::npos);
+    const std::string bad = TempPath("bad.html");
+    std::ofstream(bad) << "<img src=a.png usemap=\"#m\"><map name=\"m\"><area shape=square coords=1,2,3,4></map>";
+    Outcome syntax = Cli({"import", bad, "-o", zmf});
+    EXPECT_EQ(syntax.status, 2);
+    EXPECT_NE(syntax.err.find("構文エラー"), std::string::npos);
+    EXPECT_EQ(Cli({"import", bad, "--map", "3", "-o", zmf}).status, 1);
+    EXPECT_EQ(Cli({"import", bad}).status, 2);
+    std::filesystem::remove(zmf);
+    std::filesystem::remove(bad);
+}
+
+TEST(CliDump, RefusedFile)
+{
+    const std::string junk = TempPath("junk.zmf");
+    std::ofstream(junk) << "\x02\0\0\0garbage";
+    Outcome r = Cli({"dump", junk});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_FALSE(r.err.empty());
+    EXPECT_EQ(Cli({"html", junk}).status, 1);
+    std::filesystem::remove(junk);
 }

@@ -44,7 +44,6 @@ struct WriterTest : ::testing::Test {
     std::string Write()
     {
         HtmlOutputOptions o = HtmlOutputOptions::FromSettings(settings);
-        o.isLocalFile = [](const std::string& p) { return p.rfind("/web/", 0) == 0; };
         return html::WriteMapHtml(doc, o);
     }
 };
@@ -93,8 +92,10 @@ TEST_F(WriterTest, UrlAndRootRelativePicturesAreWrittenWhole)
     settings.SRC_RelativePath = 1;
     doc.m_imageSrc = "http://example.com/img/photo.jpg";
     EXPECT_EQ(Write().substr(0, 44), "<IMG SRC=\"http://example.com/img/photo.jpg\" ");
-    doc.m_imageSrc = "/img/photo.jpg";  // not a local file: read from a page as written
+    doc.m_imageSrc = "/img/photo.jpg";  // root-relative, read from a page as written
     EXPECT_EQ(Write().substr(0, 26), "<IMG SRC=\"/img/photo.jpg\" ");
+    doc.m_imageSrc = "/web/pics/missing.jpg";  // resolved from a relative reference
+    EXPECT_EQ(Write().substr(0, 30), "<IMG SRC=\"./pics/missing.jpg\" ");
 }
 
 TEST(HtmlWriter, NoHrefWithTargetAndAlt)
