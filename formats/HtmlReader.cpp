@@ -213,7 +213,7 @@ int ParseAreaTags(CZephyrmapDoc& doc, const FoundMap& map)
 {
     int result = 1;
     for (const std::string& tagText : map.areaTags)
-        doc.InsertAreaAt(-1, ParseAreaTag(tagText, doc.m_htmlPath, result));
+        doc.AppendArea(ParseAreaTag(tagText, doc.m_htmlPath, result));
     return result;
 }
 

@@ -128,9 +128,10 @@ LoadResult LoadFromBytes(CZephyrmapDoc& doc, const std::string& bytes)
     if (doc.m_loadRejected)
         return result;
     for (auto& area : map.areas)
-        doc.InsertAreaAt(-1, std::move(area));
+        doc.AppendArea(std::move(area));
     for (int i = 0; i < 10; ++i)
         *Field(doc, i) = std::move(map.strings[i]);
+    doc.ShowAreaCount();
     return result;
 }
 

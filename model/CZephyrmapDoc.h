@@ -35,6 +35,8 @@ public:
     // Area list; no history.
     AreaPos InsertArea(std::unique_ptr<CMapData> area);
     AreaPos InsertAreaAt(int index, std::unique_ptr<CMapData> area);
+    // Appends without refreshing the area count, for readers filling a new map.
+    void AppendArea(std::unique_ptr<CMapData> area) { m_areas.push_back(std::move(area)); }
     std::unique_ptr<CMapData> DetachArea(AreaPos pos);
     bool MoveAreaInList(int destination, int source);
     CMapData* FindDefaultArea();

@@ -1,0 +1,126 @@
+// Reading maps from a large page (ours at full and half size, beside
+// libxml2's HTML parser collecting the same elements), and saving and loading
+// a map of 100,000 areas beside a plain write and read of as many bytes.
+#include "app/AppSettings.h"
+#include "formats/HtmlReader.h"
+#include "formats/NativeMapFile.h"
+#include "model/CZephyrmapDoc.h"
+
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#ifdef ZM_HAVE_LIBXML2
+#include <libxml/HTMLparser.h>
+#endif
+
+namespace {
+
+std::string Page(int maps)
+{
+    std::string page = "<html><body>\n";
+    for (int m = 0; m < maps; ++m) {
+        std::string name = "map" + std::to_string(m);
+        page += "<p><img src=\"img/p" + std::to_string(m) + ".png\" usemap=\"#" + name + "\" width=400 height=300>\n";
+        page += "<map name=\"" + name + "\">\n";
+        for (int a = 0; a < 20; ++a)
+            page += "<area shape=\"rect\" coords=\"" + std::to_string(a) + ",10,120,140\" href=\"p" + std::to_string(a) +
+                    ".html\" alt=\"area " + std::to_string(a) + "\" onmouseover=\"hi(" + std::to_string(a) + ")\">\n";
+        page += "</map></p>\n";
+    }
+    return page + "</body></html>\n";
+}
+
+void BM_OurReader(benchmark::State& state)
+{
+    const std::string page = Page(static_cast<int>(state.range(0)));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(html::FindMaps(page).size());
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * page.size()));
+}
+BENCHMARK(BM_OurReader)->Arg(10000)->Arg(5000)->Unit(benchmark::kMillisecond);
+
+#ifdef ZM_HAVE_LIBXML2
+void Collect(xmlNode* node, std::size_t& count)
+{
+    for (; node; node = node->next) {
+        if (node->type == XML_ELEMENT_NODE) {
+            const char* n = reinterpret_cast<const char*>(node->name);
+            if (!std::strcmp(n, "img") || !std::strcmp(n, "map") || !std::strcmp(n, "area"))
+                ++count;
+        }
+        Collect(node->children, count);
+    }
+}
+
+void BM_Libxml2Reader(benchmark::State& state)
+{
+    const std::string page = Page(static_cast<int>(state.range(0)));
+    for (auto _ : state) {
+        htmlDocPtr doc = htmlReadMemory(page.data(), static_cast<int>(page.size()), nullptr, "UTF-8",
+                                        HTML_PARSE_NOERROR | HTML_PARSE_NOWARNING | HTML_PARSE_NONET);
+        std::size_t count = 0;
+        Collect(xmlDocGetRootElement(doc), count);
+        benchmark::DoNotOptimize(count);
+        xmlFreeDoc(doc);
+    }
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * page.size()));
+}
+BENCHMARK(BM_Libxml2Reader)->Arg(10000)->Unit(benchmark::kMillisecond);
+#endif
+
+const std::string& BigMapFile()
+{
+    static const std::string bytes = [] {
+        AppSettings settings;
+        CZephyrmapDoc doc(settings);
+        for (int i = 0; i < 100000; ++i) {
+            auto a = std::make_unique<CMapData>();
+            a->m_shape = ShapePoly;
+            a->m_points = {{i, 0}, {i + 10, 5}, {i, 10}};
+            a->m_href = "/web/page" + std::to_string(i) + ".html";
+            a->m_alt = "area";
+            doc.AppendArea(std::move(a));
+        }
+        return native::SaveToBytes(doc);
+    }();
+    return bytes;
+}
+
+const std::string kPath = (std::filesystem::temp_directory_path() / "zm-bench.zmf").string();
+
+void BM_NativeSaveLoad(benchmark::State& state)
+{
+    AppSettings settings;
+    CZephyrmapDoc doc(settings);
+    native::LoadFromBytes(doc, BigMapFile());
+    for (auto _ : state) {
+        std::string error;
+        native::SaveToFile(doc, kPath, error);
+        CZephyrmapDoc back(settings);
+        benchmark::DoNotOptimize(native::LoadFromFile(back, kPath));
+    }
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * BigMapFile().size()));
+}
+BENCHMARK(BM_NativeSaveLoad)->Unit(benchmark::kMillisecond);
+
+void BM_PlainWriteRead(benchmark::State& state)
+{
+    const std::string& bytes = BigMapFile();
+    for (auto _ : state) {
+        std::ofstream(kPath, std::ios::binary).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+        std::ifstream in(kPath, std::ios::binary);
+        std::ostringstream all;
+        all << in.rdbuf();
+        benchmark::DoNotOptimize(all.str().size());
+    }
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * bytes.size()));
+}
+BENCHMARK(BM_PlainWriteRead)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+BENCHMARK_MAIN();
