@@ -131,10 +131,12 @@ void FindImageTags(const std::string& text, std::vector<FoundMap>& maps)
             break;
         TagScanner tag(text.substr(open, close - open + 1));
         AttributeRead usemap = tag.GetAttribute("USEMAP", true);
-        if (usemap.status == AttributeRead::Read && usemap.value.find('#') != npos) {
+        // A '#' hidden behind a stray lead byte is no map reference.
+        const std::size_t hash = sjis::FindChar(usemap.value, '#');
+        if (usemap.status == AttributeRead::Read && hash != npos) {
             FoundMap map;
             map.mapName = usemap.value;
-            map.mapName.erase(sjis::FindChar(map.mapName, '#'), 1);
+            map.mapName.erase(hash, 1);
             map.imageTag = tag.Text();
             map.picture = tag.GetAttribute("SRC", true).value;
             maps.push_back(std::move(map));
