@@ -1,7 +1,7 @@
 #include "app/CMainFrame.h"
 
 #include "app/CommandTable.h"
-#include "app/SettingsStore.h"
+#include "services/QtText.h"
 #include "model/CZephyrmapDoc.h"
 
 #include <QAction>

@@ -2,6 +2,7 @@
 
 #include "app/CMainFrame.h"
 #include "model/CZephyrmapDoc.h"
+#include "services/MapPicture.h"
 
 #include <QApplication>
 
@@ -17,7 +18,9 @@ CZephyrmapApp::~CZephyrmapApp()
 void CZephyrmapApp::InitInstance()
 {
     m_store->LoadSettings(m_settings);
-    m_doc = std::make_unique<CZephyrmapDoc>(m_settings);
+    m_picture = std::make_unique<MapPicture>();
+    m_picture->SetBackgroundColor(m_settings.Bgcolor);
+    m_doc = std::make_unique<CZephyrmapDoc>(m_settings, nullptr, m_picture.get());
     m_frame = std::make_unique<CMainFrame>();
     m_frame->SetDocument(m_doc.get());
     m_doc->SetListener(m_frame.get());

@@ -9,6 +9,7 @@
 
 class CMainFrame;
 class CZephyrmapDoc;
+class MapPicture;
 
 class CZephyrmapApp {
 public:
@@ -24,11 +25,13 @@ public:
     AppSettings& Settings() { return m_settings; }
     CMainFrame* Frame() { return m_frame.get(); }
     CZephyrmapDoc* Document() { return m_doc.get(); }
+    MapPicture* Picture() { return m_picture.get(); }
     void DestroyFrame();
 
 private:
     AppSettings m_settings;
     std::unique_ptr<SettingsStore> m_store;
+    std::unique_ptr<MapPicture> m_picture;  // the document's picture
     std::unique_ptr<CZephyrmapDoc> m_doc;
     std::unique_ptr<CMainFrame> m_frame;
 };

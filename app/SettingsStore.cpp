@@ -1,14 +1,11 @@
 #include "app/SettingsStore.h"
 
+#include "services/QtText.h"
 #include "services/Utf8Bridge.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QSettings>
-
-QString ToQString(const std::string& sjis) { return QString::fromStdString(utf8::SjisToUtf8(sjis)); }
-
-std::string FromQString(const QString& text, bool* lossless) { return utf8::Utf8ToSjis(text.toStdString(), lossless); }
 
 SettingsStore::SettingsStore()
     : m_store(std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Nimbleworks"),

@@ -57,6 +57,3 @@ private:
     std::unique_ptr<QSettings> m_store;
 };
 
-// Conversions between the program's Shift-JIS strings and Qt's text.
-QString ToQString(const std::string& sjis);
-std::string FromQString(const QString& text, bool* lossless = nullptr);

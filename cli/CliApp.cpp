@@ -8,6 +8,8 @@
 #include "model/CZephyrmapDoc.h"
 #include "model/MapCommands.h"
 #include "model/Messages.h"
+#include "services/MapPicture.h"
+#include "services/PictureInfo.h"
 #include "services/TextCodec.h"
 #include "services/Utf8Bridge.h"
 
@@ -19,6 +21,7 @@
 #include <fstream>
 #include <iostream>
 #include <iterator>
+#include <optional>
 #include <sstream>
 
 namespace {
@@ -42,6 +45,10 @@ const char kHelp[] =
     "  html MAP.zmf [--html-option N] [--indent N] [--src-relative] [--href-relative]\n"
     "       [--keep-in-page-file-name] [--encoding CODE] [--eol LE] [-o OUT]\n"
     "      write the map's IMG/MAP/AREA source (default UTF-8, LF)\n"
+    "  picture FILE [--background RRGGBB] [--dib OUT]\n"
+    "      load a JPEG, GIF, PNG or BMP picture as the editor does and print\n"
+    "      WIDTH HEIGHT FILESIZE KIND and the status-bar line; --dib writes the\n"
+    "      bitmap of a PNG as loaded (header, colour table, rows)\n"
     "  --help       show this text\n"
     "  --version    show the version\n";
 
@@ -124,6 +131,8 @@ int CliApp::Run(const std::vector<std::string>& args)
         return Dump(rest);
     if (command == "html")
         return Html(rest);
+    if (command == "picture")
+        return Picture(rest);
     return Usage("unknown command '" + command + "'");
 }
 
@@ -228,7 +237,9 @@ int CliApp::Import(const std::vector<std::string>& argv)
                     " is not one of them");
     AppSettings settings;
     settings.DefaultAreaTailInEffect = args.Has("--no-default-tail") ? 0 : 1;
-    CZephyrmapDoc doc(settings);
+    MapPicture picture;
+    picture.SetBackgroundColor(settings.Bgcolor);
+    CZephyrmapDoc doc(settings, nullptr, &picture);
     doc.DeleteContents();
     maps[index.value_or(0)].documentPath = documentPath;
     const int clean = html::BuildDocumentFromMap(doc, maps, index.value_or(0));
@@ -339,4 +350,55 @@ int CliApp::Html(const std::vector<std::string>& argv)
     ConvertedBytes out = codec.ConvertBytes(EncodingShiftJis, code, text, code >= EncodingUtf16Le);
     std::string bytes = out.data ? std::string(reinterpret_cast<const char*>(out.data), out.size) : std::string();
     return WriteOutput(args.Value("-o").value_or(""), bytes) ? 0 : 1;
+}
+
+namespace {
+
+// "RRGGBB" as a web colour; nothing for anything else.
+std::optional<ColorRef> ParseWebColor(const std::string& text)
+{
+    if (text.size() != 6 || text.find_first_not_of("0123456789abcdefABCDEF") != std::string::npos)
+        return std::nullopt;
+    const unsigned long rgb = std::stoul(text, nullptr, 16);
+    return MakeRgb((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF);
+}
+
+}  // namespace
+
+int CliApp::Picture(const std::vector<std::string>& argv)
+{
+    CliArgs args(argv, {"--background", "--dib"}, {});
+    std::optional<ColorRef> background = AppSettings().Bgcolor;
+    if (args.Has("--background"))
+        background = ParseWebColor(*args.Value("--background"));
+    if (args.Ok() && !background)
+        args.Fail("--background takes six hexadecimal digits, RRGGBB");
+    if (args.Ok() && args.Positional().size() != 1)
+        args.Fail("picture takes one file");
+    if (!args.Ok())
+        return Usage(args.Error());
+    const std::string& file = args.Positional()[0];
+    std::string path;
+    if (!ToProgramPath(file, path))
+        return 1;
+    if (pictureinfo::KindOf(path) == PictureNone)
+        return Fail(file + " is not named as a JPEG, GIF, PNG or BMP picture");
+    MapPicture picture;
+    picture.SetBackgroundColor(*background);
+    if (!picture.Load(path))
+        return Fail("cannot load the picture " + file);
+    const auto dib = args.Value("--dib");
+    if (dib && picture.Kind() != PicturePng)
+        return Fail("--dib needs a PNG picture; " + file + " is not one");
+    std::int32_t width = 0, height = 0;
+    std::int64_t fileSize = 0;
+    picture.GetSize(width, height, fileSize);
+    m_out << width << ' ' << height << ' ' << fileSize << ' ' << picture.Kind() << '\n';
+    std::string heightText, widthText, sizeText;
+    picture.GetInfoText(&heightText, &widthText, &sizeText);
+    m_out << utf8::SjisToUtf8(pictureinfo::StatusText(widthText, heightText, sizeText, path)) << '\n';
+    const PictureDib& bitmap = picture.Dib();
+    if (dib && !WriteOutput(*dib, std::string(reinterpret_cast<const char*>(bitmap.Packed()), bitmap.PackedSize())))
+        return 1;
+    return 0;
 }

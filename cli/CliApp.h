@@ -26,6 +26,7 @@ private:
     int Import(const std::vector<std::string>& args);
     int Dump(const std::vector<std::string>& args);
     int Html(const std::vector<std::string>& args);
+    int Picture(const std::vector<std::string>& args);
     // Reads a page and decodes it into Shift-JIS.
     bool ReadPage(const std::string& path, int encoding, std::string& text);
     // A path from the command line as a program string; false (with a

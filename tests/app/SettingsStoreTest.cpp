@@ -1,5 +1,9 @@
 #include "app/CZephyrmapApp.h"
 #include "app/SettingsStore.h"
+#include "model/CZephyrmapDoc.h"
+#include "services/MapPicture.h"
+#include "services/Utf8Bridge.h"
+#include "tests/services/PictureFiles.h"
 
 #include <QDir>
 #include <QSettings>
@@ -108,6 +112,24 @@ private slots:
         QCOMPARE(raw.value(QStringLiteral("Bgcolor")).toInt(), 0xC0C0C0);
         QCOMPARE(raw.value(QStringLiteral("magni")).toInt(), 100);
         QVERIFY(!raw.contains(QStringLiteral("DefaultAreaTailInEffect")));
+    }
+
+    void theDocumentsPictureTakesTheStoredBackground()
+    {
+        const QString ini = Ini("bg.ini");
+        {
+            QSettings raw(ini, QSettings::IniFormat);
+            raw.setValue(QStringLiteral("Settings/Bgcolor"), 0x123456);
+        }
+        CZephyrmapApp app(std::make_unique<SettingsStore>(ini));
+        app.InitInstance();
+        QCOMPARE(app.Picture()->BackgroundColor(), ColorRef(0x123456));
+        // A fully transparent pixel shows that colour once loaded.
+        testpictures::WriteBytes(Ini("clear.png"), testpictures::SolidPng(3, 2, 255, 255, 255, 0));
+        app.Document()->SetPicture(utf8::Utf8ToSjis(Ini("clear.png").toStdString()));
+        QCOMPARE(app.Document()->m_width, std::string("3"));
+        QCOMPARE(app.Picture()->Dib().PixelAt(0, 0), 0x563412u);
+        app.DestroyFrame();
     }
 };
 

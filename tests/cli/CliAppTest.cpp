@@ -1,7 +1,10 @@
 #include "cli/CliApp.h"
+#include "tests/services/PngMaker.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <iterator>
 #include <sstream>
 #include <filesystem>
 #include <fstream>
@@ -146,4 +149,91 @@ TEST(CliDump, RefusedFile)
     EXPECT_FALSE(r.err.empty());
     EXPECT_EQ(Cli({"html", junk}).status, 1);
     std::filesystem::remove(junk);
+}
+
+namespace {
+
+// A 3 x 2 RGBA PNG, every pixel red at half alpha.
+std::string HalfRedPng()
+{
+    std::vector<std::uint8_t> row;
+    for (int x = 0; x < 3; ++x)
+        row.insert(row.end(), {255, 0, 0, 128});
+    return PngMaker(3, 2, 8, 6).Rows({row, row}).Bytes();
+}
+
+std::string Slurp(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+}  // namespace
+
+TEST(CliPicture, PrintsSizesKindAndTheStatusLine)
+{
+    const std::string png = TempPath("half.png");
+    std::ofstream(png, std::ios::binary) << HalfRedPng();
+    Outcome r = Cli({"picture", png});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.out, "3 2 " + std::to_string(HalfRedPng().size()) + " 3\n W3×H2 0.1KByte PNG\n");
+    Outcome bmp = Cli({"picture", ZM_TESTDATA "/pngsuite/bmp/basn0g01.bmp"});
+    EXPECT_EQ(bmp.status, 0);
+    EXPECT_EQ(bmp.out.substr(0, 6), "32 32 ");
+    EXPECT_NE(bmp.out.find(" 4\n W32×H32 "), std::string::npos);
+    EXPECT_NE(bmp.out.find("KByte BMP\n"), std::string::npos);
+    std::filesystem::remove(png);
+}
+
+TEST(CliPicture, DibIsTheBitmapAsLoaded)
+{
+    const std::string png = TempPath("dib.png"), dib = TempPath("out.dib");
+    std::ofstream(png, std::ios::binary) << HalfRedPng();
+    // Default background: the editor's grey C0C0C0. Red 128/255 over it:
+    // red trunc(128 + 127/255 * 192) = 223, the others trunc(127/255 * 192) = 95.
+    ASSERT_EQ(Cli({"picture", png, "--dib", dib}).status, 0);
+    std::string bytes = Slurp(dib);
+    ASSERT_EQ(bytes.size(), 40u + 2 * 12);
+    EXPECT_EQ(bytes.substr(0, 4), std::string("\x28\0\0\0", 4));
+    EXPECT_EQ(bytes[14], 32);
+    EXPECT_EQ(bytes.substr(40, 4), std::string("\x5F\x5F\xDF\x80", 4));
+    // A chosen background, RRGGBB.
+    ASSERT_EQ(Cli({"picture", png, "--background", "102030", "--dib", dib}).status, 0);
+    bytes = Slurp(dib);
+    EXPECT_EQ(bytes.substr(40, 4), std::string("\x17\x0F\x87\x80", 4));
+    std::filesystem::remove(png);
+    std::filesystem::remove(dib);
+}
+
+TEST(CliPicture, PicturesThatCannotBeLoaded)
+{
+    const std::string broken = TempPath("broken.png");
+    std::ofstream(broken) << "no picture here";
+    for (const std::string& file : {broken, TempPath("missing.jpg"), std::string("picture.tif")}) {
+        Outcome r = Cli({"picture", file});
+        EXPECT_EQ(r.status, 1) << file;
+        EXPECT_EQ(r.out, "") << file;
+        EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << r.err;
+    }
+    EXPECT_EQ(Cli({"picture", ZM_TESTDATA "/pngsuite/bmp/basn0g01.bmp", "--dib", TempPath("x.dib")}).status, 1);
+    EXPECT_EQ(Cli({"picture", broken, "--background", "C0C0C"}).status, 2);
+    EXPECT_EQ(Cli({"picture"}).status, 2);
+    std::filesystem::remove(broken);
+}
+
+TEST(CliImport, SizesComeFromThePicture)
+{
+    const std::filesystem::path dir = TempPath("site");
+    std::filesystem::create_directories(dir);
+    std::ofstream((dir / "pic.png").string(), std::ios::binary) << HalfRedPng();
+    const std::string page = (dir / "index.html").string(), zmf = (dir / "map.zmf").string();
+    std::ofstream(page) << "<img src=\"pic.png\" usemap=\"#m\"><map name=\"m\">"
+                           "<area shape=rect coords=\"0,0,1,1\" href=\"a.html\"></map>";
+    ASSERT_EQ(Cli({"import", page, "-o", zmf}).status, 0);
+    Outcome dump = Cli({"dump", zmf});
+    EXPECT_NE(dump.out.find("\"height\":\"2\",\"width\":\"3\""), std::string::npos) << dump.out;
+    std::filesystem::remove(dir / "pic.png");
+    ASSERT_EQ(Cli({"import", page, "-o", zmf}).status, 0);
+    EXPECT_NE(Cli({"dump", zmf}).out.find("\"height\":\"\",\"width\":\"\""), std::string::npos);
+    std::filesystem::remove_all(dir);
 }
