@@ -1,9 +1,11 @@
-// Any text through the map reader, then each map into a document and back out.
+// Any text through the map reader, then each map into a document and back
+// out; and through the title search of the file preview.
 #include "app/AppSettings.h"
 #include "formats/HtmlOutputOptions.h"
 #include "formats/HtmlReader.h"
 #include "formats/HtmlWriter.h"
 #include "model/CZephyrmapDoc.h"
+#include "services/HtmlTitle.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -11,6 +13,9 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     std::string text(reinterpret_cast<const char*>(data), size);
+    const std::string title = htmltitle::TitleOf(text);
+    if (title.size() > text.size())
+        __builtin_trap();
     std::vector<FoundMap> maps = html::FindMaps(text);
     AppSettings settings;
     HtmlOutputOptions options;

@@ -7,6 +7,7 @@
 #include "app/AppSettings.h"
 
 #include <cstddef>
+#include <cstdint>
 #include <cstdio>
 #include <string>
 
@@ -35,7 +36,10 @@ private:
     bool Decode(Session& s, PictureDib& dib);
     bool ChooseLayout(Session& s);
     void FillColorTable(Session& s, PictureDib& dib);
-    void Composite(Session& s, PictureDib& dib) const;
+    // Transparency onto the background: RGBA pixels row by row, a palette
+    // through its colour table.
+    void CompositeRow(std::uint8_t* row, std::int32_t width) const;
+    void CompositePalette(Session& s, PictureDib& dib) const;
 
     ColorRef m_background;
     std::size_t m_maxBytes;
