@@ -1,6 +1,7 @@
 #include "formats/HtmlOutputOptions.h"
 
 #include "app/AppSettings.h"
+#include "services/LocalFile.h"
 #include "services/PathUtil.h"
 
 #include <filesystem>
@@ -24,7 +25,7 @@ bool IsLocalPicture(const std::string& picture, const std::string& htmlPath)
     if (picture[0] != paths::kSeparator)
         return paths::kSeparator == '\\' && paths::IsAbsolutePath(picture);
     std::error_code ec;
-    if (std::filesystem::exists(std::filesystem::path(picture), ec))
+    if (std::filesystem::exists(localfile::NativePath(picture), ec))
         return true;
     return !htmlPath.empty() && htmlPath[0] == paths::kSeparator && TopFolder(picture) == TopFolder(htmlPath) &&
            !TopFolder(picture).empty();

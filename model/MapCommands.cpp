@@ -3,10 +3,7 @@
 #include "app/AppSettings.h"
 #include "model/CZephyrmapDoc.h"
 #include "model/Messages.h"
-#include "services/Utf8Bridge.h"
-
-#include <filesystem>
-#include <system_error>
+#include "services/LocalFile.h"
 
 namespace mapcmd {
 
@@ -19,9 +16,7 @@ void PlaceDefaultArea(CZephyrmapDoc& doc)
 
 std::string MissingPictureMessage(const CZephyrmapDoc& doc)
 {
-    std::error_code ec;
-    const std::filesystem::path picture(utf8::SjisToUtf8(doc.m_imageSrc));
-    if (!doc.m_imageSrc.empty() && std::filesystem::is_regular_file(picture, ec))
+    if (localfile::IsRegularFile(doc.m_imageSrc))
         return std::string();
     return texts::PictureMissing(doc.m_imageSrc);
 }

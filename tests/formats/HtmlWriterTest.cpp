@@ -2,8 +2,13 @@
 
 #include "app/AppSettings.h"
 #include "model/CZephyrmapDoc.h"
+#include "formats/HtmlOutputOptions.h"
+#include "services/Utf8Bridge.h"
 
 #include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
 
 namespace {
 
@@ -160,4 +165,19 @@ TEST(HtmlWriter, Indentation)
     s.HtmlOption = 0x08;
     s.nIndentSpace = 0;
     EXPECT_EQ(html::MakeIndent(HtmlOutputOptions::FromSettings(s)), "");
+}
+
+// An existing picture with a Japanese name counts as a local file: its
+// Shift-JIS path has to reach the file system in the platform's encoding.
+TEST(HtmlOutputOptions, ExistingPictureWithAJapaneseNameIsLocal)
+{
+    const std::filesystem::path dir = std::filesystem::temp_directory_path() / "zm-local-写真";
+    std::filesystem::create_directories(dir);
+    const std::filesystem::path picture = dir / "地図.png";
+    std::ofstream(picture) << "x";
+    const HtmlOutputOptions options = HtmlOutputOptions::FromSettings(AppSettings());
+    const std::string sjis = utf8::Utf8ToSjis(picture.string());
+    EXPECT_TRUE(options.isLocalFile(sjis, "/elsewhere/page.html"));
+    std::filesystem::remove_all(dir);
+    EXPECT_FALSE(options.isLocalFile(sjis, "/elsewhere/page.html"));
 }
