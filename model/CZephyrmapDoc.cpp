@@ -338,19 +338,27 @@ void CZephyrmapDoc::UndoRemoved(UndoStep step)
     m_history.PushRedo(std::move(step));
 }
 
-void CZephyrmapDoc::UndoAdded(UndoStep step)
+std::unique_ptr<CMapData> CZephyrmapDoc::TakeOutLiveArea(UndoStep& step)
 {
     CMapData* raw = **step.live;
     m_history.Drop(*step.live);
     step.live.reset();
     auto pos = FindArea(raw);
     if (!pos)
-        return;
+        return nullptr;
     step.sourceIndex = IndexOf(raw);
     std::unique_ptr<CMapData> area = DetachArea(*pos);
     m_listener->FillList();
     m_listener->ClearSelection();
     m_listener->ReloadPicture();
+    return area;
+}
+
+void CZephyrmapDoc::UndoAdded(UndoStep step)
+{
+    std::unique_ptr<CMapData> area = TakeOutLiveArea(step);
+    if (!area)
+        return;
     step.owned = m_history.Own(std::move(area));
     m_history.PushRedo(std::move(step));
 }
@@ -390,18 +398,9 @@ void CZephyrmapDoc::UndoReordered(UndoStep step)
 
 void CZephyrmapDoc::RedoRemoved(UndoStep step)
 {
-    CMapData* raw = **step.live;
-    m_history.Drop(*step.live);
-    step.live.reset();
-    auto pos = FindArea(raw);
-    if (!pos)
-        return;
-    step.sourceIndex = IndexOf(raw);
-    std::unique_ptr<CMapData> area = DetachArea(*pos);
-    m_listener->FillList();
-    m_listener->ClearSelection();
-    m_listener->ReloadPicture();
-    RecordEdit(std::move(step), std::move(area), nullptr, false);
+    std::unique_ptr<CMapData> area = TakeOutLiveArea(step);
+    if (area)
+        RecordEdit(std::move(step), std::move(area), nullptr, false);
 }
 
 void CZephyrmapDoc::RedoAdded(UndoStep step)

@@ -116,6 +116,9 @@ private:
     void UndoStepOf(UndoStep step);
     void RedoStepOf(UndoStep step);
     void UndoRemoved(UndoStep step);
+    // Takes the step's live area out of the map, remembering its index;
+    // nothing when the area is no longer there.
+    std::unique_ptr<CMapData> TakeOutLiveArea(UndoStep& step);
     void UndoAdded(UndoStep step);
     void UndoGeometry(UndoStep step);
     void UndoReordered(UndoStep step);

@@ -3,6 +3,7 @@
 // generated from the code page 932 mapping (services/JisTables.cpp).
 
 #include <cstdint>
+#include <string>
 
 namespace jis {
 
@@ -60,6 +61,19 @@ inline void ToShiftJis(std::uint32_t j, unsigned& lead, unsigned& trail)
     unsigned row = j >> 8, cell = j & 0xFF;
     lead = ((row + 1) >> 1) + (j < 0x5F00 ? 0x70 : 0xB0);
     trail = (row % 2 == 0) ? cell + 0x7E : cell < 0x60 ? cell + 0x1F : cell + 0x20;
+}
+
+// A JIS code written as Shift-JIS: one byte up to 0xFF, else lead and trail.
+inline void AppendShiftJis(std::string& out, std::uint32_t j)
+{
+    if (j <= 0xFF) {
+        out.push_back(static_cast<char>(j));
+        return;
+    }
+    unsigned lead, trail;
+    ToShiftJis(j, lead, trail);
+    out.push_back(static_cast<char>(lead));
+    out.push_back(static_cast<char>(trail));
 }
 
 }  // namespace jis

@@ -6,6 +6,23 @@ namespace {
 
 inline void Pass(UnitBuffer& out, int byte) { out.push_back(static_cast<std::uint16_t>(byte)); }
 
+// A double-byte JIS pair after `lead`; a pair without a character passes both
+// bytes. False at the end of the text, where half a pair is dropped.
+bool DecodeJisPair(ByteStream& in, UnitBuffer& out, int lead)
+{
+    const int trail = in.Get();
+    if (trail < 0)
+        return false;
+    const std::uint16_t u = jis::ToUnicode(lead * 256 + trail);
+    if (u) {
+        out.push_back(u);
+    } else {
+        Pass(out, lead);
+        Pass(out, trail);
+    }
+    return true;
+}
+
 template <class Derived, int K>
 class DecoderBase : public TextDecoder {
 public:
@@ -131,16 +148,8 @@ public:
             } else if (state == Katakana) {
                 out.push_back(jis::ToUnicode(b | 0x80));
             } else if (state == Kanji) {
-                int b2 = in.Get();
-                if (b2 < 0)
-                    return;  // half a pair is dropped
-                std::uint16_t u = jis::ToUnicode(b * 256 + b2);
-                if (u) {
-                    out.push_back(u);
-                } else {
-                    Pass(out, b);
-                    Pass(out, b2);
-                }
+                if (!DecodeJisPair(in, out, b))
+                    return;
             } else {
                 out.push_back(jis::ToUnicode(b));
             }
@@ -202,16 +211,8 @@ public:
                     Pass(out, x);
                 }
             } else if (kanji) {
-                int b2 = in.Get();
-                if (b2 < 0)
+                if (!DecodeJisPair(in, out, b))
                     return;
-                std::uint16_t u = jis::ToUnicode(b * 256 + b2);
-                if (u) {
-                    out.push_back(u);
-                } else {
-                    Pass(out, b);
-                    Pass(out, b2);
-                }
             } else {
                 out.push_back(jis::ToUnicode(b));
             }

@@ -25,16 +25,10 @@ public:
     using EncoderBase::EncoderBase;
     void Run(const UnitBuffer& in, std::string& out) override
     {
+        // The JIS code high byte first, or the unit itself when it has none.
         for (std::uint16_t u : in) {
-            std::uint16_t j = jis::FromUnicode(u);
-            if (j > 0xFF) {
-                Put(out, j >> 8);
-                Put(out, j);
-            } else if (j) {
-                Put(out, j);
-            } else {
-                PutRaw(out, u);
-            }
+            const std::uint16_t j = jis::FromUnicode(u);
+            PutRaw(out, j ? j : u);
         }
     }
 };
@@ -51,16 +45,10 @@ public:
                 continue;
             }
             std::uint16_t j = jis::FromUnicode(u);
-            if (j == 0) {
+            if (j == 0)
                 PutRaw(out, u);
-            } else if (j <= 0xFF) {
-                Put(out, j);
-            } else {
-                unsigned lead, trail;
-                jis::ToShiftJis(j, lead, trail);
-                Put(out, lead);
-                Put(out, trail);
-            }
+            else
+                jis::AppendShiftJis(out, j);
         }
     }
 };

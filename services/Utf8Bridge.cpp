@@ -149,13 +149,8 @@ std::string Utf16ToSjis(std::u16string_view s, bool* lossless)
                 ++i;  // one '?' for the whole character
             PutByte(out, '?');
             exact = false;
-        } else if (j <= 0xFF) {
-            PutByte(out, j);
         } else {
-            unsigned lead, trail;
-            jis::ToShiftJis(j, lead, trail);
-            PutByte(out, lead);
-            PutByte(out, trail);
+            jis::AppendShiftJis(out, j);
         }
     }
     if (lossless)
