@@ -153,6 +153,12 @@ bool PngDibReader::Decode(Session& s, PictureDib& dib)
         return false;
     png_init_io(s.png, s.file);
     png_set_sig_bytes(s.png, kSignatureSize);
+#ifdef PNG_IGNORE_ADLER32
+    // The chunk CRCs already catch a damaged file, and a broken stream still
+    // fails to inflate; the stream's own checksum would cost another pass
+    // over every pixel byte. Browsers show such pictures too.
+    png_set_option(s.png, PNG_IGNORE_ADLER32, PNG_OPTION_ON);
+#endif
     png_read_info(s.png, s.info);
     png_get_IHDR(s.png, s.info, &s.width, &s.height, &s.depth, &s.colorType, nullptr, nullptr, nullptr);
     if (!ChooseLayout(s))

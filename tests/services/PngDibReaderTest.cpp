@@ -276,6 +276,13 @@ TEST(PngDibReader, BadHeadersFail)
     }
 }
 
+TEST(PngDibReader, AStreamChecksumAloneDoesNotRefuseAPicture)
+{
+    PictureDib dib;
+    ASSERT_TRUE(ReadBytes(PngMaker(2, 1, 8, 0).Rows({{7, 9}}).BreakStreamChecksum().Bytes(), dib).ok);
+    EXPECT_EQ(dib.PixelAt(1, 0), Rgb(9, 9, 9));
+}
+
 TEST(PngDibReader, PicturesPastTheSizeLimitAreRefused)
 {
     PictureDib dib;

@@ -28,6 +28,13 @@ public:
     PngMaker& Palette(const std::vector<std::uint8_t>& rgb) { return Chunk("PLTE", rgb); }
     PngMaker& Transparency(const std::vector<std::uint8_t>& bytes) { return Chunk("tRNS", bytes); }
 
+    // Spoils the compressed stream's own checksum (the chunk CRC stays right).
+    PngMaker& BreakStreamChecksum()
+    {
+        m_breakChecksum = true;
+        return *this;
+    }
+
     PngMaker& Chunk(const char* type, const std::vector<std::uint8_t>& data)
     {
         m_chunks += ChunkBytes(type, data);
@@ -51,6 +58,8 @@ public:
         std::vector<std::uint8_t> packed(size);
         compress(packed.data(), &size, m_raw.data(), m_raw.size());
         packed.resize(size);
+        if (m_breakChecksum)
+            packed.back() ^= 0xFF;
         out += ChunkBytes("IDAT", packed);
         out += ChunkBytes("IEND", {});
         return out;
@@ -77,6 +86,7 @@ private:
     std::uint32_t m_width, m_height;
     int m_depth, m_colorType;
     bool m_interlaced;
+    bool m_breakChecksum = false;
     std::vector<std::uint8_t> m_raw;
     std::string m_chunks;
 };
