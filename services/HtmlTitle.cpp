@@ -3,6 +3,7 @@
 #include "services/LocalFile.h"
 #include "services/SjisString.h"
 #include "services/TextCodec.h"
+#include "services/Utf8Bridge.h"
 
 namespace htmltitle {
 
@@ -23,11 +24,13 @@ bool ReadHtmlTitle(const std::string& path, std::string& title)
     std::string head;
     if (!localfile::ReadHead(path, kHeadBytes, head))
         return false;
-    // Detection never picks UTF-8, but a UTF-8 signature leaves no doubt.
-    const bool utf8Signature = head.rfind("\xEF\xBB\xBF", 0) == 0;
+    // Detection never picks UTF-8; a head that holds multi-byte UTF-8 and
+    // breaks none of its rules is read as UTF-8 (Shift-JIS and EUC-JP text
+    // practically never passes).
+    const bool utf8 = head.rfind("\xEF\xBB\xBF", 0) == 0 || utf8::LooksLikeUtf8(head);
     TextCodec codec;
     std::string text;
-    codec.ConvertToString(utf8Signature ? EncodingUtf8 : EncodingAuto, EncodingShiftJis, head, text);
+    codec.ConvertToString(utf8 ? EncodingUtf8 : EncodingAuto, EncodingShiftJis, head, text);
     title = TitleOf(text);
     return true;
 }

@@ -37,6 +37,35 @@ void PutByte(std::string& out, unsigned v) { out.push_back(static_cast<char>(v))
 
 }  // namespace
 
+namespace {
+
+// The multi-byte sequence at `i`: its length and code point, or 0 when it is
+// broken. `seen` is how many bytes belonged to it before it broke off;
+// `cutOff` says it broke only because the text ended.
+int ReadSequence(std::string_view s, std::size_t i, char32_t& value, int& seen, bool* cutOff = nullptr)
+{
+    int length = 0;
+    char32_t minimum = 0;
+    seen = 1;
+    if (cutOff)
+        *cutOff = false;
+    if (!SequenceInfo(static_cast<unsigned char>(s[i]), length, minimum, value))
+        return 0;
+    for (; seen < length && i + seen < s.size(); ++seen) {
+        unsigned char t = static_cast<unsigned char>(s[i + seen]);
+        if ((t & 0xC0) != 0x80)
+            break;
+        value = (value << 6) | (t & 0x3F);
+    }
+    if (cutOff)
+        *cutOff = seen < length && i + seen == s.size();
+    const bool valid =
+        seen == length && value >= minimum && value <= 0x10FFFF && !(value >= 0xD800 && value <= 0xDFFF);
+    return valid ? length : 0;
+}
+
+}  // namespace
+
 std::u16string ToUtf16(std::string_view s)
 {
     std::u16string out;
@@ -49,28 +78,36 @@ std::u16string ToUtf16(std::string_view s)
             ++i;
             continue;
         }
-        int length = 0;
-        char32_t minimum = 0, value = 0;
-        if (!SequenceInfo(b, length, minimum, value)) {
-            out.push_back(kReplacement);
-            ++i;
-            continue;
-        }
-        int k = 1;
-        for (; k < length && i + k < s.size(); ++k) {
-            unsigned char t = static_cast<unsigned char>(s[i + k]);
-            if ((t & 0xC0) != 0x80)
-                break;
-            value = (value << 6) | (t & 0x3F);
-        }
-        bool valid = k == length && value >= minimum && value <= 0x10FFFF && !(value >= 0xD800 && value <= 0xDFFF);
-        if (valid)
+        char32_t value = 0;
+        int seen = 0;
+        const int length = ReadSequence(s, i, value, seen);
+        if (length)
             AppendCodePoint(out, value);
         else
             out.push_back(kReplacement);
-        i += valid ? length : k;  // a broken sequence is replaced once and skipped
+        i += length ? length : seen;  // a broken sequence is replaced once and skipped
     }
     return out;
+}
+
+bool LooksLikeUtf8(std::string_view s)
+{
+    bool multiByte = false;
+    for (std::size_t i = 0; i < s.size();) {
+        if (static_cast<unsigned char>(s[i]) < 0x80) {
+            ++i;
+            continue;
+        }
+        char32_t value = 0;
+        int seen = 0;
+        bool cutOff = false;
+        const int length = ReadSequence(s, i, value, seen, &cutOff);
+        if (!length)
+            return multiByte && cutOff;
+        multiByte = true;
+        i += length;
+    }
+    return multiByte;
 }
 
 std::string FromUtf16(std::u16string_view s)

@@ -11,6 +11,9 @@ namespace utf8 {
 
 // Invalid sequences become U+FFFD; never reads past the input.
 std::u16string ToUtf16(std::string_view utf8);
+// Holds multi-byte UTF-8 and nothing that breaks the rules, except perhaps
+// a sequence cut off by the end (a head read from a longer file).
+bool LooksLikeUtf8(std::string_view text);
 // Unpaired surrogates become U+FFFD.
 std::string FromUtf16(std::u16string_view utf16);
 

@@ -66,12 +66,24 @@ TEST_F(HtmlTitleTest, EncodingsAreDetected)
     const std::string text = "<title>地図のページ</title>";
     EXPECT_EQ(TitleOfFile(utf8::Utf8ToSjis(text)), "地図のページ");
     EXPECT_EQ(TitleOfFile("\xEF\xBB\xBF" + text), "地図のページ");
+    EXPECT_EQ(TitleOfFile(text), "地図のページ");  // UTF-8 without a signature
+    EXPECT_EQ(TitleOfFile("\xA4\xA2<title>\xA4\xA2</title>"), "あ");  // EUC-JP stays EUC-JP
     std::string utf16 = "\xFF\xFE";
     for (char16_t c : utf8::ToUtf16(text)) {
         utf16 += static_cast<char>(c & 0xFF);
         utf16 += static_cast<char>(c >> 8);
     }
     EXPECT_EQ(TitleOfFile(utf16), "地図のページ");
+}
+
+// The 500th byte may cut a UTF-8 character in two.
+TEST_F(HtmlTitleTest, UtfEightCutByTheHeadLimitIsStillUtfEight)
+{
+    std::string page = "<title>地図</title>";
+    while (page.size() < 499)
+        page += "あ";
+    EXPECT_EQ(page.size() % 3, 0u);  // ... so byte 500 falls inside a character
+    EXPECT_EQ(TitleOfFile(page), "地図");
 }
 
 TEST_F(HtmlTitleTest, AFileThatCannotBeReadIsNotOpened)

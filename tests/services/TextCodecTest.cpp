@@ -214,3 +214,15 @@ TEST(Utf8Bridge, RoundTripsAndLossReport)
     EXPECT_FALSE(lossless);
     EXPECT_EQ(utf8::FromUtf16(utf8::ToUtf16("\xF0\x9F\x98\x80")), "\xF0\x9F\x98\x80");
 }
+
+TEST(Utf8Bridge, LooksLikeUtf8)
+{
+    EXPECT_TRUE(utf8::LooksLikeUtf8("caf\xC3\xA9"));
+    EXPECT_TRUE(utf8::LooksLikeUtf8("\xE5\x9C\xB0\xE5\x9B"));  // the last character cut off by the end
+    EXPECT_FALSE(utf8::LooksLikeUtf8("plain ASCII"));          // nothing multi-byte to go by
+    EXPECT_FALSE(utf8::LooksLikeUtf8("\x92\x6E\x90\x7D"));      // Shift-JIS
+    EXPECT_FALSE(utf8::LooksLikeUtf8("\xC3\xA9\xA4\xA2"));      // a stray continuation byte
+    EXPECT_FALSE(utf8::LooksLikeUtf8("\xC3\xA9\xC0\xAF"));      // an overlong form
+    EXPECT_FALSE(utf8::LooksLikeUtf8("\xC3\xA9\xE5\x9C" "a"));  // cut off, but not by the end
+    EXPECT_FALSE(utf8::LooksLikeUtf8("\xC3\xA9\xFF"));          // a byte UTF-8 never uses
+}
