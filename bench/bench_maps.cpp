@@ -41,7 +41,7 @@ void BM_OurReader(benchmark::State& state)
         benchmark::DoNotOptimize(html::FindMaps(page).size());
     state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * page.size()));
 }
-BENCHMARK(BM_OurReader)->Arg(10000)->Arg(5000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_OurReader)->Arg(20000)->Arg(10000)->Arg(5000)->Arg(2500)->Unit(benchmark::kMillisecond);
 
 #ifdef ZM_HAVE_LIBXML2
 void Collect(xmlNode* node, std::size_t& count)

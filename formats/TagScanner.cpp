@@ -9,6 +9,22 @@ const char kWideSpace[] = "\x81\x40";
 
 bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
 
+char AsciiLower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+
+// Whether `text` at the character boundary `at` holds `lower` in any case.
+// Names are ASCII, so every byte a match covers is a whole character of its
+// own and no trail byte is folded by mistake.
+bool StartsWithLower(const std::string& text, std::size_t at, const std::string& lower)
+{
+    if (text.size() - at < lower.size())
+        return false;
+    for (std::size_t k = 0; k < lower.size(); ++k) {
+        if (AsciiLower(text[at + k]) != lower[k] || static_cast<unsigned char>(lower[k]) >= 0x80)
+            return false;
+    }
+    return true;
+}
+
 bool AllBlank(const std::string& s, std::size_t begin, std::size_t end)
 {
     for (std::size_t i = begin; i < end; ++i) {
@@ -24,11 +40,11 @@ long TagScanner::FindAttribute(const std::string& name) const
 {
     if (name.empty())
         return -1;
-    const std::string tag = sjis::ToLower(m_tag);
     const std::string wanted = sjis::ToLower(name);
+    const std::string& tag = m_tag;
     std::size_t previous = npos;  // start of the character before i
     for (std::size_t i = 0; i < tag.size(); previous = i, i += sjis::CharLength(tag, i)) {
-        if (previous == npos || tag.compare(i, wanted.size(), wanted) != 0)
+        if (previous == npos || !StartsWithLower(tag, i, wanted))
             continue;
         char before = tag[previous];
         bool delimited = (i - previous == 1 && (IsBlank(before) || before == '"' || before == '\'')) ||

@@ -1,25 +1,68 @@
 #include "services/SjisString.h"
 
+#include <cstdint>
+#include <cstring>
+
 namespace sjis {
 
+namespace {
+
+// From a character boundary, how many of the next bytes are plain ASCII, in
+// whole blocks of eight; each such byte is a character of its own. HTML is
+// mostly ASCII, so walks over whole characters mostly go eight at a time.
+std::size_t AsciiBlocks(std::string_view s, std::size_t i, std::size_t end)
+{
+    std::size_t n = 0;
+    while (end - i - n >= 8) {
+        std::uint64_t block;
+        std::memcpy(&block, s.data() + i + n, 8);
+        if (block & 0x8080808080808080ull)
+            break;
+        n += 8;
+    }
+    return n;
+}
+
+// Moves the character boundary `i` forward to the first boundary at or after
+// `target`.
+std::size_t BoundaryAtOrAfter(std::string_view s, std::size_t i, std::size_t target)
+{
+    while (i < target) {
+        i += AsciiBlocks(s, i, target);
+        if (i < target)
+            i += CharLength(s, i);
+    }
+    return i;
+}
+
+}  // namespace
+
+// Byte searches find the candidates; a candidate counts only where a walk
+// over whole characters lands on it.
 std::size_t Find(std::string_view s, std::string_view pattern, std::size_t from)
 {
     if (pattern.empty())
         return from <= s.size() ? from : std::string_view::npos;
-    for (std::size_t i = from; i < s.size(); i += CharLength(s, i)) {
-        if (s.compare(i, pattern.size(), pattern) == 0)
-            return i;
+    for (std::size_t i = from;;) {
+        const std::size_t candidate = s.find(pattern, i);
+        if (candidate == std::string_view::npos)
+            return candidate;
+        i = BoundaryAtOrAfter(s, i, candidate);
+        if (i == candidate)
+            return candidate;
     }
-    return std::string_view::npos;
 }
 
 std::size_t FindChar(std::string_view s, char c, std::size_t from)
 {
-    for (std::size_t i = from; i < s.size(); i += CharLength(s, i)) {
-        if (s[i] == c)
-            return i;
+    for (std::size_t i = from;;) {
+        const std::size_t candidate = s.find(c, i);
+        if (candidate == std::string_view::npos)
+            return candidate;
+        i = BoundaryAtOrAfter(s, i, candidate);
+        if (i == candidate)
+            return candidate;
     }
-    return std::string_view::npos;
 }
 
 std::size_t ReverseFindChar(std::string_view s, char c)
@@ -72,15 +115,17 @@ std::vector<std::string> Split(std::string_view s, char separator)
 
 static void MapCase(std::string& s, bool lower)
 {
+    const char first = lower ? 'A' : 'a', last = lower ? 'Z' : 'z';
+    const int shift = lower ? 'a' - 'A' : 'A' - 'a';
     for (std::size_t i = 0; i < s.size();) {
-        std::size_t n = CharLength(s, i);
-        if (n == 1) {
-            char& c = s[i];
-            if (lower && c >= 'A' && c <= 'Z')
-                c = static_cast<char>(c - 'A' + 'a');
-            else if (!lower && c >= 'a' && c <= 'z')
-                c = static_cast<char>(c - 'a' + 'A');
-        }
+        const std::size_t run = i + AsciiBlocks(s, i, s.size());
+        for (; i < run; ++i)
+            s[i] = static_cast<char>(s[i] >= first && s[i] <= last ? s[i] + shift : s[i]);
+        if (i == s.size())
+            break;
+        const std::size_t n = CharLength(s, i);
+        if (n == 1 && s[i] >= first && s[i] <= last)
+            s[i] = static_cast<char>(s[i] + shift);
         i += n;
     }
 }

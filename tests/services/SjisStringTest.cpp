@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
+#include <random>
+#include <vector>
+
 // "表" is 95 5C and "ソ" is 83 5C: their trail byte is a backslash.
 static const std::string kHyo = "\x95\x5C";
 static const std::string kSo = "\x83\x5C";
@@ -59,4 +63,51 @@ TEST(SjisString, CaseMappingLeavesDoubleByteCharactersAlone)
     std::string s = "aB\x82\x60\x83\x41z";
     EXPECT_EQ(sjis::ToUpper(s), "AB\x82\x60\x83\x41Z");
     EXPECT_EQ(sjis::ToLower(s), "ab\x82\x60\x83\x41z");
+}
+
+// The searches skip ahead over ASCII eight bytes at a time; against a plain
+// walk over whole characters, on random text with lead bytes, trail bytes
+// that look like ASCII, and runs of ASCII around the block size.
+namespace {
+
+std::size_t NaiveFind(std::string_view s, std::string_view pattern, std::size_t from)
+{
+    for (std::size_t i = from; i < s.size(); i += sjis::CharLength(s, i))
+        if (s.substr(i, pattern.size()) == pattern)
+            return i;
+    return std::string_view::npos;
+}
+
+std::string NaiveLower(const std::string& s)
+{
+    std::string out = s;
+    for (std::size_t i = 0; i < out.size(); i += sjis::CharLength(out, i))
+        if (sjis::CharLength(out, i) == 1 && out[i] >= 'A' && out[i] <= 'Z')
+            out[i] = static_cast<char>(out[i] + 32);
+    return out;
+}
+
+}  // namespace
+
+TEST(SjisString, SearchesAgreeWithAPlainWalk)
+{
+    std::mt19937 random(7);
+    const std::string pieces[] = {"a", "B", "<", "\\", "\x83\x5C", "\x95\\", "\x82\xA0", "\xB1", "AbCdEfGhIj", "\x81"};
+    for (int round = 0; round < 2000; ++round) {
+        std::string s;
+        const int count = static_cast<int>(random() % 24);
+        for (int k = 0; k < count; ++k)
+            s += pieces[random() % std::size(pieces)];
+        std::vector<std::size_t> boundaries;
+        for (std::size_t i = 0; i < s.size(); i += sjis::CharLength(s, i))
+            boundaries.push_back(i);
+        for (const char* pattern : {"\\", "<", "B", "a<", "\x5C\x95"}) {
+            for (std::size_t from : boundaries) {
+                ASSERT_EQ(sjis::Find(s, pattern, from), NaiveFind(s, pattern, from)) << round;
+                if (std::strlen(pattern) == 1)
+                    ASSERT_EQ(sjis::FindChar(s, pattern[0], from), NaiveFind(s, pattern, from)) << round;
+            }
+        }
+        ASSERT_EQ(sjis::ToLower(s), NaiveLower(s)) << round;
+    }
 }
