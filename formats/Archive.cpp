@@ -4,9 +4,10 @@
 
 void ArchiveWriter::Int32(std::int32_t v)
 {
-    auto u = static_cast<std::uint32_t>(v);
-    for (int i = 0; i < 4; ++i)
-        Byte(static_cast<std::uint8_t>(u >> (8 * i)));
+    const auto u = static_cast<std::uint32_t>(v);
+    const char bytes[4] = {static_cast<char>(u), static_cast<char>(u >> 8), static_cast<char>(u >> 16),
+                           static_cast<char>(u >> 24)};
+    m_bytes.append(bytes, 4);
 }
 
 void ArchiveWriter::Word(std::uint16_t v)

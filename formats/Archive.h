@@ -21,6 +21,7 @@
 #include <cstdint>
 #include <map>
 #include <string>
+#include <utility>
 
 class ArchiveWriter {
 public:
@@ -33,6 +34,8 @@ public:
     void ClassTag(const std::string& name, std::uint16_t schema);
 
     const std::string& Bytes() const { return m_bytes; }
+    std::string TakeBytes() { return std::move(m_bytes); }
+    void Reserve(std::size_t size) { m_bytes.reserve(size); }
 
 private:
     std::string m_bytes;

@@ -35,6 +35,7 @@ struct ReadMap {
 bool ReadAreasAndStrings(ArchiveReader& ar, ReadMap& map)
 {
     std::uint32_t count = ar.Count(kSmallestArea);
+    map.areas.reserve(count);  // the count is bounded by the bytes at hand
     for (std::uint32_t i = 0; i < count && !ar.Failed(); ++i) {
         int schema = ar.ClassTag(kClassName);
         if (schema < 1 || schema > 2)
@@ -81,9 +82,18 @@ std::string TemporaryNameBeside(const std::string& path)
 
 }  // namespace
 
+namespace {
+
+// Room for a typical file without walking the areas twice; a bigger one
+// grows the buffer a few times.
+std::size_t SizeEstimate(const CZephyrmapDoc& doc) { return 256 + 96 * static_cast<std::size_t>(doc.AreaCount()); }
+
+}  // namespace
+
 std::string SaveToBytes(const CZephyrmapDoc& doc)
 {
     ArchiveWriter ar;
+    ar.Reserve(SizeEstimate(doc));
     ar.Int32(kVersion);
     ar.String(kHeader);
     ar.Count(static_cast<std::uint32_t>(doc.AreaCount()));
@@ -94,7 +104,7 @@ std::string SaveToBytes(const CZephyrmapDoc& doc)
     auto& d = const_cast<CZephyrmapDoc&>(doc);
     for (int i = 0; i < 10; ++i)
         ar.String(*Field(d, i));
-    return ar.Bytes();
+    return ar.TakeBytes();
 }
 
 bool SaveToFile(const CZephyrmapDoc& doc, const std::string& path, std::string& error)
@@ -137,12 +147,14 @@ LoadResult LoadFromBytes(CZephyrmapDoc& doc, const std::string& bytes)
 
 LoadResult LoadFromFile(CZephyrmapDoc& doc, const std::string& path)
 {
-    std::ifstream in(path, std::ios::binary);
+    std::ifstream in(path, std::ios::binary | std::ios::ate);
     if (!in)
         return LoadResult::CannotOpen;
-    std::ostringstream all;
-    all << in.rdbuf();
-    return LoadFromBytes(doc, all.str());
+    std::string bytes(static_cast<std::size_t>(std::max<std::streamoff>(0, in.tellg())), '\0');
+    in.seekg(0);
+    if (!in.read(bytes.data(), static_cast<std::streamsize>(bytes.size())))
+        return LoadResult::CannotOpen;
+    return LoadFromBytes(doc, bytes);
 }
 
 std::string MessageFor(LoadResult result)
