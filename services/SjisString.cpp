@@ -35,35 +35,31 @@ std::size_t BoundaryAtOrAfter(std::string_view s, std::size_t i, std::size_t tar
     return i;
 }
 
+// A byte search finds the candidates; a candidate counts only where a walk
+// over whole characters lands on it. `Needle` is a char or a string_view.
+template <class Needle>
+std::size_t FindOnBoundary(std::string_view s, Needle needle, std::size_t from)
+{
+    for (std::size_t i = from;;) {
+        const std::size_t candidate = s.find(needle, i);
+        if (candidate == std::string_view::npos)
+            return candidate;
+        i = BoundaryAtOrAfter(s, i, candidate);
+        if (i == candidate)
+            return candidate;
+    }
+}
+
 }  // namespace
 
-// Byte searches find the candidates; a candidate counts only where a walk
-// over whole characters lands on it.
 std::size_t Find(std::string_view s, std::string_view pattern, std::size_t from)
 {
     if (pattern.empty())
         return from <= s.size() ? from : std::string_view::npos;
-    for (std::size_t i = from;;) {
-        const std::size_t candidate = s.find(pattern, i);
-        if (candidate == std::string_view::npos)
-            return candidate;
-        i = BoundaryAtOrAfter(s, i, candidate);
-        if (i == candidate)
-            return candidate;
-    }
+    return FindOnBoundary(s, pattern, from);
 }
 
-std::size_t FindChar(std::string_view s, char c, std::size_t from)
-{
-    for (std::size_t i = from;;) {
-        const std::size_t candidate = s.find(c, i);
-        if (candidate == std::string_view::npos)
-            return candidate;
-        i = BoundaryAtOrAfter(s, i, candidate);
-        if (i == candidate)
-            return candidate;
-    }
-}
+std::size_t FindChar(std::string_view s, char c, std::size_t from) { return FindOnBoundary(s, c, from); }
 
 std::size_t ReverseFindChar(std::string_view s, char c)
 {
