@@ -81,6 +81,41 @@ private slots:
         QCOMPARE(shot.pixel(0, 100), pane.palette().color(QPalette::Dark).rgb());
     }
 
+    // Layout 2 puts a strip of the style's width at the right with three
+    // lines ending at its bottom; layout 0 gives the picture the whole pane.
+    void otherLayouts()
+    {
+        WriteBytes(Path("blue.png"), SolidPng(100, 100, 0, 0, 250));
+        PreviewStyle right;
+        right.layout = 2;
+        FilePreviewWnd side(right);
+        side.SetFile(Program(Path("blue.png")));
+        QImage shot = Grab(side);
+        // Inner 200 x 200; the strip is x 138..200, the picture area 137 wide:
+        // the picture fits as 100 x 100 at (19, 51).
+        QCOMPARE(CountColour(shot, QRect(19, 51, 100, 100), qRgb(0, 0, 250)), 100 * 100);
+        int textRows = 0, lowest = 0;
+        for (int y = 1; y < 201; ++y) {
+            bool dark = false;
+            for (int x = 138; x < 201; ++x)
+                dark = dark || qGray(shot.pixel(x, y)) < 128;
+            textRows += dark;
+            if (dark)
+                lowest = y;
+        }
+        QVERIFY(textRows > 15);
+        QVERIFY(lowest > 185);
+        QCOMPARE(CountColour(shot, QRect(1, 1, 137, 40), qRgb(208, 208, 208)), 137 * 40);
+
+        PreviewStyle bare;
+        bare.layout = 0;
+        FilePreviewWnd whole(bare);
+        whole.SetFile(Program(Path("blue.png")));
+        shot = Grab(whole);
+        QCOMPARE(CountColour(shot, QRect(51, 51, 100, 100), qRgb(0, 0, 250)), 100 * 100);
+        QCOMPARE(CountColour(shot, QRect(1, 160, 200, 41), qRgb(208, 208, 208)), 200 * 41);  // no text strip
+    }
+
     void missingAndUnusableFilesShowThePlaceholder()
     {
         WriteBytes(Path("broken.png"), "not a picture at all");
