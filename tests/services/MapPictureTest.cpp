@@ -1,5 +1,6 @@
 #include "app/AppSettings.h"
 #include "model/CZephyrmapDoc.h"
+#include "model/MapCommands.h"
 #include "services/MapPicture.h"
 #include "services/Utf8Bridge.h"
 #include "tests/services/PictureFiles.h"
@@ -262,6 +263,13 @@ private slots:
         doc.SetPicture(Program(Path("gone.png")));
         QCOMPARE(doc.m_width, std::string());
         QCOMPARE(doc.m_height, std::string());
+        // A map read from a page: the picture's size replaces what the page said.
+        doc.m_imageSrc = Program(Path("map.png"));
+        doc.m_width = "999";
+        mapcmd::AfterMapCreated(doc);
+        QCOMPARE(doc.m_width, std::string("64"));
+        QCOMPARE(doc.m_height, std::string("48"));
+        QCOMPARE(picture.IsLoaded(), true);
     }
 };
 
