@@ -2,7 +2,7 @@
 
 #include "services/HtmlTitle.h"
 #include "services/LocalFile.h"
-#include "services/PathUtil.h"
+#include "services/PictureInfo.h"
 #include "services/QtText.h"
 #include "services/SjisString.h"
 #include "services/Utf8Bridge.h"
@@ -42,13 +42,6 @@ QFont MakePaneFont(int characterHeight)
 
 QRect ToQRect(const Rect& r) { return QRect(r.left, r.top, r.right - r.left, r.bottom - r.top); }
 
-std::string ExtensionOf(const std::string& path)
-{
-    const std::string name = paths::FileNameOf(path);
-    const std::size_t dot = sjis::ReverseFindChar(name, '.');
-    return dot == std::string::npos ? std::string() : sjis::ToLower(name.substr(dot));
-}
-
 const std::string& HeightLabel()
 {
     static const std::string label = utf8::Utf8ToSjis("高さ ");
@@ -76,8 +69,8 @@ void FilePreviewWnd::SetFile(const std::string& path)
     m_titleText.clear();
     m_mode = Nothing;
     if (path.size() <= kMaxPathBytes && localfile::IsRegularFile(path)) {
-        const std::string ext = ExtensionOf(path);
-        if (ext == ".jpg" || ext == ".jpeg" || ext == ".gif" || ext == ".bmp" || ext == ".png") {
+        const std::string ext = sjis::ToLower(pictureinfo::ExtensionOf(path));
+        if (ext == "jpg" || ext == "jpeg" || ext == "gif" || ext == "bmp" || ext == "png") {
             ShowPictureFile(path);
         } else if (ext.find("htm") != std::string::npos) {
             std::string title;

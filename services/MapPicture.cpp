@@ -2,7 +2,7 @@
 
 #include "services/LocalFile.h"
 #include "services/PngDibReader.h"
-#include "services/Utf8Bridge.h"
+#include "services/QtText.h"
 
 #include <QGuiApplication>
 #include <QImageReader>
@@ -98,7 +98,7 @@ bool MapPicture::Load(const std::string& path)
 
 bool MapPicture::LoadImage(const std::string& path)
 {
-    QImageReader reader(QString::fromStdString(utf8::SjisToUtf8(path)));
+    QImageReader reader(ToQString(path));
     // Browsers turn a photo by its orientation tag; areas are drawn on the
     // picture as the page will show it.
     reader.setAutoTransform(true);

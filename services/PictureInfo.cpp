@@ -9,14 +9,6 @@ namespace pictureinfo {
 
 namespace {
 
-// The text after the file name's last '.', or empty.
-std::string ExtensionOf(const std::string& path)
-{
-    const std::string name = paths::FileNameOf(path);
-    const std::size_t dot = sjis::ReverseFindChar(name, '.');
-    return dot == std::string::npos ? std::string() : name.substr(dot + 1);
-}
-
 // The truncated side when the other side is scaled to `to` of `from`.
 std::int32_t Scaled(std::int32_t side, std::int32_t to, std::int32_t from)
 {
@@ -24,6 +16,13 @@ std::int32_t Scaled(std::int32_t side, std::int32_t to, std::int32_t from)
 }
 
 }  // namespace
+
+std::string ExtensionOf(const std::string& path)
+{
+    const std::string name = paths::FileNameOf(path);
+    const std::size_t dot = sjis::ReverseFindChar(name, '.');
+    return dot == std::string::npos ? std::string() : name.substr(dot + 1);
+}
 
 PictureKind KindOf(const std::string& path)
 {

@@ -18,6 +18,9 @@ enum PictureKind : int {
 
 namespace pictureinfo {
 
+// The text after the file name's last '.', without it; empty when none.
+std::string ExtensionOf(const std::string& path);
+
 // By the extension, in any case; a name without one, or with another, has none.
 PictureKind KindOf(const std::string& path);
 
