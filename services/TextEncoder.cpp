@@ -20,16 +20,32 @@ public:
     std::unique_ptr<TextEncoder> Clone() const override { return std::make_unique<Derived>(BigEndian()); }
 };
 
+// The loop of the table encoders: each unit's JIS code goes to `write`; a
+// unit the table lacks is written raw. ASCII is itself in every one of them.
+template <class WriteCode>
+void EncodeByTable(const UnitBuffer& in, std::string& out, WriteCode write)
+{
+    out.reserve(out.size() + in.size() * 2);
+    for (std::uint16_t u : in) {
+        if (u < 0x80 && u != 0) {
+            Put(out, u);
+            continue;
+        }
+        const std::uint16_t j = jis::FromUnicode(u);
+        if (j == 0)
+            PutRaw(out, u);
+        else
+            write(out, j);
+    }
+}
+
 class FallbackEncoder : public EncoderBase<FallbackEncoder, KindSingleByte> {
 public:
     using EncoderBase::EncoderBase;
+    // The JIS code high byte first.
     void Run(const UnitBuffer& in, std::string& out) override
     {
-        // The JIS code high byte first, or the unit itself when it has none.
-        for (std::uint16_t u : in) {
-            const std::uint16_t j = jis::FromUnicode(u);
-            PutRaw(out, j ? j : u);
-        }
+        EncodeByTable(in, out, [](std::string& o, std::uint16_t j) { PutRaw(o, j); });
     }
 };
 
@@ -38,18 +54,7 @@ public:
     using EncoderBase::EncoderBase;
     void Run(const UnitBuffer& in, std::string& out) override
     {
-        out.reserve(out.size() + in.size() * 2);
-        for (std::uint16_t u : in) {
-            if (u < 0x80 && u != 0) {
-                Put(out, u);
-                continue;
-            }
-            std::uint16_t j = jis::FromUnicode(u);
-            if (j == 0)
-                PutRaw(out, u);
-            else
-                jis::AppendShiftJis(out, j);
-        }
+        EncodeByTable(in, out, [](std::string& o, std::uint16_t j) { jis::AppendShiftJis(o, j); });
     }
 };
 
@@ -58,20 +63,20 @@ public:
     using EncoderBase::EncoderBase;
     void Run(const UnitBuffer& in, std::string& out) override
     {
-        out.reserve(out.size() + in.size() * 2);
-        for (std::uint16_t u : in) {
-            std::uint16_t j = jis::FromUnicode(u);
-            if (j == 0) {
-                PutRaw(out, u);
-            } else if (j > 0xFF) {
-                Put(out, (j >> 8) + 0x80);
-                Put(out, (j & 0xFF) + 0x80);
-            } else if (j >= 0xA1 && j <= 0xDF) {
-                Put(out, 0x8E);
-                Put(out, j);
-            } else {
-                Put(out, j);
-            }
+        EncodeByTable(in, out, [](std::string& o, std::uint16_t j) { WriteEuc(o, j); });
+    }
+
+private:
+    static void WriteEuc(std::string& out, std::uint16_t j)
+    {
+        if (j > 0xFF) {
+            Put(out, (j >> 8) + 0x80);
+            Put(out, (j & 0xFF) + 0x80);
+        } else if (j >= 0xA1 && j <= 0xDF) {
+            Put(out, 0x8E);
+            Put(out, j);
+        } else {
+            Put(out, j);
         }
     }
 };
