@@ -1,7 +1,7 @@
 #include "app/CMainFrame.h"
 
 #include "app/CommandTable.h"
-#include "services/QtText.h"
+#include "services/picture/QtText.h"
 #include "model/CZephyrmapDoc.h"
 
 #include <QAction>

@@ -2,7 +2,7 @@
 
 #include "app/CMainFrame.h"
 #include "model/CZephyrmapDoc.h"
-#include "services/MapPicture.h"
+#include "services/picture/MapPicture.h"
 
 #include <QApplication>
 

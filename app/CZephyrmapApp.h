@@ -2,8 +2,8 @@
 // The application: loads the preferences at start-up, owns the document and
 // the main window, and writes the preferences back after a normal exit.
 
-#include "app/AppSettings.h"
-#include "app/SettingsStore.h"
+#include "services/settings/AppSettings.h"
+#include "services/store/SettingsStore.h"
 
 #include <memory>
 

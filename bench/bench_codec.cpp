@@ -1,6 +1,6 @@
 // The codec against glibc's iconv on the same 20 MB of Japanese text.
 // Compare each BM_Ours_* with its BM_Iconv_* (bytes_per_second).
-#include "services/TextCodec.h"
+#include "services/text/TextCodec.h"
 
 #include <benchmark/benchmark.h>
 #include <iconv.h>

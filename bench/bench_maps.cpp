@@ -1,7 +1,7 @@
 // Reading maps from a large page (ours at full and half size, beside
 // libxml2's HTML parser collecting the same elements), and saving and loading
 // a map of 100,000 areas beside a plain write and read of as many bytes.
-#include "app/AppSettings.h"
+#include "services/settings/AppSettings.h"
 #include "formats/HtmlReader.h"
 #include "formats/NativeMapFile.h"
 #include "model/CZephyrmapDoc.h"

@@ -1,8 +1,8 @@
 // Loading a 6000 x 4000 RGBA PNG (made here, every pixel's alpha varying so
 // that compositing has work to do) through our PNG route and through Qt's
 // image reader, in the same run.
-#include "services/MapPicture.h"
-#include "tests/services/PngMaker.h"
+#include "services/picture/MapPicture.h"
+#include "tests/services/png/PngMaker.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,6 +1,6 @@
 #include "cli/CliApp.h"
 
-#include "app/AppSettings.h"
+#include "services/settings/AppSettings.h"
 #include "cli/CliArgs.h"
 #include "formats/HtmlReader.h"
 #include "formats/HtmlWriter.h"
@@ -8,12 +8,13 @@
 #include "model/CZephyrmapDoc.h"
 #include "model/MapCommands.h"
 #include "model/Messages.h"
-#include "services/MapPicture.h"
-#include "services/PictureInfo.h"
-#include "services/TextCodec.h"
-#include "services/Utf8Bridge.h"
+#include "services/picture/MapPicture.h"
+#include "services/fileinfo/PictureInfo.h"
+#include "services/text/TextCodec.h"
+#include "services/text/Utf8Bridge.h"
 
 #include <filesystem>
+#include <functional>
 
 #include <cerrno>
 #include <cstdio>
@@ -25,6 +26,16 @@
 #include <sstream>
 
 namespace {
+
+// Shows the document's messages on the terminal, as the editor shows them in boxes.
+class MessagePrinter : public DocListener {
+public:
+    explicit MessagePrinter(std::function<void(const std::string&)> print) : m_print(std::move(print)) {}
+    void ShowMessage(const std::string& text, bool) override { m_print(text); }
+
+private:
+    std::function<void(const std::string&)> m_print;
+};
 
 const char kVersionLine[] = "Zephyrmap !  Version 2.5.3 [Dec. 2009]";
 
@@ -239,15 +250,12 @@ int CliApp::Import(const std::vector<std::string>& argv)
     settings.DefaultAreaTailInEffect = args.Has("--no-default-tail") ? 0 : 1;
     MapPicture picture;
     picture.SetBackgroundColor(settings.Bgcolor);
-    CZephyrmapDoc doc(settings, nullptr, &picture);
+    MessagePrinter printer([this](const std::string& text) { Message(text); });
+    CZephyrmapDoc doc(settings, &printer, &picture);
     doc.DeleteContents();
     maps[index.value_or(0)].documentPath = documentPath;
     const int clean = html::BuildDocumentFromMap(doc, maps, index.value_or(0));
-    mapcmd::PlaceDefaultArea(doc);
-    std::string missing = mapcmd::MissingPictureMessage(doc);
-    if (!missing.empty())
-        Message(missing);
-    doc.RefreshPictureSize();
+    mapcmd::AfterMapCreated(doc);
     std::string error;
     if (!native::SaveToFile(doc, *args.Value("-o"), error))
         return Fail(error);
@@ -310,12 +318,10 @@ int CliApp::Dump(const std::vector<std::string>& argv)
     std::string areas;
     for (const auto& a : doc.Areas())
         areas += (areas.empty() ? "" : ",") + AreaJson(*a);
-    m_out << "{\"mapName\":" << Json(doc.m_mapName) << ",\"imageSrc\":" << Json(doc.m_imageSrc)
-          << ",\"htmlPath\":" << Json(doc.m_htmlPath) << ",\"imgAlt\":" << Json(doc.m_imgAlt)
-          << ",\"border\":" << Json(doc.m_border) << ",\"align\":" << Json(doc.m_align)
-          << ",\"hspace\":" << Json(doc.m_hspace) << ",\"vspace\":" << Json(doc.m_vspace)
-          << ",\"height\":" << Json(doc.m_height) << ",\"width\":" << Json(doc.m_width) << ",\"areas\":[" << areas
-          << "]}\n";
+    m_out << '{';
+    for (const MapAttributeInfo& info : kMapAttributes)
+        m_out << '"' << info.name << "\":" << Json(doc.Attribute(info.index)) << ',';
+    m_out << "\"areas\":[" << areas << "]}\n";
     return 0;
 }
 

@@ -1,79 +1,57 @@
-# Source lists, one place for the libraries, tests and tools that share them.
+# Every source folder belongs to exactly one library; a library is the list of
+# its folders, lowest first. Imports point down: the core (plain C++) <- the
+# PNG route <- the pictures (QtGui) <- the editor's widgets and application.
 
-set(ZM_CORE_SOURCES
-  app/AppSettings.cpp
-  formats/Archive.cpp
-  formats/HtmlOutputOptions.cpp
-  formats/HtmlReader.cpp
-  formats/HtmlWriter.cpp
-  formats/NativeMapFile.cpp
-  formats/TagScanner.cpp
-  model/CMapData.cpp
-  model/CZephyrmapDoc.cpp
-  model/MapCommands.cpp
-  model/Messages.cpp
-  model/UndoHistory.cpp
-  model/HitRegion.cpp
-  services/CodeConverter.cpp
-  services/HtmlTitle.cpp
-  services/JisTables.cpp
-  services/LocalFile.cpp
-  services/PathUtil.cpp
-  services/PictureInfo.cpp
-  services/SjisString.cpp
-  services/TextCodec.cpp
-  services/TextDecoder.cpp
-  services/TextEncoder.cpp
-  services/Utf8Bridge.cpp
+set(ZM_CORE_FOLDERS
+  services/types      # points, rectangles, colours, the picture interface
+  services/text       # Shift-JIS strings, the codec and its tables, the UTF-8 bridge
+  services/paths      # local paths and HTML references; the file system
+  services/settings   # the preferences record
+  services/fileinfo   # what is known of a file without decoding it
+  model               # the area record, the document, its undo history
+  formats             # HTML out and in, the native file
 )
+set(ZM_PNG_FOLDERS services/png)          # PNG through libpng into our own bitmap
+set(ZM_PICTURE_FOLDERS services/picture)  # pictures on QtGui, shared with the CLI
+set(ZM_GUI_FOLDERS
+  services/store      # the settings store over QSettings
+  services/dialogs    # file dialogs and their preview pane
+  formats/dialogs     # the choice among the maps of a page
+  view                # the editor view
+  panes               # the property pages and the map set-up dialogs
+  app                 # the main frame, the application, its commands
+)
+set(ZM_CLI_FOLDERS cli)
 
-# The PNG route: plain C++ over libpng.
-set(ZM_PNG_SOURCES
-  services/PictureDib.cpp
-  services/PngDibReader.cpp
-)
+# The .cpp files of the folders, without the executables' main.cpp.
+function(zm_sources out)
+  set(result)
+  foreach(folder ${ARGN})
+    file(GLOB found CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/${folder}/*.cpp)
+    list(APPEND result ${found})
+  endforeach()
+  list(FILTER result EXCLUDE REGEX "/main\\.cpp$")
+  set(${out} ${result} PARENT_SCOPE)
+endfunction()
 
-# Pictures over QtGui, shared by the editor and the command-line tool.
-set(ZM_PICTURE_SOURCES
-  services/MapPicture.cpp
-  services/QtText.cpp
-)
+# The tests of the folders: tests/ mirrors the source tree.
+function(zm_tests out)
+  set(result)
+  foreach(folder ${ARGN})
+    file(GLOB found CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/${folder}/*Test.cpp)
+    list(APPEND result ${found})
+  endforeach()
+  set(${out} ${result} PARENT_SCOPE)
+endfunction()
 
-set(ZM_GUI_SOURCES
-  app/CMainFrame.cpp
-  app/CommandTable.cpp
-  app/CZephyrmapApp.cpp
-  app/SettingsStore.cpp
-  services/FilePreviewWnd.cpp
-)
+zm_sources(ZM_CORE_SOURCES ${ZM_CORE_FOLDERS})
+zm_sources(ZM_PNG_SOURCES ${ZM_PNG_FOLDERS})
+zm_sources(ZM_PICTURE_SOURCES ${ZM_PICTURE_FOLDERS})
+zm_sources(ZM_GUI_SOURCES ${ZM_GUI_FOLDERS})
+zm_sources(ZM_CLI_LIB_SOURCES ${ZM_CLI_FOLDERS})
 
-set(ZM_CLI_LIB_SOURCES
-  cli/CliApp.cpp
-  cli/CliArgs.cpp
-)
-
-set(ZM_CORE_TEST_SOURCES
-  tests/formats/HtmlReaderTest.cpp
-  tests/formats/HtmlWriterTest.cpp
-  tests/formats/NativeMapFileTest.cpp
-  tests/model/CMapDataTest.cpp
-  tests/model/CZephyrmapDocTest.cpp
-  tests/model/HitRegionTest.cpp
-  tests/services/HtmlTitleTest.cpp
-  tests/services/PathUtilTest.cpp
-  tests/services/PictureInfoTest.cpp
-  tests/services/PngDibReaderTest.cpp
-  tests/services/SjisStringTest.cpp
-  tests/services/TextCodecTest.cpp
-)
-
-set(ZM_CLI_TESTS
-  tests/cli/CliAppTest.cpp
-)
-
-set(ZM_GUI_TESTS
-  tests/app/CMainFrameTest.cpp
-  tests/app/SettingsStoreTest.cpp
-  tests/services/FilePreviewWndTest.cpp
-  tests/services/MapPictureTest.cpp
-)
+# GoogleTest for the core and the PNG route; Qt Test, one program a test
+# class, for everything on Qt; GoogleTest again for the command-line tool.
+zm_tests(ZM_CORE_TEST_SOURCES ${ZM_CORE_FOLDERS} ${ZM_PNG_FOLDERS})
+zm_tests(ZM_GUI_TESTS ${ZM_PICTURE_FOLDERS} ${ZM_GUI_FOLDERS})
+zm_tests(ZM_CLI_TESTS ${ZM_CLI_FOLDERS})

@@ -1,6 +1,6 @@
 #include "formats/Archive.h"
 
-#include "services/Utf8Bridge.h"
+#include "services/text/Utf8Bridge.h"
 
 void ArchiveWriter::Int32(std::int32_t v)
 {

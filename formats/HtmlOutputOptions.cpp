@@ -1,8 +1,8 @@
 #include "formats/HtmlOutputOptions.h"
 
-#include "app/AppSettings.h"
-#include "services/LocalFile.h"
-#include "services/PathUtil.h"
+#include "services/settings/AppSettings.h"
+#include "services/paths/LocalFile.h"
+#include "services/paths/PathUtil.h"
 
 #include <filesystem>
 #include <system_error>

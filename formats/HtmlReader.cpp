@@ -2,8 +2,8 @@
 
 #include "formats/TagScanner.h"
 #include "model/CZephyrmapDoc.h"
-#include "services/PathUtil.h"
-#include "services/SjisString.h"
+#include "services/paths/PathUtil.h"
+#include "services/text/SjisString.h"
 
 #include <deque>
 #include <unordered_map>
@@ -196,18 +196,15 @@ std::vector<FoundMap> FindMaps(const std::string& text)
 int BuildDocumentFromMap(CZephyrmapDoc& doc, const std::vector<FoundMap>& maps, int index)
 {
     const FoundMap& m = maps.at(static_cast<std::size_t>(index));
-    doc.m_htmlPath = m.documentPath;
-    std::string picture = paths::ResolveReference(m.picture, doc.m_htmlPath);
-    doc.m_imageSrc = picture.empty() ? m.picture : picture;
-    doc.m_mapName = m.mapName;
+    doc.SetAttribute(AttrHtmlPath, m.documentPath);
+    std::string picture = paths::ResolveReference(m.picture, m.documentPath);
+    doc.SetAttribute(AttrImageSrc, picture.empty() ? m.picture : picture);
+    doc.SetAttribute(AttrMapName, m.mapName);
     TagScanner img(m.imageTag);
-    doc.m_imgAlt = img.GetAttribute("ALT", true).value;
-    doc.m_border = img.GetAttribute("BORDER", true).value;
-    doc.m_vspace = img.GetAttribute("VSPACE", true).value;
-    doc.m_hspace = img.GetAttribute("HSPACE", true).value;
-    doc.m_align = img.GetAttribute("ALIGN", true).value;
-    doc.m_height = img.GetAttribute("HEIGHT", true).value;
-    doc.m_width = img.GetAttribute("WIDTH", true).value;
+    for (const MapAttributeInfo& info : kMapAttributes) {
+        if (info.imgAttribute)
+            doc.SetAttribute(info.index, img.GetAttribute(info.imgAttribute, true).value);
+    }
     return ParseAreaTags(doc, m);
 }
 
@@ -215,7 +212,7 @@ int ParseAreaTags(CZephyrmapDoc& doc, const FoundMap& map)
 {
     int result = 1;
     for (const std::string& tagText : map.areaTags)
-        doc.AppendArea(ParseAreaTag(tagText, doc.m_htmlPath, result));
+        doc.AppendArea(ParseAreaTag(tagText, doc.HtmlPath(), result));
     return result;
 }
 

@@ -1,8 +1,8 @@
 #include "formats/HtmlWriter.h"
 
 #include "model/CZephyrmapDoc.h"
-#include "services/PathUtil.h"
-#include "services/SjisString.h"
+#include "services/paths/PathUtil.h"
+#include "services/text/SjisString.h"
 
 namespace html {
 namespace {
@@ -144,21 +144,17 @@ std::string WriteAreaTag(const CMapData& area, const std::string& documentPath, 
 
 std::string WriteMapHtml(const CZephyrmapDoc& doc, const HtmlOutputOptions& o)
 {
-    const bool localPicture = !o.isLocalFile || o.isLocalFile(doc.m_imageSrc, doc.m_htmlPath);
-    std::string src = paths::ComposeOutputPath(doc.m_htmlPath, doc.m_imageSrc, localPicture, o.srcRelative, false);
+    const std::string& htmlPath = doc.HtmlPath();
+    const bool localPicture = !o.isLocalFile || o.isLocalFile(doc.ImageSrc(), htmlPath);
+    std::string src = paths::ComposeOutputPath(htmlPath, doc.ImageSrc(), localPicture, o.srcRelative, false);
     const std::string indent = MakeIndent(o);
     std::string text = "<IMG";
     AddAttribute(text, "SRC", src);
-    AddAttribute(text, "USEMAP", "#" + doc.m_mapName);
-    AddIfNotEmpty(text, "WIDTH", doc.m_width);
-    AddIfNotEmpty(text, "HEIGHT", doc.m_height);
-    AddIfNotEmpty(text, "BORDER", doc.m_border);
-    AddIfNotEmpty(text, "HSPACE", doc.m_hspace);
-    AddIfNotEmpty(text, "VSPACE", doc.m_vspace);
-    AddIfNotEmpty(text, "ALIGN", doc.m_align);
-    AddIfNotEmpty(text, "ALT", doc.m_imgAlt);
+    AddAttribute(text, "USEMAP", "#" + doc.MapName());
+    for (MapAttribute index : kImgTagOrder)
+        AddIfNotEmpty(text, MapAttributeInfoOf(index).imgAttribute, doc.Attribute(index));
     text += ">\r\n<MAP";
-    AddAttribute(text, "NAME", doc.m_mapName);
+    AddAttribute(text, "NAME", doc.MapName());
     text += '>';
     ConvertTagCase(text, o.lowerCaseTags);
     const CMapData* defaultArea = nullptr;
@@ -166,10 +162,10 @@ std::string WriteMapHtml(const CZephyrmapDoc& doc, const HtmlOutputOptions& o)
         if (area->m_shape == ShapeDefault)
             defaultArea = area.get();
         else
-            text += "\r\n" + indent + WriteAreaTag(*area, doc.m_htmlPath, o);
+            text += "\r\n" + indent + WriteAreaTag(*area, htmlPath, o);
     }
     if (defaultArea && !defaultArea->HasNoAttributes())
-        text += "\r\n" + indent + WriteAreaTag(*defaultArea, doc.m_htmlPath, o);
+        text += "\r\n" + indent + WriteAreaTag(*defaultArea, htmlPath, o);
     std::string close = "</MAP>";
     ConvertTagCase(close, o.lowerCaseTags);
     return text + "\r\n" + close;

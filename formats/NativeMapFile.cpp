@@ -20,16 +20,50 @@ const char kClassName[] = "CMapData";
 constexpr std::int32_t kVersion = 2;
 constexpr std::size_t kSmallestArea = 15;  // class tag and an empty schema-1 body
 
-std::string* Field(CZephyrmapDoc& doc, int i)
+// The area body: schema 2 is written; schema 1 stops after the path flag.
+void WriteArea(ArchiveWriter& ar, const CMapData& area)
 {
-    std::string* fields[] = {&doc.m_mapName, &doc.m_imageSrc, &doc.m_htmlPath, &doc.m_imgAlt, &doc.m_border,
-                             &doc.m_align,   &doc.m_hspace,   &doc.m_vspace,   &doc.m_height, &doc.m_width};
-    return fields[i];
+    ar.Count(static_cast<std::uint32_t>(area.m_points.size()));
+    for (const Point& p : area.m_points) {
+        ar.Int32(p.x);
+        ar.Int32(p.y);
+    }
+    ar.Int32(area.m_shape);
+    ar.String(area.m_href);
+    ar.String(area.m_target);
+    ar.String(area.m_alt);
+    ar.Int32(area.m_hrefIsPath);
+    ar.String(area.m_otherAttrs);
+    ar.Int32(area.m_noHref);
+}
+
+// Reads a body of the given schema, then rebuilds the region (nothing of it
+// is stored). False when the bytes run out.
+bool ReadArea(ArchiveReader& ar, int schema, CMapData& area)
+{
+    area.Reset();
+    std::uint32_t count = ar.Count(8);
+    area.m_points.resize(count);
+    for (Point& p : area.m_points) {
+        p.x = ar.Int32();
+        p.y = ar.Int32();
+    }
+    area.m_shape = ar.Int32();
+    area.m_href = ar.String();
+    area.m_target = ar.String();
+    area.m_alt = ar.String();
+    area.m_hrefIsPath = ar.Int32();
+    if (schema >= 2) {
+        area.m_otherAttrs = ar.String();
+        area.m_noHref = ar.Int32();
+    }
+    area.BuildRegion();
+    return !ar.Failed();
 }
 
 struct ReadMap {
     std::vector<std::unique_ptr<CMapData>> areas;
-    std::string strings[10];
+    std::string strings[kMapAttributeCount];  // in the stored order of kMapAttributes
 };
 
 bool ReadAreasAndStrings(ArchiveReader& ar, ReadMap& map)
@@ -41,7 +75,7 @@ bool ReadAreasAndStrings(ArchiveReader& ar, ReadMap& map)
         if (schema < 1 || schema > 2)
             return false;
         auto area = std::make_unique<CMapData>();
-        if (!area->Serialize(ar, schema))
+        if (!ReadArea(ar, schema, *area))
             return false;
         map.areas.push_back(std::move(area));
     }
@@ -99,11 +133,10 @@ std::string SaveToBytes(const CZephyrmapDoc& doc)
     ar.Count(static_cast<std::uint32_t>(doc.AreaCount()));
     for (const auto& area : doc.Areas()) {
         ar.ClassTag(kClassName, 2);
-        area->Serialize(ar);
+        WriteArea(ar, *area);
     }
-    auto& d = const_cast<CZephyrmapDoc&>(doc);
-    for (int i = 0; i < 10; ++i)
-        ar.String(*Field(d, i));
+    for (const MapAttributeInfo& info : kMapAttributes)
+        ar.String(doc.Attribute(info.index));
     return ar.TakeBytes();
 }
 
@@ -134,13 +167,13 @@ LoadResult LoadFromBytes(CZephyrmapDoc& doc, const std::string& bytes)
     ReadMap map;
     LoadResult result = Parse(bytes, map);
     doc.DeleteContents();
-    doc.m_loadRejected = result != LoadResult::Ok && result != LoadResult::OldLayout;
-    if (doc.m_loadRejected)
+    doc.SetLoadRejected(result != LoadResult::Ok && result != LoadResult::OldLayout);
+    if (doc.IsLoadRejected())
         return result;
     for (auto& area : map.areas)
         doc.AppendArea(std::move(area));
-    for (int i = 0; i < 10; ++i)
-        *Field(doc, i) = std::move(map.strings[i]);
+    for (std::size_t i = 0; i < kMapAttributes.size(); ++i)
+        doc.SetAttribute(kMapAttributes[i].index, map.strings[i]);
     doc.ShowAreaCount();
     return result;
 }

@@ -1,6 +1,6 @@
 #include "formats/TagScanner.h"
 
-#include "services/SjisString.h"
+#include "services/text/SjisString.h"
 
 namespace {
 

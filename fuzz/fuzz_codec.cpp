@@ -1,6 +1,6 @@
 // Arbitrary bytes through every source code to every target code, and
 // through the line-end conversions. The first byte picks the codes.
-#include "services/TextCodec.h"
+#include "services/text/TextCodec.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,5 +1,5 @@
 // Any bytes as a native map file; what loads must save and load again.
-#include "app/AppSettings.h"
+#include "services/settings/AppSettings.h"
 #include "formats/NativeMapFile.h"
 #include "model/CZephyrmapDoc.h"
 

@@ -1,6 +1,6 @@
 // Link references come from outside HTML: path functions must survive any bytes.
-#include "services/PathUtil.h"
-#include "services/SjisString.h"
+#include "services/paths/PathUtil.h"
+#include "services/text/SjisString.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,7 +1,7 @@
 // Any bytes as a PNG file. What loads must be a whole bitmap: every pixel
 // readable through its row and colour table, the header where it belongs.
-#include "services/PictureDib.h"
-#include "services/PngDibReader.h"
+#include "services/png/PictureDib.h"
+#include "services/png/PngDibReader.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,8 +1,7 @@
 #include "model/CMapData.h"
 
-#include "app/AppSettings.h"
-#include "formats/Archive.h"
-#include "services/PathUtil.h"
+#include "services/settings/AppSettings.h"
+#include "services/paths/PathUtil.h"
 
 #include <algorithm>
 #include <cmath>
@@ -258,42 +257,4 @@ std::string CMapData::FormatCoords() const
     default:
         return std::string();
     }
-}
-
-void CMapData::Serialize(ArchiveWriter& ar) const
-{
-    ar.Count(static_cast<std::uint32_t>(m_points.size()));
-    for (const Point& p : m_points) {
-        ar.Int32(p.x);
-        ar.Int32(p.y);
-    }
-    ar.Int32(m_shape);
-    ar.String(m_href);
-    ar.String(m_target);
-    ar.String(m_alt);
-    ar.Int32(m_hrefIsPath);
-    ar.String(m_otherAttrs);
-    ar.Int32(m_noHref);
-}
-
-bool CMapData::Serialize(ArchiveReader& ar, int schema)
-{
-    Reset();
-    std::uint32_t count = ar.Count(8);
-    m_points.resize(count);
-    for (Point& p : m_points) {
-        p.x = ar.Int32();
-        p.y = ar.Int32();
-    }
-    m_shape = ar.Int32();
-    m_href = ar.String();
-    m_target = ar.String();
-    m_alt = ar.String();
-    m_hrefIsPath = ar.Int32();
-    if (schema >= 2) {
-        m_otherAttrs = ar.String();
-        m_noHref = ar.Int32();
-    }
-    BuildRegion();
-    return !ar.Failed();
 }

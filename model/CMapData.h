@@ -2,7 +2,7 @@
 // One clickable area: its shape, its points in picture pixels, a hit region
 // kept in step with the points, and the link attributes of one AREA tag.
 
-#include "model/Geometry.h"
+#include "services/types/Geometry.h"
 #include "model/HitRegion.h"
 
 #include <optional>
@@ -10,8 +10,6 @@
 #include <vector>
 
 struct AppSettings;
-class ArchiveReader;
-class ArchiveWriter;
 
 enum AreaShape : int { ShapeNone = -1, ShapePoly = 0, ShapeCirc = 1, ShapeRect = 2, ShapeDefault = 3 };
 
@@ -46,11 +44,6 @@ public:
     bool IsInPageLink(const std::string& documentPath) const;
     std::string GetOutputHref(const std::string& documentPath, const AppSettings& settings) const;
     std::string FormatCoords() const;
-
-    // The stored body: schema 2 is written; schema 1 or 2 is read, then the
-    // region is rebuilt. False when the bytes run out.
-    void Serialize(ArchiveWriter& ar) const;
-    bool Serialize(ArchiveReader& ar, int schema);
 
     bool ContainsPoint(int x, int y) const { return m_region.ContainsPoint(x, y); }
     bool IntersectsRect(const Rect& r) const { return m_region.IntersectsRect(r); }

@@ -1,8 +1,8 @@
 #include "model/CZephyrmapDoc.h"
 
-#include "app/AppSettings.h"
+#include "services/settings/AppSettings.h"
 #include "model/Messages.h"
-#include "services/PathUtil.h"
+#include "services/paths/PathUtil.h"
 
 #include <algorithm>
 
@@ -206,7 +206,7 @@ void CZephyrmapDoc::RecordAreaEdit(std::unique_ptr<CMapData> beforeCopy, CMapDat
 void CZephyrmapDoc::RecordMapEdit(const MapAttrChange& change, bool clearRedo)
 {
     m_mapEditPending = false;
-    if (change.index >= 0 && change.index < AttrCount) {
+    if (IsEditableMapAttribute(change.index)) {
         UndoStep step;
         step.kind = UndoMapAttribute;
         step.oldText = change.oldText;
@@ -427,84 +427,33 @@ void CZephyrmapDoc::RedoReordered(UndoStep step)
 
 // ---- Map attributes ----
 
-std::string& CZephyrmapDoc::MapString(int index)
-{
-    switch (index) {
-    case AttrMapName: return m_mapName;
-    case AttrHtmlPath: return m_htmlPath;
-    case AttrImageSrc: return m_imageSrc;
-    case AttrBorder: return m_border;
-    case AttrAlign: return m_align;
-    case AttrVspace: return m_vspace;
-    case AttrHspace: return m_hspace;
-    default: return m_imgAlt;
-    }
-}
-
-const std::string& CZephyrmapDoc::GetMapAttribute(int index) const
-{
-    return const_cast<CZephyrmapDoc*>(this)->MapString(index);
-}
-
-void CZephyrmapDoc::SetMapAttribute(int index, const std::string& text)
-{
-    if (index >= 0 && index < AttrCount)
-        MapString(index) = text;
-}
-
 void CZephyrmapDoc::RestoreMapAttribute(int index, const std::string& text)
 {
+    if (!IsEditableMapAttribute(index))
+        return;
     if (index == AttrImageSrc)
         SetPicture(text);
     else
-        SetMapAttribute(index, text);
+        SetAttribute(static_cast<MapAttribute>(index), text);
     m_listener->ShowMapAttribute(index);
 }
 
-void CZephyrmapDoc::SetMapStrings(const std::optional<std::string>& picture, const std::optional<std::string>& name,
-                                  const std::optional<std::string>& htmlPath,
-                                  const std::optional<std::string>& imgAlt)
-{
-    if (picture)
-        m_imageSrc = *picture;
-    if (name)
-        m_mapName = *name;
-    if (htmlPath)
-        m_htmlPath = *htmlPath;
-    if (imgAlt)
-        m_imgAlt = *imgAlt;
-}
-
-void CZephyrmapDoc::SetImgStrings(const std::optional<std::string>& border, const std::optional<std::string>& align,
-                                  const std::optional<std::string>& hspace, const std::optional<std::string>& vspace)
-{
-    if (border)
-        m_border = *border;
-    if (align)
-        m_align = *align;
-    if (hspace)
-        m_hspace = *hspace;
-    if (vspace)
-        m_vspace = *vspace;
-}
+bool CZephyrmapDoc::LoadPicture(const std::string& path) { return m_picture && m_picture->Load(path); }
 
 bool CZephyrmapDoc::RefreshPictureSize()
 {
     int width = 0, height = 0;
-    if (m_picture && m_picture->LoadPicture(m_imageSrc, width, height)) {
-        m_width = std::to_string(width);
-        m_height = std::to_string(height);
-        return true;
-    }
-    m_width.clear();
-    m_height.clear();
-    return false;
+    const bool loaded = m_picture && m_picture->LoadedSize(width, height);
+    SetAttribute(AttrWidth, loaded ? std::to_string(width) : std::string());
+    SetAttribute(AttrHeight, loaded ? std::to_string(height) : std::string());
+    return loaded;
 }
 
 void CZephyrmapDoc::SetPicture(const std::string& path)
 {
+    LoadPicture(path);
     m_listener->ShowPicture(path);
-    m_imageSrc = path;
+    SetAttribute(AttrImageSrc, path);
     RefreshPictureSize();
     m_listener->RefreshPages();
 }
@@ -523,10 +472,8 @@ void CZephyrmapDoc::ReplaceAreaAnchor(AreaPos pos, const std::string& anchor) { 
 void CZephyrmapDoc::ClearContents()
 {
     m_areas.clear();
-    for (int i = 0; i < AttrCount; ++i)
-        MapString(i).clear();
-    m_width.clear();
-    m_height.clear();
+    for (std::string& text : m_attributes)
+        text.clear();
 }
 
 void CZephyrmapDoc::DeleteContents()
@@ -537,6 +484,7 @@ void CZephyrmapDoc::DeleteContents()
     SetModified(false);
     m_listener->RefreshPages();
     m_listener->EnablePanes(false);
+    LoadPicture(std::string());
     m_listener->ResetPicture();
     SetPathName(texts::Untitled());
 }

@@ -6,8 +6,11 @@
 
 #include "model/CMapData.h"
 #include "model/DocListener.h"
+#include "model/MapAttributes.h"
 #include "model/UndoHistory.h"
+#include "services/types/PictureSource.h"
 
+#include <array>
 #include <list>
 #include <memory>
 #include <optional>
@@ -20,15 +23,12 @@ using AreaPos = AreaList::iterator;
 
 class CZephyrmapDoc {
 public:
-    // Map attribute indexes of MapAttrChange and of map-attribute undo steps.
-    enum MapAttribute : int { AttrMapName, AttrHtmlPath, AttrImageSrc, AttrBorder, AttrAlign, AttrVspace,
-                              AttrHspace, AttrImgAlt, AttrCount };
-
     explicit CZephyrmapDoc(AppSettings& settings, DocListener* listener = nullptr, PictureSource* picture = nullptr);
     ~CZephyrmapDoc();
 
     void SetListener(DocListener* listener);
     void SetPictureSource(PictureSource* picture) { m_picture = picture; }
+    PictureSource* Picture() const { return m_picture; }
     DocListener& Listener() { return *m_listener; }
     AppSettings& Settings() { return m_settings; }
 
@@ -66,13 +66,18 @@ public:
     const UndoHistory& History() const { return m_history; }
 
     // Map attributes.
-    const std::string& GetMapAttribute(int index) const;
-    void SetMapAttribute(int index, const std::string& text);
-    void SetMapStrings(const std::optional<std::string>& picture, const std::optional<std::string>& name,
-                       const std::optional<std::string>& htmlPath, const std::optional<std::string>& imgAlt);
-    void SetImgStrings(const std::optional<std::string>& border, const std::optional<std::string>& align,
-                       const std::optional<std::string>& hspace, const std::optional<std::string>& vspace);
+    const std::string& Attribute(MapAttribute index) const { return m_attributes[index]; }
+    void SetAttribute(MapAttribute index, const std::string& text) { m_attributes[index] = text; }
+    const std::string& MapName() const { return Attribute(AttrMapName); }
+    const std::string& ImageSrc() const { return Attribute(AttrImageSrc); }
+    const std::string& HtmlPath() const { return Attribute(AttrHtmlPath); }
+    const std::string& Width() const { return Attribute(AttrWidth); }
+    const std::string& Height() const { return Attribute(AttrHeight); }
+    // The picture becomes `path`: loaded, shown, and its size taken for WIDTH and HEIGHT.
     void SetPicture(const std::string& path);
+    // Loads the picture through the picture source; false when nothing could be loaded.
+    bool LoadPicture(const std::string& path);
+    // WIDTH and HEIGHT from the loaded picture, both emptied when none is loaded.
     bool RefreshPictureSize();
 
     // Area helpers for the area page.
@@ -80,7 +85,7 @@ public:
                            const std::optional<std::string>& target, const std::optional<std::string>& alt,
                            int hrefIsPath, int noHref, const std::optional<std::string>& otherAttrs);
     void ReplaceAreaAnchor(AreaPos pos, const std::string& anchor);
-    bool IsInPageLink(const CMapData& area) const { return area.IsInPageLink(m_htmlPath); }
+    bool IsInPageLink(const CMapData& area) const { return area.IsInPageLink(HtmlPath()); }
 
     // Contents.
     void ClearContents();
@@ -92,25 +97,14 @@ public:
     const std::string& Title() const { return m_title; }
     void ShowAreaCount();
 
-    std::string m_mapName;
-    std::string m_imageSrc;
-    std::string m_htmlPath;
-    std::string m_border;
-    std::string m_align;
-    std::string m_imgAlt;
-    std::string m_hspace;
-    std::string m_vspace;
-    std::string m_height;
-    std::string m_width;
-
-    bool m_mapEditPending = false;
-    bool m_areaEditPending = false;
-    bool m_oldFormatPending = false;
-    bool m_loadRejected = false;
+    bool IsMapEditPending() const { return m_mapEditPending; }
+    bool IsAreaEditPending() const { return m_areaEditPending; }
+    // A native file was refused: the document stays empty.
+    bool IsLoadRejected() const { return m_loadRejected; }
+    void SetLoadRejected(bool rejected) { m_loadRejected = rejected; }
 
 private:
     void CommitPendingEdit();
-    std::string& MapString(int index);
     void SwapWithBeforeCopy(const UndoStep& step);
     void RestoreMapAttribute(int index, const std::string& text);
     void UndoStepOf(UndoStep step);
@@ -127,6 +121,10 @@ private:
     void RedoReordered(UndoStep step);
     void SelectInViewAndList(CMapData* area);
 
+    std::array<std::string, kMapAttributeCount> m_attributes;
+    bool m_mapEditPending = false;
+    bool m_areaEditPending = false;
+    bool m_loadRejected = false;
     AppSettings& m_settings;
     DocListener m_silent;
     DocListener* m_listener;

@@ -44,11 +44,3 @@ public:
     // A message for the user: text (Shift-JIS) and whether it is an error.
     virtual void ShowMessage(const std::string& text, bool error) {}
 };
-
-// Loads the map's picture for the document and reports its size.
-class PictureSource {
-public:
-    virtual ~PictureSource() = default;
-    // Width and height in pixels, or false when nothing could be loaded.
-    virtual bool LoadPicture(const std::string& path, int& width, int& height) = 0;
-};

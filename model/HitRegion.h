@@ -4,7 +4,7 @@
 // its centre lies inside the shape, so left and top edges are in and right and
 // bottom edges out, as with window regions.
 
-#include "model/Geometry.h"
+#include "services/types/Geometry.h"
 
 #include <vector>
 

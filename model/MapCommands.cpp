@@ -1,24 +1,26 @@
 #include "model/MapCommands.h"
 
-#include "app/AppSettings.h"
+#include "services/settings/AppSettings.h"
 #include "model/CZephyrmapDoc.h"
 #include "model/Messages.h"
-#include "services/LocalFile.h"
+#include "services/paths/LocalFile.h"
 
 namespace mapcmd {
 
-void PlaceDefaultArea(CZephyrmapDoc& doc)
+// The DEFAULT area exists, and stands last while that rule is in force.
+static void PlaceDefaultArea(CZephyrmapDoc& doc)
 {
     doc.EnsureDefaultArea();
     if (doc.Settings().DefaultAreaTailInEffect)
         doc.MoveDefaultAreaToEnd();
 }
 
-std::string MissingPictureMessage(const CZephyrmapDoc& doc)
+// The picture-missing message, or empty when the picture file exists.
+static std::string MissingPictureMessage(const CZephyrmapDoc& doc)
 {
-    if (localfile::IsRegularFile(doc.m_imageSrc))
+    if (localfile::IsRegularFile(doc.ImageSrc()))
         return std::string();
-    return texts::PictureMissing(doc.m_imageSrc);
+    return texts::PictureMissing(doc.ImageSrc());
 }
 
 static void Announce(CZephyrmapDoc& doc, DocListener& listener)
@@ -28,12 +30,18 @@ static void Announce(CZephyrmapDoc& doc, DocListener& listener)
         listener.ShowMessage(missing, false);
 }
 
+static void ShowPicture(CZephyrmapDoc& doc, DocListener& listener)
+{
+    doc.LoadPicture(doc.ImageSrc());
+    listener.ShowPicture(doc.ImageSrc());
+}
+
 void AfterMapCreated(CZephyrmapDoc& doc)
 {
     PlaceDefaultArea(doc);
     DocListener& listener = doc.Listener();
     Announce(doc, listener);
-    listener.ReloadPicture();
+    ShowPicture(doc, listener);
     doc.RefreshPictureSize();
     listener.RefreshPages();
     doc.SetPathName(texts::Untitled());
@@ -48,6 +56,7 @@ void AfterNativeLoad(CZephyrmapDoc& doc)
     DocListener& listener = doc.Listener();
     listener.RefreshPages();
     Announce(doc, listener);
+    ShowPicture(doc, listener);
     listener.EnablePanes(true);
     listener.ClearListSelection();
     doc.ShowAreaCount();

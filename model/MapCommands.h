@@ -8,10 +8,6 @@ class CZephyrmapDoc;
 
 namespace mapcmd {
 
-// The DEFAULT area exists, and stands last while that rule is in force.
-void PlaceDefaultArea(CZephyrmapDoc& doc);
-// The picture-missing message, or empty when the picture file exists.
-std::string MissingPictureMessage(const CZephyrmapDoc& doc);
 // After a new map or an HTML read: the picture's size replaces WIDTH/HEIGHT.
 void AfterMapCreated(CZephyrmapDoc& doc);
 // After a native load: the stored WIDTH/HEIGHT are kept.

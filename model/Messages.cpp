@@ -1,6 +1,6 @@
 #include "model/Messages.h"
 
-#include "services/Utf8Bridge.h"
+#include "services/text/Utf8Bridge.h"
 
 #define ZM_TEXT(name, utf8Text)                                       \
     const std::string& name()                                         \

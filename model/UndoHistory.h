@@ -22,7 +22,7 @@ enum UndoKind : int {
     UndoAreaReordered = 7,
 };
 
-// A map attribute edit: the index is that of CZephyrmapDoc::MapAttribute.
+// A map attribute edit: the index is a MapAttribute below AttrHeight.
 struct MapAttrChange {
     std::string oldText;
     std::string newText;
@@ -33,14 +33,18 @@ using OwnedList = std::list<std::unique_ptr<CMapData>>;
 using LiveList = std::list<CMapData*>;
 
 struct UndoStep {
-    int kind = UndoAreaRemoved;
-    std::string oldText;
-    std::string newText;
-    int attrIndex = -1;
+    UndoKind kind = UndoAreaRemoved;
+    std::string oldText;  // UndoMapAttribute
+    std::string newText;  // UndoMapAttribute
+    int attrIndex = -1;   // UndoMapAttribute
+    // The area in the map the step concerns (added, moved, reshaped, edited).
     std::optional<LiveList::iterator> live;
+    // The removed area, or the before-copy of a moved, reshaped or edited one.
     std::optional<OwnedList::iterator> owned;
-    int sourceIndex = -1;       // kind 7; kinds 0 and 1: where the area stood in the list
-    int destinationIndex = -1;  // kind 7
+    // UndoAreaReordered: the list index before the move. UndoAreaRemoved and
+    // UndoAreaAdded: where the area stood, so that it goes back to that place.
+    int sourceIndex = -1;
+    int destinationIndex = -1;  // UndoAreaReordered: the insert-before index
 };
 
 class UndoHistory {

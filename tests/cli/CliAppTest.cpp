@@ -1,5 +1,5 @@
 #include "cli/CliApp.h"
-#include "tests/services/PngMaker.h"
+#include "tests/services/png/PngMaker.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include "formats/HtmlReader.h"
 
-#include "app/AppSettings.h"
+#include "services/settings/AppSettings.h"
 #include "formats/TagScanner.h"
 #include "model/CZephyrmapDoc.h"
 
@@ -119,7 +119,7 @@ TEST(HtmlReader, LinksResolvedAgainstTheDocument)
     EXPECT_EQ(b->doc.AreaAt(2)->m_hrefIsPath, 0);
     EXPECT_EQ(b->doc.AreaAt(3)->m_href, "/root/z.html");  // root-relative: as written
     EXPECT_EQ(b->doc.AreaAt(3)->m_hrefIsPath, 0);
-    EXPECT_EQ(b->doc.m_imageSrc, "/web/a.png");
+    EXPECT_EQ(b->doc.Attribute(AttrImageSrc), "/web/a.png");
 #ifndef _WIN32
     SUCCEED();
 #endif
@@ -154,10 +154,10 @@ TEST(HtmlReader, ImageAttributesAndShiftJis)
     CZephyrmapDoc doc(s);
     maps[0].documentPath = "C:\\web\\i.html";
     html::BuildDocumentFromMap(doc, maps, 0);
-    EXPECT_EQ(doc.m_mapName, "\x95\x5C");
-    EXPECT_EQ(doc.m_imgAlt, "\x95\x5C");
-    EXPECT_EQ(doc.m_width, "10");
-    EXPECT_EQ(doc.m_border, "0");
+    EXPECT_EQ(doc.Attribute(AttrMapName), "\x95\x5C");
+    EXPECT_EQ(doc.Attribute(AttrImgAlt), "\x95\x5C");
+    EXPECT_EQ(doc.Attribute(AttrWidth), "10");
+    EXPECT_EQ(doc.Attribute(AttrBorder), "0");
 }
 
 TEST(HtmlReader, ManyMapsMatchInOrder)

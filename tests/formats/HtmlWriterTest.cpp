@@ -1,9 +1,9 @@
 #include "formats/HtmlWriter.h"
 
-#include "app/AppSettings.h"
+#include "services/settings/AppSettings.h"
 #include "model/CZephyrmapDoc.h"
 #include "formats/HtmlOutputOptions.h"
-#include "services/Utf8Bridge.h"
+#include "services/text/Utf8Bridge.h"
 
 #include <gtest/gtest.h>
 
@@ -29,11 +29,11 @@ struct WriterTest : ::testing::Test {
     // The worked example of the output format.
     void SetUp() override
     {
-        doc.m_mapName = "ZephyrmapMap";
-        doc.m_imageSrc = "/web/img/photo.jpg";
-        doc.m_htmlPath = "/web/index.html";
-        doc.m_width = "400";
-        doc.m_height = "300";
+        doc.SetAttribute(AttrMapName, "ZephyrmapMap");
+        doc.SetAttribute(AttrImageSrc, "/web/img/photo.jpg");
+        doc.SetAttribute(AttrHtmlPath, "/web/index.html");
+        doc.SetAttribute(AttrWidth, "400");
+        doc.SetAttribute(AttrHeight, "300");
         settings.DefaultAreaTailInEffect = 0;
         doc.InsertArea(Area(ShapeDefault, {{0, 0}, {0, 0}}, "/web/index.html#top", 1));
         auto rect = Area(ShapeRect, {{10, 20}, {110, 20}, {110, 70}, {10, 70}}, "/web/a.html", 1);
@@ -85,7 +85,7 @@ TEST_F(WriterTest, RelativeAndLowerCaseVariants)
 TEST_F(WriterTest, OnlyAnAttributelessDefaultArea)
 {
     doc.ClearContents();
-    doc.m_mapName = "m";
+    doc.SetAttribute(AttrMapName, "m");
     doc.EnsureDefaultArea();
     EXPECT_EQ(Write(), "<IMG SRC=\"\" USEMAP=\"#m\">\r\n<MAP NAME=\"m\">\r\n</MAP>");
     doc.ClearContents();
@@ -95,11 +95,11 @@ TEST_F(WriterTest, OnlyAnAttributelessDefaultArea)
 TEST_F(WriterTest, UrlAndRootRelativePicturesAreWrittenWhole)
 {
     settings.SRC_RelativePath = 1;
-    doc.m_imageSrc = "http://example.com/img/photo.jpg";
+    doc.SetAttribute(AttrImageSrc, "http://example.com/img/photo.jpg");
     EXPECT_EQ(Write().substr(0, 44), "<IMG SRC=\"http://example.com/img/photo.jpg\" ");
-    doc.m_imageSrc = "/img/photo.jpg";  // root-relative, read from a page as written
+    doc.SetAttribute(AttrImageSrc, "/img/photo.jpg");  // root-relative, read from a page as written
     EXPECT_EQ(Write().substr(0, 26), "<IMG SRC=\"/img/photo.jpg\" ");
-    doc.m_imageSrc = "/web/pics/missing.jpg";  // resolved from a relative reference
+    doc.SetAttribute(AttrImageSrc, "/web/pics/missing.jpg");  // resolved from a relative reference
     EXPECT_EQ(Write().substr(0, 30), "<IMG SRC=\"./pics/missing.jpg\" ");
 }
 

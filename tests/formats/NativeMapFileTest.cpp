@@ -1,6 +1,6 @@
 #include "formats/NativeMapFile.h"
 
-#include "app/AppSettings.h"
+#include "services/settings/AppSettings.h"
 #include "model/CZephyrmapDoc.h"
 #include "model/Messages.h"
 
@@ -34,10 +34,10 @@ struct NativeTest : ::testing::Test {
         r->m_noHref = 1;
         r->BuildRegion();
         doc.InsertArea(std::move(r));
-        for (int i = 0; i < CZephyrmapDoc::AttrCount; ++i)
-            doc.SetMapAttribute(i, "v" + std::to_string(i));
-        doc.m_width = "640";
-        doc.m_height = "480";
+        for (int i = 0; i < kEditableMapAttributeCount; ++i)
+            doc.SetAttribute(static_cast<MapAttribute>(i), "v" + std::to_string(i));
+        doc.SetAttribute(AttrWidth, "640");
+        doc.SetAttribute(AttrHeight, "480");
     }
 };
 
@@ -74,8 +74,8 @@ TEST_F(NativeTest, LongStringsAndRoundTrip)
     EXPECT_EQ(r->m_noHref, 1);
     EXPECT_EQ(r->m_hrefIsPath, 1);
     EXPECT_TRUE(r->ContainsPoint(1, 2));  // the region is rebuilt
-    EXPECT_EQ(back.m_width, "640");
-    EXPECT_EQ(back.m_vspace, "v5");
+    EXPECT_EQ(back.Attribute(AttrWidth), "640");
+    EXPECT_EQ(back.Attribute(AttrVspace), "v5");
 }
 
 TEST_F(NativeTest, Utf16StringsAreRead)
@@ -89,7 +89,7 @@ TEST_F(NativeTest, Utf16StringsAreRead)
     AppSettings s2;
     CZephyrmapDoc back(s2);
     ASSERT_EQ(native::LoadFromBytes(back, bytes), native::LoadResult::Ok);
-    EXPECT_EQ(back.m_mapName, "\x95\x5C");
+    EXPECT_EQ(back.Attribute(AttrMapName), "\x95\x5C");
 }
 
 TEST_F(NativeTest, OldLayoutAndRefusals)
@@ -121,7 +121,7 @@ TEST_F(NativeTest, OldLayoutAndRefusals)
     std::string hugeCount = current;
     hugeCount.replace(36, 2, Word(0xFFFF) + std::string("\xFF\xFF\xFF\x7F", 4));
     EXPECT_EQ(native::LoadFromBytes(back, hugeCount), native::LoadResult::Unexpected);
-    EXPECT_TRUE(back.m_loadRejected);
+    EXPECT_TRUE(back.IsLoadRejected());
 }
 
 TEST_F(NativeTest, EveryTruncationFailsCleanly)
@@ -133,7 +133,7 @@ TEST_F(NativeTest, EveryTruncationFailsCleanly)
         native::LoadResult r = native::LoadFromBytes(back, bytes.substr(0, n));
         EXPECT_NE(r, native::LoadResult::Ok) << n;
         EXPECT_EQ(back.AreaCount(), 0) << n;
-        EXPECT_EQ(back.m_mapName, "") << n;
+        EXPECT_EQ(back.Attribute(AttrMapName), "") << n;
     }
 }
 

@@ -1,6 +1,6 @@
 #include "model/CMapData.h"
 
-#include "app/AppSettings.h"
+#include "services/settings/AppSettings.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include "model/CZephyrmapDoc.h"
 
-#include "app/AppSettings.h"
+#include "services/settings/AppSettings.h"
 #include "model/Messages.h"
 #include "tests/model/FakeFrame.h"
 
@@ -24,9 +24,9 @@ std::unique_ptr<CMapData> RectArea(int l, int t, int r, int b, const std::string
 std::string Snapshot(const CZephyrmapDoc& doc)
 {
     std::string s;
-    for (int i = 0; i < CZephyrmapDoc::AttrCount; ++i)
-        s += doc.GetMapAttribute(i) + "|";
-    s += doc.m_width + "x" + doc.m_height + "\n";
+    for (int i = 0; i < kEditableMapAttributeCount; ++i)
+        s += doc.Attribute(static_cast<MapAttribute>(i)) + "|";
+    s += doc.Attribute(AttrWidth) + "x" + doc.Attribute(AttrHeight) + "\n";
     for (const auto& a : doc.Areas()) {
         s += std::to_string(a->m_shape) + ":" + a->FormatCoords() + ":" + a->m_href + ":" + a->m_alt + ":" +
              a->m_target + ":" + std::to_string(a->m_noHref) + "\n";
@@ -79,18 +79,18 @@ TEST_F(DocTest, PendingMapEditEnablesUndoBeforeAnyStepAndIsRecordedByUndo)
 {
     CZephyrmapDoc fresh(settings, &frame, &pictures);
     EXPECT_FALSE(fresh.CanUndo());
-    fresh.m_mapName = "typed";
-    frame.pendingMap = {"", "typed", CZephyrmapDoc::AttrMapName};
+    fresh.SetAttribute(AttrMapName, "typed");
+    frame.pendingMap = {"", "typed", AttrMapName};
     fresh.MarkMapEditPending(true);
     EXPECT_TRUE(fresh.CanUndo());
     EXPECT_EQ(fresh.History().UndoDepth(), 0u);
     fresh.Undo();
-    EXPECT_EQ(fresh.m_mapName, "");
-    EXPECT_FALSE(fresh.m_mapEditPending);
+    EXPECT_EQ(fresh.Attribute(AttrMapName), "");
+    EXPECT_FALSE(fresh.IsMapEditPending());
     EXPECT_TRUE(fresh.CanRedo());
     EXPECT_FALSE(fresh.CanUndo());
     fresh.Redo();
-    EXPECT_EQ(fresh.m_mapName, "typed");
+    EXPECT_EQ(fresh.Attribute(AttrMapName), "typed");
 }
 
 TEST_F(DocTest, NewEditAfterUndoEmptiesRedoWhileRedoKeepsTheOthers)
@@ -108,9 +108,9 @@ TEST_F(DocTest, NewEditAfterUndoEmptiesRedoWhileRedoKeepsTheOthers)
     EXPECT_EQ(doc.History().OwnedCount(), 0u);
 }
 
-TEST_F(DocTest, GeometryStepsComeBackAsKindTwo)
+TEST_F(DocTest, GeometryStepsComeBackAsMoves)
 {
-    for (int kind : {UndoAreaReshaped, UndoVertexDeleted}) {
+    for (UndoKind kind : {UndoAreaReshaped, UndoVertexDeleted}) {
         CMapData* live = doc.AreaAt(0);
         auto before = std::make_unique<CMapData>(*live);
         live->DragRectCorner(50, 50, 2, true);
@@ -180,20 +180,20 @@ TEST_F(DocTest, AreaAttributeEditIsOneStepPerEpisode)
 TEST_F(DocTest, PictureAttributeRestoresTheSize)
 {
     doc.SetPicture("/pics/640x480.png");
-    EXPECT_EQ(doc.m_width, "640");
-    doc.RecordMapEdit({"", "/pics/640x480.png", CZephyrmapDoc::AttrImageSrc}, true);
+    EXPECT_EQ(doc.Attribute(AttrWidth), "640");
+    doc.RecordMapEdit({"", "/pics/640x480.png", AttrImageSrc}, true);
     doc.SetPicture("/pics/10x20.png");
-    doc.RecordMapEdit({"/pics/640x480.png", "/pics/10x20.png", CZephyrmapDoc::AttrImageSrc}, true);
+    doc.RecordMapEdit({"/pics/640x480.png", "/pics/10x20.png", AttrImageSrc}, true);
     doc.Undo();
-    EXPECT_EQ(doc.m_imageSrc, "/pics/640x480.png");
-    EXPECT_EQ(doc.m_height, "480");
+    EXPECT_EQ(doc.Attribute(AttrImageSrc), "/pics/640x480.png");
+    EXPECT_EQ(doc.Attribute(AttrHeight), "480");
     doc.SetPicture("/missing.png");
-    EXPECT_EQ(doc.m_width, "");
+    EXPECT_EQ(doc.Attribute(AttrWidth), "");
 }
 
 TEST_F(DocTest, DeleteContentsClearsEverything)
 {
-    doc.m_mapName = "m";
+    doc.SetAttribute(AttrMapName, "m");
     doc.MarkMapEditPending(true);
     doc.Undo();
     ASSERT_TRUE(doc.CanRedo());
@@ -222,9 +222,9 @@ TEST_F(DocTest, EnsureDefaultAreaPutsOneAtTheHead)
 // What the frame does before a new editing episode begins.
 static void CommitEpisodes(CZephyrmapDoc& doc, FakeFrame& frame)
 {
-    if (doc.m_mapEditPending)
+    if (doc.IsMapEditPending())
         doc.RecordMapEdit(frame.pendingMap, true);
-    if (doc.m_areaEditPending)
+    if (doc.IsAreaEditPending())
         doc.RecordAreaEdit(std::move(frame.pendingBefore), frame.pendingLive);
 }
 
@@ -271,14 +271,14 @@ TEST(CZephyrmapDocRandom, UndoAndRedoRestoreEveryState)
         }
         default: {
             CommitEpisodes(doc, frame);
-            int index = pick(CZephyrmapDoc::AttrCount);
-            std::string old = doc.GetMapAttribute(index);
-            std::string now = index == CZephyrmapDoc::AttrImageSrc ? "/pics/" + std::to_string(round) + "x7.png"
+            int index = pick(kEditableMapAttributeCount);
+            std::string old = doc.Attribute(static_cast<MapAttribute>(index));
+            std::string now = index == AttrImageSrc ? "/pics/" + std::to_string(round) + "x7.png"
                                                                   : "v" + std::to_string(round);
-            if (index == CZephyrmapDoc::AttrImageSrc)
+            if (index == AttrImageSrc)
                 doc.SetPicture(now);
             else
-                doc.SetMapAttribute(index, now);
+                doc.SetAttribute(static_cast<MapAttribute>(index), now);
             frame.pendingMap = {old, now, index};
             doc.MarkMapEditPending(true);
             break;

@@ -37,8 +37,19 @@ public:
 // Pictures whose size is named in the path: "/pics/640x480.png".
 class FakePictures : public PictureSource {
 public:
-    bool LoadPicture(const std::string& path, int& width, int& height) override
+    bool Load(const std::string& path) override
     {
-        return std::sscanf(path.c_str(), "/pics/%dx%d", &width, &height) == 2;
+        loaded = std::sscanf(path.c_str(), "/pics/%dx%d", &width, &height) == 2;
+        return loaded;
     }
+    bool LoadedSize(int& w, int& h) const override
+    {
+        w = width;
+        h = height;
+        return loaded;
+    }
+
+private:
+    bool loaded = false;
+    int width = 0, height = 0;
 };

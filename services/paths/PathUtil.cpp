@@ -1,0 +1,207 @@
+#include "services/paths/PathUtil.h"
+
+#include "services/text/SjisString.h"
+
+#include <vector>
+
+namespace paths {
+namespace {
+
+constexpr auto npos = std::string::npos;
+
+int CountChar(const std::string& s, char c)
+{
+    int n = 0;
+    for (std::size_t i = 0; i < s.size(); i += sjis::CharLength(s, i))
+        n += s[i] == c;
+    return n;
+}
+
+// The pieces that precede each separator; the file name is not a segment.
+std::vector<std::string> DirectorySegments(const std::string& path, char sep)
+{
+    std::vector<std::string> parts = sjis::Split(path, sep);
+    parts.pop_back();
+    return parts;
+}
+
+// Position just past the m-th separator, counting from 1; npos when absent.
+std::size_t AfterNthSeparator(const std::string& s, char sep, int m)
+{
+    for (std::size_t i = 0; i < s.size(); i += sjis::CharLength(s, i)) {
+        if (s[i] == sep && --m == 0)
+            return i + 1;
+    }
+    return npos;
+}
+
+bool HasBlankBeforeColon(const std::string& head)
+{
+    std::size_t start = head.find_first_not_of(" \t\r\n");
+    if (start == npos)
+        return false;
+    std::string trimmed = head.substr(start);
+    return sjis::FindChar(trimmed, ' ') != npos || sjis::Find(trimmed, "\x81\x40") != npos;
+}
+
+}  // namespace
+
+std::string FileNameOf(const std::string& path, char sep)
+{
+    std::size_t last = sjis::ReverseFindChar(path, sep);
+    if (last == npos || last <= 1 || last + 1 == path.size())
+        return path;
+    return path.substr(last + 1);
+}
+
+std::pair<std::string, std::string> DirectoryOf(const std::string& path, char sep)
+{
+    std::size_t last = sjis::ReverseFindChar(path, sep);
+    if (last == npos)
+        return {std::string(), path};
+    return {path.substr(0, last + 1), path.substr(last + 1)};
+}
+
+bool IsAbsolutePath(const std::string& path)
+{
+    if (path.empty() || path[0] == '/' || path.rfind("\\\\", 0) == 0)
+        return true;
+    std::size_t colon = sjis::FindChar(path, ':');
+    if (colon == npos || colon < 1 || colon + 2 > path.size())
+        return false;
+    return !HasBlankBeforeColon(path.substr(0, colon));
+}
+
+bool IsUrlReference(const std::string& ref)
+{
+    if (ref.rfind("//", 0) == 0)
+        return true;
+    std::size_t i = 0;
+    auto alpha = [](char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); };
+    auto digit = [](char c) { return c >= '0' && c <= '9'; };
+    if (ref.empty() || !alpha(ref[0]))
+        return false;
+    while (i < ref.size() && (alpha(ref[i]) || digit(ref[i]) || ref[i] == '+' || ref[i] == '-' || ref[i] == '.'))
+        ++i;
+    return i >= 2 && i < ref.size() && ref[i] == ':';
+}
+
+bool SameDriveLetter(const std::string& a, const std::string& b)
+{
+    return !a.empty() && !b.empty() && a[0] == b[0];
+}
+
+std::string SplitAnchor(std::string& ref, char sep)
+{
+    std::size_t hash = sjis::FindChar(ref, '#');
+    if (hash == npos)
+        return std::string();
+    std::size_t last = sjis::ReverseFindChar(ref, sep);
+    if (last != npos && hash < last)
+        return std::string();
+    std::string anchor = ref.substr(hash);
+    ref.erase(hash);
+    return anchor;
+}
+
+std::string InPageAnchor(const std::string& documentPath, const std::string& target, char sep)
+{
+    std::string path = target;
+    std::string anchor = SplitAnchor(path, sep);
+    return (path == documentPath && !anchor.empty()) ? anchor : std::string();
+}
+
+int CountOccurrences(const std::string& text, const std::string& pattern)
+{
+    int n = 0;
+    for (std::size_t i = sjis::Find(text, pattern); i != npos && !pattern.empty();
+         i = sjis::Find(text, pattern, i + sjis::CharLength(text, i)))
+        ++n;
+    return n;
+}
+
+int ReplaceChar(std::string& text, char from, char to)
+{
+    int n = 0;
+    for (std::size_t i = 0; i < text.size(); i += sjis::CharLength(text, i)) {
+        if (text[i] == from) {
+            text[i] = to;
+            ++n;
+        }
+    }
+    return n;
+}
+
+std::string RelativeDirectory(const std::string& base, const std::string& target, char sep)
+{
+    if (base.empty() || target.empty() || !IsAbsolutePath(base) || !IsAbsolutePath(target))
+        return std::string();
+    std::vector<std::string> from = DirectorySegments(base, sep);
+    std::vector<std::string> to = DirectorySegments(target, sep);
+    std::size_t k = 0;
+    while (k < from.size() && k < to.size() && from[k] == to[k])
+        ++k;
+    if (from.empty() || to.empty() || k == 0)
+        return std::string();
+    std::string result;
+    if (k == from.size()) {
+        result = "./";
+    } else {
+        for (std::size_t i = k; i < from.size(); ++i)
+            result += "../";
+    }
+    for (std::size_t i = k; i < to.size(); ++i)
+        result += to[i] + "/";
+    return result;
+}
+
+std::string ResolveReference(const std::string& reference, const std::string& base, char sep)
+{
+    if (reference.empty() || IsAbsolutePath(reference))
+        return std::string();
+    auto [dir, file] = DirectoryOf(base, sep);
+    std::string ref = reference;
+    int climbs = CountOccurrences(ref, "../");
+    int depth = CountChar(dir, sep);
+    // References are written with '/', so only a backslash may hide an anchor.
+    std::string anchor = SplitAnchor(ref, '\\');
+    if (ref.empty())
+        ref = file;
+    if (depth == 0)
+        return anchor;
+    std::string joined;
+    if (climbs == 0) {
+        if (ref.rfind("/", 0) == 0)
+            ref.erase(0, 1);
+        else if (ref.rfind("./", 0) == 0)
+            ref.erase(0, 2);
+        joined = dir + ref;
+    } else {
+        int keep = depth - climbs;
+        std::size_t cut = keep < 1 ? npos : AfterNthSeparator(dir, sep, keep);
+        if (cut == npos)
+            return anchor;
+        sjis::Replace(ref, "../", "");
+        joined = dir.substr(0, cut) + ref;
+    }
+    ReplaceChar(joined, '/', sep);
+    return joined + anchor;
+}
+
+std::string ComposeOutputPath(const std::string& documentPath, const std::string& target, bool convert,
+                              bool relativeMode, bool omitInPage, char sep)
+{
+    // A URL was never a local file: it is written exactly as it stands.
+    if (!convert || IsUrlReference(target))
+        return target;
+    if (!relativeMode)
+        return FileNameOf(target, sep);
+    if (omitInPage) {
+        std::string anchor = InPageAnchor(documentPath, target, sep);
+        if (!anchor.empty())
+            return anchor;
+    }
+    return RelativeDirectory(documentPath, target, sep) + FileNameOf(target, sep);
+}
+
+}  // namespace paths

@@ -1,0 +1,57 @@
+#pragma once
+// The picture a map is drawn over: loads a JPEG, GIF, PNG or BMP file named by
+// a program path, reports its pixel and file sizes, and draws it scaled into
+// any rectangle. PNG files become a PictureDib with their transparency
+// already composited onto the background colour; the other kinds are decoded
+// by Qt's image reader.
+
+#include "services/types/ColorRef.h"
+#include "services/types/PictureSource.h"
+#include "services/types/Geometry.h"
+#include "services/png/PictureDib.h"
+#include "services/fileinfo/PictureInfo.h"
+
+#include <QImage>
+
+#include <cstdint>
+#include <string>
+
+class QPainter;
+
+class MapPicture : public PictureSource {
+public:
+    MapPicture();
+
+    // Never shows a message: false leaves the picture unloaded and empty.
+    bool Load(const std::string& path) override;
+    bool IsLoaded() const { return m_loaded; }
+    bool GetSize(std::int32_t& width, std::int32_t& height, std::int64_t& fileSize) const;
+    // A rectangle whose right or bottom is -1 gets the natural size at its
+    // top-left corner. False when nothing is loaded.
+    bool Draw(QPainter& painter, Rect rect) const;
+    void SetBackgroundColor(ColorRef color) { m_background = color; }
+    ColorRef BackgroundColor() const { return m_background; }
+    Rect FitRect(const Rect& box) const { return pictureinfo::FitRect(box, m_width, m_height); }
+    // Texts for the sizes; those asked for are emptied when nothing is loaded.
+    void GetInfoText(std::string* height, std::string* width, std::string* kilobytes) const;
+
+    PictureKind Kind() const { return m_kind; }
+    // The bitmap of a loaded PNG; empty for the other kinds.
+    const PictureDib& Dib() const { return m_dib; }
+
+    bool LoadedSize(int& width, int& height) const override;
+
+private:
+    bool LoadImage(const std::string& path);
+    void Clear();
+    void DrawDib(QPainter& painter, const QRectF& target) const;
+
+    QImage m_image;  // JPEG, GIF and BMP
+    PictureDib m_dib;  // PNG
+    std::int32_t m_width = 0;
+    std::int32_t m_height = 0;
+    std::int64_t m_fileSize = 0;
+    bool m_loaded = false;
+    PictureKind m_kind = PictureNone;
+    ColorRef m_background;
+};

@@ -1,0 +1,14 @@
+#pragma once
+// Where the program's Shift-JIS strings and colour references meet Qt.
+
+#include "services/types/ColorRef.h"
+
+#include <QColor>
+#include <QString>
+
+#include <string>
+
+QString ToQString(const std::string& sjis);
+// `lossless` says whether every character fitted into Shift-JIS.
+std::string FromQString(const QString& text, bool* lossless = nullptr);
+QColor ToQColor(ColorRef color);

@@ -1,0 +1,152 @@
+#include "services/text/TextEncoder.h"
+
+#include "services/text/JisTables.h"
+
+namespace {
+
+inline void Put(std::string& out, unsigned b) { out.push_back(static_cast<char>(b & 0xFF)); }
+
+inline void PutRaw(std::string& out, std::uint16_t u)
+{
+    if (u > 0xFF)
+        Put(out, u >> 8);
+    Put(out, u);
+}
+
+template <class Derived, int K>
+class EncoderBase : public TextEncoder {
+public:
+    explicit EncoderBase(bool bigEndian = false) : TextEncoder(K, bigEndian) {}
+    std::unique_ptr<TextEncoder> Clone() const override { return std::make_unique<Derived>(BigEndian()); }
+};
+
+// The loop of the table encoders: each unit's JIS code goes to `write`; a
+// unit the table lacks is written raw. ASCII is itself in every one of them.
+template <class WriteCode>
+void EncodeByTable(const UnitBuffer& in, std::string& out, WriteCode write)
+{
+    out.reserve(out.size() + in.size() * 2);
+    for (std::uint16_t u : in) {
+        if (u < 0x80 && u != 0) {
+            Put(out, u);
+            continue;
+        }
+        const std::uint16_t j = jis::FromUnicode(u);
+        if (j == 0)
+            PutRaw(out, u);
+        else
+            write(out, j);
+    }
+}
+
+class FallbackEncoder : public EncoderBase<FallbackEncoder, KindSingleByte> {
+public:
+    using EncoderBase::EncoderBase;
+    // The JIS code high byte first.
+    void Run(const UnitBuffer& in, std::string& out) override
+    {
+        EncodeByTable(in, out, [](std::string& o, std::uint16_t j) { PutRaw(o, j); });
+    }
+};
+
+class ShiftJisEncoder : public EncoderBase<ShiftJisEncoder, KindShiftJis> {
+public:
+    using EncoderBase::EncoderBase;
+    void Run(const UnitBuffer& in, std::string& out) override
+    {
+        EncodeByTable(in, out, [](std::string& o, std::uint16_t j) { jis::AppendShiftJis(o, j); });
+    }
+};
+
+class EucJpEncoder : public EncoderBase<EucJpEncoder, KindEucJp> {
+public:
+    using EncoderBase::EncoderBase;
+    void Run(const UnitBuffer& in, std::string& out) override
+    {
+        EncodeByTable(in, out, [](std::string& o, std::uint16_t j) { WriteEuc(o, j); });
+    }
+
+private:
+    static void WriteEuc(std::string& out, std::uint16_t j)
+    {
+        if (j > 0xFF) {
+            Put(out, (j >> 8) + 0x80);
+            Put(out, (j & 0xFF) + 0x80);
+        } else if (j >= 0xA1 && j <= 0xDF) {
+            Put(out, 0x8E);
+            Put(out, j);
+        } else {
+            Put(out, j);
+        }
+    }
+};
+
+class JisEncoder : public EncoderBase<JisEncoder, KindJis> {
+public:
+    using EncoderBase::EncoderBase;
+    void Run(const UnitBuffer& in, std::string& out) override
+    {
+        if (in.empty())
+            return;
+        State state = Roman;
+        out.reserve(out.size() + in.size() * 2);
+        for (std::uint16_t u : in) {
+            std::uint16_t j = jis::FromUnicode(u);
+            if (j == 0) {
+                PutRaw(out, u);
+            } else if (j > 0xFF) {
+                Enter(out, state, Kanji);
+                Put(out, j >> 8);
+                Put(out, j);
+            } else if (j >= 0xA1 && j <= 0xDF) {
+                Enter(out, state, Katakana);
+                Put(out, j & 0x7F);
+            } else {
+                Enter(out, state, Roman);
+                Put(out, j);
+            }
+        }
+        Enter(out, state, Roman);
+    }
+
+private:
+    enum State { Roman, Katakana, Kanji };
+    static void Enter(std::string& out, State& state, State wanted)
+    {
+        if (state == wanted)
+            return;
+        static const char* const escapes[] = {"\x1B(J", "\x1B(I", "\x1B$B"};
+        out += escapes[wanted];
+        state = wanted;
+    }
+};
+
+class Utf16Encoder : public EncoderBase<Utf16Encoder, KindUtf16> {
+public:
+    using EncoderBase::EncoderBase;
+    void Run(const UnitBuffer& in, std::string& out) override
+    {
+        std::size_t base = out.size();
+        out.resize(base + in.size() * 2);
+        char* p = out.data() + base;
+        int hi = BigEndian() ? 0 : 1;
+        for (std::uint16_t u : in) {
+            p[hi] = static_cast<char>(u >> 8);
+            p[1 - hi] = static_cast<char>(u & 0xFF);
+            p += 2;
+        }
+    }
+};
+
+}  // namespace
+
+std::unique_ptr<TextEncoder> MakeEncoder(int kind, bool bigEndian)
+{
+    switch (kind) {
+    case KindShiftJis: return std::make_unique<ShiftJisEncoder>();
+    case KindJis: return std::make_unique<JisEncoder>();
+    case KindEucJp: return std::make_unique<EucJpEncoder>();
+    case KindUtf16: return std::make_unique<Utf16Encoder>(bigEndian);
+    default: return std::make_unique<FallbackEncoder>();
+    }
+}

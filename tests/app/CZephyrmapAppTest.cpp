@@ -1,0 +1,55 @@
+#include "app/CZephyrmapApp.h"
+#include "model/CZephyrmapDoc.h"
+#include "services/picture/MapPicture.h"
+#include "services/store/SettingsStore.h"
+#include "services/text/Utf8Bridge.h"
+#include "tests/services/picture/PictureFiles.h"
+
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QtTest>
+
+class CZephyrmapAppTest : public QObject {
+    Q_OBJECT
+private:
+    QTemporaryDir m_dir;
+    QString Ini(const char* name) const { return m_dir.filePath(QLatin1String(name)); }
+
+private slots:
+    void firstExitWritesAllNineteenValues()
+    {
+        const QString ini = Ini("app.ini");
+        CZephyrmapApp app(std::make_unique<SettingsStore>(ini));
+        app.InitInstance();
+        app.DestroyFrame();
+        app.ExitInstance();
+        QSettings raw(ini, QSettings::IniFormat);
+        raw.beginGroup(QStringLiteral("Settings"));
+        QCOMPARE(raw.childKeys().size(), 19);
+        QCOMPARE(raw.value(QStringLiteral("HtmlOption")).toInt(), 10);
+        QCOMPARE(raw.value(QStringLiteral("Bgcolor")).toInt(), 0xC0C0C0);
+        QCOMPARE(raw.value(QStringLiteral("magni")).toInt(), 100);
+        QVERIFY(!raw.contains(QStringLiteral("DefaultAreaTailInEffect")));
+    }
+
+    void theDocumentsPictureTakesTheStoredBackground()
+    {
+        const QString ini = Ini("bg.ini");
+        {
+            QSettings raw(ini, QSettings::IniFormat);
+            raw.setValue(QStringLiteral("Settings/Bgcolor"), 0x123456);
+        }
+        CZephyrmapApp app(std::make_unique<SettingsStore>(ini));
+        app.InitInstance();
+        QCOMPARE(app.Picture()->BackgroundColor(), ColorRef(0x123456));
+        // A fully transparent pixel shows that colour once loaded.
+        testpictures::WriteBytes(Ini("clear.png"), testpictures::SolidPng(3, 2, 255, 255, 255, 0));
+        app.Document()->SetPicture(utf8::Utf8ToSjis(Ini("clear.png").toStdString()));
+        QCOMPARE(app.Document()->Width(), std::string("3"));
+        QCOMPARE(app.Picture()->Dib().PixelAt(0, 0), 0x563412u);
+        app.DestroyFrame();
+    }
+};
+
+QTEST_MAIN(CZephyrmapAppTest)
+#include "CZephyrmapAppTest.moc"

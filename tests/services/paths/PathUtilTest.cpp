@@ -1,0 +1,153 @@
+#include "services/paths/PathUtil.h"
+
+#include <gtest/gtest.h>
+
+using namespace paths;
+
+namespace {
+constexpr char W = '\\';  // the Windows style
+constexpr char U = '/';   // this platform's style
+// "表" ends in 0x5C, the backslash.
+const std::string kHyo = "\x95\x5C";
+}  // namespace
+
+TEST(PathUtil, FileNameOf)
+{
+    EXPECT_EQ(FileNameOf("C:\\site\\img\\a.png", W), "a.png");
+    EXPECT_EQ(FileNameOf("/site/img/a.png", U), "a.png");
+    EXPECT_EQ(FileNameOf("", W), "");
+    EXPECT_EQ(FileNameOf("a.png", W), "a.png");
+    // Backslash at index 0 or 1, or as the last character: the whole path.
+    EXPECT_EQ(FileNameOf("\\a.png", W), "\\a.png");
+    EXPECT_EQ(FileNameOf("C\\a.png", W), "C\\a.png");
+    EXPECT_EQ(FileNameOf("C:\\dir\\", W), "C:\\dir\\");
+    EXPECT_EQ(FileNameOf("/a.png", U), "/a.png");
+    EXPECT_EQ(FileNameOf("/site/dir/", U), "/site/dir/");
+    EXPECT_EQ(FileNameOf("C:\\x\\" + kHyo + ".png", W), kHyo + ".png");
+}
+
+TEST(PathUtil, DirectoryOf)
+{
+    EXPECT_EQ(DirectoryOf("C:\\web\\index.html", W), std::make_pair(std::string("C:\\web\\"), std::string("index.html")));
+    EXPECT_EQ(DirectoryOf("/web/", U), std::make_pair(std::string("/web/"), std::string()));
+    EXPECT_EQ(DirectoryOf("index.html", U), std::make_pair(std::string(), std::string("index.html")));
+    EXPECT_EQ(DirectoryOf("C:\\" + kHyo, W).second, kHyo);
+}
+
+TEST(PathUtil, IsAbsolutePath)
+{
+    EXPECT_TRUE(IsAbsolutePath(""));
+    EXPECT_TRUE(IsAbsolutePath("C:\\a"));
+    EXPECT_TRUE(IsAbsolutePath("/usr/a"));
+    EXPECT_TRUE(IsAbsolutePath("\\\\server\\share"));
+    EXPECT_TRUE(IsAbsolutePath("http://example.com/a.html"));
+    EXPECT_TRUE(IsAbsolutePath("  mailto:x@y"));
+    EXPECT_FALSE(IsAbsolutePath("a b:c"));
+    EXPECT_FALSE(IsAbsolutePath("a\x81\x40" "b:c"));  // full-width space before the colon
+    EXPECT_FALSE(IsAbsolutePath(":abc"));              // colon at index 0
+    EXPECT_FALSE(IsAbsolutePath("ab:"));               // colon as the last character
+    EXPECT_FALSE(IsAbsolutePath("sub/a.html"));
+    EXPECT_FALSE(IsAbsolutePath("#top"));
+}
+
+TEST(PathUtil, IsUrlReference)
+{
+    EXPECT_TRUE(IsUrlReference("http://x/a.png"));
+    EXPECT_TRUE(IsUrlReference("//cdn.example.com/a.png"));
+    EXPECT_TRUE(IsUrlReference("mailto:a@b"));
+    EXPECT_FALSE(IsUrlReference("C:\\a.png"));
+    EXPECT_FALSE(IsUrlReference("/img/a.png"));
+    EXPECT_FALSE(IsUrlReference("a.png"));
+}
+
+TEST(PathUtil, SplitAnchorAndInPageAnchor)
+{
+    std::string ref = "C:\\web\\index.html#top";
+    EXPECT_EQ(SplitAnchor(ref, W), "#top");
+    EXPECT_EQ(ref, "C:\\web\\index.html");
+    std::string before = "C:\\we#b\\index.html";
+    EXPECT_EQ(SplitAnchor(before, W), "");
+    EXPECT_EQ(before, "C:\\we#b\\index.html");
+    std::string none = "/web/a.html";
+    EXPECT_EQ(SplitAnchor(none, U), "");
+    EXPECT_EQ(InPageAnchor("/web/index.html", "/web/index.html#top", U), "#top");
+    EXPECT_EQ(InPageAnchor("/web/index.html", "/web/index.html#", U), "#");
+    EXPECT_EQ(InPageAnchor("/web/index.html", "/web/other.html#top", U), "");
+    EXPECT_EQ(InPageAnchor("C:\\web\\index.html", "C:\\web\\index.html", W), "");
+}
+
+TEST(PathUtil, CountAndReplace)
+{
+    EXPECT_EQ(CountOccurrences("../../a", "../"), 2);
+    EXPECT_EQ(CountOccurrences("aaa", "aa"), 2);  // one character past each hit
+    std::string s = kHyo + "/x/" + kHyo;
+    EXPECT_EQ(ReplaceChar(s, '\\', '/'), 0);
+    EXPECT_EQ(ReplaceChar(s, '/', '\\'), 2);
+    EXPECT_EQ(s, kHyo + "\\x\\" + kHyo);
+}
+
+struct RelativeRow {
+    char sep;
+    const char* base;
+    const char* target;
+    const char* expected;
+};
+
+TEST(PathUtil, RelativeDirectory)
+{
+    const RelativeRow rows[] = {
+        {W, "C:\\site\\html\\index.html", "C:\\site\\img\\a.png", "../img/"},
+        {U, "/site/html/index.html", "/site/img/a.png", "../img/"},
+        {W, "C:\\site\\index.html", "C:\\site\\a.png", "./"},
+        {U, "/site/index.html", "/site/a.png", "./"},
+        {W, "C:\\site\\index.html", "C:\\site\\img\\sub\\a.png", "./img/sub/"},
+        {U, "/site/a/b/index.html", "/site/x.png", "../../"},
+        {W, "C:\\site\\index.html", "D:\\site\\a.png", ""},   // different drives
+        {W, "C:\\Site\\index.html", "C:\\site\\a.png", "../site/"},  // case-sensitive
+        {U, "/Site/index.html", "/site/a.png", "../site/"},
+        {W, "", "C:\\a.png", ""},
+        {W, "index.html", "C:\\a.png", ""},  // not absolute
+        {W, "C:index.html", "C:\\a.png", ""},  // no segments in the base
+    };
+    for (const auto& r : rows)
+        EXPECT_EQ(RelativeDirectory(r.base, r.target, r.sep), r.expected) << r.base << " -> " << r.target;
+    EXPECT_EQ(RelativeDirectory("C:\\" + kHyo + "\\i.html", "C:\\" + kHyo + "\\a.png", W), "./");
+}
+
+TEST(PathUtil, ResolveReference)
+{
+    const RelativeRow rows[] = {
+        {W, "C:\\web\\index.html", "sub/a.html", "C:\\web\\sub\\a.html"},
+        {U, "/web/index.html", "sub/a.html", "/web/sub/a.html"},
+        {W, "C:\\web\\index.html", "#top", "C:\\web\\index.html#top"},  // anchor only
+        {U, "/web/index.html", "#top", "/web/index.html#top"},
+        {W, "C:\\web\\index.html", "./a.html#x", "C:\\web\\a.html#x"},
+        {W, "C:\\web\\html\\index.html", "../img/a.png", "C:\\web\\img\\a.png"},
+        {U, "/site/html/index.html", "../img/a.png", "/site/img/a.png"},
+        {W, "C:\\a\\index.html", "../../x.html", ""},  // climbing above the base
+        {U, "/a/index.html", "../../x.html#k", "#k"},
+        {W, "C:\\web\\index.html", "http://x/a.html", ""},  // absolute: nothing to resolve
+        {U, "/web/index.html", "/img/a.png", ""},
+        {W, "index.html", "a.html#n", "#n"},  // base without a directory
+        {W, "C:\\web\\index.html", "", ""},
+    };
+    for (const auto& r : rows)
+        EXPECT_EQ(ResolveReference(r.target, r.base, r.sep), r.expected) << r.target << " from " << r.base;
+    EXPECT_EQ(ResolveReference(kHyo + ".html", "C:\\" + kHyo + "\\i.html", W), "C:\\" + kHyo + "\\" + kHyo + ".html");
+}
+
+TEST(PathUtil, ComposeOutputPath)
+{
+    const std::string doc = "/web/index.html";
+    EXPECT_EQ(ComposeOutputPath(doc, "b.html", false, true, true, U), "b.html");
+    EXPECT_EQ(ComposeOutputPath(doc, "/web/img/a.png", true, false, true, U), "a.png");
+    EXPECT_EQ(ComposeOutputPath(doc, "/web/img/a.png", true, true, true, U), "./img/a.png");
+    EXPECT_EQ(ComposeOutputPath(doc, "/web/index.html#top", true, true, true, U), "#top");
+    EXPECT_EQ(ComposeOutputPath(doc, "/web/index.html#top", true, true, false, U), "./index.html#top");
+    EXPECT_EQ(ComposeOutputPath(doc, "/web/index.html#top", true, false, true, U), "index.html#top");
+    EXPECT_EQ(ComposeOutputPath("C:\\web\\index.html", "D:\\x\\a.html", true, true, true, W), "a.html");
+    // A URL is never shortened, in any mode.
+    EXPECT_EQ(ComposeOutputPath(doc, "http://example.com/img/a.png", true, false, false, U),
+              "http://example.com/img/a.png");
+    EXPECT_EQ(ComposeOutputPath(doc, "//cdn/img/a.png", true, true, false, U), "//cdn/img/a.png");
+}
