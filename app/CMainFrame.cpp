@@ -1,8 +1,8 @@
 #include "app/CMainFrame.h"
 
 #include "app/CommandTable.h"
-#include "services/picture/QtText.h"
 #include "model/CZephyrmapDoc.h"
+#include "services/picture/QtText.h"
 
 #include <QAction>
 #include <QApplication>
@@ -41,7 +41,7 @@ QAction* CMainFrame::MakeAction(int id)
 
 void CMainFrame::FillMagnificationMenu(QMenu* menu)
 {
-    for (int id = 164; id <= 168; ++id)
+    for (int id = CmdZoom50; id <= CmdZoom300; ++id)
         menu->addAction(MakeAction(id));
 }
 
@@ -50,26 +50,26 @@ void CMainFrame::BuildMenus()
     for (const MenuInfo& info : MainMenu()) {
         QMenu* menu = menuBar()->addMenu(QString::fromUtf8(info.caption));
         for (int id : info.items) {
-            if (id == 0)
+            if (id == kSeparator)
                 menu->addSeparator();
-            else if (id == -1)
+            else if (id == kMagnificationMenu)
                 FillMagnificationMenu(menu->addMenu(QStringLiteral("表示倍率")));
             else
                 menu->addAction(MakeAction(id));
         }
         connect(menu, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommandUI);
     }
-    connect(Action(57665), &QAction::triggered, this, &QWidget::close);
+    connect(Action(CmdExit), &QAction::triggered, this, &QWidget::close);
 }
 
 void CMainFrame::SetDocument(CZephyrmapDoc* doc)
 {
     m_doc = doc;
-    connect(Action(57643), &QAction::triggered, this, [this] {
+    connect(Action(CmdUndo), &QAction::triggered, this, [this] {
         m_doc->Undo();
         UpdateCommandUI();
     });
-    connect(Action(57644), &QAction::triggered, this, [this] {
+    connect(Action(CmdRedo), &QAction::triggered, this, [this] {
         m_doc->Redo();
         UpdateCommandUI();
     });
@@ -79,13 +79,16 @@ void CMainFrame::SetDocument(CZephyrmapDoc* doc)
 void CMainFrame::UpdateCommandUI()
 {
     const bool haveDoc = m_doc != nullptr;
-    Action(57643)->setEnabled(haveDoc && m_doc->CanUndo());
-    Action(57644)->setEnabled(haveDoc && m_doc->CanRedo());
-    for (int id : {57603, 57604, 32779, 32778})
+    Action(CmdUndo)->setEnabled(haveDoc && m_doc->CanUndo());
+    Action(CmdRedo)->setEnabled(haveDoc && m_doc->CanRedo());
+    for (int id : {CmdSave, CmdSaveAs, CmdCopyHtmlToClipboard, CmdSaveHtmlSource})
         Action(id)->setEnabled(m_mapOpen);
 }
 
-void CMainFrame::TitleChanged(const std::string& title) { SetDocumentTitle(ToQString(title)); }
+void CMainFrame::TitleChanged(const std::string& title)
+{
+    SetDocumentTitle(ToQString(title));
+}
 
 void CMainFrame::ShowAreaCount(int count)
 {

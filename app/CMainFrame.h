@@ -13,7 +13,8 @@ class CZephyrmapDoc;
 class QAction;
 class QMenu;
 
-class CMainFrame : public QMainWindow, public DocListener {
+class CMainFrame : public QMainWindow, public DocListener
+{
     Q_OBJECT
 public:
     explicit CMainFrame(QWidget* parent = nullptr);
@@ -37,7 +38,7 @@ private:
     void FillMagnificationMenu(QMenu* menu);
 
     QMap<int, QAction*> m_actions;
-    CZephyrmapDoc* m_doc = nullptr;  // owned by the application
+    CZephyrmapDoc* m_doc = nullptr; // owned by the application
     bool m_mapOpen = false;
     QLabel* m_countPane = nullptr;
 };

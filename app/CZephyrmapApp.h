@@ -11,7 +11,8 @@ class CMainFrame;
 class CZephyrmapDoc;
 class MapPicture;
 
-class CZephyrmapApp {
+class CZephyrmapApp
+{
 public:
     explicit CZephyrmapApp(std::unique_ptr<SettingsStore> store);
     ~CZephyrmapApp();
@@ -31,7 +32,7 @@ public:
 private:
     AppSettings m_settings;
     std::unique_ptr<SettingsStore> m_store;
-    std::unique_ptr<MapPicture> m_picture;  // the document's picture
+    std::unique_ptr<MapPicture> m_picture; // the document's picture
     std::unique_ptr<CZephyrmapDoc> m_doc;
     std::unique_ptr<CMainFrame> m_frame;
 };

@@ -1,67 +1,89 @@
 #include "app/CommandTable.h"
 
-namespace {
+namespace
+{
 
 const std::vector<CommandInfo> kCommands = {
-    {57600, "新規作成(&N)...\tCtrl+N", "新規にクリッカブルマップを作成\n新規マップ"},
-    {32786, "HTMLファイルから開く(&H)...\tCtrl+H", "HTMLファイルからクリッカブルマップを開く\nHTMLから開く"},
-    {32791, "クリップボードから開く(&C)\tCtrl+B", "クリップボードからクリッカブルマップを開く\nクリップボードから開く"},
-    {32778, "HTMLソースを保存(&T)...\tCtrl+L", "クリッカブルマップのHTMLソースをファイルに保存\nHTMLソースを保存"},
-    {32779, "クリップボードに出力(&B)\tCtrl+D",
+    {CmdNewMap, "新規作成(&N)...\tCtrl+N", "新規にクリッカブルマップを作成\n新規マップ"},
+    {CmdOpenFromHtmlFile, "HTMLファイルから開く(&H)...\tCtrl+H",
+     "HTMLファイルからクリッカブルマップを開く\nHTMLから開く"},
+    {CmdOpenFromClipboard, "クリップボードから開く(&C)\tCtrl+B",
+     "クリップボードからクリッカブルマップを開く\nクリップボードから開く"},
+    {CmdSaveHtmlSource, "HTMLソースを保存(&T)...\tCtrl+L",
+     "クリッカブルマップのHTMLソースをファイルに保存\nHTMLソースを保存"},
+    {CmdCopyHtmlToClipboard, "クリップボードに出力(&B)\tCtrl+D",
      "クリッカブルマップのHTMLソースをクリップボードに出力\nHTMLソースをクリップボードに出力"},
-    {57601, "開く(&O)...\tCtrl+O", "Zephyrmapファイルを開く\n開く"},
-    {57603, "上書き保存(&S)\tCtrl+S", "Zephyrmap形式でﾌｧｲﾙを上書き保存\n保存"},
-    {57604, "名前を付けて保存(&A)...", "Zephyrmap形式で新しい名前をつけて保存\n名前をつけて保存"},
-    {57665, "ｱﾌﾟﾘｹｰｼｮﾝの終了(&X)", "ｱﾌﾟﾘｹｰｼｮﾝを終了し、ﾌｧｲﾙの保存を指示\n終了"},
-    {57643, "元に戻す(&U)\tCtrl+Z", "操作を元に戻す\n元に戻す"},
-    {57644, "やり直す(&R)\tCtrl+Y", "取り消した操作をやり直す\nやり直す"},
-    {32781, "エリアのコピー(&C)\tCtrl+C", "選択したエリアをクリップボードにコピー\nエリアをコピー"},
-    {32784, "エリアの切り取り(&T)\tCtrl+X", "選択したエリアをクリップボードに切り取り\nエリアを切り取る"},
-    {32783, "エリアの貼り付け(&P)\tCtrl+V", "エリアをクリップボードから貼り付け\nエリアの貼り付け"},
-    {32782, "エリアと属性の貼り付け(&S)\tCtrl+Shift+V",
+    {CmdOpen, "開く(&O)...\tCtrl+O", "Zephyrmapファイルを開く\n開く"},
+    {CmdSave, "上書き保存(&S)\tCtrl+S", "Zephyrmap形式でﾌｧｲﾙを上書き保存\n保存"},
+    {CmdSaveAs, "名前を付けて保存(&A)...", "Zephyrmap形式で新しい名前をつけて保存\n名前をつけて保存"},
+    {CmdExit, "ｱﾌﾟﾘｹｰｼｮﾝの終了(&X)", "ｱﾌﾟﾘｹｰｼｮﾝを終了し、ﾌｧｲﾙの保存を指示\n終了"},
+    {CmdUndo, "元に戻す(&U)\tCtrl+Z", "操作を元に戻す\n元に戻す"},
+    {CmdRedo, "やり直す(&R)\tCtrl+Y", "取り消した操作をやり直す\nやり直す"},
+    {CmdCopyArea, "エリアのコピー(&C)\tCtrl+C", "選択したエリアをクリップボードにコピー\nエリアをコピー"},
+    {CmdCutArea, "エリアの切り取り(&T)\tCtrl+X", "選択したエリアをクリップボードに切り取り\nエリアを切り取る"},
+    {CmdPasteArea, "エリアの貼り付け(&P)\tCtrl+V", "エリアをクリップボードから貼り付け\nエリアの貼り付け"},
+    {CmdPasteAreaWithAttributes, "エリアと属性の貼り付け(&S)\tCtrl+Shift+V",
      "エリアとその属性値をクリップボードから貼り付け\nエリアと属性値の貼り付け"},
-    {32789, "選択エリアを削除(&D)\tDelete", "選択したエリアを削除\nエリアの削除"},
-    {157, "選択ポイントを削除(&V)\tCtrl+Delete", "選択したポイントを削除\nポイントを削除"},
-    {32773, "四角形(&R)", "RECTエリアの作成\nRECT"},
-    {32774, "円形(&L)", "CIRCエリアの作成\nCIRC"},
-    {32772, "多角形(&N)", "POLYエリアの作成\nPOLY"},
-    {32803, "ブラウザでプレビュー(&B)\tF5", "クリッカブルマップをブラウザでプレビュー\nブラウザでプレビュー"},
-    {32811, "HTMLソースをプレビュー(&S)\tF6", "クリッカブルマップのHTMLソースをプレビュー\nHTMLソースをプレビュー"},
-    {32822, "マップを使用するHTML文書を開く(&M)", "マップを使用するHTML文書を開く\nマップを使用するHTMLを開く"},
-    {32820, "ﾏｯﾌﾟを使用するHTML文書をｴﾃﾞｨﾀで開く(&H)",
+    {CmdDeleteArea, "選択エリアを削除(&D)\tDelete", "選択したエリアを削除\nエリアの削除"},
+    {CmdDeletePoint, "選択ポイントを削除(&V)\tCtrl+Delete", "選択したポイントを削除\nポイントを削除"},
+    {CmdRectangleTool, "四角形(&R)", "RECTエリアの作成\nRECT"},
+    {CmdCircleTool, "円形(&L)", "CIRCエリアの作成\nCIRC"},
+    {CmdPolygonTool, "多角形(&N)", "POLYエリアの作成\nPOLY"},
+    {CmdBrowserPreview, "ブラウザでプレビュー(&B)\tF5",
+     "クリッカブルマップをブラウザでプレビュー\nブラウザでプレビュー"},
+    {CmdSourcePreview, "HTMLソースをプレビュー(&S)\tF6",
+     "クリッカブルマップのHTMLソースをプレビュー\nHTMLソースをプレビュー"},
+    {CmdOpenHtmlDocument, "マップを使用するHTML文書を開く(&M)",
+     "マップを使用するHTML文書を開く\nマップを使用するHTMLを開く"},
+    {CmdEditHtmlDocument, "ﾏｯﾌﾟを使用するHTML文書をｴﾃﾞｨﾀで開く(&H)",
      "マップを使用するHTML文書をエディタで開く\nマップを使用するHTMLを編集"},
-    {32817, "画像をエディタで開く(&I)", "このマップの画像を外部アプリケーションで編集\nこのマップの画像を編集"},
-    {32819, "リンク先をエディタで開く(&E)",
+    {CmdEditPicture, "画像をエディタで開く(&I)",
+     "このマップの画像を外部アプリケーションで編集\nこのマップの画像を編集"},
+    {CmdEditLinkTarget, "リンク先をエディタで開く(&E)",
      "現在選択中のエリアのリンク先をエディタで開く\nリンク先ファイルをエディタで開く"},
-    {32818, "リンク先を開く(&W)", "現在選択中のエリアのリンク先を開く\nリンク先ファイルを開く"},
-    {32805, "設定(&O)...", "Zephyrmapの設定\n設定"},
-    {32813, "ﾂｰﾙ ﾊﾞｰ(&T)", "ツールバーの表示/非表示\nツールバーの表示切替"},
-    {32814, "マッププロパティ(&M)", "マップのプロパティの表示/非表示\nマッププロパティの表示切替"},
-    {59393, "ｽﾃｰﾀｽ ﾊﾞｰ(&S)", "ｽﾃｰﾀｽ ﾊﾞｰの 表示/非表示\nｽﾃｰﾀｽ ﾊﾞｰの表示切り替え"},
-    {170, "エリアにハッチングをする(&H)", "クリッカブルマップのエリアにハッチングを表示する\nエリアにハッチングを表示"},
-    {164, "50% (&0)", "表示倍率を50%に\n表示倍率50%"},
-    {165, "100% (&1)", "表示倍率を100%に\n表示倍率100%"},
-    {166, "150% (&5)", "表示倍率を150%に\n表示倍率150%"},
-    {167, "200% (&2)", "表示倍率を200%に\n表示倍率200%"},
-    {168, "300% (&3)", "表示倍率を300%に\n表示倍率300%"},
-    {57667, "Zephyrmap ! ヘルプ(&H)\tF1", "Zephyrmap!のヘルプを読む\nZephyrmap!ヘルプ"},
-    {32812, "ReadMeファイルを読む(&R)", "添付のReadMeファイルを読む\nReadMeファイルを読む"},
-    {57664, "ﾊﾞｰｼﾞｮﾝ情報(&A)...", "ﾌﾟﾛｸﾞﾗﾑの情報、ﾊﾞｰｼﾞｮﾝそして著作権を表示\nﾊﾞｰｼﾞｮﾝ情報"},
+    {CmdOpenLinkTarget, "リンク先を開く(&W)", "現在選択中のエリアのリンク先を開く\nリンク先ファイルを開く"},
+    {CmdSettings, "設定(&O)...", "Zephyrmapの設定\n設定"},
+    {CmdToggleToolBar, "ﾂｰﾙ ﾊﾞｰ(&T)", "ツールバーの表示/非表示\nツールバーの表示切替"},
+    {CmdTogglePane, "マッププロパティ(&M)", "マップのプロパティの表示/非表示\nマッププロパティの表示切替"},
+    {CmdToggleStatusBar, "ｽﾃｰﾀｽ ﾊﾞｰ(&S)", "ｽﾃｰﾀｽ ﾊﾞｰの 表示/非表示\nｽﾃｰﾀｽ ﾊﾞｰの表示切り替え"},
+    {CmdToggleHatching, "エリアにハッチングをする(&H)",
+     "クリッカブルマップのエリアにハッチングを表示する\nエリアにハッチングを表示"},
+    {CmdZoom50, "50% (&0)", "表示倍率を50%に\n表示倍率50%"},
+    {CmdZoom100, "100% (&1)", "表示倍率を100%に\n表示倍率100%"},
+    {CmdZoom150, "150% (&5)", "表示倍率を150%に\n表示倍率150%"},
+    {CmdZoom200, "200% (&2)", "表示倍率を200%に\n表示倍率200%"},
+    {CmdZoom300, "300% (&3)", "表示倍率を300%に\n表示倍率300%"},
+    {CmdHelp, "Zephyrmap ! ヘルプ(&H)\tF1", "Zephyrmap!のヘルプを読む\nZephyrmap!ヘルプ"},
+    {CmdReadMe, "ReadMeファイルを読む(&R)", "添付のReadMeファイルを読む\nReadMeファイルを読む"},
+    {CmdAbout, "ﾊﾞｰｼﾞｮﾝ情報(&A)...", "ﾌﾟﾛｸﾞﾗﾑの情報、ﾊﾞｰｼﾞｮﾝそして著作権を表示\nﾊﾞｰｼﾞｮﾝ情報"},
 };
 
 const std::vector<MenuInfo> kMainMenu = {
-    {"ﾌｧｲﾙ(&F)", {57600, 0, 32786, 32791, 32778, 32779, 0, 57601, 57603, 57604, 0, 57665}},
-    {"編集(&E)", {57643, 57644, 0, 32781, 32784, 0, 32783, 32782, 0, 32789, 157}},
-    {"エリア(&A)", {32773, 32774, 32772}},
-    {"ツール(&T)", {32803, 32811, 0, 32822, 32820, 32817, 32819, 32818, 0, 32805}},
-    {"表示(&V)", {32813, 32814, 59393, 0, 170, -1}},
-    {"ﾍﾙﾌﾟ(&H)", {57667, 32812, 0, 57664}},
+    {"ﾌｧｲﾙ(&F)",
+     {CmdNewMap, kSeparator, CmdOpenFromHtmlFile, CmdOpenFromClipboard, CmdSaveHtmlSource, CmdCopyHtmlToClipboard,
+      kSeparator, CmdOpen, CmdSave, CmdSaveAs, kSeparator, CmdExit}},
+    {"編集(&E)",
+     {CmdUndo, CmdRedo, kSeparator, CmdCopyArea, CmdCutArea, kSeparator, CmdPasteArea, CmdPasteAreaWithAttributes,
+      kSeparator, CmdDeleteArea, CmdDeletePoint}},
+    {"エリア(&A)", {CmdRectangleTool, CmdCircleTool, CmdPolygonTool}},
+    {"ツール(&T)",
+     {CmdBrowserPreview, CmdSourcePreview, kSeparator, CmdOpenHtmlDocument, CmdEditHtmlDocument, CmdEditPicture,
+      CmdEditLinkTarget, CmdOpenLinkTarget, kSeparator, CmdSettings}},
+    {"表示(&V)",
+     {CmdToggleToolBar, CmdTogglePane, CmdToggleStatusBar, kSeparator, CmdToggleHatching, kMagnificationMenu}},
+    {"ﾍﾙﾌﾟ(&H)", {CmdHelp, CmdReadMe, kSeparator, CmdAbout}},
 };
 
-}  // namespace
+} // namespace
 
-const std::vector<CommandInfo>& AllCommands() { return kCommands; }
-const std::vector<MenuInfo>& MainMenu() { return kMainMenu; }
+const std::vector<CommandInfo>& AllCommands()
+{
+    return kCommands;
+}
+const std::vector<MenuInfo>& MainMenu()
+{
+    return kMainMenu;
+}
 
 const CommandInfo* FindCommand(int id)
 {

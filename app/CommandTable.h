@@ -2,16 +2,22 @@
 // The editor's commands: numeric id, menu text (UTF-8, with its "\t" key
 // text), and status-bar prompt with its tool tip after "\n".
 
+#include "view/CommandIds.h"
+
 #include <vector>
 
 struct CommandInfo {
-    int id;
+    CommandId id;
     const char* menuText;
     const char* prompt;
 };
 
-// One pop-up of the main menu: its caption and its items; id 0 is a separator,
-// id -1 the magnification submenu.
+// Menu items that are not commands.
+inline constexpr int kSeparator = 0;
+inline constexpr int kMagnificationMenu = -1;
+
+// One pop-up of the main menu: its caption and its items, command ids or the
+// two markers above.
 struct MenuInfo {
     const char* caption;
     std::vector<int> items;

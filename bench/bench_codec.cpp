@@ -7,7 +7,8 @@
 
 #include <string>
 
-namespace {
+namespace
+{
 
 // Kanji, kana, half-width katakana and ASCII markup, in Shift-JIS.
 const std::string& SjisText()
@@ -70,7 +71,7 @@ void RunIconv(benchmark::State& state, int inputCode, const char* from, const ch
     state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * in.size()));
 }
 
-}  // namespace
+} // namespace
 
 BENCHMARK_CAPTURE(RunOurs, SjisToUtf16, 1, 6)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(RunIconv, SjisToUtf16, 1, "CP932", "UTF-16LE")->Unit(benchmark::kMillisecond);

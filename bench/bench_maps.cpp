@@ -1,10 +1,10 @@
 // Reading maps from a large page (ours at full and half size, beside
 // libxml2's HTML parser collecting the same elements), and saving and loading
 // a map of 100,000 areas beside a plain write and read of as many bytes.
-#include "services/settings/AppSettings.h"
 #include "formats/HtmlReader.h"
 #include "formats/NativeMapFile.h"
 #include "model/CZephyrmapDoc.h"
+#include "services/settings/AppSettings.h"
 
 #include <benchmark/benchmark.h>
 
@@ -17,7 +17,8 @@
 #include <libxml/HTMLparser.h>
 #endif
 
-namespace {
+namespace
+{
 
 std::string Page(int maps)
 {
@@ -27,8 +28,9 @@ std::string Page(int maps)
         page += "<p><img src=\"img/p" + std::to_string(m) + ".png\" usemap=\"#" + name + "\" width=400 height=300>\n";
         page += "<map name=\"" + name + "\">\n";
         for (int a = 0; a < 20; ++a)
-            page += "<area shape=\"rect\" coords=\"" + std::to_string(a) + ",10,120,140\" href=\"p" + std::to_string(a) +
-                    ".html\" alt=\"area " + std::to_string(a) + "\" onmouseover=\"hi(" + std::to_string(a) + ")\">\n";
+            page += "<area shape=\"rect\" coords=\"" + std::to_string(a) + ",10,120,140\" href=\"p" +
+                    std::to_string(a) + ".html\" alt=\"area " + std::to_string(a) + "\" onmouseover=\"hi(" +
+                    std::to_string(a) + ")\">\n";
         page += "</map></p>\n";
     }
     return page + "</body></html>\n";
@@ -121,6 +123,6 @@ void BM_PlainWriteRead(benchmark::State& state)
 }
 BENCHMARK(BM_PlainWriteRead)->Unit(benchmark::kMillisecond);
 
-}  // namespace
+} // namespace
 
 BENCHMARK_MAIN();

@@ -12,7 +12,8 @@
 #include <filesystem>
 #include <fstream>
 
-namespace {
+namespace
+{
 
 const std::string& PicturePath()
 {
@@ -59,6 +60,6 @@ void BM_QtImageReader(benchmark::State& state)
 }
 BENCHMARK(BM_QtImageReader)->Unit(benchmark::kMillisecond)->UseRealTime();
 
-}  // namespace
+} // namespace
 
 BENCHMARK_MAIN();

@@ -1,6 +1,5 @@
 #include "cli/CliApp.h"
 
-#include "services/settings/AppSettings.h"
 #include "cli/CliArgs.h"
 #include "formats/HtmlReader.h"
 #include "formats/HtmlWriter.h"
@@ -8,8 +7,9 @@
 #include "model/CZephyrmapDoc.h"
 #include "model/MapCommands.h"
 #include "model/Messages.h"
-#include "services/picture/MapPicture.h"
 #include "services/fileinfo/PictureInfo.h"
+#include "services/picture/MapPicture.h"
+#include "services/settings/AppSettings.h"
 #include "services/text/TextCodec.h"
 #include "services/text/Utf8Bridge.h"
 
@@ -25,10 +25,12 @@
 #include <optional>
 #include <sstream>
 
-namespace {
+namespace
+{
 
 // Shows the document's messages on the terminal, as the editor shows them in boxes.
-class MessagePrinter : public DocListener {
+class MessagePrinter : public DocListener
+{
 public:
     explicit MessagePrinter(std::function<void(const std::string&)> print) : m_print(std::move(print)) {}
     void ShowMessage(const std::string& text, bool) override { m_print(text); }
@@ -63,7 +65,7 @@ const char kHelp[] =
     "  --help       show this text\n"
     "  --version    show the version\n";
 
-}  // namespace
+} // namespace
 
 CliApp::CliApp() : CliApp(std::cin, std::cout, std::cerr) {}
 
@@ -266,7 +268,8 @@ int CliApp::Import(const std::vector<std::string>& argv)
     return 0;
 }
 
-namespace {
+namespace
+{
 
 std::string Json(const std::string& sjis)
 {
@@ -298,7 +301,7 @@ std::string AreaJson(const CMapData& a)
            ",\"noHref\":" + std::to_string(a.m_noHref) + ",\"coords\":" + Json(a.FormatCoords()) + "}";
 }
 
-}  // namespace
+} // namespace
 
 int CliApp::Dump(const std::vector<std::string>& argv)
 {
@@ -358,7 +361,8 @@ int CliApp::Html(const std::vector<std::string>& argv)
     return WriteOutput(args.Value("-o").value_or(""), bytes) ? 0 : 1;
 }
 
-namespace {
+namespace
+{
 
 // "RRGGBB" as a web colour; nothing for anything else.
 std::optional<ColorRef> ParseWebColor(const std::string& text)
@@ -369,7 +373,7 @@ std::optional<ColorRef> ParseWebColor(const std::string& text)
     return MakeRgb((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF);
 }
 
-}  // namespace
+} // namespace
 
 int CliApp::Picture(const std::vector<std::string>& argv)
 {

@@ -8,7 +8,8 @@
 
 class CliArgs;
 
-class CliApp {
+class CliApp
+{
 public:
     CliApp();
     CliApp(std::istream& in, std::ostream& out, std::ostream& err);
@@ -17,7 +18,7 @@ public:
 
 private:
     int Usage(const std::string& problem);
-    int Fail(const std::string& message);  // exit status 1
+    int Fail(const std::string& message); // exit status 1
     bool ReadInput(const std::string& name, std::string& bytes);
     bool WriteOutput(const std::string& name, const std::string& bytes);
 

@@ -8,7 +8,8 @@
 #include <string>
 #include <vector>
 
-class CliArgs {
+class CliArgs
+{
 public:
     // `valued` names the options that take a value, `flags` those that do not.
     CliArgs(const std::vector<std::string>& args, const std::set<std::string>& valued,

@@ -2,4 +2,7 @@
 
 #include "cli/CliApp.h"
 
-int main(int argc, char* argv[]) { return CliApp().Run(argc, argv); }
+int main(int argc, char* argv[])
+{
+    return CliApp().Run(argc, argv);
+}

@@ -57,7 +57,7 @@ void ArchiveWriter::ClassTag(const std::string& name, std::uint16_t schema)
         Word(0x7FFF);
         Int32(static_cast<std::int32_t>(0x80000000u | known->second));
     }
-    ++m_nextIndex;  // the object itself
+    ++m_nextIndex; // the object itself
 }
 
 bool ArchiveReader::Take(std::size_t n)
@@ -103,7 +103,7 @@ std::uint64_t ArchiveReader::Length()
     if (w < 0xFFFE)
         return w;
     if (w == 0xFFFE) {
-        m_failed = true;  // a second UTF-16 mark inside a length
+        m_failed = true; // a second UTF-16 mark inside a length
         return 0;
     }
     std::uint32_t d = static_cast<std::uint32_t>(Int32());
@@ -179,7 +179,7 @@ int ArchiveReader::ClassTag(const std::string& name)
         classIndex = tag & 0x7FFFu;
     auto known = m_classSchema.find(classIndex);
     if (m_failed || known == m_classSchema.end()) {
-        m_failed = true;  // null, an object back-reference or an unknown class
+        m_failed = true; // null, an object back-reference or an unknown class
         return -1;
     }
     ++m_nextIndex;

@@ -23,7 +23,8 @@
 #include <string>
 #include <utility>
 
-class ArchiveWriter {
+class ArchiveWriter
+{
 public:
     void Int32(std::int32_t v);
     void Word(std::uint16_t v);
@@ -43,7 +44,8 @@ private:
     std::uint32_t m_nextIndex = 1;
 };
 
-class ArchiveReader {
+class ArchiveReader
+{
 public:
     ArchiveReader(const std::uint8_t* data, std::size_t size) : m_data(data), m_size(size) {}
 
@@ -69,6 +71,6 @@ private:
     std::size_t m_size;
     std::size_t m_pos = 0;
     bool m_failed = false;
-    std::map<std::uint32_t, int> m_classSchema;  // class index -> schema
+    std::map<std::uint32_t, int> m_classSchema; // class index -> schema
     std::uint32_t m_nextIndex = 1;
 };

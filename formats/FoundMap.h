@@ -6,10 +6,10 @@
 #include <vector>
 
 struct FoundMap {
-    std::string documentPath;  // the page the map is read from
-    std::string mapName;       // USEMAP without its '#'
-    std::string imageTag;      // the whole IMG tag
-    std::string picture;       // SRC as written
+    std::string documentPath; // the page the map is read from
+    std::string mapName;      // USEMAP without its '#'
+    std::string imageTag;     // the whole IMG tag
+    std::string picture;      // SRC as written
     std::vector<std::string> areaTags;
     bool matched = false;
 };

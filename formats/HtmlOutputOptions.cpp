@@ -1,13 +1,14 @@
 #include "formats/HtmlOutputOptions.h"
 
-#include "services/settings/AppSettings.h"
 #include "services/paths/LocalFile.h"
 #include "services/paths/PathUtil.h"
+#include "services/settings/AppSettings.h"
 
 #include <filesystem>
 #include <system_error>
 
-namespace {
+namespace
+{
 
 // The first folder below the root, or empty.
 std::string TopFolder(const std::string& path)
@@ -31,7 +32,7 @@ bool IsLocalPicture(const std::string& picture, const std::string& htmlPath)
            !TopFolder(picture).empty();
 }
 
-}  // namespace
+} // namespace
 
 HtmlOutputOptions HtmlOutputOptions::FromSettings(const AppSettings& s)
 {

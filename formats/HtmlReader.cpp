@@ -8,8 +8,10 @@
 #include <deque>
 #include <unordered_map>
 
-namespace html {
-namespace {
+namespace html
+{
+namespace
+{
 
 constexpr auto npos = std::string::npos;
 const char kFallbackCoords[] = "10,20,10,20";
@@ -120,7 +122,7 @@ std::unique_ptr<CMapData> ParseAreaTag(const std::string& tagText, const std::st
     return area;
 }
 
-}  // namespace
+} // namespace
 
 void FindImageTags(const std::string& text, std::vector<FoundMap>& maps)
 {
@@ -221,7 +223,9 @@ void ParseCoords(CMapData& area, const std::string& text)
     area.m_points.clear();
     switch (area.m_shape) {
     case ShapePoly:
-    case ShapeDefault: ParsePointList(area, text); break;
+    case ShapeDefault:
+        ParsePointList(area, text);
+        break;
     case ShapeCirc: {
         std::vector<long> n = ReadNumbers(text, 3);
         if (n.size() == 3)
@@ -234,8 +238,9 @@ void ParseCoords(CMapData& area, const std::string& text)
             SetSquare(area, n[0], n[1], n[2], n[3]);
         break;
     }
-    default: break;
+    default:
+        break;
     }
 }
 
-}  // namespace html
+} // namespace html

@@ -10,7 +10,8 @@
 class CMapData;
 class CZephyrmapDoc;
 
-namespace html {
+namespace html
+{
 
 void FindImageTags(const std::string& text, std::vector<FoundMap>& maps);
 void FindMapElements(const std::string& text, std::vector<FoundMap>& maps);
@@ -23,4 +24,4 @@ int BuildDocumentFromMap(CZephyrmapDoc& doc, const std::vector<FoundMap>& maps, 
 int ParseAreaTags(CZephyrmapDoc& doc, const FoundMap& map);
 void ParseCoords(CMapData& area, const std::string& text);
 
-}  // namespace html
+} // namespace html

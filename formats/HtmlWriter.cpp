@@ -4,8 +4,10 @@
 #include "services/paths/PathUtil.h"
 #include "services/text/SjisString.h"
 
-namespace html {
-namespace {
+namespace html
+{
+namespace
+{
 
 constexpr auto npos = std::string::npos;
 
@@ -27,15 +29,23 @@ void AddIfNotEmpty(std::string& tag, const char* name, const std::string& value)
 const char* Keyword(int shape, const HtmlOutputOptions& o)
 {
     switch (shape) {
-    case ShapePoly: return o.polyKeywordLong ? "polygon" : "poly";
-    case ShapeCirc: return o.circKeywordLong ? "circle" : "circ";
-    case ShapeRect: return o.rectKeywordLong ? "rectangle" : "rect";
-    case ShapeDefault: return "default";
-    default: return "";
+    case ShapePoly:
+        return o.polyKeywordLong ? "polygon" : "poly";
+    case ShapeCirc:
+        return o.circKeywordLong ? "circle" : "circ";
+    case ShapeRect:
+        return o.rectKeywordLong ? "rectangle" : "rect";
+    case ShapeDefault:
+        return "default";
+    default:
+        return "";
     }
 }
 
-bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
+bool IsBlank(char c)
+{
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n';
+}
 
 struct Span {
     std::size_t begin, end;
@@ -86,7 +96,7 @@ void ConvertOneTag(std::string& t, std::size_t open, std::size_t close, bool low
     }
 }
 
-}  // namespace
+} // namespace
 
 void ConvertTagCase(std::string& text, bool lower)
 {
@@ -171,4 +181,4 @@ std::string WriteMapHtml(const CZephyrmapDoc& doc, const HtmlOutputOptions& o)
     return text + "\r\n" + close;
 }
 
-}  // namespace html
+} // namespace html

@@ -9,7 +9,8 @@
 class CMapData;
 class CZephyrmapDoc;
 
-namespace html {
+namespace html
+{
 
 std::string WriteMapHtml(const CZephyrmapDoc& doc, const HtmlOutputOptions& options);
 std::string WriteAreaTag(const CMapData& area, const std::string& documentPath, const HtmlOutputOptions& options);
@@ -18,4 +19,4 @@ void ConvertTagCase(std::string& text, bool lower);
 void InsertOtherAttributes(std::string& tag, const std::string& other);
 std::string MakeIndent(const HtmlOutputOptions& options);
 
-}  // namespace html
+} // namespace html

@@ -12,13 +12,15 @@
 #include <system_error>
 #include <vector>
 
-namespace native {
-namespace {
+namespace native
+{
+namespace
+{
 
 const char kHeader[] = "Zephyrmap! ClickableMapDataFile";
 const char kClassName[] = "CMapData";
 constexpr std::int32_t kVersion = 2;
-constexpr std::size_t kSmallestArea = 15;  // class tag and an empty schema-1 body
+constexpr std::size_t kSmallestArea = 15; // class tag and an empty schema-1 body
 
 // The area body: schema 2 is written; schema 1 stops after the path flag.
 void WriteArea(ArchiveWriter& ar, const CMapData& area)
@@ -63,13 +65,13 @@ bool ReadArea(ArchiveReader& ar, int schema, CMapData& area)
 
 struct ReadMap {
     std::vector<std::unique_ptr<CMapData>> areas;
-    std::string strings[kMapAttributeCount];  // in the stored order of kMapAttributes
+    std::string strings[kMapAttributeCount]; // in the stored order of kMapAttributes
 };
 
 bool ReadAreasAndStrings(ArchiveReader& ar, ReadMap& map)
 {
     std::uint32_t count = ar.Count(kSmallestArea);
-    map.areas.reserve(count);  // the count is bounded by the bytes at hand
+    map.areas.reserve(count); // the count is bounded by the bytes at hand
     for (std::uint32_t i = 0; i < count && !ar.Failed(); ++i) {
         int schema = ar.ClassTag(kClassName);
         if (schema < 1 || schema > 2)
@@ -102,7 +104,7 @@ LoadResult Parse(const std::string& bytes, ReadMap& map)
     if (version > kVersion)
         return LoadResult::NewerVersion;
     if (version < kVersion)
-        return LoadResult::Ok;  // never written: nothing further to read
+        return LoadResult::Ok; // never written: nothing further to read
     return ReadAreasAndStrings(ar, map) ? LoadResult::Ok : LoadResult::Unexpected;
 }
 
@@ -114,15 +116,19 @@ std::string TemporaryNameBeside(const std::string& path)
     return (target.parent_path() / name).string();
 }
 
-}  // namespace
+} // namespace
 
-namespace {
+namespace
+{
 
 // Room for a typical file without walking the areas twice; a bigger one
 // grows the buffer a few times.
-std::size_t SizeEstimate(const CZephyrmapDoc& doc) { return 256 + 96 * static_cast<std::size_t>(doc.AreaCount()); }
+std::size_t SizeEstimate(const CZephyrmapDoc& doc)
+{
+    return 256 + 96 * static_cast<std::size_t>(doc.AreaCount());
+}
 
-}  // namespace
+} // namespace
 
 std::string SaveToBytes(const CZephyrmapDoc& doc)
 {
@@ -193,13 +199,19 @@ LoadResult LoadFromFile(CZephyrmapDoc& doc, const std::string& path)
 std::string MessageFor(LoadResult result)
 {
     switch (result) {
-    case LoadResult::OldLayout: return texts::OldVersionWarning();
-    case LoadResult::CannotOpen: return texts::CannotOpenFile();
-    case LoadResult::NotOurFormat: return texts::NotOurFormat();
-    case LoadResult::NewerVersion: return texts::NewerVersion();
-    case LoadResult::Unexpected: return texts::UnexpectedFormat();
-    default: return std::string();
+    case LoadResult::OldLayout:
+        return texts::OldVersionWarning();
+    case LoadResult::CannotOpen:
+        return texts::CannotOpenFile();
+    case LoadResult::NotOurFormat:
+        return texts::NotOurFormat();
+    case LoadResult::NewerVersion:
+        return texts::NewerVersion();
+    case LoadResult::Unexpected:
+        return texts::UnexpectedFormat();
+    default:
+        return std::string();
     }
 }
 
-}  // namespace native
+} // namespace native

@@ -17,7 +17,8 @@
 
 class CZephyrmapDoc;
 
-namespace native {
+namespace native
+{
 
 enum class LoadResult { Ok, OldLayout, CannotOpen, NotOurFormat, NewerVersion, Unexpected };
 
@@ -33,4 +34,4 @@ LoadResult LoadFromFile(CZephyrmapDoc& doc, const std::string& path);
 // The message (Shift-JIS) for a failed load or the old layout's warning.
 std::string MessageFor(LoadResult result);
 
-}  // namespace native
+} // namespace native

@@ -2,14 +2,21 @@
 
 #include "services/text/SjisString.h"
 
-namespace {
+namespace
+{
 
 constexpr auto npos = std::string::npos;
 const char kWideSpace[] = "\x81\x40";
 
-bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
+bool IsBlank(char c)
+{
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n';
+}
 
-char AsciiLower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+char AsciiLower(char c)
+{
+    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
 
 // Whether `text` at the character boundary `at` holds `lower` in any case.
 // Names are ASCII, so every byte a match covers is a whole character of its
@@ -34,7 +41,7 @@ bool AllBlank(const std::string& s, std::size_t begin, std::size_t end)
     return true;
 }
 
-}  // namespace
+} // namespace
 
 long TagScanner::FindAttribute(const std::string& name) const
 {
@@ -42,7 +49,7 @@ long TagScanner::FindAttribute(const std::string& name) const
         return -1;
     const std::string wanted = sjis::ToLower(name);
     const std::string& tag = m_tag;
-    std::size_t previous = npos;  // start of the character before i
+    std::size_t previous = npos; // start of the character before i
     for (std::size_t i = 0; i < tag.size(); previous = i, i += sjis::CharLength(tag, i)) {
         if (previous == npos || !StartsWithLower(tag, i, wanted))
             continue;
@@ -50,8 +57,8 @@ long TagScanner::FindAttribute(const std::string& name) const
         bool delimited = (i - previous == 1 && (IsBlank(before) || before == '"' || before == '\'')) ||
                          tag.compare(previous, 2, kWideSpace) == 0;
         std::size_t after = i + wanted.size();
-        bool followed = after < tag.size() && (tag[after] == ' ' || tag[after] == '=' ||
-                                               tag.compare(after, 2, kWideSpace) == 0);
+        bool followed =
+            after < tag.size() && (tag[after] == ' ' || tag[after] == '=' || tag.compare(after, 2, kWideSpace) == 0);
         if (delimited && followed)
             return static_cast<long>(i);
     }

@@ -10,10 +10,11 @@ struct AttributeRead {
     std::string value;
     int status = Absent;
     std::size_t namePos = 0;
-    std::size_t endPos = 0;  // one past the attribute's last character
+    std::size_t endPos = 0; // one past the attribute's last character
 };
 
-class TagScanner {
+class TagScanner
+{
 public:
     explicit TagScanner(std::string tag) : m_tag(std::move(tag)) {}
 

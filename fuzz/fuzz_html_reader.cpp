@@ -1,11 +1,11 @@
 // Any text through the map reader, then each map into a document and back
 // out; and through the title search of the file preview.
-#include "services/settings/AppSettings.h"
 #include "formats/HtmlOutputOptions.h"
 #include "formats/HtmlReader.h"
 #include "formats/HtmlWriter.h"
 #include "model/CZephyrmapDoc.h"
 #include "services/fileinfo/HtmlTitle.h"
+#include "services/settings/AppSettings.h"
 
 #include <cstddef>
 #include <cstdint>

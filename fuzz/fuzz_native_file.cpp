@@ -1,7 +1,7 @@
 // Any bytes as a native map file; what loads must save and load again.
-#include "services/settings/AppSettings.h"
 #include "formats/NativeMapFile.h"
 #include "model/CZephyrmapDoc.h"
+#include "services/settings/AppSettings.h"
 
 #include <cstddef>
 #include <cstdint>

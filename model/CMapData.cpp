@@ -1,12 +1,15 @@
 #include "model/CMapData.h"
 
-#include "services/settings/AppSettings.h"
 #include "services/paths/PathUtil.h"
+#include "services/settings/AppSettings.h"
 
 #include <algorithm>
 #include <cmath>
 
-CMapData::CMapData(const CMapData& other) { CopyFrom(other); }
+CMapData::CMapData(const CMapData& other)
+{
+    CopyFrom(other);
+}
 
 CMapData& CMapData::operator=(const CMapData& other)
 {
@@ -129,10 +132,18 @@ void CMapData::DragRectEdge(int x, int y, int edge, bool normalize)
     if (m_points.size() != 4 || edge < 0 || edge > 3)
         return;
     switch (edge) {
-    case 0: m_points[0].y = m_points[1].y = y; break;
-    case 1: m_points[1].x = m_points[2].x = x; break;
-    case 2: m_points[2].y = m_points[3].y = y; break;
-    default: m_points[3].x = m_points[0].x = x; break;
+    case 0:
+        m_points[0].y = m_points[1].y = y;
+        break;
+    case 1:
+        m_points[1].x = m_points[2].x = x;
+        break;
+    case 2:
+        m_points[2].y = m_points[3].y = y;
+        break;
+    default:
+        m_points[3].x = m_points[0].x = x;
+        break;
     }
     if (normalize)
         NormalizeFromOppositeCorners();
@@ -151,10 +162,18 @@ void CMapData::DragCircleCorner(int x, int y, int corner, bool normalize)
     // The fixed corner keeps its own place in the rectangle.
     Rect r;
     switch (fixedIndex) {
-    case 0: r = {f.x, f.y, n.x, n.y}; break;
-    case 1: r = {n.x, f.y, f.x, n.y}; break;
-    case 2: r = {n.x, n.y, f.x, f.y}; break;
-    default: r = {f.x, n.y, n.x, f.y}; break;
+    case 0:
+        r = {f.x, f.y, n.x, n.y};
+        break;
+    case 1:
+        r = {n.x, f.y, f.x, n.y};
+        break;
+    case 2:
+        r = {n.x, n.y, f.x, f.y};
+        break;
+    default:
+        r = {f.x, n.y, n.x, f.y};
+        break;
     }
     if (normalize)
         NormalizeRect(r);
@@ -166,10 +185,10 @@ Rect CMapData::GetScreenBounds(float zoom) const
 {
     if (m_points.size() < 2)
         return {};
-    auto [minX, maxX] = std::minmax_element(m_points.begin(), m_points.end(),
-                                            [](const Point& a, const Point& b) { return a.x < b.x; });
-    auto [minY, maxY] = std::minmax_element(m_points.begin(), m_points.end(),
-                                            [](const Point& a, const Point& b) { return a.y < b.y; });
+    auto [minX, maxX] =
+        std::minmax_element(m_points.begin(), m_points.end(), [](const Point& a, const Point& b) { return a.x < b.x; });
+    auto [minY, maxY] =
+        std::minmax_element(m_points.begin(), m_points.end(), [](const Point& a, const Point& b) { return a.y < b.y; });
     auto scale = [zoom](int v) { return static_cast<int>(static_cast<float>(v) * zoom); };
     return {scale(minX->x) - 10, scale(minY->y) - 10, scale(maxX->x) + 10, scale(maxY->y) + 10};
 }

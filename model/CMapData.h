@@ -2,8 +2,8 @@
 // One clickable area: its shape, its points in picture pixels, a hit region
 // kept in step with the points, and the link attributes of one AREA tag.
 
-#include "services/types/Geometry.h"
 #include "model/HitRegion.h"
+#include "services/types/Geometry.h"
 
 #include <optional>
 #include <string>
@@ -13,7 +13,8 @@ struct AppSettings;
 
 enum AreaShape : int { ShapeNone = -1, ShapePoly = 0, ShapeCirc = 1, ShapeRect = 2, ShapeDefault = 3 };
 
-class CMapData {
+class CMapData
+{
 public:
     CMapData() { Reset(); }
     CMapData(const CMapData& other);

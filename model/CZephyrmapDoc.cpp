@@ -1,8 +1,8 @@
 #include "model/CZephyrmapDoc.h"
 
-#include "services/settings/AppSettings.h"
 #include "model/Messages.h"
 #include "services/paths/PathUtil.h"
+#include "services/settings/AppSettings.h"
 
 #include <algorithm>
 
@@ -15,7 +15,10 @@ CZephyrmapDoc::CZephyrmapDoc(AppSettings& settings, DocListener* listener, Pictu
 
 CZephyrmapDoc::~CZephyrmapDoc() = default;
 
-void CZephyrmapDoc::SetListener(DocListener* listener) { m_listener = listener ? listener : &m_silent; }
+void CZephyrmapDoc::SetListener(DocListener* listener)
+{
+    m_listener = listener ? listener : &m_silent;
+}
 
 // ---- Area list ----
 
@@ -23,8 +26,7 @@ AreaPos CZephyrmapDoc::InsertArea(std::unique_ptr<CMapData> area)
 {
     AreaPos where = m_areas.end();
     if (m_settings.DefaultAreaTailInEffect) {
-        where = std::find_if(m_areas.begin(), m_areas.end(),
-                             [](const auto& a) { return a->m_shape == ShapeDefault; });
+        where = std::find_if(m_areas.begin(), m_areas.end(), [](const auto& a) { return a->m_shape == ShapeDefault; });
     }
     AreaPos pos = m_areas.insert(where, std::move(area));
     ShowAreaCount();
@@ -131,7 +133,10 @@ void CZephyrmapDoc::EnsureDefaultArea()
     m_areas.push_front(std::move(area));
 }
 
-void CZephyrmapDoc::ShowAreaCount() { m_listener->ShowAreaCount(CountShownAreas()); }
+void CZephyrmapDoc::ShowAreaCount()
+{
+    m_listener->ShowAreaCount(CountShownAreas());
+}
 
 // ---- Recording ----
 
@@ -260,11 +265,17 @@ void CZephyrmapDoc::Redo()
 void CZephyrmapDoc::UndoStepOf(UndoStep step)
 {
     switch (step.kind) {
-    case UndoAreaRemoved: UndoRemoved(std::move(step)); break;
-    case UndoAreaAdded: UndoAdded(std::move(step)); break;
+    case UndoAreaRemoved:
+        UndoRemoved(std::move(step));
+        break;
+    case UndoAreaAdded:
+        UndoAdded(std::move(step));
+        break;
     case UndoAreaMoved:
     case UndoAreaReshaped:
-    case UndoVertexDeleted: UndoGeometry(std::move(step)); break;
+    case UndoVertexDeleted:
+        UndoGeometry(std::move(step));
+        break;
     case UndoMapAttribute:
         RestoreMapAttribute(step.attrIndex, step.oldText);
         m_history.PushRedo(std::move(step));
@@ -279,16 +290,23 @@ void CZephyrmapDoc::UndoStepOf(UndoStep step)
         m_listener->ShowTab(1);
         break;
     }
-    case UndoAreaReordered: UndoReordered(std::move(step)); break;
-    default: break;
+    case UndoAreaReordered:
+        UndoReordered(std::move(step));
+        break;
+    default:
+        break;
     }
 }
 
 void CZephyrmapDoc::RedoStepOf(UndoStep step)
 {
     switch (step.kind) {
-    case UndoAreaRemoved: RedoRemoved(std::move(step)); break;
-    case UndoAreaAdded: RedoAdded(std::move(step)); break;
+    case UndoAreaRemoved:
+        RedoRemoved(std::move(step));
+        break;
+    case UndoAreaAdded:
+        RedoAdded(std::move(step));
+        break;
     case UndoAreaMoved:
     case UndoAreaReshaped:
     case UndoVertexDeleted:
@@ -311,8 +329,11 @@ void CZephyrmapDoc::RedoStepOf(UndoStep step)
         m_listener->ShowTab(0);
         break;
     }
-    case UndoAreaReordered: RedoReordered(std::move(step)); break;
-    default: break;
+    case UndoAreaReordered:
+        RedoReordered(std::move(step));
+        break;
+    default:
+        break;
     }
 }
 
@@ -438,7 +459,10 @@ void CZephyrmapDoc::RestoreMapAttribute(int index, const std::string& text)
     m_listener->ShowMapAttribute(index);
 }
 
-bool CZephyrmapDoc::LoadPicture(const std::string& path) { return m_picture && m_picture->Load(path); }
+bool CZephyrmapDoc::LoadPicture(const std::string& path)
+{
+    return m_picture && m_picture->Load(path);
+}
 
 bool CZephyrmapDoc::RefreshPictureSize()
 {
@@ -465,7 +489,10 @@ void CZephyrmapDoc::SetAreaAttributes(AreaPos pos, const std::optional<std::stri
     (*pos)->SetAttributes(href, target, alt, hrefIsPath, noHref, otherAttrs);
 }
 
-void CZephyrmapDoc::ReplaceAreaAnchor(AreaPos pos, const std::string& anchor) { (*pos)->ReplaceAnchor(anchor); }
+void CZephyrmapDoc::ReplaceAreaAnchor(AreaPos pos, const std::string& anchor)
+{
+    (*pos)->ReplaceAnchor(anchor);
+}
 
 // ---- Contents ----
 

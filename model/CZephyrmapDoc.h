@@ -21,7 +21,8 @@ struct AppSettings;
 using AreaList = std::list<std::unique_ptr<CMapData>>;
 using AreaPos = AreaList::iterator;
 
-class CZephyrmapDoc {
+class CZephyrmapDoc
+{
 public:
     explicit CZephyrmapDoc(AppSettings& settings, DocListener* listener = nullptr, PictureSource* picture = nullptr);
     ~CZephyrmapDoc();
@@ -128,7 +129,7 @@ private:
     AppSettings& m_settings;
     DocListener m_silent;
     DocListener* m_listener;
-    PictureSource* m_picture;  // not owned
+    PictureSource* m_picture; // not owned
     AreaList m_areas;
     UndoHistory m_history;
     bool m_modified = false;

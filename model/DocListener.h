@@ -11,7 +11,8 @@
 
 class CMapData;
 
-class DocListener {
+class DocListener
+{
 public:
     virtual ~DocListener() = default;
 
@@ -31,7 +32,7 @@ public:
     virtual void SelectListRow(CMapData* area) {}
     virtual void ClearListSelection() {}
     virtual void ShowMapAttribute(int index) {}
-    virtual void ShowTab(int tab) {}  // 0 the map page, 1 the area page
+    virtual void ShowTab(int tab) {} // 0 the map page, 1 the area page
     virtual void TitleChanged(const std::string& title) {}
     virtual void ModifiedChanged(bool modified) {}
 

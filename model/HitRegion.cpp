@@ -44,7 +44,7 @@ bool HitRegion::ContainsCentre(double cx, double cy) const
     }
     if (m_kind != Kind::Polygon)
         return false;
-    bool inside = false;  // even-odd crossing count
+    bool inside = false; // even-odd crossing count
     for (std::size_t i = 0, j = m_points.size() - 1; i < m_points.size(); j = i++) {
         const Point& a = m_points[i];
         const Point& b = m_points[j];
@@ -57,7 +57,10 @@ bool HitRegion::ContainsCentre(double cx, double cy) const
     return inside;
 }
 
-bool HitRegion::ContainsPoint(int x, int y) const { return ContainsCentre(x + 0.5, y + 0.5); }
+bool HitRegion::ContainsPoint(int x, int y) const
+{
+    return ContainsCentre(x + 0.5, y + 0.5);
+}
 
 static bool SegmentsCross(double ax, double ay, double bx, double by, double cx, double cy, double dx, double dy)
 {

@@ -8,7 +8,8 @@
 
 #include <vector>
 
-class HitRegion {
+class HitRegion
+{
 public:
     enum class Kind { Empty, Polygon, Ellipse };
 
@@ -26,6 +27,6 @@ private:
     bool PolygonCrossesBox(double left, double top, double right, double bottom) const;
 
     Kind m_kind = Kind::Empty;
-    std::vector<Point> m_points;  // polygon corners
-    Rect m_box;                   // ellipse bounds
+    std::vector<Point> m_points; // polygon corners
+    Rect m_box;                  // ellipse bounds
 };

@@ -23,12 +23,15 @@ inline constexpr int kMapAttributeCount = 10;
 // Attributes a map-attribute edit can carry: the ones below WIDTH and HEIGHT.
 inline constexpr int kEditableMapAttributeCount = 8;
 
-inline constexpr bool IsEditableMapAttribute(int index) { return index >= 0 && index < kEditableMapAttributeCount; }
+inline constexpr bool IsEditableMapAttribute(int index)
+{
+    return index >= 0 && index < kEditableMapAttributeCount;
+}
 
 struct MapAttributeInfo {
     MapAttribute index;
-    const char* name;          // the field's name where the map is shown as data
-    const char* imgAttribute;  // its attribute in the IMG tag; nullptr when it has none of its own
+    const char* name;         // the field's name where the map is shown as data
+    const char* imgAttribute; // its attribute in the IMG tag; nullptr when it has none of its own
 };
 
 inline constexpr std::array<MapAttributeInfo, kMapAttributeCount> kMapAttributes = {{

@@ -1,11 +1,12 @@
 #include "model/MapCommands.h"
 
-#include "services/settings/AppSettings.h"
 #include "model/CZephyrmapDoc.h"
 #include "model/Messages.h"
 #include "services/paths/LocalFile.h"
+#include "services/settings/AppSettings.h"
 
-namespace mapcmd {
+namespace mapcmd
+{
 
 // The DEFAULT area exists, and stands last while that rule is in force.
 static void PlaceDefaultArea(CZephyrmapDoc& doc)
@@ -62,4 +63,4 @@ void AfterNativeLoad(CZephyrmapDoc& doc)
     doc.ShowAreaCount();
 }
 
-}  // namespace mapcmd
+} // namespace mapcmd

@@ -6,11 +6,12 @@
 
 class CZephyrmapDoc;
 
-namespace mapcmd {
+namespace mapcmd
+{
 
 // After a new map or an HTML read: the picture's size replaces WIDTH/HEIGHT.
 void AfterMapCreated(CZephyrmapDoc& doc);
 // After a native load: the stored WIDTH/HEIGHT are kept.
 void AfterNativeLoad(CZephyrmapDoc& doc);
 
-}  // namespace mapcmd
+} // namespace mapcmd

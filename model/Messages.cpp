@@ -2,14 +2,15 @@
 
 #include "services/text/Utf8Bridge.h"
 
-#define ZM_TEXT(name, utf8Text)                                       \
-    const std::string& name()                                         \
-    {                                                                 \
-        static const std::string text = utf8::Utf8ToSjis(utf8Text);   \
-        return text;                                                  \
+#define ZM_TEXT(name, utf8Text)                                                                                        \
+    const std::string& name()                                                                                          \
+    {                                                                                                                  \
+        static const std::string text = utf8::Utf8ToSjis(utf8Text);                                                    \
+        return text;                                                                                                   \
     }
 
-namespace texts {
+namespace texts
+{
 
 ZM_TEXT(Untitled, "無題")
 ZM_TEXT(DefaultMapName, "ZephyrmapMap")
@@ -31,4 +32,4 @@ std::string PictureMissing(const std::string& picturePath)
     return head + picturePath + tail;
 }
 
-}  // namespace texts
+} // namespace texts

@@ -4,10 +4,11 @@
 
 #include <string>
 
-namespace texts {
+namespace texts
+{
 
-const std::string& Untitled();            // 無題
-const std::string& DefaultMapName();      // ZephyrmapMap
+const std::string& Untitled();       // 無題
+const std::string& DefaultMapName(); // ZephyrmapMap
 const std::string& NoMapInHtml();
 const std::string& HtmlSyntaxError();
 const std::string& NotOurFormat();
@@ -17,4 +18,4 @@ const std::string& UnexpectedFormat();
 const std::string& CannotOpenFile();
 std::string PictureMissing(const std::string& picturePath);
 
-}  // namespace texts
+} // namespace texts

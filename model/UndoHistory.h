@@ -5,11 +5,11 @@
 
 #include "model/CMapData.h"
 
+#include <deque>
 #include <list>
 #include <memory>
 #include <optional>
 #include <string>
-#include <deque>
 
 enum UndoKind : int {
     UndoAreaRemoved = 0,
@@ -34,9 +34,9 @@ using LiveList = std::list<CMapData*>;
 
 struct UndoStep {
     UndoKind kind = UndoAreaRemoved;
-    std::string oldText;  // UndoMapAttribute
-    std::string newText;  // UndoMapAttribute
-    int attrIndex = -1;   // UndoMapAttribute
+    std::string oldText; // UndoMapAttribute
+    std::string newText; // UndoMapAttribute
+    int attrIndex = -1;  // UndoMapAttribute
     // The area in the map the step concerns (added, moved, reshaped, edited).
     std::optional<LiveList::iterator> live;
     // The removed area, or the before-copy of a moved, reshaped or edited one.
@@ -44,10 +44,11 @@ struct UndoStep {
     // UndoAreaReordered: the list index before the move. UndoAreaRemoved and
     // UndoAreaAdded: where the area stood, so that it goes back to that place.
     int sourceIndex = -1;
-    int destinationIndex = -1;  // UndoAreaReordered: the insert-before index
+    int destinationIndex = -1; // UndoAreaReordered: the insert-before index
 };
 
-class UndoHistory {
+class UndoHistory
+{
 public:
     OwnedList::iterator Own(std::unique_ptr<CMapData> area);
     LiveList::iterator Refer(CMapData* area);
@@ -77,6 +78,6 @@ private:
     bool m_undoAvailable = false;
     OwnedList m_owned;
     LiveList m_live;
-    std::deque<UndoStep> m_undo;  // newest first
-    std::deque<UndoStep> m_redo;  // newest first
+    std::deque<UndoStep> m_undo; // newest first
+    std::deque<UndoStep> m_redo; // newest first
 };

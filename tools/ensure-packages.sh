@@ -3,7 +3,7 @@
 # Usage: tools/ensure-packages.sh [gui]
 set -euo pipefail
 
-packages=(cmake g++ clang make pkg-config python3 qt6-base-dev libgl-dev libpng-dev zlib1g-dev
+packages=(cmake g++ clang clang-format make pkg-config python3 qt6-base-dev libgl-dev libpng-dev zlib1g-dev
           libgtest-dev libbenchmark-dev libxml2-dev fonts-ipafont-gothic)
 
 missing=()

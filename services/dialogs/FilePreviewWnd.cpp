@@ -1,8 +1,8 @@
 #include "services/dialogs/FilePreviewWnd.h"
 
 #include "services/fileinfo/HtmlTitle.h"
-#include "services/paths/LocalFile.h"
 #include "services/fileinfo/PictureInfo.h"
+#include "services/paths/LocalFile.h"
 #include "services/picture/QtText.h"
 #include "services/text/SjisString.h"
 #include "services/text/Utf8Bridge.h"
@@ -12,7 +12,8 @@
 
 #include <algorithm>
 
-namespace {
+namespace
+{
 
 const ColorRef kPicturePaneFill = MakeRgb(208, 208, 208);
 const QColor kPlaceholderColor(119, 119, 119);
@@ -23,7 +24,8 @@ QString JapaneseSansFamily()
     const QStringList families = QFontDatabase::families(QFontDatabase::Japanese);
     for (const char* hint : {"PGothic", "Pゴシック", "Gothic", "ゴシック", "Sans"})
         for (const QString& family : families)
-            if (family.contains(QString::fromUtf8(hint), Qt::CaseInsensitive) && !family.contains(QLatin1String("Mono")))
+            if (family.contains(QString::fromUtf8(hint), Qt::CaseInsensitive) &&
+                !family.contains(QLatin1String("Mono")))
                 return family;
     return families.isEmpty() ? QString() : families.first();
 }
@@ -40,7 +42,10 @@ QFont MakePaneFont(int characterHeight)
     return font;
 }
 
-QRect ToQRect(const Rect& r) { return QRect(r.left, r.top, r.right - r.left, r.bottom - r.top); }
+QRect ToQRect(const Rect& r)
+{
+    return QRect(r.left, r.top, r.right - r.left, r.bottom - r.top);
+}
 
 const std::string& HeightLabel()
 {
@@ -54,7 +59,7 @@ const std::string& WidthLabel()
     return label;
 }
 
-}  // namespace
+} // namespace
 
 FilePreviewWnd::FilePreviewWnd(const PreviewStyle& style, QWidget* parent)
     : QWidget(parent), m_style(style), m_font(MakePaneFont(style.fontHeight))
@@ -142,10 +147,11 @@ void FilePreviewWnd::PaintPicture(QPainter& painter) const
 {
     Rect pictureArea = m_inner;
     QRect strip;
-    if (m_style.layout == 1) {
+    if (m_style.layout == PreviewLayout::StripBelow) {
         pictureArea.bottom = std::max(m_inner.top, m_inner.bottom - m_style.stripHeight);
-        strip = QRect(m_inner.left, pictureArea.bottom, m_inner.right - m_inner.left, m_inner.bottom - pictureArea.bottom);
-    } else if (m_style.layout == 2) {
+        strip =
+            QRect(m_inner.left, pictureArea.bottom, m_inner.right - m_inner.left, m_inner.bottom - pictureArea.bottom);
+    } else if (m_style.layout == PreviewLayout::StripRight) {
         pictureArea.right = std::max(m_inner.left, m_inner.right - m_style.stripWidth);
         strip = QRect(pictureArea.right, m_inner.top, m_inner.right - pictureArea.right, m_inner.bottom - m_inner.top);
     }
@@ -166,7 +172,7 @@ void FilePreviewWnd::PaintStripTexts(QPainter& painter, const QRect& strip) cons
     auto line = [&](int x, int top, const std::string& text) {
         painter.drawText(QPoint(x, top + metrics.ascent()), ToQString(text));
     };
-    if (m_style.layout == 1) {
+    if (m_style.layout == PreviewLayout::StripBelow) {
         const std::string first = m_widthText + " " + m_heightText;
         const int x = (strip.width() - metrics.horizontalAdvance(ToQString(first)) - 7) / 2;
         const int y = strip.top() + (m_style.stripHeight - 2 * lineHeight - m_style.lineSpacing) / 2;

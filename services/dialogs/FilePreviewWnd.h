@@ -2,14 +2,17 @@
 // The preview pane of the file dialogs: a chosen picture shrunk to fit, with
 // its size and file size below it, or the title of a chosen HTML file.
 
+#include "services/picture/MapPicture.h"
 #include "services/types/ColorRef.h"
 #include "services/types/Geometry.h"
-#include "services/picture/MapPicture.h"
 
 #include <QFont>
 #include <QWidget>
 
 #include <string>
+
+// Where the size texts go beside a picture.
+enum class PreviewLayout { PictureOnly = 0, StripBelow = 1, StripRight = 2 };
 
 // How the pane looks; the defaults are the file dialogs' own.
 struct PreviewStyle {
@@ -17,14 +20,15 @@ struct PreviewStyle {
     ColorRef textFill = MakeRgb(238, 238, 238);
     ColorRef titleFill = MakeRgb(238, 238, 238);
     ColorRef textColor = MakeRgb(0, 0, 0);
-    int layout = 1;  // 0 picture only, 1 text strip below, 2 text strip at the right
+    PreviewLayout layout = PreviewLayout::StripBelow;
     int stripHeight = 40;
     int stripWidth = 63;
     int fontHeight = 13;
     int lineSpacing = 3;
 };
 
-class FilePreviewWnd : public QWidget {
+class FilePreviewWnd : public QWidget
+{
     Q_OBJECT
 public:
     enum Mode { Nothing = 0, ShowingPicture = 1, ShowingTitle = 2 };

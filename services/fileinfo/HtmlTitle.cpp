@@ -5,7 +5,8 @@
 #include "services/text/TextCodec.h"
 #include "services/text/Utf8Bridge.h"
 
-namespace htmltitle {
+namespace htmltitle
+{
 
 std::string TitleOf(const std::string& sjisText)
 {
@@ -35,4 +36,4 @@ bool ReadHtmlTitle(const std::string& path, std::string& title)
     return true;
 }
 
-}  // namespace htmltitle
+} // namespace htmltitle

@@ -5,7 +5,8 @@
 #include <cstddef>
 #include <string>
 
-namespace htmltitle {
+namespace htmltitle
+{
 
 // How much of the file is read.
 inline constexpr std::size_t kHeadBytes = 500;
@@ -18,4 +19,4 @@ std::string TitleOf(const std::string& sjisText);
 // decoded with automatic detection into Shift-JIS.
 bool ReadHtmlTitle(const std::string& path, std::string& title);
 
-}  // namespace htmltitle
+} // namespace htmltitle

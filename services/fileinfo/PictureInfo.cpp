@@ -5,9 +5,11 @@
 
 #include <cstdio>
 
-namespace pictureinfo {
+namespace pictureinfo
+{
 
-namespace {
+namespace
+{
 
 // The truncated side when the other side is scaled to `to` of `from`.
 std::int32_t Scaled(std::int32_t side, std::int32_t to, std::int32_t from)
@@ -15,7 +17,7 @@ std::int32_t Scaled(std::int32_t side, std::int32_t to, std::int32_t from)
     return from > 0 ? static_cast<std::int32_t>(static_cast<double>(to) / from * side) : 0;
 }
 
-}  // namespace
+} // namespace
 
 std::string ExtensionOf(const std::string& path)
 {
@@ -65,7 +67,10 @@ Rect FitRect(const Rect& box, std::int32_t width, std::int32_t height)
     return Rect{left, top, left + w, top + h};
 }
 
-std::string NumberText(std::int64_t value) { return std::to_string(value); }
+std::string NumberText(std::int64_t value)
+{
+    return std::to_string(value);
+}
 
 std::string KilobyteText(std::int64_t fileSize)
 {
@@ -79,11 +84,11 @@ std::string StatusText(const std::string& widthText, const std::string& heightTe
 {
     if (sizeText.empty())
         return {};
-    static const std::string times = "\x81\x7E";  // the full-width multiplication sign
+    static const std::string times = "\x81\x7E"; // the full-width multiplication sign
     std::string type = sjis::ToUpper(ExtensionOf(path));
     if (type == "JPG" || type == "JFIF" || type == "JPE")
         type = "JPEG";
     return " W" + widthText + times + "H" + heightText + " " + sizeText + "KByte " + type;
 }
 
-}  // namespace pictureinfo
+} // namespace pictureinfo

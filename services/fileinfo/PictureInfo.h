@@ -16,7 +16,8 @@ enum PictureKind : int {
     PictureBmp = 4,
 };
 
-namespace pictureinfo {
+namespace pictureinfo
+{
 
 // The text after the file name's last '.', without it; empty when none.
 std::string ExtensionOf(const std::string& path);
@@ -36,4 +37,4 @@ std::string KilobyteText(std::int64_t fileSize);
 std::string StatusText(const std::string& widthText, const std::string& heightText, const std::string& sizeText,
                        const std::string& path);
 
-}  // namespace pictureinfo
+} // namespace pictureinfo

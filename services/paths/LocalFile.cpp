@@ -4,7 +4,8 @@
 
 #include <system_error>
 
-namespace localfile {
+namespace localfile
+{
 
 std::filesystem::path NativePath(const std::string& sjisPath)
 {
@@ -50,4 +51,4 @@ bool ReadHead(const std::string& sjisPath, std::size_t maxBytes, std::string& by
     return got == maxBytes || !std::ferror(file.get());
 }
 
-}  // namespace localfile
+} // namespace localfile

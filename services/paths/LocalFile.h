@@ -9,7 +9,8 @@
 #include <memory>
 #include <string>
 
-namespace localfile {
+namespace localfile
+{
 
 std::filesystem::path NativePath(const std::string& sjisPath);
 
@@ -27,4 +28,4 @@ std::int64_t FileSize(const std::string& sjisPath);
 // file cannot be opened or read.
 bool ReadHead(const std::string& sjisPath, std::size_t maxBytes, std::string& bytes);
 
-}  // namespace localfile
+} // namespace localfile

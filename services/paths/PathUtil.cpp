@@ -4,8 +4,10 @@
 
 #include <vector>
 
-namespace paths {
-namespace {
+namespace paths
+{
+namespace
+{
 
 constexpr auto npos = std::string::npos;
 
@@ -44,7 +46,7 @@ bool HasBlankBeforeColon(const std::string& head)
     return sjis::FindChar(trimmed, ' ') != npos || sjis::Find(trimmed, "\x81\x40") != npos;
 }
 
-}  // namespace
+} // namespace
 
 std::string FileNameOf(const std::string& path, char sep)
 {
@@ -204,4 +206,4 @@ std::string ComposeOutputPath(const std::string& documentPath, const std::string
     return RelativeDirectory(documentPath, target, sep) + FileNameOf(target, sep);
 }
 
-}  // namespace paths
+} // namespace paths

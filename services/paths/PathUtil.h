@@ -7,7 +7,8 @@
 #include <string>
 #include <utility>
 
-namespace paths {
+namespace paths
+{
 
 #ifdef _WIN32
 inline constexpr char kSeparator = '\\';
@@ -33,4 +34,4 @@ std::string ResolveReference(const std::string& ref, const std::string& base, ch
 std::string ComposeOutputPath(const std::string& documentPath, const std::string& target, bool convert,
                               bool relativeMode, bool omitInPage, char sep = kSeparator);
 
-}  // namespace paths
+} // namespace paths

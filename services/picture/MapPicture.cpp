@@ -1,8 +1,8 @@
 #include "services/picture/MapPicture.h"
 
 #include "services/paths/LocalFile.h"
-#include "services/png/PngDibReader.h"
 #include "services/picture/QtText.h"
+#include "services/png/PngDibReader.h"
 
 #include <QGuiApplication>
 #include <QImageReader>
@@ -12,7 +12,8 @@
 #include <algorithm>
 #include <cmath>
 
-namespace {
+namespace
+{
 
 // Rows of the bitmap converted per band when drawing.
 constexpr int kBandRows = 256;
@@ -71,7 +72,7 @@ QRectF VisiblePart(const QPainter& painter, const QRectF& target)
     return visible;
 }
 
-}  // namespace
+} // namespace
 
 MapPicture::MapPicture() : m_background(WorkspaceColor()) {}
 

@@ -5,11 +5,11 @@
 // already composited onto the background colour; the other kinds are decoded
 // by Qt's image reader.
 
-#include "services/types/ColorRef.h"
-#include "services/types/PictureSource.h"
-#include "services/types/Geometry.h"
-#include "services/png/PictureDib.h"
 #include "services/fileinfo/PictureInfo.h"
+#include "services/png/PictureDib.h"
+#include "services/types/ColorRef.h"
+#include "services/types/Geometry.h"
+#include "services/types/PictureSource.h"
 
 #include <QImage>
 
@@ -18,7 +18,8 @@
 
 class QPainter;
 
-class MapPicture : public PictureSource {
+class MapPicture : public PictureSource
+{
 public:
     MapPicture();
 
@@ -46,8 +47,8 @@ private:
     void Clear();
     void DrawDib(QPainter& painter, const QRectF& target) const;
 
-    QImage m_image;  // JPEG, GIF and BMP
-    PictureDib m_dib;  // PNG
+    QImage m_image;   // JPEG, GIF and BMP
+    PictureDib m_dib; // PNG
     std::int32_t m_width = 0;
     std::int32_t m_height = 0;
     std::int64_t m_fileSize = 0;

@@ -2,7 +2,8 @@
 
 #include <cstring>
 
-namespace {
+namespace
+{
 
 void Put16(std::uint8_t* p, std::uint16_t v)
 {
@@ -16,18 +17,27 @@ void Put32(std::uint8_t* p, std::uint32_t v)
         p[i] = static_cast<std::uint8_t>(v >> (8 * i));
 }
 
-std::uint32_t Get32(const std::uint8_t* p) { return p[0] | (p[1] << 8) | (p[2] << 16) | (std::uint32_t(p[3]) << 24); }
+std::uint32_t Get32(const std::uint8_t* p)
+{
+    return p[0] | (p[1] << 8) | (p[2] << 16) | (std::uint32_t(p[3]) << 24);
+}
 
-bool IsBitCount(int bits) { return bits == 1 || bits == 4 || bits == 8 || bits == 24 || bits == 32; }
+bool IsBitCount(int bits)
+{
+    return bits == 1 || bits == 4 || bits == 8 || bits == 24 || bits == 32;
+}
 
-}  // namespace
+} // namespace
 
 std::size_t PictureDib::StrideOf(std::int32_t width, int bitCount)
 {
     return ((static_cast<std::size_t>(width) * bitCount + 7) / 8 + 3) / 4 * 4;
 }
 
-int PictureDib::ColorCountOf(int bitCount) { return bitCount >= 1 && bitCount <= 8 ? 1 << bitCount : 0; }
+int PictureDib::ColorCountOf(int bitCount)
+{
+    return bitCount >= 1 && bitCount <= 8 ? 1 << bitCount : 0;
+}
 
 bool PictureDib::Create(std::int32_t width, std::int32_t height, int bitCount, std::size_t maxBytes)
 {

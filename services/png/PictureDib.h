@@ -22,7 +22,8 @@
 #include <cstdlib>
 #include <memory>
 
-class PictureDib {
+class PictureDib
+{
 public:
     static constexpr std::size_t kHeaderSize = 40;
     static constexpr std::int32_t kPixelsPerMetre = 2834;

@@ -19,7 +19,8 @@
 // with destructors on the stack, so the jump skips nothing; what has to be
 // released lives in the Session, which the caller owns.
 
-namespace {
+namespace
+{
 
 enum class Layout { Palette, Grey, Rgb, Rgba };
 
@@ -56,14 +57,14 @@ std::int32_t CompositeRowWide(std::uint8_t* row, std::int32_t width, unsigned re
     const __m128i zero = _mm_setzero_si128();
     const __m128i all = _mm_set1_epi16(255);
     const __m128i one = _mm_set1_epi16(1);
-    const __m128i background = _mm_setr_epi16(short(blue), short(green), short(red), 0, short(blue), short(green),
-                                              short(red), 0);
+    const __m128i background =
+        _mm_setr_epi16(short(blue), short(green), short(red), 0, short(blue), short(green), short(red), 0);
     const __m128i alphaBytes = _mm_set1_epi32(static_cast<int>(0xFF000000u));
     auto blendTwo = [&](__m128i pixels) {
         __m128i alpha = _mm_shufflelo_epi16(pixels, _MM_SHUFFLE(3, 3, 3, 3));
         alpha = _mm_shufflehi_epi16(alpha, _MM_SHUFFLE(3, 3, 3, 3));
-        __m128i sum = _mm_add_epi16(_mm_mullo_epi16(pixels, alpha),
-                                    _mm_mullo_epi16(background, _mm_sub_epi16(all, alpha)));
+        __m128i sum =
+            _mm_add_epi16(_mm_mullo_epi16(pixels, alpha), _mm_mullo_epi16(background, _mm_sub_epi16(all, alpha)));
         sum = _mm_add_epi16(_mm_add_epi16(sum, one), _mm_srli_epi16(sum, 8));
         return _mm_srli_epi16(sum, 8);
     };
@@ -81,12 +82,12 @@ std::int32_t CompositeRowWide(std::uint8_t* row, std::int32_t width, unsigned re
 }
 #endif
 
-}  // namespace
+} // namespace
 
 struct PngDibReader::Session {
     png_structp png = nullptr;
     png_infop info = nullptr;
-    std::FILE* file = nullptr;  // not owned
+    std::FILE* file = nullptr; // not owned
     png_uint_32 width = 0;
     png_uint_32 height = 0;
     int depth = 0;
@@ -165,8 +166,7 @@ bool PngDibReader::Decode(Session& s, PictureDib& dib)
         return false;
     png_set_interlace_handling(s.png);
     png_read_update_info(s.png, s.info);
-    if (!dib.Create(static_cast<std::int32_t>(s.width), static_cast<std::int32_t>(s.height), s.bitCount,
-                    m_maxBytes)) {
+    if (!dib.Create(static_cast<std::int32_t>(s.width), static_cast<std::int32_t>(s.height), s.bitCount, m_maxBytes)) {
         s.error.Set("not enough memory");
         return false;
     }

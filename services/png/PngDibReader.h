@@ -13,7 +13,8 @@
 
 class PictureDib;
 
-class PngDibReader {
+class PngDibReader
+{
 public:
     // Pictures whose bitmap would pass this many bytes are refused.
     static constexpr std::size_t kDefaultMaxBytes = std::size_t(1) << 30;

@@ -20,9 +20,15 @@ SettingsStore::SettingsStore(const QString& iniFile)
 
 SettingsStore::~SettingsStore() = default;
 
-QString SettingsStore::HomeFolder() { return QDir::homePath(); }
+QString SettingsStore::HomeFolder()
+{
+    return QDir::homePath();
+}
 
-void SettingsStore::Sync() { m_store->sync(); }
+void SettingsStore::Sync()
+{
+    m_store->sync();
+}
 
 int SettingsStore::ReadInt(const QString& section, const QString& name, int fallback)
 {
@@ -150,7 +156,10 @@ void SettingsStore::SavePlacement(const Placement& p)
     WriteInt(g, QStringLiteral("yw"), p.height);
 }
 
-bool SettingsStore::BarVisible(const QString& bar) { return ReadInt(QStringLiteral("ToolBarSHOW-HIDE"), bar, 1) != 0; }
+bool SettingsStore::BarVisible(const QString& bar)
+{
+    return ReadInt(QStringLiteral("ToolBarSHOW-HIDE"), bar, 1) != 0;
+}
 
 void SettingsStore::SetBarVisible(const QString& bar, bool visible)
 {

@@ -12,7 +12,8 @@
 
 class QSettings;
 
-class SettingsStore {
+class SettingsStore
+{
 public:
     // The user's store (organisation "Nimbleworks", application "Zephyrmap!").
     SettingsStore();
@@ -42,7 +43,7 @@ public:
     };
     Placement LoadPlacement();
     void SavePlacement(const Placement& placement);
-    bool BarVisible(const QString& bar);  // "MAIN" or "MAP"
+    bool BarVisible(const QString& bar); // "MAIN" or "MAP"
     void SetBarVisible(const QString& bar, bool visible);
 
     int ReadInt(const QString& section, const QString& name, int fallback);
@@ -56,4 +57,3 @@ private:
 
     std::unique_ptr<QSettings> m_store;
 };
-

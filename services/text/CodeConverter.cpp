@@ -19,9 +19,13 @@ void CodeConverter::DecodeString(const char* text)
     Decode(in);
 }
 
-void CodeConverter::Encode(std::string& out) { m_encoder->Run(m_units, out); }
+void CodeConverter::Encode(std::string& out)
+{
+    m_encoder->Run(m_units, out);
+}
 
-namespace {
+namespace
+{
 
 enum class Guess { None, ShiftJis, EucJp, Jis, NecKanji, Utf16Le, Utf16Be, Ambiguous };
 
@@ -59,7 +63,7 @@ Guess ClassifyAfterKana(int x)
         return Guess::Ambiguous;
     if (x == 0xA0 || x == 0xFF)
         return Guess::None;
-    return Guess::ShiftJis;  // 0x00..0x9F or the end of the text
+    return Guess::ShiftJis; // 0x00..0x9F or the end of the text
 }
 
 Guess ClassifyAfterE0(int x)
@@ -93,17 +97,24 @@ Guess Classify(int b, ByteStream& in, std::size_t start)
 std::unique_ptr<TextDecoder> DecoderFor(Guess g)
 {
     switch (g) {
-    case Guess::ShiftJis: return MakeDecoder(KindShiftJis);
-    case Guess::EucJp: return MakeDecoder(KindEucJp);
-    case Guess::Jis: return MakeDecoder(KindJis);
-    case Guess::NecKanji: return MakeDecoder(KindNecKanji);
-    case Guess::Utf16Le: return MakeDecoder(KindUtf16, false);
-    case Guess::Utf16Be: return MakeDecoder(KindUtf16, true);
-    default: return nullptr;
+    case Guess::ShiftJis:
+        return MakeDecoder(KindShiftJis);
+    case Guess::EucJp:
+        return MakeDecoder(KindEucJp);
+    case Guess::Jis:
+        return MakeDecoder(KindJis);
+    case Guess::NecKanji:
+        return MakeDecoder(KindNecKanji);
+    case Guess::Utf16Le:
+        return MakeDecoder(KindUtf16, false);
+    case Guess::Utf16Be:
+        return MakeDecoder(KindUtf16, true);
+    default:
+        return nullptr;
     }
 }
 
-}  // namespace
+} // namespace
 
 std::unique_ptr<TextDecoder> CodeConverter::DetectDecoder(ByteStream& in)
 {

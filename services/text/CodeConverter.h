@@ -8,7 +8,8 @@
 #include <memory>
 #include <string>
 
-class CodeConverter {
+class CodeConverter
+{
 public:
     CodeConverter();
     virtual ~CodeConverter() = default;

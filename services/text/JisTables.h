@@ -5,12 +5,13 @@
 #include <cstdint>
 #include <string>
 
-namespace jis {
+namespace jis
+{
 
 constexpr int kFirstRow = 0x21;
 constexpr int kLastRow = 0x97;
 constexpr int kCellsPerRow = 94;
-constexpr int kJisToUnicodeSize = (kLastRow - kFirstRow + 1) * kCellsPerRow;  // 11,186
+constexpr int kJisToUnicodeSize = (kLastRow - kFirstRow + 1) * kCellsPerRow; // 11,186
 
 // Indexed by (row - 0x21) * 94 + (cell - 0x21).
 extern const std::uint16_t kJisToUnicode[kJisToUnicodeSize];
@@ -76,4 +77,4 @@ inline void AppendShiftJis(std::string& out, std::uint32_t j)
     out.push_back(static_cast<char>(trail));
 }
 
-}  // namespace jis
+} // namespace jis

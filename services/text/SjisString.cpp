@@ -3,9 +3,11 @@
 #include <cstdint>
 #include <cstring>
 
-namespace sjis {
+namespace sjis
+{
 
-namespace {
+namespace
+{
 
 // From a character boundary, how many of the next bytes are plain ASCII, in
 // whole blocks of eight; each such byte is a character of its own. HTML is
@@ -37,8 +39,7 @@ std::size_t BoundaryAtOrAfter(std::string_view s, std::size_t i, std::size_t tar
 
 // A byte search finds the candidates; a candidate counts only where a walk
 // over whole characters lands on it. `Needle` is a char or a string_view.
-template <class Needle>
-std::size_t FindOnBoundary(std::string_view s, Needle needle, std::size_t from)
+template <class Needle> std::size_t FindOnBoundary(std::string_view s, Needle needle, std::size_t from)
 {
     for (std::size_t i = from;;) {
         const std::size_t candidate = s.find(needle, i);
@@ -50,7 +51,7 @@ std::size_t FindOnBoundary(std::string_view s, Needle needle, std::size_t from)
     }
 }
 
-}  // namespace
+} // namespace
 
 std::size_t Find(std::string_view s, std::string_view pattern, std::size_t from)
 {
@@ -59,7 +60,10 @@ std::size_t Find(std::string_view s, std::string_view pattern, std::size_t from)
     return FindOnBoundary(s, pattern, from);
 }
 
-std::size_t FindChar(std::string_view s, char c, std::size_t from) { return FindOnBoundary(s, c, from); }
+std::size_t FindChar(std::string_view s, char c, std::size_t from)
+{
+    return FindOnBoundary(s, c, from);
+}
 
 std::size_t ReverseFindChar(std::string_view s, char c)
 {
@@ -126,8 +130,14 @@ static void MapCase(std::string& s, bool lower)
     }
 }
 
-void MakeLower(std::string& s) { MapCase(s, true); }
-void MakeUpper(std::string& s) { MapCase(s, false); }
+void MakeLower(std::string& s)
+{
+    MapCase(s, true);
+}
+void MakeUpper(std::string& s)
+{
+    MapCase(s, false);
+}
 
 std::string ToLower(std::string_view s)
 {
@@ -143,4 +153,4 @@ std::string ToUpper(std::string_view s)
     return out;
 }
 
-}  // namespace sjis
+} // namespace sjis

@@ -8,9 +8,13 @@
 #include <string_view>
 #include <vector>
 
-namespace sjis {
+namespace sjis
+{
 
-inline bool IsLeadByte(unsigned char c) { return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC); }
+inline bool IsLeadByte(unsigned char c)
+{
+    return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC);
+}
 
 // Length in bytes of the character that starts at `pos` (1 or 2; a lead byte
 // at the very end counts as one byte).
@@ -36,4 +40,4 @@ std::string ToUpper(std::string_view s);
 void MakeLower(std::string& s);
 void MakeUpper(std::string& s);
 
-}  // namespace sjis
+} // namespace sjis

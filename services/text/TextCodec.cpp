@@ -6,40 +6,58 @@
 #include <cstring>
 #include <string_view>
 
-namespace {
+namespace
+{
 
 std::unique_ptr<TextDecoder> DecoderForSource(int source, const std::uint8_t* data, std::size_t size)
 {
     switch (source) {
-    case EncodingShiftJis: return MakeDecoder(KindShiftJis);
-    case EncodingJis: return MakeDecoder(KindJis);
-    case EncodingEucJp: return MakeDecoder(KindEucJp);
-    case EncodingUtf16Le: return MakeDecoder(KindUtf16, size >= 2 && data[0] == 0xFE && data[1] == 0xFF);
-    case EncodingUtf16Be: return MakeDecoder(KindUtf16, true);
-    default: return nullptr;  // keep the single-byte decoder, which detects
+    case EncodingShiftJis:
+        return MakeDecoder(KindShiftJis);
+    case EncodingJis:
+        return MakeDecoder(KindJis);
+    case EncodingEucJp:
+        return MakeDecoder(KindEucJp);
+    case EncodingUtf16Le:
+        return MakeDecoder(KindUtf16, size >= 2 && data[0] == 0xFE && data[1] == 0xFF);
+    case EncodingUtf16Be:
+        return MakeDecoder(KindUtf16, true);
+    default:
+        return nullptr; // keep the single-byte decoder, which detects
     }
 }
 
 std::unique_ptr<TextEncoder> EncoderForTarget(int target)
 {
     switch (target) {
-    case EncodingShiftJis: return MakeEncoder(KindShiftJis);
-    case EncodingJis: return MakeEncoder(KindJis);
-    case EncodingEucJp: return MakeEncoder(KindEucJp);
-    case EncodingUtf16Le: return MakeEncoder(KindUtf16, false);
-    case EncodingUtf16Be: return MakeEncoder(KindUtf16, true);
-    default: return nullptr;  // the fallback writer
+    case EncodingShiftJis:
+        return MakeEncoder(KindShiftJis);
+    case EncodingJis:
+        return MakeEncoder(KindJis);
+    case EncodingEucJp:
+        return MakeEncoder(KindEucJp);
+    case EncodingUtf16Le:
+        return MakeEncoder(KindUtf16, false);
+    case EncodingUtf16Be:
+        return MakeEncoder(KindUtf16, true);
+    default:
+        return nullptr; // the fallback writer
     }
 }
 
 int ResultOf(const TextEncoder& e)
 {
     switch (e.Kind()) {
-    case KindShiftJis: return EncodingShiftJis;
-    case KindJis: return EncodingJis;
-    case KindEucJp: return EncodingEucJp;
-    case KindUtf16: return e.BigEndian() ? EncodingUtf16Be : EncodingUtf16Le;
-    default: return -1;
+    case KindShiftJis:
+        return EncodingShiftJis;
+    case KindJis:
+        return EncodingJis;
+    case KindEucJp:
+        return EncodingEucJp;
+    case KindUtf16:
+        return e.BigEndian() ? EncodingUtf16Be : EncodingUtf16Le;
+    default:
+        return -1;
     }
 }
 
@@ -54,14 +72,18 @@ std::string_view UpToNul(const std::uint8_t* data, std::size_t size)
 const char* LineEndText(int code)
 {
     switch (code) {
-    case LineEndCrLf: return "\r\n";
-    case LineEndLf: return "\n";
-    case LineEndCr: return "\r";
-    default: return nullptr;
+    case LineEndCrLf:
+        return "\r\n";
+    case LineEndLf:
+        return "\n";
+    case LineEndCr:
+        return "\r";
+    default:
+        return nullptr;
     }
 }
 
-}  // namespace
+} // namespace
 
 bool TextCodec::TakesUtf8Route(int source, int target)
 {
@@ -103,8 +125,8 @@ ConvertedBytes TextCodec::ConvertBytes(int source, int target, const std::uint8_
 {
     if (source == target || size == 0)
         return {source, data, size};
-    int result = TakesUtf8Route(source, target) ? Utf8Route(source, target, data, size)
-                                                : TableRoute(source, target, data, size);
+    int result =
+        TakesUtf8Route(source, target) ? Utf8Route(source, target, data, size) : TableRoute(source, target, data, size);
     if (result == -1 && m_buffer.empty())
         return {-1, nullptr, 0};
     if (target > EncodingUtf8Signature && signature && !TakesUtf8Route(source, target))
@@ -112,16 +134,15 @@ ConvertedBytes TextCodec::ConvertBytes(int source, int target, const std::uint8_
     return {result, reinterpret_cast<const std::uint8_t*>(m_buffer.data()), m_buffer.size()};
 }
 
-int TextCodec::ConvertToString(int source, int target, const std::uint8_t* data, std::size_t size,
-                               std::string& text)
+int TextCodec::ConvertToString(int source, int target, const std::uint8_t* data, std::size_t size, std::string& text)
 {
     text.clear();
     if (source == target || size == 0) {
         text = UpToNul(data, size);
         return source;
     }
-    int result = TakesUtf8Route(source, target) ? Utf8Route(source, target, data, size)
-                                                : TableRoute(source, target, data, size);
+    int result =
+        TakesUtf8Route(source, target) ? Utf8Route(source, target, data, size) : TableRoute(source, target, data, size);
     if (result == -1 && m_buffer.empty())
         return -1;
     text = UpToNul(reinterpret_cast<const std::uint8_t*>(m_buffer.data()), m_buffer.size());

@@ -21,15 +21,15 @@ enum TextEncoding : int {
 enum LineEnd : int { LineEndAuto = 0, LineEndCrLf = 1, LineEndLf = 2, LineEndCr = 3 };
 
 struct ConvertedBytes {
-    int result = -1;                      // the encoding produced, or -1
-    const std::uint8_t* data = nullptr;   // none when nothing was produced
+    int result = -1;                    // the encoding produced, or -1
+    const std::uint8_t* data = nullptr; // none when nothing was produced
     std::size_t size = 0;
 };
 
-class TextCodec {
+class TextCodec
+{
 public:
-    ConvertedBytes ConvertBytes(int source, int target, const std::uint8_t* data, std::size_t size,
-                                bool signature);
+    ConvertedBytes ConvertBytes(int source, int target, const std::uint8_t* data, std::size_t size, bool signature);
     ConvertedBytes ConvertBytes(int source, int target, const std::string& bytes, bool signature)
     {
         return ConvertBytes(source, target, reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size(),
@@ -39,8 +39,7 @@ public:
     int ConvertToString(int source, int target, const std::uint8_t* data, std::size_t size, std::string& text);
     int ConvertToString(int source, int target, const std::string& bytes, std::string& text)
     {
-        return ConvertToString(source, target, reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size(),
-                               text);
+        return ConvertToString(source, target, reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size(), text);
     }
     static void ConvertLineEnds(int source, int target, std::string& text);
 

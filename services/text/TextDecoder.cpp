@@ -2,9 +2,13 @@
 
 #include "services/text/JisTables.h"
 
-namespace {
+namespace
+{
 
-inline void Pass(UnitBuffer& out, int byte) { out.push_back(static_cast<std::uint16_t>(byte)); }
+inline void Pass(UnitBuffer& out, int byte)
+{
+    out.push_back(static_cast<std::uint16_t>(byte));
+}
 
 // A double-byte JIS pair after `lead`; a pair without a character passes both
 // bytes. False at the end of the text, where half a pair is dropped.
@@ -23,14 +27,15 @@ bool DecodeJisPair(ByteStream& in, UnitBuffer& out, int lead)
     return true;
 }
 
-template <class Derived, int K>
-class DecoderBase : public TextDecoder {
+template <class Derived, int K> class DecoderBase : public TextDecoder
+{
 public:
     explicit DecoderBase(bool bigEndian = false) : TextDecoder(K, bigEndian) {}
     std::unique_ptr<TextDecoder> Clone() const override { return std::make_unique<Derived>(BigEndian()); }
 };
 
-class SingleByteDecoder : public DecoderBase<SingleByteDecoder, KindSingleByte> {
+class SingleByteDecoder : public DecoderBase<SingleByteDecoder, KindSingleByte>
+{
 public:
     using DecoderBase::DecoderBase;
     void Run(ByteStream& in, UnitBuffer& out) override
@@ -41,7 +46,8 @@ public:
     }
 };
 
-class ShiftJisDecoder : public DecoderBase<ShiftJisDecoder, KindShiftJis> {
+class ShiftJisDecoder : public DecoderBase<ShiftJisDecoder, KindShiftJis>
+{
 public:
     using DecoderBase::DecoderBase;
     void Run(ByteStream& in, UnitBuffer& out) override
@@ -76,7 +82,8 @@ public:
     }
 };
 
-class EucJpDecoder : public DecoderBase<EucJpDecoder, KindEucJp> {
+class EucJpDecoder : public DecoderBase<EucJpDecoder, KindEucJp>
+{
 public:
     using DecoderBase::DecoderBase;
     void Run(ByteStream& in, UnitBuffer& out) override
@@ -87,7 +94,7 @@ public:
                 if (!Katakana(in, out))
                     return;
             } else if (b == 0x8F) {
-                int x = in.Get(), y = in.Get();  // JIS X 0212 is not converted
+                int x = in.Get(), y = in.Get(); // JIS X 0212 is not converted
                 if (y < 0)
                     return;
                 Pass(out, x);
@@ -136,7 +143,8 @@ private:
     }
 };
 
-class JisDecoder : public DecoderBase<JisDecoder, KindJis> {
+class JisDecoder : public DecoderBase<JisDecoder, KindJis>
+{
 public:
     using DecoderBase::DecoderBase;
     void Run(ByteStream& in, UnitBuffer& out) override
@@ -193,7 +201,8 @@ private:
     }
 };
 
-class NecKanjiDecoder : public DecoderBase<NecKanjiDecoder, KindNecKanji> {
+class NecKanjiDecoder : public DecoderBase<NecKanjiDecoder, KindNecKanji>
+{
 public:
     using DecoderBase::DecoderBase;
     void Run(ByteStream& in, UnitBuffer& out) override
@@ -220,7 +229,8 @@ public:
     }
 };
 
-class Utf16Decoder : public DecoderBase<Utf16Decoder, KindUtf16> {
+class Utf16Decoder : public DecoderBase<Utf16Decoder, KindUtf16>
+{
 public:
     using DecoderBase::DecoderBase;
     void Run(ByteStream& in, UnitBuffer& out) override
@@ -232,20 +242,26 @@ public:
         int hi = BigEndian() ? 0 : 1;
         for (std::size_t i = 0; i < pairs; ++i, p += 2)
             out[base + i] = static_cast<std::uint16_t>(p[hi] << 8 | p[1 - hi]);
-        in.pos = in.size;  // an odd last byte is dropped
+        in.pos = in.size; // an odd last byte is dropped
     }
 };
 
-}  // namespace
+} // namespace
 
 std::unique_ptr<TextDecoder> MakeDecoder(int kind, bool bigEndian)
 {
     switch (kind) {
-    case KindShiftJis: return std::make_unique<ShiftJisDecoder>();
-    case KindJis: return std::make_unique<JisDecoder>();
-    case KindNecKanji: return std::make_unique<NecKanjiDecoder>();
-    case KindEucJp: return std::make_unique<EucJpDecoder>();
-    case KindUtf16: return std::make_unique<Utf16Decoder>(bigEndian);
-    default: return std::make_unique<SingleByteDecoder>();
+    case KindShiftJis:
+        return std::make_unique<ShiftJisDecoder>();
+    case KindJis:
+        return std::make_unique<JisDecoder>();
+    case KindNecKanji:
+        return std::make_unique<NecKanjiDecoder>();
+    case KindEucJp:
+        return std::make_unique<EucJpDecoder>();
+    case KindUtf16:
+        return std::make_unique<Utf16Decoder>(bigEndian);
+    default:
+        return std::make_unique<SingleByteDecoder>();
     }
 }

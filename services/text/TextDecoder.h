@@ -8,11 +8,19 @@
 #include <memory>
 #include <vector>
 
-enum CodeKind : int { KindSingleByte = 1, KindShiftJis = 2, KindJis = 4, KindNecKanji = 16, KindEucJp = 32, KindUtf16 = 64 };
+enum CodeKind : int {
+    KindSingleByte = 1,
+    KindShiftJis = 2,
+    KindJis = 4,
+    KindNecKanji = 16,
+    KindEucJp = 32,
+    KindUtf16 = 64
+};
 
 using UnitBuffer = std::vector<std::uint16_t>;
 
-class TextDecoder {
+class TextDecoder
+{
 public:
     TextDecoder(int kind, bool bigEndian = false) : m_kind(kind), m_bigEndian(bigEndian) {}
     virtual ~TextDecoder() = default;

@@ -2,9 +2,13 @@
 
 #include "services/text/JisTables.h"
 
-namespace {
+namespace
+{
 
-inline void Put(std::string& out, unsigned b) { out.push_back(static_cast<char>(b & 0xFF)); }
+inline void Put(std::string& out, unsigned b)
+{
+    out.push_back(static_cast<char>(b & 0xFF));
+}
 
 inline void PutRaw(std::string& out, std::uint16_t u)
 {
@@ -13,8 +17,8 @@ inline void PutRaw(std::string& out, std::uint16_t u)
     Put(out, u);
 }
 
-template <class Derived, int K>
-class EncoderBase : public TextEncoder {
+template <class Derived, int K> class EncoderBase : public TextEncoder
+{
 public:
     explicit EncoderBase(bool bigEndian = false) : TextEncoder(K, bigEndian) {}
     std::unique_ptr<TextEncoder> Clone() const override { return std::make_unique<Derived>(BigEndian()); }
@@ -22,8 +26,7 @@ public:
 
 // The loop of the table encoders: each unit's JIS code goes to `write`; a
 // unit the table lacks is written raw. ASCII is itself in every one of them.
-template <class WriteCode>
-void EncodeByTable(const UnitBuffer& in, std::string& out, WriteCode write)
+template <class WriteCode> void EncodeByTable(const UnitBuffer& in, std::string& out, WriteCode write)
 {
     out.reserve(out.size() + in.size() * 2);
     for (std::uint16_t u : in) {
@@ -39,7 +42,8 @@ void EncodeByTable(const UnitBuffer& in, std::string& out, WriteCode write)
     }
 }
 
-class FallbackEncoder : public EncoderBase<FallbackEncoder, KindSingleByte> {
+class FallbackEncoder : public EncoderBase<FallbackEncoder, KindSingleByte>
+{
 public:
     using EncoderBase::EncoderBase;
     // The JIS code high byte first.
@@ -49,7 +53,8 @@ public:
     }
 };
 
-class ShiftJisEncoder : public EncoderBase<ShiftJisEncoder, KindShiftJis> {
+class ShiftJisEncoder : public EncoderBase<ShiftJisEncoder, KindShiftJis>
+{
 public:
     using EncoderBase::EncoderBase;
     void Run(const UnitBuffer& in, std::string& out) override
@@ -58,7 +63,8 @@ public:
     }
 };
 
-class EucJpEncoder : public EncoderBase<EucJpEncoder, KindEucJp> {
+class EucJpEncoder : public EncoderBase<EucJpEncoder, KindEucJp>
+{
 public:
     using EncoderBase::EncoderBase;
     void Run(const UnitBuffer& in, std::string& out) override
@@ -81,7 +87,8 @@ private:
     }
 };
 
-class JisEncoder : public EncoderBase<JisEncoder, KindJis> {
+class JisEncoder : public EncoderBase<JisEncoder, KindJis>
+{
 public:
     using EncoderBase::EncoderBase;
     void Run(const UnitBuffer& in, std::string& out) override
@@ -121,7 +128,8 @@ private:
     }
 };
 
-class Utf16Encoder : public EncoderBase<Utf16Encoder, KindUtf16> {
+class Utf16Encoder : public EncoderBase<Utf16Encoder, KindUtf16>
+{
 public:
     using EncoderBase::EncoderBase;
     void Run(const UnitBuffer& in, std::string& out) override
@@ -138,15 +146,20 @@ public:
     }
 };
 
-}  // namespace
+} // namespace
 
 std::unique_ptr<TextEncoder> MakeEncoder(int kind, bool bigEndian)
 {
     switch (kind) {
-    case KindShiftJis: return std::make_unique<ShiftJisEncoder>();
-    case KindJis: return std::make_unique<JisEncoder>();
-    case KindEucJp: return std::make_unique<EucJpEncoder>();
-    case KindUtf16: return std::make_unique<Utf16Encoder>(bigEndian);
-    default: return std::make_unique<FallbackEncoder>();
+    case KindShiftJis:
+        return std::make_unique<ShiftJisEncoder>();
+    case KindJis:
+        return std::make_unique<JisEncoder>();
+    case KindEucJp:
+        return std::make_unique<EucJpEncoder>();
+    case KindUtf16:
+        return std::make_unique<Utf16Encoder>(bigEndian);
+    default:
+        return std::make_unique<FallbackEncoder>();
     }
 }

@@ -7,7 +7,8 @@
 #include <memory>
 #include <string>
 
-class TextEncoder {
+class TextEncoder
+{
 public:
     TextEncoder(int kind, bool bigEndian = false) : m_kind(kind), m_bigEndian(bigEndian) {}
     virtual ~TextEncoder() = default;

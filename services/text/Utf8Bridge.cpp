@@ -2,8 +2,10 @@
 
 #include "services/text/JisTables.h"
 
-namespace utf8 {
-namespace {
+namespace utf8
+{
+namespace
+{
 
 constexpr char16_t kReplacement = 0xFFFD;
 
@@ -33,11 +35,15 @@ bool SequenceInfo(unsigned char b, int& length, char32_t& minimum, char32_t& val
     return true;
 }
 
-void PutByte(std::string& out, unsigned v) { out.push_back(static_cast<char>(v)); }
+void PutByte(std::string& out, unsigned v)
+{
+    out.push_back(static_cast<char>(v));
+}
 
-}  // namespace
+} // namespace
 
-namespace {
+namespace
+{
 
 // The multi-byte sequence at `i`: its length and code point, or 0 when it is
 // broken. `seen` is how many bytes belonged to it before it broke off;
@@ -59,12 +65,11 @@ int ReadSequence(std::string_view s, std::size_t i, char32_t& value, int& seen, 
     }
     if (cutOff)
         *cutOff = seen < length && i + seen == s.size();
-    const bool valid =
-        seen == length && value >= minimum && value <= 0x10FFFF && !(value >= 0xD800 && value <= 0xDFFF);
+    const bool valid = seen == length && value >= minimum && value <= 0x10FFFF && !(value >= 0xD800 && value <= 0xDFFF);
     return valid ? length : 0;
 }
 
-}  // namespace
+} // namespace
 
 std::u16string ToUtf16(std::string_view s)
 {
@@ -85,7 +90,7 @@ std::u16string ToUtf16(std::string_view s)
             AppendCodePoint(out, value);
         else
             out.push_back(kReplacement);
-        i += length ? length : seen;  // a broken sequence is replaced once and skipped
+        i += length ? length : seen; // a broken sequence is replaced once and skipped
     }
     return out;
 }
@@ -157,7 +162,7 @@ std::u16string SjisToUtf16(std::string_view s)
         } else {
             unsigned trail = i + 1 < s.size() ? static_cast<unsigned char>(s[i + 1]) : 0;
             if (trail < 0x40 || trail == 0x7F || trail > 0xFC) {
-                out.push_back(0x30FB);  // a lead byte without its trail
+                out.push_back(0x30FB); // a lead byte without its trail
                 continue;
             }
             ++i;
@@ -183,7 +188,7 @@ std::string Utf16ToSjis(std::u16string_view s, bool* lossless)
         bool katakana = u >= 0xFF61 && u <= 0xFF9F;
         if (j == 0 || (j <= 0xFF && !katakana)) {
             if (u >= 0xD800 && u <= 0xDBFF && i + 1 < s.size() && s[i + 1] >= 0xDC00 && s[i + 1] <= 0xDFFF)
-                ++i;  // one '?' for the whole character
+                ++i; // one '?' for the whole character
             PutByte(out, '?');
             exact = false;
         } else {
@@ -195,4 +200,4 @@ std::string Utf16ToSjis(std::u16string_view s, bool* lossless)
     return out;
 }
 
-}  // namespace utf8
+} // namespace utf8

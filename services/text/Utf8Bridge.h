@@ -7,7 +7,8 @@
 #include <string>
 #include <string_view>
 
-namespace utf8 {
+namespace utf8
+{
 
 // Invalid sequences become U+FFFD; never reads past the input.
 std::u16string ToUtf16(std::string_view utf8);
@@ -22,10 +23,13 @@ std::u16string SjisToUtf16(std::string_view sjis);
 // A character code page 932 lacks becomes '?'; `lossless` says whether any did.
 std::string Utf16ToSjis(std::u16string_view utf16, bool* lossless = nullptr);
 
-inline std::string SjisToUtf8(std::string_view sjis) { return FromUtf16(SjisToUtf16(sjis)); }
+inline std::string SjisToUtf8(std::string_view sjis)
+{
+    return FromUtf16(SjisToUtf16(sjis));
+}
 inline std::string Utf8ToSjis(std::string_view text, bool* lossless = nullptr)
 {
     return Utf16ToSjis(ToUtf16(text), lossless);
 }
 
-}  // namespace utf8
+} // namespace utf8

@@ -9,6 +9,15 @@ constexpr ColorRef MakeRgb(int r, int g, int b)
 {
     return static_cast<ColorRef>(r) | (static_cast<ColorRef>(g) << 8) | (static_cast<ColorRef>(b) << 16);
 }
-constexpr int RedOf(ColorRef c) { return c & 0xFF; }
-constexpr int GreenOf(ColorRef c) { return (c >> 8) & 0xFF; }
-constexpr int BlueOf(ColorRef c) { return (c >> 16) & 0xFF; }
+constexpr int RedOf(ColorRef c)
+{
+    return c & 0xFF;
+}
+constexpr int GreenOf(ColorRef c)
+{
+    return (c >> 8) & 0xFF;
+}
+constexpr int BlueOf(ColorRef c)
+{
+    return (c >> 16) & 0xFF;
+}

@@ -4,7 +4,8 @@
 
 #include <string>
 
-class PictureSource {
+class PictureSource
+{
 public:
     virtual ~PictureSource() = default;
     // Loads the picture at a program (Shift-JIS) path; an empty path, or a file

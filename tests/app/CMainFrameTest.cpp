@@ -4,7 +4,8 @@
 #include <QMenuBar>
 #include <QtTest>
 
-class CMainFrameTest : public QObject {
+class CMainFrameTest : public QObject
+{
     Q_OBJECT
 private slots:
     void titleAndMenus()
@@ -15,9 +16,9 @@ private slots:
         QStringList captions;
         for (QAction* a : frame.menuBar()->actions())
             captions << a->text();
-        QCOMPARE(captions, (QStringList{QStringLiteral("ﾌｧｲﾙ(&F)"), QStringLiteral("編集(&E)"),
-                                        QStringLiteral("エリア(&A)"), QStringLiteral("ツール(&T)"),
-                                        QStringLiteral("表示(&V)"), QStringLiteral("ﾍﾙﾌﾟ(&H)")}));
+        QCOMPARE(captions,
+                 (QStringList{QStringLiteral("ﾌｧｲﾙ(&F)"), QStringLiteral("編集(&E)"), QStringLiteral("エリア(&A)"),
+                              QStringLiteral("ツール(&T)"), QStringLiteral("表示(&V)"), QStringLiteral("ﾍﾙﾌﾟ(&H)")}));
     }
     void everyCommandIsOneAction()
     {

@@ -9,7 +9,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-class CZephyrmapAppTest : public QObject {
+class CZephyrmapAppTest : public QObject
+{
     Q_OBJECT
 private:
     QTemporaryDir m_dir;

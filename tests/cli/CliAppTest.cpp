@@ -1,16 +1,18 @@
 #include "cli/CliApp.h"
+#include "tests/TestData.h"
 #include "tests/services/png/PngMaker.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <iterator>
-#include <sstream>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
+#include <sstream>
 #include <unistd.h>
 
-namespace {
+namespace
+{
 
 struct Outcome {
     int status;
@@ -26,9 +28,9 @@ Outcome Cli(std::vector<std::string> args, const std::string& input = "")
     return {status, out.str(), err.str()};
 }
 
-const std::string kSjis = "<p>\x8A\xBF\x8E\x9A \xB1\xB2 \x81\x60</p>\r\n";  // 漢字 ｱｲ ～
+const std::string kSjis = "<p>\x8A\xBF\x8E\x9A \xB1\xB2 \x81\x60</p>\r\n"; // 漢字 ｱｲ ～
 
-}  // namespace
+} // namespace
 
 TEST(CliApp, VersionAndHelp)
 {
@@ -45,9 +47,9 @@ TEST(CliConvert, ShiftJisRoundTripsThroughEveryEncoding)
     for (int code : {2, 3, 4, 5, 6, 7}) {
         Outcome there = Cli({"convert", "--from", "1", "--to", std::to_string(code), "--signature"}, kSjis);
         ASSERT_EQ(there.status, 0) << code;
-        int back = code == 5 ? 4 : code;  // a signature is skipped when read as UTF-8
+        int back = code == 5 ? 4 : code; // a signature is skipped when read as UTF-8
         Outcome again = Cli({"convert", "--from", std::to_string(back), "--to", "1"}, there.out);
-        if (code >= 6)  // the signature is read as U+FEFF by an explicit UTF-16 code: detect instead
+        if (code >= 6) // the signature is read as U+FEFF by an explicit UTF-16 code: detect instead
             again = Cli({"convert", "--from", "0", "--to", "1"}, there.out);
         EXPECT_EQ(again.out, kSjis) << code;
     }
@@ -76,19 +78,21 @@ TEST(CliConvert, BadArgumentsAndFiles)
     EXPECT_EQ(Cli({"convert", "--from", "1", "--to", "2", "-o", "/nonexistent/dir/out"}, "x").status, 1);
 }
 
-namespace {
+namespace
+{
 
-const std::string kRealWorld = ZM_TESTDATA "/realworld/";
+const std::string kRealWorld = (kTestData / "realworld").string() + "/";
 
 std::string TempPath(const std::string& name)
 {
     return (std::filesystem::temp_directory_path() / ("zmcli-" + std::to_string(::getpid()) + "-" + name)).string();
 }
 
-}  // namespace
+} // namespace
 
 TEST(CliMaps, ListsUsableMapsOrSaysThereAreNone)
 {
+    ZM_SKIP_WITHOUT_TESTDATA();
     Outcome r = Cli({"maps", kRealWorld + "02-ja-eucjp-ecopri-top-six-maps.html"});
     EXPECT_EQ(r.status, 0);
     EXPECT_EQ(r.out.substr(0, 33), "0\tlink_what\timg/top/top_logo.gif\n");
@@ -100,10 +104,11 @@ TEST(CliMaps, ListsUsableMapsOrSaysThereAreNone)
 
 TEST(CliImport, ImportThenHtmlReproducesTheAreas)
 {
+    ZM_SKIP_WITHOUT_TESTDATA();
     const std::string zmf = TempPath("06.zmf");
     Outcome imported = Cli({"import", kRealWorld + "06-html4-uppercase-nohref-circle.html", "-o", zmf});
     EXPECT_EQ(imported.status, 0);
-    EXPECT_NE(imported.err.find("が見つかりません。"), std::string::npos);  // the picture is not there
+    EXPECT_NE(imported.err.find("が見つかりません。"), std::string::npos); // the picture is not there
     Outcome html = Cli({"html", zmf, "--eol", "1", "--encoding", "1"});
     EXPECT_EQ(html.status, 0);
     EXPECT_EQ(html.out, "<IMG SRC=\"circleincircle.gif\" USEMAP=\"#map1\" BORDER=\"0\" ALT=\"Click the O!\">\r\n"
@@ -121,14 +126,21 @@ TEST(CliImport, ImportThenHtmlReproducesTheAreas)
     std::filesystem::remove(zmf);
 }
 
-TEST(CliImport, JapaneseTextAndSyntaxErrors)
+TEST(CliImport, JapaneseText)
 {
+    ZM_SKIP_WITHOUT_TESTDATA();
     const std::string zmf = TempPath("04.zmf");
     Outcome r = Cli({"import", kRealWorld + "04-ja-utf8-tokushima-poly-junk-map-attrs.html", "--encoding", "4",
                      "--document", "/site/index.html", "-o", zmf});
     EXPECT_NE(r.status, 1);
     Outcome dump = Cli({"dump", zmf});
     EXPECT_NE(dump.out.find("\"htmlPath\":\"/site/index.html\""), std::string::npos);
+    std::filesystem::remove(zmf);
+}
+
+TEST(CliImport, SyntaxErrorsAndBadArguments)
+{
+    const std::string zmf = TempPath("syntax.zmf");
     const std::string bad = TempPath("bad.html");
     std::ofstream(bad) << "<img src=a.png usemap=\"#m\"><map name=\"m\"><area shape=square coords=1,2,3,4></map>";
     Outcome syntax = Cli({"import", bad, "-o", zmf});
@@ -151,7 +163,8 @@ TEST(CliDump, RefusedFile)
     std::filesystem::remove(junk);
 }
 
-namespace {
+namespace
+{
 
 // A 3 x 2 RGBA PNG, every pixel red at half alpha.
 std::string HalfRedPng()
@@ -162,13 +175,29 @@ std::string HalfRedPng()
     return PngMaker(3, 2, 8, 6).Rows({row, row}).Bytes();
 }
 
+// A w x h 24-bit BMP, every pixel the same grey.
+std::string GreyBmp(std::uint32_t w, std::uint32_t h)
+{
+    const std::uint32_t stride = (w * 3 + 3) / 4 * 4, pixels = stride * h;
+    std::string b = "BM";
+    auto put = [&b](std::uint32_t v, int bytes) {
+        for (int i = 0; i < bytes; ++i)
+            b += static_cast<char>((v >> (8 * i)) & 0xFF);
+    };
+    put(54 + pixels, 4), put(0, 4), put(54, 4);              // file header
+    put(40, 4), put(w, 4), put(h, 4), put(1, 2), put(24, 2); // info header
+    put(0, 4), put(pixels, 4), put(2835, 4), put(2835, 4), put(0, 4), put(0, 4);
+    b.append(pixels, '\x80');
+    return b;
+}
+
 std::string Slurp(const std::string& path)
 {
     std::ifstream in(path, std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
-}  // namespace
+} // namespace
 
 TEST(CliPicture, PrintsSizesKindAndTheStatusLine)
 {
@@ -177,12 +206,15 @@ TEST(CliPicture, PrintsSizesKindAndTheStatusLine)
     Outcome r = Cli({"picture", png});
     EXPECT_EQ(r.status, 0);
     EXPECT_EQ(r.out, "3 2 " + std::to_string(HalfRedPng().size()) + " 3\n W3×H2 0.1KByte PNG\n");
-    Outcome bmp = Cli({"picture", ZM_TESTDATA "/pngsuite/bmp/basn0g01.bmp"});
+    const std::string bmpFile = TempPath("grey.bmp");
+    std::ofstream(bmpFile, std::ios::binary) << GreyBmp(32, 32);
+    Outcome bmp = Cli({"picture", bmpFile});
     EXPECT_EQ(bmp.status, 0);
     EXPECT_EQ(bmp.out.substr(0, 6), "32 32 ");
     EXPECT_NE(bmp.out.find(" 4\n W32×H32 "), std::string::npos);
     EXPECT_NE(bmp.out.find("KByte BMP\n"), std::string::npos);
     std::filesystem::remove(png);
+    std::filesystem::remove(bmpFile);
 }
 
 TEST(CliPicture, DibIsTheBitmapAsLoaded)
@@ -215,7 +247,10 @@ TEST(CliPicture, PicturesThatCannotBeLoaded)
         EXPECT_EQ(r.out, "") << file;
         EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << r.err;
     }
-    EXPECT_EQ(Cli({"picture", ZM_TESTDATA "/pngsuite/bmp/basn0g01.bmp", "--dib", TempPath("x.dib")}).status, 1);
+    const std::string bmpFile = TempPath("dib.bmp");
+    std::ofstream(bmpFile, std::ios::binary) << GreyBmp(4, 4);
+    EXPECT_EQ(Cli({"picture", bmpFile, "--dib", TempPath("x.dib")}).status, 1);
+    std::filesystem::remove(bmpFile);
     EXPECT_EQ(Cli({"picture", broken, "--background", "C0C0C"}).status, 2);
     EXPECT_EQ(Cli({"picture"}).status, 2);
     std::filesystem::remove(broken);

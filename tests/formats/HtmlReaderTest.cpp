@@ -1,14 +1,15 @@
 #include "formats/HtmlReader.h"
 
-#include "services/settings/AppSettings.h"
 #include "formats/TagScanner.h"
 #include "model/CZephyrmapDoc.h"
+#include "services/settings/AppSettings.h"
 
 #include <gtest/gtest.h>
 
 using html::FindMaps;
 
-namespace {
+namespace
+{
 
 struct Built {
     AppSettings settings;
@@ -27,7 +28,7 @@ std::unique_ptr<Built> Build(const std::string& areas, const std::string& docume
     return b;
 }
 
-}  // namespace
+} // namespace
 
 TEST(TagScanner, ValuesQuotedSingleQuotedAndBare)
 {
@@ -36,11 +37,15 @@ TEST(TagScanner, ValuesQuotedSingleQuotedAndBare)
     EXPECT_EQ(t.GetAttribute("title", true).value, "dq");
     EXPECT_EQ(t.GetAttribute("COORDS", true).value, "1,2,3,4");
     EXPECT_EQ(t.GetAttribute("HREF", false).value, "a=b.html");
-    EXPECT_EQ(t.GetAttribute("HREF", true).status, AttributeRead::Malformed);  // '=' inside the quotes
+    EXPECT_EQ(t.GetAttribute("HREF", true).status, AttributeRead::Malformed); // '=' inside the quotes
     EXPECT_EQ(t.GetAttribute("target", true).status, AttributeRead::Absent);
     EXPECT_EQ(TagScanner("<a alt=\"open>").GetAttribute("ALT", true).status, AttributeRead::Malformed);
-    EXPECT_EQ(TagScanner("<a xalt=\"x\">").FindAttribute("alt"), -1);  // no delimiter before
-    EXPECT_EQ(TagScanner("<a\x81\x40" "alt=\"x\">").GetAttribute("alt", true).value, "x");
+    EXPECT_EQ(TagScanner("<a xalt=\"x\">").FindAttribute("alt"), -1); // no delimiter before
+    EXPECT_EQ(TagScanner("<a\x81\x40"
+                         "alt=\"x\">")
+                  .GetAttribute("alt", true)
+                  .value,
+              "x");
     EXPECT_EQ(TagScanner("<a alt = \"x\">").GetAttribute("alt", true).value, "x");
 }
 
@@ -62,7 +67,7 @@ TEST(HtmlReader, MapNamesAreCaseSensitiveTagNamesAreNot)
     EXPECT_EQ(maps[0].areaTags.size(), 2u);
     EXPECT_EQ(maps[0].picture, "p.png");
     EXPECT_TRUE(FindMaps("<img usemap=\"#m\"><map name=\"M\"><area></map>").empty());
-    EXPECT_TRUE(FindMaps("<img usemap=\"m\"><map name=\"m\"><area></map>").empty());  // no '#'
+    EXPECT_TRUE(FindMaps("<img usemap=\"m\"><map name=\"m\"><area></map>").empty()); // no '#'
     EXPECT_EQ(FindMaps("<img usemap=\"page.html#m\"><map name=\"page.htmlm\"></map>").size(), 1u);
 }
 
@@ -84,17 +89,17 @@ TEST(HtmlReader, Shapes)
     auto it = a.begin();
     EXPECT_EQ((*it)->m_shape, ShapeRect);
     EXPECT_EQ((*it)->FormatCoords(), "10,20,30,40");
-    ++it;  // square: a syntax error, the fallback circle
+    ++it; // square: a syntax error, the fallback circle
     EXPECT_EQ((*it)->m_shape, ShapeCirc);
     EXPECT_EQ((*it)->FormatCoords(), "10,20,10");
-    ++it;  // default without COORDS: the single point (10,20)
+    ++it; // default without COORDS: the single point (10,20)
     EXPECT_EQ((*it)->m_shape, ShapeDefault);
     EXPECT_EQ((*it)->m_points, (std::vector<Point>{{10, 20}}));
     ++it;
     EXPECT_EQ((*it)->m_points.size(), 3u);
     ++it;
     EXPECT_EQ((*it)->m_points.size(), 3u);
-    ++it;  // missing SHAPE
+    ++it; // missing SHAPE
     EXPECT_EQ((*it)->m_shape, ShapeCirc);
 }
 
@@ -104,7 +109,7 @@ TEST(HtmlReader, ShortCoordsAreNoError)
     EXPECT_EQ(b->result, 1);
     EXPECT_TRUE(b->doc.AreaAt(0)->m_points.empty());
     auto odd = Build("<area shape=poly coords=\"0,0,9,0,5,5,0,0,7\">");
-    EXPECT_EQ(odd->doc.AreaAt(0)->m_points.size(), 4u);  // a trailing odd number keeps the closing point
+    EXPECT_EQ(odd->doc.AreaAt(0)->m_points.size(), 4u); // a trailing odd number keeps the closing point
 }
 
 TEST(HtmlReader, LinksResolvedAgainstTheDocument)
@@ -117,7 +122,7 @@ TEST(HtmlReader, LinksResolvedAgainstTheDocument)
     EXPECT_EQ(b->doc.AreaAt(1)->m_href, "/web/index.html#top");
     EXPECT_EQ(b->doc.AreaAt(2)->m_href, "http://x/y.html");
     EXPECT_EQ(b->doc.AreaAt(2)->m_hrefIsPath, 0);
-    EXPECT_EQ(b->doc.AreaAt(3)->m_href, "/root/z.html");  // root-relative: as written
+    EXPECT_EQ(b->doc.AreaAt(3)->m_href, "/root/z.html"); // root-relative: as written
     EXPECT_EQ(b->doc.AreaAt(3)->m_hrefIsPath, 0);
     EXPECT_EQ(b->doc.Attribute(AttrImageSrc), "/web/a.png");
 #ifndef _WIN32

@@ -1,8 +1,8 @@
 #include "formats/HtmlWriter.h"
 
-#include "services/settings/AppSettings.h"
-#include "model/CZephyrmapDoc.h"
 #include "formats/HtmlOutputOptions.h"
+#include "model/CZephyrmapDoc.h"
+#include "services/settings/AppSettings.h"
 #include "services/text/Utf8Bridge.h"
 
 #include <gtest/gtest.h>
@@ -10,7 +10,8 @@
 #include <filesystem>
 #include <fstream>
 
-namespace {
+namespace
+{
 
 std::unique_ptr<CMapData> Area(int shape, std::vector<Point> pts, std::string href = "", int isPath = 0)
 {
@@ -53,7 +54,7 @@ struct WriterTest : ::testing::Test {
     }
 };
 
-}  // namespace
+} // namespace
 
 TEST_F(WriterTest, WorkedExample)
 {
@@ -72,7 +73,7 @@ TEST_F(WriterTest, RelativeAndLowerCaseVariants)
     std::string text = Write();
     EXPECT_NE(text.find("HREF=\"./a.html\""), std::string::npos);
     EXPECT_NE(text.find("HREF=\"#top\""), std::string::npos);
-    EXPECT_NE(text.find("HREF=\"b.html\""), std::string::npos);  // typed: as typed
+    EXPECT_NE(text.find("HREF=\"b.html\""), std::string::npos); // typed: as typed
     settings.SRC_RelativePath = 1;
     EXPECT_EQ(Write().substr(0, 30), "<IMG SRC=\"./img/photo.jpg\" USE");
     settings.HtmlOption |= kLowerCaseTags;
@@ -97,9 +98,9 @@ TEST_F(WriterTest, UrlAndRootRelativePicturesAreWrittenWhole)
     settings.SRC_RelativePath = 1;
     doc.SetAttribute(AttrImageSrc, "http://example.com/img/photo.jpg");
     EXPECT_EQ(Write().substr(0, 44), "<IMG SRC=\"http://example.com/img/photo.jpg\" ");
-    doc.SetAttribute(AttrImageSrc, "/img/photo.jpg");  // root-relative, read from a page as written
+    doc.SetAttribute(AttrImageSrc, "/img/photo.jpg"); // root-relative, read from a page as written
     EXPECT_EQ(Write().substr(0, 26), "<IMG SRC=\"/img/photo.jpg\" ");
-    doc.SetAttribute(AttrImageSrc, "/web/pics/missing.jpg");  // resolved from a relative reference
+    doc.SetAttribute(AttrImageSrc, "/web/pics/missing.jpg"); // resolved from a relative reference
     EXPECT_EQ(Write().substr(0, 30), "<IMG SRC=\"./pics/missing.jpg\" ");
 }
 
@@ -140,7 +141,7 @@ TEST(HtmlWriter, ConvertTagCaseRules)
     std::string t = "<area Shape=Rect Coords = \"A,B\" NoHref><!-- Keep --> text <b Title=X=Y>";
     html::ConvertTagCase(t, false);
     EXPECT_EQ(t, "<AREA SHAPE=Rect COORDS = \"A,B\" NOHREF><!-- Keep --> text <B TITLE=X=Y>");
-    std::string sjis = "<a title=\"\x83\x41\" x=\x83\x61y>";  // trail bytes 'A' and 'a'
+    std::string sjis = "<a title=\"\x83\x41\" x=\x83\x61y>"; // trail bytes 'A' and 'a'
     html::ConvertTagCase(sjis, false);
     EXPECT_EQ(sjis, "<A TITLE=\"\x83\x41\" X=\x83\x61y>");
     std::string empty = "<a b= >";
@@ -155,7 +156,7 @@ TEST(HtmlWriter, Indentation)
     o.indentStyle = IndentStyle::Tabs;
     EXPECT_EQ(html::MakeIndent(o), "\t\t\t");
     AppSettings s;
-    s.HtmlOption = 0x18;  // both bits: tabs win
+    s.HtmlOption = 0x18; // both bits: tabs win
     s.nIndentSpace = 3;
     EXPECT_EQ(html::MakeIndent(HtmlOutputOptions::FromSettings(s)), "\t\t\t");
     s.HtmlOption = 0x08;

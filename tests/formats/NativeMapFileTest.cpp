@@ -1,8 +1,8 @@
 #include "formats/NativeMapFile.h"
 
-#include "services/settings/AppSettings.h"
 #include "model/CZephyrmapDoc.h"
 #include "model/Messages.h"
+#include "services/settings/AppSettings.h"
 
 #include <gtest/gtest.h>
 
@@ -11,9 +11,13 @@
 #include <fstream>
 #include <unistd.h>
 
-namespace {
+namespace
+{
 
-std::string Word(int v) { return std::string{static_cast<char>(v & 0xFF), static_cast<char>(v >> 8)}; }
+std::string Word(int v)
+{
+    return std::string{static_cast<char>(v & 0xFF), static_cast<char>(v >> 8)};
+}
 
 struct NativeTest : ::testing::Test {
     AppSettings settings;
@@ -21,7 +25,7 @@ struct NativeTest : ::testing::Test {
 
     void SetUp() override
     {
-        settings.DefaultAreaTailInEffect = 0;  // the DEFAULT area first, the rectangle after it
+        settings.DefaultAreaTailInEffect = 0; // the DEFAULT area first, the rectangle after it
         doc.EnsureDefaultArea();
         auto r = std::make_unique<CMapData>();
         r->m_shape = ShapeRect;
@@ -41,14 +45,15 @@ struct NativeTest : ::testing::Test {
     }
 };
 
-}  // namespace
+} // namespace
 
 TEST_F(NativeTest, ByteLayout)
 {
     std::string bytes = native::SaveToBytes(doc);
     EXPECT_EQ(bytes.substr(0, 4), std::string("\x02\0\0\0", 4));
-    EXPECT_EQ(bytes.substr(4, 32), "\x1F" "Zephyrmap! ClickableMapDataFile");
-    EXPECT_EQ(bytes.substr(36, 2), Word(2));                      // two areas
+    EXPECT_EQ(bytes.substr(4, 32), "\x1F"
+                                   "Zephyrmap! ClickableMapDataFile");
+    EXPECT_EQ(bytes.substr(36, 2), Word(2)); // two areas
     EXPECT_EQ(bytes.substr(38, 6), Word(0xFFFF) + Word(2) + Word(8));
     EXPECT_EQ(bytes.substr(44, 8), "CMapData");
     // The DEFAULT body: two points, shape 3, three empty strings, 0, empty, 0.
@@ -73,7 +78,7 @@ TEST_F(NativeTest, LongStringsAndRoundTrip)
     EXPECT_EQ(r->m_otherAttrs, "onclick=\"x\"");
     EXPECT_EQ(r->m_noHref, 1);
     EXPECT_EQ(r->m_hrefIsPath, 1);
-    EXPECT_TRUE(r->ContainsPoint(1, 2));  // the region is rebuilt
+    EXPECT_TRUE(r->ContainsPoint(1, 2)); // the region is rebuilt
     EXPECT_EQ(back.Attribute(AttrWidth), "640");
     EXPECT_EQ(back.Attribute(AttrVspace), "v5");
 }
@@ -110,10 +115,10 @@ TEST_F(NativeTest, OldLayoutAndRefusals)
     EXPECT_EQ(native::LoadFromBytes(back, v3), native::LoadResult::NewerVersion);
     EXPECT_EQ(back.AreaCount(), 0);
     std::string header = current;
-    header[10] = 'X';  // one character of the header off
+    header[10] = 'X'; // one character of the header off
     EXPECT_EQ(native::LoadFromBytes(back, header), native::LoadResult::NotOurFormat);
     std::string foreignClass = current;
-    foreignClass[44] = 'X';  // "XMapData"
+    foreignClass[44] = 'X'; // "XMapData"
     EXPECT_EQ(native::LoadFromBytes(back, foreignClass), native::LoadResult::Unexpected);
     std::string schema3 = current;
     schema3[40] = 3;
@@ -148,7 +153,7 @@ TEST_F(NativeTest, SaveReplacesTheFileWhole)
     AppSettings s2;
     CZephyrmapDoc back(s2);
     EXPECT_EQ(native::LoadFromFile(back, path), native::LoadResult::Ok);
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir), {}), 1);  // no temporary left
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir), {}), 1); // no temporary left
     EXPECT_FALSE(native::SaveToFile(doc, (dir / "no" / "map.zmf").string(), error));
     EXPECT_EQ(native::LoadFromFile(back, (dir / "missing.zmf").string()), native::LoadResult::CannotOpen);
     std::filesystem::remove_all(dir);

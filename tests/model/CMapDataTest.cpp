@@ -4,7 +4,8 @@
 
 #include <gtest/gtest.h>
 
-namespace {
+namespace
+{
 
 CMapData Make(int shape, std::vector<Point> points)
 {
@@ -15,9 +16,12 @@ CMapData Make(int shape, std::vector<Point> points)
     return a;
 }
 
-CMapData Square(int shape, int l, int t, int r, int b) { return Make(shape, {{l, t}, {r, t}, {r, b}, {l, b}}); }
+CMapData Square(int shape, int l, int t, int r, int b)
+{
+    return Make(shape, {{l, t}, {r, t}, {r, b}, {l, b}});
+}
 
-}  // namespace
+} // namespace
 
 TEST(CMapData, NewRecordIsEmpty)
 {
@@ -80,11 +84,11 @@ TEST(CMapData, VertexOperationsOnPolygonsOnly)
     CMapData p = Make(ShapePoly, {{0, 0}, {10, 0}, {5, 8}});
     EXPECT_EQ(p.MoveVertex(1, 20, 0), (Point{10, 0}));
     EXPECT_EQ(p.m_points[1], (Point{20, 0}));
-    EXPECT_EQ(p.MoveVertex(3, 1, 1), (Point{1, 1}));  // bad index returns the argument
+    EXPECT_EQ(p.MoveVertex(3, 1, 1), (Point{1, 1})); // bad index returns the argument
     p.InsertVertex(1, 10, -5);
     ASSERT_EQ(p.m_points.size(), 4u);
     EXPECT_EQ(p.m_points[1], (Point{10, -5}));
-    p.InsertVertex(4, 0, 0);  // index must be below the count
+    p.InsertVertex(4, 0, 0); // index must be below the count
     EXPECT_EQ(p.m_points.size(), 4u);
     p.DeleteVertex(1);
     EXPECT_EQ(p.m_points.size(), 3u);
@@ -106,7 +110,7 @@ TEST(CMapData, DragRectCorner)
     EXPECT_EQ(n.m_points, (std::vector<Point>{{50, 40}, {60, 40}, {60, 45}, {50, 45}}));
     EXPECT_TRUE(n.ContainsPoint(55, 42));
     CMapData odd = Square(ShapeRect, 10, 10, 50, 40);
-    odd.DragRectCorner(70, 5, 1, false);  // corner 1: previous takes y, next takes x
+    odd.DragRectCorner(70, 5, 1, false); // corner 1: previous takes y, next takes x
     EXPECT_EQ(odd.m_points, (std::vector<Point>{{10, 5}, {70, 5}, {70, 40}, {10, 40}}));
     CMapData circle = Square(ShapeCirc, 0, 0, 10, 10);
     circle.DragRectCorner(60, 45, 0, false);
@@ -122,7 +126,7 @@ TEST(CMapData, DragRectEdge)
     r.DragRectEdge(70, 0, 1, false);
     EXPECT_EQ(r.m_points[1].x, 70);
     EXPECT_EQ(r.m_points[2].x, 70);
-    r.DragRectEdge(0, 2, 2, true);  // bottom above the top: normalised
+    r.DragRectEdge(0, 2, 2, true); // bottom above the top: normalised
     EXPECT_EQ(r.m_points, (std::vector<Point>{{10, 2}, {70, 2}, {70, 5}, {10, 5}}));
     r.DragRectEdge(80, 0, 3, true);
     EXPECT_EQ(r.m_points, (std::vector<Point>{{70, 2}, {80, 2}, {80, 5}, {70, 5}}));
@@ -138,7 +142,7 @@ TEST(CMapData, DragCircleCorner)
     // Dragging corner 0 past the fixed corner 2: without normalising the fixed
     // corner stays at index 2.
     CMapData d = Square(ShapeCirc, 0, 0, 20, 20);
-    d.DragCircleCorner(40, 34, 0, false);  // s = trunc(24.41 * 0.7071) = 17
+    d.DragCircleCorner(40, 34, 0, false); // s = trunc(24.41 * 0.7071) = 17
     EXPECT_EQ(d.m_points[2], (Point{20, 20}));
     EXPECT_EQ(d.m_points[0], (Point{37, 37}));
     CMapData e = Square(ShapeCirc, 0, 0, 20, 20);
@@ -169,7 +173,7 @@ TEST(CMapData, Attributes)
     EXPECT_EQ(a.m_alt, "alt");
     EXPECT_EQ(a.m_noHref, 0);
     a.SetAttributes(std::nullopt, std::string("_top"), std::nullopt, 0, 1, std::string("onclick=\"x\""));
-    EXPECT_EQ(a.m_hrefIsPath, 1);  // the flag goes only with a link target
+    EXPECT_EQ(a.m_hrefIsPath, 1); // the flag goes only with a link target
     EXPECT_EQ(a.m_noHref, 1);
     EXPECT_EQ(a.m_target, "_top");
     a.ReplaceAnchor("#sec");

@@ -1,14 +1,15 @@
 #include "model/CZephyrmapDoc.h"
 
-#include "services/settings/AppSettings.h"
 #include "model/Messages.h"
+#include "services/settings/AppSettings.h"
 #include "tests/model/FakeFrame.h"
 
 #include <gtest/gtest.h>
 
 #include <random>
 
-namespace {
+namespace
+{
 
 std::unique_ptr<CMapData> RectArea(int l, int t, int r, int b, const std::string& href = "")
 {
@@ -55,7 +56,7 @@ struct DocTest : ::testing::Test {
     }
 };
 
-}  // namespace
+} // namespace
 
 TEST_F(DocTest, NewAreasGoBeforeTheDefaultAreaWhileTheRuleIsOn)
 {
@@ -128,7 +129,7 @@ TEST_F(DocTest, GeometryStepsComeBackAsMoves)
 
 TEST_F(DocTest, MoveFromZeroToThreeAndItsUndo)
 {
-    doc.AddAreaUndoable(RectArea(0, 0, 1, 1, "c"));  // a b c DEF
+    doc.AddAreaUndoable(RectArea(0, 0, 1, 1, "c")); // a b c DEF
     EXPECT_TRUE(doc.MoveAreaUndoable(3, 0));
     EXPECT_EQ(Hrefs(), (std::vector<std::string>{"b", "c", "a", "DEF"}));
     doc.Undo();
@@ -203,7 +204,7 @@ TEST_F(DocTest, DeleteContentsClearsEverything)
     EXPECT_FALSE(doc.IsModified());
     EXPECT_EQ(doc.AreaCount(), 0);
     EXPECT_EQ(doc.Title(), texts::Untitled());
-    EXPECT_EQ(frame.title, "\x96\xB3\x91\xE8");  // 無題
+    EXPECT_EQ(frame.title, "\x96\xB3\x91\xE8"); // 無題
     EXPECT_EQ(doc.History().OwnedCount(), 0u);
     EXPECT_EQ(frame.calls.back(), "reset");
 }
@@ -243,13 +244,18 @@ TEST(CZephyrmapDocRandom, UndoAndRedoRestoreEveryState)
     for (int round = 0; round < 300; ++round) {
         const int count = doc.AreaCount();
         switch (pick(7)) {
-        case 0: doc.AddAreaUndoable(RectArea(pick(50), pick(50), 60 + pick(50), 60 + pick(50), std::to_string(round))); break;
+        case 0:
+            doc.AddAreaUndoable(RectArea(pick(50), pick(50), 60 + pick(50), 60 + pick(50), std::to_string(round)));
+            break;
         case 1:
             if (count > 1)
                 doc.RemoveAreaUndoable(*doc.GetPositionAt(pick(count)));
             break;
-        case 2: doc.MoveAreaUndoable(pick(count + 1), pick(count)); break;
-        case 3: case 4: {
+        case 2:
+            doc.MoveAreaUndoable(pick(count + 1), pick(count));
+            break;
+        case 3:
+        case 4: {
             CMapData* live = doc.AreaAt(pick(count));
             if (live->m_shape != ShapeRect)
                 break;
@@ -273,8 +279,8 @@ TEST(CZephyrmapDocRandom, UndoAndRedoRestoreEveryState)
             CommitEpisodes(doc, frame);
             int index = pick(kEditableMapAttributeCount);
             std::string old = doc.Attribute(static_cast<MapAttribute>(index));
-            std::string now = index == AttrImageSrc ? "/pics/" + std::to_string(round) + "x7.png"
-                                                                  : "v" + std::to_string(round);
+            std::string now =
+                index == AttrImageSrc ? "/pics/" + std::to_string(round) + "x7.png" : "v" + std::to_string(round);
             if (index == AttrImageSrc)
                 doc.SetPicture(now);
             else

@@ -7,7 +7,8 @@
 #include <string>
 #include <vector>
 
-class FakeFrame : public DocListener {
+class FakeFrame : public DocListener
+{
 public:
     std::vector<std::string> calls;
     int lastCount = -1;
@@ -35,7 +36,8 @@ public:
 };
 
 // Pictures whose size is named in the path: "/pics/640x480.png".
-class FakePictures : public PictureSource {
+class FakePictures : public PictureSource
+{
 public:
     bool Load(const std::string& path) override
     {

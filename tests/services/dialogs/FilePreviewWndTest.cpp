@@ -9,10 +9,17 @@
 
 using namespace testpictures;
 
-namespace {
+namespace
+{
 
-std::string Program(const QString& path) { return utf8::Utf8ToSjis(path.toStdString()); }
-std::string Utf8(const std::string& sjis) { return utf8::SjisToUtf8(sjis); }
+std::string Program(const QString& path)
+{
+    return utf8::Utf8ToSjis(path.toStdString());
+}
+std::string Utf8(const std::string& sjis)
+{
+    return utf8::SjisToUtf8(sjis);
+}
 
 // Pixels of `image` inside `r` that are (or are not) `color`.
 int CountColour(const QImage& image, const QRect& r, QRgb color)
@@ -24,9 +31,10 @@ int CountColour(const QImage& image, const QRect& r, QRgb color)
     return n;
 }
 
-}  // namespace
+} // namespace
 
-class FilePreviewWndTest : public QObject {
+class FilePreviewWndTest : public QObject
+{
     Q_OBJECT
 private:
     QTemporaryDir m_dir;
@@ -82,12 +90,12 @@ private slots:
     }
 
     // Layout 2 puts a strip of the style's width at the right with three
-    // lines ending at its bottom; layout 0 gives the picture the whole pane.
+    // lines ending at its bottom; the picture-only layout gives the picture the whole pane.
     void otherLayouts()
     {
         WriteBytes(Path("blue.png"), SolidPng(100, 100, 0, 0, 250));
         PreviewStyle right;
-        right.layout = 2;
+        right.layout = PreviewLayout::StripRight;
         FilePreviewWnd side(right);
         side.SetFile(Program(Path("blue.png")));
         QImage shot = Grab(side);
@@ -108,12 +116,12 @@ private slots:
         QCOMPARE(CountColour(shot, QRect(1, 1, 137, 40), qRgb(208, 208, 208)), 137 * 40);
 
         PreviewStyle bare;
-        bare.layout = 0;
+        bare.layout = PreviewLayout::PictureOnly;
         FilePreviewWnd whole(bare);
         whole.SetFile(Program(Path("blue.png")));
         shot = Grab(whole);
         QCOMPARE(CountColour(shot, QRect(51, 51, 100, 100), qRgb(0, 0, 250)), 100 * 100);
-        QCOMPARE(CountColour(shot, QRect(1, 160, 200, 41), qRgb(208, 208, 208)), 200 * 41);  // no text strip
+        QCOMPARE(CountColour(shot, QRect(1, 160, 200, 41), qRgb(208, 208, 208)), 200 * 41); // no text strip
     }
 
     void missingAndUnusableFilesShowThePlaceholder()
@@ -122,16 +130,16 @@ private slots:
         WriteBytes(Path("notes.txt"), "<title>x</title>");
         QDir().mkpath(Path("folder.png"));
         const std::string longPath = Program(Path(QString(260, QLatin1Char('a')) + ".png"));
-        for (const std::string& path : {Program(Path("gone.png")), Program(Path("broken.png")),
-                                        Program(Path("notes.txt")), Program(Path("folder.png")), longPath,
-                                        std::string()}) {
+        for (const std::string& path :
+             {Program(Path("gone.png")), Program(Path("broken.png")), Program(Path("notes.txt")),
+              Program(Path("folder.png")), longPath, std::string()}) {
             FilePreviewWnd pane;
             pane.SetFile(path);
             QCOMPARE(pane.CurrentMode(), FilePreviewWnd::Nothing);
             const QImage shot = Grab(pane);
             const QRgb face = pane.palette().color(QPalette::Button).rgb();
             QVERIFY(CountColour(shot, QRect(1, 1, 200, 200), face) > 200 * 200 * 9 / 10);
-            QVERIFY(CountColour(shot, QRect(1, 1, 200, 200), qRgb(119, 119, 119)) > 0);  // "Preview"
+            QVERIFY(CountColour(shot, QRect(1, 1, 200, 200), qRgb(119, 119, 119)) > 0); // "Preview"
         }
     }
 

@@ -6,9 +6,11 @@
 #include <filesystem>
 #include <fstream>
 
-namespace {
+namespace
+{
 
-class HtmlTitleTest : public ::testing::Test {
+class HtmlTitleTest : public ::testing::Test
+{
 protected:
     void SetUp() override
     {
@@ -38,7 +40,7 @@ protected:
     std::filesystem::path m_dir;
 };
 
-}  // namespace
+} // namespace
 
 TEST_F(HtmlTitleTest, TagsInAnyCase)
 {
@@ -66,8 +68,8 @@ TEST_F(HtmlTitleTest, EncodingsAreDetected)
     const std::string text = "<title>地図のページ</title>";
     EXPECT_EQ(TitleOfFile(utf8::Utf8ToSjis(text)), "地図のページ");
     EXPECT_EQ(TitleOfFile("\xEF\xBB\xBF" + text), "地図のページ");
-    EXPECT_EQ(TitleOfFile(text), "地図のページ");  // UTF-8 without a signature
-    EXPECT_EQ(TitleOfFile("\xA4\xA2<title>\xA4\xA2</title>"), "あ");  // EUC-JP stays EUC-JP
+    EXPECT_EQ(TitleOfFile(text), "地図のページ");                    // UTF-8 without a signature
+    EXPECT_EQ(TitleOfFile("\xA4\xA2<title>\xA4\xA2</title>"), "あ"); // EUC-JP stays EUC-JP
     std::string utf16 = "\xFF\xFE";
     for (char16_t c : utf8::ToUtf16(text)) {
         utf16 += static_cast<char>(c & 0xFF);
@@ -82,7 +84,7 @@ TEST_F(HtmlTitleTest, UtfEightCutByTheHeadLimitIsStillUtfEight)
     std::string page = "<title>地図</title>";
     while (page.size() < 499)
         page += "あ";
-    EXPECT_EQ(page.size() % 3, 0u);  // ... so byte 500 falls inside a character
+    EXPECT_EQ(page.size() % 3, 0u); // ... so byte 500 falls inside a character
     EXPECT_EQ(TitleOfFile(page), "地図");
 }
 
@@ -91,7 +93,7 @@ TEST_F(HtmlTitleTest, AFileThatCannotBeReadIsNotOpened)
     std::string title = "stale";
     EXPECT_FALSE(htmltitle::ReadHtmlTitle((m_dir / "missing.html").string(), title));
     EXPECT_EQ(title, "");
-    EXPECT_FALSE(htmltitle::ReadHtmlTitle(m_dir.string(), title));  // a folder
+    EXPECT_FALSE(htmltitle::ReadHtmlTitle(m_dir.string(), title)); // a folder
 }
 
 TEST(HtmlTitle, TitleComesFromTheTextNotItsUpperCaseCopy)

@@ -4,12 +4,13 @@
 
 using namespace paths;
 
-namespace {
-constexpr char W = '\\';  // the Windows style
-constexpr char U = '/';   // this platform's style
+namespace
+{
+constexpr char W = '\\'; // the Windows style
+constexpr char U = '/';  // this platform's style
 // "表" ends in 0x5C, the backslash.
 const std::string kHyo = "\x95\x5C";
-}  // namespace
+} // namespace
 
 TEST(PathUtil, FileNameOf)
 {
@@ -28,7 +29,8 @@ TEST(PathUtil, FileNameOf)
 
 TEST(PathUtil, DirectoryOf)
 {
-    EXPECT_EQ(DirectoryOf("C:\\web\\index.html", W), std::make_pair(std::string("C:\\web\\"), std::string("index.html")));
+    EXPECT_EQ(DirectoryOf("C:\\web\\index.html", W),
+              std::make_pair(std::string("C:\\web\\"), std::string("index.html")));
     EXPECT_EQ(DirectoryOf("/web/", U), std::make_pair(std::string("/web/"), std::string()));
     EXPECT_EQ(DirectoryOf("index.html", U), std::make_pair(std::string(), std::string("index.html")));
     EXPECT_EQ(DirectoryOf("C:\\" + kHyo, W).second, kHyo);
@@ -43,9 +45,10 @@ TEST(PathUtil, IsAbsolutePath)
     EXPECT_TRUE(IsAbsolutePath("http://example.com/a.html"));
     EXPECT_TRUE(IsAbsolutePath("  mailto:x@y"));
     EXPECT_FALSE(IsAbsolutePath("a b:c"));
-    EXPECT_FALSE(IsAbsolutePath("a\x81\x40" "b:c"));  // full-width space before the colon
-    EXPECT_FALSE(IsAbsolutePath(":abc"));              // colon at index 0
-    EXPECT_FALSE(IsAbsolutePath("ab:"));               // colon as the last character
+    EXPECT_FALSE(IsAbsolutePath("a\x81\x40"
+                                "b:c"));  // full-width space before the colon
+    EXPECT_FALSE(IsAbsolutePath(":abc")); // colon at index 0
+    EXPECT_FALSE(IsAbsolutePath("ab:"));  // colon as the last character
     EXPECT_FALSE(IsAbsolutePath("sub/a.html"));
     EXPECT_FALSE(IsAbsolutePath("#top"));
 }
@@ -79,7 +82,7 @@ TEST(PathUtil, SplitAnchorAndInPageAnchor)
 TEST(PathUtil, CountAndReplace)
 {
     EXPECT_EQ(CountOccurrences("../../a", "../"), 2);
-    EXPECT_EQ(CountOccurrences("aaa", "aa"), 2);  // one character past each hit
+    EXPECT_EQ(CountOccurrences("aaa", "aa"), 2); // one character past each hit
     std::string s = kHyo + "/x/" + kHyo;
     EXPECT_EQ(ReplaceChar(s, '\\', '/'), 0);
     EXPECT_EQ(ReplaceChar(s, '/', '\\'), 2);
@@ -102,12 +105,12 @@ TEST(PathUtil, RelativeDirectory)
         {U, "/site/index.html", "/site/a.png", "./"},
         {W, "C:\\site\\index.html", "C:\\site\\img\\sub\\a.png", "./img/sub/"},
         {U, "/site/a/b/index.html", "/site/x.png", "../../"},
-        {W, "C:\\site\\index.html", "D:\\site\\a.png", ""},   // different drives
-        {W, "C:\\Site\\index.html", "C:\\site\\a.png", "../site/"},  // case-sensitive
+        {W, "C:\\site\\index.html", "D:\\site\\a.png", ""},         // different drives
+        {W, "C:\\Site\\index.html", "C:\\site\\a.png", "../site/"}, // case-sensitive
         {U, "/Site/index.html", "/site/a.png", "../site/"},
         {W, "", "C:\\a.png", ""},
-        {W, "index.html", "C:\\a.png", ""},  // not absolute
-        {W, "C:index.html", "C:\\a.png", ""},  // no segments in the base
+        {W, "index.html", "C:\\a.png", ""},   // not absolute
+        {W, "C:index.html", "C:\\a.png", ""}, // no segments in the base
     };
     for (const auto& r : rows)
         EXPECT_EQ(RelativeDirectory(r.base, r.target, r.sep), r.expected) << r.base << " -> " << r.target;
@@ -119,16 +122,16 @@ TEST(PathUtil, ResolveReference)
     const RelativeRow rows[] = {
         {W, "C:\\web\\index.html", "sub/a.html", "C:\\web\\sub\\a.html"},
         {U, "/web/index.html", "sub/a.html", "/web/sub/a.html"},
-        {W, "C:\\web\\index.html", "#top", "C:\\web\\index.html#top"},  // anchor only
+        {W, "C:\\web\\index.html", "#top", "C:\\web\\index.html#top"}, // anchor only
         {U, "/web/index.html", "#top", "/web/index.html#top"},
         {W, "C:\\web\\index.html", "./a.html#x", "C:\\web\\a.html#x"},
         {W, "C:\\web\\html\\index.html", "../img/a.png", "C:\\web\\img\\a.png"},
         {U, "/site/html/index.html", "../img/a.png", "/site/img/a.png"},
-        {W, "C:\\a\\index.html", "../../x.html", ""},  // climbing above the base
+        {W, "C:\\a\\index.html", "../../x.html", ""}, // climbing above the base
         {U, "/a/index.html", "../../x.html#k", "#k"},
-        {W, "C:\\web\\index.html", "http://x/a.html", ""},  // absolute: nothing to resolve
+        {W, "C:\\web\\index.html", "http://x/a.html", ""}, // absolute: nothing to resolve
         {U, "/web/index.html", "/img/a.png", ""},
-        {W, "index.html", "a.html#n", "#n"},  // base without a directory
+        {W, "index.html", "a.html#n", "#n"}, // base without a directory
         {W, "C:\\web\\index.html", "", ""},
     };
     for (const auto& r : rows)

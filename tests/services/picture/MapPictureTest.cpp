@@ -1,8 +1,9 @@
-#include "services/settings/AppSettings.h"
+#include "services/picture/MapPicture.h"
 #include "model/CZephyrmapDoc.h"
 #include "model/MapCommands.h"
-#include "services/picture/MapPicture.h"
+#include "services/settings/AppSettings.h"
 #include "services/text/Utf8Bridge.h"
+#include "tests/TestData.h"
 #include "tests/services/picture/PictureFiles.h"
 
 #include <QDir>
@@ -13,13 +14,20 @@
 
 using namespace testpictures;
 
-namespace {
+namespace
+{
 
 const ColorRef kGrey208 = MakeRgb(208, 208, 208);
 
-std::string Program(const QString& path) { return utf8::Utf8ToSjis(path.toStdString()); }
+std::string Program(const QString& path)
+{
+    return utf8::Utf8ToSjis(path.toStdString());
+}
 
-int Blend(int value, int alpha, int background) { return (alpha * value + (255 - alpha) * background) / 255; }
+int Blend(int value, int alpha, int background)
+{
+    return (alpha * value + (255 - alpha) * background) / 255;
+}
 
 // Draws the picture into a fresh image of `size` filled with `fill`.
 QImage Drawn(const MapPicture& picture, QSize size, Rect rect, QColor fill = Qt::black,
@@ -37,9 +45,10 @@ int Distance(QRgb a, QRgb b)
     return std::max({std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)), std::abs(qBlue(a) - qBlue(b))});
 }
 
-}  // namespace
+} // namespace
 
-class MapPictureTest : public QObject {
+class MapPictureTest : public QObject
+{
     Q_OBJECT
 private:
     QTemporaryDir m_dir;
@@ -107,7 +116,7 @@ private slots:
     void infoTextsOfALoadedPicture()
     {
         std::string png = SolidPng(40, 30, 1, 2, 3);
-        png.resize(12345, '\0');  // bytes after the end chunk are never read
+        png.resize(12345, '\0'); // bytes after the end chunk are never read
         WriteBytes(Path("sized.png"), png);
         MapPicture picture;
         QVERIFY(picture.Load(Program(Path("sized.png"))));
@@ -116,7 +125,7 @@ private slots:
         QCOMPARE(height, std::string("30"));
         QCOMPARE(width, std::string("40"));
         QCOMPARE(kb, std::string("12.3"));
-        picture.GetInfoText(nullptr, nullptr, &kb);  // only what is asked for
+        picture.GetInfoText(nullptr, nullptr, &kb); // only what is asked for
         QCOMPARE(kb, std::string("12.3"));
     }
 
@@ -126,15 +135,16 @@ private slots:
         MapPicture picture;
         picture.SetBackgroundColor(kGrey208);
         QVERIFY(picture.Load(Program(Path("half.png"))));
-        QCOMPARE(picture.Dib().PixelAt(0, 0), 0xE76767u);  // 231, 103, 103
+        QCOMPARE(picture.Dib().PixelAt(0, 0), 0xE76767u); // 231, 103, 103
         const QImage out = Drawn(picture, QSize(2, 2), Rect{0, 0, -1, -1});
         QCOMPARE(out.pixel(1, 1), qRgb(231, 103, 103));
-        QCOMPARE(qAlpha(out.pixel(1, 1)), 255);  // the alpha byte takes no part in drawing
+        QCOMPARE(qAlpha(out.pixel(1, 1)), 255); // the alpha byte takes no part in drawing
     }
 
     void naturalSizeDrawIsExactAndRightWayUp()
     {
-        std::vector<std::vector<std::uint8_t>> rows = {{255, 0, 0, 255, 0, 255, 0, 255}, {0, 0, 255, 255, 9, 9, 9, 255}};
+        std::vector<std::vector<std::uint8_t>> rows = {{255, 0, 0, 255, 0, 255, 0, 255},
+                                                       {0, 0, 255, 255, 9, 9, 9, 255}};
         WriteBytes(Path("corners.png"), PngMaker(2, 2, 8, 6).Rows(rows).Bytes());
         MapPicture picture;
         QVERIFY(picture.Load(Program(Path("corners.png"))));
@@ -144,7 +154,7 @@ private slots:
             QCOMPARE(out.pixel(4, 3), qRgb(0, 255, 0));
             QCOMPARE(out.pixel(3, 4), qRgb(0, 0, 255));
             QCOMPARE(out.pixel(4, 4), qRgb(9, 9, 9));
-            QCOMPARE(out.pixel(2, 2), qRgb(0, 0, 0));  // nothing outside the rectangle
+            QCOMPARE(out.pixel(2, 2), qRgb(0, 0, 0)); // nothing outside the rectangle
         }
     }
 
@@ -215,8 +225,9 @@ private slots:
     // composited onto the same background by the same rule.
     void standardSuiteMatchesQtsDecoder()
     {
+        ZM_QSKIP_WITHOUT_TESTDATA();
         const ColorRef bg = MakeRgb(40, 90, 200);
-        QDir suite(QStringLiteral(ZM_TESTDATA "/pngsuite/png"));
+        QDir suite(QString::fromStdString((kTestData / "pngsuite" / "png").string()));
         int checked = 0;
         QStringList differing;
         for (const QString& name : suite.entryList({QStringLiteral("*.png")})) {

@@ -11,7 +11,8 @@
 #include <string>
 #include <vector>
 
-namespace testpictures {
+namespace testpictures
+{
 
 inline void WriteBytes(const QString& path, const std::string& bytes)
 {
@@ -19,8 +20,7 @@ inline void WriteBytes(const QString& path, const std::string& bytes)
 }
 
 // An RGBA PNG of one colour.
-inline std::string SolidPng(int width, int height, std::uint8_t r, std::uint8_t g, std::uint8_t b,
-                            std::uint8_t a = 255)
+inline std::string SolidPng(int width, int height, std::uint8_t r, std::uint8_t g, std::uint8_t b, std::uint8_t a = 255)
 {
     std::vector<std::uint8_t> row;
     for (int x = 0; x < width; ++x)
@@ -40,7 +40,7 @@ inline std::string TwoColourGif(int width, int height, bool white)
     };
     put16(width);
     put16(height);
-    out += std::string("\x80\x00\x00", 3);  // global table of 2 entries
+    out += std::string("\x80\x00\x00", 3); // global table of 2 entries
     out += std::string("\x00\x00\x00\xFF\xFF\xFF", 6);
     out += ',';
     put16(0);
@@ -48,14 +48,14 @@ inline std::string TwoColourGif(int width, int height, bool white)
     put16(width);
     put16(height);
     out += '\0';
-    out += '\x02';  // minimum code size
+    out += '\x02'; // minimum code size
     std::vector<int> codes;
     for (int i = 0; i < width * height; ++i) {
         if (i % 2 == 0)
-            codes.push_back(4);  // clear
+            codes.push_back(4); // clear
         codes.push_back(white ? 1 : 0);
     }
-    codes.push_back(5);  // end
+    codes.push_back(5); // end
     std::string data;
     unsigned bits = 0, count = 0;
     for (int code : codes) {
@@ -79,4 +79,4 @@ inline std::string TwoColourGif(int width, int height, bool white)
     return out;
 }
 
-}  // namespace testpictures
+} // namespace testpictures

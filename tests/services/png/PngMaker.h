@@ -8,7 +8,8 @@
 #include <string>
 #include <vector>
 
-class PngMaker {
+class PngMaker
+{
 public:
     PngMaker(std::uint32_t width, std::uint32_t height, int depth, int colorType, bool interlaced = false)
         : m_width(width), m_height(height), m_depth(depth), m_colorType(colorType), m_interlaced(interlaced)
@@ -22,6 +23,24 @@ public:
         for (const auto& row : rows) {
             m_raw.push_back(0);
             m_raw.insert(m_raw.end(), row.begin(), row.end());
+        }
+        return *this;
+    }
+    // The same rows stored interlaced: the seven Adam7 passes, each row of a
+    // pass with its filter byte; `pixelBytes` bytes a pixel (depth 8 and up).
+    PngMaker& InterlacedRows(const std::vector<std::vector<std::uint8_t>>& rows, std::size_t pixelBytes)
+    {
+        static const int kPass[7][4] = {{0, 0, 8, 8}, {4, 0, 8, 8}, {0, 4, 4, 8}, {2, 0, 4, 4},
+                                        {0, 2, 2, 4}, {1, 0, 2, 2}, {0, 1, 1, 2}};
+        m_raw.clear();
+        for (const auto& p : kPass) {
+            if (static_cast<std::uint32_t>(p[0]) >= m_width)
+                continue;
+            for (std::uint32_t y = p[1]; y < m_height; y += p[3]) {
+                m_raw.push_back(0);
+                for (std::uint32_t x = p[0]; x < m_width; x += p[2])
+                    m_raw.insert(m_raw.end(), rows[y].begin() + x * pixelBytes, rows[y].begin() + (x + 1) * pixelBytes);
+            }
         }
         return *this;
     }

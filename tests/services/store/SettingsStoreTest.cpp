@@ -5,7 +5,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-class SettingsStoreTest : public QObject {
+class SettingsStoreTest : public QObject
+{
     Q_OBJECT
 private:
     QTemporaryDir m_dir;
@@ -59,7 +60,7 @@ private slots:
         {
             SettingsStore store(Ini("persist.ini"));
             AppSettings s;
-            s.IMG_Editor = "/opt/\x89\xE6\x91\x9C/edit";  // 画像 in Shift-JIS
+            s.IMG_Editor = "/opt/\x89\xE6\x91\x9C/edit"; // 画像 in Shift-JIS
             s.DEFAULTArea_Tail = 0;
             s.HtmlOption = 0x6A;
             store.SaveSettings(s);

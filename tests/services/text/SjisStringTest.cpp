@@ -68,7 +68,8 @@ TEST(SjisString, CaseMappingLeavesDoubleByteCharactersAlone)
 // The searches skip ahead over ASCII eight bytes at a time; against a plain
 // walk over whole characters, on random text with lead bytes, trail bytes
 // that look like ASCII, and runs of ASCII around the block size.
-namespace {
+namespace
+{
 
 std::size_t NaiveFind(std::string_view s, std::string_view pattern, std::size_t from)
 {
@@ -87,7 +88,7 @@ std::string NaiveLower(const std::string& s)
     return out;
 }
 
-}  // namespace
+} // namespace
 
 TEST(SjisString, SearchesAgreeWithAPlainWalk)
 {

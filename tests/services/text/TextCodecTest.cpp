@@ -1,10 +1,11 @@
-#include "services/text/JisTables.h"
 #include "services/text/TextCodec.h"
+#include "services/text/JisTables.h"
 #include "services/text/Utf8Bridge.h"
 
 #include <gtest/gtest.h>
 
-namespace {
+namespace
+{
 
 std::string Convert(int from, int to, const std::string& in, bool signature = false, int* result = nullptr)
 {
@@ -35,10 +36,10 @@ std::string Utf16Le(std::u16string s)
     return out;
 }
 
-const std::string kKanji = "\x8A\xBF\x8E\x9A";  // 漢字 in Shift-JIS
-const std::string kKana = "\xB1\xB2";            // ｱｲ half-width
+const std::string kKanji = "\x8A\xBF\x8E\x9A"; // 漢字 in Shift-JIS
+const std::string kKana = "\xB1\xB2";          // ｱｲ half-width
 
-}  // namespace
+} // namespace
 
 TEST(JisTables, CountsAndChosenMappings)
 {
@@ -47,7 +48,7 @@ TEST(JisTables, CountsAndChosenMappings)
         EXPECT_NE(jis::kJisToUnicode[i], 0);
         undefined += jis::kJisToUnicode[i] == 0x30FB;
     }
-    EXPECT_EQ(undefined, 1582 + 1);  // plus the real U+30FB at 0x2126
+    EXPECT_EQ(undefined, 1582 + 1); // plus the real U+30FB at 0x2126
     int blocks = 0, entries = 0;
     for (const auto& b : jis::kUnicodeToJis) {
         if (b.codes) {
@@ -65,15 +66,15 @@ TEST(JisTables, CountsAndChosenMappings)
     EXPECT_EQ(jis::FromUnicode(0x7E8A), 0x7921);
     EXPECT_EQ(jis::FromUnicode(0x30FB), 0x2126);
     EXPECT_EQ(jis::FromUnicode(0x00D7), 0x215F);
-    EXPECT_EQ(jis::FromUnicode(0x00A5), 0xA5);  // no entry: the byte itself
+    EXPECT_EQ(jis::FromUnicode(0x00A5), 0xA5); // no entry: the byte itself
     EXPECT_EQ(jis::FromUnicode(0x2212), 0);
     EXPECT_EQ(jis::FromUnicode(0x301C), 0);
     EXPECT_EQ(jis::FromUnicode(0xFF71), 0xB1);
     EXPECT_EQ(jis::ToUnicode(0x2141), 0xFF5E);
     EXPECT_EQ(jis::ToUnicode(0x2140), 0xFF3C);
     EXPECT_EQ(jis::ToUnicode(0xB1), 0xFF71);
-    EXPECT_EQ(jis::ToUnicode(0x7E7F), 0);  // cell out of range
-    EXPECT_EQ(jis::ToUnicode(0x9821), 0);  // row out of range
+    EXPECT_EQ(jis::ToUnicode(0x7E7F), 0); // cell out of range
+    EXPECT_EQ(jis::ToUnicode(0x9821), 0); // row out of range
 }
 
 TEST(TextCodecDecoders, ShiftJis)
@@ -92,9 +93,9 @@ TEST(TextCodecDecoders, ShiftJis)
 TEST(TextCodecDecoders, EucJp)
 {
     EXPECT_EQ(Convert(3, 1, "\xB4\xC1\xBB\xFA\x8E\xB1"), kKanji + "\xB1");
-    EXPECT_EQ(Convert(3, 6, "a\xB4"), Utf16Le(u"a\u00B4"));     // ends after a lead byte
+    EXPECT_EQ(Convert(3, 6, "a\xB4"), Utf16Le(u"a\u00B4")); // ends after a lead byte
     EXPECT_EQ(Convert(3, 6, "\x8E"), Utf16Le(u"\u008E"));
-    EXPECT_EQ(Convert(3, 6, "\x8F\xB0\xA1x"), Utf16Le(u"\u00B0\u00A1x"));  // JIS X 0212 passed as bytes
+    EXPECT_EQ(Convert(3, 6, "\x8F\xB0\xA1x"), Utf16Le(u"\u00B0\u00A1x")); // JIS X 0212 passed as bytes
 }
 
 TEST(TextCodecDecoders, JisEscapes)
@@ -103,8 +104,8 @@ TEST(TextCodecDecoders, JisEscapes)
     EXPECT_EQ(Convert(2, 1, "\x1B(I12\x1B(B"), kKana);
     EXPECT_EQ(Convert(2, 1, "\x1B$@4A\x1B(J"), "\x8A\xBF");
     EXPECT_EQ(Convert(2, 1, "\x1B$(D4A"), "\x8A\xBF");
-    EXPECT_EQ(Convert(2, 6, "\x1B$B4"), std::string());  // half a pair is lost: nothing at all
-    EXPECT_EQ(Convert(2, 6, "\x1B(Zx"), Utf16Le(u"\u001B(Zx"));  // unknown sequence passes through
+    EXPECT_EQ(Convert(2, 6, "\x1B$B4"), std::string());         // half a pair is lost: nothing at all
+    EXPECT_EQ(Convert(2, 6, "\x1B(Zx"), Utf16Le(u"\u001B(Zx")); // unknown sequence passes through
 }
 
 TEST(TextCodecDecoders, Utf16)
@@ -113,17 +114,17 @@ TEST(TextCodecDecoders, Utf16)
     EXPECT_EQ(ToSjis(0, le), "\x8A\xBF");
     // Code 6 keeps the signature as U+FEFF, which Shift-JIS writes raw.
     EXPECT_EQ(ToSjis(6, le), "\xFE\xFF\x8A\xBF");
-    std::string be = "\x6F\x22";  // 漢 big-endian, no signature
+    std::string be = "\x6F\x22"; // 漢 big-endian, no signature
     EXPECT_EQ(ToSjis(7, be), "\x8A\xBF");
-    EXPECT_EQ(ToSjis(6, be), "\x22\x6F");  // read as little-endian: U+226F, unmapped, raw
-    EXPECT_EQ(ToSjis(6, std::string("\xFE\xFF\x6F\x22", 4)), "\xFE\xFF\x8A\xBF");  // FE FF picks big-endian
-    EXPECT_EQ(ToSjis(6, Utf16Le(u"ab") + "c"), "ab");  // odd last byte dropped
+    EXPECT_EQ(ToSjis(6, be), "\x22\x6F"); // read as little-endian: U+226F, unmapped, raw
+    EXPECT_EQ(ToSjis(6, std::string("\xFE\xFF\x6F\x22", 4)), "\xFE\xFF\x8A\xBF"); // FE FF picks big-endian
+    EXPECT_EQ(ToSjis(6, Utf16Le(u"ab") + "c"), "ab");                             // odd last byte dropped
 }
 
 TEST(TextCodecEncoders, ShiftJisAndEucJp)
 {
     EXPECT_EQ(Convert(6, 1, Utf16Le(u"\u7E8A")), "\xED\x40");
-    EXPECT_EQ(Convert(6, 1, Utf16Le(u"\u301C")), "\x30\x1C");  // no mapping: raw
+    EXPECT_EQ(Convert(6, 1, Utf16Le(u"\u301C")), "\x30\x1C"); // no mapping: raw
     EXPECT_EQ(Convert(6, 1, Utf16Le(u"\uFF5E")), "\x81\x60");
     EXPECT_EQ(Convert(1, 3, kKana), "\x8E\xB1\x8E\xB2");
     EXPECT_EQ(Convert(1, 6, kKana), Utf16Le(u"ｱｲ"));
@@ -141,17 +142,22 @@ TEST(TextCodecEncoders, JisFraming)
 TEST(TextCodecEncoders, SignaturesAndResults)
 {
     int result = 0;
-    EXPECT_EQ(Convert(1, 6, "a", true, &result), std::string("\xFF\xFE" "a\0", 4));
+    EXPECT_EQ(Convert(1, 6, "a", true, &result), std::string("\xFF\xFE"
+                                                             "a\0",
+                                                             4));
     EXPECT_EQ(result, 6);
-    EXPECT_EQ(Convert(1, 7, "a", true, &result), std::string("\xFE\xFF\0" "a", 4));
+    EXPECT_EQ(Convert(1, 7, "a", true, &result), std::string("\xFE\xFF\0"
+                                                             "a",
+                                                             4));
     EXPECT_EQ(result, 7);
-    EXPECT_EQ(Convert(1, 5, "a", true, &result), "\xEF\xBB\xBF" "a");
+    EXPECT_EQ(Convert(1, 5, "a", true, &result), "\xEF\xBB\xBF"
+                                                 "a");
     EXPECT_EQ(result, 4);
     EXPECT_EQ(Convert(1, 4, kKanji, true, &result), "漢字");
     EXPECT_EQ(result, 4);
-    EXPECT_EQ(Convert(6, 6, "xy", true, &result), "xy");  // same code: untouched, no signature
+    EXPECT_EQ(Convert(6, 6, "xy", true, &result), "xy"); // same code: untouched, no signature
     EXPECT_EQ(result, 6);
-    EXPECT_EQ(Convert(1, 0, "a", false, &result), "a");  // the fallback writer
+    EXPECT_EQ(Convert(1, 0, "a", false, &result), "a"); // the fallback writer
     EXPECT_EQ(result, -1);
     TextCodec codec;
     ConvertedBytes none = codec.ConvertBytes(2, 1, std::string("\x1B$B4"), false);
@@ -163,12 +169,12 @@ TEST(TextCodecDetection, Decisions)
 {
     int result = 0;
     EXPECT_EQ(ToSjis(0, "plain ascii", &result), "plain ascii");
-    EXPECT_EQ(ToSjis(0, "x" + kKanji), "x" + kKanji);                        // Shift-JIS lead 0x8A
-    EXPECT_EQ(ToSjis(0, "\xB4\xC1\xBB\xFA\xA4\xF3"), kKanji + "\x82\xF1");    // A4 F3: EUC-JP
-    EXPECT_EQ(ToSjis(0, "\xB4\xC1\xBB\xFA"), kKanji);                         // ambiguous: EUC-JP
-    EXPECT_EQ(ToSjis(0, "\x1B(Jabc"), "abc");                                  // only ESC ( J: JIS
-    EXPECT_EQ(ToSjis(0, Utf16Le(u"ab")), "ab");                                // NUL second: little-endian
-    EXPECT_EQ(ToSjis(0, std::string("\0a\0b", 4)), "ab");                     // NUL first: big-endian
+    EXPECT_EQ(ToSjis(0, "x" + kKanji), "x" + kKanji);                      // Shift-JIS lead 0x8A
+    EXPECT_EQ(ToSjis(0, "\xB4\xC1\xBB\xFA\xA4\xF3"), kKanji + "\x82\xF1"); // A4 F3: EUC-JP
+    EXPECT_EQ(ToSjis(0, "\xB4\xC1\xBB\xFA"), kKanji);                      // ambiguous: EUC-JP
+    EXPECT_EQ(ToSjis(0, "\x1B(Jabc"), "abc");                              // only ESC ( J: JIS
+    EXPECT_EQ(ToSjis(0, Utf16Le(u"ab")), "ab");                            // NUL second: little-endian
+    EXPECT_EQ(ToSjis(0, std::string("\0a\0b", 4)), "ab");                  // NUL first: big-endian
     EXPECT_EQ(ToSjis(0, "\xFE\xFF" + std::string("\0a", 2)), "a");
     // UTF-8 is never detected: 漢 (E6 BC A2) reads as EUC-JP here.
     EXPECT_NE(ToSjis(0, "漢"), "\x8A\xBF");
@@ -177,15 +183,22 @@ TEST(TextCodecDetection, Decisions)
 TEST(TextCodecRouting, Utf8Route)
 {
     int result = 0;
-    EXPECT_EQ(ToSjis(4, "\xEF\xBB\xBF", &result), "");  // only a signature
+    EXPECT_EQ(ToSjis(4, "\xEF\xBB\xBF", &result), ""); // only a signature
     EXPECT_EQ(result, 1);
     EXPECT_EQ(ToSjis(4, "\xEF\xBB\xBF漢字ｱ"), kKanji + "\xB1");
-    EXPECT_EQ(ToSjis(4, "a\xE2\x80\x95" "b"), "a\x81\x5C" "b");        // U+2015, trail byte 0x5C
-    EXPECT_EQ(ToSjis(4, "a\xF0\x9F\x98\x80" "b"), "a?b");            // missing from code page 932
-    EXPECT_EQ(ToSjis(4, "a\xC3\x28" "\xE6\xBC"), "a?(?");             // invalid UTF-8
-    EXPECT_EQ(ToSjis(4, std::string("ab\0cd", 5)), "ab");            // up to the first NUL
+    EXPECT_EQ(ToSjis(4, "a\xE2\x80\x95"
+                        "b"),
+              "a\x81\x5C"
+              "b"); // U+2015, trail byte 0x5C
+    EXPECT_EQ(ToSjis(4, "a\xF0\x9F\x98\x80"
+                        "b"),
+              "a?b"); // missing from code page 932
+    EXPECT_EQ(ToSjis(4, "a\xC3\x28"
+                        "\xE6\xBC"),
+              "a?(?");                                    // invalid UTF-8
+    EXPECT_EQ(ToSjis(4, std::string("ab\0cd", 5)), "ab"); // up to the first NUL
     EXPECT_TRUE(TextCodec::TakesUtf8Route(4, 1));
-    EXPECT_FALSE(TextCodec::TakesUtf8Route(4, 3));  // UTF-8 to EUC-JP takes the table route
+    EXPECT_FALSE(TextCodec::TakesUtf8Route(4, 3)); // UTF-8 to EUC-JP takes the table route
 }
 
 TEST(TextCodecLineEnds, Conversions)
@@ -218,11 +231,12 @@ TEST(Utf8Bridge, RoundTripsAndLossReport)
 TEST(Utf8Bridge, LooksLikeUtf8)
 {
     EXPECT_TRUE(utf8::LooksLikeUtf8("caf\xC3\xA9"));
-    EXPECT_TRUE(utf8::LooksLikeUtf8("\xE5\x9C\xB0\xE5\x9B"));  // the last character cut off by the end
-    EXPECT_FALSE(utf8::LooksLikeUtf8("plain ASCII"));          // nothing multi-byte to go by
-    EXPECT_FALSE(utf8::LooksLikeUtf8("\x92\x6E\x90\x7D"));      // Shift-JIS
-    EXPECT_FALSE(utf8::LooksLikeUtf8("\xC3\xA9\xA4\xA2"));      // a stray continuation byte
-    EXPECT_FALSE(utf8::LooksLikeUtf8("\xC3\xA9\xC0\xAF"));      // an overlong form
-    EXPECT_FALSE(utf8::LooksLikeUtf8("\xC3\xA9\xE5\x9C" "a"));  // cut off, but not by the end
-    EXPECT_FALSE(utf8::LooksLikeUtf8("\xC3\xA9\xFF"));          // a byte UTF-8 never uses
+    EXPECT_TRUE(utf8::LooksLikeUtf8("\xE5\x9C\xB0\xE5\x9B")); // the last character cut off by the end
+    EXPECT_FALSE(utf8::LooksLikeUtf8("plain ASCII"));         // nothing multi-byte to go by
+    EXPECT_FALSE(utf8::LooksLikeUtf8("\x92\x6E\x90\x7D"));    // Shift-JIS
+    EXPECT_FALSE(utf8::LooksLikeUtf8("\xC3\xA9\xA4\xA2"));    // a stray continuation byte
+    EXPECT_FALSE(utf8::LooksLikeUtf8("\xC3\xA9\xC0\xAF"));    // an overlong form
+    EXPECT_FALSE(utf8::LooksLikeUtf8("\xC3\xA9\xE5\x9C"
+                                     "a"));            // cut off, but not by the end
+    EXPECT_FALSE(utf8::LooksLikeUtf8("\xC3\xA9\xFF")); // a byte UTF-8 never uses
 }
