@@ -2,102 +2,620 @@
 
 #include "app/CommandTable.h"
 #include "model/CZephyrmapDoc.h"
+#include "panes/CAreaPage.h"
+#include "panes/CMapPage.h"
+#include "services/dialogs/ProgramMessage.h"
 #include "services/picture/QtText.h"
+#include "services/settings/AppSettings.h"
+#include "services/store/SettingsStore.h"
+#include "view/CZephyrmapView.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
+#include <QCloseEvent>
+#include <QDockWidget>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QLabel>
+#include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QStatusBar>
+#include <QTabWidget>
+#include <QToolBar>
+#include <QToolButton>
+#include <QWindow>
 
-CMainFrame::CMainFrame(QWidget* parent) : QMainWindow(parent)
+namespace
 {
+
+// The tool bar, left to right: a command and its image, or a separator.
+struct ToolBarButton {
+    int id; // kSeparator for a separator
+    const char* image;
+};
+
+const ToolBarButton kToolBar[] = {
+    {CmdNewMap, "new"},
+    {CmdOpenFromClipboard, "from-clipboard"},
+    {CmdOpenFromHtmlFile, "from-html"},
+    {kSeparator, nullptr},
+    {CmdCopyHtmlToClipboard, "to-clipboard"},
+    {CmdSaveHtmlSource, "to-html"},
+    {kSeparator, nullptr},
+    {CmdRectangleTool, "rectangle"},
+    {CmdCircleTool, "circle"},
+    {CmdPolygonTool, "polygon"},
+    {kSeparator, nullptr},
+    {CmdUndo, "undo"},
+    {CmdRedo, "redo"},
+    {kSeparator, nullptr},
+    {CmdMagnification, "magnification"},
+    {kSeparator, nullptr},
+    {CmdBrowserPreview, "browser"},
+    {CmdSourcePreview, "source"},
+};
+
+// The labels under the tool bar's images, one a position, separators included.
+const char kToolBarLabels[] =
+    "新規\nc.b.から\nhtmlから\n\nc.b.へ\nhtmlへ\n\n四角形\n円形\n多角形\n\nUndo\nRedo\n\n倍率\n\n"
+    "ﾌﾞﾗｳｻﾞ\nｿｰｽ";
+
+// Widths of the status bar's panes, in characters.
+const int kPaneCharacters[] = {0, 8, 43, 16};
+
+const QString kToolBarKey = QStringLiteral("MAIN");
+const QString kPaneKey = QStringLiteral("MAP");
+
+} // namespace
+
+CMainFrame::CMainFrame(CZephyrmapDoc& doc, AppSettings& settings, SettingsStore& store, ZoomedPicture& zoomed,
+                       QWidget* parent)
+    : QMainWindow(parent), m_doc(doc), m_settings(settings), m_store(store)
+{
+    setObjectName(QStringLiteral("MainFrame"));
+    setWindowIcon(QIcon(QStringLiteral(":/icons/zephyrmap.svg")));
+    BuildActions();
     BuildMenus();
-    m_countPane = new QLabel(this);
-    statusBar()->addPermanentWidget(m_countPane);
-    SetDocumentTitle(QStringLiteral("無題"));
-    resize(800, 600);
+    m_view = new CZephyrmapView(doc, settings, *this, zoomed, this);
+    setCentralWidget(m_view);
+    BuildToolBar();
+    BuildPane();
+    BuildStatusBar();
+    AddCommands(m_view->Commands());
+    AddCommands(FrameCommands());
+    RestoreBars();
+    EnablePanes(false);
+    setAcceptDrops(true);
+    TitleChanged(doc.Title());
+    m_commandUpdate.setSingleShot(true);
+    connect(&m_commandUpdate, &QTimer::timeout, this, &CMainFrame::UpdateCommandUI);
+    connect(m_view, &CZephyrmapView::StateChanged, this, &CMainFrame::ScheduleCommandUpdate);
+    connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this, &CMainFrame::ScheduleCommandUpdate);
 }
 
-void CMainFrame::SetDocumentTitle(const QString& title)
+CMainFrame::~CMainFrame()
 {
-    setWindowTitle(title + QStringLiteral(" - Zephyrmap !"));
+    if (!m_placementSaved)
+        SavePlacement();
 }
+
+// ---- Building ----
 
 QAction* CMainFrame::MakeAction(int id)
 {
     const CommandInfo* info = FindCommand(id);
-    const QString text = QString::fromUtf8(info->menuText);
-    auto* action = new QAction(text.section(QLatin1Char('\t'), 0, 0), this);
-    const QString keys = text.section(QLatin1Char('\t'), 1);
-    if (!keys.isEmpty())
-        action->setShortcut(QKeySequence(keys));
-    const QString prompt = QString::fromUtf8(info->prompt);
-    action->setStatusTip(prompt.section(QLatin1Char('\n'), 0, 0));
-    action->setToolTip(prompt.section(QLatin1Char('\n'), 1));
+    auto* action = new QAction(this);
     action->setData(id);
+    if (info) {
+        const QString text = QString::fromUtf8(info->menuText);
+        action->setText(text.section(QLatin1Char('\t'), 0, 0));
+        const QString keys = text.section(QLatin1Char('\t'), 1);
+        if (!keys.isEmpty())
+            action->setShortcut(QKeySequence(keys));
+        const QString prompt = QString::fromUtf8(info->prompt);
+        action->setStatusTip(prompt.section(QLatin1Char('\n'), 0, 0));
+        action->setToolTip(prompt.section(QLatin1Char('\n'), 1));
+    }
+    action->setEnabled(false);
+    addAction(action); // so that its keys work even without a menu item
     m_actions.insert(id, action);
     return action;
 }
 
-void CMainFrame::FillMagnificationMenu(QMenu* menu)
+void CMainFrame::BuildActions()
 {
-    for (int id = CmdZoom50; id <= CmdZoom300; ++id)
-        menu->addAction(MakeAction(id));
+    for (const CommandInfo& info : AllCommands())
+        MakeAction(info.id);
+    AddExtraShortcuts();
+}
+
+// Keys beyond the one each menu item shows.
+void CMainFrame::AddExtraShortcuts()
+{
+    Action(CmdPasteArea)
+        ->setShortcuts({QKeySequence(QStringLiteral("Ctrl+V")), QKeySequence(QStringLiteral("Shift+Ins"))});
+    Action(CmdPasteAreaWithAttributes)->setShortcut(QKeySequence(QStringLiteral("Ctrl+Shift+V")));
+    Action(CmdPrint)->setShortcut(QKeySequence(QStringLiteral("Ctrl+P")));
+    // Keys a text field uses itself stay with the field while it has the focus.
+    for (int id : {CmdDeleteArea, CmdDeletePoint, CmdCopyArea, CmdCutArea, CmdPasteArea, CmdPasteAreaWithAttributes,
+                   CmdUndo, CmdRedo})
+        ActionById(id)->setShortcutContext(Qt::WindowShortcut);
 }
 
 void CMainFrame::BuildMenus()
 {
     for (const MenuInfo& info : MainMenu()) {
         QMenu* menu = menuBar()->addMenu(QString::fromUtf8(info.caption));
+        if (!m_fileMenu)
+            m_fileMenu = menu;
         for (int id : info.items) {
-            if (id == kSeparator)
+            if (id == kSeparator) {
                 menu->addSeparator();
-            else if (id == kMagnificationMenu)
-                FillMagnificationMenu(menu->addMenu(QStringLiteral("表示倍率")));
-            else
-                menu->addAction(MakeAction(id));
+            } else if (id == kMagnificationMenu) {
+                QMenu* zoom = menu->addMenu(QStringLiteral("表示倍率"));
+                for (int z = CmdZoom50; z <= CmdZoom300; ++z)
+                    zoom->addAction(ActionById(z));
+                connect(zoom, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommandUI);
+            } else {
+                menu->addAction(ActionById(id));
+            }
         }
         connect(menu, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommandUI);
     }
-    connect(Action(CmdExit), &QAction::triggered, this, &QWidget::close);
+    m_magnificationMenu = new QMenu(this);
+    for (const char* text : {"50%", "100%", "150%", "200%", "300%"}) {
+        QAction* item = m_magnificationMenu->addAction(QString::fromLatin1(text));
+        item->setData(CmdZoom50 + m_magnificationMenu->actions().size() - 1);
+    }
+    connect(m_magnificationMenu, &QMenu::triggered, this,
+            [this](QAction* item) { ActionById(item->data().toInt())->trigger(); });
 }
 
-void CMainFrame::SetDocument(CZephyrmapDoc* doc)
+void CMainFrame::BuildToolBar()
 {
-    m_doc = doc;
-    connect(Action(CmdUndo), &QAction::triggered, this, [this] {
-        m_doc->Undo();
-        UpdateCommandUI();
+    m_toolBar = new QToolBar(QStringLiteral("メイン"), this);
+    m_toolBar->setObjectName(QStringLiteral("MainToolBar"));
+    m_toolBar->setIconSize(QSize(28, 18));
+    m_toolBar->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    const QStringList labels = QString::fromUtf8(kToolBarLabels).split(QLatin1Char('\n'));
+    int position = 0;
+    for (const ToolBarButton& button : kToolBar) {
+        if (button.id == kSeparator) {
+            m_toolBar->addSeparator();
+        } else {
+            // The button shows its own label; the menu keeps the action's text.
+            auto* tool = new QToolButton(m_toolBar);
+            tool->setDefaultAction(ActionById(button.id));
+            tool->setIcon(QIcon(QStringLiteral(":/toolbar/%1.svg").arg(QLatin1String(button.image))));
+            tool->setText(labels.value(position));
+            tool->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+            tool->setMinimumSize(35, 24);
+            tool->setObjectName(QStringLiteral("ToolButton%1").arg(button.id));
+            m_toolBar->addWidget(tool);
+        }
+        ++position;
+    }
+    addToolBar(Qt::TopToolBarArea, m_toolBar);
+}
+
+void CMainFrame::BuildPane()
+{
+    m_pane = new QDockWidget(QStringLiteral("マッププロパティ"), this);
+    m_pane->setObjectName(QStringLiteral("PropertyPane"));
+    m_pane->setAllowedAreas(Qt::LeftDockWidgetArea | Qt::RightDockWidgetArea);
+    m_tabs = new QTabWidget(m_pane);
+    m_tabs->setObjectName(QStringLiteral("PaneTabs"));
+    m_mapPage = new CMapPage(m_doc, m_settings, m_store, *this, m_tabs);
+    m_areaPage = new CAreaPage(m_doc, m_settings, m_store, *this, m_tabs);
+    m_tabs->addTab(m_mapPage, QStringLiteral("マップ"));
+    m_tabs->addTab(m_areaPage, QStringLiteral("エリア"));
+    m_pane->setWidget(m_tabs);
+    addDockWidget(Qt::RightDockWidgetArea, m_pane);
+}
+
+void CMainFrame::BuildStatusBar()
+{
+    QStatusBar* bar = statusBar();
+    bar->showMessage(QStringLiteral("ﾚﾃﾞｨ"));
+    for (int pane = PaneMagnification; pane <= PaneAreaCount; ++pane) {
+        auto* label = new QLabel(bar);
+        label->setObjectName(QStringLiteral("StatusPane%1").arg(pane));
+        label->setFrameShape(QFrame::Panel);
+        label->setFrameShadow(QFrame::Sunken);
+        label->setMinimumWidth(label->fontMetrics().averageCharWidth() * kPaneCharacters[pane]);
+        bar->addPermanentWidget(label);
+        m_statusPanes[pane] = label;
+    }
+    // When a prompt goes, the ready text comes back.
+    connect(bar, &QStatusBar::messageChanged, this, [bar](const QString& message) {
+        if (message.isEmpty())
+            bar->showMessage(QStringLiteral("ﾚﾃﾞｨ"));
     });
-    connect(Action(CmdRedo), &QAction::triggered, this, [this] {
-        m_doc->Redo();
-        UpdateCommandUI();
-    });
+}
+
+QLabel& CMainFrame::StatusPaneLabel(StatusPane pane) const
+{
+    return *m_statusPanes[pane];
+}
+
+void CMainFrame::SetStatusText(StatusPane pane, const QString& text)
+{
+    m_statusPanes[pane]->setText(text);
+}
+
+void CMainFrame::RestoreBars()
+{
+    restoreState(m_store.LoadDockState());
+    m_toolBar->setVisible(m_store.BarVisible(kToolBarKey));
+    m_pane->setVisible(m_store.BarVisible(kPaneKey));
+}
+
+// The recent files stand before the last group of the File menu.
+void CMainFrame::SetRecentFiles(const QStringList& files)
+{
+    for (QAction* action : m_recentActions)
+        m_fileMenu->removeAction(action);
+    qDeleteAll(m_recentActions);
+    m_recentActions.clear();
+    QAction* exit = Action(CmdExit);
+    if (files.isEmpty()) {
+        auto* none = new QAction(QStringLiteral("最近使ったﾌｧｲﾙ"), this);
+        none->setEnabled(false);
+        m_recentActions << none;
+    }
+    for (int i = 0; i < files.size(); ++i) {
+        auto* item = new QAction(QStringLiteral("&%1 %2").arg(i + 1).arg(files[i]), this);
+        item->setStatusTip(QStringLiteral("指定のﾌｧｲﾙを開く"));
+        const QString path = files[i];
+        connect(item, &QAction::triggered, this, [this, path] {
+            if (m_openRecent)
+                m_openRecent(path);
+        });
+        m_recentActions << item;
+    }
+    m_recentActions << new QAction(this);
+    m_recentActions.back()->setSeparator(true);
+    for (QAction* action : m_recentActions)
+        m_fileMenu->insertAction(exit, action);
+}
+
+// ---- Commands ----
+
+void CMainFrame::AddCommands(const std::vector<CommandRoute>& routes)
+{
+    for (const CommandRoute& route : routes) {
+        QAction* action = Action(route.id);
+        if (!action)
+            continue;
+        m_routes.insert(route.id, route);
+        action->setCheckable(static_cast<bool>(route.checked));
+        disconnect(action, &QAction::triggered, this, nullptr);
+        const int id = route.id;
+        connect(action, &QAction::triggered, this, [this, id] {
+            const CommandRoute route = m_routes.value(id);
+            if (!route.enabled || route.enabled())
+                route.run();
+            UpdateCommandUI();
+        });
+    }
     UpdateCommandUI();
 }
 
 void CMainFrame::UpdateCommandUI()
 {
-    const bool haveDoc = m_doc != nullptr;
-    Action(CmdUndo)->setEnabled(haveDoc && m_doc->CanUndo());
-    Action(CmdRedo)->setEnabled(haveDoc && m_doc->CanRedo());
-    for (int id : {CmdSave, CmdSaveAs, CmdCopyHtmlToClipboard, CmdSaveHtmlSource})
-        Action(id)->setEnabled(m_mapOpen);
+    for (auto it = m_actions.begin(); it != m_actions.end(); ++it) {
+        auto route = m_routes.find(it.key());
+        if (route == m_routes.end()) {
+            it.value()->setEnabled(false);
+            continue;
+        }
+        it.value()->setEnabled(!route->enabled || route->enabled());
+        if (route->checked)
+            it.value()->setChecked(route->checked());
+    }
 }
 
-void CMainFrame::TitleChanged(const std::string& title)
+void CMainFrame::ScheduleCommandUpdate()
 {
-    SetDocumentTitle(ToQString(title));
+    if (!m_commandUpdate.isActive())
+        m_commandUpdate.start(0);
+}
+
+void CMainFrame::CommandStateChanged()
+{
+    UpdateCommandUI();
+}
+
+std::vector<CommandRoute> CMainFrame::FrameCommands()
+{
+    return {
+        {CmdUndo, [this] { m_doc.Undo(); }, [this] { return m_doc.CanUndo(); }, {}},
+        {CmdRedo, [this] { m_doc.Redo(); }, [this] { return m_doc.CanRedo(); }, {}},
+        {CmdToggleToolBar,
+         [this] { ToggleBar(m_toolBar, kToolBarKey); },
+         {},
+         [this] { return m_toolBar->isVisible(); }},
+        {CmdTogglePane, [this] { ToggleBar(m_pane, kPaneKey); }, {}, [this] { return m_pane->isVisible(); }},
+        {CmdToggleStatusBar,
+         [this] { statusBar()->setVisible(!statusBar()->isVisible()); },
+         {},
+         [this] { return statusBar()->isVisible(); }},
+        {CmdMagnification, [this] { ShowMagnificationMenu(); }, [this] { return m_mapOpen; }, {}},
+        {CmdExit, [this] { close(); }, {}, {}},
+    };
+}
+
+void CMainFrame::ToggleBar(QWidget* bar, const QString& key)
+{
+    const bool visible = !bar->isVisible();
+    bar->setVisible(visible);
+    m_store.SetBarVisible(key, visible);
+}
+
+// The magnification menu opens right under its tool bar button.
+void CMainFrame::ShowMagnificationMenu()
+{
+    QWidget* button = m_toolBar->widgetForAction(Action(CmdMagnification));
+    if (auto* tool = m_toolBar->findChild<QToolButton*>(QStringLiteral("ToolButton%1").arg(CmdMagnification)))
+        button = tool;
+    const QPoint below =
+        button && button->isVisible() ? button->mapToGlobal(QPoint(0, button->height())) : QCursor::pos();
+    m_magnificationMenu->popup(below);
+}
+
+// ---- Window ----
+
+void CMainFrame::ShowAsRemembered()
+{
+    const SettingsStore::Placement placement = m_store.LoadPlacement();
+    if (placement.showCmd == QStringLiteral("Normal")) {
+        setGeometry(placement.left, placement.top, placement.width, placement.height);
+        showNormal();
+    } else {
+        showMaximized();
+    }
+}
+
+void CMainFrame::SavePlacement()
+{
+    m_placementSaved = true;
+    m_store.SaveDockState(saveState());
+    SettingsStore::Placement placement;
+    placement.showCmd = isMinimized()   ? QStringLiteral("Min")
+                        : isMaximized() ? QStringLiteral("Max")
+                                        : QStringLiteral("Normal");
+    const QRect rect = geometry();
+    placement.left = rect.left();
+    placement.top = rect.top();
+    placement.width = rect.width();
+    placement.height = rect.height();
+    m_store.SavePlacement(placement);
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event)
+{
+    m_store.SaveDockState(saveState());
+    if (m_saveModified && !m_saveModified()) {
+        event->ignore();
+        return;
+    }
+    SavePlacement();
+    event->accept();
+}
+
+void CMainFrame::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (event->mimeData()->hasUrls())
+        event->acceptProposedAction();
+}
+
+void CMainFrame::dropEvent(QDropEvent* event)
+{
+    for (const QUrl& url : event->mimeData()->urls()) {
+        if (url.isLocalFile() && m_openDropped)
+            m_openDropped(url.toLocalFile());
+    }
+    event->acceptProposedAction();
+}
+
+// ---- The document's listener ----
+
+void CMainFrame::ShowPicture(const std::string& path)
+{
+    m_view->ShowPicture(path);
+}
+void CMainFrame::ReloadPicture()
+{
+    m_view->ReloadPicture();
+}
+void CMainFrame::ResetPicture()
+{
+    m_view->ResetPicture();
+}
+void CMainFrame::SelectViewArea(CMapData* area)
+{
+    m_view->SelectArea(area);
+}
+void CMainFrame::ClearViewSelection()
+{
+    m_view->DeselectArea();
 }
 
 void CMainFrame::ShowAreaCount(int count)
 {
-    m_countPane->setText(QStringLiteral("ｴﾘｱ数 : %1").arg(count));
-    UpdateCommandUI();
+    m_view->ShowAreaCount(count);
+    ScheduleCommandUpdate();
+}
+
+void CMainFrame::ShowWaitCursor(bool on)
+{
+    if (on)
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+    else
+        QApplication::restoreOverrideCursor();
+}
+
+void CMainFrame::RefreshPages()
+{
+    FillPanes();
 }
 
 void CMainFrame::EnablePanes(bool enable)
 {
+    m_mapPage->EnablePage(enable);
+    m_areaPage->EnablePage(enable);
     m_mapOpen = enable;
-    UpdateCommandUI();
+    ScheduleCommandUpdate();
+}
+
+void CMainFrame::FillList()
+{
+    m_areaPage->FillList();
+}
+
+void CMainFrame::SelectListRow(CMapData* area)
+{
+    m_areaPage->SelectArea(m_doc.IndexOf(area));
+}
+
+void CMainFrame::ClearListSelection()
+{
+    m_areaPage->ClearSelection();
+}
+
+void CMainFrame::ShowMapAttribute(int index)
+{
+    // A restored HTML document changes how every link is shown.
+    if (index == AttrHtmlPath)
+        FillPanes();
+    else
+        m_mapPage->ShowAttribute(index);
+}
+
+void CMainFrame::ShowTab(int tab)
+{
+    if (m_tabs->currentIndex() != tab)
+        m_tabs->setCurrentIndex(tab == 1 ? 1 : 0);
+}
+
+void CMainFrame::TitleChanged(const std::string& title)
+{
+    setWindowTitle(ToQString(title) + QStringLiteral(" - Zephyrmap !"));
+}
+
+void CMainFrame::ModifiedChanged(bool)
+{
+    ScheduleCommandUpdate();
+}
+
+MapAttrChange CMainFrame::TakeMapAttrChange()
+{
+    m_mapPage->ReadMapEditValue(m_mapEdit);
+    return m_mapEdit;
+}
+
+std::pair<std::unique_ptr<CMapData>, CMapData*> CMainFrame::TakeAreaEdit()
+{
+    CMapData* live = m_doc.IndexOf(m_editedArea) >= 0 ? m_editedArea : nullptr;
+    return {std::move(m_areaCopy), live};
+}
+
+void CMainFrame::AreaEditConsumed()
+{
+    m_areaCopy.reset();
+}
+
+void CMainFrame::ShowMessage(const std::string& text, bool error)
+{
+    if (error)
+        ProgramMessage::Show(this, QMessageBox::Critical, kErrorCaption, text);
+    else
+        ProgramMessage::Show(this, QMessageBox::NoIcon, QString::fromUtf8("Zephyrmap!"), text);
+}
+
+// ---- The pane interface ----
+
+void CMainFrame::SelectArea(int index)
+{
+    m_areaPage->SelectArea(index);
+}
+void CMainFrame::SelectDefaultArea()
+{
+    m_areaPage->SelectDefaultArea();
+}
+void CMainFrame::ClearSelection()
+{
+    m_areaPage->ClearSelection();
+}
+void CMainFrame::RefreshList()
+{
+    m_areaPage->RefreshList();
+}
+
+void CMainFrame::FillPanes()
+{
+    m_mapPage->FillMapPage();
+    m_areaPage->FillList();
+}
+
+void CMainFrame::UpdateRelativeChecks()
+{
+    m_mapPage->UpdateSrcRelativeCheck();
+    m_areaPage->UpdateRelativeCheck();
+}
+
+int CMainFrame::GetSelectedArea() const
+{
+    return m_areaPage->GetSelectedArea();
+}
+int CMainFrame::GetListSelectionMark() const
+{
+    return m_areaPage->GetListSelectionMark();
+}
+void CMainFrame::ShowAreaAttributes(int index)
+{
+    m_areaPage->ShowAreaAttributes(index);
+}
+
+void CMainFrame::CommitPendingEdits()
+{
+    if (m_doc.IsMapEditPending()) {
+        m_doc.RecordMapEdit(TakeMapAttrChange(), true);
+    } else if (m_doc.IsAreaEditPending()) {
+        auto [before, live] = TakeAreaEdit();
+        m_doc.RecordAreaEdit(std::move(before), live);
+    }
+    ScheduleCommandUpdate();
+}
+
+void CMainFrame::BeginAreaEdit(int index)
+{
+    m_editedArea = m_doc.AreaAt(index);
+    m_areaCopy = m_editedArea ? std::make_unique<CMapData>(*m_editedArea) : nullptr;
+}
+
+void CMainFrame::BeginMapEdit(int attributeIndex, const std::string& text)
+{
+    m_mapEdit.index = attributeIndex;
+    m_mapEdit.oldText = text;
+    m_mapEdit.newText.clear();
+}
+
+void CMainFrame::SelectAreaInView(int index)
+{
+    m_view->SelectAreaAt(index);
+}
+void CMainFrame::DeselectAreaInView()
+{
+    m_view->DeselectArea();
+}
+void CMainFrame::DeleteSelectedArea()
+{
+    m_view->DeleteSelectedArea();
+}
+bool CMainFrame::ViewHasSelection() const
+{
+    return m_view->HasSelection();
 }

@@ -1,8 +1,11 @@
 #include "app/CZephyrmapApp.h"
 
 #include "app/CMainFrame.h"
+#include "app/NativeFileCommands.h"
 #include "model/CZephyrmapDoc.h"
 #include "services/picture/MapPicture.h"
+#include "view/CZephyrmapView.h"
+#include "view/ZoomedPicture.h"
 
 #include <QApplication>
 
@@ -10,27 +13,43 @@ CZephyrmapApp::CZephyrmapApp(std::unique_ptr<SettingsStore> store) : m_store(std
 
 CZephyrmapApp::~CZephyrmapApp()
 {
-    // The document's listener is the frame: the frame goes first.
-    if (m_doc)
-        m_doc->SetListener(nullptr);
+    DestroyFrame();
 }
 
-void CZephyrmapApp::InitInstance()
+void CZephyrmapApp::InitInstance(const QStringList& arguments, bool show)
 {
     m_store->LoadSettings(m_settings);
     m_picture = std::make_unique<MapPicture>();
     m_picture->SetBackgroundColor(m_settings.Bgcolor);
-    m_doc = std::make_unique<CZephyrmapDoc>(m_settings, nullptr, m_picture.get());
-    m_frame = std::make_unique<CMainFrame>();
-    m_frame->SetDocument(m_doc.get());
+    m_zoomed = std::make_unique<ZoomedPicture>(*m_picture);
+    m_doc = std::make_unique<CZephyrmapDoc>(m_settings, nullptr, m_zoomed.get());
+    m_frame = std::make_unique<CMainFrame>(*m_doc, m_settings, *m_store, *m_zoomed);
     m_doc->SetListener(m_frame.get());
-    m_frame->show();
+    m_files = std::make_unique<NativeFileCommands>(*m_doc, *m_store, m_frame.get());
+    ConnectCommands();
+    m_doc->DeleteContents();
+    m_frame->View().InitialUpdate();
+    if (show)
+        m_frame->ShowAsRemembered();
+    if (!arguments.isEmpty())
+        m_files->Open(arguments.front());
+}
+
+void CZephyrmapApp::ConnectCommands()
+{
+    CMainFrame* frame = m_frame.get();
+    m_frame->AddCommands(m_files->Commands([frame] { return frame->IsMapOpen(); }));
+    m_files->recentFilesChanged = [frame](const QStringList& files) { frame->SetRecentFiles(files); };
+    m_frame->SetRecentFiles(m_files->RecentFiles());
+    m_frame->SetRecentFileHandler([this](const QString& path) { m_files->Open(path); });
+    m_frame->SetDropHandler([this](const QString& path) { m_files->Open(path); });
 }
 
 void CZephyrmapApp::DestroyFrame()
 {
     if (m_doc)
         m_doc->SetListener(nullptr);
+    m_files.reset();
     m_frame.reset();
 }
 
@@ -40,10 +59,10 @@ void CZephyrmapApp::ExitInstance()
     m_store->Sync();
 }
 
-int CZephyrmapApp::Run()
+int CZephyrmapApp::Run(const QStringList& arguments)
 {
-    InitInstance();
-    int code = QApplication::exec();
+    InitInstance(arguments);
+    const int code = QApplication::exec();
     DestroyFrame();
     ExitInstance();
     return code;

@@ -1,15 +1,20 @@
 #pragma once
-// The application: loads the preferences at start-up, owns the document and
-// the main window, and writes the preferences back after a normal exit.
+// The application: loads the preferences at start-up, owns the document, its
+// picture and the main window, opens the native file named on the command
+// line, and writes the preferences back after a normal exit.
 
 #include "services/settings/AppSettings.h"
 #include "services/store/SettingsStore.h"
+
+#include <QStringList>
 
 #include <memory>
 
 class CMainFrame;
 class CZephyrmapDoc;
 class MapPicture;
+class NativeFileCommands;
+class ZoomedPicture;
 
 class CZephyrmapApp
 {
@@ -17,22 +22,29 @@ public:
     explicit CZephyrmapApp(std::unique_ptr<SettingsStore> store);
     ~CZephyrmapApp();
 
-    // Start-up: preferences, document, main window (shown).
-    void InitInstance();
+    // Start-up: preferences, document, main window; `arguments` may name one
+    // native file to open. The window is shown unless `show` is false.
+    void InitInstance(const QStringList& arguments = {}, bool show = true);
     // After the main window is gone: the preferences are written back.
     void ExitInstance();
-    int Run();
+    int Run(const QStringList& arguments);
 
     AppSettings& Settings() { return m_settings; }
+    SettingsStore& Store() { return *m_store; }
     CMainFrame* Frame() { return m_frame.get(); }
     CZephyrmapDoc* Document() { return m_doc.get(); }
     MapPicture* Picture() { return m_picture.get(); }
+    NativeFileCommands* Files() { return m_files.get(); }
     void DestroyFrame();
 
 private:
+    void ConnectCommands();
+
     AppSettings m_settings;
     std::unique_ptr<SettingsStore> m_store;
-    std::unique_ptr<MapPicture> m_picture; // the document's picture
+    std::unique_ptr<MapPicture> m_picture;   // the document's picture
+    std::unique_ptr<ZoomedPicture> m_zoomed; // the same at the view's magnification
     std::unique_ptr<CZephyrmapDoc> m_doc;
     std::unique_ptr<CMainFrame> m_frame;
+    std::unique_ptr<NativeFileCommands> m_files;
 };

@@ -8,5 +8,5 @@ int main(int argc, char* argv[])
     QApplication::setOrganizationName(QStringLiteral("Nimbleworks"));
     QApplication::setApplicationName(QStringLiteral("Zephyrmap!"));
     CZephyrmapApp zephyrmap(std::make_unique<SettingsStore>());
-    return zephyrmap.Run();
+    return zephyrmap.Run(QApplication::arguments().mid(1));
 }

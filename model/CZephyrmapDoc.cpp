@@ -9,7 +9,6 @@
 CZephyrmapDoc::CZephyrmapDoc(AppSettings& settings, DocListener* listener, PictureSource* picture)
     : m_settings(settings), m_listener(listener ? listener : &m_silent), m_picture(picture)
 {
-    m_pathName = texts::Untitled();
     m_title = texts::Untitled();
 }
 
@@ -121,6 +120,12 @@ void CZephyrmapDoc::MoveDefaultAreaToEnd()
     auto it = std::find_if(m_areas.begin(), m_areas.end(), [](const auto& a) { return a->m_shape == ShapeDefault; });
     if (it != m_areas.end())
         m_areas.splice(m_areas.end(), m_areas, it);
+}
+
+void CZephyrmapDoc::FitDefaultArea(int width, int height)
+{
+    if (CMapData* area = FindDefaultArea())
+        area->m_points = {{0, 0}, {width, height}};
 }
 
 void CZephyrmapDoc::EnsureDefaultArea()
@@ -340,7 +345,7 @@ void CZephyrmapDoc::RedoStepOf(UndoStep step)
 void CZephyrmapDoc::SelectInViewAndList(CMapData* area)
 {
     m_listener->SelectListRow(area);
-    m_listener->SelectArea(area);
+    m_listener->SelectViewArea(area);
 }
 
 // The area goes back to the place it was removed from, so that undo restores
@@ -353,7 +358,7 @@ void CZephyrmapDoc::UndoRemoved(UndoStep step)
     m_listener->FillList();
     m_listener->SelectListRow(raw);
     m_listener->ReloadPicture();
-    m_listener->SelectArea(raw);
+    m_listener->SelectViewArea(raw);
     step.owned.reset();
     step.live = m_history.Refer(raw);
     m_history.PushRedo(std::move(step));
@@ -370,7 +375,7 @@ std::unique_ptr<CMapData> CZephyrmapDoc::TakeOutLiveArea(UndoStep& step)
     step.sourceIndex = IndexOf(raw);
     std::unique_ptr<CMapData> area = DetachArea(*pos);
     m_listener->FillList();
-    m_listener->ClearSelection();
+    m_listener->ClearViewSelection();
     m_listener->ReloadPicture();
     return area;
 }
@@ -411,7 +416,7 @@ void CZephyrmapDoc::UndoReordered(UndoStep step)
     else if (s < d)
         MoveAreaInList(s, d - 1);
     m_listener->FillList();
-    m_listener->ClearSelection();
+    m_listener->ClearViewSelection();
     m_listener->ReloadPicture();
     m_history.PushRedo(std::move(step));
     SelectInViewAndList(AreaAt(s));
@@ -482,16 +487,18 @@ void CZephyrmapDoc::SetPicture(const std::string& path)
     m_listener->RefreshPages();
 }
 
-void CZephyrmapDoc::SetAreaAttributes(AreaPos pos, const std::optional<std::string>& href,
+void CZephyrmapDoc::SetAreaAttributes(int index, const std::optional<std::string>& href,
                                       const std::optional<std::string>& target, const std::optional<std::string>& alt,
                                       int hrefIsPath, int noHref, const std::optional<std::string>& otherAttrs)
 {
-    (*pos)->SetAttributes(href, target, alt, hrefIsPath, noHref, otherAttrs);
+    if (CMapData* area = AreaAt(index))
+        area->SetAttributes(href, target, alt, hrefIsPath, noHref, otherAttrs);
 }
 
-void CZephyrmapDoc::ReplaceAreaAnchor(AreaPos pos, const std::string& anchor)
+void CZephyrmapDoc::ReplaceAreaAnchor(int index, const std::string& anchor)
 {
-    (*pos)->ReplaceAnchor(anchor);
+    if (CMapData* area = AreaAt(index))
+        area->ReplaceAnchor(anchor);
 }
 
 // ---- Contents ----
@@ -513,7 +520,7 @@ void CZephyrmapDoc::DeleteContents()
     m_listener->EnablePanes(false);
     LoadPicture(std::string());
     m_listener->ResetPicture();
-    SetPathName(texts::Untitled());
+    SetPathName(std::string());
 }
 
 void CZephyrmapDoc::SetModified(bool modified)
@@ -527,6 +534,6 @@ void CZephyrmapDoc::SetModified(bool modified)
 void CZephyrmapDoc::SetPathName(const std::string& path)
 {
     m_pathName = path;
-    m_title = paths::FileNameOf(path);
+    m_title = path.empty() ? texts::Untitled() : paths::FileNameOf(path);
     m_listener->TitleChanged(m_title);
 }

@@ -47,6 +47,9 @@ public:
     CMapData* AreaAt(int index);
     int CountShownAreas() const;
     void MoveDefaultAreaToEnd();
+    // The DEFAULT area stands for the whole picture: its points become the
+    // picture's rectangle (0, 0) to (width, height). Not an edit.
+    void FitDefaultArea(int width, int height);
     void EnsureDefaultArea();
     const AreaList& Areas() const { return m_areas; }
     int AreaCount() const { return static_cast<int>(m_areas.size()); }
@@ -82,10 +85,11 @@ public:
     bool RefreshPictureSize();
 
     // Area helpers for the area page.
-    void SetAreaAttributes(AreaPos pos, const std::optional<std::string>& href,
-                           const std::optional<std::string>& target, const std::optional<std::string>& alt,
-                           int hrefIsPath, int noHref, const std::optional<std::string>& otherAttrs);
-    void ReplaceAreaAnchor(AreaPos pos, const std::string& anchor);
+    // The area at list index `index`; nothing for an index outside the list.
+    void SetAreaAttributes(int index, const std::optional<std::string>& href, const std::optional<std::string>& target,
+                           const std::optional<std::string>& alt, int hrefIsPath, int noHref,
+                           const std::optional<std::string>& otherAttrs);
+    void ReplaceAreaAnchor(int index, const std::string& anchor);
     bool IsInPageLink(const CMapData& area) const { return area.IsInPageLink(HtmlPath()); }
 
     // Contents.
@@ -93,6 +97,8 @@ public:
     void DeleteContents();
     bool IsModified() const { return m_modified; }
     void SetModified(bool modified);
+    // The native file the map was opened from or saved to; empty for none
+    // (the title then reads "無題").
     const std::string& PathName() const { return m_pathName; }
     void SetPathName(const std::string& path);
     const std::string& Title() const { return m_title; }

@@ -20,8 +20,8 @@ public:
     virtual void ShowPicture(const std::string& path) {}
     virtual void ReloadPicture() {}
     virtual void ResetPicture() {}
-    virtual void SelectArea(CMapData* area) {}
-    virtual void ClearSelection() {}
+    virtual void SelectViewArea(CMapData* area) {}
+    virtual void ClearViewSelection() {}
     virtual void ShowAreaCount(int count) {}
     virtual void ShowWaitCursor(bool on) {}
 

@@ -45,7 +45,7 @@ void AfterMapCreated(CZephyrmapDoc& doc)
     ShowPicture(doc, listener);
     doc.RefreshPictureSize();
     listener.RefreshPages();
-    doc.SetPathName(texts::Untitled());
+    doc.SetPathName(std::string());
     listener.EnablePanes(true);
     listener.ClearListSelection();
     doc.ShowAreaCount();

@@ -28,18 +28,24 @@ ColorRef WorkspaceColor()
     return MakeRgb(c.red(), c.green(), c.blue());
 }
 
-// Picture rows [first, last) as an opaque image, each `factor` x `factor`
-// block of pixels averaged into one; `first` is a multiple of `factor`.
-QImage BandImage(const PictureDib& dib, int first, int last, int factor)
+// A span of picture pixels, [first, last).
+struct Span {
+    int first, last;
+};
+
+// Picture rows `rows` and columns `columns` as an opaque image, each `factor`
+// x `factor` block of pixels averaged into one; both spans start at a
+// multiple of `factor`.
+QImage BandImage(const PictureDib& dib, Span rows, Span columns, int factor)
 {
-    const int width = (dib.Width() + factor - 1) / factor;
-    const int height = (last - first + factor - 1) / factor;
+    const int width = (columns.last - columns.first + factor - 1) / factor;
+    const int height = (rows.last - rows.first + factor - 1) / factor;
     QImage band(width, height, QImage::Format_RGB32);
     for (int by = 0; by < height; ++by) {
         auto* out = reinterpret_cast<std::uint32_t*>(band.scanLine(by));
-        const int y0 = first + by * factor, y1 = std::min(last, y0 + factor);
+        const int y0 = rows.first + by * factor, y1 = std::min(rows.last, y0 + factor);
         for (int bx = 0; bx < width; ++bx) {
-            const int x0 = bx * factor, x1 = std::min<int>(dib.Width(), x0 + factor);
+            const int x0 = columns.first + bx * factor, x1 = std::min<int>(columns.last, x0 + factor);
             std::uint32_t r = 0, g = 0, b = 0;
             for (int y = y0; y < y1; ++y) {
                 const std::uint8_t* row = dib.Row(y);
@@ -55,6 +61,17 @@ QImage BandImage(const PictureDib& dib, int first, int last, int factor)
         }
     }
     return band;
+}
+
+// The source span that covers target pixels [from, to) at `scale` target
+// pixels a source pixel, with `margin` source pixels either side for the
+// smoothing, aligned to `factor`.
+Span SourceSpan(int from, int to, double scale, int margin, int factor, int size)
+{
+    int first = std::max(0, static_cast<int>(std::floor(from / scale)) - margin * factor);
+    first -= first % factor;
+    const int last = std::min(size, static_cast<int>(std::ceil(to / scale)) + margin * factor);
+    return {first, last};
 }
 
 // The part of `target` the painter can actually reach.
@@ -182,23 +199,28 @@ void MapPicture::DrawDib(QPainter& painter, const QRectF& target) const
     const QRectF visible = VisiblePart(painter, target);
     if (visible.isEmpty())
         return;
+    const double scaleX = target.width() / m_width;
     const double scaleY = target.height() / m_height;
     const double reduction = std::min(m_width / target.width(), m_height / target.height());
     const int factor = std::max(1, static_cast<int>(reduction));
     const int bandTarget = std::max(1, static_cast<int>(kBandRows * factor * scaleY));
     const int top = static_cast<int>(std::floor(visible.top() - target.top()));
     const int bottom = static_cast<int>(std::ceil(visible.bottom() - target.top()));
+    // Only the columns the painter can reach are converted, so a tile of a
+    // wide picture costs its own width, not the picture's.
+    const Span columns =
+        SourceSpan(static_cast<int>(std::floor(visible.left() - target.left())),
+                   static_cast<int>(std::ceil(visible.right() - target.left())), scaleX, kBandMargin, factor, m_width);
     for (int d0 = top; d0 < bottom; d0 += bandTarget) {
         const int d1 = std::min(bottom, d0 + bandTarget);
-        int first = std::max(0, static_cast<int>(std::floor(d0 / scaleY)) - kBandMargin * factor);
-        first -= first % factor;
-        const int last = std::min(m_height, static_cast<int>(std::ceil(d1 / scaleY)) + kBandMargin * factor);
-        const QImage band = BandImage(m_dib, first, last, factor);
-        const double width = band.width() * factor * (target.width() / m_width);
+        const Span rows = SourceSpan(d0, d1, scaleY, kBandMargin, factor, m_height);
+        const QImage band = BandImage(m_dib, rows, columns, factor);
+        const double width = band.width() * factor * scaleX;
         const double height = band.height() * factor * scaleY;
         painter.save();
         painter.setClipRect(QRectF(target.left(), target.top() + d0, target.width(), d1 - d0), Qt::IntersectClip);
-        painter.drawImage(QRectF(target.left(), target.top() + first * scaleY, width, height), band);
+        painter.drawImage(
+            QRectF(target.left() + columns.first * scaleX, target.top() + rows.first * scaleY, width, height), band);
         painter.restore();
     }
 }

@@ -165,3 +165,35 @@ void SettingsStore::SetBarVisible(const QString& bar, bool visible)
 {
     WriteInt(QStringLiteral("ToolBarSHOW-HIDE"), bar, visible ? 1 : 0);
 }
+
+QByteArray SettingsStore::LoadDockState()
+{
+    return m_store->value(QStringLiteral("FlameState/State")).toByteArray();
+}
+
+void SettingsStore::SaveDockState(const QByteArray& state)
+{
+    m_store->setValue(QStringLiteral("FlameState/State"), state);
+}
+
+QStringList SettingsStore::LoadRecentFiles()
+{
+    QStringList files;
+    for (int i = 1; i <= kRecentFiles; ++i) {
+        const QString file = m_store->value(QStringLiteral("Recent File List/File%1").arg(i)).toString();
+        if (!file.isEmpty())
+            files << file;
+    }
+    return files;
+}
+
+void SettingsStore::SaveRecentFiles(const QStringList& files)
+{
+    for (int i = 1; i <= kRecentFiles; ++i) {
+        const QString key = QStringLiteral("Recent File List/File%1").arg(i);
+        if (i <= files.size())
+            m_store->setValue(key, files[i - 1]);
+        else
+            m_store->remove(key);
+    }
+}

@@ -6,7 +6,9 @@
 
 #include "services/settings/AppSettings.h"
 
+#include <QByteArray>
 #include <QString>
+#include <QStringList>
 #include <array>
 #include <memory>
 
@@ -15,6 +17,9 @@ class QSettings;
 class SettingsStore
 {
 public:
+    // How many native files the recent-file list keeps.
+    static constexpr int kRecentFiles = 5;
+
     // The user's store (organisation "Nimbleworks", application "Zephyrmap!").
     SettingsStore();
     // A store in an INI file, for tests.
@@ -45,6 +50,12 @@ public:
     void SavePlacement(const Placement& placement);
     bool BarVisible(const QString& bar); // "MAIN" or "MAP"
     void SetBarVisible(const QString& bar, bool visible);
+    // The docking layout of the tool bar and the property pane ("FlameState").
+    QByteArray LoadDockState();
+    void SaveDockState(const QByteArray& state);
+    // The recent native files, newest first ("Recent File List", File1..File5).
+    QStringList LoadRecentFiles();
+    void SaveRecentFiles(const QStringList& files);
 
     int ReadInt(const QString& section, const QString& name, int fallback);
     void WriteInt(const QString& section, const QString& name, int value);

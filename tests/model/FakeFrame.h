@@ -20,8 +20,8 @@ public:
 
     void ReloadPicture() override { calls.push_back("reload"); }
     void ResetPicture() override { calls.push_back("reset"); }
-    void SelectArea(CMapData*) override { calls.push_back("select"); }
-    void ClearSelection() override { calls.push_back("clear"); }
+    void SelectViewArea(CMapData*) override { calls.push_back("select"); }
+    void ClearViewSelection() override { calls.push_back("clear"); }
     void ShowAreaCount(int n) override { lastCount = n; }
     void FillList() override { calls.push_back("fill"); }
     void ShowTab(int tab) override { calls.push_back("tab" + std::to_string(tab)); }

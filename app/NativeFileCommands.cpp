@@ -1,0 +1,157 @@
+#include "app/NativeFileCommands.h"
+
+#include "formats/NativeMapFile.h"
+#include "model/CZephyrmapDoc.h"
+#include "model/MapCommands.h"
+#include "services/dialogs/ProgramMessage.h"
+#include "services/picture/QtText.h"
+#include "services/store/SettingsStore.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+
+namespace
+{
+
+const QString kDialogKey = QStringLiteral("zeph");
+
+QString CannotSaveText(const QString& path, const std::string& reason)
+{
+    return QStringLiteral("ファイル \"%1\" を保存できませんでした。\r\n%2").arg(path, QString::fromStdString(reason));
+}
+
+QString UnusableNameText(const QString& path)
+{
+    return QStringLiteral("ファイル名 \"%1\" には、Zephyrmap!で扱えない文字が含まれています。\r\n"
+                          "別の名前のファイルを選択してください。")
+        .arg(QFileInfo(path).fileName());
+}
+
+} // namespace
+
+NativeFileCommands::NativeFileCommands(CZephyrmapDoc& doc, SettingsStore& store, QWidget* window)
+    : m_doc(doc), m_store(store), m_window(window), m_recent(store.LoadRecentFiles())
+{
+    chooseSavePath = [this] { return AskSavePath(); };
+}
+
+std::vector<CommandRoute> NativeFileCommands::Commands(std::function<bool()> mapOpen)
+{
+    return {
+        {CmdOpen, [this] { OpenWithDialog(); }, {}, {}},
+        {CmdSave, [this] { Save(); }, mapOpen, {}},
+        {CmdSaveAs, [this] { SaveAs(); }, mapOpen, {}},
+    };
+}
+
+void NativeFileCommands::OpenWithDialog()
+{
+    const SettingsStore::DialogStart start = m_store.OpenDialog(kDialogKey, SettingsStore::HomeFolder());
+    QFileDialog dialog(m_window, QStringLiteral("Zephyrmap!形式のファイルを開く"), start.folder,
+                       QStringLiteral("Zephyrmap!ファイル(*.zmf) (*.zmf)"));
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return;
+    const QString path = dialog.selectedFiles().front();
+    m_store.ConfirmDialog(kDialogKey, path, 1);
+    Open(path);
+}
+
+bool NativeFileCommands::Open(const QString& path)
+{
+    bool lossless = true;
+    const std::string program = FromQString(QDir::cleanPath(QFileInfo(path).absoluteFilePath()), &lossless);
+    if (!lossless) {
+        ProgramMessage::Show(m_window, QMessageBox::Critical, kErrorCaption, UnusableNameText(path));
+        return false;
+    }
+    if (saveModified && !saveModified())
+        return false;
+    return LoadFile(program);
+}
+
+// The file is read whole before the map is touched: a file that cannot be
+// read leaves the map that was open as it was.
+bool NativeFileCommands::LoadFile(const std::string& path)
+{
+    AppSettings& settings = m_doc.Settings();
+    CZephyrmapDoc trial(settings);
+    const native::LoadResult tried = native::LoadFromFile(trial, path);
+    if (tried != native::LoadResult::Ok && tried != native::LoadResult::OldLayout) {
+        ProgramMessage::Show(m_window, QMessageBox::Critical, kErrorCaption, native::MessageFor(tried));
+        return false;
+    }
+    const native::LoadResult result = native::LoadFromFile(m_doc, path);
+    if (result == native::LoadResult::OldLayout)
+        ProgramMessage::Show(m_window, QMessageBox::Warning, kErrorCaption, native::MessageFor(result));
+    m_doc.SetPathName(path);
+    mapcmd::AfterNativeLoad(m_doc);
+    m_doc.SetModified(false);
+    Remember(ToQString(path));
+    return true;
+}
+
+bool NativeFileCommands::Save()
+{
+    if (m_doc.PathName().empty())
+        return SaveAs();
+    return SaveTo(m_doc.PathName());
+}
+
+bool NativeFileCommands::SaveAs()
+{
+    for (;;) {
+        const std::optional<QString> chosen = chooseSavePath();
+        if (!chosen)
+            return false;
+        bool lossless = true;
+        const std::string path = FromQString(*chosen, &lossless);
+        if (lossless)
+            return SaveTo(path);
+        ProgramMessage::Show(m_window, QMessageBox::Warning, kErrorCaption, UnusableNameText(*chosen));
+    }
+}
+
+std::optional<QString> NativeFileCommands::AskSavePath()
+{
+    const SettingsStore::DialogStart start = m_store.OpenDialog(kDialogKey, SettingsStore::HomeFolder());
+    QFileDialog dialog(m_window, QStringLiteral("名前を付けて保存"), start.folder,
+                       QStringLiteral("Zephyrmap ﾌｧｲﾙ (*.zmf) (*.zmf)"));
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(QStringLiteral("zmf"));
+    if (!m_doc.PathName().empty())
+        dialog.selectFile(ToQString(m_doc.PathName()));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    const QString path = dialog.selectedFiles().front();
+    m_store.ConfirmDialog(kDialogKey, path, 1);
+    return path;
+}
+
+bool NativeFileCommands::SaveTo(const std::string& path)
+{
+    std::string error;
+    if (!native::SaveToFile(m_doc, path, error)) {
+        ProgramMessage::Show(m_window, QMessageBox::Critical, kErrorCaption, CannotSaveText(ToQString(path), error));
+        return false;
+    }
+    m_doc.SetPathName(path);
+    m_doc.SetModified(false);
+    Remember(ToQString(path));
+    return true;
+}
+
+void NativeFileCommands::Remember(const QString& path)
+{
+    m_recent.removeAll(path);
+    m_recent.prepend(path);
+    while (m_recent.size() > SettingsStore::kRecentFiles)
+        m_recent.removeLast();
+    m_store.SaveRecentFiles(m_recent);
+    if (recentFilesChanged)
+        recentFilesChanged(m_recent);
+}

@@ -1,0 +1,564 @@
+#include "panes/CAreaPage.h"
+
+#include "model/CZephyrmapDoc.h"
+#include "services/paths/PathUtil.h"
+#include "services/picture/QtText.h"
+#include "services/settings/AppSettings.h"
+#include "view/PaneInterface.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFileDialog>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace
+{
+
+enum AttributeField { FieldAlt, FieldTarget, FieldOther };
+
+const char* const kTargetItems[] = {"", "_top", "_blank", "_self", "_parent"};
+
+bool IsEnterOrEscape(QEvent* event)
+{
+    if (event->type() != QEvent::KeyPress)
+        return false;
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    return key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Escape;
+}
+
+} // namespace
+
+CAreaPage::CAreaPage(CZephyrmapDoc& doc, AppSettings& settings, SettingsStore& store, PaneInterface& frame,
+                     QWidget* parent)
+    : QWidget(parent), m_doc(doc), m_settings(settings), m_store(store), m_frame(frame)
+{
+    setObjectName(QStringLiteral("AreaPage"));
+    BuildControls();
+    m_relative->setChecked(m_settings.HREF_RelativePath != 0);
+    m_relative->setEnabled(false);
+    chooseLinkTarget = [this] { return PickLinkTarget(); };
+    EnableAttributes(false);
+}
+
+void CAreaPage::BuildControls()
+{
+    m_list = new CAreaListCtrl(this);
+    m_list->SetOwner(this);
+    m_list->setHorizontalHeaderLabels({QStringLiteral("SHAPE="), QStringLiteral("リンク先 HREF=")});
+    m_group = new QGroupBox(QStringLiteral("エリアのプロパティ <A&REA>"), this);
+    m_relative = new QCheckBox(QStringLiteral("相対パス"), m_group);
+    m_relative->setObjectName(QStringLiteral("HrefRelative"));
+    m_href = new QLineEdit(m_group);
+    m_href->setObjectName(QStringLiteral("Href"));
+    m_hrefLabel = new QLabel(QStringLiteral("リンク先 HRE&F="), m_group);
+    m_hrefLabel->setBuddy(m_href);
+    m_browse = new QPushButton(QStringLiteral("参照..."), m_group);
+    m_browse->setObjectName(QStringLiteral("Browse"));
+    m_alt = new QLineEdit(m_group);
+    m_alt->setObjectName(QStringLiteral("Alt"));
+    m_altLabel = new QLabel(QStringLiteral("説明文 &ALT="), m_group);
+    m_altLabel->setBuddy(m_alt);
+    m_target = new QComboBox(m_group);
+    m_target->setObjectName(QStringLiteral("Target"));
+    m_target->setEditable(true);
+    m_target->setInsertPolicy(QComboBox::NoInsert);
+    for (const char* item : kTargetItems)
+        m_target->addItem(QString::fromLatin1(item));
+    m_targetLabel = new QLabel(QStringLiteral("ターゲットウィンドウ TAR&GET="), m_group);
+    m_targetLabel->setBuddy(m_target);
+    m_other = new QPlainTextEdit(m_group);
+    m_other->setObjectName(QStringLiteral("OtherAttributes"));
+    m_other->setLineWrapMode(QPlainTextEdit::NoWrap);
+    m_other->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    m_other->setMaximumHeight(m_other->fontMetrics().height() * 4);
+    m_otherLabel = new QLabel(QStringLiteral("その他の属性(&P)"), m_group);
+    m_otherLabel->setBuddy(m_other);
+    m_noHref = new QCheckBox(QStringLiteral("&NOHREF"), m_group);
+    m_noHref->setObjectName(QStringLiteral("NoHref"));
+
+    auto* hrefHead = new QHBoxLayout;
+    hrefHead->addWidget(m_hrefLabel);
+    hrefHead->addStretch();
+    hrefHead->addWidget(m_relative);
+    auto* hrefRow = new QHBoxLayout;
+    hrefRow->addWidget(m_href);
+    hrefRow->addWidget(m_browse);
+    auto* fields = new QVBoxLayout(m_group);
+    fields->addLayout(hrefHead);
+    fields->addLayout(hrefRow);
+    fields->addWidget(m_altLabel);
+    fields->addWidget(m_alt);
+    fields->addWidget(m_targetLabel);
+    fields->addWidget(m_target);
+    fields->addWidget(m_otherLabel);
+    fields->addWidget(m_other);
+    fields->addWidget(m_noHref);
+
+    auto* page = new QVBoxLayout(this);
+    page->addWidget(m_list, 1);
+    page->addWidget(m_group);
+
+    QWidget::setTabOrder(m_list, m_relative);
+    QWidget::setTabOrder(m_relative, m_href);
+    QWidget::setTabOrder(m_href, m_browse);
+    QWidget::setTabOrder(m_browse, m_alt);
+    QWidget::setTabOrder(m_alt, m_target);
+    QWidget::setTabOrder(m_target, m_other);
+    QWidget::setTabOrder(m_other, m_noHref);
+
+    for (QWidget* w : {static_cast<QWidget*>(m_href), static_cast<QWidget*>(m_alt), static_cast<QWidget*>(m_target),
+                       static_cast<QWidget*>(m_target->lineEdit()), static_cast<QWidget*>(m_other),
+                       static_cast<QWidget*>(m_list), static_cast<QWidget*>(m_noHref), static_cast<QWidget*>(m_browse)})
+        w->installEventFilter(this);
+    connect(m_href, &QLineEdit::textChanged, this, &CAreaPage::HrefChanged);
+    connect(m_alt, &QLineEdit::textChanged, this, [this](const QString& t) { AttributeChanged(FieldAlt, t); });
+    connect(m_target, &QComboBox::editTextChanged, this,
+            [this](const QString& t) { AttributeChanged(FieldTarget, t); });
+    connect(m_target, &QComboBox::activated, this,
+            [this](int item) { AttributeChanged(FieldTarget, m_target->itemText(item)); });
+    connect(m_other, &QPlainTextEdit::textChanged, this,
+            [this] { AttributeChanged(FieldOther, m_other->toPlainText()); });
+    connect(m_browse, &QPushButton::clicked, this, &CAreaPage::Browse);
+    connect(m_noHref, &QCheckBox::clicked, this, &CAreaPage::NoHrefClicked);
+    connect(m_relative, &QCheckBox::clicked, this, &CAreaPage::RelativeClicked);
+    connect(m_list, &QTableWidget::itemSelectionChanged, this, &CAreaPage::RowSelectionChanged);
+    connect(m_list, &CAreaListCtrl::EmptyClicked, this, &CAreaPage::EmptyClicked);
+    m_list->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(m_list, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint& at) { ShowContextMenu(m_list->viewport()->mapToGlobal(at)); });
+}
+
+// ---- Rows ----
+
+QString CAreaPage::ShapeKeyword(const CMapData& area, unsigned htmlOption)
+{
+    switch (area.m_shape) {
+    case ShapePoly:
+        return QString::fromLatin1(htmlOption & kPolyKeywordLong ? "polygon" : "poly");
+    case ShapeRect:
+        return QString::fromLatin1(htmlOption & kRectKeywordLong ? "rectangle" : "rect");
+    case ShapeCirc:
+        return QString::fromLatin1(htmlOption & kCircKeywordLong ? "circle" : "circ");
+    case ShapeDefault:
+        return QStringLiteral("default");
+    default:
+        return QString();
+    }
+}
+
+QString CAreaPage::LinkText(const CMapData& area) const
+{
+    if (area.m_noHref)
+        return QString::fromUtf8(kNoHrefText);
+    return ToQString(area.GetOutputHref(m_doc.HtmlPath(), m_settings));
+}
+
+void CAreaPage::SetLinkColumn(int row, const CMapData& area)
+{
+    if (QTableWidgetItem* item = m_list->item(row, 1))
+        item->setText(LinkText(area));
+}
+
+void CAreaPage::FillList()
+{
+    m_updating = true;
+    m_list->setRowCount(0);
+    int index = 0;
+    for (const auto& area : m_doc.Areas()) {
+        const int row = m_list->rowCount();
+        m_list->insertRow(row);
+        auto* shape = new QTableWidgetItem(ShapeKeyword(*area, m_settings.HtmlOption));
+        shape->setData(Qt::UserRole, index++);
+        m_list->setItem(row, 0, shape);
+        m_list->setItem(row, 1, new QTableWidgetItem(LinkText(*area)));
+    }
+    ClearAttributeFields();
+    EnableAttributes(false);
+    m_updating = false;
+}
+
+int CAreaPage::RowOf(int index) const
+{
+    for (int row = 0; row < m_list->rowCount(); ++row) {
+        if (m_list->item(row, 0)->data(Qt::UserRole).toInt() == index)
+            return row;
+    }
+    return -1;
+}
+
+int CAreaPage::GetListSelectionMark() const
+{
+    const QList<QTableWidgetItem*> selected = m_list->selectedItems();
+    return selected.isEmpty() ? -1 : selected.front()->row();
+}
+
+int CAreaPage::GetSelectedArea() const
+{
+    const int row = GetListSelectionMark();
+    return row < 0 ? -1 : m_list->item(row, 0)->data(Qt::UserRole).toInt();
+}
+
+CMapData* CAreaPage::MarkedArea() const
+{
+    return m_doc.AreaAt(GetSelectedArea());
+}
+
+void CAreaPage::SelectRowFromCode(int row)
+{
+    m_selecting = true;
+    m_list->clearSelection();
+    m_list->setCurrentCell(row, 0);
+    m_list->selectRow(row);
+    // A row out of sight is scrolled to the top.
+    m_list->scrollToItem(m_list->item(row, 0), QAbstractItemView::PositionAtTop);
+    EnableAttributes(true);
+    m_selecting = false;
+}
+
+void CAreaPage::SelectArea(int index)
+{
+    const int row = RowOf(index);
+    if (row < 0)
+        return;
+    SelectRowFromCode(row);
+    ShowAreaAttributes(index);
+}
+
+void CAreaPage::SelectDefaultArea()
+{
+    if (CMapData* area = m_doc.FindDefaultArea())
+        SelectArea(m_doc.IndexOf(area));
+}
+
+void CAreaPage::ClearSelection()
+{
+    m_selecting = true;
+    m_list->clearSelection();
+    m_list->setCurrentCell(-1, -1);
+    m_selecting = false;
+    const bool updating = m_updating;
+    m_updating = true;
+    ClearAttributeFields();
+    m_updating = updating;
+    EnableAttributes(false);
+}
+
+void CAreaPage::RefreshList()
+{
+    const int index = GetSelectedArea();
+    FillList();
+    if (index >= 0)
+        SelectArea(index);
+}
+
+void CAreaPage::EnablePage(bool enable)
+{
+    m_list->setEnabled(enable);
+    m_group->setEnabled(enable);
+    EnableAttributes(enable && GetListSelectionMark() >= 0);
+}
+
+void CAreaPage::ClearAttributeFields()
+{
+    m_href->clear();
+    m_alt->clear();
+    m_target->setEditText(QString());
+    m_other->clear();
+    m_noHref->setChecked(false);
+}
+
+void CAreaPage::EnableAttributes(bool enable)
+{
+    for (QWidget* w :
+         {static_cast<QWidget*>(m_href), static_cast<QWidget*>(m_alt), static_cast<QWidget*>(m_target),
+          static_cast<QWidget*>(m_other), static_cast<QWidget*>(m_noHref), static_cast<QWidget*>(m_hrefLabel),
+          static_cast<QWidget*>(m_altLabel), static_cast<QWidget*>(m_targetLabel), static_cast<QWidget*>(m_otherLabel)})
+        w->setEnabled(enable);
+    UpdateRelativeCheck();
+    ApplyHrefRule();
+}
+
+void CAreaPage::ApplyHrefRule()
+{
+    const CMapData* area = MarkedArea();
+    const bool on = area && !area->m_noHref && m_group->isEnabled();
+    m_href->setEnabled(on);
+    m_browse->setEnabled(on);
+}
+
+void CAreaPage::UpdateRelativeCheck()
+{
+    const CMapData* area = MarkedArea();
+    if (!area || !m_group->isEnabled()) {
+        m_relative->setEnabled(false);
+        return;
+    }
+    const std::string& document = m_doc.HtmlPath();
+    if (area->m_href.empty() && !document.empty())
+        m_relative->setEnabled(true);
+    else
+        m_relative->setEnabled(area->m_hrefIsPath && paths::SameDriveLetter(document, area->m_href));
+}
+
+void CAreaPage::ShowAreaAttributes(int index)
+{
+    const CMapData* area = m_doc.AreaAt(index);
+    if (!area)
+        return;
+    const bool updating = m_updating;
+    m_updating = true;
+    m_href->setText(ToQString(area->GetOutputHref(m_doc.HtmlPath(), m_settings)));
+    m_alt->setText(ToQString(area->m_alt));
+    m_target->setEditText(ToQString(area->m_target));
+    m_other->setPlainText(ToQString(area->m_otherAttrs));
+    m_noHref->setChecked(area->m_noHref != 0);
+    UpdateRelativeCheck();
+    ApplyHrefRule();
+    m_updating = updating;
+}
+
+// ---- Editing ----
+
+// Before a field's first change: the edit of another area or field is
+// closed, and this area's state is kept for its undo step.
+void CAreaPage::StartEdit()
+{
+    const int index = GetSelectedArea();
+    if (index < 0)
+        return;
+    m_frame.CommitPendingEdits();
+    m_frame.BeginAreaEdit(index);
+}
+
+void CAreaPage::AttributeChanged(int which, const QString& text)
+{
+    const int index = GetSelectedArea();
+    if (m_updating || index < 0)
+        return;
+    const std::string value = FromQString(text);
+    const std::optional<std::string> none;
+    switch (which) {
+    case FieldAlt:
+        m_doc.SetAreaAttributes(index, none, none, value, 0, -1, none);
+        break;
+    case FieldTarget:
+        m_doc.SetAreaAttributes(index, none, value, none, 0, -1, none);
+        break;
+    default:
+        m_doc.SetAreaAttributes(index, none, none, none, 0, -1, value);
+        break;
+    }
+    m_doc.AreaAttributesChanged(true);
+    SelectRowFromCode(RowOf(index));
+}
+
+// Editing only the fragment of a link picked as a file keeps it a file (its
+// stored path stays); any other change makes the link the text as typed.
+void CAreaPage::HrefChanged(const QString& text)
+{
+    const int index = GetSelectedArea();
+    CMapData* area = m_doc.AreaAt(index);
+    if (m_updating || !area)
+        return;
+    const std::string typed = FromQString(text);
+    const std::string& document = m_doc.HtmlPath();
+    std::string storedPath, typedPath, typedFragment;
+    bool asTyped = false;
+    if (!document.empty()) {
+        if (!typed.empty() && paths::IsAbsolutePath(typed)) {
+            asTyped = true;
+        } else {
+            const bool inPage = area->IsInPageLink(document);
+            storedPath = area->m_href;
+            paths::SplitAnchor(storedPath);
+            typedPath = paths::ResolveReference(typed, document);
+            typedFragment = paths::SplitAnchor(typedPath);
+            if (inPage && m_settings.HREF_RelativePath && typed.empty())
+                typedPath = document;
+        }
+    } else {
+        storedPath = paths::FileNameOf(area->m_href);
+        paths::SplitAnchor(storedPath);
+        typedPath = typed;
+        typedFragment = paths::SplitAnchor(typedPath);
+    }
+    if (!asTyped && typedPath == storedPath)
+        m_doc.ReplaceAreaAnchor(index, typedFragment);
+    else
+        m_doc.SetAreaAttributes(index, typed, std::nullopt, std::nullopt, 0, -1, std::nullopt);
+    m_doc.AreaAttributesChanged(true);
+    SetLinkColumn(RowOf(index), *area);
+    SelectRowFromCode(RowOf(index));
+    UpdateRelativeCheck();
+}
+
+// Leaving the link field shows it again in its output form; the field that
+// took the focus keeps it.
+void CAreaPage::HrefLostFocus(QWidget*)
+{
+    QTimer::singleShot(0, this, [this] {
+        QWidget* focused = QApplication::focusWidget();
+        RefreshList();
+        if (focused && focused->isEnabled())
+            focused->setFocus();
+    });
+}
+
+void CAreaPage::Browse()
+{
+    const int index = GetSelectedArea();
+    if (index < 0)
+        return;
+    StartEdit();
+    const std::optional<std::string> path = chooseLinkTarget();
+    if (path) {
+        m_updating = true;
+        m_doc.SetAreaAttributes(index, *path, std::nullopt, std::nullopt, 1, -1, std::nullopt);
+        const CMapData* area = m_doc.AreaAt(index);
+        SetLinkColumn(RowOf(index), *area);
+        m_href->setText(ToQString(area->GetOutputHref(m_doc.HtmlPath(), m_settings)));
+        m_doc.AreaAttributesChanged(true);
+    }
+    SelectRowFromCode(RowOf(index));
+    m_updating = false;
+    UpdateRelativeCheck();
+}
+
+void CAreaPage::NoHrefClicked(bool checked)
+{
+    StartEdit();
+    const int index = GetSelectedArea();
+    if (CMapData* area = m_doc.AreaAt(index)) {
+        m_doc.SetAreaAttributes(index, std::nullopt, std::nullopt, std::nullopt, 0, checked ? 1 : 0, std::nullopt);
+        SetLinkColumn(RowOf(index), *area);
+        ShowAreaAttributes(index);
+        m_doc.AreaAttributesChanged(true);
+        SelectRowFromCode(RowOf(index));
+    }
+    ApplyHrefRule();
+}
+
+void CAreaPage::RelativeClicked(bool checked)
+{
+    m_settings.HREF_RelativePath = checked ? 1 : 0;
+    const int index = GetSelectedArea();
+    if (index < 0)
+        return;
+    FillList();
+    SelectArea(index);
+}
+
+// ---- The list ----
+
+void CAreaPage::RowSelectionChanged()
+{
+    if (m_selecting)
+        return;
+    const int index = GetSelectedArea();
+    if (index < 0)
+        return;
+    ShowAreaAttributes(index);
+    m_frame.SelectAreaInView(index);
+    EnableAttributes(true);
+}
+
+void CAreaPage::EmptyClicked()
+{
+    m_updating = true;
+    ClearSelection();
+    m_frame.DeselectAreaInView();
+    m_updating = false;
+}
+
+void CAreaPage::ShowContextMenu(const QPoint& globalPos)
+{
+    if (m_list->rowAt(m_list->viewport()->mapFromGlobal(globalPos).y()) < 0)
+        EmptyClicked();
+    QMenu menu(this);
+    QAction* remove = menu.addAction(QStringLiteral("選択エリアを削除(&D)"));
+    QAction* edit = menu.addAction(QStringLiteral("ﾘﾝｸ先をｴﾃﾞｨﾀで開く(&E)"));
+    QAction* open = menu.addAction(QStringLiteral("ﾘﾝｸ先を開く(&W)"));
+    remove->setEnabled(m_frame.ViewHasSelection());
+    edit->setEnabled(GetListSelectionMark() >= 0);
+    open->setEnabled(GetListSelectionMark() >= 0);
+    QAction* chosen = menu.exec(globalPos);
+    if (chosen == remove) {
+        m_frame.DeleteSelectedArea();
+    } else if (chosen == edit || chosen == open) {
+        m_frame.CommandStateChanged();
+        if (QAction* command = m_frame.Action(chosen == edit ? CmdEditLinkTarget : CmdOpenLinkTarget))
+            command->trigger();
+    }
+}
+
+bool CAreaPage::CanDrag(int row)
+{
+    const CMapData* area = m_doc.AreaAt(row);
+    return !(area && area->m_shape == ShapeDefault && m_settings.DefaultAreaTailInEffect);
+}
+
+// While the DEFAULT area is kept last, nothing goes below it.
+bool CAreaPage::CanDrop(int position)
+{
+    if (!m_settings.DefaultAreaTailInEffect)
+        return true;
+    if (position == m_list->rowCount())
+        return false;
+    if (position <= 0)
+        return true;
+    const CMapData* above = m_doc.AreaAt(position - 1);
+    return !(above && above->m_shape == ShapeDefault);
+}
+
+void CAreaPage::RowMoved(int position, int dragged)
+{
+    m_doc.MoveAreaUndoable(position, dragged);
+    for (int row = 0; row < m_list->rowCount(); ++row)
+        m_list->item(row, 0)->setData(Qt::UserRole, row);
+    const int landed = dragged >= position ? position : position - 1;
+    SelectArea(landed);
+    m_frame.SelectAreaInView(landed);
+}
+
+// ---- Keys and focus ----
+
+bool CAreaPage::eventFilter(QObject* watched, QEvent* event)
+{
+    if (IsEnterOrEscape(event))
+        return true; // the page is no dialog to close or cancel
+    if (event->type() == QEvent::FocusIn && (watched == m_href || watched == m_alt || watched == m_target ||
+                                             watched == m_target->lineEdit() || watched == m_other))
+        StartEdit();
+    else if (event->type() == QEvent::FocusOut && watched == m_href)
+        HrefLostFocus(QApplication::focusWidget());
+    return QWidget::eventFilter(watched, event);
+}
+
+void CAreaPage::keyPressEvent(QKeyEvent* event)
+{
+    if (IsEnterOrEscape(event))
+        return;
+    QWidget::keyPressEvent(event);
+}
+
+std::optional<std::string> CAreaPage::PickLinkTarget()
+{
+    const QString path = QFileDialog::getOpenFileName(this, QStringLiteral("リンク先ファイルの選択"), QString(),
+                                                      QString(), nullptr, QFileDialog::DontUseNativeDialog);
+    if (path.isEmpty())
+        return std::nullopt;
+    return FromQString(path);
+}

@@ -1,0 +1,112 @@
+#include "view/AreaReshape.h"
+
+#include "model/CZephyrmapDoc.h"
+#include "view/CZephyrmapView.h"
+
+AreaReshape::AreaReshape(CZephyrmapView& view, Kind kind, int which, Point) : m_view(view), m_kind(kind), m_which(which)
+{
+    if (CMapData* area = view.Selection().Area())
+        m_snapshot = std::make_unique<CMapData>(*area);
+}
+
+void AreaReshape::Reshape(Point p, bool normalize)
+{
+    CMapData& area = *m_view.Selection().Area();
+    switch (m_kind) {
+    case Vertex:
+        area.MoveVertex(m_which, p.x, p.y);
+        break;
+    case Corner:
+        area.DragRectCorner(p.x, p.y, m_which, normalize);
+        break;
+    case Edge:
+        area.DragRectEdge(p.x, p.y, m_which, normalize);
+        break;
+    case Circle:
+        area.DragCircleCorner(p.x, p.y, m_which, normalize);
+        break;
+    }
+}
+
+void AreaReshape::Moved(Point p)
+{
+    if (m_rightMove) {
+        FollowRightMove(p);
+        return;
+    }
+    CMapData* area = m_view.Selection().Area();
+    if (!area)
+        return;
+    const Rect before = area->GetScreenBounds(m_view.Factor());
+    Reshape(p, false);
+    // A dragged vertex takes its handle along; the other handles are rebuilt.
+    if (m_kind == Vertex)
+        m_view.Selection().MoveHandle(m_which, p, m_view.Factor());
+    else
+        m_view.Selection().Rebuild(m_view.Factor());
+    m_view.InvalidateChange(before, area->GetScreenBounds(m_view.Factor()));
+}
+
+void AreaReshape::Released(Point p)
+{
+    m_done = true;
+    CMapData* area = m_view.Selection().Area();
+    if (!area || !m_snapshot)
+        return;
+    if (m_rightMove)
+        EndRightMove();
+    if (m_kind == Vertex) {
+        m_view.Selection().Rebuild(m_view.Factor());
+    } else {
+        Reshape(p, true);
+        m_view.Selection().Build(area, m_view.Factor(), -1);
+    }
+    m_view.RecordGeometryEdit(UndoAreaReshaped, std::move(m_snapshot), area);
+    m_view.InvalidateAll();
+}
+
+void AreaReshape::RightPressed(Point p)
+{
+    if (CMapData* area = m_view.Selection().Area()) {
+        m_copy.Start(*area, p);
+        m_rightMove = true;
+    }
+}
+
+void AreaReshape::RightReleased(Point)
+{
+    if (m_rightMove) {
+        EndRightMove();
+        m_view.InvalidateAll();
+    }
+}
+
+// The area takes the outline's place; the reshape goes on from there and the
+// step recorded on release covers both.
+void AreaReshape::EndRightMove()
+{
+    m_rightMove = false;
+    if (CMapData* area = m_view.Selection().Area()) {
+        *area = m_copy.Area();
+        m_view.Selection().Rebuild(m_view.Factor());
+    }
+}
+
+void AreaReshape::FollowRightMove(Point p)
+{
+    Rect before, after;
+    m_copy.Follow(p, m_view.ShiftHeld(), m_view.Factor(), before, after);
+    m_view.InvalidateChange(before, after);
+}
+
+void AreaReshape::ModifiersChanged()
+{
+    if (m_rightMove)
+        FollowRightMove(m_copy.Last());
+}
+
+void AreaReshape::Paint(QPainter& painter) const
+{
+    if (m_rightMove)
+        m_view.DrawInverted(painter, m_copy.Area());
+}

@@ -1,0 +1,75 @@
+#include "view/BoxCreation.h"
+
+#include "view/CZephyrmapView.h"
+
+#include <QPainter>
+
+#include <memory>
+
+void BoxCreation::Pressed(Point p)
+{
+    if (!m_creating) {
+        m_area.Reset();
+        m_area.m_shape = m_shape;
+        m_area.m_points.assign(4, p);
+        m_view.ClearViewSelection();
+        m_creating = true;
+        return;
+    }
+    m_creating = false;
+    DragTo(p, true);
+    if (m_area.GetShapeRect().IsEmpty()) {
+        Abandon();
+        return;
+    }
+    m_area.BuildRegion();
+    m_view.AddArea(std::make_unique<CMapData>(m_area));
+    m_area.Reset();
+    m_view.ReturnToSelectionTool();
+}
+
+void BoxCreation::Moved(Point p)
+{
+    if (m_creating)
+        DragTo(p, false);
+}
+
+// Point 0 follows the pointer; point 2 stays at the first click.
+void BoxCreation::DragTo(Point p, bool normalize)
+{
+    const Rect before = m_area.GetScreenBounds(m_view.Factor());
+    if (m_shape == ShapeCirc)
+        m_area.DragCircleCorner(p.x, p.y, 0, normalize);
+    else
+        m_area.DragRectCorner(p.x, p.y, 0, normalize);
+    m_view.InvalidateChange(before, m_area.GetScreenBounds(m_view.Factor()));
+}
+
+void BoxCreation::DoubleClicked(Point)
+{
+    Abandon();
+}
+
+void BoxCreation::Abandon()
+{
+    m_creating = false;
+    m_area.Reset();
+    m_view.ClearViewSelection();
+    m_view.ReturnToSelectionTool();
+    m_view.InvalidateAll();
+}
+
+void BoxCreation::Paint(QPainter& painter) const
+{
+    const Rect box = m_area.GetShapeRect();
+    if (!m_creating || box.IsEmpty())
+        return;
+    // The box's right and bottom edges are outside it, as the outline's are.
+    const QPoint topLeft = m_view.ToLogical({box.left, box.top});
+    const QPoint bottomRight = m_view.ToLogical({box.right, box.bottom});
+    const QRect outline(topLeft, QSize(bottomRight.x() - topLeft.x() - 1, bottomRight.y() - topLeft.y() - 1));
+    if (m_shape == ShapeCirc)
+        painter.drawEllipse(outline);
+    else
+        painter.drawRect(outline);
+}

@@ -1,0 +1,124 @@
+#include "view/SelectionState.h"
+
+#include "model/CMapData.h"
+
+#include <cmath>
+
+namespace
+{
+
+bool Meets(const Rect& a, const Rect& b)
+{
+    return std::max(a.left, b.left) < std::min(a.right, b.right) &&
+           std::max(a.top, b.top) < std::min(a.bottom, b.bottom);
+}
+
+Rect SquareAround(Point p, int half)
+{
+    return {p.x - half, p.y - half, p.x + half, p.y + half};
+}
+
+} // namespace
+
+int SelectionState::HandleHalfSize(float factor)
+{
+    return static_cast<int>(3.0f / factor);
+}
+
+int SelectionState::EdgeZoneWidth(float factor)
+{
+    return static_cast<int>(6.0f / factor);
+}
+
+std::vector<Point> SelectionState::HandlePoints(const CMapData& area)
+{
+    const std::vector<Point>& p = area.m_points;
+    if (p.size() < 2)
+        return {};
+    if (area.m_shape == ShapePoly)
+        return p;
+    if (area.m_shape == ShapeCirc && p.size() == 4)
+        return p;
+    if (area.m_shape != ShapeRect || p.size() != 4)
+        return {};
+    // Each corner, then the middle of the edge that leaves it.
+    return {p[0], {p[0].x + (p[1].x - p[0].x) / 2, p[0].y}, p[1], {p[1].x, p[1].y + (p[2].y - p[1].y) / 2},
+            p[2], {p[3].x + (p[2].x - p[3].x) / 2, p[2].y}, p[3], {p[3].x, p[0].y + (p[3].y - p[0].y) / 2}};
+}
+
+EdgeZone SelectionState::MakeEdgeZone(Point a, Point b, int width, int first, int second)
+{
+    // The end with the smaller x on the left; the first one when both are equal.
+    const Point l = b.x < a.x ? b : a;
+    const Point r = b.x < a.x ? a : b;
+    int m = 0, o = 0;
+    if (l.x == r.x) {
+        m = width;
+    } else if (l.y == r.y) {
+        o = width;
+    } else {
+        const double angle = std::atan(std::abs(r.y - l.y) / static_cast<double>(r.x - l.x));
+        m = static_cast<int>(width * std::sin(angle));
+        o = static_cast<int>(width * std::cos(angle));
+    }
+    std::vector<Point> quad;
+    if (l.x == r.x || r.y <= l.y)
+        quad = {{l.x + m, l.y + o}, {r.x + m, r.y + o}, {r.x - m, r.y - o}, {l.x - m, l.y - o}};
+    else
+        quad = {{l.x - m, l.y + o}, {r.x - m, r.y + o}, {r.x + m, r.y - o}, {l.x + m, l.y - o}};
+    return {HitRegion::MakePolygon(quad), first, second};
+}
+
+void SelectionState::Build(CMapData* area, float factor, int grabbed)
+{
+    Clear();
+    if (!area)
+        return;
+    m_area = area;
+    grabbedHandle = grabbed;
+    const int half = HandleHalfSize(factor);
+    for (const Point& p : HandlePoints(*area))
+        m_handles.push_back(SquareAround(p, half));
+    const std::vector<Point>& points = area->m_points;
+    const int n = static_cast<int>(points.size());
+    const int width = EdgeZoneWidth(factor);
+    for (int i = 1; i <= n && n >= 2; ++i) {
+        const int second = i == n ? 0 : i;
+        m_edges.push_back(MakeEdgeZone(points[i - 1], points[second], width, i - 1, second));
+    }
+}
+
+void SelectionState::Clear()
+{
+    m_area = nullptr;
+    m_handles.clear();
+    m_edges.clear();
+    hoveredHandle = grabbedHandle = hoveredEdge = -1;
+}
+
+void SelectionState::MoveHandle(int index, Point centre, float factor)
+{
+    if (index >= 0 && index < static_cast<int>(m_handles.size()))
+        m_handles[index] = SquareAround(centre, HandleHalfSize(factor));
+}
+
+int SelectionState::HandleAt(Point p, float factor) const
+{
+    const int side = static_cast<int>(6.0f / factor);
+    const Rect probe{p.x - side / 2, p.y - side / 2, p.x - side / 2 + side, p.y - side / 2 + side};
+    for (int i = 0; i < static_cast<int>(m_handles.size()); ++i) {
+        if (Meets(m_handles[i], probe))
+            return i;
+    }
+    return -1;
+}
+
+int SelectionState::EdgeAt(Point p) const
+{
+    const Rect probe{p.x - 1, p.y - 1, p.x + 1, p.y + 1};
+    for (int i = 0; i < static_cast<int>(m_edges.size()); ++i) {
+        if (m_edges[i].region.IntersectsRect(probe))
+            return i;
+    }
+    return -1;
+}
