@@ -9,3 +9,35 @@ qt_add_resources(ZM_RESOURCE_SOURCES ${CMAKE_SOURCE_DIR}/res/zephyrmap.qrc)
 add_library(zmresources OBJECT ${ZM_RESOURCE_SOURCES})
 target_link_libraries(zmresources PRIVATE Qt6::Core)
 target_sources(zmgui INTERFACE $<TARGET_OBJECTS:zmresources>)
+
+# The build folder keeps under share/ what an installation keeps under
+# <prefix>/share, so that the program run from the build finds its help page
+# and ReadMe as an installed one does (app/InstalledFiles).
+set(ZM_SHARE ${CMAKE_BINARY_DIR}/share)
+set(ZM_SHARE_FILES)
+
+macro(zm_share_copy source target)
+  get_filename_component(zm_target_dir ${target} DIRECTORY)
+  add_custom_command(OUTPUT ${target}
+                     COMMAND ${CMAKE_COMMAND} -E make_directory ${zm_target_dir}
+                     COMMAND ${CMAKE_COMMAND} -E copy ${source} ${target}
+                     DEPENDS ${source} VERBATIM)
+  list(APPEND ZM_SHARE_FILES ${target})
+endmacro()
+
+file(GLOB_RECURSE ZM_HELP_FILES CONFIGURE_DEPENDS RELATIVE ${CMAKE_SOURCE_DIR}/res/help
+     ${CMAKE_SOURCE_DIR}/res/help/*)
+foreach(file ${ZM_HELP_FILES})
+  zm_share_copy(${CMAKE_SOURCE_DIR}/res/help/${file} ${ZM_SHARE}/zephyrmap/help/${file})
+endforeach()
+# The help page shows the tool bar images and the icon from their one source.
+file(GLOB ZM_TOOLBAR_IMAGES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/res/toolbar/*.svg)
+foreach(image ${ZM_TOOLBAR_IMAGES})
+  get_filename_component(name ${image} NAME)
+  zm_share_copy(${image} ${ZM_SHARE}/zephyrmap/help/toolbar/${name})
+endforeach()
+zm_share_copy(${CMAKE_SOURCE_DIR}/res/icons/zephyrmap.svg ${ZM_SHARE}/zephyrmap/help/zephyrmap.svg)
+zm_share_copy(${CMAKE_SOURCE_DIR}/res/ReadMe.txt ${ZM_SHARE}/zephyrmap/ReadMe.txt)
+
+add_custom_target(zmshare ALL DEPENDS ${ZM_SHARE_FILES})
+add_dependencies(zmgui zmshare)
