@@ -38,6 +38,45 @@ foreach(image ${ZM_TOOLBAR_IMAGES})
 endforeach()
 zm_share_copy(${CMAKE_SOURCE_DIR}/res/icons/zephyrmap.svg ${ZM_SHARE}/zephyrmap/help/zephyrmap.svg)
 zm_share_copy(${CMAKE_SOURCE_DIR}/res/ReadMe.txt ${ZM_SHARE}/zephyrmap/ReadMe.txt)
+zm_share_copy(${CMAKE_SOURCE_DIR}/res/zephyrmap.desktop ${ZM_SHARE}/applications/zephyrmap.desktop)
+zm_share_copy(${CMAKE_SOURCE_DIR}/res/zephyrmap-mime.xml ${ZM_SHARE}/mime/packages/zephyrmap.xml)
+
+# The icon theme asks at least for a 48 x 48 PNG and leaves SVG support to the
+# desktop, so the scalable icon comes with PNGs rendered from it.
+set(ZM_ICON ${CMAKE_SOURCE_DIR}/res/icons/zephyrmap.svg)
+zm_share_copy(${ZM_ICON} ${ZM_SHARE}/icons/hicolor/scalable/apps/zephyrmap.svg)
+add_executable(zm-render-svg tools/RenderSvg.cpp)
+target_link_libraries(zm-render-svg PRIVATE Qt6::Svg Qt6::Gui)
+target_compile_options(zm-render-svg PRIVATE ${ZM_WARNINGS})
+foreach(size 16 22 24 32 48 64 128 256)
+  set(dir ${ZM_SHARE}/icons/hicolor/${size}x${size}/apps)
+  add_custom_command(OUTPUT ${dir}/zephyrmap.png
+                     COMMAND ${CMAKE_COMMAND} -E make_directory ${dir}
+                     COMMAND zm-render-svg ${ZM_ICON} ${dir}/zephyrmap.png ${size}
+                     DEPENDS zm-render-svg ${ZM_ICON} VERBATIM)
+  list(APPEND ZM_SHARE_FILES ${dir}/zephyrmap.png)
+endforeach()
 
 add_custom_target(zmshare ALL DEPENDS ${ZM_SHARE_FILES})
 add_dependencies(zmgui zmshare)
+
+install(TARGETS zephyrmap zephyrmap-cli RUNTIME DESTINATION bin)
+install(DIRECTORY ${ZM_SHARE}/ DESTINATION share)
+
+# A file manager learns the new type and the entry that opens it only from the
+# rebuilt caches. Packagers (DESTDIR) leave that to the system's own triggers.
+option(ZM_INSTALL_UPDATES_CACHES "Rebuild the MIME and desktop caches of the prefix after installing" ON)
+if(ZM_INSTALL_UPDATES_CACHES)
+  install(CODE [[
+    if("$ENV{DESTDIR}" STREQUAL "")
+      find_program(ZM_UPDATE_MIME update-mime-database)
+      find_program(ZM_UPDATE_DESKTOP update-desktop-database)
+      if(ZM_UPDATE_MIME)
+        execute_process(COMMAND ${ZM_UPDATE_MIME} "${CMAKE_INSTALL_PREFIX}/share/mime")
+      endif()
+      if(ZM_UPDATE_DESKTOP)
+        execute_process(COMMAND ${ZM_UPDATE_DESKTOP} "${CMAKE_INSTALL_PREFIX}/share/applications")
+      endif()
+    endif()
+  ]])
+endif()
