@@ -1,0 +1,44 @@
+#include "app/InstalledFiles.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+
+namespace
+{
+
+const QString kInstalledFromBin = QStringLiteral("../share/zephyrmap");
+const QString kBuildTreeFromBin = QStringLiteral("share/zephyrmap");
+
+QString Under(const QString& folder, const QString& relative)
+{
+    return QDir::cleanPath(folder + QLatin1Char('/') + relative);
+}
+
+} // namespace
+
+QString InstalledFiles::ProgramDataFolder(const QString& applicationFolder)
+{
+    const QString installed = Under(applicationFolder, kInstalledFromBin);
+    if (QFileInfo(installed).isDir())
+        return installed;
+    const QString buildTree = Under(applicationFolder, kBuildTreeFromBin);
+    if (QFileInfo(buildTree).isDir())
+        return buildTree;
+    return installed;
+}
+
+QString InstalledFiles::ProgramDataFolder()
+{
+    return ProgramDataFolder(QCoreApplication::applicationDirPath());
+}
+
+QString InstalledFiles::HelpPagePath()
+{
+    return Under(ProgramDataFolder(), QStringLiteral("help/index.html"));
+}
+
+QString InstalledFiles::ReadMePath()
+{
+    return Under(ProgramDataFolder(), QStringLiteral("ReadMe.txt"));
+}
