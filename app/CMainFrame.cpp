@@ -185,15 +185,17 @@ void CMainFrame::BuildToolBar()
         if (button.id == kSeparator) {
             m_toolBar->addSeparator();
         } else {
-            // The button shows its own label; the menu keeps the action's text.
-            auto* tool = new QToolButton(m_toolBar);
-            tool->setDefaultAction(ActionById(button.id));
-            tool->setIcon(QIcon(QStringLiteral(":/toolbar/%1.svg").arg(QLatin1String(button.image))));
-            tool->setText(labels.value(position));
-            tool->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-            tool->setMinimumSize(35, 24);
-            tool->setObjectName(QStringLiteral("ToolButton%1").arg(button.id));
-            m_toolBar->addWidget(tool);
+            // The image and the short label belong to the action, so that
+            // they stay when its state changes; menus keep their text only.
+            QAction* action = ActionById(button.id);
+            action->setIcon(QIcon(QStringLiteral(":/toolbar/%1.svg").arg(QLatin1String(button.image))));
+            action->setIconVisibleInMenu(false);
+            action->setIconText(labels.value(position));
+            m_toolBar->addAction(action);
+            if (QWidget* tool = m_toolBar->widgetForAction(action)) {
+                tool->setMinimumSize(35, 24);
+                tool->setObjectName(QStringLiteral("ToolButton%1").arg(button.id));
+            }
         }
         ++position;
     }
@@ -358,8 +360,6 @@ void CMainFrame::ToggleBar(QWidget* bar, const QString& key)
 void CMainFrame::ShowMagnificationMenu()
 {
     QWidget* button = m_toolBar->widgetForAction(Action(CmdMagnification));
-    if (auto* tool = m_toolBar->findChild<QToolButton*>(QStringLiteral("ToolButton%1").arg(CmdMagnification)))
-        button = tool;
     const QPoint below =
         button && button->isVisible() ? button->mapToGlobal(QPoint(0, button->height())) : QCursor::pos();
     m_magnificationMenu->popup(below);

@@ -1,6 +1,7 @@
 #include "app/CZephyrmapApp.h"
 
 #include "app/CMainFrame.h"
+#include "app/ExternalApps.h"
 #include "app/NativeFileCommands.h"
 #include "model/CZephyrmapDoc.h"
 #include "services/picture/MapPicture.h"
@@ -26,6 +27,7 @@ void CZephyrmapApp::InitInstance(const QStringList& arguments, bool show)
     m_frame = std::make_unique<CMainFrame>(*m_doc, m_settings, *m_store, *m_zoomed);
     m_doc->SetListener(m_frame.get());
     m_files = std::make_unique<NativeFileCommands>(*m_doc, *m_store, m_frame.get());
+    m_externals = std::make_unique<ExternalApps>(*m_doc, m_settings, *m_frame, &m_frame->View());
     ConnectCommands();
     m_doc->DeleteContents();
     m_frame->View().InitialUpdate();
@@ -39,6 +41,7 @@ void CZephyrmapApp::ConnectCommands()
 {
     CMainFrame* frame = m_frame.get();
     m_frame->AddCommands(m_files->Commands([frame] { return frame->IsMapOpen(); }));
+    m_frame->AddCommands(m_externals->Commands([this] { return m_picture->IsLoaded(); }));
     m_files->recentFilesChanged = [frame](const QStringList& files) { frame->SetRecentFiles(files); };
     m_frame->SetRecentFiles(m_files->RecentFiles());
     m_frame->SetRecentFileHandler([this](const QString& path) { m_files->Open(path); });
@@ -49,6 +52,7 @@ void CZephyrmapApp::DestroyFrame()
 {
     if (m_doc)
         m_doc->SetListener(nullptr);
+    m_externals.reset();
     m_files.reset();
     m_frame.reset();
 }

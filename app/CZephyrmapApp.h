@@ -11,6 +11,7 @@
 #include <memory>
 
 class CMainFrame;
+class ExternalApps;
 class CZephyrmapDoc;
 class MapPicture;
 class NativeFileCommands;
@@ -35,6 +36,7 @@ public:
     CZephyrmapDoc* Document() { return m_doc.get(); }
     MapPicture* Picture() { return m_picture.get(); }
     NativeFileCommands* Files() { return m_files.get(); }
+    ExternalApps* Externals() { return m_externals.get(); }
     void DestroyFrame();
 
 private:
@@ -47,4 +49,5 @@ private:
     std::unique_ptr<CZephyrmapDoc> m_doc;
     std::unique_ptr<CMainFrame> m_frame;
     std::unique_ptr<NativeFileCommands> m_files;
+    std::unique_ptr<ExternalApps> m_externals;
 };

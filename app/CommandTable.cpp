@@ -4,6 +4,10 @@ namespace
 {
 
 const std::vector<CommandInfo> kCommands = {
+    // Commands with no menu item of their own: the tool bar's magnification
+    // button and printing, which only its keys reach.
+    {CmdMagnification, "表示倍率", "表示倍率の変更\n表示倍率"},
+    {CmdPrint, "印刷", "作業中のﾌｧｲﾙを印刷\n印刷"},
     {CmdNewMap, "新規作成(&N)...\tCtrl+N", "新規にクリッカブルマップを作成\n新規マップ"},
     {CmdOpenFromHtmlFile, "HTMLファイルから開く(&H)...\tCtrl+H",
      "HTMLファイルからクリッカブルマップを開く\nHTMLから開く"},

@@ -7,6 +7,7 @@
 #include "services/picture/MapPicture.h"
 #include "services/picture/QtText.h"
 #include "services/settings/AppSettings.h"
+#include "view/AreaClipboard.h"
 #include "view/AreaMove.h"
 #include "view/BoxCreation.h"
 #include "view/PaneInterface.h"
@@ -17,7 +18,9 @@
 #include "view/ZoomedPicture.h"
 
 #include <QAction>
+#include <QClipboard>
 #include <QContextMenuEvent>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMouseEvent>
@@ -76,6 +79,14 @@ CZephyrmapView::CZephyrmapView(CZephyrmapDoc& doc, AppSettings& settings, PaneIn
         AfterEvent();
     });
     m_zoomed.SetFillColour(m_settings.Bgcolor);
+    // Asking the clipboard can take a round trip to another program: it is
+    // asked when it changes, not by every enable rule.
+    auto clipboardChanged = [this] {
+        m_clipboardHasArea = AreaClipboard::ClipboardContents() & AreaClipboard::HasArea;
+        emit StateChanged();
+    };
+    connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this, clipboardChanged);
+    m_clipboardHasArea = AreaClipboard::ClipboardContents() & AreaClipboard::HasArea;
 }
 
 CZephyrmapView::~CZephyrmapView() = default;
@@ -846,6 +857,39 @@ void CZephyrmapView::contextMenuEvent(QContextMenuEvent* event)
     menu.exec(event->globalPos());
 }
 
+// ---- The area clipboard ----
+
+void CZephyrmapView::CopyArea()
+{
+    if (const CMapData* area = m_selection.Area())
+        AreaClipboard::CopyAreaToClipboard(*area);
+}
+
+void CZephyrmapView::CutArea()
+{
+    if (!m_selection.Area())
+        return;
+    CopyArea();
+    DeleteSelectedArea();
+}
+
+void CZephyrmapView::PasteArea(bool withAttributes)
+{
+    if (!(AreaClipboard::ClipboardContents() & AreaClipboard::HasArea))
+        return;
+    CMapData area;
+    if (!AreaClipboard::ReadAreaFromClipboard(area, !withAttributes))
+        return;
+    const auto [minX, maxX] = std::minmax_element(area.m_points.begin(), area.m_points.end(),
+                                                  [](const Point& a, const Point& b) { return a.x < b.x; });
+    const auto [minY, maxY] = std::minmax_element(area.m_points.begin(), area.m_points.end(),
+                                                  [](const Point& a, const Point& b) { return a.y < b.y; });
+    const Point centre{minX->x + (maxX->x - minX->x) / 2, minY->y + (maxY->y - minY->y) / 2};
+    const Point target = ToPicture(viewport()->mapFromGlobal(QCursor::pos()));
+    area.OffsetBy(target.x - centre.x, target.y - centre.y);
+    StartPlacement(area, target);
+}
+
 // ---- Commands ----
 
 std::vector<CommandRoute> CZephyrmapView::Commands()
@@ -860,6 +904,13 @@ std::vector<CommandRoute> CZephyrmapView::Commands()
         {CmdDeletePoint, [this] { DeletePoint(); }, [this] { return CanDeletePoint(); }, {}},
         {CmdToggleHatching, [this] { ToggleHatching(); }, mapOpen, [this] { return m_settings.Hatching != 0; }},
         {CmdPrint, [this] { Print(); }, mapOpen, {}},
+        {CmdCopyArea, [this] { CopyArea(); }, selected, {}},
+        {CmdCutArea, [this] { CutArea(); }, selected, {}},
+        {CmdPasteArea, [this] { PasteArea(false); }, [this] { return m_clipboardHasArea && m_frame.IsMapOpen(); }, {}},
+        {CmdPasteAreaWithAttributes,
+         [this] { PasteArea(true); },
+         [this] { return m_clipboardHasArea && m_frame.IsMapOpen(); },
+         {}},
     };
     const CommandId zooms[] = {CmdZoom50, CmdZoom100, CmdZoom150, CmdZoom200, CmdZoom300};
     for (int i = 0; i < 5; ++i) {

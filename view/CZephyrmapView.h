@@ -74,6 +74,14 @@ public:
     std::vector<CommandRoute> Commands();
     // Starts placing `area` (a pasted one, already centred on `pointer`).
     void StartPlacement(const CMapData& area, Point pointer);
+    // The area clipboard.
+    void CopyArea();
+    void CutArea();
+    // Reads the clipboard's area and lets it follow the pointer until the
+    // next click places it; nothing when the clipboard holds no area.
+    void PasteArea(bool withAttributes);
+    // Whether the clipboard holds an area, as last seen.
+    bool ClipboardHasArea() const { return m_clipboardHasArea; }
 
     // For the interactions.
     CZephyrmapDoc& Doc() { return m_doc; }
@@ -177,5 +185,6 @@ private:
     bool m_ctrl = false;
     bool m_initialised = false;
     QSize m_pageClient; // while a page is rendered: the client it stands for
+    bool m_clipboardHasArea = false;
     QTimer m_clickTimer;
 };

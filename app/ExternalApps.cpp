@@ -1,0 +1,327 @@
+#include "app/ExternalApps.h"
+
+#include "formats/HtmlOutputOptions.h"
+#include "formats/HtmlWriter.h"
+#include "model/CZephyrmapDoc.h"
+#include "services/dialogs/ProgramMessage.h"
+#include "services/fileinfo/PictureInfo.h"
+#include "services/paths/LocalFile.h"
+#include "services/paths/PathUtil.h"
+#include "services/picture/QtText.h"
+#include "services/settings/AppSettings.h"
+#include "services/text/SjisString.h"
+#include "services/text/Utf8Bridge.h"
+#include "view/PaneInterface.h"
+
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QMimeDatabase>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QUrl>
+
+namespace
+{
+
+// The page around the map for the browser. The platform's browsers read
+// undeclared bytes as Latin text, so the page says it is UTF-8.
+const char kPreviewHead[] = "<HTML>\r\n\r\n<HEAD>\r\n"
+                            "  <META http-equiv=\"Content-Type\" content=\"text/html; charset=UTF-8\">\r\n"
+                            "  <TITLE>Zephyrmap !プレビュー</TITLE>\r\n</HEAD>\r\n\r\n<BODY>\r\n\r\n";
+const char kPreviewTail[] = "\r\n\r\n</BODY>\r\n\r\n</HTML>";
+
+const char kAppNotFound[] = "アプリケーションが見つかりません。\r\n外部アプリケーションの設定を確認して下さい。";
+const char kNoAssociation[] =
+    "ファイルへの関連付けが正しく行われていないため、標準のアプリケーションを見つけることが出来ませんでした。\r\n"
+    "WINDOWSのアプリケーションの関連付けを正しく設定するか、Zephyrmap!の[設定]コマンドで外部アプリケーションを指定"
+    "してください。";
+const char kNoLink[] = "このエリアには、リンクが設定されていません。";
+
+enum class FileType { Image, Html, Other };
+
+FileType TypeOf(const std::string& path)
+{
+    const std::string ext = sjis::ToLower(pictureinfo::ExtensionOf(path));
+    for (const char* image : {"jpeg", "jpg", "jfif", "jpe", "gif", "png"}) {
+        if (ext == image)
+            return FileType::Image;
+    }
+    for (const char* html : {"html", "htm", "shtml"}) {
+        if (ext == html)
+            return FileType::Html;
+    }
+    return FileType::Other;
+}
+
+int ErrorNumber(ExternalApps::Outcome outcome)
+{
+    switch (outcome) {
+    case ExternalApps::Outcome::Refused:
+        return 1;
+    case ExternalApps::Outcome::NotStarted:
+        return 2;
+    default:
+        return 3;
+    }
+}
+
+// A program named in the settings: a path, or a name looked up on the PATH.
+QString ProgramPath(const QString& program)
+{
+    if (program.contains(QLatin1Char('/')))
+        return program;
+    return QStandardPaths::findExecutable(program);
+}
+
+} // namespace
+
+ExternalApps::ExternalApps(CZephyrmapDoc& doc, AppSettings& settings, PaneInterface& frame, QWidget* owner)
+    : launcher(&ExternalApps::Start), m_doc(doc), m_settings(settings), m_frame(frame), m_owner(owner)
+{
+}
+
+ExternalApps::~ExternalApps()
+{
+    if (m_previewWritten)
+        QFile::remove(m_previewPath);
+}
+
+std::vector<CommandRoute> ExternalApps::Commands(std::function<bool()> pictureLoaded)
+{
+    auto mapOpen = [this] { return m_frame.IsMapOpen(); };
+    auto rowSelected = [this] { return m_frame.GetSelectedArea() >= 0; };
+    auto document = [this] { return !m_doc.HtmlPath().empty(); };
+    return {
+        {CmdBrowserPreview, [this] { BrowserPreview(); }, mapOpen, {}},
+        {CmdSourcePreview, [this] { SourcePreview(); }, mapOpen, {}},
+        {CmdEditPicture, [this] { EditPicture(); }, std::move(pictureLoaded), {}},
+        {CmdOpenLinkTarget, [this] { OpenLinkTarget(false); }, rowSelected, {}},
+        {CmdEditLinkTarget, [this] { OpenLinkTarget(true); }, rowSelected, {}},
+        {CmdOpenHtmlDocument, [this] { OpenHtmlDocument(false); }, document, {}},
+        {CmdEditHtmlDocument, [this] { OpenHtmlDocument(true); }, document, {}},
+    };
+}
+
+// ---- Launching ----
+
+ExternalApps::Outcome ExternalApps::Start(const Launch& launch)
+{
+    if (launch.association) {
+        // Without a default application the desktop has nothing to start.
+        const QString type = QMimeDatabase().mimeTypeForFile(launch.file).name();
+        const QString query = QStandardPaths::findExecutable(QStringLiteral("xdg-mime"));
+        if (!query.isEmpty()) {
+            QProcess ask;
+            ask.start(query, {QStringLiteral("query"), QStringLiteral("default"), type});
+            if (ask.waitForFinished(3000) && ask.readAllStandardOutput().trimmed().isEmpty())
+                return Outcome::NoAssociation;
+        }
+        return QDesktopServices::openUrl(QUrl::fromLocalFile(launch.file)) ? Outcome::Started : Outcome::DesktopFailed;
+    }
+    const QString program = ProgramPath(launch.program);
+    const QFileInfo info(program);
+    if (program.isEmpty() || !info.isFile() || !info.isExecutable())
+        return Outcome::NotFound;
+    QProcess process;
+    process.setProgram(program);
+    process.setArguments({launch.file});
+    if (process.startDetached())
+        return Outcome::Started;
+    return process.error() == QProcess::FailedToStart ? Outcome::Refused : Outcome::NotStarted;
+}
+
+void ExternalApps::Warn(const QString& text)
+{
+    ProgramMessage::Show(m_owner, QMessageBox::Warning, kInfoCaption, text);
+}
+
+void ExternalApps::Report(Outcome outcome, bool associationMessage)
+{
+    switch (outcome) {
+    case Outcome::Started:
+        return;
+    case Outcome::NotFound:
+        Warn(QString::fromUtf8(kAppNotFound));
+        return;
+    case Outcome::NoAssociation:
+        if (associationMessage) {
+            Warn(QString::fromUtf8(kNoAssociation));
+            return;
+        }
+        break;
+    default:
+        break;
+    }
+    Warn(QStringLiteral("ファイルのOPENに失敗しました。(エラー#%1)").arg(ErrorNumber(outcome)));
+}
+
+void ExternalApps::LaunchProgram(const std::string& program, const QString& file, bool associationMessage)
+{
+    Report(launcher({false, ToQString(program), file}), associationMessage);
+}
+
+void ExternalApps::LaunchAssociation(const QString& file, bool associationMessage)
+{
+    Report(launcher({true, QString(), file}), associationMessage);
+}
+
+// ---- Previews ----
+
+QString ExternalApps::PreviewFolder() const
+{
+    for (const std::string& path : {m_doc.HtmlPath(), m_doc.ImageSrc()}) {
+        if (!path.empty() && localfile::IsRegularFile(path))
+            return QFileInfo(ToQString(path)).absolutePath();
+    }
+    const QString program = QCoreApplication::applicationDirPath();
+    if (QFileInfo(program).isWritable())
+        return program;
+    return QDir::tempPath();
+}
+
+QString ExternalApps::WritePreviewFile(const QByteArray& content)
+{
+    const QString folder = PreviewFolder();
+    const QString path = QDir(folder).filePath(kPreviewName);
+    if (m_previewWritten && QFileInfo::exists(m_previewPath)) {
+        QFile::remove(m_previewPath);
+        m_previewWritten = false;
+    }
+    if (QFileInfo::exists(path) && !m_previewWritten) {
+        const QString question = QStringLiteral("ファイル [ %1 ] が [ %2 ] に\r\n"
+                                                "すでに存在するため、作業ファイルを作成できません。\r\n"
+                                                "このファイルを別のフォルダに移動するか、削除する必要があります。\r\n"
+                                                "ここでこのファイルをごみ箱に移動しますか?")
+                                     .arg(kPreviewName, folder + QLatin1Char('/'));
+        if (ProgramMessage::Show(m_owner, QMessageBox::Question, kErrorCaption, question,
+                                 QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
+            return QString();
+        if (!QFile::moveToTrash(path)) {
+            ProgramMessage::Show(m_owner, QMessageBox::Information, kErrorCaption,
+                                 QStringLiteral("ファイルを削除できませんでした。"));
+            return QString();
+        }
+    }
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+        ProgramMessage::Show(
+            m_owner, QMessageBox::Critical, kErrorCaption,
+            QStringLiteral("ファイル \"%1\" を作成できませんでした。\r\n%2").arg(path, file.errorString()));
+        return QString();
+    }
+    m_previewWritten = true;
+    m_previewPath = path;
+    if (file.write(content) != content.size()) {
+        ProgramMessage::Show(
+            m_owner, QMessageBox::Critical, kErrorCaption,
+            QStringLiteral("ファイル \"%1\" に書き込めませんでした。\r\n%2").arg(path, file.errorString()));
+        return QString();
+    }
+    return path;
+}
+
+std::string ExternalApps::MapHtml() const
+{
+    return html::WriteMapHtml(m_doc, HtmlOutputOptions::FromSettings(m_settings));
+}
+
+QByteArray ExternalApps::BrowserPreviewPage() const
+{
+    const bool lower = m_settings.HtmlOption & kLowerCaseTags;
+    std::string head = utf8::Utf8ToSjis(kPreviewHead), tail = kPreviewTail;
+    html::ConvertTagCase(head, lower);
+    html::ConvertTagCase(tail, lower);
+    return QByteArray::fromStdString(utf8::SjisToUtf8(head + MapHtml() + tail));
+}
+
+void ExternalApps::Preview(const QByteArray& content, const std::string& application)
+{
+    const QString path = WritePreviewFile(content);
+    if (path.isEmpty())
+        return;
+    LaunchProgram(application, path, false);
+}
+
+void ExternalApps::BrowserPreview()
+{
+    Preview(BrowserPreviewPage(), m_settings.Browser);
+}
+
+// The source in the platform's own text encoding, which its editors read.
+void ExternalApps::SourcePreview()
+{
+    Preview(QByteArray::fromStdString(utf8::SjisToUtf8(MapHtml())), m_settings.Editor);
+}
+
+void ExternalApps::EditPicture()
+{
+    const std::string& picture = m_doc.ImageSrc();
+    if (picture.empty() || !localfile::IsRegularFile(picture))
+        return;
+    LaunchProgram(m_settings.IMG_Editor, ToQString(picture), false);
+}
+
+void ExternalApps::OpenHtmlDocument(bool edit)
+{
+    const std::string& path = m_doc.HtmlPath();
+    if (!localfile::IsRegularFile(path)) {
+        Warn(QStringLiteral(
+                 "ファイル\"%1\"が見つかりませんでした。\r\nマップを使用するHTML文書のパスを確認してください。")
+                 .arg(ToQString(path)));
+        return;
+    }
+    const QString file = ToQString(path);
+    if (TypeOf(path) != FileType::Html)
+        LaunchAssociation(file, false);
+    else if (edit)
+        LaunchProgram(m_settings.HTML_Editor, file, false);
+    else if (m_settings.HTML_App_default)
+        LaunchAssociation(file, false);
+    else
+        LaunchProgram(m_settings.HTML_App, file, false);
+}
+
+void ExternalApps::OpenLinkTarget(bool edit)
+{
+    const CMapData* area = m_doc.AreaAt(m_frame.GetSelectedArea());
+    if (!area)
+        return;
+    if (area->m_href.empty()) {
+        Warn(QString::fromUtf8(kNoLink));
+        return;
+    }
+    std::string target = area->m_href;
+    paths::SplitAnchor(target);
+    if (!area->m_hrefIsPath)
+        target = paths::ResolveReference(target, m_doc.HtmlPath());
+    if (target.empty() || !localfile::IsRegularFile(target)) {
+        Warn(QStringLiteral("ファイル\"%1\"が見つかりませんでした。\r\nリンク先を確認してください。")
+                 .arg(ToQString(target)));
+        return;
+    }
+    const QString file = ToQString(target);
+    switch (TypeOf(target)) {
+    case FileType::Image:
+        if (edit)
+            LaunchProgram(m_settings.IMG_Editor, file, true);
+        else if (m_settings.IMG_App_default)
+            LaunchAssociation(file, true);
+        else
+            LaunchProgram(m_settings.IMG_App, file, true);
+        break;
+    case FileType::Html:
+        if (edit)
+            LaunchProgram(m_settings.HTML_Editor, file, true);
+        else if (m_settings.HTML_App_default)
+            LaunchAssociation(file, true);
+        else
+            LaunchProgram(m_settings.HTML_App, file, true);
+        break;
+    case FileType::Other:
+        LaunchAssociation(file, true);
+        break;
+    }
+}

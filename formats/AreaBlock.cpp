@@ -1,0 +1,130 @@
+#include "formats/AreaBlock.h"
+
+#include "model/CMapData.h"
+
+#include <cstdint>
+
+namespace areablock
+{
+namespace
+{
+
+constexpr std::size_t kHeaderBytes = 32;
+
+void Put32(std::string& out, std::int32_t value)
+{
+    const auto v = static_cast<std::uint32_t>(value);
+    for (int shift = 0; shift < 32; shift += 8)
+        out += static_cast<char>((v >> shift) & 0xFF);
+}
+
+std::int32_t Get32(const std::string& in, std::size_t at)
+{
+    std::uint32_t v = 0;
+    for (int i = 3; i >= 0; --i)
+        v = (v << 8) | static_cast<std::uint8_t>(in[at + i]);
+    return static_cast<std::int32_t>(v);
+}
+
+void PutText(std::string& out, const std::string& text)
+{
+    out += text;
+    out += '\0';
+}
+
+// Reads the texts and points after the header, each checked against the end.
+class Reader
+{
+public:
+    Reader(const std::string& block, std::size_t at) : m_block(block), m_at(at) {}
+    bool Text(std::int64_t length, std::string& text)
+    {
+        if (!Fits(length + 1))
+            return false;
+        text.assign(m_block, m_at, static_cast<std::size_t>(length));
+        m_at += static_cast<std::size_t>(length) + 1;
+        return true;
+    }
+    bool Int(std::int32_t& value)
+    {
+        if (!Fits(4))
+            return false;
+        value = Get32(m_block, m_at);
+        m_at += 4;
+        return true;
+    }
+    bool Fits(std::int64_t bytes) const
+    {
+        return bytes >= 0 && static_cast<std::uint64_t>(bytes) <= m_block.size() - m_at;
+    }
+
+private:
+    const std::string& m_block;
+    std::size_t m_at;
+};
+
+bool PointCountFits(int shape, std::int32_t count)
+{
+    if (shape == ShapePoly)
+        return count >= 3;
+    return (shape == ShapeRect || shape == ShapeCirc) && count == 4;
+}
+
+} // namespace
+
+std::string Encode(const CMapData& area)
+{
+    std::string out;
+    out.reserve(41 + area.m_href.size() + area.m_alt.size() + area.m_target.size() + area.m_otherAttrs.size() +
+                8 * area.m_points.size());
+    Put32(out, 1);
+    for (const std::string* text : {&area.m_href, &area.m_alt, &area.m_target, &area.m_otherAttrs})
+        Put32(out, static_cast<std::int32_t>(text->size()));
+    Put32(out, static_cast<std::int32_t>(area.m_points.size()));
+    Put32(out, area.m_shape);
+    Put32(out, area.m_noHref);
+    PutText(out, area.m_href);
+    Put32(out, area.m_hrefIsPath);
+    PutText(out, area.m_alt);
+    PutText(out, area.m_target);
+    PutText(out, area.m_otherAttrs);
+    for (const Point& p : area.m_points) {
+        Put32(out, p.x);
+        Put32(out, p.y);
+    }
+    out += '\0';
+    return out;
+}
+
+bool Decode(const std::string& block, bool dropAttributes, CMapData& area)
+{
+    if (block.size() < kHeaderBytes)
+        return false;
+    const std::int32_t hrefLength = Get32(block, 4), altLength = Get32(block, 8);
+    const std::int32_t targetLength = Get32(block, 12), otherLength = Get32(block, 16);
+    const std::int32_t count = Get32(block, 20), shape = Get32(block, 24), noHref = Get32(block, 28);
+    if (!PointCountFits(shape, count))
+        return false;
+    CMapData read;
+    std::int32_t hrefIsPath = 0;
+    Reader reader(block, kHeaderBytes);
+    if (!reader.Text(hrefLength, read.m_href) || !reader.Int(hrefIsPath) || !reader.Text(altLength, read.m_alt) ||
+        !reader.Text(targetLength, read.m_target) || !reader.Text(otherLength, read.m_otherAttrs) ||
+        !reader.Fits(std::int64_t(8) * count))
+        return false;
+    read.m_points.resize(static_cast<std::size_t>(count));
+    for (Point& p : read.m_points) {
+        reader.Int(p.x);
+        reader.Int(p.y);
+    }
+    read.m_shape = shape;
+    read.m_noHref = noHref ? 1 : 0;
+    read.m_hrefIsPath = hrefIsPath ? 1 : 0;
+    if (dropAttributes)
+        read.SetAttributes(std::string(), std::string(), std::string(), 0, 0, std::string());
+    read.BuildRegion();
+    area = read;
+    return true;
+}
+
+} // namespace areablock

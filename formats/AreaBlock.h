@@ -1,0 +1,38 @@
+#pragma once
+// One area as the clipboard carries it between views and between running
+// copies of the program. All integers are little-endian int32:
+//
+//   offset            size    content
+//   0                 4       format marker, 1 (written, not checked)
+//   4                 4       H, bytes of the HREF text
+//   8                 4       A, bytes of the ALT text
+//   12                4       T, bytes of the TARGET text
+//   16                4       O, bytes of the other attributes
+//   20                4       N, number of points
+//   24                4       shape (0 polygon, 1 circle, 2 rectangle)
+//   28                4       NOHREF flag
+//   32                H + 1   HREF text and a 0 byte
+//   33 + H            4       path flag of the HREF
+//   37 + H            A + 1   ALT text and a 0 byte
+//   38 + H + A        T + 1   TARGET text and a 0 byte
+//   39 + H + A + T    O + 1   other attributes and a 0 byte
+//   40 + H + A + T + O  8 N   the points, x then y
+//
+// followed by one more 0 byte: 41 + H + A + T + O + 8 N bytes in all. Texts
+// are Shift-JIS. Another program may put a block of its own under the same
+// name: reading checks every length against the block's size.
+
+#include <string>
+
+class CMapData;
+
+namespace areablock
+{
+
+std::string Encode(const CMapData& area);
+// Fills `area` from the block, its link attributes emptied when
+// `dropAttributes`; false, with `area` untouched, for a block that does not
+// hold one whole area.
+bool Decode(const std::string& block, bool dropAttributes, CMapData& area);
+
+} // namespace areablock
