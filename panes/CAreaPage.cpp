@@ -494,14 +494,16 @@ void CAreaPage::ShowContextMenu(const QPoint& globalPos)
     remove->setEnabled(m_frame.ViewHasSelection());
     edit->setEnabled(GetListSelectionMark() >= 0);
     open->setEnabled(GetListSelectionMark() >= 0);
-    QAction* chosen = menu.exec(globalPos);
-    if (chosen == remove) {
-        m_frame.DeleteSelectedArea();
-    } else if (chosen == edit || chosen == open) {
+    // The items pass their commands on to the view, as the main menu's do.
+    auto runCommand = [this](CommandId id) {
         m_frame.CommandStateChanged();
-        if (QAction* command = m_frame.Action(chosen == edit ? CmdEditLinkTarget : CmdOpenLinkTarget))
+        if (QAction* command = m_frame.Action(id))
             command->trigger();
-    }
+    };
+    connect(remove, &QAction::triggered, this, [this] { m_frame.DeleteSelectedArea(); });
+    connect(edit, &QAction::triggered, this, [runCommand] { runCommand(CmdEditLinkTarget); });
+    connect(open, &QAction::triggered, this, [runCommand] { runCommand(CmdOpenLinkTarget); });
+    menu.exec(globalPos);
 }
 
 bool CAreaPage::CanDrag(int row)

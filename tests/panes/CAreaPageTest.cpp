@@ -1,0 +1,312 @@
+#include "tests/app/AppHarness.h"
+
+#include "formats/HtmlOutputOptions.h"
+#include "formats/HtmlWriter.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTimer>
+
+namespace
+{
+
+void SendMouse(QWidget* target, QEvent::Type type, QPoint at, Qt::MouseButtons buttons)
+{
+    QMouseEvent event(type, at, target->mapToGlobal(at), type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton,
+                      buttons, Qt::NoModifier);
+    QApplication::sendEvent(target, &event);
+}
+
+QPoint RowPoint(CAreaListCtrl* list, int row, int dy = 0)
+{
+    return list->visualRect(list->model()->index(row, 1)).center() + QPoint(0, dy);
+}
+
+// Drags row `from` with the mouse and lets it go at `to` (viewport pixels).
+void DragRow(CAreaListCtrl* list, int from, QPoint to)
+{
+    const QPoint start = RowPoint(list, from);
+    SendMouse(list->viewport(), QEvent::MouseButtonPress, start, Qt::LeftButton);
+    SendMouse(list->viewport(), QEvent::MouseMove, start + QPoint(0, 12), Qt::LeftButton);
+    SendMouse(list->viewport(), QEvent::MouseMove, to, Qt::LeftButton);
+    SendMouse(list->viewport(), QEvent::MouseButtonRelease, to, Qt::NoButton);
+}
+
+QStringList Shapes(CZephyrmapDoc& doc)
+{
+    QStringList coords;
+    for (const auto& area : doc.Areas())
+        coords << QString::fromStdString(area->FormatCoords());
+    return coords;
+}
+
+QStringList Rows(CAreaListCtrl* list)
+{
+    QStringList rows;
+    for (int row = 0; row < list->rowCount(); ++row)
+        rows << list->item(row, 0)->text() + QLatin1Char(' ') + list->item(row, 1)->text();
+    return rows;
+}
+
+} // namespace
+
+class CAreaPageTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void rowsShowKeywordsAndLinks()
+    {
+        AppHarness h;
+        h.OpenMap();
+        CMapData* area = h.AddRect(10, 10, 50, 50);
+        area->SetAttributes(h.ProgramPath(QStringLiteral("a.html")), std::nullopt, std::nullopt, 1, -1, std::nullopt);
+        h.app->Settings().HtmlOption |= kRectKeywordLong;
+        h.AreaPage().FillList();
+        QCOMPARE(Rows(h.AreaPage().List()),
+                 (QStringList{QStringLiteral("rectangle a.html"), QStringLiteral("default ")}));
+        QCOMPARE(h.AreaPage().List()->horizontalHeaderItem(0)->text(), QStringLiteral("SHAPE="));
+        QCOMPARE(h.AreaPage().List()->horizontalHeaderItem(1)->text(), QStringLiteral("リンク先 HREF="));
+    }
+
+    void oneSelectionForListAndView()
+    {
+        AppHarness h;
+        h.OpenMap();
+        CMapData* first = h.AddRect(10, 10, 50, 50);
+        CMapData* second = h.AddRect(100, 100, 150, 150);
+        h.ShowAreaPage();
+        CAreaListCtrl* list = h.AreaPage().List();
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, RowPoint(list, 0));
+        QCOMPARE(h.View().SelectedArea(), first);
+        QVERIFY(h.AreaPage().AltEdit()->isEnabled());
+        h.View().SelectAndTell(second);
+        QCOMPARE(h.AreaPage().GetSelectedArea(), 1);
+        // A click below the rows clears both.
+        const QPoint below(5, list->viewport()->height() - 3);
+        QVERIFY(list->rowAt(below.y()) < 0);
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, below);
+        QCOMPARE(h.AreaPage().GetSelectedArea(), -1);
+        QVERIFY(!h.View().HasSelection());
+        QVERIFY(!h.AreaPage().AltEdit()->isEnabled());
+    }
+
+    void draggingOntoItselfOrJustBelowChangesNothing()
+    {
+        AppHarness h;
+        h.OpenMap();
+        h.AddRect(1, 1, 10, 10);
+        h.AddRect(2, 2, 20, 20);
+        h.AddRect(3, 3, 30, 30);
+        h.ShowAreaPage();
+        const QStringList before = Shapes(h.Doc());
+        const std::size_t steps = h.Doc().History().UndoDepth();
+        CAreaListCtrl* list = h.AreaPage().List();
+        DragRow(list, 1, RowPoint(list, 1, 2));
+        DragRow(list, 1, RowPoint(list, 2, 2));
+        QCOMPARE(Shapes(h.Doc()), before);
+        QCOMPARE(h.Doc().History().UndoDepth(), steps);
+    }
+
+    void theDefaultLastRuleKeepsTheDefaultRowLast()
+    {
+        AppHarness h;
+        h.OpenMap();
+        h.AddRect(1, 1, 10, 10);
+        h.AddRect(2, 2, 20, 20);
+        h.ShowAreaPage();
+        CAreaPage& page = h.AreaPage();
+        QCOMPARE(page.List()->rowCount(), 3); // the DEFAULT area is the last row
+        QVERIFY(!page.CanDrag(2));
+        QVERIFY(page.CanDrag(0));
+        QVERIFY(!page.CanDrop(3)); // below the last row
+        QVERIFY(page.CanDrop(0));  // the top
+        QVERIFY(page.CanDrop(-1));
+        QVERIFY(page.CanDrop(2)); // above the DEFAULT row
+        // The DEFAULT row does not move by mouse either.
+        const QStringList before = Shapes(h.Doc());
+        DragRow(page.List(), 2, RowPoint(page.List(), 0, -2));
+        QCOMPARE(Shapes(h.Doc()), before);
+    }
+
+    void withoutTheRuleAnythingGoesAnywhere()
+    {
+        AppHarness h;
+        h.OpenMap();
+        h.app->Settings().DefaultAreaTailInEffect = 0;
+        h.AddRect(1, 1, 10, 10);
+        h.AddRect(2, 2, 20, 20);
+        h.ShowAreaPage();
+        CAreaPage& page = h.AreaPage();
+        // New areas went after the DEFAULT area, which is the first row now.
+        QCOMPARE(h.Doc().AreaAt(0)->m_shape, int(ShapeDefault));
+        QVERIFY(page.CanDrag(0));
+        QVERIFY(page.CanDrop(page.List()->rowCount()));
+        DragRow(page.List(), 0, RowPoint(page.List(), 2, 40)); // below the last row
+        QCOMPARE(h.Doc().AreaAt(2)->m_shape, int(ShapeDefault));
+        QCOMPARE(h.Doc().History().UndoSteps().front().kind, UndoAreaReordered);
+    }
+
+    void aReorderChangesTheAreaTagsOrder()
+    {
+        AppHarness h;
+        h.OpenMap();
+        h.AddRect(1, 1, 10, 10);
+        h.AddRect(2, 2, 20, 20);
+        h.AddRect(3, 3, 30, 30);
+        h.ShowAreaPage();
+        CAreaListCtrl* list = h.AreaPage().List();
+        DragRow(list, 2, RowPoint(list, 0, -5));
+        QCOMPARE(Shapes(h.Doc()), (QStringList{QStringLiteral("3,3,30,30"), QStringLiteral("1,1,10,10"),
+                                               QStringLiteral("2,2,20,20"), QStringLiteral("0,0,300,200")}));
+        const std::string source = html::WriteMapHtml(h.Doc(), HtmlOutputOptions::FromSettings(h.app->Settings()));
+        QVERIFY(source.find("3,3,30,30") < source.find("1,1,10,10"));
+        h.Doc().Undo();
+        QCOMPARE(Shapes(h.Doc()).front(), QStringLiteral("1,1,10,10"));
+    }
+
+    void aPickedLinkKeepsItsPathWhenOnlyTheFragmentIsEdited()
+    {
+        AppHarness h;
+        h.app->Settings().HREF_RelativePath = 1;
+        h.OpenMap();
+        QDir(h.dir.path()).mkdir(QStringLiteral("sub"));
+        CMapData* area = h.AddRect(1, 1, 10, 10);
+        CAreaPage& page = h.AreaPage();
+        page.SelectArea(0);
+        page.chooseLinkTarget = [&h] {
+            return std::optional<std::string>(h.ProgramPath(QStringLiteral("sub/page.html")));
+        };
+        page.BrowseButton()->click();
+        QCOMPARE(page.HrefEdit()->text(), QStringLiteral("./sub/page.html"));
+        QCOMPARE(area->m_hrefIsPath, 1);
+        QLineEdit* href = page.HrefEdit();
+        href->setFocus();
+        href->end(false);
+        QTest::keyClicks(href, QStringLiteral("#top"));
+        QCOMPARE(area->m_href, h.ProgramPath(QStringLiteral("sub/page.html#top")));
+        QTest::keyClick(href, Qt::Key_Backspace);
+        QTest::keyClick(href, Qt::Key_Backspace);
+        QTest::keyClick(href, Qt::Key_Backspace);
+        QTest::keyClicks(href, QStringLiteral("end"));
+        QCOMPARE(area->m_href, h.ProgramPath(QStringLiteral("sub/page.html#end")));
+        QCOMPARE(area->m_hrefIsPath, 1);
+        QCOMPARE(page.List()->item(0, 1)->text(), QStringLiteral("./sub/page.html#end"));
+        // Changing the path makes the link the text typed.
+        href->selectAll();
+        QTest::keyClicks(href, QStringLiteral("./other.html"));
+        QCOMPARE(area->m_href, std::string("./other.html"));
+        QCOMPARE(area->m_hrefIsPath, 0);
+    }
+
+    void noHrefShowsItsTextAndSwitchesTheLinkOff()
+    {
+        AppHarness h;
+        h.OpenMap();
+        h.AddRect(1, 1, 10, 10);
+        CAreaPage& page = h.AreaPage();
+        page.SelectArea(0);
+        QVERIFY(page.HrefEdit()->isEnabled());
+        page.NoHrefCheck()->click();
+        QCOMPARE(page.List()->item(0, 1)->text(), QStringLiteral("NOHREF ( リンクしない )"));
+        QVERIFY(!page.HrefEdit()->isEnabled());
+        QVERIFY(!page.BrowseButton()->isEnabled());
+        QCOMPARE(h.Doc().AreaAt(0)->m_noHref, 1);
+        h.Frame().CommitPendingEdits();
+        h.Doc().Undo();
+        QCOMPARE(h.Doc().AreaAt(0)->m_noHref, 0);
+        QVERIFY(page.HrefEdit()->isEnabled());
+    }
+
+    void filledFieldsChangeNothing()
+    {
+        AppHarness h;
+        h.OpenMap();
+        CMapData* first = h.AddRect(1, 1, 10, 10);
+        first->m_alt = "one";
+        h.AddRect(2, 2, 20, 20)->m_alt = "two";
+        h.Doc().SetModified(false);
+        h.ShowAreaPage();
+        CAreaListCtrl* list = h.AreaPage().List();
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, RowPoint(list, 0));
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, RowPoint(list, 1));
+        QCOMPARE(h.AreaPage().AltEdit()->text(), QStringLiteral("two"));
+        QCOMPARE(first->m_alt, std::string("one"));
+        QVERIFY(!h.Doc().IsAreaEditPending());
+        QVERIFY(!h.Doc().IsModified());
+    }
+
+    void enterAndEscapeNeitherCloseNorChange()
+    {
+        AppHarness h;
+        h.OpenMap();
+        h.AddRect(1, 1, 10, 10);
+        CAreaPage& page = h.AreaPage();
+        page.SelectArea(0);
+        page.AltEdit()->setFocus();
+        QTest::keyClicks(page.AltEdit(), QStringLiteral("x"));
+        QTest::keyClick(page.AltEdit(), Qt::Key_Return);
+        QTest::keyClick(page.AltEdit(), Qt::Key_Escape);
+        page.OtherEdit()->setFocus();
+        QTest::keyClicks(page.OtherEdit(), QStringLiteral("id=a"));
+        QTest::keyClick(page.OtherEdit(), Qt::Key_Return);
+        QCOMPARE(page.AltEdit()->text(), QStringLiteral("x"));
+        QCOMPARE(page.OtherEdit()->toPlainText(), QStringLiteral("id=a"));
+        QVERIFY(h.Frame().Pane().isVisible());
+        QCOMPARE(h.Doc().AreaAt(0)->m_otherAttrs, std::string("id=a"));
+    }
+
+    void oneUndoStepPerAreaEpisode()
+    {
+        AppHarness h;
+        h.OpenMap();
+        h.AddRect(1, 1, 10, 10);
+        CAreaPage& page = h.AreaPage();
+        page.SelectArea(0);
+        const std::size_t steps = h.Doc().History().UndoDepth();
+        page.AltEdit()->setFocus();
+        QTest::keyClicks(page.AltEdit(), QStringLiteral("abc"));
+        QVERIFY(h.Doc().CanUndo());
+        page.TargetCombo()->setFocus(); // another field: the episode is recorded
+        QCOMPARE(h.Doc().History().UndoDepth(), steps + 1);
+        QCOMPARE(h.Doc().History().UndoSteps().front().kind, UndoAreaAttributes);
+        h.Doc().Undo();
+        QCOMPARE(h.Doc().AreaAt(0)->m_alt, std::string());
+        QCOMPARE(h.Frame().PaneTabs().currentIndex(), 1);
+        h.Doc().Redo();
+        QCOMPARE(h.Doc().AreaAt(0)->m_alt, std::string("abc"));
+        QCOMPARE(page.AltEdit()->text(), QStringLiteral("abc"));
+    }
+
+    void theContextMenuDeletesTheSelectedArea()
+    {
+        AppHarness h;
+        h.OpenMap();
+        h.AddRect(1, 1, 10, 10);
+        h.ShowAreaPage();
+        CAreaListCtrl* list = h.AreaPage().List();
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, RowPoint(list, 0));
+        QTimer::singleShot(0, [] {
+            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            QVERIFY(menu);
+            for (QAction* action : menu->actions()) {
+                if (action->text() == QStringLiteral("選択エリアを削除(&D)")) {
+                    QVERIFY(action->isEnabled());
+                    action->trigger();
+                }
+            }
+            menu->close();
+        });
+        QContextMenuEvent event(QContextMenuEvent::Mouse, RowPoint(list, 0),
+                                list->viewport()->mapToGlobal(RowPoint(list, 0)));
+        QApplication::sendEvent(list->viewport(), &event);
+        QCOMPARE(h.Doc().AreaCount(), 1); // the DEFAULT area is left
+        QVERIFY(!h.View().HasSelection());
+    }
+};
+
+QTEST_MAIN(CAreaPageTest)
+#include "CAreaPageTest.moc"
