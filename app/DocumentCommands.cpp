@@ -1,0 +1,290 @@
+#include "app/DocumentCommands.h"
+
+#include "app/CMainFrame.h"
+#include "app/CSaveChangesDlg.h"
+#include "app/NativeFileCommands.h"
+#include "formats/HtmlOutputOptions.h"
+#include "formats/HtmlReader.h"
+#include "formats/HtmlWriter.h"
+#include "formats/dialogs/CMapChoiceDlg.h"
+#include "model/CZephyrmapDoc.h"
+#include "model/MapCommands.h"
+#include "model/Messages.h"
+#include "panes/CHtmlDocDlg.h"
+#include "panes/CMapSetupDlg.h"
+#include "services/dialogs/CTextFileDlg.h"
+#include "services/dialogs/ProgramMessage.h"
+#include "services/paths/LocalFile.h"
+#include "services/paths/PathUtil.h"
+#include "services/picture/QtText.h"
+#include "services/settings/AppSettings.h"
+#include "services/store/SettingsStore.h"
+#include "services/text/HtmlPageText.h"
+#include "services/text/SjisString.h"
+#include "services/text/TextCodec.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QMimeData>
+
+#include <filesystem>
+
+namespace
+{
+
+const QString kHtmlKey = QStringLiteral("html");
+const char kOpenFilter[] = "HTMLファイル(*.htm* *.shtm*)|*.htm*;*.shtm*|テキストファイル(*.txt)|*.txt|全てのファイル(*.*)|*.*||";
+const char kSaveFilter[] = "HTML文書(*.*htm* )|*.*htm*|テキスト文書(*.txt )|*.txt|すべてのファイル(*.*)|*.*||";
+
+QString Utf8(const char* text) { return QString::fromUtf8(text); }
+
+} // namespace
+
+DocumentCommands::DocumentCommands(CZephyrmapDoc& doc, AppSettings& settings, SettingsStore& store,
+                                   CMainFrame& frame, NativeFileCommands& files)
+    : m_doc(doc), m_settings(settings), m_store(store), m_frame(frame), m_files(files)
+{
+    chooseSaveTarget = [this] { return AskSaveTarget(); };
+    chooseOpenSource = [this] { return AskOpenSource(); };
+    chooseMap = [this](const std::vector<FoundMap>& maps) { return CMapChoiceDlg::ChooseMap(maps, &m_frame); };
+    chooseHtmlDocument = [this]() -> std::optional<std::string> {
+        CHtmlDocDlg dialog(m_store, &m_frame);
+        if (dialog.exec() != QDialog::Accepted)
+            return std::nullopt;
+        return dialog.HtmlPath();
+    };
+    setUpMap = [this]() -> std::optional<std::vector<std::string>> {
+        CMapSetupDlg dialog(m_store, &m_frame);
+        if (dialog.exec() != QDialog::Accepted)
+            return std::nullopt;
+        return std::vector<std::string>{dialog.MapName(), dialog.PicturePath(), dialog.HtmlPath()};
+    };
+    askSaveChanges = [this] { return CSaveChangesDlg(&m_frame).exec(); };
+}
+
+std::vector<CommandRoute> DocumentCommands::Commands()
+{
+    auto mapOpen = [this] { return m_frame.IsMapOpen(); };
+    auto clipboardText = [] {
+        const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+        return data && data->hasText();
+    };
+    return {
+        {CmdNewMap, [this] { NewMap(); }, {}, {}},
+        {CmdOpenFromHtmlFile, [this] { OpenFromHtmlFile(); }, {}, {}},
+        {CmdOpenFromClipboard, [this] { OpenFromClipboard(); }, clipboardText, {}},
+        {CmdSaveHtmlSource, [this] { SaveHtmlSource(); }, mapOpen, {}},
+        {CmdCopyHtmlToClipboard, [this] { CopyHtmlToClipboard(); }, mapOpen, {}},
+    };
+}
+
+// ---- The question about changes ----
+
+bool DocumentCommands::SaveModified()
+{
+    m_frame.CommitPendingEdits();
+    if (!m_doc.IsModified())
+        return true;
+    switch (askSaveChanges()) {
+    case CSaveChangesDlg::SaveText:
+        return SaveHtmlSource();
+    case CSaveChangesDlg::CopyToClipboard:
+        return CopyHtmlToClipboard();
+    case CSaveChangesDlg::SaveNative:
+        return m_files.Save();
+    case CSaveChangesDlg::Discard:
+        return true;
+    default:
+        return false;
+    }
+}
+
+// ---- Starting and reading maps ----
+
+void DocumentCommands::NewMap()
+{
+    if (!SaveModified())
+        return;
+    const std::optional<std::vector<std::string>> setUp = setUpMap();
+    if (!setUp)
+        return;
+    m_doc.DeleteContents();
+    const std::string& name = (*setUp)[0];
+    m_doc.SetAttribute(AttrMapName, name.empty() ? texts::DefaultMapName() : name);
+    m_doc.SetAttribute(AttrImageSrc, (*setUp)[1]);
+    m_doc.SetAttribute(AttrHtmlPath, (*setUp)[2]);
+    mapcmd::AfterMapCreated(m_doc);
+}
+
+std::optional<DocumentCommands::OpenSource> DocumentCommands::AskOpenSource()
+{
+    CTextFileDlg dialog(m_store, CTextFileDlg::Options::OpeningHtmlFile(), &m_frame);
+    dialog.setWindowTitle(QStringLiteral("HTMLファイルから開く"));
+    dialog.SetProgramFilter(Utf8(kOpenFilter));
+    const std::optional<std::string> path = dialog.Pick(m_store, kHtmlKey, SettingsStore::HomeFolder());
+    if (!path)
+        return std::nullopt;
+    return OpenSource{*path, dialog.EncodingCode()};
+}
+
+void DocumentCommands::OpenFromHtmlFile()
+{
+    if (!SaveModified())
+        return;
+    const std::optional<OpenSource> source = chooseOpenSource();
+    if (!source)
+        return;
+    std::string bytes, reason;
+    if (!localfile::ReadWholeFile(source->path, bytes, reason)) {
+        ProgramMessage::Show(&m_frame, QMessageBox::Critical, kErrorCaption, texts::CannotOpenFile());
+        return;
+    }
+    const PageText page = DecodeHtmlPage(bytes, source->encoding);
+    if (ReadMapFrom(page.text, source->path, {}))
+        ShowReplaced(page.replaced, page.firstReplacedLine);
+}
+
+void DocumentCommands::OpenFromClipboard()
+{
+    if (!SaveModified())
+        return;
+    const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+    if (!data || !data->hasText())
+        return;
+    const PageText page = DecodeHtmlPage(data->text().toStdString(), EncodingUtf8);
+    if (ReadMapFrom(page.text, std::string(), chooseHtmlDocument))
+        ShowReplaced(page.replaced, page.firstReplacedLine);
+}
+
+// The maps of `text`; one chosen among several; the document asked for when
+// the text came from no file. False when nothing was read in.
+bool DocumentCommands::ReadMapFrom(const std::string& text, const std::string& documentPath,
+                                   const std::function<std::optional<std::string>()>& askDocument)
+{
+    std::vector<FoundMap> maps = html::FindMaps(text);
+    if (maps.empty()) {
+        ProgramMessage::Show(&m_frame, QMessageBox::Warning, kErrorCaption, texts::NoMapInHtml());
+        return false;
+    }
+    const int index = maps.size() == 1 ? 0 : chooseMap(maps);
+    if (index < 0 || index >= static_cast<int>(maps.size()))
+        return false;
+    std::string document = documentPath;
+    if (askDocument) {
+        const std::optional<std::string> asked = askDocument();
+        if (!asked)
+            return false;
+        document = *asked;
+    }
+    m_doc.DeleteContents();
+    maps[static_cast<std::size_t>(index)].documentPath = document;
+    const int clean = html::BuildDocumentFromMap(m_doc, maps, index);
+    mapcmd::AfterMapCreated(m_doc);
+    if (!clean)
+        ProgramMessage::Show(&m_frame, QMessageBox::NoIcon, kErrorCaption, texts::HtmlSyntaxError());
+    return true;
+}
+
+void DocumentCommands::ShowReplaced(std::size_t count, std::size_t line)
+{
+    if (count > 0)
+        ProgramMessage::Show(&m_frame, QMessageBox::Warning, kErrorCaption, texts::CharactersReplaced(count, line));
+}
+
+// ---- Putting the source out ----
+
+std::string DocumentCommands::MapSource() const
+{
+    return html::WriteMapHtml(m_doc, HtmlOutputOptions::FromSettings(m_settings));
+}
+
+std::string DocumentCommands::WithExtension(const std::string& path, int filterIndex)
+{
+    if (sjis::FindChar(path, '.') != std::string::npos)
+        return path;
+    if (filterIndex <= 1)
+        return path + ".html";
+    if (filterIndex == 2)
+        return path + ".txt";
+    return path;
+}
+
+std::optional<DocumentCommands::SaveTarget> DocumentCommands::AskSaveTarget()
+{
+    CTextFileDlg dialog(m_store, CTextFileDlg::Options::SavingHtmlSource(), &m_frame);
+    dialog.setWindowTitle(QStringLiteral("ソースコードをファイルに保存"));
+    dialog.SetProgramFilter(Utf8(kSaveFilter));
+    const std::optional<std::string> path = dialog.Pick(m_store, kHtmlKey, SettingsStore::HomeFolder());
+    if (!path)
+        return std::nullopt;
+    return SaveTarget{*path, dialog.EncodingCode(), dialog.LineEndCode(), dialog.FilterIndex()};
+}
+
+// A file that is there already: overwriting an HTML page loses all of it
+// but the map, and the question says so. No asks for another name.
+bool DocumentCommands::ConfirmOverwrite(const std::string& path, bool& again)
+{
+    again = false;
+    std::error_code ec;
+    if (!std::filesystem::exists(localfile::NativePath(path), ec))
+        return true;
+    const std::size_t dot = sjis::ReverseFindChar(path, '.');
+    const std::string extension = dot == std::string::npos ? std::string() : sjis::ToLower(path.substr(dot + 1));
+    const char* question = extension.find("htm") != std::string::npos
+                               ? "はすでに存在します。\r\n上書きすると、クリッカブルマップタグ以外のHTMLソースは失われます。"
+                                 "\r\n上書きしますか?"
+                               : "はすでに存在します。\r\n上書きしますか?";
+    const QString text = QStringLiteral("ファイル\"%1\"").arg(ToQString(paths::FileNameOf(path))) + Utf8(question);
+    switch (ProgramMessage::Show(&m_frame, QMessageBox::Information, kInfoCaption, text,
+                                 QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::No)) {
+    case QMessageBox::Yes:
+        return true;
+    case QMessageBox::No:
+        again = true;
+        return false;
+    default:
+        return false;
+    }
+}
+
+bool DocumentCommands::SaveHtmlSource()
+{
+    std::string text = MapSource();
+    std::optional<SaveTarget> target;
+    for (;;) {
+        target = chooseSaveTarget();
+        if (!target)
+            return false;
+        target->path = WithExtension(target->path, target->filterIndex);
+        bool again = false;
+        if (ConfirmOverwrite(target->path, again))
+            break;
+        if (!again)
+            return false;
+    }
+    TextCodec::ConvertLineEnds(LineEndCrLf, target->lineEnd, text);
+    TextCodec codec;
+    const ConvertedBytes out = codec.ConvertBytes(EncodingShiftJis, target->encoding, text, true);
+    const std::string bytes = out.data ? std::string(reinterpret_cast<const char*>(out.data), out.size) : std::string();
+    std::string error;
+    if (!localfile::WriteFileAtomically(target->path, bytes, error)) {
+        ProgramMessage::Show(&m_frame, QMessageBox::Critical, kErrorCaption,
+                             QStringLiteral("ファイル \"%1\" を保存できませんでした。\r\n%2")
+                                 .arg(ToQString(target->path), QString::fromStdString(error)));
+        return false;
+    }
+    m_doc.SetModified(false);
+    return true;
+}
+
+bool DocumentCommands::CopyHtmlToClipboard()
+{
+    std::string text = MapSource();
+    // The platform's text uses LF alone.
+    TextCodec::ConvertLineEnds(LineEndCrLf, LineEndLf, text);
+    QGuiApplication::clipboard()->setText(ToQString(text));
+    ProgramMessage::Show(&m_frame, QMessageBox::Information, kInfoCaption,
+                         QStringLiteral("HTMLソースをクリップボードにコピーしました。"));
+    m_doc.SetModified(false);
+    return true;
+}

@@ -1,0 +1,80 @@
+#pragma once
+// The commands that start a map, read one in and put its HTML source out:
+// new map, open from an HTML file or from the clipboard, save the HTML
+// source to a file, copy it to the clipboard, update the map inside its HTML
+// document, and the question that protects a changed map before any of them.
+
+#include "view/CommandRoute.h"
+
+#include <QString>
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+class CMainFrame;
+class CZephyrmapDoc;
+class NativeFileCommands;
+class SettingsStore;
+struct AppSettings;
+struct FoundMap;
+
+class DocumentCommands
+{
+public:
+    // Where SaveHtmlSource writes: the chosen path, the encoding and line-end
+    // codes and the file type's filter index (1-based), as the dialog gives them.
+    struct SaveTarget {
+        std::string path;
+        int encoding = 0;
+        int lineEnd = 0;
+        int filterIndex = 1;
+    };
+    struct OpenSource {
+        std::string path;
+        int encoding = 0;
+    };
+
+    DocumentCommands(CZephyrmapDoc& doc, AppSettings& settings, SettingsStore& store, CMainFrame& frame,
+                     NativeFileCommands& files);
+
+    std::vector<CommandRoute> Commands();
+
+    // Before the map is emptied or replaced: true lets the caller go on.
+    bool SaveModified();
+    void NewMap();
+    void OpenFromHtmlFile();
+    void OpenFromClipboard();
+    bool SaveHtmlSource();
+    bool CopyHtmlToClipboard();
+
+    // The dialogs, for tests to stand in for; each answers nothing for cancel.
+    std::function<std::optional<SaveTarget>()> chooseSaveTarget;
+    std::function<std::optional<OpenSource>()> chooseOpenSource;
+    std::function<int(const std::vector<FoundMap>&)> chooseMap;
+    std::function<std::optional<std::string>()> chooseHtmlDocument;
+    // The new map's name, picture and HTML document.
+    std::function<std::optional<std::vector<std::string>>()> setUpMap;
+    // The save-changes question's answer (a CSaveChangesDlg code).
+    std::function<int()> askSaveChanges;
+
+    // The path a save goes to: with no '.' anywhere in it, the file type's
+    // extension is added (".html" for the first type, ".txt" for the second).
+    static std::string WithExtension(const std::string& path, int filterIndex);
+
+private:
+    bool ReadMapFrom(const std::string& text, const std::string& documentPath,
+                     const std::function<std::optional<std::string>()>& askDocument);
+    bool ConfirmOverwrite(const std::string& path, bool& again);
+    std::string MapSource() const;
+    std::optional<SaveTarget> AskSaveTarget();
+    std::optional<OpenSource> AskOpenSource();
+    void ShowReplaced(std::size_t count, std::size_t line);
+
+    CZephyrmapDoc& m_doc;
+    AppSettings& m_settings;
+    SettingsStore& m_store;
+    CMainFrame& m_frame;
+    NativeFileCommands& m_files;
+};
