@@ -32,6 +32,13 @@ QStringList NameFilters(const QString& programFilter)
     return filters;
 }
 
+QString PictureFilter()
+{
+    return QStringLiteral("画像ファイル(*.jpg *.jpeg *png *gif *bmp)|*.jpg;*.jpeg;*png;*.gif;*.bmp|"
+                          "JPEGファイル(*.jpg *.jpeg)|*.jpg;*.jpeg|PNGファイル(*.png)|*.png|GIFファイル(*gif)|*.gif|"
+                          "BMPファイル(*.bmp)|*.bmp|全てのファイル(*.*)|*.*||");
+}
+
 int PositionOf(int filterIndex, int count)
 {
     if (filterIndex < 1 || filterIndex > count)

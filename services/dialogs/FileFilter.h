@@ -15,6 +15,9 @@ namespace filefilter
 // "*.*" means every file, with or without a dot in its name.
 QStringList NameFilters(const QString& programFilter);
 
+// The picture types the program reads, as every picture dialog offers them.
+QString PictureFilter();
+
 // The list position of a program filter index; 0, a negative index or one
 // past the end selects the first type.
 int PositionOf(int filterIndex, int count);
