@@ -72,7 +72,7 @@ CPrpIniBrows::CPrpIniBrows(QWidget* parent) : QWidget(parent)
 
     connect(m_imgAppDefault, &QCheckBox::clicked, this, &CPrpIniBrows::UpdateEnables);
     connect(m_htmlAppDefault, &QCheckBox::clicked, this, &CPrpIniBrows::UpdateEnables);
-    UpdateEnables();
+    SetFields(Fields());
 }
 
 QLineEdit* CPrpIniBrows::AddPath(QGridLayout* grid, int row, const QString& label, const char* name,

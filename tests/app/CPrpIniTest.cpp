@@ -117,6 +117,9 @@ private slots:
                                       QStringLiteral("HTML文書を編集するエディタの場所(&T)"),
                                       QStringLiteral("画像を編集するエディタの場所(&E)")}));
         QCOMPARE(Child<QCheckBox>(&page, "imgAppDefaultCheck")->text(), QStringLiteral("標準のアプリケーション(&X)"));
+        // Until filled, the page shows the first run's choice: the system's applications.
+        QVERIFY(Child<QCheckBox>(&page, "imgAppDefaultCheck")->isChecked());
+        QVERIFY(!Child<QLineEdit>(&page, "imgAppEdit")->isEnabled());
         QCOMPARE(Child<QCheckBox>(&page, "htmlAppDefaultCheck")->text(), QStringLiteral("標準のアプリケーション(&M)"));
         QCOMPARE(page.findChildren<QPushButton*>().size(), 6);
         for (QPushButton* button : page.findChildren<QPushButton*>())

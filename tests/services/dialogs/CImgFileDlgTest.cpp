@@ -106,6 +106,31 @@ private slots:
         QCOMPARE(pane->TitleText(), std::string("[ Map page ]"));
     }
 
+    void theRelativePathFollowsTheSelectionWhileAutomatic()
+    {
+        SettingsStore store(Ini());
+        CImgFileDlg dlg(store);
+        dlg.SetRelativeBase(m_dir.filePath(QStringLiteral("site/index.html")).toStdString());
+        dlg.setDirectory(m_dir.path());
+        dlg.show();
+        auto* edit = dlg.findChild<QLineEdit*>(QStringLiteral("relativePathEdit"));
+        auto* automatic = dlg.findChild<QCheckBox*>(QStringLiteral("relativePathAuto"));
+        QVERIFY(automatic->isChecked());
+        QVERIFY(MakeCurrent(&dlg, QStringLiteral("red.png")));
+        QCOMPARE(dlg.RelativePath(), std::string("../"));
+        QCOMPARE(edit->text(), QStringLiteral("../"));
+        automatic->click();
+        QCOMPARE(edit->text(), QString());
+        automatic->click();
+        QCOMPARE(edit->text(), QStringLiteral("../"));
+        // Without a base, as every caller leaves it, there is none.
+        CImgFileDlg plain(store);
+        plain.setDirectory(m_dir.path());
+        plain.show();
+        QVERIFY(MakeCurrent(&plain, QStringLiteral("red.png")));
+        QCOMPARE(plain.RelativePath(), std::string());
+    }
+
     void thePaneStandsRightOfTheList()
     {
         SettingsStore store(Ini());
