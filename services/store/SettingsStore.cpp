@@ -129,9 +129,14 @@ SettingsStore::DialogStart SettingsStore::OpenDialog(const QString& key, const Q
 
 void SettingsStore::ConfirmDialog(const QString& key, const QString& chosenPath, int filterIndex)
 {
+    RememberFolder(key, chosenPath);
+    WriteInt(QStringLiteral("PathSettings"), QStringLiteral("Initial_filter_") + key, filterIndex);
+}
+
+void SettingsStore::RememberFolder(const QString& key, const QString& chosenPath)
+{
     QString folder = chosenPath.left(chosenPath.lastIndexOf(QDir::separator()));
     m_store->setValue(QStringLiteral("PathSettings/Initialdir_") + key, folder);
-    WriteInt(QStringLiteral("PathSettings"), QStringLiteral("Initial_filter_") + key, filterIndex);
 }
 
 SettingsStore::Placement SettingsStore::LoadPlacement()

@@ -41,6 +41,8 @@ public:
     DialogStart OpenDialog(const QString& key, const QString& fallbackFolder);
     // Written only when the user confirmed the dialog with this file.
     void ConfirmDialog(const QString& key, const QString& chosenPath, int filterIndex);
+    // The folder alone, for the dialog that keeps no filter index.
+    void RememberFolder(const QString& key, const QString& chosenPath);
 
     struct Placement {
         QString showCmd = QStringLiteral("Max");

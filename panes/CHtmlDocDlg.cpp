@@ -1,0 +1,93 @@
+#include "panes/CHtmlDocDlg.h"
+
+#include "services/dialogs/ProgramFileDialog.h"
+#include "services/paths/LocalFile.h"
+#include "services/picture/QtText.h"
+#include "services/store/SettingsStore.h"
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+
+#include <filesystem>
+
+namespace
+{
+
+bool EntryExists(const std::string& path)
+{
+    std::error_code error;
+    return !path.empty() && std::filesystem::exists(localfile::NativePath(path), error);
+}
+
+} // namespace
+
+CHtmlDocDlg::CHtmlDocDlg(SettingsStore& store, QWidget* parent) : QDialog(parent), m_store(store)
+{
+    setWindowTitle(QStringLiteral("マップを使用するHTML文書"));
+    auto* prompt = new QLabel(QStringLiteral("クリッカブルマップを使用するHTML文書を指定してください。"), this);
+    prompt->setObjectName(QStringLiteral("promptLabel"));
+    m_edit = new QLineEdit(this);
+    m_edit->setObjectName(QStringLiteral("pathEdit"));
+    m_edit->setMinimumWidth(280);
+    auto* browse = new QPushButton(QStringLiteral("参照..."), this);
+    browse->setObjectName(QStringLiteral("browseButton"));
+    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    ok->setObjectName(QStringLiteral("okButton"));
+    auto* cancel = new QPushButton(QStringLiteral("キャンセル"), this);
+    cancel->setObjectName(QStringLiteral("cancelButton"));
+    // Enter anywhere is OK, never the browse button.
+    browse->setAutoDefault(false);
+    cancel->setAutoDefault(false);
+    ok->setDefault(true);
+
+    auto* grid = new QGridLayout(this);
+    grid->addWidget(prompt, 0, 0, 1, 2);
+    grid->addWidget(m_edit, 1, 0);
+    grid->addWidget(browse, 1, 1);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(ok);
+    buttons->addWidget(cancel);
+    grid->addLayout(buttons, 2, 0, 1, 2);
+
+    connect(browse, &QPushButton::clicked, this, &CHtmlDocDlg::Browse);
+    connect(ok, &QPushButton::clicked, this, &CHtmlDocDlg::accept);
+    connect(cancel, &QPushButton::clicked, this, &CHtmlDocDlg::reject);
+}
+
+void CHtmlDocDlg::SetHtmlPath(const std::string& path)
+{
+    m_edit->setText(ToQString(path));
+}
+
+QString CHtmlDocDlg::WrongPathMessage()
+{
+    return QStringLiteral("クリッカブルマップを使用するHTML文書のパスを\r\n正しく設定してください。");
+}
+
+void CHtmlDocDlg::accept()
+{
+    std::optional<std::string> path = ProgramFileDialog::ToProgramPath(m_edit->text(), this);
+    if (!path)
+        return;
+    if (!EntryExists(*path)) {
+        QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Zephyrmap!"), WrongPathMessage(), QMessageBox::Ok, this);
+        box.exec();
+        return;
+    }
+    m_htmlPath = std::move(*path);
+    QDialog::accept();
+}
+
+void CHtmlDocDlg::Browse()
+{
+    ProgramFileDialog dlg(ProgramFileDialog::Open, this);
+    dlg.setWindowTitle(QStringLiteral("マップを使用するHTML文書の指定"));
+    dlg.SetProgramFilter(QStringLiteral("HTMLファイル(*.htm* *.shtm*)|*.htm*;*.shtm*|すべてのファイル(*.*)|*.*||"));
+    if (std::optional<std::string> path = dlg.Pick(m_store, QStringLiteral("html"), SettingsStore::HomeFolder(),
+                                                   ProgramFileDialog::Remember::FolderOnly))
+        m_edit->setText(ToQString(*path));
+}

@@ -1,0 +1,138 @@
+#include "panes/CMapSetupDlg.h"
+
+#include "services/dialogs/CImgFileDlg.h"
+#include "services/dialogs/FileFilter.h"
+#include "services/picture/QtText.h"
+#include "services/store/SettingsStore.h"
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+
+namespace
+{
+
+QPushButton* MakeButton(QWidget* parent, const QString& text, const char* name)
+{
+    auto* button = new QPushButton(text, parent);
+    button->setObjectName(QLatin1String(name));
+    return button;
+}
+
+QLineEdit* MakeEdit(QWidget* parent, const char* name)
+{
+    auto* edit = new QLineEdit(parent);
+    edit->setObjectName(QLatin1String(name));
+    return edit;
+}
+
+QLabel* MakeLabel(QWidget* parent, const QString& text, const char* name, QWidget* buddy)
+{
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(QLatin1String(name));
+    label->setBuddy(buddy);
+    return label;
+}
+
+} // namespace
+
+CMapSetupDlg::CMapSetupDlg(SettingsStore& store, QWidget* parent) : QDialog(parent), m_store(store)
+{
+    setWindowTitle(QStringLiteral("マップの初期設定"));
+    BuildLayout();
+}
+
+void CMapSetupDlg::BuildLayout()
+{
+    m_nameEdit = MakeEdit(this, "nameEdit");
+    m_pictureEdit = MakeEdit(this, "pictureEdit");
+    m_pictureBrowse = MakeButton(this, QStringLiteral("参照..."), "pictureBrowse");
+    m_htmlEdit = MakeEdit(this, "htmlEdit");
+    m_htmlBrowse = MakeButton(this, QStringLiteral("参照..."), "htmlBrowse");
+    QPushButton* ok = MakeButton(this, QStringLiteral("OK"), "okButton");
+    QPushButton* cancel = MakeButton(this, QStringLiteral("ｷｬﾝｾﾙ"), "cancelButton");
+    ok->setDefault(true);
+
+    auto* grid = new QGridLayout(this);
+    grid->addWidget(MakeLabel(this, QStringLiteral("マップの名前 &USEMAP= / NAME="), "nameLabel", m_nameEdit), 0, 0, 1,
+                    2);
+    grid->addWidget(m_nameEdit, 1, 0, 1, 2);
+    grid->addWidget(MakeLabel(this, QStringLiteral("マップの画像 &SRC="), "pictureLabel", m_pictureEdit), 2, 0, 1, 2);
+    grid->addWidget(m_pictureEdit, 3, 0);
+    grid->addWidget(m_pictureBrowse, 3, 1);
+    grid->addWidget(MakeLabel(this, QStringLiteral("マップを使用する&HTML文書"), "htmlLabel", m_htmlEdit), 4, 0, 1, 2);
+    grid->addWidget(m_htmlEdit, 5, 0);
+    grid->addWidget(m_htmlBrowse, 5, 1);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(ok);
+    buttons->addWidget(cancel);
+    grid->addLayout(buttons, 6, 0, 1, 2);
+    grid->setColumnMinimumWidth(0, 280);
+
+    connect(m_pictureBrowse, &QPushButton::clicked, this, &CMapSetupDlg::BrowsePicture);
+    connect(m_htmlBrowse, &QPushButton::clicked, this, &CMapSetupDlg::BrowseHtml);
+    connect(ok, &QPushButton::clicked, this, &CMapSetupDlg::accept);
+    connect(cancel, &QPushButton::clicked, this, &CMapSetupDlg::reject);
+}
+
+void CMapSetupDlg::SetValues(const std::string& mapName, const std::string& picturePath, const std::string& htmlPath)
+{
+    m_nameEdit->setText(ToQString(mapName));
+    m_pictureEdit->setText(ToQString(picturePath));
+    m_htmlEdit->setText(ToQString(htmlPath));
+}
+
+QString CMapSetupDlg::UnrepresentableTextMessage(const QString& text)
+{
+    return QStringLiteral("\"%1\" には、Zephyrmap!で扱えない文字が含まれています。\r\n別の文字に置き換えてください。")
+        .arg(text);
+}
+
+void CMapSetupDlg::accept()
+{
+    bool lossless = false;
+    std::string name = FromQString(m_nameEdit->text(), &lossless);
+    if (!lossless) {
+        QMessageBox::warning(this, QStringLiteral("Zephyrmap!"), UnrepresentableTextMessage(m_nameEdit->text()));
+        m_nameEdit->setFocus();
+        return;
+    }
+    // Paths typed by hand get the same message as names chosen in a dialog.
+    std::optional<std::string> picture = ProgramFileDialog::ToProgramPath(m_pictureEdit->text(), this);
+    if (!picture) {
+        m_pictureEdit->setFocus();
+        return;
+    }
+    std::optional<std::string> html = ProgramFileDialog::ToProgramPath(m_htmlEdit->text(), this);
+    if (!html) {
+        m_htmlEdit->setFocus();
+        return;
+    }
+    m_mapName = std::move(name);
+    m_picturePath = std::move(*picture);
+    m_htmlPath = std::move(*html);
+    QDialog::accept();
+}
+
+void CMapSetupDlg::BrowsePicture()
+{
+    CImgFileDlg dlg(m_store, this);
+    dlg.SetShowRelativePath(false);
+    dlg.setWindowTitle(QStringLiteral("マップで使用する画像の指定"));
+    dlg.SetProgramFilter(filefilter::PictureFilter());
+    if (std::optional<std::string> path = dlg.Pick(m_store, QStringLiteral("img"), SettingsStore::HomeFolder()))
+        m_pictureEdit->setText(ToQString(*path));
+}
+
+void CMapSetupDlg::BrowseHtml()
+{
+    CImgFileDlg dlg(m_store, this);
+    dlg.SetShowRelativePath(false);
+    dlg.setWindowTitle(QStringLiteral("マップを使用するHTML文書の指定"));
+    dlg.SetProgramFilter(QStringLiteral("HTML文書(*.*htm* )|*.*htm*|全てのファイル(*.*)|*.*||"));
+    if (std::optional<std::string> path = dlg.Pick(m_store, QStringLiteral("html"), SettingsStore::HomeFolder()))
+        m_htmlEdit->setText(ToQString(*path));
+}

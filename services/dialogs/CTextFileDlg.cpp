@@ -1,0 +1,176 @@
+#include "services/dialogs/CTextFileDlg.h"
+
+#include "services/dialogs/FilePreviewWnd.h"
+#include "services/picture/QtText.h"
+#include "services/store/SettingsStore.h"
+#include "services/text/TextCodec.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QLabel>
+
+namespace
+{
+
+const QString kSection = QStringLiteral("TextFileDlg");
+// Right of the list: 8 pixels apart, 187 wide, 204 high.
+constexpr int kPaneWidth = 187;
+constexpr int kPaneHeight = 204;
+
+QComboBox* MakeList(QWidget* parent, const char* name)
+{
+    auto* list = new QComboBox(parent);
+    list->setObjectName(QLatin1String(name));
+    list->setEditable(false);
+    return list;
+}
+
+// A stored position outside the list selects the first item.
+int ValidPosition(int stored, int count)
+{
+    return (stored >= 0 && stored < count) ? stored : 0;
+}
+
+int CodeOf(const QComboBox* list)
+{
+    return list->currentIndex() < 0 ? -1 : list->currentData().toInt();
+}
+
+} // namespace
+
+CTextFileDlg::Options CTextFileDlg::Options::SavingHtmlSource()
+{
+    Options o;
+    o.showLineEnds = true;
+    o.lineEndAutoItem = false;
+    o.encodingAutoItem = false;
+    o.preview = false;
+    o.singleUtf16Item = false;
+    o.singleUtf8Item = false;
+    o.open = false;
+    return o;
+}
+
+CTextFileDlg::Options CTextFileDlg::Options::OpeningHtmlFile()
+{
+    Options o;
+    o.showLineEnds = false;
+    return o;
+}
+
+CTextFileDlg::CTextFileDlg(SettingsStore& store, const Options& options, QWidget* parent)
+    : ProgramFileDialog(options.open ? Open : Save, parent), m_store(store), m_options(options)
+{
+    BuildControls();
+    LoadChoices();
+    connect(this, &QFileDialog::currentChanged, this, &CTextFileDlg::OnCurrentChanged);
+    connect(m_previewCheck, &QCheckBox::clicked, this, &CTextFileDlg::OnPreviewClicked);
+}
+
+void CTextFileDlg::BuildControls()
+{
+    m_previewCheck = new QCheckBox(QStringLiteral("プレビュー"), this);
+    m_previewCheck->setObjectName(QStringLiteral("previewCheck"));
+    m_preview = new FilePreviewWnd(PreviewStyle(), this);
+    m_preview->setObjectName(QStringLiteral("previewPane"));
+    m_preview->setFixedSize(kPaneWidth, kPaneHeight);
+    AddSideColumn(m_previewCheck, m_preview);
+    m_previewCheck->setVisible(m_options.preview);
+    m_preview->setVisible(m_options.preview);
+
+    m_encodingLabel = new QLabel(QStringLiteral("文字エンコード(&J):"), this);
+    m_encodingLabel->setObjectName(QStringLiteral("encodingLabel"));
+    m_encodingCombo = MakeList(this, "encodingCombo");
+    m_encodingLabel->setBuddy(m_encodingCombo);
+    AddRow(m_encodingLabel, m_encodingCombo);
+    FillEncodings();
+
+    m_lineEndLabel = new QLabel(QStringLiteral("改行コード(&L):"), this);
+    m_lineEndLabel->setObjectName(QStringLiteral("lineEndLabel"));
+    m_lineEndCombo = MakeList(this, "lineEndCombo");
+    m_lineEndLabel->setBuddy(m_lineEndCombo);
+    AddRow(m_lineEndLabel, m_lineEndCombo);
+    FillLineEnds();
+    m_lineEndLabel->setVisible(m_options.showLineEnds);
+    m_lineEndCombo->setVisible(m_options.showLineEnds);
+}
+
+void CTextFileDlg::FillEncodings()
+{
+    QComboBox* list = m_encodingCombo;
+    if (m_options.encodingAutoItem)
+        list->addItem(QStringLiteral("自動選択"), EncodingAuto);
+    list->addItem(QStringLiteral("ShiftJIS"), EncodingShiftJis);
+    list->addItem(QStringLiteral("JIS"), EncodingJis);
+    list->addItem(QStringLiteral("EUC"), EncodingEucJp);
+    if (m_options.singleUtf8Item) {
+        list->addItem(QStringLiteral("UTF-8"), EncodingUtf8);
+    } else {
+        list->addItem(QStringLiteral("UTF-8 (シグニチャコード無し)"), EncodingUtf8);
+        list->addItem(QStringLiteral("UTF-8 (シグニチャコード有り)"), EncodingUtf8Signature);
+    }
+    if (m_options.singleUtf16Item) {
+        list->addItem(QStringLiteral("UTF-16"), EncodingUtf16Le);
+    } else {
+        list->addItem(QStringLiteral("UTF-16 (Little-Endian)"), EncodingUtf16Le);
+        list->addItem(QStringLiteral("UTF-16 (Big-Endian)"), EncodingUtf16Be);
+    }
+}
+
+void CTextFileDlg::FillLineEnds()
+{
+    QComboBox* list = m_lineEndCombo;
+    if (m_options.lineEndAutoItem)
+        list->addItem(QStringLiteral("自動"), LineEndAuto);
+    list->addItem(QStringLiteral("CR+LF (Windows)"), LineEndCrLf);
+    list->addItem(QStringLiteral("LF (UNIX)"), LineEndLf);
+    list->addItem(QStringLiteral("CR (Macintosh)"), LineEndCr);
+}
+
+QString CTextFileDlg::EncodingValue() const
+{
+    return m_options.open ? QStringLiteral("iJCode_Auto") : QStringLiteral("iJCode");
+}
+
+QString CTextFileDlg::LineEndValue() const
+{
+    return m_options.open ? QStringLiteral("iLF_Auto") : QStringLiteral("iLF");
+}
+
+void CTextFileDlg::LoadChoices()
+{
+    m_previewCheck->setChecked(m_store.ReadInt(kSection, QStringLiteral("Preview"), 1) != 0);
+    m_encodingCombo->setCurrentIndex(
+        ValidPosition(m_store.ReadInt(kSection, EncodingValue(), 0), m_encodingCombo->count()));
+    m_lineEndCombo->setCurrentIndex(
+        ValidPosition(m_store.ReadInt(kSection, LineEndValue(), 0), m_lineEndCombo->count()));
+}
+
+void CTextFileDlg::OnCurrentChanged(const QString& path)
+{
+    m_current = path;
+    if (!m_options.preview || !m_previewCheck->isChecked())
+        return;
+    bool lossless = false;
+    const std::string program = FromQString(QDir::toNativeSeparators(path), &lossless);
+    m_preview->SetFile(lossless ? program : std::string());
+}
+
+void CTextFileDlg::OnPreviewClicked(bool on)
+{
+    if (on)
+        OnCurrentChanged(m_current);
+    else
+        m_preview->SetFile(std::string());
+}
+
+void CTextFileDlg::done(int result)
+{
+    m_store.WriteInt(kSection, QStringLiteral("Preview"), m_previewCheck->isChecked() ? 1 : 0);
+    m_store.WriteInt(kSection, EncodingValue(), m_encodingCombo->currentIndex());
+    m_store.WriteInt(kSection, LineEndValue(), m_lineEndCombo->currentIndex());
+    m_encodingCode = CodeOf(m_encodingCombo);
+    m_lineEndCode = CodeOf(m_lineEndCombo);
+    ProgramFileDialog::done(result);
+}
