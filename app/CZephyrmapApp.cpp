@@ -1,6 +1,10 @@
 #include "app/CZephyrmapApp.h"
 
+#include "app/CAboutDlg.h"
 #include "app/CMainFrame.h"
+#include "app/CPrpIni.h"
+#include "app/DocumentCommands.h"
+#include "app/InstalledFiles.h"
 #include "app/ExternalApps.h"
 #include "app/NativeFileCommands.h"
 #include "model/CZephyrmapDoc.h"
@@ -9,6 +13,8 @@
 #include "view/ZoomedPicture.h"
 
 #include <QApplication>
+#include <QDesktopServices>
+#include <QUrl>
 
 CZephyrmapApp::CZephyrmapApp(std::unique_ptr<SettingsStore> store) : m_store(std::move(store)) {}
 
@@ -28,6 +34,7 @@ void CZephyrmapApp::InitInstance(const QStringList& arguments, bool show)
     m_doc->SetListener(m_frame.get());
     m_files = std::make_unique<NativeFileCommands>(*m_doc, *m_store, m_frame.get());
     m_externals = std::make_unique<ExternalApps>(*m_doc, m_settings, *m_frame, &m_frame->View());
+    m_commands = std::make_unique<DocumentCommands>(*m_doc, m_settings, *m_store, *m_frame, *m_files);
     ConnectCommands();
     m_doc->DeleteContents();
     m_frame->View().InitialUpdate();
@@ -46,12 +53,22 @@ void CZephyrmapApp::ConnectCommands()
     m_frame->SetRecentFiles(m_files->RecentFiles());
     m_frame->SetRecentFileHandler([this](const QString& path) { m_files->Open(path); });
     m_frame->SetDropHandler([this](const QString& path) { m_files->Open(path); });
+    m_frame->AddCommands(m_commands->Commands());
+    m_files->saveModified = [this] { return m_commands->SaveModified(); };
+    m_frame->SetSaveModifiedCheck([this] { return m_commands->SaveModified(); });
+    m_frame->AddCommands({
+        {CmdHelp, [this] { Help(); }, {}, {}},
+        {CmdReadMe, [this] { ReadMe(); }, {}, {}},
+        {CmdAbout, [this] { About(); }, {}, {}},
+        {CmdSettings, [this] { EditSettings(); }, {}, {}},
+    });
 }
 
 void CZephyrmapApp::DestroyFrame()
 {
     if (m_doc)
         m_doc->SetListener(nullptr);
+    m_commands.reset();
     m_externals.reset();
     m_files.reset();
     m_frame.reset();
@@ -70,4 +87,24 @@ int CZephyrmapApp::Run(const QStringList& arguments)
     DestroyFrame();
     ExitInstance();
     return code;
+}
+
+void CZephyrmapApp::Help() { QDesktopServices::openUrl(QUrl::fromLocalFile(InstalledFiles::HelpPagePath())); }
+
+void CZephyrmapApp::ReadMe() { QDesktopServices::openUrl(QUrl::fromLocalFile(InstalledFiles::ReadMePath())); }
+
+void CZephyrmapApp::About() { CAboutDlg(m_frame.get()).exec(); }
+
+// After OK the list shows the new shape keywords, and the view the new colours.
+void CZephyrmapApp::EditSettings()
+{
+    bool displayChanged = false;
+    if (!CPrpIni::Run(m_settings, *m_store, m_frame.get(), displayChanged))
+        return;
+    const int selected = m_frame->GetSelectedArea();
+    m_frame->FillList();
+    if (selected >= 0)
+        m_frame->SelectArea(selected);
+    if (displayChanged)
+        m_frame->View().RefreshAfterSettings();
 }

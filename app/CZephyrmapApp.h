@@ -11,6 +11,7 @@
 #include <memory>
 
 class CMainFrame;
+class DocumentCommands;
 class ExternalApps;
 class CZephyrmapDoc;
 class MapPicture;
@@ -37,6 +38,13 @@ public:
     MapPicture* Picture() { return m_picture.get(); }
     NativeFileCommands* Files() { return m_files.get(); }
     ExternalApps* Externals() { return m_externals.get(); }
+    DocumentCommands* Commands() { return m_commands.get(); }
+
+    // The commands that belong to no document: help, ReadMe, about, settings.
+    void Help();
+    void ReadMe();
+    void About();
+    void EditSettings();
     void DestroyFrame();
 
 private:
@@ -50,4 +58,5 @@ private:
     std::unique_ptr<CMainFrame> m_frame;
     std::unique_ptr<NativeFileCommands> m_files;
     std::unique_ptr<ExternalApps> m_externals;
+    std::unique_ptr<DocumentCommands> m_commands;
 };

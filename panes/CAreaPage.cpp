@@ -1,16 +1,18 @@
 #include "panes/CAreaPage.h"
 
 #include "model/CZephyrmapDoc.h"
+#include "services/dialogs/CImgFileDlg.h"
+#include "services/dialogs/FileFilter.h"
 #include "services/paths/PathUtil.h"
 #include "services/picture/QtText.h"
 #include "services/settings/AppSettings.h"
+#include "services/store/SettingsStore.h"
 #include "view/PaneInterface.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QFileDialog>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -558,9 +560,10 @@ void CAreaPage::keyPressEvent(QKeyEvent* event)
 
 std::optional<std::string> CAreaPage::PickLinkTarget()
 {
-    const QString path = QFileDialog::getOpenFileName(this, QStringLiteral("リンク先ファイルの選択"), QString(),
-                                                      QString(), nullptr, QFileDialog::DontUseNativeDialog);
-    if (path.isEmpty())
-        return std::nullopt;
-    return FromQString(path);
+    CImgFileDlg dialog(m_store, this);
+    dialog.SetShowRelativePath(false);
+    dialog.setWindowTitle(QStringLiteral("リンク先ファイルの選択"));
+    // HTML documents first, then the picture types and every file.
+    dialog.SetProgramFilter(QStringLiteral("HTML文書(*.*htm* )|*.*htm*|") + filefilter::PictureFilter());
+    return dialog.Pick(m_store, QStringLiteral("href"), SettingsStore::HomeFolder());
 }

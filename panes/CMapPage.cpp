@@ -2,15 +2,17 @@
 
 #include "formats/HtmlOutputOptions.h"
 #include "model/CZephyrmapDoc.h"
+#include "services/dialogs/CImgFileDlg.h"
+#include "services/dialogs/FileFilter.h"
 #include "services/paths/PathUtil.h"
 #include "services/picture/QtText.h"
 #include "services/settings/AppSettings.h"
+#include "services/store/SettingsStore.h"
 #include "view/PaneInterface.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QContextMenuEvent>
-#include <QFileDialog>
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -362,18 +364,18 @@ void CMapPage::contextMenuEvent(QContextMenuEvent* event)
 
 std::optional<std::string> CMapPage::PickHtmlDocument()
 {
-    const QString path = QFileDialog::getOpenFileName(this, QStringLiteral("マップを使用するHTML文書の指定"), QString(),
-                                                      QString(), nullptr, QFileDialog::DontUseNativeDialog);
-    if (path.isEmpty())
-        return std::nullopt;
-    return FromQString(path);
+    CImgFileDlg dialog(m_store, this);
+    dialog.SetShowRelativePath(false);
+    dialog.setWindowTitle(QStringLiteral("マップを使用するHTML文書の指定"));
+    dialog.SetProgramFilter(QStringLiteral("HTML文書(*.*htm* )|*.*htm*|すべてのファイル(*.*)|*.*||"));
+    return dialog.Pick(m_store, QStringLiteral("html"), SettingsStore::HomeFolder());
 }
 
 std::optional<std::string> CMapPage::PickPicture()
 {
-    const QString path = QFileDialog::getOpenFileName(this, QStringLiteral("マップで使用する画像の指定"), QString(),
-                                                      QString(), nullptr, QFileDialog::DontUseNativeDialog);
-    if (path.isEmpty())
-        return std::nullopt;
-    return FromQString(path);
+    CImgFileDlg dialog(m_store, this);
+    dialog.SetShowRelativePath(false);
+    dialog.setWindowTitle(QStringLiteral("マップで使用する画像の指定"));
+    dialog.SetProgramFilter(filefilter::PictureFilter());
+    return dialog.Pick(m_store, QStringLiteral("img"), SettingsStore::HomeFolder());
 }
