@@ -112,6 +112,38 @@ TEST(HtmlReader, ShortCoordsAreNoError)
     EXPECT_EQ(odd->doc.AreaAt(0)->m_points.size(), 4u); // a trailing odd number keeps the closing point
 }
 
+struct CoordsRow {
+    const char* shape;
+    const char* coords;
+    const char* written; // FormatCoords of what was read
+};
+
+// Regression: "30 20 245 210" gave a rectangle without points, and numbers
+// were cut to their first nine digits.
+TEST(HtmlReader, BlankSeparatedCoordsAndLongNumbers)
+{
+    const CoordsRow rows[] = {
+        {"rect", "30 20 245 210", "30,20,245,210"},
+        {"rect", "30  20\t245\r\n210", "30,20,245,210"},  // any run of blanks
+        {"rect", " 30 , 20 ,245, 210 ", "30,20,245,210"}, // blanks around commas as before
+        {"rect", "30 20,245 210", "30,20,245,210"},       // mixed
+        {"rect", "-5 +7 10 20", "-5,7,10,20"},            // signs start numbers too
+        {"rect", "10 x 20,30,40,50", "10,30,40,50"},      // a blank before no number separates nothing
+        {"poly", "0 0 50 0 25 40", "0,0,50,0,25,40,0,0"},
+        {"circle", "100 100 50", "100,100,50"},
+        {"rect", "1234567890,0,5,5", "5,0,1234567890,5"},                          // read in full
+        {"rect", "0,0,99999999999,-99999999999", "0,-2147483648,2147483647,0"},    // held to 32 bits
+        {"circle", "2000000000,0,2000000000", "1073741823,-926258177,1073741823"}, // clamped square
+        {"rect", "278.246.277,249,5,6", "5,6,278,249"}, // other characters still end a number
+    };
+    for (const auto& r : rows) {
+        auto b = Build(std::string("<area shape=\"") + r.shape + "\" coords=\"" + r.coords + "\">");
+        ASSERT_EQ(b->doc.AreaCount(), 1) << r.coords;
+        EXPECT_EQ(b->doc.AreaAt(0)->FormatCoords(), r.written) << r.coords;
+        EXPECT_EQ(b->result, 1) << r.coords;
+    }
+}
+
 TEST(HtmlReader, LinksResolvedAgainstTheDocument)
 {
     auto b = Build("<area shape=rect coords=1,2,3,4 href=\"sub/a.html\"><area shape=rect coords=1,2,3,4 href=\"#top\">"
