@@ -1,6 +1,7 @@
 #include "formats/HtmlReader.h"
 
 #include "formats/TagScanner.h"
+#include "formats/TagSearch.h"
 #include "model/CZephyrmapDoc.h"
 #include "services/paths/PathUtil.h"
 #include "services/text/SjisString.h"
@@ -184,11 +185,13 @@ std::unique_ptr<CMapData> ParseAreaTag(const std::string& tagText, const std::st
 
 } // namespace
 
-void FindImageTags(const std::string& text, std::vector<FoundMap>& maps)
+namespace
 {
-    const std::string lower = sjis::ToLower(text);
-    for (std::size_t open = sjis::Find(lower, "<img"); open != npos;) {
-        std::size_t close = sjis::FindChar(lower, '>', open);
+
+void FindImageTagsIn(const std::string& text, const TagSearch& search, std::vector<FoundMap>& maps)
+{
+    for (std::size_t open = search.Find("<img", 0); open != npos;) {
+        std::size_t close = search.FindChar('>', open);
         if (close == npos)
             break;
         TagScanner tag(text.substr(open, close - open + 1));
@@ -203,11 +206,23 @@ void FindImageTags(const std::string& text, std::vector<FoundMap>& maps)
             map.picture = tag.GetAttribute("SRC", true).value;
             maps.push_back(std::move(map));
         }
-        open = sjis::Find(lower, "<img", close + 1);
+        open = search.Find("<img", close + 1);
     }
 }
 
-void FindMapElements(const std::string& text, std::vector<FoundMap>& maps)
+// The AREA tags between a MAP element's opening tag and its end.
+void CollectAreaTags(const std::string& text, const TagSearch& search, std::size_t from, std::size_t end, FoundMap& map)
+{
+    for (std::size_t a = search.Find("<area", from); a != npos && a < end;) {
+        std::size_t close = search.FindChar('>', a);
+        if (close == npos)
+            break;
+        map.areaTags.push_back(text.substr(a, close - a + 1));
+        a = search.Find("<area", close + 1);
+    }
+}
+
+void FindMapElementsIn(const std::string& text, const TagSearch& search, std::vector<FoundMap>& maps)
 {
     // Unmatched records by name, first come first served, so matching stays
     // linear however many maps a page holds.
@@ -216,10 +231,9 @@ void FindMapElements(const std::string& text, std::vector<FoundMap>& maps)
         if (!maps[i].matched)
             waiting[maps[i].mapName].push_back(i);
     }
-    const std::string lower = sjis::ToLower(text);
-    for (std::size_t open = sjis::Find(lower, "<map"); open != npos;) {
-        std::size_t headEnd = sjis::FindChar(lower, '>', open);
-        std::size_t end = headEnd == npos ? npos : sjis::Find(lower, "</map>", headEnd);
+    for (std::size_t open = search.Find("<map", 0); open != npos;) {
+        std::size_t headEnd = search.FindChar('>', open);
+        std::size_t end = headEnd == npos ? npos : search.Find("</map>", headEnd);
         if (end == npos)
             break;
         AttributeRead name = TagScanner(text.substr(open, headEnd - open + 1)).GetAttribute("NAME", true);
@@ -228,16 +242,22 @@ void FindMapElements(const std::string& text, std::vector<FoundMap>& maps)
             FoundMap& map = maps[it->second.front()];
             it->second.pop_front();
             map.matched = true;
-            for (std::size_t a = sjis::Find(lower, "<area", headEnd); a != npos && a < end;) {
-                std::size_t close = sjis::FindChar(lower, '>', a);
-                if (close == npos)
-                    break;
-                map.areaTags.push_back(text.substr(a, close - a + 1));
-                a = sjis::Find(lower, "<area", close + 1);
-            }
+            CollectAreaTags(text, search, headEnd, end, map);
         }
-        open = sjis::Find(lower, "<map", end + 6);
+        open = search.Find("<map", end + 6);
     }
+}
+
+} // namespace
+
+void FindImageTags(const std::string& text, std::vector<FoundMap>& maps)
+{
+    FindImageTagsIn(text, TagSearch(text), maps);
+}
+
+void FindMapElements(const std::string& text, std::vector<FoundMap>& maps)
+{
+    FindMapElementsIn(text, TagSearch(text), maps);
 }
 
 int DropUnmatchedMaps(std::vector<FoundMap>& maps)
@@ -249,8 +269,9 @@ int DropUnmatchedMaps(std::vector<FoundMap>& maps)
 std::vector<FoundMap> FindMaps(const std::string& text)
 {
     std::vector<FoundMap> maps;
-    FindImageTags(text, maps);
-    FindMapElements(text, maps);
+    const TagSearch search(text); // lower-cased and its comments found once for both steps
+    FindImageTagsIn(text, search, maps);
+    FindMapElementsIn(text, search, maps);
     DropUnmatchedMaps(maps);
     return maps;
 }

@@ -3,8 +3,12 @@
 #include "formats/TagScanner.h"
 #include "model/CZephyrmapDoc.h"
 #include "services/settings/AppSettings.h"
+#include "tests/TestData.h"
 
 #include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
 
 using html::FindMaps;
 
@@ -208,4 +212,57 @@ TEST(HtmlReader, ManyMapsMatchInOrder)
     ASSERT_EQ(maps.size(), 2000u);
     EXPECT_EQ(maps[7].picture, "7");
     EXPECT_EQ(maps[7].areaTags[0], "<area id=7>");
+}
+
+// Regression: maps, images and areas inside comments were read as live, so
+// writing the map back switched on what the page's author had switched off.
+TEST(HtmlReader, CommentsAreSkipped)
+{
+    const std::string live = "<img src=a.png usemap=\"#m\"><map name=\"m\"><area shape=rect coords=1,2,3,4></map>";
+    // An IMG/MAP pair commented out before the live one; the same names, so a
+    // reader that looked inside would match the dead pair first.
+    auto maps = FindMaps("<!-- <img src=old.png usemap=\"#m\"><map name=\"m\"><area id=old></map> -->" + live);
+    ASSERT_EQ(maps.size(), 1u);
+    EXPECT_EQ(maps[0].picture, "a.png");
+    EXPECT_EQ(maps[0].areaTags, std::vector<std::string>{"<area shape=rect coords=1,2,3,4>"});
+    // One AREA commented out, and a "</map>" in a comment that ends nothing.
+    maps = FindMaps("<img usemap=\"#m\"><map name=\"m\"><!--<area id=1>--><area id=2><!-- </map> --><area id=3></map>");
+    ASSERT_EQ(maps.size(), 1u);
+    EXPECT_EQ(maps[0].areaTags, (std::vector<std::string>{"<area id=2>", "<area id=3>"}));
+    // An SSI directive and an empty "<!-->" comment hide nothing after them.
+    EXPECT_EQ(FindMaps("<!--#include file=\"x\"--><!-->" + live).size(), 1u);
+    EXPECT_EQ(FindMaps("<!--->" + live).size(), 1u);
+    // A comment that never ends runs to the end of the text.
+    EXPECT_TRUE(FindMaps("<img usemap=\"#m\"><map name=\"m\"><area id=1><!-- <area id=2></map>").empty());
+    EXPECT_TRUE(FindMaps("<!-- " + live).empty());
+    // Comment markers inside a Shift-JIS character are no markers: 0x81 0x3C
+    // is a stray lead byte swallowing '<'.
+    EXPECT_EQ(FindMaps("\x81<!-- " + live).size(), 1u);
+}
+
+namespace
+{
+
+std::string RealPage(const char* name)
+{
+    std::ifstream in(kTestData / "realworld" / name, std::ios::binary);
+    std::ostringstream all;
+    all << in.rdbuf();
+    return all.str();
+}
+
+} // namespace
+
+TEST(HtmlReader, RealPagesWithCommentedOutMarkup)
+{
+    ZM_SKIP_WITHOUT_TESTDATA();
+    // A whole IMG/MAP pair inside a comment: only the live map "Map" is offered.
+    auto maps = FindMaps(RealPage("01-ja-eucjp-melonpan-kiyaku-map-in-comment.html"));
+    ASSERT_EQ(maps.size(), 1u);
+    EXPECT_EQ(maps[0].mapName, "Map");
+    EXPECT_EQ(maps[0].areaTags.size(), 8u);
+    // One AREA commented out of three.
+    maps = FindMaps(RealPage("14-de-shape-rectangle-commented-area.html"));
+    ASSERT_EQ(maps.size(), 1u);
+    EXPECT_EQ(maps[0].areaTags.size(), 2u);
 }
