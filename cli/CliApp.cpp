@@ -167,8 +167,8 @@ int CliApp::Convert(const std::vector<std::string>& argv)
     std::string bytes;
     if (!ReadInput(args.Positional().empty() ? "" : args.Positional()[0], bytes))
         return 1;
-    if (eolFrom)
-        TextCodec::ConvertLineEnds(*eolFrom, *eolTo, bytes);
+    if (eolFrom) // in the input's own units: UTF-16 line ends are two bytes wide
+        TextCodec::ConvertLineEndsIn(*from, *eolFrom, *eolTo, bytes);
     TextCodec codec;
     ConvertedBytes out = codec.ConvertBytes(*from, *to, bytes, args.Has("--signature"));
     std::string output = out.data ? std::string(reinterpret_cast<const char*>(out.data), out.size) : std::string();

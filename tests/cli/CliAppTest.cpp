@@ -65,6 +65,19 @@ TEST(CliConvert, LineEndsAndResultCode)
     EXPECT_EQ(none.err, "-1\n");
 }
 
+// Regression: line ends were converted in the raw input, which tore UTF-16
+// text apart; they are converted in the text's own units.
+TEST(CliConvert, LineEndsOfUtf16Input)
+{
+    const std::string le("a\0\n\0b\0", 6);
+    Outcome r = Cli({"convert", "--from", "6", "--to", "1", "--eol-from", "2", "--eol-to", "1"}, le);
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.out, "a\r\nb");
+    Outcome detected =
+        Cli({"convert", "--from", "0", "--to", "1", "--eol-from", "2", "--eol-to", "1"}, "\xFF\xFE" + le);
+    EXPECT_EQ(detected.out, "a\r\nb");
+}
+
 TEST(CliConvert, BadArgumentsAndFiles)
 {
     EXPECT_EQ(Cli({"convert", "--from", "1"}).status, 2);
