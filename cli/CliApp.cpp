@@ -8,6 +8,7 @@
 #include "model/MapCommands.h"
 #include "model/Messages.h"
 #include "services/fileinfo/PictureInfo.h"
+#include "services/paths/LocalFile.h"
 #include "services/picture/MapPicture.h"
 #include "services/settings/AppSettings.h"
 #include "services/text/TextCodec.h"
@@ -65,6 +66,21 @@ const char kHelp[] =
     "  --help       show this text\n"
     "  --version    show the version\n";
 
+// All of a stream, unless it passes the read limit every file has.
+bool ReadBounded(std::istream& in, std::string& bytes)
+{
+    bytes.clear();
+    std::string chunk(std::size_t(1) << 16, '\0');
+    while (in.read(chunk.data(), static_cast<std::streamsize>(chunk.size())) || in.gcount() > 0) {
+        bytes.append(chunk, 0, static_cast<std::size_t>(in.gcount()));
+        if (bytes.size() > localfile::kReadLimit) {
+            bytes.clear();
+            return false;
+        }
+    }
+    return true;
+}
+
 } // namespace
 
 CliApp::CliApp() : CliApp(std::cin, std::cout, std::cerr) {}
@@ -91,17 +107,16 @@ int CliApp::Fail(const std::string& message)
 bool CliApp::ReadInput(const std::string& name, std::string& bytes)
 {
     if (name.empty() || name == "-") {
-        bytes.assign(std::istreambuf_iterator<char>(m_in), std::istreambuf_iterator<char>());
-        return true;
-    }
-    std::ifstream file(name, std::ios::binary);
-    if (!file) {
-        Fail("cannot read " + name + ": " + std::strerror(errno));
+        if (ReadBounded(m_in, bytes))
+            return true;
+        Fail("standard input is larger than " + std::to_string(localfile::kReadLimit >> 20) + " MB");
         return false;
     }
-    std::ostringstream all;
-    all << file.rdbuf();
-    bytes = std::move(all).str();
+    std::string reason;
+    if (!localfile::ReadWholeNativeFile(std::filesystem::path(name), bytes, reason)) {
+        Fail("cannot read " + name + ": " + reason);
+        return false;
+    }
     return true;
 }
 
@@ -258,9 +273,10 @@ int CliApp::Import(const std::vector<std::string>& argv)
     maps[index.value_or(0)].documentPath = documentPath;
     const int clean = html::BuildDocumentFromMap(doc, maps, index.value_or(0));
     mapcmd::AfterMapCreated(doc);
-    std::string error;
-    if (!native::SaveToFile(doc, *args.Value("-o"), error))
-        return Fail(error);
+    const std::string output = *args.Value("-o");
+    std::string reason;
+    if (!localfile::WriteNativeFileAtomically(std::filesystem::path(output), native::SaveToBytes(doc), reason))
+        return Fail("cannot save " + output + ": " + reason);
     if (!clean) {
         Message(texts::HtmlSyntaxError());
         return 2;
@@ -312,7 +328,10 @@ int CliApp::Dump(const std::vector<std::string>& argv)
         return Usage(args.Error());
     AppSettings settings;
     CZephyrmapDoc doc(settings);
-    native::LoadResult r = native::LoadFromFile(doc, args.Positional()[0]);
+    std::string bytes;
+    if (!ReadInput(args.Positional()[0], bytes))
+        return 1;
+    native::LoadResult r = native::LoadFromBytes(doc, bytes);
     if (r != native::LoadResult::Ok) {
         Message(native::MessageFor(r));
         if (r != native::LoadResult::OldLayout)
@@ -347,7 +366,10 @@ int CliApp::Html(const std::vector<std::string>& argv)
     settings.HREF_RelativePath = args.Has("--href-relative");
     settings.OmitInPageLinkFileName = args.Has("--keep-in-page-file-name") ? 0 : 1;
     CZephyrmapDoc doc(settings);
-    native::LoadResult r = native::LoadFromFile(doc, args.Positional()[0]);
+    std::string bytes;
+    if (!ReadInput(args.Positional()[0], bytes))
+        return 1;
+    native::LoadResult r = native::LoadFromBytes(doc, bytes);
     if (r != native::LoadResult::Ok && r != native::LoadResult::OldLayout) {
         Message(native::MessageFor(r));
         return 1;
@@ -357,8 +379,8 @@ int CliApp::Html(const std::vector<std::string>& argv)
     const int code = encoding.value_or(EncodingUtf8);
     TextCodec codec;
     ConvertedBytes out = codec.ConvertBytes(EncodingShiftJis, code, text, code >= EncodingUtf16Le);
-    std::string bytes = out.data ? std::string(reinterpret_cast<const char*>(out.data), out.size) : std::string();
-    return WriteOutput(args.Value("-o").value_or(""), bytes) ? 0 : 1;
+    std::string output = out.data ? std::string(reinterpret_cast<const char*>(out.data), out.size) : std::string();
+    return WriteOutput(args.Value("-o").value_or(""), output) ? 0 : 1;
 }
 
 namespace

@@ -165,6 +165,30 @@ TEST(CliImport, SyntaxErrorsAndBadArguments)
     std::filesystem::remove(bad);
 }
 
+// Regression: dump and html of a directory died of std::bad_alloc, maps and
+// import said there was no map, and convert wrote nothing and exited 0.
+TEST(CliApp, ADirectoryIsNoInput)
+{
+    const std::string dir = TempPath("dir");
+    std::filesystem::create_directories(dir);
+    const std::string said = "zephyrmap-cli: cannot read " + dir + ": Is a directory\n";
+    const std::vector<std::vector<std::string>> commands = {
+        {"dump", dir},
+        {"html", dir},
+        {"maps", dir},
+        {"import", dir, "-o", TempPath("dir.zmf")},
+        {"convert", "--from", "1", "--to", "4", dir},
+    };
+    for (const auto& command : commands) {
+        Outcome r = Cli(command);
+        EXPECT_EQ(r.status, 1) << command[0];
+        EXPECT_EQ(r.err, said) << command[0];
+        EXPECT_EQ(r.out, "") << command[0];
+    }
+    EXPECT_FALSE(std::filesystem::exists(TempPath("dir.zmf")));
+    std::filesystem::remove_all(dir);
+}
+
 TEST(CliDump, RefusedFile)
 {
     const std::string junk = TempPath("junk.zmf");
