@@ -11,6 +11,7 @@
 #include "services/paths/LocalFile.h"
 #include "services/picture/MapPicture.h"
 #include "services/settings/AppSettings.h"
+#include "services/text/HtmlPageText.h"
 #include "services/text/TextCodec.h"
 #include "services/text/Utf8Bridge.h"
 
@@ -215,8 +216,11 @@ bool CliApp::ReadPage(const std::string& path, int encoding, std::string& text)
     std::string bytes;
     if (!ReadInput(path, bytes))
         return false;
-    TextCodec codec;
-    codec.ConvertToString(encoding, EncodingShiftJis, bytes, text);
+    PageText page = DecodeHtmlPage(bytes, encoding);
+    // The program's text is Shift-JIS; what it cannot hold is said, not hidden.
+    if (page.replaced)
+        Message(texts::CharactersReplaced(page.replaced, page.firstReplacedLine));
+    text = std::move(page.text);
     return true;
 }
 

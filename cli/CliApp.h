@@ -28,7 +28,8 @@ private:
     int Dump(const std::vector<std::string>& args);
     int Html(const std::vector<std::string>& args);
     int Picture(const std::vector<std::string>& args);
-    // Reads a page and decodes it into Shift-JIS.
+    // Reads a page and decodes it into Shift-JIS, warning when characters
+    // had to become '?'.
     bool ReadPage(const std::string& path, int encoding, std::string& text);
     // A path from the command line as a program string; false (with a
     // message) when Shift-JIS cannot hold it.

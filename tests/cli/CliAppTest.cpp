@@ -151,6 +151,76 @@ TEST(CliImport, JapaneseText)
     std::filesystem::remove(zmf);
 }
 
+// Every real page is read without a chosen encoding; the texts come back out
+// of html --encoding 4 as they were on the page.
+TEST(CliImport, RealPagesWithoutAChosenEncoding)
+{
+    ZM_SKIP_WITHOUT_TESTDATA();
+    struct Page {
+        const char* name;
+        std::vector<std::string> texts; // UTF-8, each in the written map
+    };
+    const Page pages[] = {
+        {"04-ja-utf8-tokushima-poly-junk-map-attrs.html", {"ALT=\"西部\"", "ALT=\"東部\"", "ALT=\"南部\""}},
+        {"05-ja-utf8-pc4353-php-commented-area-fragment.html",
+         {"ALT=\"全国に120教室 駅近やショッピング施設内だから通いやすい！\"", "ALT=\"中国・四国・九州エリア\"",
+          "ALT=\"神奈川\"", "ALT=\"静岡\""}},
+        {"05-ja-utf8-pc4353-php-commented-area-fragment.sjis.html", {"ALT=\"中国・四国・九州エリア\""}},
+        {"12-ru-space-separated-coords.html",
+         {"<AREA SHAPE=\"rect\" COORDS=\"30,20,245,210\" HREF=\"index.php\" ALT=\"На главную страницу\""}},
+        {"01-ja-eucjp-melonpan-kiyaku-map-in-comment.html", {"<MAP NAME=\"Map\">"}},
+    };
+    const std::string zmf = TempPath("real.zmf");
+    for (const Page& p : pages) {
+        Outcome imported = Cli({"import", kRealWorld + p.name, "-o", zmf});
+        EXPECT_EQ(imported.status, 0) << p.name << imported.err;
+        EXPECT_EQ(imported.err.find("Shift-JIS"), std::string::npos) << p.name; // nothing was replaced
+        Outcome html = Cli({"html", zmf, "--encoding", "4"});
+        EXPECT_EQ(html.status, 0) << p.name;
+        for (const std::string& text : p.texts)
+            EXPECT_NE(html.out.find(text), std::string::npos) << p.name << ": " << text << "\n" << html.out;
+    }
+    std::filesystem::remove(zmf);
+    // The others are read without a crash, each offering its maps or saying it has none.
+    for (const auto& entry : std::filesystem::directory_iterator(kTestData / "realworld")) {
+        if (entry.path().extension() != ".html")
+            continue;
+        Outcome maps = Cli({"maps", entry.path().string()});
+        EXPECT_TRUE(maps.status == 0 || maps.status == 1) << entry.path();
+        if (maps.status != 0)
+            continue;
+        Outcome imported = Cli({"import", entry.path().string(), "-o", zmf});
+        EXPECT_TRUE(imported.status == 0 || imported.status == 2) << entry.path() << imported.err;
+        EXPECT_EQ(Cli({"html", zmf, "--encoding", "4"}).status, 0) << entry.path();
+        std::filesystem::remove(zmf);
+    }
+}
+
+// Characters Shift-JIS cannot hold become '?', as always, but the user is told
+// how many and where the first was; the exit status stays 0.
+TEST(CliImport, ReplacedCharactersAreReported)
+{
+    const std::string page = TempPath("emoji.html"), zmf = TempPath("emoji.zmf");
+    std::ofstream(page, std::ios::binary)
+        << "<p>地図</p>\n<img src=\"a.png\" usemap=\"#m\" alt=\"〜\xF0\x9F\x97\xBA\">\n"
+           "<map name=\"m\"><area shape=rect coords=\"1 2 3 4\" alt=\"−¥\"></map>\n";
+    const std::string warning =
+        "このHTMLには、Shift-JISで表せない文字が4個あったため、\"?\"に置き換えて読み込みました。\n"
+        "最初に置き換えた文字は2行目にあります。\n";
+    Outcome maps = Cli({"maps", page});
+    EXPECT_EQ(maps.status, 0);
+    EXPECT_EQ(maps.err, warning);
+    EXPECT_EQ(maps.out, "0\tm\ta.png\n");
+    Outcome imported = Cli({"import", page, "-o", zmf});
+    EXPECT_EQ(imported.status, 0);
+    EXPECT_EQ(imported.err.substr(0, warning.size()), warning);
+    Outcome html = Cli({"html", zmf});
+    EXPECT_NE(html.out.find("ALT=\"??\">\n<MAP"), std::string::npos) << html.out;
+    EXPECT_NE(html.out.find("COORDS=\"1,2,3,4\" HREF=\"\" ALT=\"??\""), std::string::npos) << html.out;
+    std::filesystem::remove(page);
+    std::filesystem::remove(zmf);
+}
+
 TEST(CliImport, SyntaxErrorsAndBadArguments)
 {
     const std::string zmf = TempPath("syntax.zmf");
