@@ -55,11 +55,11 @@ const char kHelp[] =
     "      list the usable maps of a page: INDEX<TAB>NAME<TAB>PICTURE\n"
     "  import PAGE.html [--encoding CODE] [--map INDEX] [--document PATH] [--no-default-tail] -o MAP.zmf\n"
     "      read one map of a page into a native map file\n"
-    "  dump MAP.zmf\n"
-    "      print a native map file as JSON\n"
+    "  dump MAP.zmf [--no-default-tail]\n"
+    "      print a native map file as JSON, as the editor opens it\n"
     "  html MAP.zmf [--html-option N] [--indent N] [--src-relative] [--href-relative]\n"
-    "       [--keep-in-page-file-name] [--encoding CODE] [--eol LE] [-o OUT]\n"
-    "      write the map's IMG/MAP/AREA source (default UTF-8, LF)\n"
+    "       [--keep-in-page-file-name] [--no-default-tail] [--encoding CODE] [--eol LE] [-o OUT]\n"
+    "      write the map's IMG/MAP/AREA source as the editor does (default UTF-8, LF)\n"
     "  picture FILE [--background RRGGBB] [--dib OUT]\n"
     "      load a JPEG, GIF, PNG or BMP picture as the editor does and print\n"
     "      WIDTH HEIGHT FILESIZE KIND and the status-bar line; --dib writes the\n"
@@ -323,24 +323,34 @@ std::string AreaJson(const CMapData& a)
 
 } // namespace
 
+bool CliApp::OpenMap(const std::string& path, CZephyrmapDoc& doc)
+{
+    std::string bytes;
+    if (!ReadInput(path, bytes))
+        return false;
+    const native::LoadResult r = native::LoadFromBytes(doc, bytes);
+    if (r != native::LoadResult::Ok)
+        Message(native::MessageFor(r)); // the old layout's warning, or why the file is refused
+    if (r != native::LoadResult::Ok && r != native::LoadResult::OldLayout)
+        return false;
+    mapcmd::AfterNativeLoad(doc);
+    return true;
+}
+
 int CliApp::Dump(const std::vector<std::string>& argv)
 {
-    CliArgs args(argv, {}, {});
+    CliArgs args(argv, {}, {"--no-default-tail"});
     if (args.Ok() && args.Positional().size() != 1)
         args.Fail("dump takes one map file");
     if (!args.Ok())
         return Usage(args.Error());
     AppSettings settings;
-    CZephyrmapDoc doc(settings);
-    std::string bytes;
-    if (!ReadInput(args.Positional()[0], bytes))
+    settings.DefaultAreaTailInEffect = args.Has("--no-default-tail") ? 0 : 1;
+    MapPicture picture;
+    MessagePrinter printer([this](const std::string& text) { Message(text); });
+    CZephyrmapDoc doc(settings, &printer, &picture);
+    if (!OpenMap(args.Positional()[0], doc))
         return 1;
-    native::LoadResult r = native::LoadFromBytes(doc, bytes);
-    if (r != native::LoadResult::Ok) {
-        Message(native::MessageFor(r));
-        if (r != native::LoadResult::OldLayout)
-            return 1;
-    }
     std::string areas;
     for (const auto& a : doc.Areas())
         areas += (areas.empty() ? "" : ",") + AreaJson(*a);
@@ -354,7 +364,7 @@ int CliApp::Dump(const std::vector<std::string>& argv)
 int CliApp::Html(const std::vector<std::string>& argv)
 {
     CliArgs args(argv, {"--html-option", "--indent", "--encoding", "--eol", "-o"},
-                 {"--src-relative", "--href-relative", "--keep-in-page-file-name"});
+                 {"--src-relative", "--href-relative", "--keep-in-page-file-name", "--no-default-tail"});
     AppSettings settings;
     auto option = args.Int("--html-option", 0, 127);
     auto indent = args.Int("--indent", 0, 20);
@@ -369,15 +379,12 @@ int CliApp::Html(const std::vector<std::string>& argv)
     settings.SRC_RelativePath = args.Has("--src-relative");
     settings.HREF_RelativePath = args.Has("--href-relative");
     settings.OmitInPageLinkFileName = args.Has("--keep-in-page-file-name") ? 0 : 1;
-    CZephyrmapDoc doc(settings);
-    std::string bytes;
-    if (!ReadInput(args.Positional()[0], bytes))
+    settings.DefaultAreaTailInEffect = args.Has("--no-default-tail") ? 0 : 1;
+    MapPicture picture;
+    MessagePrinter printer([this](const std::string& text) { Message(text); });
+    CZephyrmapDoc doc(settings, &printer, &picture);
+    if (!OpenMap(args.Positional()[0], doc))
         return 1;
-    native::LoadResult r = native::LoadFromBytes(doc, bytes);
-    if (r != native::LoadResult::Ok && r != native::LoadResult::OldLayout) {
-        Message(native::MessageFor(r));
-        return 1;
-    }
     std::string text = html::WriteMapHtml(doc, HtmlOutputOptions::FromSettings(settings));
     TextCodec::ConvertLineEnds(LineEndCrLf, eol.value_or(LineEndLf), text);
     const int code = encoding.value_or(EncodingUtf8);

@@ -7,6 +7,7 @@
 #include <vector>
 
 class CliArgs;
+class CZephyrmapDoc;
 
 class CliApp
 {
@@ -28,6 +29,9 @@ private:
     int Dump(const std::vector<std::string>& args);
     int Html(const std::vector<std::string>& args);
     int Picture(const std::vector<std::string>& args);
+    // Reads a native map file into the document and runs the steps the
+    // editor runs after opening one; false (with a message) when refused.
+    bool OpenMap(const std::string& path, CZephyrmapDoc& doc);
     // Reads a page and decodes it into Shift-JIS, warning when characters
     // had to become '?'.
     bool ReadPage(const std::string& path, int encoding, std::string& text);

@@ -1,4 +1,7 @@
 #include "cli/CliApp.h"
+#include "formats/NativeMapFile.h"
+#include "model/CZephyrmapDoc.h"
+#include "services/settings/AppSettings.h"
 #include "tests/TestData.h"
 #include "tests/services/png/PngMaker.h"
 
@@ -257,6 +260,61 @@ TEST(CliApp, ADirectoryIsNoInput)
     }
     EXPECT_FALSE(std::filesystem::exists(TempPath("dir.zmf")));
     std::filesystem::remove_all(dir);
+}
+
+namespace
+{
+
+std::unique_ptr<CMapData> DefaultArea(const std::string& href)
+{
+    auto a = std::make_unique<CMapData>();
+    a->m_shape = ShapeDefault;
+    a->m_points = {{0, 0}, {0, 0}};
+    a->m_href = href;
+    return a;
+}
+
+} // namespace
+
+// Regression: dump and html showed the stored file, while the editor opens it
+// with a DEFAULT area ensured and, under the DEFAULT-last rule, moved last.
+TEST(CliDump, TheMapAsTheEditorOpensIt)
+{
+    AppSettings settings;
+    CZephyrmapDoc doc(settings);
+    doc.SetAttribute(AttrMapName, "m");
+    doc.SetAttribute(AttrImageSrc, "/nowhere/pic.png");
+    auto rect = std::make_unique<CMapData>();
+    rect->m_shape = ShapeRect;
+    rect->m_points = {{1, 2}, {3, 2}, {3, 4}, {1, 4}};
+    rect->m_href = "r.html";
+    doc.AppendArea(std::move(rect));
+    const std::string bare = TempPath("bare.zmf"), two = TempPath("two.zmf");
+    std::ofstream(bare, std::ios::binary) << native::SaveToBytes(doc);
+    // Two DEFAULT areas around the rectangle: the writer writes the last one met.
+    doc.InsertAreaAt(0, DefaultArea("first.html"));
+    doc.AppendArea(DefaultArea("second.html"));
+    std::ofstream(two, std::ios::binary) << native::SaveToBytes(doc);
+
+    const std::string missing =
+        "画像ファイル\" /nowhere/pic.png \"が見つかりません。\n改めて画像ファイルを選択してください。\n";
+    Outcome dump = Cli({"dump", bare});
+    EXPECT_EQ(dump.status, 0);
+    EXPECT_EQ(dump.err, missing);
+    EXPECT_NE(dump.out.find("\"href\":\"r.html\""), std::string::npos);
+    EXPECT_NE(dump.out.find("{\"shape\":3,\"points\":[[0,0],[0,0]]"), std::string::npos) << dump.out; // ensured
+    EXPECT_EQ(dump.out.find("\"shape\":3"), dump.out.rfind("\"shape\":")) << dump.out;                // ... and last
+    Outcome head = Cli({"dump", bare, "--no-default-tail"});
+    EXPECT_LT(head.out.find("\"shape\":3"), head.out.find("\"shape\":2")) << head.out; // at the head
+
+    Outcome html = Cli({"html", two});
+    EXPECT_EQ(html.status, 0);
+    EXPECT_EQ(html.err, missing);
+    EXPECT_NE(html.out.find("HREF=\"first.html\">\n</MAP>"), std::string::npos) << html.out;
+    Outcome kept = Cli({"html", two, "--no-default-tail"});
+    EXPECT_NE(kept.out.find("HREF=\"second.html\">\n</MAP>"), std::string::npos) << kept.out;
+    std::filesystem::remove(bare);
+    std::filesystem::remove(two);
 }
 
 TEST(CliDump, RefusedFile)
