@@ -23,9 +23,7 @@
 #include <cstring>
 #include <fstream>
 #include <iostream>
-#include <iterator>
 #include <optional>
-#include <sstream>
 
 namespace
 {

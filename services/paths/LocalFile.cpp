@@ -2,6 +2,7 @@
 
 #include "services/text/Utf8Bridge.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <chrono>
 #include <cstring>

@@ -12,6 +12,8 @@
 // its other characters become '?'. Everything the program's Shift-JIS cannot
 // hold becomes '?', and the caller learns how many and where the first stood.
 
+#include "services/text/TextCodec.h"
+
 #include <cstddef>
 #include <string>
 
