@@ -8,8 +8,10 @@
 #include "model/MapCommands.h"
 #include "model/Messages.h"
 #include "services/fileinfo/PictureInfo.h"
+#include "services/paths/LocalFile.h"
 #include "services/picture/MapPicture.h"
 #include "services/settings/AppSettings.h"
+#include "services/text/HtmlPageText.h"
 #include "services/text/TextCodec.h"
 #include "services/text/Utf8Bridge.h"
 
@@ -21,9 +23,7 @@
 #include <cstring>
 #include <fstream>
 #include <iostream>
-#include <iterator>
 #include <optional>
-#include <sstream>
 
 namespace
 {
@@ -53,17 +53,32 @@ const char kHelp[] =
     "      list the usable maps of a page: INDEX<TAB>NAME<TAB>PICTURE\n"
     "  import PAGE.html [--encoding CODE] [--map INDEX] [--document PATH] [--no-default-tail] -o MAP.zmf\n"
     "      read one map of a page into a native map file\n"
-    "  dump MAP.zmf\n"
-    "      print a native map file as JSON\n"
+    "  dump MAP.zmf [--no-default-tail]\n"
+    "      print a native map file as JSON, as the editor opens it\n"
     "  html MAP.zmf [--html-option N] [--indent N] [--src-relative] [--href-relative]\n"
-    "       [--keep-in-page-file-name] [--encoding CODE] [--eol LE] [-o OUT]\n"
-    "      write the map's IMG/MAP/AREA source (default UTF-8, LF)\n"
+    "       [--keep-in-page-file-name] [--no-default-tail] [--encoding CODE] [--eol LE] [-o OUT]\n"
+    "      write the map's IMG/MAP/AREA source as the editor does (default UTF-8, LF)\n"
     "  picture FILE [--background RRGGBB] [--dib OUT]\n"
     "      load a JPEG, GIF, PNG or BMP picture as the editor does and print\n"
     "      WIDTH HEIGHT FILESIZE KIND and the status-bar line; --dib writes the\n"
     "      bitmap of a PNG as loaded (header, colour table, rows)\n"
     "  --help       show this text\n"
     "  --version    show the version\n";
+
+// All of a stream, unless it passes the read limit every file has.
+bool ReadBounded(std::istream& in, std::string& bytes)
+{
+    bytes.clear();
+    std::string chunk(std::size_t(1) << 16, '\0');
+    while (in.read(chunk.data(), static_cast<std::streamsize>(chunk.size())) || in.gcount() > 0) {
+        bytes.append(chunk, 0, static_cast<std::size_t>(in.gcount()));
+        if (bytes.size() > localfile::kReadLimit) {
+            bytes.clear();
+            return false;
+        }
+    }
+    return true;
+}
 
 } // namespace
 
@@ -91,17 +106,16 @@ int CliApp::Fail(const std::string& message)
 bool CliApp::ReadInput(const std::string& name, std::string& bytes)
 {
     if (name.empty() || name == "-") {
-        bytes.assign(std::istreambuf_iterator<char>(m_in), std::istreambuf_iterator<char>());
-        return true;
-    }
-    std::ifstream file(name, std::ios::binary);
-    if (!file) {
-        Fail("cannot read " + name + ": " + std::strerror(errno));
+        if (ReadBounded(m_in, bytes))
+            return true;
+        Fail("standard input is larger than " + std::to_string(localfile::kReadLimit >> 20) + " MB");
         return false;
     }
-    std::ostringstream all;
-    all << file.rdbuf();
-    bytes = std::move(all).str();
+    std::string reason;
+    if (!localfile::ReadWholeNativeFile(std::filesystem::path(name), bytes, reason)) {
+        Fail("cannot read " + name + ": " + reason);
+        return false;
+    }
     return true;
 }
 
@@ -167,8 +181,8 @@ int CliApp::Convert(const std::vector<std::string>& argv)
     std::string bytes;
     if (!ReadInput(args.Positional().empty() ? "" : args.Positional()[0], bytes))
         return 1;
-    if (eolFrom)
-        TextCodec::ConvertLineEnds(*eolFrom, *eolTo, bytes);
+    if (eolFrom) // in the input's own units: UTF-16 line ends are two bytes wide
+        TextCodec::ConvertLineEndsIn(*from, *eolFrom, *eolTo, bytes);
     TextCodec codec;
     ConvertedBytes out = codec.ConvertBytes(*from, *to, bytes, args.Has("--signature"));
     std::string output = out.data ? std::string(reinterpret_cast<const char*>(out.data), out.size) : std::string();
@@ -200,8 +214,11 @@ bool CliApp::ReadPage(const std::string& path, int encoding, std::string& text)
     std::string bytes;
     if (!ReadInput(path, bytes))
         return false;
-    TextCodec codec;
-    codec.ConvertToString(encoding, EncodingShiftJis, bytes, text);
+    PageText page = DecodeHtmlPage(bytes, encoding);
+    // The program's text is Shift-JIS; what it cannot hold is said, not hidden.
+    if (page.replaced)
+        Message(texts::CharactersReplaced(page.replaced, page.firstReplacedLine));
+    text = std::move(page.text);
     return true;
 }
 
@@ -258,9 +275,10 @@ int CliApp::Import(const std::vector<std::string>& argv)
     maps[index.value_or(0)].documentPath = documentPath;
     const int clean = html::BuildDocumentFromMap(doc, maps, index.value_or(0));
     mapcmd::AfterMapCreated(doc);
-    std::string error;
-    if (!native::SaveToFile(doc, *args.Value("-o"), error))
-        return Fail(error);
+    const std::string output = *args.Value("-o");
+    std::string reason;
+    if (!localfile::WriteNativeFileAtomically(std::filesystem::path(output), native::SaveToBytes(doc), reason))
+        return Fail("cannot save " + output + ": " + reason);
     if (!clean) {
         Message(texts::HtmlSyntaxError());
         return 2;
@@ -303,21 +321,34 @@ std::string AreaJson(const CMapData& a)
 
 } // namespace
 
+bool CliApp::OpenMap(const std::string& path, CZephyrmapDoc& doc)
+{
+    std::string bytes;
+    if (!ReadInput(path, bytes))
+        return false;
+    const native::LoadResult r = native::LoadFromBytes(doc, bytes);
+    if (r != native::LoadResult::Ok)
+        Message(native::MessageFor(r)); // the old layout's warning, or why the file is refused
+    if (r != native::LoadResult::Ok && r != native::LoadResult::OldLayout)
+        return false;
+    mapcmd::AfterNativeLoad(doc);
+    return true;
+}
+
 int CliApp::Dump(const std::vector<std::string>& argv)
 {
-    CliArgs args(argv, {}, {});
+    CliArgs args(argv, {}, {"--no-default-tail"});
     if (args.Ok() && args.Positional().size() != 1)
         args.Fail("dump takes one map file");
     if (!args.Ok())
         return Usage(args.Error());
     AppSettings settings;
-    CZephyrmapDoc doc(settings);
-    native::LoadResult r = native::LoadFromFile(doc, args.Positional()[0]);
-    if (r != native::LoadResult::Ok) {
-        Message(native::MessageFor(r));
-        if (r != native::LoadResult::OldLayout)
-            return 1;
-    }
+    settings.DefaultAreaTailInEffect = args.Has("--no-default-tail") ? 0 : 1;
+    MapPicture picture;
+    MessagePrinter printer([this](const std::string& text) { Message(text); });
+    CZephyrmapDoc doc(settings, &printer, &picture);
+    if (!OpenMap(args.Positional()[0], doc))
+        return 1;
     std::string areas;
     for (const auto& a : doc.Areas())
         areas += (areas.empty() ? "" : ",") + AreaJson(*a);
@@ -331,7 +362,7 @@ int CliApp::Dump(const std::vector<std::string>& argv)
 int CliApp::Html(const std::vector<std::string>& argv)
 {
     CliArgs args(argv, {"--html-option", "--indent", "--encoding", "--eol", "-o"},
-                 {"--src-relative", "--href-relative", "--keep-in-page-file-name"});
+                 {"--src-relative", "--href-relative", "--keep-in-page-file-name", "--no-default-tail"});
     AppSettings settings;
     auto option = args.Int("--html-option", 0, 127);
     auto indent = args.Int("--indent", 0, 20);
@@ -346,19 +377,19 @@ int CliApp::Html(const std::vector<std::string>& argv)
     settings.SRC_RelativePath = args.Has("--src-relative");
     settings.HREF_RelativePath = args.Has("--href-relative");
     settings.OmitInPageLinkFileName = args.Has("--keep-in-page-file-name") ? 0 : 1;
-    CZephyrmapDoc doc(settings);
-    native::LoadResult r = native::LoadFromFile(doc, args.Positional()[0]);
-    if (r != native::LoadResult::Ok && r != native::LoadResult::OldLayout) {
-        Message(native::MessageFor(r));
+    settings.DefaultAreaTailInEffect = args.Has("--no-default-tail") ? 0 : 1;
+    MapPicture picture;
+    MessagePrinter printer([this](const std::string& text) { Message(text); });
+    CZephyrmapDoc doc(settings, &printer, &picture);
+    if (!OpenMap(args.Positional()[0], doc))
         return 1;
-    }
     std::string text = html::WriteMapHtml(doc, HtmlOutputOptions::FromSettings(settings));
     TextCodec::ConvertLineEnds(LineEndCrLf, eol.value_or(LineEndLf), text);
     const int code = encoding.value_or(EncodingUtf8);
     TextCodec codec;
     ConvertedBytes out = codec.ConvertBytes(EncodingShiftJis, code, text, code >= EncodingUtf16Le);
-    std::string bytes = out.data ? std::string(reinterpret_cast<const char*>(out.data), out.size) : std::string();
-    return WriteOutput(args.Value("-o").value_or(""), bytes) ? 0 : 1;
+    std::string output = out.data ? std::string(reinterpret_cast<const char*>(out.data), out.size) : std::string();
+    return WriteOutput(args.Value("-o").value_or(""), output) ? 0 : 1;
 }
 
 namespace

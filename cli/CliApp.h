@@ -7,6 +7,7 @@
 #include <vector>
 
 class CliArgs;
+class CZephyrmapDoc;
 
 class CliApp
 {
@@ -28,7 +29,11 @@ private:
     int Dump(const std::vector<std::string>& args);
     int Html(const std::vector<std::string>& args);
     int Picture(const std::vector<std::string>& args);
-    // Reads a page and decodes it into Shift-JIS.
+    // Reads a native map file into the document and runs the steps the
+    // editor runs after opening one; false (with a message) when refused.
+    bool OpenMap(const std::string& path, CZephyrmapDoc& doc);
+    // Reads a page and decodes it into Shift-JIS, warning when characters
+    // had to become '?'.
     bool ReadPage(const std::string& path, int encoding, std::string& text);
     // A path from the command line as a program string; false (with a
     // message) when Shift-JIS cannot hold it.

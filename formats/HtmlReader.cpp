@@ -1,11 +1,15 @@
 #include "formats/HtmlReader.h"
 
 #include "formats/TagScanner.h"
+#include "formats/TagSearch.h"
 #include "model/CZephyrmapDoc.h"
 #include "services/paths/PathUtil.h"
 #include "services/text/SjisString.h"
 
+#include <algorithm>
+#include <cstdint>
 #include <deque>
+#include <limits>
 #include <unordered_map>
 
 namespace html
@@ -16,42 +20,99 @@ namespace
 constexpr auto npos = std::string::npos;
 const char kFallbackCoords[] = "10,20,10,20";
 
-// A decimal integer after optional blanks and sign; 0 when there are no digits.
-long ReadNumber(const std::string& s, std::size_t pos)
+bool IsBlank(char c)
 {
-    while (pos < s.size() && (s[pos] == ' ' || s[pos] == '\t' || s[pos] == '\r' || s[pos] == '\n'))
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n';
+}
+
+bool IsDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+
+// Numbers are held to the range of a coordinate, so a long one saturates
+// instead of wrapping.
+constexpr std::int64_t kLargestMagnitude = std::int64_t(1) << 31;
+
+std::int32_t ToCoordinate(std::int64_t v)
+{
+    return static_cast<std::int32_t>(std::clamp<std::int64_t>(v, std::numeric_limits<std::int32_t>::min(),
+                                                              std::numeric_limits<std::int32_t>::max()));
+}
+
+struct NumberRead {
+    std::int64_t value = 0;
+    std::size_t end = 0; // just past the last digit (or the sign or blanks)
+    bool hasDigits = false;
+};
+
+// A decimal integer after optional blanks and sign, every digit of it read;
+// 0 when there are no digits.
+NumberRead ReadNumber(const std::string& s, std::size_t pos)
+{
+    while (pos < s.size() && IsBlank(s[pos]))
         ++pos;
     bool negative = false;
     if (pos < s.size() && (s[pos] == '-' || s[pos] == '+'))
         negative = s[pos++] == '-';
-    long v = 0;
-    while (pos < s.size() && s[pos] >= '0' && s[pos] <= '9' && v < 100000000)
-        v = v * 10 + (s[pos++] - '0');
-    return negative ? -v : v;
+    NumberRead n;
+    const std::size_t first = pos;
+    for (; pos < s.size() && IsDigit(s[pos]); ++pos)
+        n.value = std::min(n.value * 10 + (s[pos] - '0'), kLargestMagnitude);
+    n.hasDigits = pos > first;
+    n.value = ToCoordinate(negative ? -n.value : n.value);
+    n.end = pos;
+    return n;
 }
 
-// The numbers at the start and after each ',' (at most `limit` of them).
-std::vector<long> ReadNumbers(const std::string& s, std::size_t limit)
+// Whether a number (digits, perhaps signed) begins at `pos`.
+bool NumberStartsAt(const std::string& s, std::size_t pos)
 {
-    std::vector<long> numbers{ReadNumber(s, 0)};
-    for (std::size_t comma = s.find(','); comma != npos && numbers.size() < limit; comma = s.find(',', comma + 1))
-        numbers.push_back(ReadNumber(s, comma + 1));
-    return numbers;
+    if (pos < s.size() && (s[pos] == '-' || s[pos] == '+'))
+        ++pos;
+    return pos < s.size() && IsDigit(s[pos]);
 }
 
-void SetSquare(CMapData& area, long left, long top, long right, long bottom)
+// Where the number after `n` begins: after the next ',', or, as browsers read
+// "30 20 245 210", after a run of blanks that another number follows. npos
+// when no number follows.
+std::size_t NextNumber(const std::string& s, const NumberRead& n)
 {
-    Rect r{static_cast<int>(left), static_cast<int>(top), static_cast<int>(right), static_cast<int>(bottom)};
+    std::size_t pos = n.end;
+    while (pos < s.size() && IsBlank(s[pos]))
+        ++pos;
+    if (n.hasDigits && pos > n.end && NumberStartsAt(s, pos))
+        return pos;
+    const std::size_t comma = s.find(',', n.end);
+    return comma == npos ? npos : comma + 1;
+}
+
+// The numbers of a COORDS value (at most `limit` of them).
+std::vector<std::int64_t> ReadNumbers(const std::string& s, std::size_t limit)
+{
+    std::vector<std::int64_t> numbers;
+    for (std::size_t pos = 0;;) {
+        const NumberRead n = ReadNumber(s, pos);
+        numbers.push_back(n.value);
+        pos = NextNumber(s, n);
+        if (pos == npos || numbers.size() >= limit)
+            return numbers;
+    }
+}
+
+void SetSquare(CMapData& area, std::int64_t left, std::int64_t top, std::int64_t right, std::int64_t bottom)
+{
+    Rect r{ToCoordinate(left), ToCoordinate(top), ToCoordinate(right), ToCoordinate(bottom)};
     CMapData::NormalizeRect(r);
     area.m_points = {{r.left, r.top}, {r.right, r.top}, {r.right, r.bottom}, {r.left, r.bottom}};
 }
 
 void ParsePointList(CMapData& area, const std::string& text)
 {
-    std::vector<long> n = ReadNumbers(text, npos);
+    std::vector<std::int64_t> n = ReadNumbers(text, npos);
     const bool odd = n.size() % 2 == 1;
     for (std::size_t i = 0; i + 1 < n.size(); i += 2)
-        area.m_points.push_back({static_cast<int>(n[i]), static_cast<int>(n[i + 1])});
+        area.m_points.push_back({ToCoordinate(n[i]), ToCoordinate(n[i + 1])});
     auto& p = area.m_points;
     if (!odd && p.size() >= 2 && p.back() == p.front())
         p.pop_back();
@@ -124,11 +185,13 @@ std::unique_ptr<CMapData> ParseAreaTag(const std::string& tagText, const std::st
 
 } // namespace
 
-void FindImageTags(const std::string& text, std::vector<FoundMap>& maps)
+namespace
 {
-    const std::string lower = sjis::ToLower(text);
-    for (std::size_t open = sjis::Find(lower, "<img"); open != npos;) {
-        std::size_t close = sjis::FindChar(lower, '>', open);
+
+void FindImageTagsIn(const std::string& text, const TagSearch& search, std::vector<FoundMap>& maps)
+{
+    for (std::size_t open = search.Find("<img", 0); open != npos;) {
+        std::size_t close = search.FindChar('>', open);
         if (close == npos)
             break;
         TagScanner tag(text.substr(open, close - open + 1));
@@ -143,11 +206,23 @@ void FindImageTags(const std::string& text, std::vector<FoundMap>& maps)
             map.picture = tag.GetAttribute("SRC", true).value;
             maps.push_back(std::move(map));
         }
-        open = sjis::Find(lower, "<img", close + 1);
+        open = search.Find("<img", close + 1);
     }
 }
 
-void FindMapElements(const std::string& text, std::vector<FoundMap>& maps)
+// The AREA tags between a MAP element's opening tag and its end.
+void CollectAreaTags(const std::string& text, const TagSearch& search, std::size_t from, std::size_t end, FoundMap& map)
+{
+    for (std::size_t a = search.Find("<area", from); a != npos && a < end;) {
+        std::size_t close = search.FindChar('>', a);
+        if (close == npos)
+            break;
+        map.areaTags.push_back(text.substr(a, close - a + 1));
+        a = search.Find("<area", close + 1);
+    }
+}
+
+void FindMapElementsIn(const std::string& text, const TagSearch& search, std::vector<FoundMap>& maps)
 {
     // Unmatched records by name, first come first served, so matching stays
     // linear however many maps a page holds.
@@ -156,10 +231,9 @@ void FindMapElements(const std::string& text, std::vector<FoundMap>& maps)
         if (!maps[i].matched)
             waiting[maps[i].mapName].push_back(i);
     }
-    const std::string lower = sjis::ToLower(text);
-    for (std::size_t open = sjis::Find(lower, "<map"); open != npos;) {
-        std::size_t headEnd = sjis::FindChar(lower, '>', open);
-        std::size_t end = headEnd == npos ? npos : sjis::Find(lower, "</map>", headEnd);
+    for (std::size_t open = search.Find("<map", 0); open != npos;) {
+        std::size_t headEnd = search.FindChar('>', open);
+        std::size_t end = headEnd == npos ? npos : search.Find("</map>", headEnd);
         if (end == npos)
             break;
         AttributeRead name = TagScanner(text.substr(open, headEnd - open + 1)).GetAttribute("NAME", true);
@@ -168,16 +242,22 @@ void FindMapElements(const std::string& text, std::vector<FoundMap>& maps)
             FoundMap& map = maps[it->second.front()];
             it->second.pop_front();
             map.matched = true;
-            for (std::size_t a = sjis::Find(lower, "<area", headEnd); a != npos && a < end;) {
-                std::size_t close = sjis::FindChar(lower, '>', a);
-                if (close == npos)
-                    break;
-                map.areaTags.push_back(text.substr(a, close - a + 1));
-                a = sjis::Find(lower, "<area", close + 1);
-            }
+            CollectAreaTags(text, search, headEnd, end, map);
         }
-        open = sjis::Find(lower, "<map", end + 6);
+        open = search.Find("<map", end + 6);
     }
+}
+
+} // namespace
+
+void FindImageTags(const std::string& text, std::vector<FoundMap>& maps)
+{
+    FindImageTagsIn(text, TagSearch(text), maps);
+}
+
+void FindMapElements(const std::string& text, std::vector<FoundMap>& maps)
+{
+    FindMapElementsIn(text, TagSearch(text), maps);
 }
 
 int DropUnmatchedMaps(std::vector<FoundMap>& maps)
@@ -189,8 +269,9 @@ int DropUnmatchedMaps(std::vector<FoundMap>& maps)
 std::vector<FoundMap> FindMaps(const std::string& text)
 {
     std::vector<FoundMap> maps;
-    FindImageTags(text, maps);
-    FindMapElements(text, maps);
+    const TagSearch search(text); // lower-cased and its comments found once for both steps
+    FindImageTagsIn(text, search, maps);
+    FindMapElementsIn(text, search, maps);
     DropUnmatchedMaps(maps);
     return maps;
 }
@@ -227,13 +308,13 @@ void ParseCoords(CMapData& area, const std::string& text)
         ParsePointList(area, text);
         break;
     case ShapeCirc: {
-        std::vector<long> n = ReadNumbers(text, 3);
+        std::vector<std::int64_t> n = ReadNumbers(text, 3);
         if (n.size() == 3)
             SetSquare(area, n[0] - n[2], n[1] - n[2], n[0] + n[2], n[1] + n[2]);
         break;
     }
     case ShapeRect: {
-        std::vector<long> n = ReadNumbers(text, 4);
+        std::vector<std::int64_t> n = ReadNumbers(text, 4);
         if (n.size() == 4)
             SetSquare(area, n[0], n[1], n[2], n[3]);
         break;

@@ -51,6 +51,29 @@ struct Span {
     std::size_t begin, end;
 };
 
+// The '>' that ends the tag opening at `open`: the first one outside quoted
+// attribute values, since a typed link or text may hold a '>'. When a quote
+// never closes, the first '>' at all, as before. npos when there is none.
+std::size_t TagEnd(const std::string& t, std::size_t open)
+{
+    for (std::size_t i = open + 1; i < t.size(); i += sjis::CharLength(t, i)) {
+        if (t[i] == '>')
+            return i;
+        if (t[i] != '=')
+            continue;
+        std::size_t value = i + 1;
+        while (value < t.size() && IsBlank(t[value]))
+            ++value;
+        if (value < t.size() && (t[value] == '"' || t[value] == '\'')) {
+            const std::size_t closing = sjis::FindChar(t, t[value], value + 1);
+            if (closing == npos)
+                return sjis::FindChar(t, '>', open + 1);
+            i = closing;
+        }
+    }
+    return npos;
+}
+
 // The value that begins after the '=' at `eq`, within the tag ending at `close`.
 Span ValueAfter(const std::string& t, std::size_t eq, std::size_t close)
 {
@@ -102,7 +125,7 @@ void ConvertTagCase(std::string& text, bool lower)
 {
     std::size_t open = sjis::FindChar(text, '<');
     while (open != npos) {
-        std::size_t close = sjis::FindChar(text, '>', open + 1);
+        std::size_t close = TagEnd(text, open);
         if (close == npos)
             close = text.size();
         if (text.compare(open, 2, "<!") != 0)
@@ -116,7 +139,7 @@ void InsertOtherAttributes(std::string& tag, const std::string& other)
     if (other.empty())
         return;
     std::size_t open = sjis::FindChar(tag, '<');
-    std::size_t close = open == npos ? npos : sjis::FindChar(tag, '>', open + 1);
+    std::size_t close = open == npos ? npos : TagEnd(tag, open);
     if (close != npos)
         tag.insert(close, " " + other);
 }

@@ -3,13 +3,8 @@
 #include "formats/Archive.h"
 #include "model/CZephyrmapDoc.h"
 #include "model/Messages.h"
+#include "services/paths/LocalFile.h"
 
-#include <atomic>
-#include <cstdio>
-#include <filesystem>
-#include <fstream>
-#include <sstream>
-#include <system_error>
 #include <vector>
 
 namespace native
@@ -108,19 +103,6 @@ LoadResult Parse(const std::string& bytes, ReadMap& map)
     return ReadAreasAndStrings(ar, map) ? LoadResult::Ok : LoadResult::Unexpected;
 }
 
-std::string TemporaryNameBeside(const std::string& path)
-{
-    static std::atomic<unsigned> counter{0};
-    std::filesystem::path target(path);
-    std::string name = "." + target.filename().string() + ".tmp" + std::to_string(counter++);
-    return (target.parent_path() / name).string();
-}
-
-} // namespace
-
-namespace
-{
-
 // Room for a typical file without walking the areas twice; a bigger one
 // grows the buffer a few times.
 std::size_t SizeEstimate(const CZephyrmapDoc& doc)
@@ -148,24 +130,7 @@ std::string SaveToBytes(const CZephyrmapDoc& doc)
 
 bool SaveToFile(const CZephyrmapDoc& doc, const std::string& path, std::string& error)
 {
-    const std::string bytes = SaveToBytes(doc);
-    const std::string temporary = TemporaryNameBeside(path);
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        if (!out || !out.write(bytes.data(), static_cast<std::streamsize>(bytes.size())) || !out.flush()) {
-            error = "cannot write " + temporary;
-            std::remove(temporary.c_str());
-            return false;
-        }
-    }
-    std::error_code ec;
-    std::filesystem::rename(temporary, path, ec);
-    if (ec) {
-        error = "cannot replace " + path + ": " + ec.message();
-        std::remove(temporary.c_str());
-        return false;
-    }
-    return true;
+    return localfile::WriteFileAtomically(path, SaveToBytes(doc), error);
 }
 
 LoadResult LoadFromBytes(CZephyrmapDoc& doc, const std::string& bytes)
@@ -186,12 +151,8 @@ LoadResult LoadFromBytes(CZephyrmapDoc& doc, const std::string& bytes)
 
 LoadResult LoadFromFile(CZephyrmapDoc& doc, const std::string& path)
 {
-    std::ifstream in(path, std::ios::binary | std::ios::ate);
-    if (!in)
-        return LoadResult::CannotOpen;
-    std::string bytes(static_cast<std::size_t>(std::max<std::streamoff>(0, in.tellg())), '\0');
-    in.seekg(0);
-    if (!in.read(bytes.data(), static_cast<std::streamsize>(bytes.size())))
+    std::string bytes, reason;
+    if (!localfile::ReadWholeFile(path, bytes, reason))
         return LoadResult::CannotOpen;
     return LoadFromBytes(doc, bytes);
 }

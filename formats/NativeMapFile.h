@@ -23,13 +23,14 @@ namespace native
 enum class LoadResult { Ok, OldLayout, CannotOpen, NotOurFormat, NewerVersion, Unexpected };
 
 std::string SaveToBytes(const CZephyrmapDoc& doc);
-// Writes a temporary file beside the target and renames it over the target,
-// so a failed save leaves the old file whole.
+// Saves atomically (localfile::WriteFileAtomically), so a failed save leaves
+// the old file whole; `error` names the file and the system's reason.
 bool SaveToFile(const CZephyrmapDoc& doc, const std::string& path, std::string& error);
 
 // Empties the document, then fills it from the bytes; a refused or damaged
 // file leaves it empty. OldLayout is a success (with a warning to show).
 LoadResult LoadFromBytes(CZephyrmapDoc& doc, const std::string& bytes);
+// `path` is a program path; what is no regular file cannot be opened.
 LoadResult LoadFromFile(CZephyrmapDoc& doc, const std::string& path);
 // The message (Shift-JIS) for a failed load or the old layout's warning.
 std::string MessageFor(LoadResult result);

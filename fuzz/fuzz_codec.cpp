@@ -21,6 +21,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     codec.ConvertToString(from, 1, text, length, s);
     std::string lines(reinterpret_cast<const char*>(text), length);
     TextCodec::ConvertLineEnds(eol, (eol + 1) & 3, lines);
+    // In the input's own units, as convert does: a UTF-16 input keeps its
+    // length's parity and its bytes beyond the units.
+    std::string own(reinterpret_cast<const char*>(text), length);
+    TextCodec::ConvertLineEndsIn(from, eol, (eol + 1) & 3, own);
+    if (from >= 6 && own.size() % 2 != length % 2)
+        __builtin_trap();
     // Every source once more into Shift-JIS and UTF-16, as opening a file does.
     for (int source = 0; source < 8; ++source) {
         TextCodec c;

@@ -1,18 +1,23 @@
-// Any text through the map reader, then each map into a document and back
-// out; and through the title search of the file preview.
+// Any bytes read as a page is read (each encoding rule), and as text through
+// the map reader, then each map into a document and back out; and through
+// the title search of the file preview.
 #include "formats/HtmlOutputOptions.h"
 #include "formats/HtmlReader.h"
 #include "formats/HtmlWriter.h"
 #include "model/CZephyrmapDoc.h"
 #include "services/fileinfo/HtmlTitle.h"
 #include "services/settings/AppSettings.h"
+#include "services/text/HtmlPageText.h"
+#include "services/text/TextCodec.h"
 
 #include <cstddef>
 #include <cstdint>
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+namespace
 {
-    std::string text(reinterpret_cast<const char*>(data), size);
+
+void ReadMaps(const std::string& text)
+{
     const std::string title = htmltitle::TitleOf(text);
     if (title.size() > text.size())
         __builtin_trap();
@@ -26,5 +31,25 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         doc.EnsureDefaultArea();
         html::WriteMapHtml(doc, options);
     }
+}
+
+void CheckPage(const PageText& page)
+{
+    if ((page.replaced == 0) != (page.firstReplacedLine == 0) || page.replaced > page.text.size() ||
+        page.text.find('\0') != std::string::npos)
+        __builtin_trap();
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    const std::string bytes(reinterpret_cast<const char*>(data), size);
+    ReadMaps(bytes);
+    const PageText page = DecodeHtmlPage(bytes, EncodingAuto);
+    CheckPage(page);
+    ReadMaps(page.text);
+    // And as each chosen encoding, picked by the size.
+    CheckPage(DecodeHtmlPage(bytes, static_cast<int>(size % 8)));
     return 0;
 }

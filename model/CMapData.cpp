@@ -189,7 +189,12 @@ Rect CMapData::GetScreenBounds(float zoom) const
         std::minmax_element(m_points.begin(), m_points.end(), [](const Point& a, const Point& b) { return a.x < b.x; });
     auto [minY, maxY] =
         std::minmax_element(m_points.begin(), m_points.end(), [](const Point& a, const Point& b) { return a.y < b.y; });
-    auto scale = [zoom](int v) { return static_cast<int>(static_cast<float>(v) * zoom); };
+    // Held to the int range: coordinates read from a page may be near its ends.
+    auto scale = [zoom](int v) {
+        const double scaled =
+            std::clamp(static_cast<double>(static_cast<float>(v) * zoom), -2147483000.0, 2147483000.0);
+        return static_cast<int>(scaled);
+    };
     return {scale(minX->x) - 10, scale(minY->y) - 10, scale(maxX->x) + 10, scale(maxY->y) + 10};
 }
 
@@ -266,7 +271,8 @@ std::string CMapData::FormatCoords() const
     case ShapeCirc: {
         if (p.size() != 4)
             return std::string();
-        int r = (p[2].x - p[0].x) / 2;
+        // In 64 bits: a circle read from a page may span the whole coordinate range.
+        const std::int64_t r = (std::int64_t(p[2].x) - p[0].x) / 2;
         return std::to_string(p[0].x + r) + "," + std::to_string(p[0].y + r) + "," + std::to_string(r);
     }
     case ShapeRect:

@@ -534,6 +534,7 @@ void CZephyrmapDoc::SetModified(bool modified)
 void CZephyrmapDoc::SetPathName(const std::string& path)
 {
     m_pathName = path;
-    m_title = path.empty() ? texts::Untitled() : paths::FileNameOf(path);
+    // A file's own path has no anchor: a '#' in a folder name stays there.
+    m_title = path.empty() ? texts::Untitled() : paths::DirectoryOf(path).second;
     m_listener->TitleChanged(m_title);
 }

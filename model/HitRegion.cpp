@@ -36,8 +36,9 @@ void HitRegion::Offset(int dx, int dy)
 bool HitRegion::ContainsCentre(double cx, double cy) const
 {
     if (m_kind == Kind::Ellipse) {
-        double rx = (m_box.right - m_box.left) / 2.0;
-        double ry = (m_box.bottom - m_box.top) / 2.0;
+        // Differences in double: a box may span the whole int range.
+        double rx = (double(m_box.right) - m_box.left) / 2.0;
+        double ry = (double(m_box.bottom) - m_box.top) / 2.0;
         double dx = (cx - (m_box.left + rx)) / rx;
         double dy = (cy - (m_box.top + ry)) / ry;
         return dx * dx + dy * dy <= 1.0;
@@ -49,7 +50,7 @@ bool HitRegion::ContainsCentre(double cx, double cy) const
         const Point& a = m_points[i];
         const Point& b = m_points[j];
         if ((a.y > cy) != (b.y > cy)) {
-            double xCross = a.x + (cy - a.y) * (b.x - a.x) / static_cast<double>(b.y - a.y);
+            double xCross = a.x + (cy - a.y) * (double(b.x) - a.x) / (double(b.y) - a.y);
             if (cx < xCross)
                 inside = !inside;
         }
@@ -99,7 +100,7 @@ bool HitRegion::IntersectsRect(const Rect& rect) const
     double left = rect.left + 0.5, top = rect.top + 0.5;
     double right = rect.right - 0.5, bottom = rect.bottom - 0.5;
     if (m_kind == Kind::Ellipse) {
-        double rx = (m_box.right - m_box.left) / 2.0, ry = (m_box.bottom - m_box.top) / 2.0;
+        double rx = (double(m_box.right) - m_box.left) / 2.0, ry = (double(m_box.bottom) - m_box.top) / 2.0;
         double nx = std::clamp(m_box.left + rx, left, right);
         double ny = std::clamp(m_box.top + ry, top, bottom);
         return ContainsCentre(nx, ny);

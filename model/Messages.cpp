@@ -32,4 +32,13 @@ std::string PictureMissing(const std::string& picturePath)
     return head + picturePath + tail;
 }
 
+std::string CharactersReplaced(std::size_t count, std::size_t line)
+{
+    static const std::string head = utf8::Utf8ToSjis("このHTMLには、Shift-JISで表せない文字が");
+    static const std::string middle =
+        utf8::Utf8ToSjis("個あったため、\"?\"に置き換えて読み込みました。\r\n最初に置き換えた文字は");
+    static const std::string tail = utf8::Utf8ToSjis("行目にあります。");
+    return head + std::to_string(count) + middle + std::to_string(line) + tail;
+}
+
 } // namespace texts

@@ -2,6 +2,7 @@
 // The program's own texts, as Shift-JIS strings (converted once from the
 // UTF-8 source text).
 
+#include <cstddef>
 #include <string>
 
 namespace texts
@@ -17,5 +18,8 @@ const std::string& OldVersionWarning();
 const std::string& UnexpectedFormat();
 const std::string& CannotOpenFile();
 std::string PictureMissing(const std::string& picturePath);
+// An HTML file was read with `count` characters Shift-JIS cannot hold put
+// as "?", the first of them on `line` (1-based).
+std::string CharactersReplaced(std::size_t count, std::size_t line);
 
 } // namespace texts

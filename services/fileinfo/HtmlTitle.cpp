@@ -1,9 +1,9 @@
 #include "services/fileinfo/HtmlTitle.h"
 
 #include "services/paths/LocalFile.h"
+#include "services/text/HtmlPageText.h"
 #include "services/text/SjisString.h"
 #include "services/text/TextCodec.h"
-#include "services/text/Utf8Bridge.h"
 
 namespace htmltitle
 {
@@ -25,14 +25,8 @@ bool ReadHtmlTitle(const std::string& path, std::string& title)
     std::string head;
     if (!localfile::ReadHead(path, kHeadBytes, head))
         return false;
-    // Detection never picks UTF-8; a head that holds multi-byte UTF-8 and
-    // breaks none of its rules is read as UTF-8 (Shift-JIS and EUC-JP text
-    // practically never passes).
-    const bool utf8 = head.rfind("\xEF\xBB\xBF", 0) == 0 || utf8::LooksLikeUtf8(head);
-    TextCodec codec;
-    std::string text;
-    codec.ConvertToString(utf8 ? EncodingUtf8 : EncodingAuto, EncodingShiftJis, head, text);
-    title = TitleOf(text);
+    // Read as an opened page is read; the head may end inside a character.
+    title = TitleOf(DecodeHtmlPage(head, EncodingAuto).text);
     return true;
 }
 

@@ -16,7 +16,7 @@ inline constexpr std::size_t kHeadBytes = 500;
 std::string TitleOf(const std::string& sjisText);
 
 // False (and an empty title) when the file cannot be opened. The head is
-// decoded with automatic detection into Shift-JIS.
+// decoded as an HTML page is (DecodeHtmlPage, automatic choice).
 bool ReadHtmlTitle(const std::string& path, std::string& title);
 
 } // namespace htmltitle

@@ -21,7 +21,7 @@ std::int32_t Scaled(std::int32_t side, std::int32_t to, std::int32_t from)
 
 std::string ExtensionOf(const std::string& path)
 {
-    const std::string name = paths::FileNameOf(path);
+    const std::string name = paths::DirectoryOf(path).second; // a file's path: no anchor
     const std::size_t dot = sjis::ReverseFindChar(name, '.');
     return dot == std::string::npos ? std::string() : name.substr(dot + 1);
 }

@@ -2,10 +2,242 @@
 
 #include "services/text/Utf8Bridge.h"
 
+#include <algorithm>
+#include <cerrno>
+#include <chrono>
+#include <cstring>
+#include <random>
 #include <system_error>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#ifdef _WIN32
+#include <io.h>
+#else
+#include <unistd.h>
+#endif
 
 namespace localfile
 {
+namespace
+{
+
+// Bytes asked of the system at a time while reading a whole file.
+constexpr std::size_t kReadChunk = std::size_t(1) << 20;
+// Names tried for a temporary before a save gives up.
+constexpr int kTemporaryAttempts = 64;
+
+std::string SystemReason(int error)
+{
+    return std::generic_category().message(error);
+}
+
+FileHandle OpenNativeForRead(const std::filesystem::path& path)
+{
+#ifdef _WIN32
+    return FileHandle(_wfopen(path.c_str(), L"rb"));
+#else
+    // Without waiting: opening a named pipe would otherwise block until
+    // something writes to it. Regular files read the same either way.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (fd < 0)
+        return nullptr;
+    std::FILE* file = ::fdopen(fd, "rb");
+    if (!file) {
+        const int error = errno;
+        ::close(fd);
+        errno = error;
+    }
+    return FileHandle(file);
+#endif
+}
+
+// Whether the open file is a regular file; `reason` says why not.
+bool IsOpenRegularFile(std::FILE* file, std::string& reason)
+{
+#ifdef _WIN32
+    struct _stat64 status;
+    const bool asked = _fstat64(_fileno(file), &status) == 0;
+    const bool directory = asked && (status.st_mode & _S_IFMT) == _S_IFDIR;
+    const bool regular = asked && (status.st_mode & _S_IFMT) == _S_IFREG;
+#else
+    struct stat status;
+    const bool asked = fstat(fileno(file), &status) == 0;
+    const bool directory = asked && S_ISDIR(status.st_mode);
+    const bool regular = asked && S_ISREG(status.st_mode);
+#endif
+    if (!asked)
+        reason = SystemReason(errno);
+    else if (directory)
+        reason = SystemReason(EISDIR);
+    else if (!regular)
+        reason = "not a regular file";
+    return regular;
+}
+
+std::string LimitReason(std::size_t limit)
+{
+    return "larger than " + std::to_string(limit >> 20) + " MB";
+}
+
+// ---- Saving ----
+
+// An open file descriptor of a temporary, closed and removed unless kept.
+class Temporary
+{
+public:
+    ~Temporary() { Discard(); }
+
+    // A new file beside `target`, which no other save can have made:
+    // exclusively created under a random name. False with the reason.
+    bool Create(const std::filesystem::path& target, std::string& reason);
+    bool Write(const std::string& bytes, std::string& reason);
+    // Flushed to the disk and closed, then renamed over the target.
+    bool Commit(const std::filesystem::path& target, std::string& reason);
+
+private:
+    void Discard();
+
+    std::filesystem::path m_path;
+    int m_fd = -1;
+};
+
+// "NAME~XXXXXXXX.tmp": visible beside its target, so that one left by a
+// save that was killed is plain to see, and recognisably the target's.
+std::filesystem::path TemporaryName(const std::filesystem::path& target)
+{
+    static const char kLetters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+    thread_local std::mt19937_64 random(
+        std::random_device{}() ^
+        static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count()));
+    std::string tag;
+    for (int i = 0; i < 8; ++i)
+        tag += kLetters[random() % (sizeof kLetters - 1)];
+    std::filesystem::path name = target.filename();
+    name += "~" + tag + ".tmp";
+    return target.parent_path() / name;
+}
+
+int OpenExclusively(const std::filesystem::path& path)
+{
+#ifdef _WIN32
+    return _wopen(path.c_str(), _O_WRONLY | _O_CREAT | _O_EXCL | _O_BINARY | _O_NOINHERIT, _S_IREAD | _S_IWRITE);
+#else
+    return ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+#endif
+}
+
+// The target's permissions go to its replacement; a new file keeps the usual ones.
+void KeepPermissions(int fd, const std::filesystem::path& target)
+{
+#ifndef _WIN32
+    struct stat status;
+    if (::stat(target.c_str(), &status) == 0 && S_ISREG(status.st_mode))
+        (void)::fchmod(fd, status.st_mode & 07777);
+#else
+    (void)fd;
+    (void)target;
+#endif
+}
+
+bool Temporary::Create(const std::filesystem::path& target, std::string& reason)
+{
+    for (int attempt = 0; attempt < kTemporaryAttempts; ++attempt) {
+        m_path = TemporaryName(target);
+        m_fd = OpenExclusively(m_path);
+        if (m_fd >= 0) {
+            KeepPermissions(m_fd, target);
+            return true;
+        }
+        if (errno != EEXIST)
+            break;
+    }
+    reason = SystemReason(errno);
+    m_path.clear();
+    return false;
+}
+
+bool Temporary::Write(const std::string& bytes, std::string& reason)
+{
+    for (std::size_t done = 0; done < bytes.size();) {
+        const std::size_t piece = std::min<std::size_t>(bytes.size() - done, 1u << 30);
+#ifdef _WIN32
+        const auto written = _write(m_fd, bytes.data() + done, static_cast<unsigned>(piece));
+#else
+        const auto written = ::write(m_fd, bytes.data() + done, piece);
+#endif
+        if (written < 0 && errno == EINTR)
+            continue;
+        if (written <= 0) {
+            reason = SystemReason(written < 0 ? errno : EIO);
+            return false;
+        }
+        done += static_cast<std::size_t>(written);
+    }
+    return true;
+}
+
+bool Temporary::Commit(const std::filesystem::path& target, std::string& reason)
+{
+#ifdef _WIN32
+    const bool flushed = _commit(m_fd) == 0;
+    const int flushError = errno;
+    const bool closed = _close(m_fd) == 0;
+#else
+    const bool flushed = ::fsync(m_fd) == 0;
+    const int flushError = errno;
+    const bool closed = ::close(m_fd) == 0;
+#endif
+    const int closeError = errno;
+    m_fd = -1;
+    if (!flushed || !closed) {
+        reason = SystemReason(!flushed ? flushError : closeError);
+        return false;
+    }
+    std::error_code ec;
+    std::filesystem::rename(m_path, target, ec);
+    if (ec) {
+        reason = ec.message();
+        return false;
+    }
+    m_path.clear();
+    return true;
+}
+
+void Temporary::Discard()
+{
+    if (m_fd >= 0) {
+#ifdef _WIN32
+        _close(m_fd);
+#else
+        ::close(m_fd);
+#endif
+        m_fd = -1;
+    }
+    if (!m_path.empty()) {
+        std::error_code ignored;
+        std::filesystem::remove(m_path, ignored);
+        m_path.clear();
+    }
+}
+
+// The folder's own entry is flushed too, so that the rename survives a crash;
+// where that cannot be done the save still stands.
+void SyncFolderOf(const std::filesystem::path& target)
+{
+#ifndef _WIN32
+    const std::filesystem::path folder = target.has_parent_path() ? target.parent_path() : ".";
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd >= 0) {
+        (void)::fsync(fd);
+        ::close(fd);
+    }
+#else
+    (void)target;
+#endif
+}
+
+} // namespace
 
 std::filesystem::path NativePath(const std::string& sjisPath)
 {
@@ -19,11 +251,7 @@ std::filesystem::path NativePath(const std::string& sjisPath)
 
 FileHandle OpenForRead(const std::string& sjisPath)
 {
-#ifdef _WIN32
-    return FileHandle(_wfopen(NativePath(sjisPath).c_str(), L"rb"));
-#else
-    return FileHandle(std::fopen(NativePath(sjisPath).c_str(), "rb"));
-#endif
+    return OpenNativeForRead(NativePath(sjisPath));
 }
 
 bool IsRegularFile(const std::string& sjisPath)
@@ -43,12 +271,69 @@ bool ReadHead(const std::string& sjisPath, std::size_t maxBytes, std::string& by
 {
     bytes.clear();
     FileHandle file = OpenForRead(sjisPath);
-    if (!file)
+    std::string reason;
+    if (!file || !IsOpenRegularFile(file.get(), reason))
         return false;
     bytes.resize(maxBytes);
     const std::size_t got = std::fread(bytes.data(), 1, maxBytes, file.get());
     bytes.resize(got);
     return got == maxBytes || !std::ferror(file.get());
+}
+
+bool ReadWholeNativeFile(const std::filesystem::path& path, std::string& bytes, std::string& reason, std::size_t limit)
+{
+    bytes.clear();
+    FileHandle file = OpenNativeForRead(path);
+    if (!file) {
+        reason = SystemReason(errno);
+        return false;
+    }
+    if (!IsOpenRegularFile(file.get(), reason))
+        return false;
+    for (;;) {
+        const std::size_t had = bytes.size();
+        // One byte past the limit tells a file of exactly `limit` bytes from a longer one.
+        const std::size_t room = std::min(kReadChunk, limit + 1 - had);
+        bytes.resize(had + room);
+        const std::size_t got = std::fread(bytes.data() + had, 1, room, file.get());
+        bytes.resize(had + got);
+        if (bytes.size() > limit) {
+            bytes.clear();
+            reason = LimitReason(limit);
+            return false;
+        }
+        if (got < room)
+            break;
+    }
+    if (std::ferror(file.get())) {
+        reason = SystemReason(errno);
+        bytes.clear();
+        return false;
+    }
+    return true;
+}
+
+bool ReadWholeFile(const std::string& sjisPath, std::string& bytes, std::string& reason, std::size_t limit)
+{
+    return ReadWholeNativeFile(NativePath(sjisPath), bytes, reason, limit);
+}
+
+bool WriteNativeFileAtomically(const std::filesystem::path& path, const std::string& bytes, std::string& reason)
+{
+    Temporary temporary;
+    if (!temporary.Create(path, reason) || !temporary.Write(bytes, reason) || !temporary.Commit(path, reason))
+        return false;
+    SyncFolderOf(path);
+    return true;
+}
+
+bool WriteFileAtomically(const std::string& sjisPath, const std::string& bytes, std::string& error)
+{
+    std::string reason;
+    if (WriteNativeFileAtomically(NativePath(sjisPath), bytes, reason))
+        return true;
+    error = "cannot save " + sjisPath + ": " + reason;
+    return false;
 }
 
 } // namespace localfile

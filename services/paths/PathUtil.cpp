@@ -20,11 +20,75 @@ int CountChar(const std::string& s, char c)
 }
 
 // The pieces that precede each separator; the file name is not a segment.
-std::vector<std::string> DirectorySegments(const std::string& path, char sep)
+std::vector<std::string> DirectorySegments(std::string_view path, char sep)
 {
     std::vector<std::string> parts = sjis::Split(path, sep);
     parts.pop_back();
     return parts;
+}
+
+// Where the anchor of a link begins, looking from `from` on: at the first
+// '#'. A link's fragment may hold '/' ("app.html#/about"), so a '/' after
+// the '#' is no folder break. A backslash is never written in a link, so one
+// after the '#' makes that '#' part of a folder name.
+std::size_t AnchorStart(std::string_view link, char sep, std::size_t from = 0)
+{
+    const std::size_t hash = sjis::FindChar(link, '#', from);
+    if (hash == npos || sep == '/')
+        return hash;
+    const std::size_t last = sjis::ReverseFindChar(link, sep);
+    return (last != npos && last > hash) ? npos : hash;
+}
+
+// The length of the folders a link shares with the document, whose own path
+// is a file's and holds no anchor: a '#' inside them is part of a folder name.
+std::size_t SharedFolderLength(std::string_view document, std::string_view link, char sep)
+{
+    const std::size_t folder = sjis::ReverseFindChar(document, sep);
+    if (folder == npos || link.substr(0, folder + 1) != document.substr(0, folder + 1))
+        return 0;
+    return folder + 1;
+}
+
+// The link without its anchor.
+std::string_view WithoutAnchor(std::string_view link, std::size_t anchor)
+{
+    return link.substr(0, anchor);
+}
+
+// The file name of a link whose anchor begins at `anchor`, the anchor kept.
+// Only the backslash style knows drive and server roots ("\\a", "C\a"),
+// which keep the whole path.
+std::string FileNameBefore(const std::string& link, std::size_t anchor, char sep)
+{
+    const std::string_view path = WithoutAnchor(link, anchor);
+    const std::size_t last = sjis::ReverseFindChar(path, sep);
+    if (last == npos || last + 1 == path.size() || (sep == '\\' && last <= 1))
+        return link;
+    return link.substr(last + 1);
+}
+
+std::string RelativeDirectoryBefore(const std::string& base, const std::string& target, std::size_t anchor, char sep)
+{
+    if (base.empty() || target.empty() || !IsAbsolutePath(base) || !IsAbsolutePath(target))
+        return std::string();
+    std::vector<std::string> from = DirectorySegments(base, sep);
+    std::vector<std::string> to = DirectorySegments(WithoutAnchor(target, anchor), sep);
+    std::size_t k = 0;
+    while (k < from.size() && k < to.size() && from[k] == to[k])
+        ++k;
+    if (from.empty() || to.empty() || k == 0)
+        return std::string();
+    std::string result;
+    if (k == from.size()) {
+        result = "./";
+    } else {
+        for (std::size_t i = k; i < from.size(); ++i)
+            result += "../";
+    }
+    for (std::size_t i = k; i < to.size(); ++i)
+        result += to[i] + "/";
+    return result;
 }
 
 // Position just past the m-th separator, counting from 1; npos when absent.
@@ -50,10 +114,7 @@ bool HasBlankBeforeColon(const std::string& head)
 
 std::string FileNameOf(const std::string& path, char sep)
 {
-    std::size_t last = sjis::ReverseFindChar(path, sep);
-    if (last == npos || last <= 1 || last + 1 == path.size())
-        return path;
-    return path.substr(last + 1);
+    return FileNameBefore(path, AnchorStart(path, sep), sep);
 }
 
 std::pair<std::string, std::string> DirectoryOf(const std::string& path, char sep)
@@ -95,11 +156,8 @@ bool SameDriveLetter(const std::string& a, const std::string& b)
 
 std::string SplitAnchor(std::string& ref, char sep)
 {
-    std::size_t hash = sjis::FindChar(ref, '#');
+    const std::size_t hash = AnchorStart(ref, sep);
     if (hash == npos)
-        return std::string();
-    std::size_t last = sjis::ReverseFindChar(ref, sep);
-    if (last != npos && hash < last)
         return std::string();
     std::string anchor = ref.substr(hash);
     ref.erase(hash);
@@ -108,9 +166,10 @@ std::string SplitAnchor(std::string& ref, char sep)
 
 std::string InPageAnchor(const std::string& documentPath, const std::string& target, char sep)
 {
-    std::string path = target;
-    std::string anchor = SplitAnchor(path, sep);
-    return (path == documentPath && !anchor.empty()) ? anchor : std::string();
+    const std::size_t hash = AnchorStart(target, sep, SharedFolderLength(documentPath, target, sep));
+    if (hash == npos || WithoutAnchor(target, hash) != documentPath)
+        return std::string();
+    return target.substr(hash);
 }
 
 int CountOccurrences(const std::string& text, const std::string& pattern)
@@ -136,25 +195,7 @@ int ReplaceChar(std::string& text, char from, char to)
 
 std::string RelativeDirectory(const std::string& base, const std::string& target, char sep)
 {
-    if (base.empty() || target.empty() || !IsAbsolutePath(base) || !IsAbsolutePath(target))
-        return std::string();
-    std::vector<std::string> from = DirectorySegments(base, sep);
-    std::vector<std::string> to = DirectorySegments(target, sep);
-    std::size_t k = 0;
-    while (k < from.size() && k < to.size() && from[k] == to[k])
-        ++k;
-    if (from.empty() || to.empty() || k == 0)
-        return std::string();
-    std::string result;
-    if (k == from.size()) {
-        result = "./";
-    } else {
-        for (std::size_t i = k; i < from.size(); ++i)
-            result += "../";
-    }
-    for (std::size_t i = k; i < to.size(); ++i)
-        result += to[i] + "/";
-    return result;
+    return RelativeDirectoryBefore(base, target, AnchorStart(target, sep, SharedFolderLength(base, target, sep)), sep);
 }
 
 std::string ResolveReference(const std::string& reference, const std::string& base, char sep)
@@ -196,14 +237,17 @@ std::string ComposeOutputPath(const std::string& documentPath, const std::string
     // A URL was never a local file: it is written exactly as it stands.
     if (!convert || IsUrlReference(target))
         return target;
+    // Folders the link shares with the document are real folders even when
+    // their names hold a '#'.
+    const std::size_t anchor = AnchorStart(target, sep, SharedFolderLength(documentPath, target, sep));
     if (!relativeMode)
-        return FileNameOf(target, sep);
+        return FileNameBefore(target, anchor, sep);
     if (omitInPage) {
-        std::string anchor = InPageAnchor(documentPath, target, sep);
-        if (!anchor.empty())
-            return anchor;
+        std::string inPage = InPageAnchor(documentPath, target, sep);
+        if (!inPage.empty())
+            return inPage;
     }
-    return RelativeDirectory(documentPath, target, sep) + FileNameOf(target, sep);
+    return RelativeDirectoryBefore(documentPath, target, anchor, sep) + FileNameBefore(target, anchor, sep);
 }
 
 } // namespace paths

@@ -16,15 +16,23 @@ inline constexpr char kSeparator = '\\';
 inline constexpr char kSeparator = '/';
 #endif
 
+// A link's anchor starts at its first '#' (a '/' inside it is no folder
+// break); only a backslash after the '#' makes it part of a folder name.
+// Functions that know the document treat the folders a link shares with it
+// as plain folders. A document's own path never has an anchor.
+
+// The name after the last separator before the anchor, the anchor kept; the
+// whole path when there is no separator or it ends the path, and, in the
+// backslash style, when it stands at index 0 or 1 (a drive or server root).
 std::string FileNameOf(const std::string& path, char sep = kSeparator);
-// (directory including its final separator, file name)
+// A file's path (no anchor): (directory including its final separator, file name)
 std::pair<std::string, std::string> DirectoryOf(const std::string& path, char sep = kSeparator);
 bool IsAbsolutePath(const std::string& path);
 // A URL: a scheme of two or more characters before ':', or "//" at the start.
 bool IsUrlReference(const std::string& ref);
 bool SameDriveLetter(const std::string& a, const std::string& b);
 // Cuts the anchor ("#...") off `ref` and returns it; empty and no change when
-// there is no '#' or the first '#' stands before the last separator.
+// there is none.
 std::string SplitAnchor(std::string& ref, char sep = kSeparator);
 std::string InPageAnchor(const std::string& documentPath, const std::string& target, char sep = kSeparator);
 int CountOccurrences(const std::string& text, const std::string& pattern);

@@ -89,6 +89,24 @@ QRectF VisiblePart(const QPainter& painter, const QRectF& target)
     return visible;
 }
 
+// The program's limit for a decoded picture, the PNG route's own.
+constexpr std::uint64_t kMaxPictureBytes = PngDibReader::kDefaultMaxBytes;
+// Qt's allocation limit, in megabytes, a little above the program's.
+constexpr int kQtAllocationLimitMb = static_cast<int>(kMaxPictureBytes >> 20) + 64;
+
+// Whether the picture the reader is about to decode stays within the
+// program's limit, judged from its header by the size of its pixel rows.
+bool FitsTheLimit(QImageReader& reader)
+{
+    const QSize size = reader.size();
+    if (!size.isValid())
+        return true; // the reader knows no size before decoding: Qt's limit guards
+    const QImage::Format format = reader.imageFormat();
+    const std::uint64_t bits = format == QImage::Format_Invalid ? 32 : QImage::toPixelFormat(format).bitsPerPixel();
+    const std::uint64_t rowBytes = (std::uint64_t(size.width()) * bits + 31) / 32 * 4;
+    return rowBytes * std::uint64_t(size.height()) <= kMaxPictureBytes;
+}
+
 } // namespace
 
 MapPicture::MapPicture() : m_background(WorkspaceColor()) {}
@@ -120,6 +138,12 @@ bool MapPicture::LoadImage(const std::string& path)
     // Browsers turn a photo by its orientation tag; areas are drawn on the
     // picture as the page will show it.
     reader.setAutoTransform(true);
+    if (!FitsTheLimit(reader))
+        return false;
+    // Qt's own limit (128 MB decoded) refuses an ordinary camera photo and
+    // says so on standard error; the program's limit, checked above, is the
+    // one that counts. Qt's is set just beyond it, so it never speaks first.
+    QImageReader::setAllocationLimit(kQtAllocationLimitMb);
     if (!reader.read(&m_image)) {
         m_image = QImage();
         return false;

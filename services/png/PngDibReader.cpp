@@ -11,6 +11,7 @@
 
 #include <csetjmp>
 #include <cstdio>
+#include <cstdlib>
 #include <new>
 #include <vector>
 
@@ -25,6 +26,34 @@ namespace
 enum class Layout { Palette, Grey, Rgb, Rgba };
 
 constexpr std::size_t kSignatureSize = 8;
+
+// The largest buffer libpng gets from us. Its own rows fit (libpng takes
+// pictures up to 1,000,000 pixels wide, 8 bytes a pixel at most); a chunk
+// that claims more, such as an sPLT chunk claiming 1.9 GB in a file of 130
+// bytes, is refused, and the load with it.
+constexpr std::size_t kLargestLibpngBuffer = std::size_t(8) << 20;
+// How many text, palette-suggestion and unknown chunks libpng keeps.
+constexpr png_uint_32 kMostKeptChunks = 128;
+constexpr char kChunkTooLarge[] = "a chunk claims more memory than a picture needs";
+
+// libpng's allocations, with the record of a refused one.
+struct Memory {
+    bool refused = false;
+};
+
+png_voidp Allocate(png_structp png, png_alloc_size_t size)
+{
+    if (size > kLargestLibpngBuffer) {
+        static_cast<Memory*>(png_get_mem_ptr(png))->refused = true;
+        return nullptr;
+    }
+    return std::malloc(size);
+}
+
+void Release(png_structp, png_voidp block)
+{
+    std::free(block);
+}
 
 // libpng's last error text, kept where the callback can reach it.
 struct ErrorText {
@@ -96,6 +125,7 @@ struct PngDibReader::Session {
     Layout layout = Layout::Palette;
     std::vector<png_bytep> rows;
     ErrorText error;
+    Memory memory;
 
     ~Session() { png_destroy_read_struct(&png, info ? &info : nullptr, nullptr); }
 };
@@ -125,7 +155,7 @@ bool PngDibReader::Read(std::FILE* file, PictureDib& dib)
     }
     Session s;
     s.file = file;
-    s.png = png_create_read_struct(PNG_LIBPNG_VER_STRING, &s.error, OnError, OnWarning);
+    s.png = png_create_read_struct_2(PNG_LIBPNG_VER_STRING, &s.error, OnError, OnWarning, &s.memory, Allocate, Release);
     if (s.png)
         s.info = png_create_info_struct(s.png);
     if (!s.png || !s.info) {
@@ -137,6 +167,12 @@ bool PngDibReader::Read(std::FILE* file, PictureDib& dib)
         done = Decode(s, dib);
     } catch (const std::bad_alloc&) {
         s.error.Set("not enough memory");
+    }
+    // A chunk that claimed too much was skipped, or broke the read: either
+    // way the file is not loaded.
+    if (s.memory.refused) {
+        done = false;
+        s.error.Set(kChunkTooLarge);
     }
     if (!done) {
         m_failure = s.error.text;
@@ -154,6 +190,11 @@ bool PngDibReader::Decode(Session& s, PictureDib& dib)
         return false;
     png_init_io(s.png, s.file);
     png_set_sig_bytes(s.png, kSignatureSize);
+    // Compressed text and profiles inflate no further, and unknown chunks are
+    // not kept beyond it; libpng only warns when a chunk's length passes it,
+    // so the allocator above refuses the buffer itself.
+    png_set_chunk_malloc_max(s.png, kLargestLibpngBuffer);
+    png_set_chunk_cache_max(s.png, kMostKeptChunks);
 #ifdef PNG_IGNORE_ADLER32
     // The chunk CRCs already catch a damaged file, and a broken stream still
     // fails to inflate; the stream's own checksum would cost another pass

@@ -83,6 +83,77 @@ const char* LineEndText(int code)
     }
 }
 
+// Every `from` in `text` replaced by `to`, left to right, without overlap.
+template <class String> String ReplacedAll(const String& text, const String& from, const String& to)
+{
+    String out;
+    out.reserve(text.size() + text.size() / 16);
+    std::size_t start = 0;
+    for (std::size_t hit; (hit = text.find(from, start)) != String::npos; start = hit + from.size()) {
+        out.append(text, start, hit - start);
+        out += to;
+    }
+    out.append(text, start, String::npos);
+    return out;
+}
+
+struct Utf16Layout {
+    bool isUtf16 = false;
+    bool bigEndian = false;
+    std::size_t start = 0; // the first unit, after a signature
+};
+
+// How a text in `encoding` is laid out in 16-bit units, if it is.
+Utf16Layout Utf16LayoutOf(int encoding, const std::string& bytes)
+{
+    const auto* data = reinterpret_cast<const std::uint8_t*>(bytes.data());
+    switch (encoding) {
+    case EncodingShiftJis:
+    case EncodingJis:
+    case EncodingEucJp:
+    case EncodingUtf8:
+        return {};
+    case EncodingUtf16Le:
+        return {true, bytes.size() >= 2 && data[0] == 0xFE && data[1] == 0xFF, 0};
+    case EncodingUtf16Be:
+        return {true, true, 0};
+    default: {
+        CodeConverter converter;
+        ByteStream in{data, bytes.size(), 0};
+        auto detected = converter.DetectDecoder(in);
+        if (!detected || detected->Kind() != KindUtf16)
+            return {};
+        return {true, detected->BigEndian(), in.pos};
+    }
+    }
+}
+
+std::u16string UnitsOf(const char* line)
+{
+    return std::u16string(line, line + std::strlen(line));
+}
+
+void ConvertUtf16LineEnds(const Utf16Layout& layout, const char* from, const char* to, std::string& bytes)
+{
+    const int high = layout.bigEndian ? 0 : 1;
+    std::u16string units;
+    std::size_t i = layout.start;
+    for (; i + 1 < bytes.size(); i += 2) {
+        units.push_back(static_cast<char16_t>((static_cast<unsigned char>(bytes[i + high]) << 8) |
+                                              static_cast<unsigned char>(bytes[i + 1 - high])));
+    }
+    const std::string odd = bytes.substr(i); // a last half unit stays as it was
+    units = ReplacedAll(units, UnitsOf(from), UnitsOf(to));
+    bytes.resize(layout.start);
+    for (char16_t u : units) {
+        char pair[2];
+        pair[high] = static_cast<char>(u >> 8);
+        pair[1 - high] = static_cast<char>(u & 0xFF);
+        bytes.append(pair, 2);
+    }
+    bytes += odd;
+}
+
 } // namespace
 
 bool TextCodec::TakesUtf8Route(int source, int target)
@@ -155,14 +226,18 @@ void TextCodec::ConvertLineEnds(int source, int target, std::string& text)
     const char* to = LineEndText(target);
     if (source == target || !from || !to)
         return;
-    const std::size_t fromLength = std::strlen(from);
-    std::string out;
-    out.reserve(text.size() + text.size() / 16);
-    std::size_t start = 0;
-    for (std::size_t hit; (hit = text.find(from, start)) != std::string::npos; start = hit + fromLength) {
-        out.append(text, start, hit - start);
-        out += to;
-    }
-    out.append(text, start, std::string::npos);
-    text.swap(out);
+    text = ReplacedAll(text, std::string(from), std::string(to));
+}
+
+void TextCodec::ConvertLineEndsIn(int encoding, int source, int target, std::string& bytes)
+{
+    const char* from = LineEndText(source);
+    const char* to = LineEndText(target);
+    if (source == target || !from || !to)
+        return;
+    const Utf16Layout layout = Utf16LayoutOf(encoding, bytes);
+    if (layout.isUtf16)
+        ConvertUtf16LineEnds(layout, from, to, bytes);
+    else
+        ConvertLineEnds(source, target, bytes);
 }

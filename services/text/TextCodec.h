@@ -42,6 +42,11 @@ public:
         return ConvertToString(source, target, reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size(), text);
     }
     static void ConvertLineEnds(int source, int target, std::string& text);
+    // Line ends of a text still in its own `encoding` (a source code; the
+    // automatic codes detect it as a conversion would): in 16-bit units for
+    // UTF-16, where a byte 0x0A or 0x0D may be half of any character, and in
+    // bytes for every other encoding, where they are always line ends.
+    static void ConvertLineEndsIn(int encoding, int source, int target, std::string& bytes);
 
     static bool TakesUtf8Route(int source, int target);
 

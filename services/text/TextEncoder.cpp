@@ -17,6 +17,20 @@ inline void PutRaw(std::string& out, std::uint16_t u)
     Put(out, u);
 }
 
+// The last JIS row EUC-JP and JIS can carry; the rows after it (the
+// user-defined area and the IBM extensions of Shift-JIS) would come out as
+// bytes outside those codes.
+constexpr unsigned kLastCarriedRow = 0x7E;
+
+// What stands for a character such an encoding cannot carry: the question
+// mark that replaces any character Shift-JIS cannot hold.
+constexpr char kReplacement = '?';
+
+inline bool BeyondJisRows(std::uint16_t j)
+{
+    return (j >> 8) > kLastCarriedRow;
+}
+
 template <class Derived, int K> class EncoderBase : public TextEncoder
 {
 public:
@@ -75,7 +89,9 @@ public:
 private:
     static void WriteEuc(std::string& out, std::uint16_t j)
     {
-        if (j > 0xFF) {
+        if (BeyondJisRows(j)) {
+            Put(out, kReplacement);
+        } else if (j > 0xFF) {
             Put(out, (j >> 8) + 0x80);
             Put(out, (j & 0xFF) + 0x80);
         } else if (j >= 0xA1 && j <= 0xDF) {
@@ -101,6 +117,9 @@ public:
             std::uint16_t j = jis::FromUnicode(u);
             if (j == 0) {
                 PutRaw(out, u);
+            } else if (BeyondJisRows(j)) {
+                Enter(out, state, Roman);
+                Put(out, kReplacement);
             } else if (j > 0xFF) {
                 Enter(out, state, Kanji);
                 Put(out, j >> 8);

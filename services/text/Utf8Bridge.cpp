@@ -2,6 +2,8 @@
 
 #include "services/text/JisTables.h"
 
+#include <iterator>
+
 namespace utf8
 {
 namespace
@@ -38,6 +40,31 @@ bool SequenceInfo(unsigned char b, int& length, char32_t& minimum, char32_t& val
 void PutByte(std::string& out, unsigned v)
 {
     out.push_back(static_cast<char>(v));
+}
+
+// Code page 932's single bytes that lie outside JIS and their Unicode
+// values: 0x80 itself, 0xA0 and 0xFD..0xFF in the private use area.
+constexpr unsigned char kLoneBytes[] = {0x80, 0xA0, 0xFD, 0xFE, 0xFF};
+constexpr char16_t kLoneUnicode[] = {0x0080, 0xF8F0, 0xF8F1, 0xF8F2, 0xF8F3};
+
+// The Unicode value of a lone byte, or 0 when the byte is none of them.
+char16_t LoneByteToUnicode(unsigned byte)
+{
+    for (std::size_t i = 0; i < std::size(kLoneBytes); ++i) {
+        if (kLoneBytes[i] == byte)
+            return kLoneUnicode[i];
+    }
+    return 0;
+}
+
+// The lone byte a Unicode value stands for, or 0 when it stands for none.
+unsigned UnicodeToLoneByte(char16_t u)
+{
+    for (std::size_t i = 0; i < std::size(kLoneUnicode); ++i) {
+        if (kLoneUnicode[i] == u)
+            return kLoneBytes[i];
+    }
+    return 0;
 }
 
 } // namespace
@@ -155,10 +182,8 @@ std::u16string SjisToUtf16(std::string_view s)
             out.push_back(static_cast<char16_t>(lead));
         } else if (lead >= 0xA1 && lead <= 0xDF) {
             out.push_back(static_cast<char16_t>(lead + 0xFEC0));
-        } else if (lead == 0x80) {
-            out.push_back(0x0080);
-        } else if (lead == 0xA0 || lead >= 0xFD) {
-            out.push_back(static_cast<char16_t>(0xF8F0 + (lead == 0xA0 ? 0 : lead - 0xFC)));
+        } else if (const char16_t lone = LoneByteToUnicode(lead)) {
+            out.push_back(lone);
         } else {
             unsigned trail = i + 1 < s.size() ? static_cast<unsigned char>(s[i + 1]) : 0;
             if (trail < 0x40 || trail == 0x7F || trail > 0xFC) {
@@ -173,15 +198,19 @@ std::u16string SjisToUtf16(std::string_view s)
     return out;
 }
 
-std::string Utf16ToSjis(std::u16string_view s, bool* lossless)
+std::string Utf16ToSjis(std::u16string_view s, SjisLoss& loss)
 {
     std::string out;
     out.reserve(s.size() * 2);
-    bool exact = true;
+    loss = SjisLoss();
     for (std::size_t i = 0; i < s.size(); ++i) {
         char16_t u = s[i];
         if (u < 0x80) {
             PutByte(out, u);
+            continue;
+        }
+        if (const unsigned lone = UnicodeToLoneByte(u)) {
+            PutByte(out, lone);
             continue;
         }
         std::uint16_t j = jis::FromUnicode(u);
@@ -189,14 +218,22 @@ std::string Utf16ToSjis(std::u16string_view s, bool* lossless)
         if (j == 0 || (j <= 0xFF && !katakana)) {
             if (u >= 0xD800 && u <= 0xDBFF && i + 1 < s.size() && s[i + 1] >= 0xDC00 && s[i + 1] <= 0xDFFF)
                 ++i; // one '?' for the whole character
+            if (loss.count++ == 0)
+                loss.firstOffset = out.size();
             PutByte(out, '?');
-            exact = false;
         } else {
             jis::AppendShiftJis(out, j);
         }
     }
+    return out;
+}
+
+std::string Utf16ToSjis(std::u16string_view s, bool* lossless)
+{
+    SjisLoss loss;
+    std::string out = Utf16ToSjis(s, loss);
     if (lossless)
-        *lossless = exact;
+        *lossless = loss.count == 0;
     return out;
 }
 

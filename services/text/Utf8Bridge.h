@@ -23,6 +23,13 @@ std::u16string SjisToUtf16(std::string_view sjis);
 // A character code page 932 lacks becomes '?'; `lossless` says whether any did.
 std::string Utf16ToSjis(std::u16string_view utf16, bool* lossless = nullptr);
 
+// What a conversion into Shift-JIS had to replace by '?'.
+struct SjisLoss {
+    std::size_t count = 0;                       // characters replaced
+    std::size_t firstOffset = std::string::npos; // where the first '?' stands in the output
+};
+std::string Utf16ToSjis(std::u16string_view utf16, SjisLoss& loss);
+
 inline std::string SjisToUtf8(std::string_view sjis)
 {
     return FromUtf16(SjisToUtf16(sjis));

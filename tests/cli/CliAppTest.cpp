@@ -1,4 +1,7 @@
 #include "cli/CliApp.h"
+#include "formats/NativeMapFile.h"
+#include "model/CZephyrmapDoc.h"
+#include "services/settings/AppSettings.h"
 #include "tests/TestData.h"
 #include "tests/services/png/PngMaker.h"
 
@@ -63,6 +66,19 @@ TEST(CliConvert, LineEndsAndResultCode)
     Outcome none = Cli({"convert", "--from", "2", "--to", "1", "--result"}, "\x1B$B4");
     EXPECT_EQ(none.out, "");
     EXPECT_EQ(none.err, "-1\n");
+}
+
+// Regression: line ends were converted in the raw input, which tore UTF-16
+// text apart; they are converted in the text's own units.
+TEST(CliConvert, LineEndsOfUtf16Input)
+{
+    const std::string le("a\0\n\0b\0", 6);
+    Outcome r = Cli({"convert", "--from", "6", "--to", "1", "--eol-from", "2", "--eol-to", "1"}, le);
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.out, "a\r\nb");
+    Outcome detected =
+        Cli({"convert", "--from", "0", "--to", "1", "--eol-from", "2", "--eol-to", "1"}, "\xFF\xFE" + le);
+    EXPECT_EQ(detected.out, "a\r\nb");
 }
 
 TEST(CliConvert, BadArgumentsAndFiles)
@@ -138,6 +154,76 @@ TEST(CliImport, JapaneseText)
     std::filesystem::remove(zmf);
 }
 
+// Every real page is read without a chosen encoding; the texts come back out
+// of html --encoding 4 as they were on the page.
+TEST(CliImport, RealPagesWithoutAChosenEncoding)
+{
+    ZM_SKIP_WITHOUT_TESTDATA();
+    struct Page {
+        const char* name;
+        std::vector<std::string> texts; // UTF-8, each in the written map
+    };
+    const Page pages[] = {
+        {"04-ja-utf8-tokushima-poly-junk-map-attrs.html", {"ALT=\"西部\"", "ALT=\"東部\"", "ALT=\"南部\""}},
+        {"05-ja-utf8-pc4353-php-commented-area-fragment.html",
+         {"ALT=\"全国に120教室 駅近やショッピング施設内だから通いやすい！\"", "ALT=\"中国・四国・九州エリア\"",
+          "ALT=\"神奈川\"", "ALT=\"静岡\""}},
+        {"05-ja-utf8-pc4353-php-commented-area-fragment.sjis.html", {"ALT=\"中国・四国・九州エリア\""}},
+        {"12-ru-space-separated-coords.html",
+         {"<AREA SHAPE=\"rect\" COORDS=\"30,20,245,210\" HREF=\"index.php\" ALT=\"На главную страницу\""}},
+        {"01-ja-eucjp-melonpan-kiyaku-map-in-comment.html", {"<MAP NAME=\"Map\">"}},
+    };
+    const std::string zmf = TempPath("real.zmf");
+    for (const Page& p : pages) {
+        Outcome imported = Cli({"import", kRealWorld + p.name, "-o", zmf});
+        EXPECT_EQ(imported.status, 0) << p.name << imported.err;
+        EXPECT_EQ(imported.err.find("Shift-JIS"), std::string::npos) << p.name; // nothing was replaced
+        Outcome html = Cli({"html", zmf, "--encoding", "4"});
+        EXPECT_EQ(html.status, 0) << p.name;
+        for (const std::string& text : p.texts)
+            EXPECT_NE(html.out.find(text), std::string::npos) << p.name << ": " << text << "\n" << html.out;
+    }
+    std::filesystem::remove(zmf);
+    // The others are read without a crash, each offering its maps or saying it has none.
+    for (const auto& entry : std::filesystem::directory_iterator(kTestData / "realworld")) {
+        if (entry.path().extension() != ".html")
+            continue;
+        Outcome maps = Cli({"maps", entry.path().string()});
+        EXPECT_TRUE(maps.status == 0 || maps.status == 1) << entry.path();
+        if (maps.status != 0)
+            continue;
+        Outcome imported = Cli({"import", entry.path().string(), "-o", zmf});
+        EXPECT_TRUE(imported.status == 0 || imported.status == 2) << entry.path() << imported.err;
+        EXPECT_EQ(Cli({"html", zmf, "--encoding", "4"}).status, 0) << entry.path();
+        std::filesystem::remove(zmf);
+    }
+}
+
+// Characters Shift-JIS cannot hold become '?', as always, but the user is told
+// how many and where the first was; the exit status stays 0.
+TEST(CliImport, ReplacedCharactersAreReported)
+{
+    const std::string page = TempPath("emoji.html"), zmf = TempPath("emoji.zmf");
+    std::ofstream(page, std::ios::binary)
+        << "<p>地図</p>\n<img src=\"a.png\" usemap=\"#m\" alt=\"〜\xF0\x9F\x97\xBA\">\n"
+           "<map name=\"m\"><area shape=rect coords=\"1 2 3 4\" alt=\"−¥\"></map>\n";
+    const std::string warning =
+        "このHTMLには、Shift-JISで表せない文字が4個あったため、\"?\"に置き換えて読み込みました。\n"
+        "最初に置き換えた文字は2行目にあります。\n";
+    Outcome maps = Cli({"maps", page});
+    EXPECT_EQ(maps.status, 0);
+    EXPECT_EQ(maps.err, warning);
+    EXPECT_EQ(maps.out, "0\tm\ta.png\n");
+    Outcome imported = Cli({"import", page, "-o", zmf});
+    EXPECT_EQ(imported.status, 0);
+    EXPECT_EQ(imported.err.substr(0, warning.size()), warning);
+    Outcome html = Cli({"html", zmf});
+    EXPECT_NE(html.out.find("ALT=\"??\">\n<MAP"), std::string::npos) << html.out;
+    EXPECT_NE(html.out.find("COORDS=\"1,2,3,4\" HREF=\"\" ALT=\"??\""), std::string::npos) << html.out;
+    std::filesystem::remove(page);
+    std::filesystem::remove(zmf);
+}
+
 TEST(CliImport, SyntaxErrorsAndBadArguments)
 {
     const std::string zmf = TempPath("syntax.zmf");
@@ -150,6 +236,85 @@ TEST(CliImport, SyntaxErrorsAndBadArguments)
     EXPECT_EQ(Cli({"import", bad}).status, 2);
     std::filesystem::remove(zmf);
     std::filesystem::remove(bad);
+}
+
+// Regression: dump and html of a directory died of std::bad_alloc, maps and
+// import said there was no map, and convert wrote nothing and exited 0.
+TEST(CliApp, ADirectoryIsNoInput)
+{
+    const std::string dir = TempPath("dir");
+    std::filesystem::create_directories(dir);
+    const std::string said = "zephyrmap-cli: cannot read " + dir + ": Is a directory\n";
+    const std::vector<std::vector<std::string>> commands = {
+        {"dump", dir},
+        {"html", dir},
+        {"maps", dir},
+        {"import", dir, "-o", TempPath("dir.zmf")},
+        {"convert", "--from", "1", "--to", "4", dir},
+    };
+    for (const auto& command : commands) {
+        Outcome r = Cli(command);
+        EXPECT_EQ(r.status, 1) << command[0];
+        EXPECT_EQ(r.err, said) << command[0];
+        EXPECT_EQ(r.out, "") << command[0];
+    }
+    EXPECT_FALSE(std::filesystem::exists(TempPath("dir.zmf")));
+    std::filesystem::remove_all(dir);
+}
+
+namespace
+{
+
+std::unique_ptr<CMapData> DefaultArea(const std::string& href)
+{
+    auto a = std::make_unique<CMapData>();
+    a->m_shape = ShapeDefault;
+    a->m_points = {{0, 0}, {0, 0}};
+    a->m_href = href;
+    return a;
+}
+
+} // namespace
+
+// Regression: dump and html showed the stored file, while the editor opens it
+// with a DEFAULT area ensured and, under the DEFAULT-last rule, moved last.
+TEST(CliDump, TheMapAsTheEditorOpensIt)
+{
+    AppSettings settings;
+    CZephyrmapDoc doc(settings);
+    doc.SetAttribute(AttrMapName, "m");
+    doc.SetAttribute(AttrImageSrc, "/nowhere/pic.png");
+    auto rect = std::make_unique<CMapData>();
+    rect->m_shape = ShapeRect;
+    rect->m_points = {{1, 2}, {3, 2}, {3, 4}, {1, 4}};
+    rect->m_href = "r.html";
+    doc.AppendArea(std::move(rect));
+    const std::string bare = TempPath("bare.zmf"), two = TempPath("two.zmf");
+    std::ofstream(bare, std::ios::binary) << native::SaveToBytes(doc);
+    // Two DEFAULT areas around the rectangle: the writer writes the last one met.
+    doc.InsertAreaAt(0, DefaultArea("first.html"));
+    doc.AppendArea(DefaultArea("second.html"));
+    std::ofstream(two, std::ios::binary) << native::SaveToBytes(doc);
+
+    const std::string missing =
+        "画像ファイル\" /nowhere/pic.png \"が見つかりません。\n改めて画像ファイルを選択してください。\n";
+    Outcome dump = Cli({"dump", bare});
+    EXPECT_EQ(dump.status, 0);
+    EXPECT_EQ(dump.err, missing);
+    EXPECT_NE(dump.out.find("\"href\":\"r.html\""), std::string::npos);
+    EXPECT_NE(dump.out.find("{\"shape\":3,\"points\":[[0,0],[0,0]]"), std::string::npos) << dump.out; // ensured
+    EXPECT_EQ(dump.out.find("\"shape\":3"), dump.out.rfind("\"shape\":")) << dump.out;                // ... and last
+    Outcome head = Cli({"dump", bare, "--no-default-tail"});
+    EXPECT_LT(head.out.find("\"shape\":3"), head.out.find("\"shape\":2")) << head.out; // at the head
+
+    Outcome html = Cli({"html", two});
+    EXPECT_EQ(html.status, 0);
+    EXPECT_EQ(html.err, missing);
+    EXPECT_NE(html.out.find("HREF=\"first.html\">\n</MAP>"), std::string::npos) << html.out;
+    Outcome kept = Cli({"html", two, "--no-default-tail"});
+    EXPECT_NE(kept.out.find("HREF=\"second.html\">\n</MAP>"), std::string::npos) << kept.out;
+    std::filesystem::remove(bare);
+    std::filesystem::remove(two);
 }
 
 TEST(CliDump, RefusedFile)

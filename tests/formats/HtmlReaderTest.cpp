@@ -3,8 +3,12 @@
 #include "formats/TagScanner.h"
 #include "model/CZephyrmapDoc.h"
 #include "services/settings/AppSettings.h"
+#include "tests/TestData.h"
 
 #include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
 
 using html::FindMaps;
 
@@ -112,6 +116,38 @@ TEST(HtmlReader, ShortCoordsAreNoError)
     EXPECT_EQ(odd->doc.AreaAt(0)->m_points.size(), 4u); // a trailing odd number keeps the closing point
 }
 
+struct CoordsRow {
+    const char* shape;
+    const char* coords;
+    const char* written; // FormatCoords of what was read
+};
+
+// Regression: "30 20 245 210" gave a rectangle without points, and numbers
+// were cut to their first nine digits.
+TEST(HtmlReader, BlankSeparatedCoordsAndLongNumbers)
+{
+    const CoordsRow rows[] = {
+        {"rect", "30 20 245 210", "30,20,245,210"},
+        {"rect", "30  20\t245\r\n210", "30,20,245,210"},  // any run of blanks
+        {"rect", " 30 , 20 ,245, 210 ", "30,20,245,210"}, // blanks around commas as before
+        {"rect", "30 20,245 210", "30,20,245,210"},       // mixed
+        {"rect", "-5 +7 10 20", "-5,7,10,20"},            // signs start numbers too
+        {"rect", "10 x 20,30,40,50", "10,30,40,50"},      // a blank before no number separates nothing
+        {"poly", "0 0 50 0 25 40", "0,0,50,0,25,40,0,0"},
+        {"circle", "100 100 50", "100,100,50"},
+        {"rect", "1234567890,0,5,5", "5,0,1234567890,5"},                          // read in full
+        {"rect", "0,0,99999999999,-99999999999", "0,-2147483648,2147483647,0"},    // held to 32 bits
+        {"circle", "2000000000,0,2000000000", "1073741823,-926258177,1073741823"}, // clamped square
+        {"rect", "278.246.277,249,5,6", "5,6,278,249"}, // other characters still end a number
+    };
+    for (const auto& r : rows) {
+        auto b = Build(std::string("<area shape=\"") + r.shape + "\" coords=\"" + r.coords + "\">");
+        ASSERT_EQ(b->doc.AreaCount(), 1) << r.coords;
+        EXPECT_EQ(b->doc.AreaAt(0)->FormatCoords(), r.written) << r.coords;
+        EXPECT_EQ(b->result, 1) << r.coords;
+    }
+}
+
 TEST(HtmlReader, LinksResolvedAgainstTheDocument)
 {
     auto b = Build("<area shape=rect coords=1,2,3,4 href=\"sub/a.html\"><area shape=rect coords=1,2,3,4 href=\"#top\">"
@@ -176,4 +212,57 @@ TEST(HtmlReader, ManyMapsMatchInOrder)
     ASSERT_EQ(maps.size(), 2000u);
     EXPECT_EQ(maps[7].picture, "7");
     EXPECT_EQ(maps[7].areaTags[0], "<area id=7>");
+}
+
+// Regression: maps, images and areas inside comments were read as live, so
+// writing the map back switched on what the page's author had switched off.
+TEST(HtmlReader, CommentsAreSkipped)
+{
+    const std::string live = "<img src=a.png usemap=\"#m\"><map name=\"m\"><area shape=rect coords=1,2,3,4></map>";
+    // An IMG/MAP pair commented out before the live one; the same names, so a
+    // reader that looked inside would match the dead pair first.
+    auto maps = FindMaps("<!-- <img src=old.png usemap=\"#m\"><map name=\"m\"><area id=old></map> -->" + live);
+    ASSERT_EQ(maps.size(), 1u);
+    EXPECT_EQ(maps[0].picture, "a.png");
+    EXPECT_EQ(maps[0].areaTags, std::vector<std::string>{"<area shape=rect coords=1,2,3,4>"});
+    // One AREA commented out, and a "</map>" in a comment that ends nothing.
+    maps = FindMaps("<img usemap=\"#m\"><map name=\"m\"><!--<area id=1>--><area id=2><!-- </map> --><area id=3></map>");
+    ASSERT_EQ(maps.size(), 1u);
+    EXPECT_EQ(maps[0].areaTags, (std::vector<std::string>{"<area id=2>", "<area id=3>"}));
+    // An SSI directive and an empty "<!-->" comment hide nothing after them.
+    EXPECT_EQ(FindMaps("<!--#include file=\"x\"--><!-->" + live).size(), 1u);
+    EXPECT_EQ(FindMaps("<!--->" + live).size(), 1u);
+    // A comment that never ends runs to the end of the text.
+    EXPECT_TRUE(FindMaps("<img usemap=\"#m\"><map name=\"m\"><area id=1><!-- <area id=2></map>").empty());
+    EXPECT_TRUE(FindMaps("<!-- " + live).empty());
+    // Comment markers inside a Shift-JIS character are no markers: 0x81 0x3C
+    // is a stray lead byte swallowing '<'.
+    EXPECT_EQ(FindMaps("\x81<!-- " + live).size(), 1u);
+}
+
+namespace
+{
+
+std::string RealPage(const char* name)
+{
+    std::ifstream in(kTestData / "realworld" / name, std::ios::binary);
+    std::ostringstream all;
+    all << in.rdbuf();
+    return all.str();
+}
+
+} // namespace
+
+TEST(HtmlReader, RealPagesWithCommentedOutMarkup)
+{
+    ZM_SKIP_WITHOUT_TESTDATA();
+    // A whole IMG/MAP pair inside a comment: only the live map "Map" is offered.
+    auto maps = FindMaps(RealPage("01-ja-eucjp-melonpan-kiyaku-map-in-comment.html"));
+    ASSERT_EQ(maps.size(), 1u);
+    EXPECT_EQ(maps[0].mapName, "Map");
+    EXPECT_EQ(maps[0].areaTags.size(), 8u);
+    // One AREA commented out of three.
+    maps = FindMaps(RealPage("14-de-shape-rectangle-commented-area.html"));
+    ASSERT_EQ(maps.size(), 1u);
+    EXPECT_EQ(maps[0].areaTags.size(), 2u);
 }

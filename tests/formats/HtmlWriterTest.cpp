@@ -136,6 +136,31 @@ TEST(HtmlWriter, OtherAttributesAndTheirCase)
               "<area shape=\"rect\" coords=\"1,2,3,4\" href=\"Go.html\" onclick=\"Go()\">");
 }
 
+// Regression: the first '>' was taken for the end of the tag, so a link
+// "a>b.html" with other attributes came out as HREF="a onclick="X">b.html".
+TEST(HtmlWriter, GreaterThanInsideAValue)
+{
+    CMapData a;
+    a.m_shape = ShapeRect;
+    a.m_points = {{1, 2}, {3, 2}, {3, 4}, {1, 4}};
+    a.m_href = "a>b.html";
+    a.m_alt = "x > y";
+    a.m_otherAttrs = "onclick=\"x\"";
+    HtmlOutputOptions o;
+    EXPECT_EQ(html::WriteAreaTag(a, "", o),
+              "<AREA SHAPE=\"rect\" COORDS=\"1,2,3,4\" HREF=\"a>b.html\" ALT=\"x > y\" ONCLICK=\"x\">");
+    o.keepOtherAttrsCase = true;
+    o.lowerCaseTags = true;
+    EXPECT_EQ(html::WriteAreaTag(a, "", o),
+              "<area shape=\"rect\" coords=\"1,2,3,4\" href=\"a>b.html\" alt=\"x > y\" onclick=\"x\">");
+    std::string tags = "<img alt=\"1>0\" src=x><a title='p>q' name=n>";
+    html::ConvertTagCase(tags, false);
+    EXPECT_EQ(tags, "<IMG ALT=\"1>0\" SRC=x><A TITLE='p>q' NAME=n>");
+    std::string open = "<a alt=\"never closed> b=c"; // no closing quote: the first '>' ends it, as before
+    html::InsertOtherAttributes(open, "x=1");
+    EXPECT_EQ(open, "<a alt=\"never closed x=1> b=c");
+}
+
 TEST(HtmlWriter, ConvertTagCaseRules)
 {
     std::string t = "<area Shape=Rect Coords = \"A,B\" NoHref><!-- Keep --> text <b Title=X=Y>";

@@ -158,3 +158,34 @@ TEST_F(NativeTest, SaveReplacesTheFileWhole)
     EXPECT_EQ(native::LoadFromFile(back, (dir / "missing.zmf").string()), native::LoadResult::CannotOpen);
     std::filesystem::remove_all(dir);
 }
+
+// Regression: a directory's reported size was taken as the buffer size, and
+// the loader died of std::bad_alloc.
+TEST_F(NativeTest, ADirectoryCannotBeOpened)
+{
+    AppSettings s2;
+    CZephyrmapDoc back(s2);
+    EXPECT_EQ(native::LoadFromFile(back, std::filesystem::temp_directory_path().string()),
+              native::LoadResult::CannotOpen);
+    EXPECT_EQ(back.AreaCount(), 0);
+}
+
+// Program paths are Shift-JIS; the file on disk has the platform's name for them.
+TEST_F(NativeTest, JapaneseFileNamesAndSaveErrors)
+{
+    const auto dir = std::filesystem::temp_directory_path() / ("zm-native-ja-" + std::to_string(::getpid()));
+    std::filesystem::create_directories(dir);
+    const std::string sjisPath = dir.string() + "/\x92\x6E\x90\x7D.zmf"; // 地図.zmf
+    std::string error;
+    ASSERT_TRUE(native::SaveToFile(doc, sjisPath, error)) << error;
+    EXPECT_TRUE(std::filesystem::is_regular_file(dir / "地図.zmf"));
+    AppSettings s2;
+    CZephyrmapDoc back(s2);
+    EXPECT_EQ(native::LoadFromFile(back, sjisPath), native::LoadResult::Ok);
+    EXPECT_EQ(back.AreaAt(1)->m_alt, "\x83\x41");
+    // A failed save names the file and the reason, not a temporary.
+    const std::string missing = (dir / "no" / "map.zmf").string();
+    EXPECT_FALSE(native::SaveToFile(doc, missing, error));
+    EXPECT_EQ(error, "cannot save " + missing + ": No such file or directory");
+    std::filesystem::remove_all(dir);
+}

@@ -209,6 +209,17 @@ TEST_F(DocTest, DeleteContentsClearsEverything)
     EXPECT_EQ(frame.calls.back(), "reset");
 }
 
+// The title is the file's name: a '#' in a folder is no anchor, and a file
+// in "/" loses its '/'.
+TEST_F(DocTest, TitleIsTheFileName)
+{
+    doc.SetPathName("/dev/C#/maps/site.zmf");
+    EXPECT_EQ(doc.Title(), "site.zmf");
+    EXPECT_EQ(frame.title, "site.zmf");
+    doc.SetPathName("/a.zmf");
+    EXPECT_EQ(doc.Title(), "a.zmf");
+}
+
 TEST_F(DocTest, EnsureDefaultAreaPutsOneAtTheHead)
 {
     CZephyrmapDoc fresh(settings);

@@ -56,3 +56,16 @@ TEST(HitRegion, RectangleIntersection)
     EXPECT_FALSE(HitRegion().IntersectsRect({0, 0, 10, 10}));
     EXPECT_TRUE(HitRegion::MakePolygon({{0, 0}, {1, 1}}).IsEmpty());
 }
+
+// Coordinates read from a page reach the ends of the int range; the hit tests
+// must not overflow on their differences (the sanitizer build checks).
+TEST(HitRegion, ShapesSpanningTheWholeIntRange)
+{
+    constexpr int lo = -2147483647 - 1, hi = 2147483647;
+    HitRegion e = HitRegion::MakeEllipse({lo, lo, hi, hi});
+    EXPECT_TRUE(e.ContainsPoint(0, 0));
+    EXPECT_TRUE(e.IntersectsRect({0, 0, 10, 10}));
+    HitRegion p = HitRegion::MakePolygon({{lo, lo}, {hi, lo}, {hi, hi}, {lo, hi}});
+    EXPECT_TRUE(p.ContainsPoint(0, 0));
+    EXPECT_TRUE(p.IntersectsRect({-5, -5, 5, 5}));
+}

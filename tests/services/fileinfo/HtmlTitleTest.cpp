@@ -78,6 +78,15 @@ TEST_F(HtmlTitleTest, EncodingsAreDetected)
     EXPECT_EQ(TitleOfFile(utf16), "地図のページ");
 }
 
+// Titles are read by the rule every HTML page is read by: here a declared
+// Shift-JIS that the codec's detection alone would take for EUC-JP.
+TEST_F(HtmlTitleTest, DeclaredCharsetsCount)
+{
+    const std::string sjis = "\xE4\xA1\xE8\xB0"; // leads 0xE0..0xEF, trails 0xA1..0xFC: ambiguous
+    EXPECT_EQ(TitleOfFile("<meta charset=\"shift_jis\"><title>" + sjis + "</title>"), utf8::SjisToUtf8(sjis));
+    EXPECT_NE(TitleOfFile("<title>" + sjis + "</title>"), utf8::SjisToUtf8(sjis));
+}
+
 // The 500th byte may cut a UTF-8 character in two.
 TEST_F(HtmlTitleTest, UtfEightCutByTheHeadLimitIsStillUtfEight)
 {

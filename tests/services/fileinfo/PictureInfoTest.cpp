@@ -16,6 +16,8 @@ TEST(PictureInfo, KindComesFromTheExtensionInAnyCase)
     EXPECT_EQ(KindOf("/p/a.bmp"), PictureBmp);
     EXPECT_EQ(KindOf("/p/a.tif"), PictureNone);
     EXPECT_EQ(KindOf("/p/picture"), PictureNone);
+    EXPECT_EQ(KindOf("/dev/C#/pics/a.png"), PicturePng); // a '#' in a folder is no anchor
+    EXPECT_EQ(KindOf("/a.gif"), PictureGif);
     EXPECT_EQ(KindOf("/p.png/picture"), PictureNone); // a dot in a folder is no extension
     EXPECT_EQ(KindOf("/p/a.png.txt"), PictureNone);
     // A Shift-JIS name whose trail byte is a '.' lookalike is stepped over whole.

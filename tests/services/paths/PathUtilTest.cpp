@@ -6,6 +6,11 @@ using namespace paths;
 
 namespace
 {
+struct RelativeRowPlain {
+    char sep;
+    const char* path;
+    const char* expected;
+};
 constexpr char W = '\\'; // the Windows style
 constexpr char U = '/';  // this platform's style
 // "表" ends in 0x5C, the backslash.
@@ -22,9 +27,29 @@ TEST(PathUtil, FileNameOf)
     EXPECT_EQ(FileNameOf("\\a.png", W), "\\a.png");
     EXPECT_EQ(FileNameOf("C\\a.png", W), "C\\a.png");
     EXPECT_EQ(FileNameOf("C:\\dir\\", W), "C:\\dir\\");
-    EXPECT_EQ(FileNameOf("/a.png", U), "/a.png");
     EXPECT_EQ(FileNameOf("/site/dir/", U), "/site/dir/");
+    // The drive and server rule is the backslash style's: a file in "/" is
+    // named like any other.
+    EXPECT_EQ(FileNameOf("/a.png", U), "a.png");
+    EXPECT_EQ(FileNameOf("/", U), "/");
     EXPECT_EQ(FileNameOf("C:\\x\\" + kHyo + ".png", W), kHyo + ".png");
+}
+
+// Regression: a '/' inside an anchor was taken for a folder break, so
+// "b.html#x/y" was written as "y".
+TEST(PathUtil, FileNameOfKeepsAnchorsWithSlashes)
+{
+    const RelativeRowPlain rows[] = {
+        {U, "/web/app.html#/about", "app.html#/about"},
+        {U, "/web/b.html#x/y", "b.html#x/y"},
+        {U, "/web/index.html#/top", "index.html#/top"},
+        {U, "/web/sub/#/a", "/web/sub/#/a"}, // no file name before the anchor
+        {W, "C:\\web\\app.html#/about", "app.html#/about"},
+        {W, "C:\\web\\b.html#x/y", "b.html#x/y"},
+        {W, "C:\\we#b\\index.html", "index.html"}, // a backslash after '#': a folder name
+    };
+    for (const auto& r : rows)
+        EXPECT_EQ(FileNameOf(r.path, r.sep), r.expected) << r.path;
 }
 
 TEST(PathUtil, DirectoryOf)
@@ -73,6 +98,19 @@ TEST(PathUtil, SplitAnchorAndInPageAnchor)
     EXPECT_EQ(before, "C:\\we#b\\index.html");
     std::string none = "/web/a.html";
     EXPECT_EQ(SplitAnchor(none, U), "");
+    // Regression: the fragment is everything from the first '#', '/' included.
+    for (char sep : {U, W}) {
+        std::string spa = sep == U ? "/web/app.html#/about" : "C:\\web\\app.html#/about";
+        EXPECT_EQ(SplitAnchor(spa, sep), "#/about");
+        EXPECT_EQ(spa, sep == U ? "/web/app.html" : "C:\\web\\app.html");
+        std::string nested = "b.html#x/y";
+        EXPECT_EQ(SplitAnchor(nested, sep), "#x/y");
+        EXPECT_EQ(nested, "b.html");
+    }
+    EXPECT_EQ(InPageAnchor("/web/index.html", "/web/index.html#/top", U), "#/top");
+    EXPECT_EQ(InPageAnchor("C:\\web\\index.html", "C:\\web\\index.html#/top", W), "#/top");
+    // A '#' in a folder the link shares with the document names the folder.
+    EXPECT_EQ(InPageAnchor("/dev/C#/index.html", "/dev/C#/index.html#top", U), "#top");
     EXPECT_EQ(InPageAnchor("/web/index.html", "/web/index.html#top", U), "#top");
     EXPECT_EQ(InPageAnchor("/web/index.html", "/web/index.html#", U), "#");
     EXPECT_EQ(InPageAnchor("/web/index.html", "/web/other.html#top", U), "");
@@ -109,8 +147,11 @@ TEST(PathUtil, RelativeDirectory)
         {W, "C:\\Site\\index.html", "C:\\site\\a.png", "../site/"}, // case-sensitive
         {U, "/Site/index.html", "/site/a.png", "../site/"},
         {W, "", "C:\\a.png", ""},
-        {W, "index.html", "C:\\a.png", ""},   // not absolute
-        {W, "C:index.html", "C:\\a.png", ""}, // no segments in the base
+        {W, "index.html", "C:\\a.png", ""},                       // not absolute
+        {W, "C:index.html", "C:\\a.png", ""},                     // no segments in the base
+        {U, "/index.html", "/a.html", "./"},                      // both in the root folder
+        {U, "/web/index.html", "/web/app/x.html#/a/b", "./app/"}, // the anchor's '/' is no folder
+        {U, "/dev/C#/index.html", "/dev/C#/img/a.png", "./img/"}, // a shared folder with '#'
     };
     for (const auto& r : rows)
         EXPECT_EQ(RelativeDirectory(r.base, r.target, r.sep), r.expected) << r.base << " -> " << r.target;
@@ -149,6 +190,24 @@ TEST(PathUtil, ComposeOutputPath)
     EXPECT_EQ(ComposeOutputPath(doc, "/web/index.html#top", true, true, false, U), "./index.html#top");
     EXPECT_EQ(ComposeOutputPath(doc, "/web/index.html#top", true, false, true, U), "index.html#top");
     EXPECT_EQ(ComposeOutputPath("C:\\web\\index.html", "D:\\x\\a.html", true, true, true, W), "a.html");
+    // Regression: anchors holding '/' were cut to what followed the last '/'.
+    EXPECT_EQ(ComposeOutputPath(doc, "/web/app.html#/about", true, false, true, U), "app.html#/about");
+    EXPECT_EQ(ComposeOutputPath(doc, "/web/app.html#/about", true, true, true, U), "./app.html#/about");
+    EXPECT_EQ(ComposeOutputPath(doc, "/web/index.html#/top", true, true, true, U), "#/top");
+    EXPECT_EQ(ComposeOutputPath(doc, "/web/index.html#/top", true, false, true, U), "index.html#/top");
+    EXPECT_EQ(ComposeOutputPath(doc, "/web/b.html#x/y", true, true, false, U), "./b.html#x/y");
+    const std::string winDoc = "C:\\web\\index.html";
+    EXPECT_EQ(ComposeOutputPath(winDoc, "C:\\web\\app.html#/about", true, false, true, W), "app.html#/about");
+    EXPECT_EQ(ComposeOutputPath(winDoc, "C:\\web\\index.html#/top", true, true, true, W), "#/top");
+    EXPECT_EQ(ComposeOutputPath(winDoc, "C:\\web\\b.html#x/y", true, true, false, W), "./b.html#x/y");
+    // Regression: a document and a link in "/" gave "/a.html" and ".//a.html".
+    EXPECT_EQ(ComposeOutputPath("/index.html", "/a.html", true, false, true, U), "a.html");
+    EXPECT_EQ(ComposeOutputPath("/index.html", "/a.html", true, true, true, U), "./a.html");
+    EXPECT_EQ(ComposeOutputPath("/index.html", "/img/a.png", true, true, false, U), "./img/a.png");
+    // Folders shared with the document keep a '#' in their names.
+    EXPECT_EQ(ComposeOutputPath("/dev/C#/index.html", "/dev/C#/a.html", true, false, true, U), "a.html");
+    EXPECT_EQ(ComposeOutputPath("/dev/C#/index.html", "/dev/C#/img/a.png", true, true, false, U), "./img/a.png");
+    EXPECT_EQ(ComposeOutputPath("/dev/C#/index.html", "/dev/C#/a.html#/x", true, true, false, U), "./a.html#/x");
     // A URL is never shortened, in any mode.
     EXPECT_EQ(ComposeOutputPath(doc, "http://example.com/img/a.png", true, false, false, U),
               "http://example.com/img/a.png");

@@ -113,6 +113,45 @@ private slots:
         }
     }
 
+    // Regression: Qt's reader refused pictures over 128 MB decoded, such as a
+    // camera photo, and said so on standard error. Every kind loads up to the
+    // program's 1 GiB, silently, and a larger one is refused silently too.
+    void largePhotosLoadSilently()
+    {
+        {
+            QImage photo(6000, 6000, QImage::Format_RGB32); // 144,000,000 bytes decoded
+            photo.fill(QColor(30, 120, 200));
+            QVERIFY(photo.save(Path("photo.jpg"), "JPEG", 50));
+        }
+        // A BMP whose header claims 20000 x 20000 pixels (1.6 GB decoded).
+        std::string huge = "BM";
+        auto put = [&huge](std::uint32_t v, int bytes) {
+            for (int i = 0; i < bytes; ++i)
+                huge += static_cast<char>((v >> (8 * i)) & 0xFF);
+        };
+        put(54, 4), put(0, 4), put(54, 4);
+        put(40, 4), put(20000, 4), put(20000, 4), put(1, 2), put(24, 2), put(0, 4), put(0, 4);
+        put(2835, 4), put(2835, 4), put(0, 4), put(0, 4);
+        WriteBytes(Path("huge.bmp"), huge + std::string(64, '\0'));
+
+        static QStringList messages;
+        messages.clear();
+        const QtMessageHandler previous =
+            qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString& text) { messages << text; });
+        MapPicture photo, tooLarge;
+        const bool photoLoaded = photo.Load(Program(Path("photo.jpg")));
+        const bool hugeLoaded = tooLarge.Load(Program(Path("huge.bmp")));
+        qInstallMessageHandler(previous);
+
+        QVERIFY(photoLoaded);
+        int width = 0, height = 0;
+        QVERIFY(photo.LoadedSize(width, height));
+        QCOMPARE(width, 6000);
+        QCOMPARE(height, 6000);
+        QVERIFY(!hugeLoaded);
+        QCOMPARE(messages, QStringList());
+    }
+
     void infoTextsOfALoadedPicture()
     {
         std::string png = SolidPng(40, 30, 1, 2, 3);

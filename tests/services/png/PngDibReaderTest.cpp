@@ -342,6 +342,31 @@ std::uint32_t Be32(const std::string& bytes, std::size_t at)
 
 } // namespace
 
+// Regression (found by fuzzing): an sPLT chunk claiming 0x73737373 bytes in a
+// file of 130 made libpng allocate 1.9 GB to buffer it. A chunk claiming more
+// than a picture's own buffers is refused, and the load fails.
+TEST(PngDibReader, AChunkClaimingGigabytesIsRefused)
+{
+    const std::string bytes =
+        FileBytes(std::filesystem::path(ZM_SOURCE_DIR) / "fuzz/corpus/fuzz_png_reader/splt-claims-1.9-gb.png");
+    ASSERT_EQ(bytes.size(), 130u);
+    PictureDib dib;
+    Loaded r = ReadBytes(bytes, dib);
+    EXPECT_FALSE(r.ok);
+    EXPECT_EQ(r.failure, "a chunk claims more memory than a picture needs");
+    EXPECT_TRUE(dib.IsEmpty());
+    // A whole picture with a text chunk of 9 MB: libpng would skip it with a
+    // warning; it counts as a failed load.
+    const std::vector<std::uint8_t> text(9 << 20, 'x');
+    const Rows grey = {{0x80}};
+    r = ReadBytes(PngMaker(1, 1, 8, 0).Chunk("tEXt", text).Rows(grey).Bytes(), dib);
+    EXPECT_FALSE(r.ok);
+    EXPECT_EQ(r.failure, "a chunk claims more memory than a picture needs");
+    // Ordinary text still loads.
+    const std::vector<std::uint8_t> comment = {'C', 'o', 'm', 'm', 'e', 'n', 't', 0, 'h', 'i'};
+    EXPECT_TRUE(ReadBytes(PngMaker(1, 1, 8, 0).Chunk("tEXt", comment).Rows(grey).Bytes(), dib).ok);
+}
+
 TEST(PngDibReader, StandardSuiteMatchesAnIndependentDecode)
 {
     ZM_SKIP_WITHOUT_TESTDATA();

@@ -131,6 +131,19 @@ TEST(TextCodecEncoders, ShiftJisAndEucJp)
     EXPECT_EQ(Convert(6, 1, Utf16Le(u"ｱｲ")), kKana);
 }
 
+// Regression: user-defined characters (JIS rows past 0x7E) came out of the
+// EUC-JP writer as the bytes ff a1 01 a1, and out of the JIS writer as 8-bit
+// bytes; both codes stop at row 0x7E, so they get the replacement '?'.
+TEST(TextCodecEncoders, UserDefinedCharactersStayInsideTheCode)
+{
+    EXPECT_EQ(Convert(6, 3, Utf16Le(u"a\uE000\uE0BCb")), "a??b");
+    EXPECT_EQ(Convert(6, 2, Utf16Le(u"a\uE000b")), "a?b");
+    EXPECT_EQ(Convert(6, 2, Utf16Le(u"\u6F22\uE000\u6F22")), "\x1B$B4A\x1B(J?\x1B$B4A\x1B(J");
+    EXPECT_EQ(Convert(6, 1, Utf16Le(u"\uE000")), "\xF0\x40"); // Shift-JIS holds them
+    // The NEC-selected IBM rows (0x79..0x7C) still fit both.
+    EXPECT_EQ(Convert(6, 3, Utf16Le(u"\u7E8A")), "\xF9\xA1");
+}
+
 TEST(TextCodecEncoders, JisFraming)
 {
     EXPECT_EQ(Convert(1, 2, "abc"), "abc");
@@ -217,6 +230,36 @@ TEST(TextCodecLineEnds, Conversions)
     EXPECT_EQ(conv(2, 2, "a\nb"), "a\nb");
 }
 
+// Regression: a line-end conversion on raw bytes tore UTF-16 text apart.
+TEST(TextCodecLineEnds, InTheUnitsOfTheText)
+{
+    auto conv = [](int encoding, int from, int to, std::string s) {
+        TextCodec::ConvertLineEndsIn(encoding, from, to, s);
+        return s;
+    };
+    auto be = [](std::u16string s) {
+        std::string out;
+        for (char16_t c : s) {
+            out.push_back(static_cast<char>(c >> 8));
+            out.push_back(static_cast<char>(c & 0xFF));
+        }
+        return out;
+    };
+    EXPECT_EQ(conv(6, 2, 1, Utf16Le(u"a\nb")), Utf16Le(u"a\r\nb"));
+    EXPECT_EQ(conv(6, 1, 2, Utf16Le(u"a\r\nb")), Utf16Le(u"a\nb"));
+    EXPECT_EQ(conv(7, 2, 3, be(u"a\nb")), be(u"a\rb"));
+    EXPECT_EQ(conv(6, 2, 1, be(u"\uFEFFa\nb")), be(u"\uFEFFa\r\nb")); // FE FF picks big-endian for 6
+    // U+0D0A is the bytes 0A 0D little-endian: a character, not a line end.
+    EXPECT_EQ(conv(6, 2, 1, Utf16Le(u"\u0D0A\n")), Utf16Le(u"\u0D0A\r\n"));
+    // Detected like a conversion would: a signature, or the place of the first NUL.
+    EXPECT_EQ(conv(0, 2, 1, "\xFF\xFE" + Utf16Le(u"a\nb")), "\xFF\xFE" + Utf16Le(u"a\r\nb"));
+    EXPECT_EQ(conv(0, 2, 1, be(u"a\nb")), be(u"a\r\nb"));
+    EXPECT_EQ(conv(6, 2, 1, Utf16Le(u"a\n") + "x"), Utf16Le(u"a\r\n") + "x"); // a last half unit stays
+    // Byte encodings as before.
+    EXPECT_EQ(conv(1, 2, 1, "a\nb"), "a\r\nb");
+    EXPECT_EQ(conv(0, 1, 2, kKanji + "\r\n"), kKanji + "\n");
+}
+
 TEST(Utf8Bridge, RoundTripsAndLossReport)
 {
     bool lossless = false;
@@ -226,6 +269,29 @@ TEST(Utf8Bridge, RoundTripsAndLossReport)
     utf8::Utf8ToSjis("caf\xC3\xA9", &lossless);
     EXPECT_FALSE(lossless);
     EXPECT_EQ(utf8::FromUtf16(utf8::ToUtf16("\xF0\x9F\x98\x80")), "\xF0\x9F\x98\x80");
+}
+
+// Regression: code page 932's single bytes 0x80, 0xA0 and 0xFD..0xFF went out
+// to UTF-8 but came back as '?'.
+TEST(Utf8Bridge, LoneSingleBytesRoundTrip)
+{
+    const std::string lone = "a\x80\xA0\xFD\xFE\xFFz";
+    bool lossless = false;
+    EXPECT_EQ(utf8::Utf8ToSjis(utf8::SjisToUtf8(lone), &lossless), lone);
+    EXPECT_TRUE(lossless);
+    EXPECT_EQ(utf8::SjisToUtf16(lone), u"a\u0080\uF8F0\uF8F1\uF8F2\uF8F3z");
+    EXPECT_EQ(ToSjis(4, Convert(1, 4, lone)), lone); // the codec's UTF-8 route both ways
+}
+
+TEST(Utf8Bridge, LossCountsAndTheFirstPlace)
+{
+    utf8::SjisLoss loss;
+    EXPECT_EQ(utf8::Utf16ToSjis(u"ab\n\u301C\U0001F600\u00A5x", loss), "ab\n???x");
+    EXPECT_EQ(loss.count, 3u); // the surrogate pair is one character
+    EXPECT_EQ(loss.firstOffset, 3u);
+    EXPECT_EQ(utf8::Utf16ToSjis(u"\u6F22", loss), "\x8A\xBF");
+    EXPECT_EQ(loss.count, 0u);
+    EXPECT_EQ(loss.firstOffset, std::string::npos);
 }
 
 TEST(Utf8Bridge, LooksLikeUtf8)

@@ -1,0 +1,55 @@
+#include "formats/TagSearch.h"
+
+#include "services/text/SjisString.h"
+
+#include <algorithm>
+
+namespace
+{
+
+constexpr auto npos = std::string::npos;
+constexpr std::string_view kCommentOpen = "<!--";
+constexpr std::string_view kCommentClose = "-->";
+
+} // namespace
+
+TagSearch::TagSearch(const std::string& text) : m_lower(sjis::ToLower(text))
+{
+    for (std::size_t open = sjis::Find(m_lower, kCommentOpen); open != npos;) {
+        // From just after "<!": the dashes of the opening may close it too.
+        const std::size_t close = sjis::Find(m_lower, kCommentClose, open + 2);
+        if (close == npos) {
+            m_comments.push_back({open, m_lower.size()});
+            break;
+        }
+        const std::size_t end = close + kCommentClose.size();
+        m_comments.push_back({open, end});
+        open = sjis::Find(m_lower, kCommentOpen, end);
+    }
+}
+
+const TagSearch::Span* TagSearch::CommentAt(std::size_t pos) const
+{
+    auto after = std::upper_bound(m_comments.begin(), m_comments.end(), pos,
+                                  [](std::size_t p, const Span& s) { return p < s.begin; });
+    if (after == m_comments.begin())
+        return nullptr;
+    const Span& span = *(after - 1);
+    return pos < span.end ? &span : nullptr;
+}
+
+std::size_t TagSearch::Find(std::string_view lowerPattern, std::size_t from) const
+{
+    for (std::size_t pos = sjis::Find(m_lower, lowerPattern, from); pos != npos;) {
+        const Span* comment = CommentAt(pos);
+        if (!comment)
+            return pos;
+        pos = comment->end < m_lower.size() ? sjis::Find(m_lower, lowerPattern, comment->end) : npos;
+    }
+    return npos;
+}
+
+std::size_t TagSearch::FindChar(char c, std::size_t from) const
+{
+    return sjis::FindChar(m_lower, c, from);
+}

@@ -1,0 +1,34 @@
+#pragma once
+// Finds the openings of tags in HTML text (Shift-JIS), ignoring case and
+// passing over comments: markup inside "<!-- ... -->" was switched off by the
+// page's author, and browsers ignore it. A comment ends at the first "-->"
+// after its "<!--" (so "<!-->" is an empty one, as browsers read it); one
+// without an end runs to the end of the text. The text is lower-cased and its
+// comments found once, so a page of any size is searched in one pass per name.
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
+class TagSearch
+{
+public:
+    explicit TagSearch(const std::string& text);
+
+    // The first `lowerPattern` on a character boundary at or after `from`
+    // (itself a boundary) outside comments; npos when there is none.
+    std::size_t Find(std::string_view lowerPattern, std::size_t from) const;
+    // The first `c` at or after `from`, comments or not (the end of a tag).
+    std::size_t FindChar(char c, std::size_t from) const;
+
+private:
+    struct Span {
+        std::size_t begin, end; // [begin, end)
+    };
+    // The comment that holds `pos`, or none.
+    const Span* CommentAt(std::size_t pos) const;
+
+    std::string m_lower;
+    std::vector<Span> m_comments; // in text order, apart
+};

@@ -1,0 +1,358 @@
+#include "services/text/HtmlPageText.h"
+
+#include "services/text/CodeConverter.h"
+#include "services/text/TextCodec.h"
+#include "services/text/Utf8Bridge.h"
+
+#include <algorithm>
+#include <array>
+#include <string_view>
+
+namespace
+{
+
+constexpr auto npos = std::string::npos;
+// How far into the page a <meta> charset declaration is looked for.
+constexpr std::size_t kDeclarationWindow = 8192;
+constexpr char16_t kUnknownCharacter = 0xFFFD;
+constexpr char16_t kSignature = 0xFEFF;
+
+// ---- Declared charsets ----
+
+enum class Family {
+    None,          // not a charset the program knows
+    Coded,         // one with a TextEncoding code
+    Western,       // ISO-8859-1 and its kin, read as windows-1252
+    ForeignDouble, // Korean and Chinese two-byte codes
+    ForeignSingle, // the other single-byte code pages
+};
+
+struct Charset {
+    Family family = Family::None;
+    int code = 0; // for Family::Coded
+};
+
+bool OneOf(std::string_view label, std::initializer_list<std::string_view> names)
+{
+    return std::find(names.begin(), names.end(), label) != names.end();
+}
+
+bool StartsWithOneOf(std::string_view label, std::initializer_list<std::string_view> prefixes)
+{
+    return std::any_of(prefixes.begin(), prefixes.end(),
+                       [label](std::string_view p) { return label.substr(0, p.size()) == p; });
+}
+
+// A charset label (lower case) as the program can read it.
+Charset CharsetOf(std::string_view label)
+{
+    if (OneOf(label, {"shift_jis", "shift-jis", "sjis", "x-sjis", "windows-31j", "cp932", "ms932", "ms_kanji",
+                      "csshiftjis", "x-ms-cp932", "windows-932"}))
+        return {Family::Coded, EncodingShiftJis};
+    if (OneOf(label, {"euc-jp", "x-euc-jp", "eucjp", "euc_jp", "cseucpkdfmtjapanese", "ujis"}))
+        return {Family::Coded, EncodingEucJp};
+    if (OneOf(label, {"iso-2022-jp", "csiso2022jp", "jis"}))
+        return {Family::Coded, EncodingJis};
+    if (OneOf(label, {"utf-8", "utf8", "unicode-1-1-utf-8", "x-unicode20utf8"}))
+        return {Family::Coded, EncodingUtf8};
+    if (OneOf(label, {"utf-16", "utf-16le", "unicode", "ucs-2", "csunicode", "iso-10646-ucs-2"}))
+        return {Family::Coded, EncodingUtf16Le};
+    if (label == "utf-16be")
+        return {Family::Coded, EncodingUtf16Be};
+    if (OneOf(label, {"iso-8859-1", "iso8859-1", "iso_8859-1", "latin1", "l1", "windows-1252", "cp1252", "x-cp1252",
+                      "us-ascii", "ascii", "cp819", "ibm819", "csisolatin1", "iso-ir-100"}))
+        return {Family::Western};
+    if (OneOf(
+            label,
+            {"euc-kr",   "cseuckr",    "ks_c_5601-1987", "ks_c_5601-1989", "ksc5601",       "ksc_5601", "csksc56011987",
+             "korean",   "iso-ir-149", "windows-949",    "cp949",          "x-windows-949", "uhc",      "gb2312",
+             "csgb2312", "gbk",        "x-gbk",          "cp936",          "windows-936",   "gb18030",  "euc-cn",
+             "chinese",  "big5",       "big5-hkscs",     "csbig5",         "cn-big5",       "x-x-big5", "cp950",
+             "euc-tw"}))
+        return {Family::ForeignDouble};
+    if (StartsWithOneOf(label, {"iso-8859-", "iso8859-", "iso_8859-", "windows-125", "cp125", "koi8", "ibm866", "cp866",
+                                "tis-620", "windows-874", "macintosh", "x-mac-"}))
+        return {Family::ForeignSingle};
+    return {};
+}
+
+bool IsLabelCharacter(char c)
+{
+    return (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '-' || c == '_' || c == '.' || c == ':';
+}
+
+bool IsBlank(char c)
+{
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\f';
+}
+
+// The label after "charset" in a <meta> tag: "charset=x", "charset = 'x'".
+std::string_view LabelAfter(std::string_view tag, std::size_t name)
+{
+    std::size_t i = name + 7;
+    while (i < tag.size() && IsBlank(tag[i]))
+        ++i;
+    if (i >= tag.size() || tag[i] != '=')
+        return {};
+    ++i;
+    while (i < tag.size() && (IsBlank(tag[i]) || tag[i] == '"' || tag[i] == '\''))
+        ++i;
+    std::size_t end = i;
+    while (end < tag.size() && IsLabelCharacter(tag[end]))
+        ++end;
+    return tag.substr(i, end - i);
+}
+
+// The charset of the first <meta> tag within the head that declares one the
+// program knows, in <meta charset=...> or in the content of a Content-Type
+// declaration. Comments are passed over, as the map reader passes them.
+Charset DeclaredCharset(const std::string& bytes, bool& sixteenBit)
+{
+    std::string head;
+    sixteenBit = false;
+    for (std::size_t i = 0; i < bytes.size() && i < kDeclarationWindow; ++i) {
+        char c = bytes[i];
+        if (c == '\0') { // the ASCII of a UTF-16 page reads between its NULs
+            sixteenBit = true;
+            continue;
+        }
+        head.push_back((c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c);
+    }
+    for (std::size_t i = head.find('<'); i != npos; i = head.find('<', i + 1)) {
+        if (head.compare(i, 4, "<!--") == 0) {
+            i = head.find("-->", i + 2);
+            if (i == npos)
+                break;
+            continue;
+        }
+        if (head.compare(i, 5, "<meta") != 0 || i + 5 >= head.size() || !(IsBlank(head[i + 5]) || head[i + 5] == '/'))
+            continue;
+        const std::size_t close = head.find('>', i);
+        const std::string_view tag = std::string_view(head).substr(i, close == npos ? npos : close - i);
+        for (std::size_t name = tag.find("charset"); name != npos; name = tag.find("charset", name + 7)) {
+            const Charset charset = CharsetOf(LabelAfter(tag, name));
+            if (charset.family != Family::None)
+                return charset;
+        }
+    }
+    return {};
+}
+
+// ---- Decoding into units ----
+
+std::u16string UnitsOf(const UnitBuffer& units)
+{
+    return std::u16string(units.begin(), units.end());
+}
+
+std::u16string TableUnits(int kind, const std::string& bytes)
+{
+    CodeConverter converter;
+    converter.SetDecoder(MakeDecoder(kind));
+    ByteStream in{reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size(), 0};
+    converter.Decode(in);
+    return UnitsOf(converter.Units());
+}
+
+std::u16string Utf16Units(const std::string& bytes, std::size_t start, bool bigEndian)
+{
+    std::u16string units;
+    units.reserve(bytes.size() / 2);
+    const int high = bigEndian ? 0 : 1;
+    for (std::size_t i = start; i + 1 < bytes.size(); i += 2)
+        units.push_back(static_cast<char16_t>((static_cast<unsigned char>(bytes[i + high]) << 8) |
+                                              static_cast<unsigned char>(bytes[i + 1 - high])));
+    return units;
+}
+
+// Windows-1252's characters at 0x80..0x9F; the rest of the bytes are
+// Latin-1, their own Unicode values. The five codes it leaves free are unknown.
+constexpr std::array<char16_t, 32> kWindows1252 = {0x20AC, 0xFFFD, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+                                                   0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0xFFFD, 0x017D, 0xFFFD,
+                                                   0xFFFD, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+                                                   0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0xFFFD, 0x017E, 0x0178};
+
+std::u16string WesternUnits(const std::string& bytes)
+{
+    std::u16string units;
+    units.reserve(bytes.size());
+    for (char c : bytes) {
+        const unsigned b = static_cast<unsigned char>(c);
+        units.push_back(b >= 0x80 && b <= 0x9F ? kWindows1252[b - 0x80] : static_cast<char16_t>(b));
+    }
+    return units;
+}
+
+// A charset without tables: ASCII as it is, every other character unknown.
+// In the two-byte codes a lead byte takes its trail with it.
+std::u16string ForeignUnits(const std::string& bytes, bool doubleByte)
+{
+    std::u16string units;
+    units.reserve(bytes.size());
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+        const unsigned b = static_cast<unsigned char>(bytes[i]);
+        if (b < 0x80) {
+            units.push_back(static_cast<char16_t>(b));
+            continue;
+        }
+        if (doubleByte && b >= 0x81 && i + 1 < bytes.size() && static_cast<unsigned char>(bytes[i + 1]) >= 0x40)
+            ++i;
+        units.push_back(kUnknownCharacter);
+    }
+    return units;
+}
+
+// ---- Into the program's text ----
+
+std::size_t LineOf(const std::string& text, std::size_t offset)
+{
+    std::size_t line = 1;
+    for (std::size_t i = 0; i < offset && i < text.size(); ++i) {
+        if (text[i] == '\n' || (text[i] == '\r' && (i + 1 >= text.size() || text[i + 1] != '\n')))
+            ++line;
+    }
+    return line;
+}
+
+// Units into Shift-JIS: a leading signature is dropped, the text ends at its
+// first NUL, and what Shift-JIS cannot hold is counted.
+PageText FromUnits(std::u16string units, int encoding)
+{
+    if (!units.empty() && units.front() == kSignature)
+        units.erase(0, 1);
+    units.resize(std::min(units.size(), units.find(u'\0')));
+    PageText page;
+    utf8::SjisLoss loss;
+    page.text = utf8::Utf16ToSjis(units, loss);
+    page.encoding = encoding;
+    page.replaced = loss.count;
+    page.firstReplacedLine = loss.count ? LineOf(page.text, loss.firstOffset) : 0;
+    return page;
+}
+
+// Shift-JIS is the program's own text: the bytes as they are.
+PageText AsShiftJis(const std::string& bytes)
+{
+    PageText page;
+    page.text = bytes.substr(0, bytes.find('\0'));
+    page.encoding = EncodingShiftJis;
+    return page;
+}
+
+PageText Decode(const std::string& bytes, int encoding)
+{
+    switch (encoding) {
+    case EncodingShiftJis:
+        return AsShiftJis(bytes);
+    case EncodingJis:
+        return FromUnits(TableUnits(KindJis, bytes), EncodingJis);
+    case EncodingEucJp:
+        return FromUnits(TableUnits(KindEucJp, bytes), EncodingEucJp);
+    case EncodingUtf8:
+        return FromUnits(utf8::ToUtf16(bytes), EncodingUtf8);
+    case EncodingUtf16Le: { // big-endian after all when it begins FE FF
+        const bool bigEndian = bytes.size() >= 2 && bytes[0] == '\xFE' && bytes[1] == '\xFF';
+        return FromUnits(Utf16Units(bytes, 0, bigEndian), bigEndian ? EncodingUtf16Be : EncodingUtf16Le);
+    }
+    case EncodingUtf16Be:
+        return FromUnits(Utf16Units(bytes, 0, true), EncodingUtf16Be);
+    default:
+        return AsShiftJis(bytes);
+    }
+}
+
+// Whether the page begins with a byte-order mark; `code` is then its encoding.
+bool HasSignature(const std::string& bytes, int& code)
+{
+    if (bytes.rfind("\xEF\xBB\xBF", 0) == 0)
+        code = EncodingUtf8;
+    else if (bytes.rfind("\xFF\xFE", 0) == 0)
+        code = EncodingUtf16Le;
+    else if (bytes.rfind("\xFE\xFF", 0) == 0)
+        code = EncodingUtf16Be;
+    else
+        return false;
+    return true;
+}
+
+// The codec's own detection, and the encoding it decides on.
+PageText Detected(const std::string& bytes)
+{
+    CodeConverter converter;
+    ByteStream in{reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size(), 0};
+    const std::unique_ptr<TextDecoder> decoder = converter.DetectDecoder(in);
+    switch (decoder ? decoder->Kind() : KindSingleByte) {
+    case KindEucJp:
+        return Decode(bytes, EncodingEucJp);
+    case KindJis:
+        return Decode(bytes, EncodingJis);
+    case KindNecKanji: // no code of its own; JIS is its nearest kin
+        return FromUnits(TableUnits(KindNecKanji, bytes), EncodingJis);
+    case KindUtf16:
+        return Decode(bytes, decoder->BigEndian() ? EncodingUtf16Be : EncodingUtf16Le);
+    default: // Shift-JIS, or nothing to tell it from (ASCII)
+        return AsShiftJis(bytes);
+    }
+}
+
+PageText DecodeDeclared(const std::string& bytes, const Charset& charset)
+{
+    switch (charset.family) {
+    case Family::Western:
+        return FromUnits(WesternUnits(bytes), kForeignCharset);
+    case Family::ForeignDouble:
+        return FromUnits(ForeignUnits(bytes, true), kForeignCharset);
+    case Family::ForeignSingle:
+        return FromUnits(ForeignUnits(bytes, false), kForeignCharset);
+    default:
+        return Decode(bytes, charset.code);
+    }
+}
+
+// Without a mark or a declaration: UTF-8 when the bytes are valid UTF-8 with
+// multi-byte characters in them (no NUL: those are 16-bit text), else what
+// the codec detects.
+PageText DecodeAutomaticallyUndeclared(const std::string& bytes)
+{
+    if (bytes.find('\0') == npos && utf8::LooksLikeUtf8(bytes))
+        return Decode(bytes, EncodingUtf8);
+    return Detected(bytes);
+}
+
+bool IsUtf16(int code)
+{
+    return code == EncodingUtf16Le || code == EncodingUtf16Be;
+}
+
+PageText DecodeAutomatically(const std::string& bytes)
+{
+    int code = 0;
+    if (HasSignature(bytes, code))
+        return Decode(bytes, code);
+    bool sixteenBit = false;
+    const Charset declared = DeclaredCharset(bytes, sixteenBit);
+    // A UTF-16 declaration readable as ASCII is no UTF-16 page; a 16-bit
+    // page says which byte comes first by where its NULs stand.
+    if (declared.family == Family::Coded && IsUtf16(declared.code))
+        return sixteenBit ? Detected(bytes) : DecodeAutomaticallyUndeclared(bytes);
+    if (declared.family != Family::None)
+        return DecodeDeclared(bytes, declared);
+    return DecodeAutomaticallyUndeclared(bytes);
+}
+
+} // namespace
+
+PageText DecodeHtmlPage(const std::string& bytes, int encoding)
+{
+    switch (encoding) {
+    case EncodingShiftJis:
+    case EncodingJis:
+    case EncodingEucJp:
+    case EncodingUtf8:
+    case EncodingUtf16Le:
+    case EncodingUtf16Be:
+        return Decode(bytes, encoding);
+    default:
+        return DecodeAutomatically(bytes);
+    }
+}

@@ -1,0 +1,175 @@
+#include "services/paths/LocalFile.h"
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <set>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <thread>
+#include <unistd.h>
+
+using namespace localfile;
+
+namespace
+{
+
+// A fresh folder of its own for each test.
+struct LocalFileTest : ::testing::Test {
+    std::filesystem::path dir;
+
+    void SetUp() override
+    {
+        dir =
+            std::filesystem::temp_directory_path() / ("zm-localfile-" + std::to_string(::getpid()) + "-" +
+                                                      ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        std::filesystem::remove_all(dir);
+        std::filesystem::create_directories(dir);
+    }
+    void TearDown() override { std::filesystem::remove_all(dir); }
+
+    std::string Path(const std::string& name) const { return (dir / name).string(); }
+    std::set<std::string> Names() const
+    {
+        std::set<std::string> names;
+        for (const auto& entry : std::filesystem::directory_iterator(dir))
+            names.insert(entry.path().filename().string());
+        return names;
+    }
+    static std::string Slurp(const std::string& path)
+    {
+        std::ifstream in(path, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    }
+};
+
+} // namespace
+
+TEST_F(LocalFileTest, ReadsAWholeFile)
+{
+    std::string big(3 << 20, 'x'); // more than one read's worth
+    big[12345] = '\0';
+    std::ofstream(Path("big"), std::ios::binary) << big;
+    std::string bytes, reason;
+    ASSERT_TRUE(ReadWholeFile(Path("big"), bytes, reason)) << reason;
+    EXPECT_EQ(bytes, big);
+    std::ofstream(Path("empty"), std::ios::binary);
+    ASSERT_TRUE(ReadWholeFile(Path("empty"), bytes, reason));
+    EXPECT_EQ(bytes, "");
+    // A program path in Shift-JIS names the file the platform knows as 地図.
+    std::ofstream(dir / "地図", std::ios::binary) << "map";
+    ASSERT_TRUE(ReadWholeFile(Path("\x92\x6E\x90\x7D"), bytes, reason)) << reason;
+    EXPECT_EQ(bytes, "map");
+}
+
+// Regression: a directory's reported size was taken for the buffer to read it
+// into; anything but a regular file is refused without reading.
+TEST_F(LocalFileTest, RefusesWhatIsNoRegularFile)
+{
+    struct Row {
+        std::string path;
+        std::string reason;
+    };
+    ASSERT_EQ(::mkfifo(Path("pipe").c_str(), 0600), 0);
+    const Row rows[] = {
+        {dir.string(), "Is a directory"},
+        {"/dev/zero", "not a regular file"},  // would never end
+        {Path("pipe"), "not a regular file"}, // would wait for a writer
+        {Path("missing"), "No such file or directory"},
+    };
+    for (const Row& r : rows) {
+        std::string bytes = "old", reason;
+        EXPECT_FALSE(ReadWholeNativeFile(r.path, bytes, reason)) << r.path;
+        EXPECT_EQ(reason, r.reason) << r.path;
+        EXPECT_EQ(bytes, "") << r.path;
+    }
+    std::string head;
+    EXPECT_FALSE(ReadHead(dir.string(), 10, head));
+    EXPECT_FALSE(ReadHead(Path("pipe"), 10, head));
+}
+
+TEST_F(LocalFileTest, ReadsUpToTheLimitOnly)
+{
+    std::ofstream(Path("ten"), std::ios::binary) << "0123456789";
+    std::string bytes, reason;
+    EXPECT_TRUE(ReadWholeFile(Path("ten"), bytes, reason, 10));
+    EXPECT_EQ(bytes, "0123456789");
+    EXPECT_FALSE(ReadWholeFile(Path("ten"), bytes, reason, 9));
+    EXPECT_EQ(reason, "larger than 0 MB");
+    EXPECT_EQ(bytes, "");
+}
+
+TEST_F(LocalFileTest, SavesAtomicallyAndLeavesNothingBehind)
+{
+    const std::string target = Path("map.zmf");
+    std::string error;
+    ASSERT_TRUE(WriteFileAtomically(target, "first", error)) << error;
+    ASSERT_TRUE(WriteFileAtomically(target, "second, longer", error)) << error;
+    EXPECT_EQ(Slurp(target), "second, longer");
+    EXPECT_EQ(Names(), std::set<std::string>{"map.zmf"});
+    // The replacement keeps the old file's permissions.
+    ASSERT_EQ(::chmod(target.c_str(), 0640), 0);
+    ASSERT_TRUE(WriteFileAtomically(target, "third", error)) << error;
+    struct stat status;
+    ASSERT_EQ(::stat(target.c_str(), &status), 0);
+    EXPECT_EQ(status.st_mode & 0777, 0640u);
+    // Shift-JIS program paths.
+    ASSERT_TRUE(WriteFileAtomically(Path("\x92\x6E\x90\x7D.zmf"), "ja", error)) << error;
+    EXPECT_EQ(Slurp((dir / "地図.zmf").string()), "ja");
+}
+
+// Regression: every save used the same temporary name beside its target, so
+// two saves at once wrote into one file.
+TEST_F(LocalFileTest, SavesAtOnceUseTheirOwnTemporaries)
+{
+    const std::string target = Path("shared.zmf");
+    const std::string a(200000, 'a'), b(300000, 'b');
+    auto saveMany = [&target](const std::string& bytes, bool* ok) {
+        for (int i = 0; i < 40; ++i) {
+            std::string error;
+            *ok = WriteFileAtomically(target, bytes, error) && *ok;
+        }
+    };
+    bool okA = true, okB = true;
+    std::thread first(saveMany, std::cref(a), &okA), second(saveMany, std::cref(b), &okB);
+    first.join();
+    second.join();
+    EXPECT_TRUE(okA);
+    EXPECT_TRUE(okB);
+    const std::string result = Slurp(target);
+    EXPECT_TRUE(result == a || result == b) << result.size();
+    EXPECT_EQ(Names(), std::set<std::string>{"shared.zmf"});
+}
+
+// Every failure leaves the old file whole and no temporary behind, and the
+// message names the target and the system's reason.
+TEST_F(LocalFileTest, FailedSavesKeepTheOldFile)
+{
+    const std::string target = Path("keep.zmf");
+    std::ofstream(target, std::ios::binary) << "old";
+    std::string error;
+    // The write itself fails: the file may not grow past 100 bytes.
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit previous;
+    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &previous), 0);
+    rlimit small = previous;
+    small.rlim_cur = 100;
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
+    const bool saved = WriteFileAtomically(target, std::string(5000, 'n'), error);
+    ::setrlimit(RLIMIT_FSIZE, &previous);
+    EXPECT_FALSE(saved);
+    EXPECT_EQ(error, "cannot save " + target + ": File too large");
+    EXPECT_EQ(Slurp(target), "old");
+    EXPECT_EQ(Names(), std::set<std::string>{"keep.zmf"});
+    // The rename fails: the target is a folder.
+    std::filesystem::create_directory(dir / "folder");
+    EXPECT_FALSE(WriteFileAtomically(Path("folder"), "x", error));
+    EXPECT_EQ(error, "cannot save " + Path("folder") + ": Is a directory");
+    EXPECT_EQ(Names(), (std::set<std::string>{"folder", "keep.zmf"}));
+    // No temporary can be made: the folder does not exist.
+    EXPECT_FALSE(WriteFileAtomically(Path("none/x.zmf"), "x", error));
+    EXPECT_EQ(error, "cannot save " + Path("none/x.zmf") + ": No such file or directory");
+}

@@ -1,0 +1,279 @@
+#include "services/text/HtmlPageText.h"
+
+#include "services/text/JisTables.h"
+#include "services/text/TextCodec.h"
+#include "services/text/Utf8Bridge.h"
+#include "tests/TestData.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <random>
+#include <sstream>
+
+namespace
+{
+
+std::string Sjis(const std::string& utf8Text)
+{
+    return utf8::Utf8ToSjis(utf8Text);
+}
+
+std::string Encoded(int code, const std::string& utf8Text)
+{
+    TextCodec codec;
+    ConvertedBytes out = codec.ConvertBytes(EncodingShiftJis, code, Sjis(utf8Text), false);
+    return std::string(reinterpret_cast<const char*>(out.data), out.size);
+}
+
+std::string Utf16(const std::string& utf8Text, bool bigEndian)
+{
+    std::string out;
+    for (char16_t c : utf8::ToUtf16(utf8Text)) {
+        const char high = static_cast<char>(c >> 8), low = static_cast<char>(c & 0xFF);
+        out += bigEndian ? std::string{high, low} : std::string{low, high};
+    }
+    return out;
+}
+
+// A Shift-JIS text that the codec's detection takes for EUC-JP: every lead
+// byte in 0xE0..0xEF and every trail in 0xA1..0xFC.
+const std::string kAmbiguousSjis = "\xE4\xA1\xE8\xB0";
+
+// What the codec makes of those bytes as EUC-JP.
+std::string AsEucJp(const std::string& bytes)
+{
+    TextCodec codec;
+    std::string text;
+    codec.ConvertToString(EncodingEucJp, EncodingShiftJis, bytes, text);
+    return text;
+}
+
+struct Row {
+    const char* what;
+    std::string bytes;
+    int chosen;
+    int encoding;         // the code read as
+    std::string expected; // Shift-JIS
+};
+
+} // namespace
+
+TEST(HtmlPageText, ChosenEncodingsAreUsedAsTheyAre)
+{
+    const Row rows[] = {
+        {"Shift-JIS", kAmbiguousSjis, 1, 1, kAmbiguousSjis},
+        {"JIS", Encoded(2, "地図"), 2, 2, Sjis("地図")},
+        {"EUC-JP", Encoded(3, "地図"), 3, 3, Sjis("地図")},
+        {"UTF-8", "\xEF\xBB\xBF地図", 4, 4, Sjis("地図")},
+        {"UTF-16LE with its mark", "\xFF\xFE" + Utf16("地図", false), 6, 6, Sjis("地図")},
+        {"UTF-16 marked big-endian", "\xFE\xFF" + Utf16("地図", true), 6, 7, Sjis("地図")},
+        {"UTF-16BE", Utf16("地図", true), 7, 7, Sjis("地図")},
+        {"UTF-8 chosen for EUC-JP bytes", Encoded(3, "地"), 4, 4, "??"},
+    };
+    for (const Row& r : rows) {
+        PageText page = DecodeHtmlPage(r.bytes, r.chosen);
+        EXPECT_EQ(page.text, r.expected) << r.what;
+        EXPECT_EQ(page.encoding, r.encoding) << r.what;
+    }
+}
+
+// Regression: the automatic choice never picked UTF-8, so UTF-8 pages came
+// out as garbage.
+TEST(HtmlPageText, AutomaticChoiceInItsOrder)
+{
+    const std::string meta = "<html><head><meta charset=\"";
+    const Row rows[] = {
+        // 1. A byte-order mark, whatever the page declares.
+        {"UTF-8 mark", "\xEF\xBB\xBF<meta charset=euc-jp>地", 0, 4, Sjis("<meta charset=euc-jp>地")},
+        {"UTF-16LE mark", "\xFF\xFE" + Utf16("地", false), 0, 6, Sjis("地")},
+        {"UTF-16BE mark", "\xFE\xFF" + Utf16("地", true), 0, 7, Sjis("地")},
+        // 2. A declared charset, in either form of <meta>.
+        {"meta charset", meta + "Shift_JIS\">" + kAmbiguousSjis, 0, 1, meta + "Shift_JIS\">" + kAmbiguousSjis},
+        {"x-sjis", "<META CHARSET=x-sjis>" + kAmbiguousSjis, 0, 1, "<META CHARSET=x-sjis>" + kAmbiguousSjis},
+        {"Windows-31J", "<meta charset='Windows-31J'>" + kAmbiguousSjis, 0, 1,
+         "<meta charset='Windows-31J'>" + kAmbiguousSjis},
+        {"http-equiv", "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=EUC-JP\">" + Encoded(3, "地"), 0,
+         3, "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=EUC-JP\">" + Sjis("地")},
+        {"ISO-2022-JP", "<meta charset=iso-2022-jp>" + Encoded(2, "地"), 0, 2,
+         "<meta charset=iso-2022-jp>" + Sjis("地")},
+        {"UTF-8 declared", "<meta charset=utf-8>地", 0, 4, Sjis("<meta charset=utf-8>地")},
+        {"UTF-16 declared in UTF-16", Utf16("<meta charset=utf-16>地", true), 0, 7, Sjis("<meta charset=utf-16>地")},
+        // A UTF-16 declaration read as ASCII is no UTF-16 page.
+        {"UTF-16 declared in ASCII", "<meta charset=utf-16>地", 0, 4, Sjis("<meta charset=utf-16>地")},
+        // A declaration in a comment, an unknown label or one too far in is no declaration.
+        {"in a comment", "<!-- <meta charset=shift_jis> -->" + kAmbiguousSjis, 0, 3,
+         "<!-- <meta charset=shift_jis> -->" + AsEucJp(kAmbiguousSjis)},
+        {"unknown label", "<meta charset=x-unknown>地", 0, 4, Sjis("<meta charset=x-unknown>地")},
+        {"too far in", std::string(9000, ' ') + "<meta charset=shift_jis>" + kAmbiguousSjis, 0, 3,
+         std::string(9000, ' ') + "<meta charset=shift_jis>" + AsEucJp(kAmbiguousSjis)},
+        // 3. Valid UTF-8 with multi-byte characters.
+        {"UTF-8", "<p>地図のページ</p>", 0, 4, Sjis("<p>地図のページ</p>")},
+        // 4. The codec's detection.
+        {"Shift-JIS", Sjis("<p>地図のページ</p>"), 0, 1, Sjis("<p>地図のページ</p>")},
+        {"EUC-JP", Encoded(3, "<p>地図のページ</p>"), 0, 3, Sjis("<p>地図のページ</p>")},
+        {"ambiguous", kAmbiguousSjis, 0, 3, AsEucJp(kAmbiguousSjis)},
+        {"JIS", Encoded(2, "<p>地図</p>"), 0, 2, Sjis("<p>地図</p>")},
+        {"UTF-16 by its NULs", Utf16("<p>地図</p>", false), 0, 6, Sjis("<p>地図</p>")},
+        {"ASCII", "<p>map</p>", 0, 1, "<p>map</p>"},
+        {"code 5 chooses too", "地", 5, 4, Sjis("地")},
+    };
+    for (const Row& r : rows) {
+        PageText page = DecodeHtmlPage(r.bytes, r.chosen);
+        EXPECT_EQ(page.text, r.expected) << r.what;
+        EXPECT_EQ(page.encoding, r.encoding) << r.what;
+        EXPECT_EQ(page.replaced, 0u) << r.what;
+    }
+}
+
+// Charsets without tables keep their ASCII; windows-1252 and its kin are
+// read, and give code page 932 what it has.
+TEST(HtmlPageText, ForeignCharsets)
+{
+    PageText korean = DecodeHtmlPage("<meta charset=\"EUC-KR\"><b alt='\xB3\xD7\xC0\xCC'>x</b>", 0);
+    EXPECT_EQ(korean.text, "<meta charset=\"EUC-KR\"><b alt='?\?'>x</b>");
+    EXPECT_EQ(korean.encoding, kForeignCharset);
+    EXPECT_EQ(korean.replaced, 2u);
+    PageText western = DecodeHtmlPage("<meta charset=iso-8859-1>caf\xE9 \x93q\x94 2\xD7"
+                                      "3",
+                                      0);
+    EXPECT_EQ(western.text, "<meta charset=iso-8859-1>caf? " + Sjis("“q” 2×3"));
+    EXPECT_EQ(western.replaced, 1u);
+    PageText cyrillic = DecodeHtmlPage("<meta charset=koi8-r>\xC1\xC2z", 0);
+    EXPECT_EQ(cyrillic.text, "<meta charset=koi8-r>??z");
+}
+
+// Characters Shift-JIS cannot hold become '?', counted, with the line of the first.
+TEST(HtmlPageText, ReplacementsAreCountedWithTheirFirstLine)
+{
+    PageText page = DecodeHtmlPage("<p>a</p>\r\n<p>b</p>\n<p>x\xF0\x9F\x98\x80 〜 ¥ −</p>\r\n", 0);
+    EXPECT_EQ(page.text, "<p>a</p>\r\n<p>b</p>\n<p>x? ? ? ?</p>\r\n");
+    EXPECT_EQ(page.replaced, 4u);
+    EXPECT_EQ(page.firstReplacedLine, 3u);
+    EXPECT_EQ(DecodeHtmlPage("a\rb\r\xF0\x9F\x98\x80", 4).firstReplacedLine, 3u); // lone CRs end lines too
+    EXPECT_EQ(DecodeHtmlPage("\xC3\x28", 4).replaced, 1u);                        // broken UTF-8
+    EXPECT_EQ(DecodeHtmlPage(Utf16("\U0001F600", false), 6).replaced, 1u);
+    PageText clean = DecodeHtmlPage("地図", 0);
+    EXPECT_EQ(clean.replaced, 0u);
+    EXPECT_EQ(clean.firstReplacedLine, 0u);
+    // The text ends at its first NUL, as before; what follows is not counted.
+    PageText cut = DecodeHtmlPage(std::string("ab\0\xF0\x9F\x98\x80", 6), 4);
+    EXPECT_EQ(cut.text, "ab");
+    EXPECT_EQ(cut.replaced, 0u);
+}
+
+namespace
+{
+
+std::string RealPage(const std::string& name)
+{
+    std::ifstream in(kTestData / "realworld" / name, std::ios::binary);
+    std::ostringstream all;
+    all << in.rdbuf();
+    return all.str();
+}
+
+// The ASCII characters of a text other than '?', stepping over the pairs of
+// Shift-JIS when it is Shift-JIS (their trail bytes may look like ASCII).
+std::size_t AsciiCount(const std::string& text, bool shiftJis)
+{
+    std::size_t count = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const unsigned char c = static_cast<unsigned char>(text[i]);
+        if (shiftJis && ((c >= 0x81 && c <= 0x9F) || c >= 0xE0))
+            ++i;
+        else
+            count += c > 0 && c < 0x7F && c != '?';
+    }
+    return count;
+}
+
+} // namespace
+
+// Every real page reads without a chosen encoding: the Japanese ones whole,
+// the others with their ASCII kept.
+TEST(HtmlPageText, RealPages)
+{
+    ZM_SKIP_WITHOUT_TESTDATA();
+    struct Page {
+        const char* name;
+        int encoding;
+        const char* text; // UTF-8, found in the decoded page
+    };
+    const Page pages[] = {
+        {"01-ja-eucjp-melonpan-kiyaku-map-in-comment.html", 3, "alt=\"めろんぱんでのメルマガ発行の流れ\""},
+        {"02-ja-eucjp-ecopri-top-six-maps.html", 3, "title=\"EcoゾウQ&A\""},
+        {"03-ja-eucjp-ecopri-circles-events-no-href.html", 3, "<!--台所-->"},
+        {"04-ja-utf8-tokushima-poly-junk-map-attrs.html", 4, "alt=\"西部\""},
+        {"05-ja-utf8-pc4353-php-commented-area-fragment.html", 4, "alt=\"中国・四国・九州エリア\""},
+        {"05-ja-utf8-pc4353-php-commented-area-fragment.sjis.html", 1, "alt=\"中国・四国・九州エリア\""},
+        {"06-html4-uppercase-nohref-circle.html", 1, "ALT=\"The Circle\""},
+        {"08-xhtml-doxygen-class-diagram-map.html", 4, "gameplay::Button_map"},
+        {"10-frontpage-asp-spaced-coords.html", kForeignCharset, "FPMap0"},
+        {"11-ko-seoul-trailing-commas-js-events.html", 4, "title=\"????\""},
+        {"12-ru-space-separated-coords.html", 4, "alt=\"На главную страницу\""},
+        {"13-ko-euckr-spaced-equals-single-quotes.html", kForeignCharset, "alt = '??\?'"},
+        {"14-de-shape-rectangle-commented-area.html", 3, "Zur?ck zur <a href=\"index.php\">"},
+        {"15-shape-polygon-multiline-map-without-img.html", 1, "shape=\"polygon\""},
+        {"16-zh-double-comma-area-end-tags.html", 4, "<area shape=\"rect\""},
+    };
+    for (const Page& p : pages) {
+        const std::string bytes = RealPage(p.name);
+        PageText page = DecodeHtmlPage(bytes, EncodingAuto);
+        EXPECT_EQ(page.encoding, p.encoding) << p.name;
+        EXPECT_NE(page.text.find(Sjis(p.text)), std::string::npos) << p.name;
+        // Nothing but characters Shift-JIS lacks was replaced: the ASCII of
+        // the page is all there.
+        EXPECT_EQ(AsciiCount(page.text, true), AsciiCount(bytes, page.encoding == EncodingShiftJis)) << p.name;
+    }
+}
+
+// Shift-JIS and EUC-JP practically never pass as valid UTF-8, so the UTF-8
+// step cannot take them: not the real pages, and not generated Japanese text.
+TEST(HtmlPageText, JapaneseEncodingsAreNotValidUtf8)
+{
+    ZM_SKIP_WITHOUT_TESTDATA();
+    for (const char* name :
+         {"01-ja-eucjp-melonpan-kiyaku-map-in-comment.html", "02-ja-eucjp-ecopri-top-six-maps.html",
+          "03-ja-eucjp-ecopri-circles-events-no-href.html", "05-ja-utf8-pc4353-php-commented-area-fragment.sjis.html"})
+        EXPECT_FALSE(utf8::LooksLikeUtf8(RealPage(name))) << name;
+}
+
+TEST(HtmlPageText, GeneratedJapaneseTextIsNotValidUtf8)
+{
+    // Sentences of 5 to 60 characters, mixed roughly as Japanese prose is:
+    // hiragana, katakana, kanji of both levels, punctuation and some ASCII.
+    // (A string of one to four kanji alone can pass as UTF-8, which is why
+    // a declared charset is asked first.)
+    std::mt19937 random(20240611);
+    auto pick = [&random](int low, int high) { return std::uniform_int_distribution<int>(low, high)(random); };
+    int passed = 0;
+    for (int sentence = 0; sentence < 20000; ++sentence) {
+        std::string sjis, euc;
+        for (int n = pick(5, 60); n > 0; --n) {
+            const int kind = pick(0, 99);
+            int row = 0, cell = 0;
+            if (kind < 40)
+                row = 0x24, cell = pick(0x21, 0x73); // hiragana
+            else if (kind < 55)
+                row = 0x25, cell = pick(0x21, 0x76); // katakana
+            else if (kind < 75)
+                row = pick(0x30, 0x4E), cell = pick(0x21, 0x7E); // kanji, level 1
+            else if (kind < 85)
+                row = pick(0x50, 0x73), cell = pick(0x21, 0x7E); // kanji, level 2
+            else if (kind < 90)
+                row = 0x21, cell = pick(0x22, 0x23); // 、。
+            if (row == 0) {
+                const char ascii = "abc 123"[pick(0, 6)];
+                sjis += ascii;
+                euc += ascii;
+                continue;
+            }
+            jis::AppendShiftJis(sjis, row * 256 + cell);
+            euc += static_cast<char>(row + 0x80);
+            euc += static_cast<char>(cell + 0x80);
+        }
+        passed += utf8::LooksLikeUtf8(sjis + "\n") + utf8::LooksLikeUtf8(euc + "\n");
+    }
+    EXPECT_EQ(passed, 0);
+}
