@@ -4,8 +4,8 @@
 #include "app/CMainFrame.h"
 #include "app/CPrpIni.h"
 #include "app/DocumentCommands.h"
-#include "app/InstalledFiles.h"
 #include "app/ExternalApps.h"
+#include "app/InstalledFiles.h"
 #include "app/NativeFileCommands.h"
 #include "model/CZephyrmapDoc.h"
 #include "services/picture/MapPicture.h"
@@ -89,11 +89,20 @@ int CZephyrmapApp::Run(const QStringList& arguments)
     return code;
 }
 
-void CZephyrmapApp::Help() { QDesktopServices::openUrl(QUrl::fromLocalFile(InstalledFiles::HelpPagePath())); }
+void CZephyrmapApp::Help()
+{
+    QDesktopServices::openUrl(QUrl::fromLocalFile(InstalledFiles::HelpPagePath()));
+}
 
-void CZephyrmapApp::ReadMe() { QDesktopServices::openUrl(QUrl::fromLocalFile(InstalledFiles::ReadMePath())); }
+void CZephyrmapApp::ReadMe()
+{
+    QDesktopServices::openUrl(QUrl::fromLocalFile(InstalledFiles::ReadMePath()));
+}
 
-void CZephyrmapApp::About() { CAboutDlg(m_frame.get()).exec(); }
+void CZephyrmapApp::About()
+{
+    CAboutDlg(m_frame.get()).exec();
+}
 
 // After OK the list shows the new shape keywords, and the view the new colours.
 void CZephyrmapApp::EditSettings()

@@ -33,15 +33,19 @@ namespace
 {
 
 const QString kHtmlKey = QStringLiteral("html");
-const char kOpenFilter[] = "HTMLファイル(*.htm* *.shtm*)|*.htm*;*.shtm*|テキストファイル(*.txt)|*.txt|全てのファイル(*.*)|*.*||";
+const char kOpenFilter[] =
+    "HTMLファイル(*.htm* *.shtm*)|*.htm*;*.shtm*|テキストファイル(*.txt)|*.txt|全てのファイル(*.*)|*.*||";
 const char kSaveFilter[] = "HTML文書(*.*htm* )|*.*htm*|テキスト文書(*.txt )|*.txt|すべてのファイル(*.*)|*.*||";
 
-QString Utf8(const char* text) { return QString::fromUtf8(text); }
+QString Utf8(const char* text)
+{
+    return QString::fromUtf8(text);
+}
 
 } // namespace
 
-DocumentCommands::DocumentCommands(CZephyrmapDoc& doc, AppSettings& settings, SettingsStore& store,
-                                   CMainFrame& frame, NativeFileCommands& files)
+DocumentCommands::DocumentCommands(CZephyrmapDoc& doc, AppSettings& settings, SettingsStore& store, CMainFrame& frame,
+                                   NativeFileCommands& files)
     : m_doc(doc), m_settings(settings), m_store(store), m_frame(frame), m_files(files)
 {
     chooseSaveTarget = [this] { return AskSaveTarget(); };
@@ -230,10 +234,11 @@ bool DocumentCommands::ConfirmOverwrite(const std::string& path, bool& again)
         return true;
     const std::size_t dot = sjis::ReverseFindChar(path, '.');
     const std::string extension = dot == std::string::npos ? std::string() : sjis::ToLower(path.substr(dot + 1));
-    const char* question = extension.find("htm") != std::string::npos
-                               ? "はすでに存在します。\r\n上書きすると、クリッカブルマップタグ以外のHTMLソースは失われます。"
-                                 "\r\n上書きしますか?"
-                               : "はすでに存在します。\r\n上書きしますか?";
+    const char* question =
+        extension.find("htm") != std::string::npos
+            ? "はすでに存在します。\r\n上書きすると、クリッカブルマップタグ以外のHTMLソースは失われます。"
+              "\r\n上書きしますか?"
+            : "はすでに存在します。\r\n上書きしますか?";
     const QString text = QStringLiteral("ファイル\"%1\"").arg(ToQString(paths::FileNameOf(path))) + Utf8(question);
     switch (ProgramMessage::Show(&m_frame, QMessageBox::Information, kInfoCaption, text,
                                  QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::No)) {
