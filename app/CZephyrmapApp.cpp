@@ -55,6 +55,7 @@ void CZephyrmapApp::ConnectCommands()
     m_frame->SetDropHandler([this](const QString& path) { m_files->Open(path); });
     m_frame->AddCommands(m_commands->Commands());
     m_files->saveModified = [this] { return m_commands->SaveModified(); };
+    m_files->beforeSave = [frame] { frame->CommitPendingEdits(); };
     m_frame->SetSaveModifiedCheck([this] { return m_commands->SaveModified(); });
     m_frame->AddCommands({
         {CmdHelp, [this] { Help(); }, {}, {}},

@@ -254,6 +254,7 @@ bool DocumentCommands::ConfirmOverwrite(const std::string& path, bool& again)
 
 bool DocumentCommands::SaveHtmlSource()
 {
+    m_frame.CommitPendingEdits(); // what is saved is the map as shown
     std::string text = MapSource();
     std::optional<SaveTarget> target;
     for (;;) {
@@ -284,6 +285,7 @@ bool DocumentCommands::SaveHtmlSource()
 
 bool DocumentCommands::CopyHtmlToClipboard()
 {
+    m_frame.CommitPendingEdits();
     std::string text = MapSource();
     // The platform's text uses LF alone.
     TextCodec::ConvertLineEnds(LineEndCrLf, LineEndLf, text);

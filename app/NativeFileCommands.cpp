@@ -134,6 +134,8 @@ std::optional<QString> NativeFileCommands::AskSavePath()
 
 bool NativeFileCommands::SaveTo(const std::string& path)
 {
+    if (beforeSave)
+        beforeSave();
     std::string error;
     if (!native::SaveToFile(m_doc, path, error)) {
         ProgramMessage::Show(m_window, QMessageBox::Critical, kErrorCaption, CannotSaveText(ToQString(path), error));

@@ -38,6 +38,8 @@ public:
     std::function<void(const QStringList&)> recentFilesChanged;
     // The question about unsaved changes; false keeps everything as it is.
     std::function<bool()> saveModified;
+    // Closes the pages' editing episodes, so that what is saved is what is shown.
+    std::function<void()> beforeSave;
     // Where the save-as dialog's file name comes from; the dialog unless a
     // test puts a stand-in here. Nothing for cancel.
     std::function<std::optional<QString>()> chooseSavePath;

@@ -198,7 +198,7 @@ void CZephyrmapDoc::RecordEdit(UndoStep step, std::unique_ptr<CMapData> owned, C
     m_history.PushUndo(std::move(step));
     if (clearRedo)
         m_history.ClearRedo();
-    SetModified(true);
+    StepForward(clearRedo);
 }
 
 void CZephyrmapDoc::RecordAreaEdit(std::unique_ptr<CMapData> beforeCopy, CMapData* live)
@@ -210,7 +210,7 @@ void CZephyrmapDoc::RecordAreaEdit(std::unique_ptr<CMapData> beforeCopy, CMapDat
         RecordEdit(std::move(step), std::move(beforeCopy), live, true);
     }
     m_listener->AreaEditConsumed();
-    SetModified(true);
+    UpdateModified();
 }
 
 void CZephyrmapDoc::RecordMapEdit(const MapAttrChange& change, bool clearRedo)
@@ -223,26 +223,30 @@ void CZephyrmapDoc::RecordMapEdit(const MapAttrChange& change, bool clearRedo)
         step.newText = change.newText;
         step.attrIndex = change.index;
         m_history.PushUndo(std::move(step));
+        if (clearRedo)
+            m_history.ClearRedo();
+        StepForward(clearRedo);
+        return;
     }
     if (clearRedo)
-        m_history.ClearRedo();
-    SetModified(true);
+        DropRedoSteps();
+    UpdateModified();
 }
 
 void CZephyrmapDoc::MarkMapEditPending(bool pending)
 {
     m_mapEditPending = pending;
     m_history.SetUndoAvailable();
-    m_history.ClearRedo();
-    SetModified(true);
+    DropRedoSteps();
+    UpdateModified();
 }
 
 void CZephyrmapDoc::AreaAttributesChanged(bool pending)
 {
     m_areaEditPending = pending;
     m_history.SetUndoAvailable();
-    m_history.ClearRedo();
-    SetModified(true);
+    DropRedoSteps();
+    UpdateModified();
     ShowAreaCount();
 }
 
@@ -252,8 +256,11 @@ void CZephyrmapDoc::Undo()
 {
     m_listener->ShowWaitCursor(true);
     CommitPendingEdit();
-    if (auto step = m_history.PopUndo())
+    if (auto step = m_history.PopUndo()) {
+        --m_savedDistance;
         UndoStepOf(std::move(*step));
+        UpdateModified();
+    }
     m_listener->ShowWaitCursor(false);
     ShowAreaCount();
 }
@@ -325,7 +332,7 @@ void CZephyrmapDoc::RedoStepOf(UndoStep step)
         SelectInViewAndList(live);
         CommitPendingEdit();
         m_history.PushUndo(std::move(step));
-        SetModified(true);
+        StepForward(false);
         break;
     }
     case UndoMapAttribute: {
@@ -446,6 +453,7 @@ void CZephyrmapDoc::RedoReordered(UndoStep step)
     const int s = step.sourceIndex, d = step.destinationIndex;
     MoveAreaInList(d, s);
     m_history.PushUndo(step);
+    StepForward(false);
     m_listener->FillList();
     m_listener->ReloadPicture();
     SelectInViewAndList(AreaAt(s > d ? d : d - 1));
@@ -523,8 +531,39 @@ void CZephyrmapDoc::DeleteContents()
     SetPathName(std::string());
 }
 
+// The saved state is where the undo stack stood when the map was saved:
+// undoing back past it or redoing forward changes the map again. A new edit
+// made while the saved state lies among the redo steps drops it for good.
+void CZephyrmapDoc::StepForward(bool newEdit)
+{
+    if (newEdit && m_savedDistance < 0)
+        m_savedReachable = false;
+    ++m_savedDistance;
+    UpdateModified();
+}
+
+void CZephyrmapDoc::DropRedoSteps()
+{
+    m_history.ClearRedo();
+    if (m_savedDistance < 0)
+        m_savedReachable = false;
+}
+
+void CZephyrmapDoc::UpdateModified()
+{
+    const bool differs = !m_savedReachable || m_savedDistance != 0 || m_mapEditPending || m_areaEditPending;
+    if (m_modified != differs) {
+        m_modified = differs;
+        m_listener->ModifiedChanged(differs);
+    }
+}
+
 void CZephyrmapDoc::SetModified(bool modified)
 {
+    if (!modified) {
+        m_savedDistance = 0;
+        m_savedReachable = true;
+    }
     if (m_modified != modified) {
         m_modified = modified;
         m_listener->ModifiedChanged(modified);

@@ -95,7 +95,10 @@ public:
     // Contents.
     void ClearContents();
     void DeleteContents();
+    // Whether the map differs from what was last saved or put out: edits
+    // since, or edits undone since.
     bool IsModified() const { return m_modified; }
+    // False: the map as it is now has been saved.
     void SetModified(bool modified);
     // The native file the map was opened from or saved to; empty for none
     // (the title then reads "無題").
@@ -112,6 +115,9 @@ public:
 
 private:
     void CommitPendingEdit();
+    void StepForward(bool newEdit);
+    void DropRedoSteps();
+    void UpdateModified();
     void SwapWithBeforeCopy(const UndoStep& step);
     void RestoreMapAttribute(int index, const std::string& text);
     void UndoStepOf(UndoStep step);
@@ -139,6 +145,10 @@ private:
     AreaList m_areas;
     UndoHistory m_history;
     bool m_modified = false;
+    // Steps from the saved state to now: positive after edits, negative
+    // after undos; unreachable once new edits dropped it from the redo side.
+    int m_savedDistance = 0;
+    bool m_savedReachable = true;
     std::string m_pathName;
     std::string m_title;
 };

@@ -315,3 +315,28 @@ TEST(CZephyrmapDocRandom, UndoAndRedoRestoreEveryState)
         ASSERT_LE(doc.History().LiveCount(), doc.History().UndoDepth());
     }
 }
+
+// The modified flag follows what was saved: undoing past a save, or redoing
+// forward again, makes the map differ; coming back to it makes it equal.
+TEST_F(DocTest, TheModifiedFlagFollowsTheSavedState)
+{
+    doc.SetModified(false);
+    EXPECT_FALSE(doc.IsModified());
+    doc.AddAreaUndoable(RectArea(0, 0, 5, 5));
+    EXPECT_TRUE(doc.IsModified());
+    doc.Undo();
+    EXPECT_FALSE(doc.IsModified()); // back where it was saved
+    doc.Redo();
+    EXPECT_TRUE(doc.IsModified());
+    doc.SetModified(false); // saved with the area
+    doc.Undo();
+    EXPECT_TRUE(doc.IsModified()); // an undo just before closing is not lost
+    doc.Redo();
+    EXPECT_FALSE(doc.IsModified());
+    doc.Undo();
+    doc.AddAreaUndoable(RectArea(1, 1, 6, 6)); // the saved state is gone with the redo steps
+    doc.Undo();
+    EXPECT_TRUE(doc.IsModified());
+    doc.MarkMapEditPending(true);
+    EXPECT_TRUE(doc.IsModified());
+}
