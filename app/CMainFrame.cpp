@@ -21,6 +21,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QScrollArea>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QToolBar>
@@ -211,8 +212,15 @@ void CMainFrame::BuildPane()
     m_tabs->setObjectName(QStringLiteral("PaneTabs"));
     m_mapPage = new CMapPage(m_doc, m_settings, m_store, *this, m_tabs);
     m_areaPage = new CAreaPage(m_doc, m_settings, m_store, *this, m_tabs);
-    m_tabs->addTab(m_mapPage, QStringLiteral("マップ"));
-    m_tabs->addTab(m_areaPage, QStringLiteral("エリア"));
+    // Each page scrolls when the pane is shorter than the page, so the
+    // window can be as small as the user likes.
+    for (auto [page, title] : {std::pair<QWidget*, const char*>{m_mapPage, "マップ"}, {m_areaPage, "エリア"}}) {
+        auto* scroller = new QScrollArea(m_tabs);
+        scroller->setWidget(page);
+        scroller->setWidgetResizable(true);
+        scroller->setFrameShape(QFrame::NoFrame);
+        m_tabs->addTab(scroller, QString::fromUtf8(title));
+    }
     m_pane->setWidget(m_tabs);
     addDockWidget(Qt::RightDockWidgetArea, m_pane);
 }

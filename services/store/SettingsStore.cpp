@@ -135,7 +135,10 @@ void SettingsStore::ConfirmDialog(const QString& key, const QString& chosenPath,
 
 void SettingsStore::RememberFolder(const QString& key, const QString& chosenPath)
 {
-    QString folder = chosenPath.left(chosenPath.lastIndexOf(QDir::separator()));
+    // The folder before the file name; a file directly in "/" keeps "/", not
+    // an empty text that would start the next dialog somewhere else.
+    const qsizetype last = chosenPath.lastIndexOf(QDir::separator());
+    const QString folder = last == 0 ? QString(QDir::separator()) : chosenPath.left(last);
     m_store->setValue(QStringLiteral("PathSettings/Initialdir_") + key, folder);
 }
 

@@ -5,9 +5,13 @@
 #include "view/CZephyrmapView.h"
 
 #include <QAction>
+#include <QDockWidget>
 #include <QLabel>
 #include <QMenuBar>
+#include <QTabWidget>
 #include <QTemporaryDir>
+#include <QTimer>
+#include <QToolBar>
 #include <QtTest>
 
 class CMainFrameTest : public QObject
@@ -65,6 +69,88 @@ private slots:
             QVERIFY2(!frame.Action(id)->isEnabled(), qPrintable(QString::number(id)));
         QVERIFY(frame.Action(CmdOpen)->isEnabled());
         QCOMPARE(frame.StatusPaneLabel(PaneMagnification).text(), QStringLiteral("100%"));
+    }
+
+    void theFirstStartIsMaximisedWithBarsAndThePaneAtTheRight()
+    {
+        auto app = MakeApp("first.ini");
+        CMainFrame& frame = *app->Frame();
+        frame.ShowAsRemembered();
+        QVERIFY(frame.windowState() & Qt::WindowMaximized);
+        QVERIFY(frame.ToolBar().isVisible());
+        QVERIFY(frame.Pane().isVisible());
+        QCOMPARE(frame.dockWidgetArea(&frame.Pane()), Qt::RightDockWidgetArea);
+        QCOMPARE(frame.PaneTabs().tabText(0), QStringLiteral("マップ"));
+        QCOMPARE(frame.PaneTabs().tabText(1), QStringLiteral("エリア"));
+    }
+
+    void placementIsRememberedAcrossRuns()
+    {
+        {
+            auto app = MakeApp("placement.ini");
+            CMainFrame& frame = *app->Frame();
+            frame.showNormal();
+            frame.setGeometry(40, 30, 640, 480);
+            frame.close();
+        }
+        SettingsStore store(m_dir.filePath(QStringLiteral("placement.ini")));
+        SettingsStore::Placement placement = store.LoadPlacement();
+        QCOMPARE(placement.showCmd, QStringLiteral("Normal"));
+        QCOMPARE(placement.width, 640);
+        QCOMPARE(placement.height, 480);
+        auto again = MakeApp("placement.ini");
+        again->Frame()->ShowAsRemembered();
+        QVERIFY(!(again->Frame()->windowState() & Qt::WindowMaximized));
+        QCOMPARE(again->Frame()->size(), QSize(640, 480));
+    }
+
+    void closingMinimisedStoresMinAndStartsMaximised()
+    {
+        {
+            auto app = MakeApp("min.ini");
+            app->Frame()->showMinimized();
+            app->Frame()->close();
+        }
+        SettingsStore store(m_dir.filePath(QStringLiteral("min.ini")));
+        QCOMPARE(store.LoadPlacement().showCmd, QStringLiteral("Min"));
+        auto again = MakeApp("min.ini");
+        again->Frame()->ShowAsRemembered();
+        QVERIFY(again->Frame()->windowState() & Qt::WindowMaximized);
+    }
+
+    void aHiddenToolBarStaysHidden()
+    {
+        {
+            auto app = MakeApp("bars.ini");
+            app->Frame()->show();
+            app->Frame()->Action(CmdToggleToolBar)->trigger();
+            QVERIFY(!app->Frame()->ToolBar().isVisible());
+            QVERIFY(!app->Frame()->Action(CmdToggleToolBar)->isChecked());
+            app->Frame()->close();
+        }
+        auto again = MakeApp("bars.ini");
+        again->Frame()->show();
+        QVERIFY(!again->Frame()->ToolBar().isVisible());
+        QVERIFY(again->Frame()->Pane().isVisible());
+    }
+
+    void theMagnificationMenuOpensUnderItsButton()
+    {
+        auto app = MakeApp("zoom.ini");
+        CMainFrame& frame = *app->Frame();
+        frame.show();
+        frame.EnablePanes(true);
+        frame.UpdateCommandUI();
+        QWidget* button = frame.ToolBar().widgetForAction(frame.Action(CmdMagnification));
+        QVERIFY(button);
+        QTimer::singleShot(0, [&] {
+            QWidget* popup = QApplication::activePopupWidget();
+            QVERIFY(popup);
+            QCOMPARE(popup->pos(), button->mapToGlobal(QPoint(0, button->height())));
+            popup->close();
+        });
+        frame.Action(CmdMagnification)->trigger();
+        QTRY_VERIFY(!QApplication::activePopupWidget());
     }
 
     void exitCommandCloses()

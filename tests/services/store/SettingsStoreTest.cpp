@@ -92,6 +92,9 @@ private slots:
         QDir(pics).removeRecursively();
         QCOMPARE(store.OpenDialog(QStringLiteral("img"), QStringLiteral("/fallback")).folder,
                  QStringLiteral("/fallback"));
+        // A file in the root folder remembers the root folder.
+        store.ConfirmDialog(QStringLiteral("html"), QStringLiteral("/index.html"), 1);
+        QCOMPARE(store.OpenDialog(QStringLiteral("html"), QStringLiteral("/fallback")).folder, QStringLiteral("/"));
     }
 };
 

@@ -1,0 +1,244 @@
+#include "app/DocumentCommands.h"
+#include "app/CSaveChangesDlg.h"
+#include "app/NativeFileCommands.h"
+#include "formats/FoundMap.h"
+#include "formats/NativeMapFile.h"
+#include "tests/app/AppHarness.h"
+
+#include <QClipboard>
+#include <QDropEvent>
+#include <QFile>
+#include <QMimeData>
+
+namespace
+{
+
+QByteArray ReadAll(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void WriteAll(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    file.open(QIODevice::WriteOnly);
+    file.write(bytes);
+}
+
+} // namespace
+
+class DocumentCommandsTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void anExtensionIsAddedOnlyToAPathWithoutADot_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<int>("filter");
+        QTest::addColumn<QString>("saved");
+        QTest::newRow("HTML type") << "/web/map" << 1 << "/web/map.html";
+        QTest::newRow("text type") << "/web/map" << 2 << "/web/map.txt";
+        QTest::newRow("every file") << "/web/map" << 3 << "/web/map";
+        QTest::newRow("a folder with a dot") << "/web.site/map" << 1 << "/web.site/map";
+        QTest::newRow("an extension of its own") << "/web/map.htm" << 2 << "/web/map.htm";
+    }
+    void anExtensionIsAddedOnlyToAPathWithoutADot()
+    {
+        QFETCH(QString, path);
+        QFETCH(int, filter);
+        QFETCH(QString, saved);
+        QCOMPARE(QString::fromStdString(DocumentCommands::WithExtension(path.toStdString(), filter)), saved);
+    }
+
+    void savingTheSourceWritesTheChosenEncodingAndLineEnds()
+    {
+        AppHarness h;
+        h.OpenMap();
+        h.AddRect(10, 20, 110, 70)->m_alt = "\x93\xfa"; // 日 in Shift-JIS
+        DocumentCommands& commands = *h.app->Commands();
+        commands.chooseSaveTarget = [&h] {
+            return std::optional<DocumentCommands::SaveTarget>({h.ProgramPath(QStringLiteral("out")), 4, 2, 1});
+        };
+        QVERIFY(commands.SaveHtmlSource());
+        const QByteArray bytes = ReadAll(h.Path(QStringLiteral("out.html")));
+        QVERIFY(
+            bytes.startsWith("<IMG SRC=\"pic.png\" USEMAP=\"#m\" WIDTH=\"300\" HEIGHT=\"200\">\n<MAP NAME=\"m\">\n"));
+        QVERIFY(bytes.contains("COORDS=\"10,20,110,70\" HREF=\"\" ALT=\"日\">\n</MAP>"));
+        QVERIFY(!bytes.contains('\r'));
+        QVERIFY(!h.Doc().IsModified());
+    }
+
+    void overwritingAsksAndNoChoosesAgain()
+    {
+        AppHarness h;
+        h.OpenMap();
+        WriteAll(h.Path(QStringLiteral("index.shtml")), "page");
+        WriteAll(h.Path(QStringLiteral("notes.txt")), "notes");
+        DocumentCommands& commands = *h.app->Commands();
+        QStringList offered = {QStringLiteral("index.shtml"), QStringLiteral("notes.txt")};
+        int asked = 0;
+        commands.chooseSaveTarget = [&]() -> std::optional<DocumentCommands::SaveTarget> {
+            if (asked >= offered.size())
+                return std::nullopt;
+            return DocumentCommands::SaveTarget{h.ProgramPath(offered[asked++]), 1, 1, 3};
+        };
+        h.answer = QMessageBox::No;
+        QVERIFY(!commands.SaveHtmlSource()); // No, No, then the dialog is cancelled
+        QCOMPARE(asked, 2);
+        QCOMPARE(h.boxes.size(), 2);
+        QCOMPARE(h.boxes[0],
+                 QStringLiteral("ファイル\"index.shtml\"はすでに存在します。\n"
+                                "上書きすると、クリッカブルマップタグ以外のHTMLソースは失われます。\n上書きしますか?"));
+        QCOMPARE(h.boxes[1], QStringLiteral("ファイル\"notes.txt\"はすでに存在します。\n上書きしますか?"));
+        QCOMPARE(ReadAll(h.Path(QStringLiteral("index.shtml"))), QByteArray("page"));
+        // Cancel ends the command at once.
+        asked = 0;
+        h.answer = QMessageBox::Cancel;
+        QVERIFY(!commands.SaveHtmlSource());
+        QCOMPARE(asked, 1);
+        // Yes replaces the whole file.
+        asked = 0;
+        h.answer = QMessageBox::Yes;
+        QVERIFY(commands.SaveHtmlSource());
+        QVERIFY(ReadAll(h.Path(QStringLiteral("index.shtml"))).startsWith("<IMG "));
+    }
+
+    void cancellingAnyStepOfTheQuestionKeepsTheMap()
+    {
+        AppHarness h;
+        h.OpenMap();
+        h.AddRect(1, 1, 9, 9);
+        DocumentCommands& commands = *h.app->Commands();
+        int answer = CSaveChangesDlg::Cancel;
+        commands.askSaveChanges = [&answer] { return answer; };
+        commands.chooseSaveTarget = [] { return std::optional<DocumentCommands::SaveTarget>(); };
+        h.app->Files()->chooseSavePath = [] { return std::optional<QString>(); };
+        commands.setUpMap = [] { return std::optional<std::vector<std::string>>({"n", "", ""}); };
+        for (int code :
+             {int(CSaveChangesDlg::Cancel), int(CSaveChangesDlg::SaveText), int(CSaveChangesDlg::SaveNative)}) {
+            answer = code;
+            commands.NewMap();
+            QCOMPARE(h.Doc().MapName(), std::string("m"));
+            QCOMPARE(h.Doc().AreaCount(), 2);
+            QVERIFY(h.Doc().IsModified());
+        }
+        answer = CSaveChangesDlg::Discard;
+        commands.NewMap();
+        QCOMPARE(h.Doc().MapName(), std::string("n"));
+    }
+
+    void anEmptyNameBecomesTheDefaultName()
+    {
+        AppHarness h;
+        DocumentCommands& commands = *h.app->Commands();
+        commands.setUpMap = [&h] {
+            return std::optional<std::vector<std::string>>(
+                {std::string(), h.ProgramPath(QStringLiteral("pic.png")), h.ProgramPath(QStringLiteral("a.html"))});
+        };
+        commands.NewMap();
+        QCOMPARE(h.Doc().MapName(), std::string("ZephyrmapMap"));
+        QVERIFY(h.Frame().IsMapOpen());
+        QCOMPARE(h.Frame().windowTitle(), QStringLiteral("無題 - Zephyrmap !"));
+        // The picture is not there: the map opens all the same, after a message.
+        QCOMPARE(h.boxes.size(), 1);
+        QVERIFY(h.boxes[0].endsWith(QStringLiteral("が見つかりません。\n改めて画像ファイルを選択してください。")));
+    }
+
+    void clipboardTextWithoutAMapChangesNothing()
+    {
+        AppHarness h;
+        h.OpenMap();
+        h.AddRect(1, 1, 9, 9);
+        QGuiApplication::clipboard()->setText(QStringLiteral("<img src=a.png><p>no map here</p>"));
+        h.app->Commands()->askSaveChanges = [] { return int(CSaveChangesDlg::Discard); };
+        h.app->Commands()->OpenFromClipboard();
+        QCOMPARE(h.boxes, QStringList{QStringLiteral("このHTMLには有効なクリッカブルマップが定義されていません。")});
+        QCOMPARE(h.Doc().AreaCount(), 2);
+        QCOMPARE(h.Doc().MapName(), std::string("m"));
+    }
+
+    void aMapReadFromTheClipboardAsksForItsDocument()
+    {
+        AppHarness h;
+        QGuiApplication::clipboard()->setText(
+            QStringLiteral("<img src=\"pic.png\" usemap=\"#a\"><img src=\"b.png\" usemap=\"#b\">"
+                           "<map name=\"a\"><area shape=rect coords=\"1,2,3,4\" href=\"x.html\"></map>"
+                           "<map name=\"b\"><area shape=circle coords=\"50,50,10\" alt=\"円\"></map>"));
+        DocumentCommands& commands = *h.app->Commands();
+        std::vector<std::string> offered;
+        commands.chooseMap = [&offered](const std::vector<FoundMap>& maps) {
+            for (const FoundMap& map : maps)
+                offered.push_back(map.mapName);
+            return 1;
+        };
+        commands.chooseHtmlDocument = [&h] {
+            return std::optional<std::string>(h.ProgramPath(QStringLiteral("page.html")));
+        };
+        commands.OpenFromClipboard();
+        QCOMPARE(offered, (std::vector<std::string>{"a", "b"}));
+        QCOMPARE(h.Doc().MapName(), std::string("b"));
+        QCOMPARE(h.Doc().HtmlPath(), h.ProgramPath(QStringLiteral("page.html")));
+        QCOMPARE(h.Doc().AreaAt(0)->m_alt, std::string("\x89\x7e")); // 円
+    }
+
+    void replacedCharactersAreReportedOnce()
+    {
+        AppHarness h;
+        WriteAll(h.Path(QStringLiteral("emoji.html")),
+                 "<meta charset=\"utf-8\">\n<img src=\"pic.png\" usemap=\"#m\">\n"
+                 "<map name=\"m\"><area shape=rect coords=\"1,1,5,5\" alt=\"\xF0\x9F\x98\x80 \xE3\x80\x9C\"></map>");
+        h.app->Commands()->chooseOpenSource = [&h] {
+            return std::optional<DocumentCommands::OpenSource>({h.ProgramPath(QStringLiteral("emoji.html")), 0});
+        };
+        h.app->Commands()->OpenFromHtmlFile();
+        QCOMPARE(h.Doc().AreaAt(0)->m_alt, std::string("? ?"));
+        const QStringList replaced = h.boxes.filter(QStringLiteral("Shift-JIS"));
+        QCOMPARE(replaced.size(), 1);
+        QVERIFY(replaced[0].contains(QStringLiteral("2個")));
+        QVERIFY(replaced[0].contains(QStringLiteral("3行目")));
+    }
+
+    void aDroppedMapFileOpensAfterTheQuestion()
+    {
+        AppHarness h;
+        h.OpenMap();
+        h.AddRect(1, 1, 9, 9);
+        AppSettings settings;
+        CZephyrmapDoc other(settings);
+        other.SetAttribute(AttrMapName, "dropped");
+        std::string error;
+        QVERIFY(native::SaveToFile(other, h.ProgramPath(QStringLiteral("dropped.zmf")), error));
+        int asked = 0;
+        h.app->Commands()->askSaveChanges = [&asked] {
+            ++asked;
+            return int(CSaveChangesDlg::Discard);
+        };
+        QMimeData data;
+        data.setUrls({QUrl::fromLocalFile(h.Path(QStringLiteral("dropped.zmf")))});
+        // A drag enters the window first, then drops.
+        QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(&h.Frame(), &enter);
+        QVERIFY(enter.isAccepted());
+        QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(&h.Frame(), &drop);
+        QCOMPARE(asked, 1);
+        QCOMPARE(h.Doc().MapName(), std::string("dropped"));
+        QCOMPARE(h.Frame().windowTitle(), QStringLiteral("dropped.zmf - Zephyrmap !"));
+        QVERIFY(!h.Doc().IsModified());
+    }
+
+    void copyingTheSourceClearsTheModifiedFlag()
+    {
+        AppHarness h;
+        h.OpenMap();
+        h.AddRect(1, 1, 9, 9);
+        QVERIFY(h.app->Commands()->CopyHtmlToClipboard());
+        QVERIFY(QGuiApplication::clipboard()->text().startsWith(QStringLiteral("<IMG SRC=\"pic.png\"")));
+        QCOMPARE(h.boxes.back(), QStringLiteral("HTMLソースをクリップボードにコピーしました。"));
+        QVERIFY(!h.Doc().IsModified());
+    }
+};
+
+QTEST_MAIN(DocumentCommandsTest)
+#include "DocumentCommandsTest.moc"
