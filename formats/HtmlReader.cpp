@@ -250,16 +250,6 @@ void FindMapElementsIn(const std::string& text, const TagSearch& search, std::ve
 
 } // namespace
 
-void FindImageTags(const std::string& text, std::vector<FoundMap>& maps)
-{
-    FindImageTagsIn(text, TagSearch(text), maps);
-}
-
-void FindMapElements(const std::string& text, std::vector<FoundMap>& maps)
-{
-    FindMapElementsIn(text, TagSearch(text), maps);
-}
-
 int DropUnmatchedMaps(std::vector<FoundMap>& maps)
 {
     std::erase_if(maps, [](const FoundMap& m) { return !m.matched; });

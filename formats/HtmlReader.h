@@ -13,8 +13,6 @@ class CZephyrmapDoc;
 namespace html
 {
 
-void FindImageTags(const std::string& text, std::vector<FoundMap>& maps);
-void FindMapElements(const std::string& text, std::vector<FoundMap>& maps);
 int DropUnmatchedMaps(std::vector<FoundMap>& maps);
 // The usable maps of a page: the three steps above.
 std::vector<FoundMap> FindMaps(const std::string& text);

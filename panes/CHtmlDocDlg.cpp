@@ -58,11 +58,6 @@ CHtmlDocDlg::CHtmlDocDlg(SettingsStore& store, QWidget* parent) : QDialog(parent
     connect(cancel, &QPushButton::clicked, this, &CHtmlDocDlg::reject);
 }
 
-void CHtmlDocDlg::SetHtmlPath(const std::string& path)
-{
-    m_edit->setText(ToQString(path));
-}
-
 QString CHtmlDocDlg::WrongPathMessage()
 {
     return QStringLiteral("クリッカブルマップを使用するHTML文書のパスを\r\n正しく設定してください。");

@@ -24,7 +24,6 @@ class CHtmlDocDlg : public QDialog
 public:
     explicit CHtmlDocDlg(SettingsStore& store, QWidget* parent = nullptr);
 
-    void SetHtmlPath(const std::string& path);
     // After OK: an existing path, in the program's encoding.
     const std::string& HtmlPath() const { return m_htmlPath; }
 

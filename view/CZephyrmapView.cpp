@@ -307,11 +307,6 @@ void CZephyrmapView::paintEvent(QPaintEvent* event)
     PaintSurface(painter, event->rect().translated(scroll));
 }
 
-CMapData* CZephyrmapView::DefaultArea() const
-{
-    return m_doc.FindDefaultArea();
-}
-
 void CZephyrmapView::PaintSurface(QPainter& painter, const QRect& clip)
 {
     painter.save();

@@ -167,7 +167,6 @@ private:
     void PaintHandles(QPainter& painter) const;
     QRect HandleSquare(const Rect& handle) const;
     void KeyboardMove(int dx, int dy);
-    CMapData* DefaultArea() const;
 
     CZephyrmapDoc& m_doc;
     AppSettings& m_settings;

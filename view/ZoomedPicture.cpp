@@ -78,11 +78,6 @@ bool ZoomedPicture::Render(float factor)
     return true;
 }
 
-bool ZoomedPicture::LoadAndRender(const std::string& path, float factor)
-{
-    return Load(path) && Render(factor);
-}
-
 void ZoomedPicture::SetFillColour(ColorRef colour)
 {
     m_fill = colour;

@@ -41,7 +41,6 @@ public:
     // picture's size times the factor, truncated. False, with nothing scaled,
     // when nothing is loaded or the picture cannot be drawn at that size.
     bool Render(float factor);
-    bool LoadAndRender(const std::string& path, float factor);
 
     bool IsLoaded() const;
     // Whether the file at `path` is not what was loaded: another file, or the

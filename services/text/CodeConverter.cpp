@@ -13,12 +13,6 @@ void CodeConverter::Decode(ByteStream& in)
     m_decoder->Run(in, m_units);
 }
 
-void CodeConverter::DecodeString(const char* text)
-{
-    ByteStream in{reinterpret_cast<const std::uint8_t*>(text), std::strlen(text), 0};
-    Decode(in);
-}
-
 void CodeConverter::Encode(std::string& out)
 {
     m_encoder->Run(m_units, out);

@@ -21,7 +21,6 @@ public:
 
     // Detects the encoding first while the decoder is the single-byte one.
     virtual void Decode(ByteStream& in);
-    virtual void DecodeString(const char* text);
     virtual void Encode(std::string& out);
     // Guesses the encoding from the bytes at the stream's position; the
     // position comes back there, or just past a UTF-16 signature.

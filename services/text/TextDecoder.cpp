@@ -27,14 +27,13 @@ bool DecodeJisPair(ByteStream& in, UnitBuffer& out, int lead)
     return true;
 }
 
-template <class Derived, int K> class DecoderBase : public TextDecoder
+template <int K> class DecoderBase : public TextDecoder
 {
 public:
     explicit DecoderBase(bool bigEndian = false) : TextDecoder(K, bigEndian) {}
-    std::unique_ptr<TextDecoder> Clone() const override { return std::make_unique<Derived>(BigEndian()); }
 };
 
-class SingleByteDecoder : public DecoderBase<SingleByteDecoder, KindSingleByte>
+class SingleByteDecoder : public DecoderBase<KindSingleByte>
 {
 public:
     using DecoderBase::DecoderBase;
@@ -46,7 +45,7 @@ public:
     }
 };
 
-class ShiftJisDecoder : public DecoderBase<ShiftJisDecoder, KindShiftJis>
+class ShiftJisDecoder : public DecoderBase<KindShiftJis>
 {
 public:
     using DecoderBase::DecoderBase;
@@ -82,7 +81,7 @@ public:
     }
 };
 
-class EucJpDecoder : public DecoderBase<EucJpDecoder, KindEucJp>
+class EucJpDecoder : public DecoderBase<KindEucJp>
 {
 public:
     using DecoderBase::DecoderBase;
@@ -143,7 +142,7 @@ private:
     }
 };
 
-class JisDecoder : public DecoderBase<JisDecoder, KindJis>
+class JisDecoder : public DecoderBase<KindJis>
 {
 public:
     using DecoderBase::DecoderBase;
@@ -201,7 +200,7 @@ private:
     }
 };
 
-class NecKanjiDecoder : public DecoderBase<NecKanjiDecoder, KindNecKanji>
+class NecKanjiDecoder : public DecoderBase<KindNecKanji>
 {
 public:
     using DecoderBase::DecoderBase;
@@ -229,7 +228,7 @@ public:
     }
 };
 
-class Utf16Decoder : public DecoderBase<Utf16Decoder, KindUtf16>
+class Utf16Decoder : public DecoderBase<KindUtf16>
 {
 public:
     using DecoderBase::DecoderBase;

@@ -24,7 +24,6 @@ class TextDecoder
 public:
     TextDecoder(int kind, bool bigEndian = false) : m_kind(kind), m_bigEndian(bigEndian) {}
     virtual ~TextDecoder() = default;
-    virtual std::unique_ptr<TextDecoder> Clone() const = 0;
     virtual void Run(ByteStream& in, UnitBuffer& out) = 0;
 
     int Kind() const { return m_kind; }

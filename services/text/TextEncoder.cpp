@@ -31,11 +31,10 @@ inline bool BeyondJisRows(std::uint16_t j)
     return (j >> 8) > kLastCarriedRow;
 }
 
-template <class Derived, int K> class EncoderBase : public TextEncoder
+template <int K> class EncoderBase : public TextEncoder
 {
 public:
     explicit EncoderBase(bool bigEndian = false) : TextEncoder(K, bigEndian) {}
-    std::unique_ptr<TextEncoder> Clone() const override { return std::make_unique<Derived>(BigEndian()); }
 };
 
 // The loop of the table encoders: each unit's JIS code goes to `write`; a
@@ -56,7 +55,7 @@ template <class WriteCode> void EncodeByTable(const UnitBuffer& in, std::string&
     }
 }
 
-class FallbackEncoder : public EncoderBase<FallbackEncoder, KindSingleByte>
+class FallbackEncoder : public EncoderBase<KindSingleByte>
 {
 public:
     using EncoderBase::EncoderBase;
@@ -67,7 +66,7 @@ public:
     }
 };
 
-class ShiftJisEncoder : public EncoderBase<ShiftJisEncoder, KindShiftJis>
+class ShiftJisEncoder : public EncoderBase<KindShiftJis>
 {
 public:
     using EncoderBase::EncoderBase;
@@ -77,7 +76,7 @@ public:
     }
 };
 
-class EucJpEncoder : public EncoderBase<EucJpEncoder, KindEucJp>
+class EucJpEncoder : public EncoderBase<KindEucJp>
 {
 public:
     using EncoderBase::EncoderBase;
@@ -103,7 +102,7 @@ private:
     }
 };
 
-class JisEncoder : public EncoderBase<JisEncoder, KindJis>
+class JisEncoder : public EncoderBase<KindJis>
 {
 public:
     using EncoderBase::EncoderBase;
@@ -147,7 +146,7 @@ private:
     }
 };
 
-class Utf16Encoder : public EncoderBase<Utf16Encoder, KindUtf16>
+class Utf16Encoder : public EncoderBase<KindUtf16>
 {
 public:
     using EncoderBase::EncoderBase;

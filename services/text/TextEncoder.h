@@ -12,7 +12,6 @@ class TextEncoder
 public:
     TextEncoder(int kind, bool bigEndian = false) : m_kind(kind), m_bigEndian(bigEndian) {}
     virtual ~TextEncoder() = default;
-    virtual std::unique_ptr<TextEncoder> Clone() const = 0;
     virtual void Run(const UnitBuffer& in, std::string& out) = 0;
 
     int Kind() const { return m_kind; }
