@@ -1,6 +1,7 @@
 #include "services/dialogs/CImgFileDlg.h"
 
 #include "services/dialogs/FilePreviewWnd.h"
+#include "services/dialogs/PreviewColumn.h"
 #include "services/paths/PathUtil.h"
 #include "services/picture/QtText.h"
 #include "services/store/SettingsStore.h"
@@ -28,21 +29,16 @@ CImgFileDlg::CImgFileDlg(SettingsStore& store, QWidget* parent, Mode mode)
     // The platform's wording would follow its language; this dialog says OK.
     setLabelText(QFileDialog::Accept, QStringLiteral("OK"));
     BuildControls();
-    m_previewCheck->setChecked(m_store.ReadInt(kSection, kPreviewValue, 1) != 0);
+    m_preview->Check()->setChecked(m_store.ReadInt(kSection, kPreviewValue, 1) != 0);
     m_relativeAuto->setChecked(m_store.ReadInt(kSection, kRelativeValue, 1) != 0);
     connect(this, &QFileDialog::currentChanged, this, &CImgFileDlg::OnCurrentChanged);
-    connect(m_previewCheck, &QCheckBox::clicked, this, &CImgFileDlg::OnPreviewClicked);
     connect(m_relativeAuto, &QCheckBox::clicked, this, &CImgFileDlg::OnRelativeAutoClicked);
 }
 
 void CImgFileDlg::BuildControls()
 {
-    m_previewCheck = new QCheckBox(QStringLiteral("プレビュー"), this);
-    m_previewCheck->setObjectName(QStringLiteral("previewCheck"));
-    m_preview = new FilePreviewWnd(PreviewStyle(), this);
-    m_preview->setObjectName(QStringLiteral("previewPane"));
-    m_preview->setFixedSize(kPaneWidth, kPaneHeight);
-    AddSideColumn(m_previewCheck, m_preview);
+    m_preview = new PreviewColumn(this, QSize(kPaneWidth, kPaneHeight));
+    AddSideColumn(m_preview->Check(), m_preview->Pane());
 
     m_relativeLabel = new QLabel(QStringLiteral("相対パス(&P):"), this);
     m_relativeLabel->setObjectName(QStringLiteral("relativePathLabel"));
@@ -68,23 +64,12 @@ void CImgFileDlg::SetShowRelativePath(bool show)
 
 void CImgFileDlg::OnCurrentChanged(const QString& path)
 {
-    m_current = path;
+    m_preview->SetCurrent(path);
     bool lossless = false;
     const std::string program = FromQString(QDir::toNativeSeparators(path), &lossless);
     m_lastRelative = (lossless && !m_basePath.empty()) ? paths::RelativeDirectory(m_basePath, program) : std::string();
     if (m_relativeAuto->isChecked())
         m_relativeEdit->setText(ToQString(m_lastRelative));
-    // A name the program cannot hold is not previewed.
-    if (m_previewCheck->isChecked())
-        m_preview->SetFile(lossless ? program : std::string());
-}
-
-void CImgFileDlg::OnPreviewClicked(bool on)
-{
-    if (on)
-        OnCurrentChanged(m_current);
-    else
-        m_preview->SetFile(std::string());
 }
 
 void CImgFileDlg::OnRelativeAutoClicked(bool on)
@@ -94,7 +79,12 @@ void CImgFileDlg::OnRelativeAutoClicked(bool on)
 
 void CImgFileDlg::done(int result)
 {
-    m_store.WriteInt(kSection, kPreviewValue, m_previewCheck->isChecked() ? 1 : 0);
+    m_store.WriteInt(kSection, kPreviewValue, m_preview->Check()->isChecked() ? 1 : 0);
     m_store.WriteInt(kSection, kRelativeValue, m_relativeAuto->isChecked() ? 1 : 0);
     ProgramFileDialog::done(result);
+}
+
+FilePreviewWnd* CImgFileDlg::Preview() const
+{
+    return m_preview->Pane();
 }

@@ -20,6 +20,7 @@
 #include <string>
 
 class FilePreviewWnd;
+class PreviewColumn;
 class QCheckBox;
 class QLabel;
 class QLineEdit;
@@ -37,7 +38,7 @@ public:
     void SetRelativeBase(const std::string& basePath) { m_basePath = basePath; }
     const std::string& RelativePath() const { return m_lastRelative; }
 
-    FilePreviewWnd* Preview() const { return m_preview; }
+    FilePreviewWnd* Preview() const;
 
 protected:
     void done(int result) override;
@@ -45,16 +46,13 @@ protected:
 private:
     void BuildControls();
     void OnCurrentChanged(const QString& path);
-    void OnPreviewClicked(bool on);
     void OnRelativeAutoClicked(bool on);
 
     SettingsStore& m_store;
     bool m_showRelativePath = true;
     std::string m_basePath;
     std::string m_lastRelative;
-    QString m_current;
-    QCheckBox* m_previewCheck = nullptr;
-    FilePreviewWnd* m_preview = nullptr;
+    PreviewColumn* m_preview = nullptr; // owned by the dialog
     QLabel* m_relativeLabel = nullptr;
     QLineEdit* m_relativeEdit = nullptr;
     QCheckBox* m_relativeAuto = nullptr;

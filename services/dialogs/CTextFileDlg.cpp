@@ -1,6 +1,7 @@
 #include "services/dialogs/CTextFileDlg.h"
 
 #include "services/dialogs/FilePreviewWnd.h"
+#include "services/dialogs/PreviewColumn.h"
 #include "services/picture/QtText.h"
 #include "services/store/SettingsStore.h"
 #include "services/text/TextCodec.h"
@@ -65,19 +66,13 @@ CTextFileDlg::CTextFileDlg(SettingsStore& store, const Options& options, QWidget
     BuildControls();
     LoadChoices();
     connect(this, &QFileDialog::currentChanged, this, &CTextFileDlg::OnCurrentChanged);
-    connect(m_previewCheck, &QCheckBox::clicked, this, &CTextFileDlg::OnPreviewClicked);
 }
 
 void CTextFileDlg::BuildControls()
 {
-    m_previewCheck = new QCheckBox(QStringLiteral("プレビュー"), this);
-    m_previewCheck->setObjectName(QStringLiteral("previewCheck"));
-    m_preview = new FilePreviewWnd(PreviewStyle(), this);
-    m_preview->setObjectName(QStringLiteral("previewPane"));
-    m_preview->setFixedSize(kPaneWidth, kPaneHeight);
-    AddSideColumn(m_previewCheck, m_preview);
-    m_previewCheck->setVisible(m_options.preview);
-    m_preview->setVisible(m_options.preview);
+    m_preview = new PreviewColumn(this, QSize(kPaneWidth, kPaneHeight));
+    AddSideColumn(m_preview->Check(), m_preview->Pane());
+    m_preview->SetVisible(m_options.preview);
 
     m_encodingLabel = new QLabel(QStringLiteral("文字エンコード(&J):"), this);
     m_encodingLabel->setObjectName(QStringLiteral("encodingLabel"));
@@ -140,7 +135,7 @@ QString CTextFileDlg::LineEndValue() const
 
 void CTextFileDlg::LoadChoices()
 {
-    m_previewCheck->setChecked(m_store.ReadInt(kSection, QStringLiteral("Preview"), 1) != 0);
+    m_preview->Check()->setChecked(m_store.ReadInt(kSection, QStringLiteral("Preview"), 1) != 0);
     m_encodingCombo->setCurrentIndex(
         ValidPosition(m_store.ReadInt(kSection, EncodingValue(), 0), m_encodingCombo->count()));
     m_lineEndCombo->setCurrentIndex(
@@ -149,28 +144,21 @@ void CTextFileDlg::LoadChoices()
 
 void CTextFileDlg::OnCurrentChanged(const QString& path)
 {
-    m_current = path;
-    if (!m_options.preview || !m_previewCheck->isChecked())
-        return;
-    bool lossless = false;
-    const std::string program = FromQString(QDir::toNativeSeparators(path), &lossless);
-    m_preview->SetFile(lossless ? program : std::string());
-}
-
-void CTextFileDlg::OnPreviewClicked(bool on)
-{
-    if (on)
-        OnCurrentChanged(m_current);
-    else
-        m_preview->SetFile(std::string());
+    if (m_options.preview)
+        m_preview->SetCurrent(path);
 }
 
 void CTextFileDlg::done(int result)
 {
-    m_store.WriteInt(kSection, QStringLiteral("Preview"), m_previewCheck->isChecked() ? 1 : 0);
+    m_store.WriteInt(kSection, QStringLiteral("Preview"), m_preview->Check()->isChecked() ? 1 : 0);
     m_store.WriteInt(kSection, EncodingValue(), m_encodingCombo->currentIndex());
     m_store.WriteInt(kSection, LineEndValue(), m_lineEndCombo->currentIndex());
     m_encodingCode = CodeOf(m_encodingCombo);
     m_lineEndCode = CodeOf(m_lineEndCombo);
     ProgramFileDialog::done(result);
+}
+
+FilePreviewWnd* CTextFileDlg::Preview() const
+{
+    return m_preview->Pane();
 }

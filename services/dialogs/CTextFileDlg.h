@@ -20,6 +20,7 @@
 #include "services/dialogs/ProgramFileDialog.h"
 
 class FilePreviewWnd;
+class PreviewColumn;
 class QCheckBox;
 class QComboBox;
 class QLabel;
@@ -48,7 +49,7 @@ public:
     int EncodingCode() const { return m_encodingCode; }
     int LineEndCode() const { return m_lineEndCode; }
 
-    FilePreviewWnd* Preview() const { return m_preview; }
+    FilePreviewWnd* Preview() const;
 
 protected:
     void done(int result) override;
@@ -61,17 +62,14 @@ private:
     QString EncodingValue() const;
     QString LineEndValue() const;
     void OnCurrentChanged(const QString& path);
-    void OnPreviewClicked(bool on);
 
     SettingsStore& m_store;
     Options m_options;
     int m_encodingCode = 0;
     int m_lineEndCode = 0;
-    QString m_current;
     QLabel* m_encodingLabel = nullptr;
     QComboBox* m_encodingCombo = nullptr;
     QLabel* m_lineEndLabel = nullptr;
     QComboBox* m_lineEndCombo = nullptr;
-    QCheckBox* m_previewCheck = nullptr;
-    FilePreviewWnd* m_preview = nullptr;
+    PreviewColumn* m_preview = nullptr; // owned by the dialog
 };

@@ -3,6 +3,7 @@
 #include "services/settings/AppSettings.h"
 #include "services/store/SettingsStore.h"
 #include "tests/ModalAnswer.h"
+#include "tests/StoreTestBase.h"
 #include "tests/services/dialogs/FileDialogDriver.h"
 
 #include <QCheckBox>
@@ -55,15 +56,10 @@ QRgb SampleColour(QWidget* page, const char* name)
 
 } // namespace
 
-class CPrpIniTest : public QObject
+class CPrpIniTest : public StoreTestBase
 {
     Q_OBJECT
 private:
-    QTemporaryDir m_dir;
-    int m_run = 0;
-    QString Ini() const { return m_dir.filePath(QStringLiteral("store%1.ini").arg(m_run)); }
-    QVariant Stored(const QString& key) const { return QSettings(Ini(), QSettings::IniFormat).value(key); }
-
     // Runs the settings command with `act` done in the shown sheet.
     bool RunSheet(AppSettings& s, const std::function<void(CPrpIni*)>& act, bool& displayChanged,
                   std::vector<modal::Box>* boxes = nullptr)

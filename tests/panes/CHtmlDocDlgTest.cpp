@@ -2,6 +2,7 @@
 #include "services/dialogs/ProgramFileDialog.h"
 #include "services/store/SettingsStore.h"
 #include "tests/ModalAnswer.h"
+#include "tests/StoreTestBase.h"
 #include "tests/services/dialogs/FileDialogDriver.h"
 
 #include <QFile>
@@ -13,14 +14,10 @@
 
 using namespace filedialogs;
 
-class CHtmlDocDlgTest : public QObject
+class CHtmlDocDlgTest : public StoreTestBase
 {
     Q_OBJECT
 private:
-    QTemporaryDir m_dir;
-    int m_run = 0;
-    QString Ini() const { return m_dir.filePath(QStringLiteral("store%1.ini").arg(m_run)); }
-    QVariant Stored(const QString& key) const { return QSettings(Ini(), QSettings::IniFormat).value(key); }
     QString Page() const { return m_dir.filePath(QStringLiteral("page.html")); }
     template <typename T> static T* Child(QWidget* dlg, const char* name)
     {

@@ -2,6 +2,7 @@
 #include "services/dialogs/CImgFileDlg.h"
 #include "services/store/SettingsStore.h"
 #include "tests/ModalAnswer.h"
+#include "tests/StoreTestBase.h"
 #include "tests/services/dialogs/FileDialogDriver.h"
 
 #include <QFile>
@@ -13,14 +14,10 @@
 
 using namespace filedialogs;
 
-class CMapSetupDlgTest : public QObject
+class CMapSetupDlgTest : public StoreTestBase
 {
     Q_OBJECT
 private:
-    QTemporaryDir m_dir;
-    int m_run = 0;
-    QString Ini() const { return m_dir.filePath(QStringLiteral("store%1.ini").arg(m_run)); }
-    QVariant Stored(const QString& key) const { return QSettings(Ini(), QSettings::IniFormat).value(key); }
     template <typename T> static T* Child(QWidget* dlg, const char* name)
     {
         return dlg->findChild<T*>(QLatin1String(name));

@@ -2,6 +2,7 @@
 #include "services/dialogs/FilePreviewWnd.h"
 #include "services/store/SettingsStore.h"
 #include "tests/ModalAnswer.h"
+#include "tests/StoreTestBase.h"
 #include "tests/services/dialogs/FileDialogDriver.h"
 #include "tests/services/picture/PictureFiles.h"
 
@@ -35,14 +36,10 @@ QRect RectIn(const QWidget* w, const QWidget* top)
 
 } // namespace
 
-class CTextFileDlgTest : public QObject
+class CTextFileDlgTest : public StoreTestBase
 {
     Q_OBJECT
 private:
-    QTemporaryDir m_dir;
-    int m_run = 0;
-    QString Ini() const { return m_dir.filePath(QStringLiteral("store%1.ini").arg(m_run)); }
-    QVariant Stored(const QString& key) const { return QSettings(Ini(), QSettings::IniFormat).value(key); }
     void Store(const QString& key, const QVariant& value) const
     {
         QSettings(Ini(), QSettings::IniFormat).setValue(key, value);

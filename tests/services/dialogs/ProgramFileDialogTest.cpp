@@ -3,6 +3,7 @@
 #include "services/store/SettingsStore.h"
 #include "services/text/Utf8Bridge.h"
 #include "tests/ModalAnswer.h"
+#include "tests/StoreTestBase.h"
 #include "tests/services/dialogs/FileDialogDriver.h"
 
 #include <QComboBox>
@@ -30,7 +31,7 @@ void Touch(const QString& path, QFile::Permissions extra = {})
 
 } // namespace
 
-class ProgramFileDialogTest : public QObject
+class ProgramFileDialogTest : public StoreTestBase
 {
     Q_OBJECT
 private:
