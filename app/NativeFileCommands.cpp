@@ -3,12 +3,12 @@
 #include "formats/NativeMapFile.h"
 #include "model/CZephyrmapDoc.h"
 #include "model/MapCommands.h"
+#include "services/dialogs/ProgramFileDialog.h"
 #include "services/dialogs/ProgramMessage.h"
 #include "services/picture/QtText.h"
 #include "services/store/SettingsStore.h"
 
 #include <QDir>
-#include <QFileDialog>
 #include <QFileInfo>
 
 namespace
@@ -47,17 +47,11 @@ std::vector<CommandRoute> NativeFileCommands::Commands(std::function<bool()> map
 
 void NativeFileCommands::OpenWithDialog()
 {
-    const SettingsStore::DialogStart start = m_store.OpenDialog(kDialogKey, SettingsStore::HomeFolder());
-    QFileDialog dialog(m_window, QStringLiteral("Zephyrmap!形式のファイルを開く"), start.folder,
-                       QStringLiteral("Zephyrmap!ファイル(*.zmf) (*.zmf)"));
-    dialog.setOption(QFileDialog::DontUseNativeDialog);
-    dialog.setFileMode(QFileDialog::ExistingFile);
-    dialog.setAcceptMode(QFileDialog::AcceptOpen);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return;
-    const QString path = dialog.selectedFiles().front();
-    m_store.ConfirmDialog(kDialogKey, path, 1);
-    Open(path);
+    ProgramFileDialog dialog(ProgramFileDialog::Open, m_window);
+    dialog.setWindowTitle(QStringLiteral("Zephyrmap!形式のファイルを開く"));
+    dialog.SetProgramFilter(QStringLiteral("Zephyrmap!ファイル(*.zmf)|*.zmf||"));
+    if (const std::optional<std::string> path = dialog.Pick(m_store, kDialogKey, SettingsStore::HomeFolder()))
+        Open(ToQString(*path));
 }
 
 bool NativeFileCommands::Open(const QString& path)
@@ -117,19 +111,16 @@ bool NativeFileCommands::SaveAs()
 
 std::optional<QString> NativeFileCommands::AskSavePath()
 {
-    const SettingsStore::DialogStart start = m_store.OpenDialog(kDialogKey, SettingsStore::HomeFolder());
-    QFileDialog dialog(m_window, QStringLiteral("名前を付けて保存"), start.folder,
-                       QStringLiteral("Zephyrmap ﾌｧｲﾙ (*.zmf) (*.zmf)"));
-    dialog.setOption(QFileDialog::DontUseNativeDialog);
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    ProgramFileDialog dialog(ProgramFileDialog::Save, m_window);
+    dialog.setWindowTitle(QStringLiteral("名前を付けて保存"));
+    dialog.SetProgramFilter(QStringLiteral("Zephyrmap ﾌｧｲﾙ (*.zmf)|*.zmf||"));
     dialog.setDefaultSuffix(QStringLiteral("zmf"));
     if (!m_doc.PathName().empty())
         dialog.selectFile(ToQString(m_doc.PathName()));
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+    const std::optional<std::string> path = dialog.Pick(m_store, kDialogKey, SettingsStore::HomeFolder());
+    if (!path)
         return std::nullopt;
-    const QString path = dialog.selectedFiles().front();
-    m_store.ConfirmDialog(kDialogKey, path, 1);
-    return path;
+    return ToQString(*path);
 }
 
 bool NativeFileCommands::SaveTo(const std::string& path)
