@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(cmake g++ clang clang-format make pkg-config python3 qt6-base-dev qt6-svg-dev libgl-dev libpng-dev zlib1g-dev
-          libgtest-dev libbenchmark-dev libxml2-dev fonts-ipafont-gothic
+          qt6-translations-l10n libgtest-dev libbenchmark-dev libxml2-dev fonts-ipafont-gothic
           desktop-file-utils shared-mime-info libxml2-utils)
 
 missing=()
