@@ -208,6 +208,9 @@ void CMainFrame::BuildPane()
     m_pane = new QDockWidget(QStringLiteral("マッププロパティ"), this);
     m_pane->setObjectName(QStringLiteral("PropertyPane"));
     m_pane->setAllowedAreas(Qt::LeftDockWidgetArea | Qt::RightDockWidgetArea);
+    // The View menu shows and hides the pane and remembers it; a close box of
+    // its own would hide it without being remembered.
+    m_pane->setFeatures(QDockWidget::DockWidgetMovable | QDockWidget::DockWidgetFloatable);
     m_tabs = new QTabWidget(m_pane);
     m_tabs->setObjectName(QStringLiteral("PaneTabs"));
     m_mapPage = new CMapPage(m_doc, m_settings, m_store, *this, m_tabs);
@@ -223,6 +226,12 @@ void CMainFrame::BuildPane()
     }
     m_pane->setWidget(m_tabs);
     addDockWidget(Qt::RightDockWidgetArea, m_pane);
+}
+
+// The bars are shown and hidden through the View menu only, which remembers them.
+QMenu* CMainFrame::createPopupMenu()
+{
+    return nullptr;
 }
 
 void CMainFrame::BuildStatusBar()
@@ -341,8 +350,9 @@ void CMainFrame::CommandStateChanged()
 std::vector<CommandRoute> CMainFrame::FrameCommands()
 {
     return {
-        {CmdUndo, [this] { m_doc.Undo(); }, [this] { return m_doc.CanUndo(); }, {}},
-        {CmdRedo, [this] { m_doc.Redo(); }, [this] { return m_doc.CanRedo(); }, {}},
+        // Not while an area is dragged: the step would change the map under the drag.
+        {CmdUndo, [this] { m_doc.Undo(); }, [this] { return m_doc.CanUndo() && !m_view->IsDragging(); }, {}},
+        {CmdRedo, [this] { m_doc.Redo(); }, [this] { return m_doc.CanRedo() && !m_view->IsDragging(); }, {}},
         {CmdToggleToolBar,
          [this] { ToggleBar(m_toolBar, kToolBarKey); },
          {},

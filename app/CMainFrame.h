@@ -110,6 +110,7 @@ public:
     void CommandStateChanged() override;
 
 protected:
+    QMenu* createPopupMenu() override;
     void closeEvent(QCloseEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;

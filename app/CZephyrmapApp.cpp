@@ -40,6 +40,8 @@ void CZephyrmapApp::InitInstance(const QStringList& arguments, bool show)
     m_frame->View().InitialUpdate();
     if (show)
         m_frame->ShowAsRemembered();
+    // The window comes first: a file that cannot be opened is reported over
+    // it and leaves the editor running, empty, instead of ending it.
     if (!arguments.isEmpty())
         m_files->Open(arguments.front());
 }

@@ -182,10 +182,9 @@ bool DocumentCommands::ReadMapFrom(const std::string& text, const std::string& d
     }
     m_doc.DeleteContents();
     maps[static_cast<std::size_t>(index)].documentPath = document;
-    const int clean = html::BuildDocumentFromMap(m_doc, maps, index);
-    mapcmd::AfterMapCreated(m_doc);
-    if (!clean)
+    if (!html::BuildDocumentFromMap(m_doc, maps, index))
         ProgramMessage::Show(&m_frame, QMessageBox::NoIcon, kErrorCaption, texts::HtmlSyntaxError());
+    mapcmd::AfterMapCreated(m_doc);
     return true;
 }
 
@@ -213,12 +212,18 @@ std::string DocumentCommands::WithExtension(const std::string& path, int filterI
     return path;
 }
 
+// The folder and file type are remembered once the file is written, not
+// when the dialog closes: an overwrite refused or a failed write keeps the
+// ones before.
 std::optional<DocumentCommands::SaveTarget> DocumentCommands::AskSaveTarget()
 {
     CTextFileDlg dialog(m_store, CTextFileDlg::Options::SavingHtmlSource(), &m_frame);
     dialog.setWindowTitle(QStringLiteral("ソースコードをファイルに保存"));
     dialog.SetProgramFilter(Utf8(kSaveFilter));
-    const std::optional<std::string> path = dialog.Pick(m_store, kHtmlKey, SettingsStore::HomeFolder());
+    const SettingsStore::DialogStart start = m_store.OpenDialog(kHtmlKey, SettingsStore::HomeFolder());
+    dialog.setDirectory(start.folder);
+    dialog.SetFilterIndex(start.filterIndex);
+    const std::optional<std::string> path = dialog.Run();
     if (!path)
         return std::nullopt;
     return SaveTarget{*path, dialog.EncodingCode(), dialog.LineEndCode(), dialog.FilterIndex()};
@@ -279,6 +284,7 @@ bool DocumentCommands::SaveHtmlSource()
                                  .arg(ToQString(target->path), QString::fromStdString(error)));
         return false;
     }
+    m_store.ConfirmDialog(kHtmlKey, ToQString(target->path), target->filterIndex);
     m_doc.SetModified(false);
     return true;
 }
@@ -289,7 +295,16 @@ bool DocumentCommands::CopyHtmlToClipboard()
     std::string text = MapSource();
     // The platform's text uses LF alone.
     TextCodec::ConvertLineEnds(LineEndCrLf, LineEndLf, text);
-    QGuiApplication::clipboard()->setText(ToQString(text));
+    const QString copied = ToQString(text);
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    clipboard->setText(copied);
+    // The system may refuse the clipboard to us: read back what it holds.
+    if (clipboard->text() != copied) {
+        ProgramMessage::Show(&m_frame, QMessageBox::Warning, kErrorCaption,
+                             QStringLiteral("クリップボードへのデータ転送に失敗しました。\r\n"
+                                            "もう一度操作をやり直してみて下さい。"));
+        return false;
+    }
     ProgramMessage::Show(&m_frame, QMessageBox::Information, kInfoCaption,
                          QStringLiteral("HTMLソースをクリップボードにコピーしました。"));
     m_doc.SetModified(false);

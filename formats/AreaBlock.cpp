@@ -37,11 +37,13 @@ class Reader
 {
 public:
     Reader(const std::string& block, std::size_t at) : m_block(block), m_at(at) {}
+    // A text of `length` bytes and its terminating 0 byte; a text is cut at
+    // a 0 byte inside it, as the program's strings end there.
     bool Text(std::int64_t length, std::string& text)
     {
-        if (!Fits(length + 1))
+        if (length < 0 || !Fits(length + 1) || m_block[m_at + static_cast<std::size_t>(length)] != '\0')
             return false;
-        text.assign(m_block, m_at, static_cast<std::size_t>(length));
+        text.assign(m_block.c_str() + m_at);
         m_at += static_cast<std::size_t>(length) + 1;
         return true;
     }

@@ -224,8 +224,10 @@ void CAreaPage::SelectRowFromCode(int row)
     m_list->clearSelection();
     m_list->setCurrentCell(row, 0);
     m_list->selectRow(row);
-    // A row out of sight is scrolled to the top.
-    m_list->scrollToItem(m_list->item(row, 0), QAbstractItemView::PositionAtTop);
+    // A row out of sight is scrolled to the top; a row in sight stays where it is.
+    const QRect shown = m_list->visualItemRect(m_list->item(row, 0));
+    if (!m_list->viewport()->rect().contains(shown))
+        m_list->scrollToItem(m_list->item(row, 0), QAbstractItemView::PositionAtTop);
     EnableAttributes(true);
     m_selecting = false;
 }

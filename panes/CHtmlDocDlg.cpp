@@ -1,6 +1,7 @@
 #include "panes/CHtmlDocDlg.h"
 
 #include "services/dialogs/ProgramFileDialog.h"
+#include "services/dialogs/ProgramMessage.h"
 #include "services/paths/LocalFile.h"
 #include "services/picture/QtText.h"
 #include "services/store/SettingsStore.h"
@@ -8,7 +9,6 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPushButton>
 
 #include <filesystem>
@@ -69,8 +69,7 @@ void CHtmlDocDlg::accept()
     if (!path)
         return;
     if (!EntryExists(*path)) {
-        QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Zephyrmap!"), WrongPathMessage(), QMessageBox::Ok, this);
-        box.exec();
+        ProgramMessage::Show(this, QMessageBox::NoIcon, kErrorCaption, WrongPathMessage());
         return;
     }
     m_htmlPath = std::move(*path);

@@ -290,6 +290,7 @@ void CMapPage::CommitText(MapAttribute index, const QString& text)
         return;
     m_doc.SetAttribute(index, FromQString(text));
     m_doc.MarkMapEditPending(true);
+    m_frame.CommandStateChanged(); // Undo is on now, Redo off
 }
 
 void CMapPage::ChangeHtmlDocument()

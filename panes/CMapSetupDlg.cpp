@@ -1,4 +1,5 @@
 #include "panes/CMapSetupDlg.h"
+#include "services/dialogs/ProgramMessage.h"
 
 #include "services/dialogs/CImgFileDlg.h"
 #include "services/dialogs/FileFilter.h"
@@ -8,7 +9,6 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPushButton>
 
 namespace
@@ -96,7 +96,7 @@ void CMapSetupDlg::accept()
     bool lossless = false;
     std::string name = FromQString(m_nameEdit->text(), &lossless);
     if (!lossless) {
-        QMessageBox::warning(this, QStringLiteral("Zephyrmap!"), UnrepresentableTextMessage(m_nameEdit->text()));
+        ProgramMessage::Show(this, QMessageBox::Warning, kErrorCaption, UnrepresentableTextMessage(m_nameEdit->text()));
         m_nameEdit->setFocus();
         return;
     }

@@ -4,7 +4,7 @@
 #include "view/CZephyrmapView.h"
 
 AreaMove::AreaMove(CZephyrmapView& view, const CMapData& area, Point down, bool moving)
-    : m_view(view), m_snapshot(std::make_unique<CMapData>(area)), m_moving(moving)
+    : m_view(view), m_area(const_cast<CMapData*>(&area)), m_snapshot(std::make_unique<CMapData>(area)), m_moving(moving)
 {
     m_copy.Start(area, down);
 }
@@ -49,13 +49,12 @@ void AreaMove::Released(Point p)
     m_view.StopClickTimer();
     if (!m_moving)
         return; // a plain click: selected, nothing moved
-    CMapData* area = m_view.Selection().Area();
     if (m_view.CtrlHeld()) {
         m_view.AddArea(BareCopy(m_copy.Area()));
-    } else if (area && !(p == m_copy.Down())) {
-        *area = m_copy.Area();
-        m_view.Selection().Rebuild(m_view.Factor());
-        m_view.RecordGeometryEdit(UndoAreaMoved, std::move(m_snapshot), area);
+    } else if (m_view.Doc().IndexOf(m_area) >= 0 && !(p == m_copy.Down())) {
+        *m_area = m_copy.Area();
+        m_view.Selection().Build(m_area, m_view.Factor(), m_view.Selection().grabbedHandle);
+        m_view.RecordGeometryEdit(UndoAreaMoved, std::move(m_snapshot), m_area);
     }
     m_view.InvalidateAll();
 }

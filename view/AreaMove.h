@@ -33,6 +33,7 @@ private:
     void Follow(Point p);
 
     CZephyrmapView& m_view;
+    CMapData* m_area; // in the document: the one pressed on, whatever is selected later
     MovingCopy m_copy;
     std::unique_ptr<CMapData> m_snapshot; // the area before the move
     bool m_moving;

@@ -3,15 +3,21 @@
 #include "model/CZephyrmapDoc.h"
 #include "view/CZephyrmapView.h"
 
-AreaReshape::AreaReshape(CZephyrmapView& view, Kind kind, int which, Point) : m_view(view), m_kind(kind), m_which(which)
+AreaReshape::AreaReshape(CZephyrmapView& view, Kind kind, int which, Point)
+    : m_view(view), m_area(view.Selection().Area()), m_kind(kind), m_which(which)
 {
-    if (CMapData* area = view.Selection().Area())
-        m_snapshot = std::make_unique<CMapData>(*area);
+    if (m_area)
+        m_snapshot = std::make_unique<CMapData>(*m_area);
+}
+
+bool AreaReshape::AreaAlive() const
+{
+    return m_area && m_view.Doc().IndexOf(m_area) >= 0;
 }
 
 void AreaReshape::Reshape(Point p, bool normalize)
 {
-    CMapData& area = *m_view.Selection().Area();
+    CMapData& area = *m_area;
     switch (m_kind) {
     case Vertex:
         area.MoveVertex(m_which, p.x, p.y);
@@ -34,9 +40,9 @@ void AreaReshape::Moved(Point p)
         FollowRightMove(p);
         return;
     }
-    CMapData* area = m_view.Selection().Area();
-    if (!area)
+    if (!AreaAlive())
         return;
+    CMapData* area = m_area;
     const Rect before = area->GetScreenBounds(m_view.Factor());
     Reshape(p, false);
     // A dragged vertex takes its handle along; the other handles are rebuilt.
@@ -50,8 +56,8 @@ void AreaReshape::Moved(Point p)
 void AreaReshape::Released(Point p)
 {
     m_done = true;
-    CMapData* area = m_view.Selection().Area();
-    if (!area || !m_snapshot)
+    CMapData* area = m_area;
+    if (!AreaAlive() || !m_snapshot)
         return;
     if (m_rightMove)
         EndRightMove();
@@ -67,8 +73,8 @@ void AreaReshape::Released(Point p)
 
 void AreaReshape::RightPressed(Point p)
 {
-    if (CMapData* area = m_view.Selection().Area()) {
-        m_copy.Start(*area, p);
+    if (AreaAlive()) {
+        m_copy.Start(*m_area, p);
         m_rightMove = true;
     }
 }
@@ -86,9 +92,9 @@ void AreaReshape::RightReleased(Point)
 void AreaReshape::EndRightMove()
 {
     m_rightMove = false;
-    if (CMapData* area = m_view.Selection().Area()) {
-        *area = m_copy.Area();
-        m_view.Selection().Rebuild(m_view.Factor());
+    if (AreaAlive()) {
+        *m_area = m_copy.Area();
+        m_view.Selection().Build(m_area, m_view.Factor(), m_view.Selection().grabbedHandle);
     }
 }
 

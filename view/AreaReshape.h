@@ -36,8 +36,11 @@ private:
     void Reshape(Point p, bool normalize);
     void FollowRightMove(Point p);
     void EndRightMove();
+    // Whether the area is still in the map (nothing may have taken it out).
+    bool AreaAlive() const;
 
     CZephyrmapView& m_view;
+    CMapData* m_area; // in the document: the one the drag began on
     Kind m_kind;
     int m_which;
     std::unique_ptr<CMapData> m_snapshot;

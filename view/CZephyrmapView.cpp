@@ -257,12 +257,19 @@ Point CZephyrmapView::ToPicture(QPoint viewportPoint) const
             static_cast<int>(static_cast<float>(y - origin.y()) * reciprocal)};
 }
 
-bool CZephyrmapView::InsidePicture(Point p) const
+// In window pixels, so that the picture's first column counts at any magnification.
+bool CZephyrmapView::PointerInsidePicture() const
 {
-    int width = 0, height = 0;
-    if (!m_zoomed.LoadedSize(width, height))
+    const QSize scaled = m_zoomed.ScaledSize();
+    if (scaled.isEmpty())
         return false;
-    return p.x > 0 && p.y > 0 && p.x < width && p.y < height;
+    const QPoint logical = m_pointer + ScrollPosition() - Origin();
+    return logical.x() > 0 && logical.y() > 0 && logical.x() < scaled.width() && logical.y() < scaled.height();
+}
+
+bool CZephyrmapView::IsDragging() const
+{
+    return m_drag && !dynamic_cast<const PastePlacement*>(m_drag.get());
 }
 
 void CZephyrmapView::InvalidateAll()
@@ -636,7 +643,7 @@ void CZephyrmapView::KeyboardMove(int dx, int dy)
 
 void CZephyrmapView::SetTool(Tool tool)
 {
-    if (tool == m_tool)
+    if (tool == m_tool || IsDragging())
         return;
     // Whatever was being drawn or placed is dropped: the next area starts empty.
     RetireDrag();
@@ -719,6 +726,7 @@ void CZephyrmapView::SyncModifiers(Qt::KeyboardModifiers modifiers)
 
 void CZephyrmapView::mousePressEvent(QMouseEvent* event)
 {
+    m_pointer = event->position().toPoint();
     SyncModifiers(event->modifiers());
     const Point p = ToPicture(event->position().toPoint());
     if (event->button() == Qt::LeftButton)
@@ -730,12 +738,14 @@ void CZephyrmapView::mousePressEvent(QMouseEvent* event)
 
 void CZephyrmapView::mouseMoveEvent(QMouseEvent* event)
 {
+    m_pointer = event->position().toPoint();
     Active().Moved(ToPicture(event->position().toPoint()));
     EndFinishedQuietly();
 }
 
 void CZephyrmapView::mouseReleaseEvent(QMouseEvent* event)
 {
+    m_pointer = event->position().toPoint();
     SyncModifiers(event->modifiers());
     const Point p = ToPicture(event->position().toPoint());
     if (event->button() == Qt::LeftButton && m_drag)
@@ -747,6 +757,7 @@ void CZephyrmapView::mouseReleaseEvent(QMouseEvent* event)
 
 void CZephyrmapView::mouseDoubleClickEvent(QMouseEvent* event)
 {
+    m_pointer = event->position().toPoint();
     SyncModifiers(event->modifiers());
     if (event->button() == Qt::LeftButton)
         Active().DoubleClicked(ToPicture(event->position().toPoint()));
@@ -870,7 +881,7 @@ void CZephyrmapView::CutArea()
 
 void CZephyrmapView::PasteArea(bool withAttributes)
 {
-    if (!(AreaClipboard::ClipboardContents() & AreaClipboard::HasArea))
+    if (IsDragging() || !(AreaClipboard::ClipboardContents() & AreaClipboard::HasArea))
         return;
     CMapData area;
     if (!AreaClipboard::ReadAreaFromClipboard(area, !withAttributes))

@@ -68,6 +68,9 @@ public:
     void DeletePoint();
     void AddArea(std::unique_ptr<CMapData> area);
     bool HasSelection() const { return m_selection.IsSelected(); }
+    // A button is held on an area being moved or reshaped: commands that
+    // would change the map under it wait until it is released.
+    bool IsDragging() const;
     bool CanDeletePoint() const;
     CMapData* SelectedArea() const { return m_selection.Area(); }
     // The commands the view handles, with their enable and check rules.
@@ -104,8 +107,8 @@ public:
     void RecordGeometryEdit(UndoKind kind, std::unique_ptr<CMapData> before, CMapData* live);
     void StartClickTimer() { m_clickTimer.start(); }
     void StopClickTimer() { m_clickTimer.stop(); }
-    // Whether a picture point lies strictly inside the picture.
-    bool InsidePicture(Point p) const;
+    // Whether the last pointer position lies strictly inside the picture.
+    bool PointerInsidePicture() const;
     // Mouse hovering in selection mode: handles, edges, then areas.
     void Hover(Point p);
     // The interaction that runs until the buttons are released.
@@ -184,6 +187,7 @@ private:
     bool m_ctrl = false;
     bool m_initialised = false;
     QSize m_pageClient; // while a page is rendered: the client it stands for
+    QPoint m_pointer;   // the last pointer position, in viewport pixels
     bool m_clipboardHasArea = false;
     QTimer m_clickTimer;
 };

@@ -50,10 +50,10 @@ void SelectionMode::PressOnArea(Point p)
         m_view.StartClickTimer();
 }
 
-void SelectionMode::PressOnNothing(Point p)
+void SelectionMode::PressOnNothing(Point)
 {
     m_view.ClearViewSelection();
-    if (m_view.InsidePicture(p))
+    if (m_view.PointerInsidePicture())
         m_view.Frame().SelectDefaultArea();
     else
         m_view.Frame().ClearSelection();

@@ -104,6 +104,43 @@ private slots:
         QVERIFY(ReadAll(h.Path(QStringLiteral("index.shtml"))).startsWith("<IMG "));
     }
 
+    void theFolderIsRememberedOnceTheFileIsWritten()
+    {
+        AppHarness h;
+        h.OpenMap();
+        QDir(h.dir.path()).mkdir(QStringLiteral("out"));
+        WriteAll(h.Path(QStringLiteral("out/page.html")), "page");
+        DocumentCommands& commands = *h.app->Commands();
+        commands.chooseSaveTarget = [&h]() -> std::optional<DocumentCommands::SaveTarget> {
+            return DocumentCommands::SaveTarget{h.ProgramPath(QStringLiteral("out/page.html")), 1, 1, 2};
+        };
+        h.answer = QMessageBox::Cancel; // the overwrite question
+        QVERIFY(!commands.SaveHtmlSource());
+        QCOMPARE(h.app->Store().OpenDialog(QStringLiteral("html"), QStringLiteral("/none")).folder,
+                 SettingsStore::HomeFolder());
+        h.answer = QMessageBox::Yes;
+        QVERIFY(commands.SaveHtmlSource());
+        const SettingsStore::DialogStart start =
+            h.app->Store().OpenDialog(QStringLiteral("html"), QStringLiteral("/none"));
+        QCOMPARE(start.folder, h.Path(QStringLiteral("out")));
+        QCOMPARE(start.filterIndex, 2);
+    }
+
+    void theSyntaxErrorComesBeforeTheMissingPicture()
+    {
+        AppHarness h;
+        WriteAll(h.Path(QStringLiteral("bad.html")), "<img src=\"gone.png\" usemap=\"#m\"><map name=\"m\">"
+                                                     "<area shape=square coords=\"1,2,3,4\"></map>");
+        h.app->Commands()->chooseOpenSource = [&h] {
+            return std::optional<DocumentCommands::OpenSource>({h.ProgramPath(QStringLiteral("bad.html")), 0});
+        };
+        h.app->Commands()->OpenFromHtmlFile();
+        QCOMPARE(h.boxes.size(), 2);
+        QVERIFY(h.boxes[0].startsWith(QStringLiteral("読み込んだHTMLコードに構文エラーがある為")));
+        QVERIFY(h.boxes[1].startsWith(QStringLiteral("画像ファイル\" ")));
+        QCOMPARE(h.Doc().AreaAt(0)->m_shape, int(ShapeCirc)); // the map stays, with the fallback area
+    }
+
     void cancellingAnyStepOfTheQuestionKeepsTheMap()
     {
         AppHarness h;

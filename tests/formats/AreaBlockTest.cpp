@@ -96,6 +96,7 @@ TEST(AreaBlock, DamagedBlocksAreRefused)
         {"shorter than its header", std::string(31, '\0')},
         {"HREF length past the end", Block(100, 0, 0, 0, 4, ShapeRect)},
         {"negative ALT length", Block(0, -5, 0, 0, 4, ShapeRect)},
+        {"HREF length of -1", Block(-1, 0, 0, 0, 4, ShapeRect)},
         {"huge TARGET length", Block(0, 0, 0x7FFFFFFF, 0, 4, ShapeRect)},
         {"lengths that add up past the end", Block(20, 20, 0, 0, 4, ShapeRect)},
         {"negative point count", Block(0, 0, 0, 0, -4, ShapePoly)},
@@ -104,6 +105,12 @@ TEST(AreaBlock, DamagedBlocksAreRefused)
         {"no shape of ours", Block(0, 0, 0, 0, 4, 7)},
         {"the DEFAULT area", Block(0, 0, 0, 0, 4, ShapeDefault)},
     };
+    // A header that says the HREF "ab" is one byte long: no 0 byte after it.
+    CMapData linked = Rectangle();
+    linked.m_href = "ab";
+    std::string unterminated = areablock::Encode(linked);
+    unterminated.replace(4, 4, Le32(1));
+    EXPECT_FALSE(areablock::Decode(unterminated, false, linked)) << "a text without its 0 byte";
     for (const Case& c : cases) {
         CMapData area = Rectangle();
         area.m_alt = "untouched";

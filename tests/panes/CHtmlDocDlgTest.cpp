@@ -83,7 +83,7 @@ private slots:
             const modal::Box& box = boxes.Boxes()[0];
             QCOMPARE(box.title, QStringLiteral("Zephyrmap!"));
             QCOMPARE(box.text,
-                     QStringLiteral("クリッカブルマップを使用するHTML文書のパスを\r\n正しく設定してください。"));
+                     QStringLiteral("クリッカブルマップを使用するHTML文書のパスを\n正しく設定してください。"));
             QCOMPARE(box.icon, QMessageBox::NoIcon);
             QCOMPARE(box.buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
         }

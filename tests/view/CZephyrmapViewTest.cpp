@@ -1,5 +1,6 @@
 #include "tests/view/ViewHarness.h"
 
+#include "formats/AreaBlock.h"
 #include "view/SelectionMode.h"
 
 #include <QScrollBar>
@@ -513,6 +514,102 @@ private slots:
         QCOMPARE(h.pane.calls.back(), std::string("fill"));
         h.doc.Undo();
         QCOMPARE(h.Drawn().size(), std::size_t(1));
+    }
+
+    void handlesGiveTheirCursors_data()
+    {
+        QTest::addColumn<int>("shape");
+        QTest::addColumn<QPoint>("at");
+        QTest::addColumn<int>("cursor");
+        QTest::addColumn<int>("hovered");
+        const int rect = ShapeRect, circle = ShapeCirc;
+        QTest::newRow("rectangle top-left") << rect << QPoint(20, 20) << int(CursorKind::SizeNwse) << 0;
+        QTest::newRow("rectangle top middle") << rect << QPoint(50, 20) << int(CursorKind::SizeNs) << 1;
+        QTest::newRow("rectangle top-right") << rect << QPoint(80, 20) << int(CursorKind::SizeNesw) << 1;
+        QTest::newRow("rectangle right middle") << rect << QPoint(80, 50) << int(CursorKind::SizeWe) << 3;
+        QTest::newRow("rectangle bottom-right") << rect << QPoint(80, 80) << int(CursorKind::SizeNwse) << 2;
+        QTest::newRow("rectangle bottom middle") << rect << QPoint(50, 80) << int(CursorKind::SizeNs) << 5;
+        QTest::newRow("rectangle bottom-left") << rect << QPoint(20, 80) << int(CursorKind::SizeNesw) << 3;
+        QTest::newRow("rectangle left middle") << rect << QPoint(20, 50) << int(CursorKind::SizeWe) << 7;
+        QTest::newRow("circle top-left") << circle << QPoint(20, 20) << int(CursorKind::SizeNwse) << 0;
+        QTest::newRow("circle top-right") << circle << QPoint(80, 20) << int(CursorKind::SizeNesw) << 1;
+        QTest::newRow("circle bottom-right") << circle << QPoint(80, 80) << int(CursorKind::SizeNwse) << 2;
+        QTest::newRow("inside the area") << rect << QPoint(50, 50) << int(CursorKind::OverArea) << -1;
+        QTest::newRow("outside") << rect << QPoint(150, 150) << int(CursorKind::Nothing) << -1;
+    }
+    void handlesGiveTheirCursors()
+    {
+        QFETCH(int, shape);
+        QFETCH(QPoint, at);
+        QFETCH(int, cursor);
+        QFETCH(int, hovered);
+        ViewHarness h(1000, 800);
+        h.view.ApplyMagnification(1.5f);
+        CMapData* area = h.AddRect(20, 20, 80, 80);
+        area->m_shape = shape;
+        area->BuildRegion();
+        h.view.SelectArea(area);
+        h.Move(at.x(), at.y());
+        QCOMPARE(int(h.view.Cursor()), cursor);
+        QCOMPARE(h.view.Selection().hoveredHandle, hovered);
+    }
+
+    void commandsWaitWhileAnAreaIsDragged()
+    {
+        ViewHarness h(1000, 800);
+        CMapData* area = h.AddRect(20, 20, 80, 80);
+        h.view.SelectArea(area);
+        auto block = areablock::Encode(*area);
+        h.Move(80, 80);
+        h.Press(80, 80);
+        h.Move(90, 95);
+        QVERIFY(h.view.IsDragging());
+        h.view.SetTool(Tool::Polygon); // ignored: the corner drag goes on
+        QCOMPARE(h.view.CurrentTool(), Tool::Select);
+        h.Release(100, 100);
+        QVERIFY(!h.view.IsDragging());
+        QCOMPARE(PointsOf(*area), std::string("(20,20)(100,20)(100,100)(20,100)"));
+        QCOMPARE(h.doc.History().UndoSteps().front().kind, UndoAreaReshaped);
+    }
+
+    void theFirstPictureColumnCountsAsInsideAtAnyMagnification()
+    {
+        ViewHarness h(1000, 800);
+        h.view.ApplyMagnification(3.0f);
+        const QPoint corner = h.At(0, 0);
+        h.pane.calls.clear();
+        QTest::mouseClick(h.view.viewport(), Qt::LeftButton, {}, corner + QPoint(1, 1));
+        QCOMPARE(h.pane.calls.back(), std::string("default row"));
+        QTest::mouseClick(h.view.viewport(), Qt::LeftButton, {}, corner - QPoint(1, 1));
+        QCOMPARE(h.pane.calls.back(), std::string("clear rows"));
+    }
+
+    void aDoubleClickBeforeMovingKeepsThePolygonTool()
+    {
+        ViewHarness h(1000, 800);
+        h.view.SetTool(Tool::Polygon);
+        h.DoubleClick(30, 30);
+        QCOMPARE(h.view.CurrentTool(), Tool::Polygon);
+        QCOMPARE(h.Drawn().size(), std::size_t(0));
+        // The next polygon starts from nothing.
+        h.Click(10, 10);
+        h.Move(60, 10);
+        h.Click(60, 10);
+        h.Move(60, 60);
+        h.Click(60, 60);
+        h.DoubleClick(60, 60);
+        QCOMPARE(PointsOf(*h.Drawn().at(0)), std::string("(10,10)(60,10)(60,60)"));
+    }
+
+    void aDoubleClickAbandonsABox()
+    {
+        ViewHarness h(1000, 800);
+        h.view.SetTool(Tool::Circle);
+        h.Click(30, 30);
+        h.Move(60, 60);
+        h.DoubleClick(60, 60);
+        QCOMPARE(h.Drawn().size(), std::size_t(0));
+        QCOMPARE(h.view.CurrentTool(), Tool::Select);
     }
 
     // ---- Large pictures ----
