@@ -153,7 +153,7 @@ private slots:
             QCOMPARE(boxes.Boxes().size(), size_t(1));
             QCOMPARE(boxes.Boxes()[0].title, QStringLiteral("Zephyrmap!"));
             QCOMPARE(boxes.Boxes()[0].text, QStringLiteral("\"map\U0001F600\" には、Zephyrmap!で扱えない文字が含まれて"
-                                                           "います。\r\n別の文字に置き換えてください。"));
+                                                           "います。\n別の文字に置き換えてください。"));
         }
         QVERIFY(dlg.isVisible());
         QCOMPARE(dlg.result(), int(QDialog::Rejected));
