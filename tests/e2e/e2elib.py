@@ -152,6 +152,8 @@ class Session:
         self.zephyrmap = os.path.abspath(args.get("--zephyrmap", "build/zephyrmap"))
         self.cli = os.path.abspath(args.get("--cli", "build/zephyrmap-cli"))
         self.artifacts = os.path.abspath(args["--artifacts"]) if "--artifacts" in args else None
+        self.shots = os.path.abspath(args["--shots"]) if "--shots" in args else None
+        self.steps = 0
         self.root = tempfile.mkdtemp(prefix=f"zm-e2e-{name}-")
         self.home = os.path.join(self.root, "home")
         self.work = os.path.join(self.root, "work")
@@ -179,8 +181,13 @@ class Session:
         return os.path.join(self.work, name)
 
     def step(self, text):
+        """Starts a step; with --shots FOLDER the screen as the step begins is kept there."""
         self.step_name = text
+        self.steps += 1
         print(f"[{self.name}] {text}", flush=True)
+        if self.shots:
+            os.makedirs(self.shots, exist_ok=True)
+            run(["import", "-window", "root", os.path.join(self.shots, f"{self.name}-{self.steps:02d}.png")])
 
     def start(self, *args):
         app = App(self, *args)
