@@ -300,6 +300,12 @@ class App:
     def move(self, window, x, y):
         xdotool("windowmove", "--sync", window, x, y)
 
+    def resize(self, window, width, height):
+        """Gives the window a size, as a person (or a window manager) would."""
+        xdotool("windowsize", window, width, height)
+        wait_for(f"the window to become {width} x {height}",
+                 lambda: self.geometry(window)[2:] == (width, height), timeout=5)
+
     def title(self):
         return xdotool("getwindowname", self.main)
 
