@@ -328,6 +328,17 @@ class App:
         self.focus()
         xdotool("key", "--delay", 40, "alt", *letters)
 
+    def look_at_menu(self, letter):
+        """Opens a menu of the main window and closes it again. Once its pop-up shows, the program has
+        handled everything that came before (a clipboard change from another program, say), and the menu
+        has brought its commands' enable states up to date, so that their keys work at once."""
+        before = set(self.windows("."))
+        self.menu(letter)
+        popup = wait_for(f"the menu of letter {letter} to open",
+                         lambda: [w for w in self.windows(".") if w not in before], timeout=5)[0]
+        self.keys("Escape", "Escape")
+        self.wait_gone(popup, f"the menu of letter {letter}")
+
     # The pointer is moved and clicked by one xdotool, so that the click lands where the pointer went.
     # (mousemove --sync would wait for ever when the pointer is already there.)
     def click(self, x, y, count=1):

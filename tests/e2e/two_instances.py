@@ -4,7 +4,8 @@ system clipboard: Ctrl+C on the selected rectangle in the first; in the
 second, Ctrl+V (paste without attributes) and Ctrl+Shift+V (paste with
 attributes), each placed by a click where the pointer stands. The block on
 the clipboard is read with xclip, and the second editor's map is saved and
-read back with zephyrmap-cli.
+read back with zephyrmap-cli. Then the whole map goes across as HTML text:
+Ctrl+D in the first, Ctrl+B with the HTML document named in the second.
 
 Usage: xvfb-run -a -s "-screen 0 1600x1000x24" tests/e2e/two_instances.py \\
            --zephyrmap build/zephyrmap --cli build/zephyrmap-cli
@@ -84,6 +85,7 @@ def test(session):
     check_block(run(["xclip", "-selection", "clipboard", "-t", AREA_TYPE, "-o"]).stdout)
 
     session.step("paste it twice in the second: Ctrl+V, then Ctrl+Shift+V")
+    second.look_at_menu("e")  # 編集: the paste commands are there now
     for keys, target in (("ctrl+v", PLAIN_AT), ("ctrl+shift+v", WITH_ATTRIBUTES_AT)):
         second.move_pointer(*at(second_origin, target))
         second.keys(keys)
@@ -107,9 +109,34 @@ def test(session):
            f"Ctrl+Shift+V placed the rectangle at {with_attributes['points']}, expected {WITH_ATTRIBUTES}")
     expect(with_attributes["href"] == LINK, f"Ctrl+Shift+V lost the link: {with_attributes['href']!r}")
 
-    session.step("quit both (the first drops its unsaved map)")
+    session.step("the first's HTML source through the clipboard: Ctrl+D there, Ctrl+B here")
+    first.keys("ctrl+d")
+    note = first.wait_window("^Zephyrmap !$", "the note that the source was copied")
+    first.keys("Return", window=note)
+    first.wait_gone(note, "the note")
+    wait_for("the source on the clipboard", lambda: "text/plain" in " ".join(clipboard_targets()), timeout=5)
+    second.look_at_menu("f")  # ﾌｧｲﾙ: "クリップボードから開く" is there now
+    second.keys("ctrl+b")
+    dialog = second.wait_window("^マップを使用するHTML文書$", "the dialog asking for the HTML document")
+    first_page = session.path("first.html")
+    second.type(first_page, window=dialog)
+    second.keys("Return", window=dialog)
+    second.wait_gone(dialog, "the dialog asking for the HTML document")
+    second.find_picture(FIRST_RGB, SIZE)  # the first map's picture now shows in the second editor
+    read = session.path("read-from-clipboard.zmf")
+    second.save_native(read)
+    dump = session.cli_json("dump", read)
+    (x1, y1), (x2, y2) = RECTANGLE
+    expect(dump["mapName"] == "first" and dump["htmlPath"] == first_page,
+           f"the map read from the clipboard is {dump['mapName']!r} for {dump['htmlPath']!r}")
+    expect([a["points"] for a in dump["areas"][:1]] == [[[x1, y1], [x2, y1], [x2, y2], [x1, y2]]],
+           f"the map read from the clipboard holds {dump['areas']}")
+    linked = session.path(LINK)
+    expect(dump["areas"][0]["href"] == linked, f"its link is {dump['areas'][0]['href']!r}, expected {linked!r}")
+
+    session.step("quit both")
     second.quit()
-    first.quit(answer="discard")
+    first.quit()
 
 
 if __name__ == "__main__":
