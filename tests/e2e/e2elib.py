@@ -1,15 +1,20 @@
 """Drives the real editor under a virtual X server, as a person would.
 
-The tests run under `xvfb-run` with no window manager: windows appear where
-they ask to be, and a window gets the keyboard only when it is given the
-focus. So every key sequence starts by focusing its window
-(`xdotool windowfocus --sync`), which Qt treats as the window being activated.
-Menus are opened with Alt alone and then their letters, which walks the menu
-bar itself; Alt+letter would be shared with the property pages' labels.
+The tests run under `xvfb-run` with no window manager: a window manager
+would add nothing the tests need and another program to install and wait
+for. Without one, windows appear where they ask to be (a "maximised" window
+keeps the size Qt gives it), and a window gets the keyboard only when it is
+given the focus: every key sequence starts by focusing its window
+(`xdotool windowfocus --sync`), which Qt takes as the window being
+activated. Menus are opened with Alt alone and then their letters, which
+walks the menu bar itself; Alt+letter is shared with the property pages'
+labels. Where the pictures and outlines are is read off screenshots
+(ImageMagick's `import`): each test's picture is of one plain colour.
 
 Each test gets its own temporary HOME and XDG folders, so the program starts
 from its default settings and never touches the user's. Every process a test
-starts is ended when the test ends, however it ends.
+starts is ended when the test ends, however it ends; on a failure the screen
+is kept (--artifacts FOLDER) with the temporary folder and the programs' logs.
 """
 
 import json
@@ -50,9 +55,9 @@ def require_tools():
         sys.exit(SKIP)
 
 
-def run(args, timeout=10, check=True, input_bytes=None):
+def run(args, timeout=10, check=True):
     try:
-        done = subprocess.run(args, capture_output=True, timeout=timeout, input=input_bytes)
+        done = subprocess.run(args, capture_output=True, timeout=timeout)
     except subprocess.TimeoutExpired as e:
         raise Failure(f"'{' '.join(args)}' did not finish within {timeout} s") from e
     if check and done.returncode != 0:
@@ -122,10 +127,6 @@ class Screenshot:
         if not xs:
             return None
         return min(xs), min(ys), max(xs), max(ys)
-
-    def save(self, path):
-        with open(path, "wb") as f:
-            f.write(b"P6\n%d %d\n255\n" % (self.width, self.height) + self.pixels)
 
 
 def _find_all(data, target):
@@ -228,15 +229,11 @@ class Session:
         sys.exit(code)
 
     def keep_evidence(self):
-        try:
-            shot = Screenshot()
-        except Failure:
-            return
         folder = self.artifacts or self.root
         os.makedirs(folder, exist_ok=True)
-        path = os.path.join(folder, f"{self.name}-failure.ppm")
-        shot.save(path)
-        print(f"[{self.name}] screen at the failure: {path}")
+        path = os.path.join(folder, f"{self.name}-failure.png")
+        if run(["import", "-window", "root", path], check=False).returncode == 0:
+            print(f"[{self.name}] screen at the failure: {path}")
 
     def end_programs(self):
         for app in self.apps:
@@ -464,6 +461,3 @@ def is_black(shot, x, y, reach=1):
     return any(shot.pixel(x + dx, y + dy) == (0, 0, 0)
                for dx in range(-reach, reach + 1) for dy in range(-reach, reach + 1))
 
-
-def area_tags(html):
-    return re.findall(rb"<AREA [^>]*>", html)
