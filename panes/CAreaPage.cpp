@@ -1,6 +1,7 @@
 #include "panes/CAreaPage.h"
 
 #include "model/CZephyrmapDoc.h"
+#include "panes/PaneMnemonics.h"
 #include "services/dialogs/CImgFileDlg.h"
 #include "services/dialogs/FileFilter.h"
 #include "services/paths/PathUtil.h"
@@ -49,6 +50,7 @@ CAreaPage::CAreaPage(CZephyrmapDoc& doc, AppSettings& settings, SettingsStore& s
 {
     setObjectName(QStringLiteral("AreaPage"));
     BuildControls();
+    new PaneMnemonics(this); // owned by the page
     m_relative->setChecked(m_settings.HREF_RelativePath != 0);
     m_relative->setEnabled(false);
     chooseLinkTarget = [this] { return PickLinkTarget(); };
@@ -72,6 +74,7 @@ void CAreaPage::BuildControls()
     m_alt = new QLineEdit(m_group);
     m_alt->setObjectName(QStringLiteral("Alt"));
     m_altLabel = new QLabel(QStringLiteral("説明文 &ALT="), m_group);
+    m_altLabel->setObjectName(QStringLiteral("AltLabel"));
     m_altLabel->setBuddy(m_alt);
     m_target = new QComboBox(m_group);
     m_target->setObjectName(QStringLiteral("Target"));

@@ -2,6 +2,7 @@
 
 #include "formats/HtmlOutputOptions.h"
 #include "model/CZephyrmapDoc.h"
+#include "panes/PaneMnemonics.h"
 #include "services/dialogs/CImgFileDlg.h"
 #include "services/dialogs/FileFilter.h"
 #include "services/paths/PathUtil.h"
@@ -64,6 +65,7 @@ CMapPage::CMapPage(CZephyrmapDoc& doc, AppSettings& settings, SettingsStore& sto
 {
     setObjectName(QStringLiteral("MapPage"));
     BuildControls();
+    new PaneMnemonics(this); // owned by the page
     m_srcRelative->setChecked(m_settings.SRC_RelativePath != 0);
     m_srcRelative->setEnabled(false);
     chooseHtmlDocument = [this] { return PickHtmlDocument(); };

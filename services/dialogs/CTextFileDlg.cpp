@@ -17,6 +17,8 @@ namespace
 const QString kSection = QStringLiteral("TextFileDlg");
 // Right of the list: 8 pixels apart, 187 wide, 204 high.
 constexpr int kPaneWidth = 187;
+// What the preview column adds to the dialog's width.
+constexpr int kExtraWidth = 195;
 constexpr int kPaneHeight = 204;
 
 QComboBox* MakeList(QWidget* parent, const char* name)
@@ -65,6 +67,9 @@ CTextFileDlg::CTextFileDlg(SettingsStore& store, const Options& options, QWidget
 {
     BuildControls();
     LoadChoices();
+    // The open dialog's preview column comes on top of the list's width.
+    if (m_options.preview)
+        resize(width() + kExtraWidth, height());
     connect(this, &QFileDialog::currentChanged, this, &CTextFileDlg::OnCurrentChanged);
 }
 

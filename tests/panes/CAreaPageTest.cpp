@@ -5,6 +5,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPlainTextEdit>
@@ -279,6 +280,23 @@ private slots:
         h.Doc().Redo();
         QCOMPARE(h.Doc().AreaAt(0)->m_alt, std::string("abc"));
         QCOMPARE(page.AltEdit()->text(), QStringLiteral("abc"));
+    }
+
+    void mnemonicsWorkOnlyInsideThePage()
+    {
+        AppHarness h;
+        h.OpenMap();
+        h.AddRect(1, 1, 10, 10);
+        h.ShowAreaPage();
+        h.AreaPage().SelectArea(0);
+        auto* altLabel = h.AreaPage().findChild<QLabel*>(QStringLiteral("AltLabel"));
+        QVERIFY(altLabel);
+        h.View().setFocus();
+        QCOMPARE(altLabel->text(), QStringLiteral("説明文 ALT="));               // Alt+A is the Area menu's
+        QCOMPARE(h.AreaPage().NoHrefCheck()->text(), QStringLiteral("&NOHREF")); // no menu has N
+        h.AreaPage().AltEdit()->setFocus();
+        QCOMPARE(altLabel->text(), QStringLiteral("説明文 &ALT="));
+        QCOMPARE(h.AreaPage().NoHrefCheck()->text(), QStringLiteral("&NOHREF"));
     }
 
     void theContextMenuDeletesTheSelectedArea()
