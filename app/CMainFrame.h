@@ -107,6 +107,8 @@ public:
     void SetStatusText(StatusPane pane, const QString& text) override;
     QAction* Action(CommandId id) const override { return m_actions.value(id); }
     QAction* ActionById(int id) const { return m_actions.value(id); }
+    // Whether something handles the command.
+    bool IsRouted(int id) const { return m_routes.contains(id); }
     void CommandStateChanged() override;
 
 protected:

@@ -15,6 +15,8 @@ const std::vector<CommandInfo> kCommands = {
      "クリップボードからクリッカブルマップを開く\nクリップボードから開く"},
     {CmdSaveHtmlSource, "HTMLソースを保存(&T)...\tCtrl+L",
      "クリッカブルマップのHTMLソースをファイルに保存\nHTMLソースを保存"},
+    {CmdUpdateHtmlDocument, "HTML文書のマップを更新(&U)",
+     "マップを使用するHTML文書の中のマップを、編集中のマップで更新\nHTML文書のマップを更新"},
     {CmdCopyHtmlToClipboard, "クリップボードに出力(&B)\tCtrl+D",
      "クリッカブルマップのHTMLソースをクリップボードに出力\nHTMLソースをクリップボードに出力"},
     {CmdOpen, "開く(&O)...\tCtrl+O", "Zephyrmapファイルを開く\n開く"},
@@ -64,7 +66,7 @@ const std::vector<CommandInfo> kCommands = {
 
 const std::vector<MenuInfo> kMainMenu = {
     {"ﾌｧｲﾙ(&F)",
-     {CmdNewMap, kSeparator, CmdOpenFromHtmlFile, CmdOpenFromClipboard, CmdSaveHtmlSource, CmdCopyHtmlToClipboard,
+     {CmdNewMap, kSeparator, CmdOpenFromHtmlFile, CmdOpenFromClipboard, CmdSaveHtmlSource, CmdUpdateHtmlDocument, CmdCopyHtmlToClipboard,
       kSeparator, CmdOpen, CmdSave, CmdSaveAs, kSeparator, CmdExit}},
     {"編集(&E)",
      {CmdUndo, CmdRedo, kSeparator, CmdCopyArea, CmdCutArea, kSeparator, CmdPasteArea, CmdPasteAreaWithAttributes,

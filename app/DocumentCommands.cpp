@@ -6,6 +6,7 @@
 #include "formats/HtmlOutputOptions.h"
 #include "formats/HtmlReader.h"
 #include "formats/HtmlWriter.h"
+#include "formats/PageUpdate.h"
 #include "formats/dialogs/CMapChoiceDlg.h"
 #include "model/CZephyrmapDoc.h"
 #include "model/MapCommands.h"
@@ -79,6 +80,7 @@ std::vector<CommandRoute> DocumentCommands::Commands()
         {CmdOpenFromClipboard, [this] { OpenFromClipboard(); }, clipboardText, {}},
         {CmdSaveHtmlSource, [this] { SaveHtmlSource(); }, mapOpen, {}},
         {CmdCopyHtmlToClipboard, [this] { CopyHtmlToClipboard(); }, mapOpen, {}},
+        {CmdUpdateHtmlDocument, [this] { UpdateHtmlDocument(); }, [this] { return CanUpdateHtmlDocument(); }, {}},
     };
 }
 
@@ -309,4 +311,70 @@ bool DocumentCommands::CopyHtmlToClipboard()
                          QStringLiteral("HTMLソースをクリップボードにコピーしました。"));
     m_doc.SetModified(false);
     return true;
+}
+
+// ---- Putting the map back into its page ----
+
+bool DocumentCommands::CanUpdateHtmlDocument() const
+{
+    return m_frame.IsMapOpen() && !m_doc.HtmlPath().empty() && localfile::IsRegularFile(m_doc.HtmlPath());
+}
+
+bool DocumentCommands::UpdateHtmlDocument()
+{
+    if (!CanUpdateHtmlDocument())
+        return false;
+    m_frame.CommitPendingEdits();
+    const QString page = ToQString(paths::FileNameOf(m_doc.HtmlPath()));
+    const QString question = QStringLiteral("ファイル\"%1\"の中のマップ\"%2\"を、編集中のマップで更新しますか?\r\n"
+                                            "元のファイルは\"%1~\"として残ります。")
+                                 .arg(page, ToQString(m_doc.MapName()));
+    if (ProgramMessage::Show(&m_frame, QMessageBox::Question, kInfoCaption, question,
+                             QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes) != QMessageBox::Yes)
+        return false;
+    const PageUpdateTarget target{m_doc.HtmlPath(), EncodingAuto, std::string()};
+    const PageUpdate update =
+        html::UpdateMapInPageFile(target, std::string(), m_doc, HtmlOutputOptions::FromSettings(m_settings));
+    if (update.status == PageUpdateStatus::NoSuchMap) {
+        const QString offer = QStringLiteral("ファイル\"%1\"には、マップ\"%2\"がありません。\r\n"
+                                             "HTMLソースを保存しますか?")
+                                  .arg(page, ToQString(m_doc.MapName()));
+        if (ProgramMessage::Show(&m_frame, QMessageBox::Question, kInfoCaption, offer,
+                                 QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes) == QMessageBox::Yes)
+            return SaveHtmlSource();
+        return false;
+    }
+    if (!update.Ok()) {
+        ReportUpdateFailure(update, page);
+        return false;
+    }
+    const int replaced = update.report.changedAreaTags + update.report.removedAreaTags;
+    ProgramMessage::Show(&m_frame, QMessageBox::Information, kInfoCaption,
+                         QStringLiteral("AREA %1 個を更新しました").arg(replaced));
+    m_doc.SetModified(false);
+    return true;
+}
+
+void DocumentCommands::ReportUpdateFailure(const PageUpdate& update, const QString& page)
+{
+    QString text;
+    switch (update.status) {
+    case PageUpdateStatus::CannotEncode:
+        text = QStringLiteral("マップの文字の中に、ファイル\"%1\"の文字エンコードで表せないものがあります(%2行目)。\r\n"
+                              "ファイルは変更していません。")
+                   .arg(page)
+                   .arg(update.line);
+        break;
+    case PageUpdateStatus::CannotKeep:
+        text = QStringLiteral("ファイル\"%1\"の%2行目の書き換える部分に、Zephyrmap!で扱えない文字があります。\r\n"
+                              "ファイルは変更していません。")
+                   .arg(page)
+                   .arg(update.line);
+        break;
+    default:
+        text = QStringLiteral("ファイル\"%1\"を更新できませんでした。\r\n%2")
+                   .arg(page, QString::fromStdString(update.reason));
+        break;
+    }
+    ProgramMessage::Show(&m_frame, QMessageBox::Warning, kErrorCaption, text);
 }

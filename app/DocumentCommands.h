@@ -48,6 +48,10 @@ public:
     void OpenFromClipboard();
     bool SaveHtmlSource();
     bool CopyHtmlToClipboard();
+    // Puts the map back into its own HTML document, every other byte of the
+    // page kept; offers to save the HTML source when the page has no such map.
+    bool UpdateHtmlDocument();
+    bool CanUpdateHtmlDocument() const;
 
     // The dialogs, for tests to stand in for; each answers nothing for cancel.
     std::function<std::optional<SaveTarget>()> chooseSaveTarget;
@@ -71,6 +75,7 @@ private:
     std::optional<SaveTarget> AskSaveTarget();
     std::optional<OpenSource> AskOpenSource();
     void ShowReplaced(std::size_t count, std::size_t line);
+    void ReportUpdateFailure(const struct PageUpdate& update, const QString& page);
 
     CZephyrmapDoc& m_doc;
     AppSettings& m_settings;

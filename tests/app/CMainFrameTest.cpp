@@ -1,4 +1,5 @@
 #include "app/CMainFrame.h"
+#include "app/CommandTable.h"
 #include "app/CZephyrmapApp.h"
 #include "services/dialogs/ProgramMessage.h"
 #include "services/store/SettingsStore.h"
@@ -58,6 +59,13 @@ private slots:
         QVERIFY(frame.Action(CmdPasteArea)->shortcuts().contains(QKeySequence(QStringLiteral("Ctrl+V"))));
         QVERIFY(frame.Action(CmdPasteArea)->shortcuts().contains(QKeySequence(QStringLiteral("Shift+Ins"))));
         QCOMPARE(frame.Action(CmdPasteAreaWithAttributes)->shortcut(), QKeySequence(QStringLiteral("Ctrl+Shift+V")));
+    }
+
+    void everyCommandOfTheTableIsHandled()
+    {
+        auto app = MakeApp("routes.ini");
+        for (const CommandInfo& command : AllCommands())
+            QVERIFY2(app->Frame()->IsRouted(command.id), qPrintable(QString::number(command.id)));
     }
 
     void withoutAMapTheMapCommandsAreOff()

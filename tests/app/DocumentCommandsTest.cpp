@@ -265,6 +265,48 @@ private slots:
         QVERIFY(!h.Doc().IsModified());
     }
 
+    void theMapGoesBackIntoItsPage()
+    {
+        AppHarness h;
+        h.OpenMap();
+        const QByteArray page = "<html>\r\n<body>\r\n<p>before</p>\r\n"
+                                "<img src=\"pic.png\" usemap=\"#m\" width=\"300\" height=\"200\">\r\n"
+                                "<map name=\"m\">\r\n  <area shape=\"rect\" coords=\"1,1,9,9\" href=\"a.html\">\r\n"
+                                "</map>\r\n<p>after</p>\r\n</body>\r\n</html>\r\n";
+        WriteAll(h.Path(QStringLiteral("index.html")), page);
+        h.AddRect(10, 20, 110, 70);
+        h.answer = QMessageBox::Yes;
+        h.Frame().UpdateCommandUI();
+        QVERIFY(h.Frame().Action(CmdUpdateHtmlDocument)->isEnabled());
+        QVERIFY(h.app->Commands()->UpdateHtmlDocument());
+        QVERIFY(h.boxes.front().startsWith(QStringLiteral("ファイル\"index.html\"の中のマップ\"m\"を")));
+        QCOMPARE(h.boxes.back(), QStringLiteral("AREA 1 個を更新しました"));
+        const QByteArray updated = ReadAll(h.Path(QStringLiteral("index.html")));
+        QVERIFY(updated.startsWith("<html>\r\n<body>\r\n<p>before</p>\r\n"));
+        QVERIFY(updated.endsWith("</map>\r\n<p>after</p>\r\n</body>\r\n</html>\r\n"));
+        QVERIFY(updated.contains("10,20,110,70"));
+        QVERIFY(!updated.contains("1,1,9,9"));
+        QCOMPARE(ReadAll(h.Path(QStringLiteral("index.html~"))), page);
+        QVERIFY(!h.Doc().IsModified());
+    }
+
+    void aPageWithoutTheMapOffersTheSourceInstead()
+    {
+        AppHarness h;
+        h.OpenMap();
+        WriteAll(h.Path(QStringLiteral("index.html")), "<html><!-- <map name=\"m\"></map> --></html>");
+        int offered = 0;
+        h.app->Commands()->chooseSaveTarget = [&offered] {
+            ++offered;
+            return std::optional<DocumentCommands::SaveTarget>();
+        };
+        h.answer = QMessageBox::Yes;
+        QVERIFY(!h.app->Commands()->UpdateHtmlDocument());
+        QCOMPARE(offered, 1);
+        QCOMPARE(h.boxes[1], QStringLiteral("ファイル\"index.html\"には、マップ\"m\"がありません。\nHTMLソースを保存しますか?"));
+        QCOMPARE(ReadAll(h.Path(QStringLiteral("index.html"))), QByteArray("<html><!-- <map name=\"m\"></map> --></html>"));
+    }
+
     void copyingTheSourceClearsTheModifiedFlag()
     {
         AppHarness h;
