@@ -128,7 +128,8 @@ Pairs AlignAreaTags(std::size_t tags, std::size_t areas, const Same& same, std::
     Pairs middle;
     EditGraph graph(front, front, tags - front - back, areas - front - back, same);
     if (tags != areas && graph.Solve(static_cast<std::int64_t>(limit), middle)) {
-        // Positions one before the middle, and its end (as if on pairs there).
+        // As if pairs stood just before the middle and at its end; one before
+        // the first tag is (size_t)-1, and the differences below wrap back.
         SlidePairs(middle, {front - 1, front - 1}, {tags - back, areas - back}, same);
         pairs.insert(pairs.end(), middle.begin(), middle.end());
     }

@@ -19,10 +19,11 @@
 // - The map's AREA tags are the AREA tags outside comments between the MAP's
 //   start tag and its "</map>", each with an "</area>" that directly follows
 //   it. The map's areas, in the order the writer writes them (the DEFAULT area
-//   last, left out when it has no attributes), meet them in order: the tags
-//   at the front and at the back that already read as the areas there are
-//   left alone, and the rest are paired in order. Whatever stands between
-//   the tags (comments, server code, line breaks) stays where it is.
+//   last, left out when it has no attributes), are lined up with them (see
+//   AreaAlignment): tags that already read as their areas stay, areas taken
+//   out or added are found as such, and the rest meet in order. Whatever
+//   stands between the tags (comments, server code, line breaks) stays where
+//   it is.
 // - An AREA tag that reads (as the reader reads it) as its area is left as it
 //   stands, byte for byte. Otherwise it is changed in place: SHAPE, COORDS,
 //   HREF, NOHREF, TARGET and ALT are each set only when the area says
@@ -46,7 +47,10 @@
 //   that one; a bare value stays bare when the new one needs no quotes). A
 //   missing attribute is added after the tag's last attribute, in the
 //   writer's order. An attribute whose value is empty in the map is taken out
-//   (every repeat of it), as the writer would not write it.
+//   (every repeat of it), as the writer would not write it, unless its value
+//   in the page is empty too (alt="" is kept). Taking out a run of
+//   attributes takes the blanks after it when another attribute follows, so
+//   that one takes its place on its line; else the blanks before it.
 // - Names: attributes kept keep their names as written; added ones and AREA
 //   tags written anew follow the options' letter case. The MAP's NAME and the
 //   IMG tags' USEMAP change only when the map has another name than the one
