@@ -449,6 +449,9 @@ std::string UpdateFailure(const PageUpdate& r, const std::string& page, const st
     case PageUpdateStatus::CannotKeep:
         return page + line + " has characters Shift-JIS cannot hold where the map goes; they would become \"?\"," +
                " so nothing was written";
+    case PageUpdateStatus::Tangled:
+        return page + line + ": a comment or a quote left open runs across the map's tags, so changing them would" +
+               " change the rest of the page; nothing was written";
     case PageUpdateStatus::CannotRead:
         return "cannot read " + page + ": " + r.reason;
     case PageUpdateStatus::CannotBackUp:

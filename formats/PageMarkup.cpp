@@ -394,6 +394,11 @@ bool PageMarkup::Encode(const std::string& text, std::size_t begin, std::size_t 
     return back.replaced == 0 && back.text == text;
 }
 
+bool PageMarkup::InTwoByteShift(std::size_t pos) const
+{
+    return !m_shifts.empty() && ShiftAt(ByteOffset(pos)) == Shift::Kanji;
+}
+
 std::size_t PageMarkup::LineOf(std::size_t pos) const
 {
     std::size_t line = 1;

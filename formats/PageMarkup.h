@@ -40,6 +40,9 @@ public:
     // JIS with the escapes that leave the shift state after it as the page
     // had it. False when the page's coding cannot hold every character of it.
     bool Encode(const std::string& text, std::size_t begin, std::size_t end, std::string& bytes) const;
+    // Whether a position lies in JIS text shifted to two-byte characters, where
+    // bytes go in pairs and a change would pair the bytes after it anew.
+    bool InTwoByteShift(std::size_t pos) const;
     // The 1-based line of a position: lines end at LF, CR LF or a lone CR.
     std::size_t LineOf(std::size_t pos) const;
 

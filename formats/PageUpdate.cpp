@@ -96,9 +96,28 @@ bool NeedsNoQuotes(const std::string& v)
     return true;
 }
 
+// The reader keeps the '/' of an XHTML end "/>" among the other
+// attributes; it is no attribute, and a tag says the same with it or without.
+std::string WithoutClosingSlash(std::string other)
+{
+    if (other.empty() || other.back() != '/' || (other.size() > 1 && !IsLineBlank(other[other.size() - 2])))
+        return other;
+    other.pop_back();
+    while (!other.empty() && IsLineBlank(other.back()))
+        other.pop_back();
+    return other;
+}
+
 bool Holds(const std::string& v, char c)
 {
     return sjis::FindChar(v, c) != npos;
+}
+
+// A value in double quotes, or in single ones when it holds a double quote and no single one.
+std::string Quoted(const std::string& v)
+{
+    const char quote = Holds(v, '"') && !Holds(v, '\'') ? '\'' : '"';
+    return quote + v + quote;
 }
 
 class PageUpdater
@@ -118,7 +137,8 @@ private:
     void FindAreaTags();
     std::size_t EndTagAfter(std::size_t tagEnd) const;
     void FindImageTags();
-    bool OverlapsMap(const StartTag& tag) const;
+    bool UsesMap(const StartTag& img) const;
+    bool WithinMapTags(const StartTag& tag) const;
 
     // The map's areas against the tags.
     AreaFacts FactsOf(const CMapData& area) const;
@@ -133,8 +153,9 @@ private:
     bool ReadsAs(const AreaTagInPage& old, const std::vector<Edit>& edits, const AreaFacts& facts);
     void RemoveAreaTag(const AreaTagInPage& old);
     void AddAreaTags(std::size_t keptBefore, const std::vector<const CMapData*>& areas);
-    std::string NewAreaTag(const CMapData& area) const;
+    std::string NewAreaTag(const CMapData& area, bool selfClosing) const;
     std::string Indentation() const;
+    bool PageSelfCloses() const;
     std::size_t AfterOnItsLine(std::size_t end) const;
     std::string DetectLineEnd() const;
 
@@ -149,6 +170,7 @@ private:
                       TagChanges& changes) const;
     Edit ValueEdit(const TagAttribute& a, const std::string& value) const;
     void RemoveAttribute(const StartTag& tag, std::string_view lower, TagChanges& changes, bool evenEmpty) const;
+    static bool EndsOpen(const StartTag& tag, const TagChanges& changes);
     static std::vector<Edit> EditsOf(const StartTag& tag, const TagChanges& changes);
     void Commit(std::vector<Edit> edits);
     void Commit(Edit edit);
@@ -203,6 +225,8 @@ PageUpdate PageUpdater::Run()
         m_result.status = PageUpdateStatus::NoSuchMap;
         return m_result;
     }
+    if (m_map->Broken()) // a quote still open at its '>': it ends elsewhere for a browser
+        Fail(PageUpdateStatus::Tangled, m_map->Begin());
     FindAreaTags();
     FindImageTags();
     m_lineEnd = DetectLineEnd();
@@ -220,21 +244,23 @@ PageUpdate PageUpdater::Run()
 
 // ---- Finding the map's tags ----
 
+// The MAP element as the reader takes it: its start tag from "<map" up to
+// the first '>', its end the first "</map>" after that, the next one looked
+// for after it.
 bool PageUpdater::FindMap()
 {
     const std::string& text = m_markup.Text();
     for (std::size_t open = m_search.Find("<map", 0); open != npos;) {
-        std::optional<StartTag> tag = StartTag::Read(text, open, "map", text.size());
-        if (!tag) {
-            open = m_search.Find("<map", open + 4);
-            continue;
-        }
-        const std::size_t close = m_search.Find("</map>", tag->End());
+        const std::size_t gt = text.find('>', open);
+        if (gt == npos)
+            return false;
+        const std::optional<StartTag> tag = StartTag::Read(text, open, "map", gt + 1);
+        const std::size_t close = m_search.Find("</map>", gt + 1);
         if (close == npos)
             return false;
-        const TagAttribute* name = tag->Find("name");
+        const TagAttribute* name = tag ? tag->Find("name") : nullptr;
         if (name && name->hasValue && ValueOf(*name) == m_name) {
-            m_map = std::move(tag);
+            m_map = tag;
             m_mapClose = close;
             return true;
         }
@@ -243,19 +269,21 @@ bool PageUpdater::FindMap()
     return false;
 }
 
+// The AREA tags as the reader takes them: after the MAP's start tag, each
+// from "<area" to its first '>', the next looked for after it, so that the
+// tags are the areas the map was read from. A tag that cannot be read as one
+// (a quote open at that '>', another name) can only be written anew.
 void PageUpdater::FindAreaTags()
 {
     const std::string& text = m_markup.Text();
     for (std::size_t open = m_search.Find("<area", m_map->End()); open != npos && open < m_mapClose;) {
-        std::optional<StartTag> tag = StartTag::Read(text, open, "area", m_mapClose);
-        if (!tag) {
-            open = m_search.Find("<area", open + 5);
-            continue;
-        }
-        AreaTagInPage found(*tag);
-        found.elementEnd = EndTagAfter(tag->End());
-        found.readerEnd = text.find('>', open) + 1;
-        found.facts = FactsOf(*ReadAreaTag(m_markup.Read(open, found.readerEnd).text, m_pagePath, found.clean));
+        const std::size_t readerEnd = text.find('>', open) + 1;
+        if (readerEnd == 0 || readerEnd > m_mapClose) // it would take in the "</map>"
+            break;
+        AreaTagInPage found(StartTag::Read(text, open, "area", readerEnd).value_or(StartTag::Unread(open, readerEnd)));
+        found.readerEnd = readerEnd;
+        found.elementEnd = EndTagAfter(readerEnd);
+        found.facts = FactsOf(*ReadAreaTag(m_markup.Read(open, readerEnd).text, m_pagePath, found.clean));
         m_areaTags.push_back(std::move(found));
         open = m_search.Find("<area", m_areaTags.back().elementEnd);
     }
@@ -275,32 +303,43 @@ std::size_t PageUpdater::EndTagAfter(std::size_t tagEnd) const
     return i < m_mapClose && text[i] == '>' ? i + 1 : tagEnd;
 }
 
+// The IMG tags using the map, each as the reader takes it: from "<img" up to
+// its first '>'. One whose quote is still open there cannot be changed
+// safely, and any IMG tag sharing text with the MAP's start or end tag or an
+// AREA tag would end elsewhere once they change: such a page is refused.
 void PageUpdater::FindImageTags()
 {
     const std::string& text = m_markup.Text();
     for (std::size_t open = m_search.Find("<img", 0); open != npos;) {
-        std::optional<StartTag> tag = StartTag::Read(text, open, "img", text.size());
-        if (!tag) {
-            open = m_search.Find("<img", open + 4);
-            continue;
-        }
-        if (const TagAttribute* usemap = tag->Find("usemap"); usemap && usemap->hasValue) {
-            std::string name = ValueOf(*usemap);
-            const std::size_t hash = sjis::FindChar(name, '#');
-            if (hash != npos && name.erase(hash, 1) == m_name && !OverlapsMap(*tag))
-                m_images.push_back(*tag);
-        }
-        open = m_search.Find("<img", tag->End());
+        const std::size_t gt = text.find('>', open);
+        if (gt == npos)
+            return;
+        const StartTag tag = StartTag::Read(text, open, "img", gt + 1).value_or(StartTag::Unread(open, gt + 1));
+        if (WithinMapTags(tag) || (UsesMap(tag) && tag.Broken()))
+            Fail(PageUpdateStatus::Tangled, open);
+        else if (UsesMap(tag))
+            m_images.push_back(tag);
+        open = m_search.Find("<img", gt + 1);
     }
 }
 
-// An IMG "tag" found inside the MAP's tags (in a quoted value, say) is none.
-bool PageUpdater::OverlapsMap(const StartTag& tag) const
+// USEMAP with its first '#' taken out names the map, as the reader pairs them.
+bool PageUpdater::UsesMap(const StartTag& img) const
+{
+    const TagAttribute* usemap = img.Find("usemap");
+    if (!usemap || !usemap->hasValue)
+        return false;
+    std::string name = ValueOf(*usemap);
+    const std::size_t hash = sjis::FindChar(name, '#');
+    return hash != npos && name.erase(hash, 1) == m_name;
+}
+
+// Whether a tag shares text with the MAP's start or end tag or an AREA tag.
+bool PageUpdater::WithinMapTags(const StartTag& tag) const
 {
     auto overlaps = [&tag](std::size_t begin, std::size_t end) { return tag.Begin() < end && begin < tag.End(); };
-    if (overlaps(m_map->Begin(), m_map->End()))
-        return true;
-    return std::any_of(m_areaTags.begin(), m_areaTags.end(),
+    return overlaps(m_map->Begin(), m_map->End()) || overlaps(m_mapClose, m_mapClose + 6) ||
+           std::any_of(m_areaTags.begin(), m_areaTags.end(),
                        [&](const AreaTagInPage& a) { return overlaps(a.tag.Begin(), a.elementEnd); });
 }
 
@@ -323,7 +362,7 @@ AreaFacts PageUpdater::FactsOf(const CMapData& area) const
     f.linkLeadsTo = Resolved(LinkReference(area, m_pagePath, m_options));
     f.target = area.m_target;
     f.alt = area.m_alt;
-    f.other = area.m_otherAttrs;
+    f.other = WithoutClosingSlash(area.m_otherAttrs);
     return f;
 }
 
@@ -396,7 +435,7 @@ void PageUpdater::UpdateAreaTag(const AreaTagInPage& old, const CMapData& area, 
         }
     }
     if (!Failed())
-        Commit({old.tag.Begin(), old.readerEnd, WriteAreaTag(area, m_pagePath, m_options)});
+        Commit({old.tag.Begin(), old.readerEnd, NewAreaTag(area, old.tag.SelfClosing())});
 }
 
 TagChanges PageUpdater::ChangesInPlace(const AreaTagInPage& old, const CMapData& area, const AreaDifference& d) const
@@ -466,11 +505,11 @@ void PageUpdater::AddAreaTags(std::size_t keptBefore, const std::vector<const CM
     m_result.report.changedAreaTags += static_cast<int>(areas.size());
     if (keptBefore == 0 && !m_areaTags.empty()) { // before the first tag, which keeps its line
         for (const CMapData* area : areas)
-            text += NewAreaTag(*area) + m_lineEnd + indent;
+            text += NewAreaTag(*area, PageSelfCloses()) + m_lineEnd + indent;
         at = m_areaTags.front().tag.Begin();
     } else {
         for (const CMapData* area : areas)
-            text += m_lineEnd + indent + NewAreaTag(*area);
+            text += m_lineEnd + indent + NewAreaTag(*area, PageSelfCloses());
         if (keptBefore == 0) { // into a MAP without AREA tags; "</map>" gets a line of its own
             at = AfterOnItsLine(m_map->End());
             const std::string& markup = m_markup.Text();
@@ -485,13 +524,18 @@ void PageUpdater::AddAreaTags(std::size_t keptBefore, const std::vector<const CM
     Commit({at, at, text});
 }
 
-std::string PageUpdater::NewAreaTag(const CMapData& area) const
+// The writer's tag, ending "/>" where the page ends its AREA tags so.
+std::string PageUpdater::NewAreaTag(const CMapData& area, bool selfClosing) const
 {
     std::string tag = WriteAreaTag(area, m_pagePath, m_options);
-    const bool pageSelfCloses = !m_areaTags.empty() && m_areaTags.front().tag.SelfClosing();
-    if (pageSelfCloses && tag.size() >= 2 && tag.compare(tag.size() - 2, 2, "/>") != 0)
+    if (selfClosing && tag.size() >= 2 && tag.compare(tag.size() - 2, 2, "/>") != 0)
         tag.replace(tag.size() - 1, 1, " />");
     return tag;
+}
+
+bool PageUpdater::PageSelfCloses() const
+{
+    return !m_areaTags.empty() && m_areaTags.front().tag.SelfClosing();
 }
 
 // The blanks that begin the first AREA tag's line, when nothing else comes before it there.
@@ -586,9 +630,9 @@ void PageUpdater::SetAttribute(const StartTag& tag, std::string_view lower, cons
 {
     const TagAttribute* a = tag.Find(lower);
     if (!a)
-        changes.added += " " + Name(upper) + "=\"" + value + "\"";
+        changes.added += " " + Name(upper) + "=" + Quoted(value);
     else if (!a->hasValue)
-        changes.values.push_back({a->nameEnd, a->nameEnd, "=\"" + value + "\""});
+        changes.values.push_back({a->nameEnd, a->nameEnd, "=" + Quoted(value)});
     else if (ValueOf(*a) != value)
         changes.values.push_back(ValueEdit(*a, value));
 }
@@ -605,8 +649,7 @@ Edit PageUpdater::ValueEdit(const TagAttribute& a, const std::string& value) con
     }
     if (NeedsNoQuotes(value))
         return {a.valueBegin, a.valueEnd, value};
-    const char quote = Holds(value, '"') && !Holds(value, '\'') ? '\'' : '"';
-    return {a.valueBegin, a.valueEnd, quote + value + quote};
+    return {a.valueBegin, a.valueEnd, Quoted(value)};
 }
 
 // Every attribute of the name goes; unless `evenEmpty`, one with an empty
@@ -623,13 +666,27 @@ void PageUpdater::RemoveAttribute(const StartTag& tag, std::string_view lower, T
     }
 }
 
+// Whether the tag's last attribute stays "name=" with nothing after it, so
+// that text added after it would be read as its value.
+bool PageUpdater::EndsOpen(const StartTag& tag, const TagChanges& changes)
+{
+    const std::vector<TagAttribute>& a = tag.Attributes();
+    if (a.empty() || !a.back().hasValue || a.back().quote || a.back().valueBegin != a.back().valueEnd)
+        return false;
+    const bool removed = changes.removed.size() == a.size() && changes.removed.back();
+    const bool set = std::any_of(changes.values.begin(), changes.values.end(),
+                                 [&](const Edit& e) { return e.begin == a.back().valueBegin; });
+    return !removed && !set;
+}
+
 std::vector<Edit> PageUpdater::EditsOf(const StartTag& tag, const TagChanges& changes)
 {
     std::vector<Edit> edits = changes.values;
     for (const StartTag::Removal& r : tag.Removals(changes.removed))
         edits.push_back({r.begin, r.end, r.blank ? " " : "", true});
     if (!changes.added.empty())
-        edits.push_back({tag.InsertionPoint(), tag.InsertionPoint(), changes.added});
+        edits.push_back(
+            {tag.InsertionPoint(), tag.InsertionPoint(), (EndsOpen(tag, changes) ? "\"\"" : "") + changes.added});
     return edits;
 }
 
@@ -639,11 +696,17 @@ void PageUpdater::Commit(std::vector<Edit> edits)
         Commit(std::move(e));
 }
 
-// Page text the program could not read must not be replaced by the '?' it read.
+// Page text the program could not read must not be replaced by the '?' it
+// read, and no change may switch parts of the page on or off, or begin or
+// end amid JIS two-byte text (a tag's bytes read there as pairs).
 void PageUpdater::Commit(Edit edit)
 {
     if (!edit.removal && edit.end > edit.begin && m_markup.Read(edit.begin, edit.end).replaced)
         Fail(PageUpdateStatus::CannotKeep, edit.begin);
+    if (edit.end > edit.begin ? m_search.CutsComment(edit.begin, edit.end) : m_search.InComment(edit.begin))
+        Fail(PageUpdateStatus::Tangled, edit.begin);
+    if (m_markup.InTwoByteShift(edit.begin) || m_markup.InTwoByteShift(edit.end))
+        Fail(PageUpdateStatus::Tangled, edit.begin);
     m_edits.push_back(std::move(edit));
 }
 

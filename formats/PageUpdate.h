@@ -10,28 +10,29 @@
 // - Encoding. The page is read in the TextEncoding given, or, for 0 (and any
 //   code DecodeHtmlPage takes as automatic), in the one the page reader
 //   chooses; the report names it.
-// - Finding. The map is the first MAP element outside comments whose NAME is
-//   the name asked for (compared exactly) and that has its "</map>"; its IMG
-//   tags are all the IMG tags outside comments whose USEMAP, with its first
-//   '#' taken out, is that name, as the reader pairs them. No such MAP: the
-//   update fails with NoSuchMap (IMG tags alone do not count). A MAP without
-//   IMG tags is updated all the same.
-// - The map's AREA tags are the AREA tags outside comments between the MAP's
-//   start tag and its "</map>", each with an "</area>" that directly follows
-//   it. The map's areas, in the order the writer writes them (the DEFAULT area
-//   last, left out when it has no attributes), are lined up with them (see
+// - Finding, as the map reader finds its maps, so that the tags changed are
+//   the ones the map was read from: a tag runs from its name to its first
+//   '>', and comments are passed over. The map is the first MAP element whose
+//   NAME is the name asked for (compared exactly) and that has its "</map>";
+//   its IMG tags are all the IMG tags whose USEMAP, with its first '#' taken
+//   out, is that name. No such MAP: the update fails with NoSuchMap (IMG tags
+//   alone do not count). A MAP without IMG tags is updated all the same.
+// - The map's AREA tags are the AREA tags between the MAP's start tag and its
+//   "</map>", each with an "</area>" that directly follows it. The map's
+//   areas, in the order the writer writes them (the DEFAULT area last, left
+//   out when it has no attributes), are lined up with them (see
 //   AreaAlignment): tags that already read as their areas stay, areas taken
 //   out or added are found as such, and the rest meet in order. Whatever
-//   stands between the tags (comments, server code, line breaks) stays where
-//   it is.
+//   stands between the tags (comments, server code, line breaks) stays.
 // - An AREA tag that reads (as the reader reads it) as its area is left as it
 //   stands, byte for byte. Otherwise it is changed in place: SHAPE, COORDS,
 //   HREF, NOHREF, TARGET and ALT are each set only when the area says
 //   something else than the tag, the others and their order untouched. A link
-//   counts as the same when it leads to the same file or is written the same.
-//   When the tag's other attributes differ from the area's, or the tag
-//   changed in place would not read back as the area, the tag up to its
-//   first '>' is written anew as the writer writes it.
+//   counts as the same when it leads to the same file or is written the same;
+//   an XHTML end "/>" is no attribute. When the tag's other attributes differ
+//   from the area's, or the tag changed in place would not read back as the
+//   area, the tag is written anew as the writer writes it (ending "/>" when
+//   it did).
 // - Surplus AREA tags go, with their "</area>" and, when a tag stands alone
 //   on its line, with the whole line. Areas beyond the tags are added after
 //   the last AREA tag kept (or before the first when none comes earlier, or
@@ -58,7 +59,14 @@
 // - Text the page's encoding cannot hold fails with CannotEncode; replacing
 //   page text that holds characters Shift-JIS cannot hold (and so read as
 //   '?') fails with CannotKeep, since the map would put back '?'. Removing
-//   such text is allowed. Either way nothing is produced.
+//   such text is allowed.
+// - Tangled: a tag to change whose quote is still open at its first '>' (a
+//   browser would end it elsewhere), any IMG tag sharing text with the MAP's
+//   start or end tag or an AREA tag, a change that would take out the start or the end of an
+//   HTML comment without the rest (one opened inside a tag) or put text
+//   inside one, and a change beginning or ending amid JIS two-byte text:
+//   each would change more of the page than the map.
+// - Any failure produces nothing.
 
 #include "formats/HtmlOutputOptions.h"
 #include "services/text/TextCodec.h"
@@ -73,6 +81,7 @@ enum class PageUpdateStatus {
     NoSuchMap,    // no MAP element of that name outside comments
     CannotEncode, // the page's encoding lacks a character of the map
     CannotKeep,   // page text to be replaced holds characters the program cannot read
+    Tangled,      // a tag to change is tangled with the rest of the page (see above)
     CannotRead,   // the file functions only, with the system's reason
     CannotBackUp,
     CannotWrite,

@@ -23,17 +23,30 @@ bool SameName(std::string_view markup, std::size_t begin, std::size_t end, std::
     return true;
 }
 
+// Between attributes the reader also takes an ideographic space for a blank;
+// within a value it is a character like any other.
+bool Separates(char c)
+{
+    return StartTag::IsBlank(c) || c == PageMarkup::kWideSpace;
+}
+
 bool EndsName(char c)
 {
-    return StartTag::IsBlank(c) || c == '/' || c == '>' || c == '=';
+    return Separates(c) || c == '/' || c == '>' || c == '=';
 }
 
 } // namespace
 
 bool StartTag::IsBlank(char c)
 {
-    // The reader takes an ideographic space for a blank before a name.
-    return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\f' || c == PageMarkup::kWideSpace;
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\f';
+}
+
+bool StartTag::Opens(std::string_view markup, std::size_t open, std::string_view lowerName)
+{
+    const std::size_t nameEnd = open + 1 + lowerName.size();
+    return nameEnd < markup.size() && markup[open] == '<' && SameName(markup, open + 1, nameEnd, lowerName) &&
+           (Separates(markup[nameEnd]) || markup[nameEnd] == '/' || markup[nameEnd] == '>');
 }
 
 std::optional<StartTag> StartTag::Read(std::string_view markup, std::size_t open, std::string_view lowerName,
@@ -41,8 +54,7 @@ std::optional<StartTag> StartTag::Read(std::string_view markup, std::size_t open
 {
     limit = std::min(limit, markup.size());
     const std::size_t nameEnd = open + 1 + lowerName.size();
-    if (nameEnd >= limit || markup[open] != '<' || !SameName(markup, open + 1, nameEnd, lowerName) ||
-        !(IsBlank(markup[nameEnd]) || markup[nameEnd] == '/' || markup[nameEnd] == '>'))
+    if (nameEnd >= limit || !Opens(markup, open, lowerName))
         return std::nullopt;
     StartTag tag;
     tag.m_begin = open;
@@ -50,7 +62,7 @@ std::optional<StartTag> StartTag::Read(std::string_view markup, std::size_t open
     tag.m_markup = markup;
     for (std::size_t i = nameEnd; i < limit;) {
         const char c = markup[i];
-        if (IsBlank(c)) {
+        if (Separates(c)) {
             ++i;
         } else if (c == '>') {
             tag.m_end = i + 1;
@@ -74,6 +86,15 @@ std::optional<StartTag> StartTag::Read(std::string_view markup, std::size_t open
         }
     }
     return std::nullopt;
+}
+
+StartTag StartTag::Unread(std::size_t begin, std::size_t end)
+{
+    StartTag tag;
+    tag.m_begin = tag.m_nameEnd = begin;
+    tag.m_end = end;
+    tag.m_broken = true;
+    return tag;
 }
 
 bool StartTag::ReadAttribute(std::string_view markup, std::size_t& i, std::size_t limit)

@@ -2,7 +2,8 @@
 // One start tag of a page's markup (see PageMarkup), read as browsers read
 // it: the tag name, then attributes NAME, NAME=value, NAME="value" or
 // NAME='value', apart by blanks (or by nothing after a quoted value), up to
-// the first '>' outside quoted values, or "/>". A quote that does not close
+// the first '>' outside quoted values, or "/>". An ideographic space between
+// attributes separates them too, as the map reader takes it. A quote that does not close
 // before the limit given makes the tag end at its first '>', as the map
 // reader and writer take it; the tag is then marked broken. Positions are
 // those of the markup.
@@ -29,6 +30,10 @@ public:
     static std::optional<StartTag> Read(std::string_view markup, std::size_t open, std::string_view lowerName,
                                         std::size_t limit);
 
+    // A tag that could not be read, known only by where it stands: broken,
+    // without attributes.
+    static StartTag Unread(std::size_t begin, std::size_t end);
+
     std::size_t Begin() const { return m_begin; }
     std::size_t End() const { return m_end; } // one past its '>'
     bool SelfClosing() const { return m_selfClosing; }
@@ -51,10 +56,13 @@ public:
     };
     std::vector<Removal> Removals(const std::vector<bool>& removed) const;
 
+    // HTML's white space.
     static bool IsBlank(char c);
 
 private:
     StartTag() = default;
+    // Whether the text at `open` begins a tag of that name.
+    static bool Opens(std::string_view markup, std::size_t open, std::string_view lowerName);
     // One attribute from `i`; false when a quote does not close before `limit`.
     bool ReadAttribute(std::string_view markup, std::size_t& i, std::size_t limit);
 

@@ -519,6 +519,33 @@ TEST(PageUpdate, TextThatCannotBeWrittenOrKept)
     EXPECT_EQ(u.line, 4u);
 }
 
+// A tag whose text holds the start of a comment (as the reader takes it, up to
+// its first '>'): writing it anew would take that start away and switch on
+// what the comment hid; adding after it would put the tags inside the comment.
+// And a quote left open across the map: changing the map would move its end.
+TEST(PageUpdate, TangledTags)
+{
+    const std::string page = kImg + "<map name=m>\n<area shape=rect coords=1,2,3,4 alt=\"<!-- x\">\n"
+                                    "<area shape=rect coords=5,6,7,8> -->\n</map>";
+    auto m = Import(page);
+    ASSERT_EQ(m->doc.AreaCount(), 2); // the second tag is inside the comment
+    m->Area(0).m_otherAttrs = "title=t";
+    PageUpdate u = Update(page, m->doc);
+    EXPECT_EQ(u.status, PageUpdateStatus::Tangled);
+    EXPECT_EQ(u.line, 3u);
+    EXPECT_TRUE(u.bytes.empty());
+    m->Area(0).m_otherAttrs.clear();
+    m->doc.InsertArea(NewRect(5, 5, 9, 9, "n.html"));
+    EXPECT_EQ(Update(page, m->doc).status, PageUpdateStatus::Tangled);
+    // An IMG tag whose quote runs into the MAP element.
+    const std::string open = "<img src=a.png usemap=#m alt='x>\n<map name=m><area shape=rect coords=1,2,3,4 "
+                             "alt='y'></map>";
+    auto o = Import(open);
+    u = Update(open, o->doc);
+    EXPECT_EQ(u.status, PageUpdateStatus::Tangled);
+    EXPECT_EQ(u.line, 1u);
+}
+
 // An ideographic space before a name separates attributes, as the reader reads it.
 TEST(PageUpdate, IdeographicSpaceBetweenAttributes)
 {

@@ -33,7 +33,8 @@ TEST(StartTag, AttributesAsBrowsersReadThem)
         {"<img src=a.png alt=\"x > y\" ismap>", "src=a.png alt=\"x > y\" ismap", 33, false},
         {"<IMG SRC = 'a' height=\"1\"usemap=\"#m\"/>", "SRC='a' height=\"1\" usemap=\"#m\"", 38, true},
         {"<img\n  alt=''\n  src=a/ >", "alt='' src=a/", 24, false},
-        {"<img alt=x\xA0src=y>", "alt=x src=y", 17, false},
+        {"<img alt=\"x\"\xA0src=y>", "alt=\"x\" src=y", 19, false}, // an ideographic space between
+        {"<img alt=x\xA0y>", "alt=x\xA0y", 13, false},              // and within a value
         {"<area>", "", 6, false},
     };
     for (const Row& r : rows) {
