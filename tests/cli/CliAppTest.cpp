@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <sstream>
 #include <unistd.h>
@@ -441,20 +442,27 @@ TEST(CliImport, SizesComeFromThePicture)
 namespace
 {
 
-// Moves every area of a map file by (dx, dy) and gives the map the picture
-// size the page has, as when the picture is there.
-void EditMapFile(const std::string& zmf, int dx, const std::string& width, const std::string& height)
+void EditMapFile(const std::string& zmf, const std::function<void(CZephyrmapDoc&)>& edit)
 {
     AppSettings settings;
     CZephyrmapDoc doc(settings);
     ASSERT_EQ(native::LoadFromBytes(doc, Slurp(zmf)), native::LoadResult::Ok);
-    for (const auto& area : doc.Areas()) {
-        for (Point& p : area->m_points)
-            p.x += dx;
-    }
-    doc.SetAttribute(AttrWidth, width);
-    doc.SetAttribute(AttrHeight, height);
+    edit(doc);
     std::ofstream(zmf, std::ios::binary) << native::SaveToBytes(doc);
+}
+
+// Moves every area of a map file by dx and gives the map the picture size
+// the page has, as when the picture is there.
+void EditMapFile(const std::string& zmf, int dx, const std::string& width, const std::string& height)
+{
+    EditMapFile(zmf, [&](CZephyrmapDoc& doc) {
+        for (const auto& area : doc.Areas()) {
+            for (Point& p : area->m_points)
+                p.x += dx;
+        }
+        doc.SetAttribute(AttrWidth, width);
+        doc.SetAttribute(AttrHeight, height);
+    });
 }
 
 std::size_t Count(const std::string& text, const std::string& what)
@@ -590,5 +598,56 @@ TEST(CliUpdate, FilesThatCannotBeReadOrWritten)
     EXPECT_EQ(Cli({"update", page, zmf, "--encoding", "9"}).status, 2);
     EXPECT_EQ(Cli({"update", page, (dir / "missing.zmf").string()}).status, 1);
     EXPECT_NE(Cli({"--help"}).out.find("  update PAGE.html MAP.zmf [--map NAME]"), std::string::npos);
+    std::filesystem::remove_all(dir);
+}
+
+// What the page's encoding cannot hold, page text read as '?', and tangled
+// tags: each a message naming the line, exit status 1, nothing written.
+TEST(CliUpdate, TextThatCannotBeWrittenOrKeptAndTangledTags)
+{
+    const std::filesystem::path dir = TempPath("update-text");
+    std::filesystem::create_directories(dir);
+    std::ofstream((dir / "a.png").string(), std::ios::binary) << HalfRedPng();
+    const std::string page = (dir / "index.html").string(), zmf = (dir / "map.zmf").string();
+    struct Row {
+        const char* what;
+        std::string bytes;
+        std::vector<std::string> options;
+        std::function<void(CZephyrmapDoc&)> edit;
+        std::string message;
+    };
+    const Row rows[] = {
+        {"a user-defined character EUC-JP lacks",
+         "<img src=a.png usemap=#m>\n<map name=m>\n<area shape=rect coords=1,2,3,4>\n</map>\n",
+         {"--encoding", "3"},
+         [](CZephyrmapDoc& d) { d.AreaAt(0)->m_alt = "\xF0\x40"; },
+         "the map has characters EUC-JP cannot hold, for " + page + " (line 3); nothing was written"},
+        {"Korean read as '?'",
+         "<meta charset=\"EUC-KR\">\n<img src=a.png usemap=#m>\n<map name=m><area shape=rect coords=1,2,3,4 "
+         "alt=\"\xB3\xD7\xC0\xCC\"></map>",
+         {},
+         [](CZephyrmapDoc& d) { d.AreaAt(0)->m_alt = "?? 2"; },
+         page + " (line 3) has characters Shift-JIS cannot hold where the map goes; they would become \"?\", so "
+                "nothing was written"},
+        {"a quote left open",
+         "<img src=a.png usemap=#m alt='x>\n<map name=m><area shape=rect coords=1,2,3,4 alt='y'>"
+         "</map>",
+         {},
+         [](CZephyrmapDoc&) {},
+         page + " (line 1): a comment or a quote left open runs across the map's tags, so changing them would "
+                "change the rest of the page; nothing was written"},
+    };
+    for (const Row& r : rows) {
+        std::ofstream(page, std::ios::binary) << r.bytes;
+        ASSERT_EQ(Cli({"import", page, "-o", zmf}).status, 0) << r.what;
+        EditMapFile(zmf, r.edit);
+        std::vector<std::string> command = {"update", page, zmf};
+        command.insert(command.end(), r.options.begin(), r.options.end());
+        const Outcome u = Cli(command);
+        EXPECT_EQ(u.status, 1) << r.what;
+        EXPECT_EQ(u.err, "zephyrmap-cli: " + r.message + "\n") << r.what;
+        EXPECT_EQ(Slurp(page), r.bytes) << r.what;
+        EXPECT_FALSE(std::filesystem::exists(page + "~")) << r.what;
+    }
     std::filesystem::remove_all(dir);
 }

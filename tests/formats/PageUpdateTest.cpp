@@ -368,6 +368,39 @@ TEST(PageUpdate, ImageTags)
     }
 }
 
+// An XHTML end "/>" is no attribute: a map read from an HTML page and put
+// into an XHTML one (or the other way) changes nothing, and a tag written
+// anew keeps its end.
+TEST(PageUpdate, XhtmlEnds)
+{
+    const std::string html = kImg + "<map name=m><area shape=rect coords=1,2,3,4 href=a.html></map>";
+    const std::string xhtml = kImg + "<map name=m><area shape=\"rect\" coords=\"1,2,3,4\" href=\"a.html\" /></map>";
+    auto fromHtml = Import(html);
+    auto fromXhtml = Import(xhtml);
+    EXPECT_EQ(Update(xhtml, fromHtml->doc).bytes, xhtml);
+    EXPECT_EQ(Update(html, fromXhtml->doc).bytes, html);
+    fromHtml->Area(0).m_otherAttrs = "title=\"t\"";
+    EXPECT_EQ(Update(xhtml, fromHtml->doc).bytes,
+              kImg + "<map name=m><AREA SHAPE=\"rect\" COORDS=\"1,2,3,4\" HREF=\"a.html\" TITLE=\"t\" /></map>");
+}
+
+// Added attributes take quotes their values allow, and never become the
+// value of a last attribute written "name=" with nothing after it.
+TEST(PageUpdate, AddedAttributesStandApart)
+{
+    const std::string map = "\n<map name=m><area shape=rect coords=1,2,3,4></map>";
+    const std::string page = "<img src=a.png usemap=#m x=>" + map;
+    auto m = Import(page);
+    m->doc.SetAttribute(AttrImgAlt, "say \"hi\"");
+    EXPECT_EQ(Update(page, m->doc).bytes, "<img src=a.png usemap=#m x=\"\" ALT='say \"hi\"'>" + map);
+    // An IMG tag among the AREA tags is one of the page's too.
+    const std::string within = "<map name=m><area shape=rect coords=1,2,3,4>\n<img src=a.png usemap=#m>\n</map>";
+    auto w = Import(within);
+    w->doc.SetAttribute(AttrBorder, "0");
+    EXPECT_EQ(Update(within, w->doc).bytes,
+              "<map name=m><area shape=rect coords=1,2,3,4>\n<img src=a.png usemap=#m BORDER=\"0\">\n</map>");
+}
+
 // Every live IMG tag using the map is updated; others are left alone.
 TEST(PageUpdate, EveryImageTagUsingTheMap)
 {
@@ -544,6 +577,17 @@ TEST(PageUpdate, TangledTags)
     u = Update(open, o->doc);
     EXPECT_EQ(u.status, PageUpdateStatus::Tangled);
     EXPECT_EQ(u.line, 1u);
+    // An IMG tag sharing text with an AREA tag: "<img" within an AREA tag's value.
+    const std::string inside = kImg + "<map name=m><area shape=rect coords=1,2,3,4 alt=\"<img x\"></map>";
+    auto i = Import(inside);
+    EXPECT_EQ(Update(inside, i->doc).status, PageUpdateStatus::Tangled);
+    // A tag ending amid JIS two-byte text: its '>' paired with a line end
+    // makes no character, so both pass as they are.
+    const std::string jis = kImg + "<map name=m><area shape=rect coords=1,2,3,4\x1B$B>\n\x1B(B</map>";
+    auto j = Import(jis, EncodingJis);
+    ASSERT_EQ(j->doc.AreaCount(), 2);
+    Move(j->Area(0), 1, 0);
+    EXPECT_EQ(Update(jis, j->doc, {}, "", EncodingJis).status, PageUpdateStatus::Tangled);
 }
 
 // An ideographic space before a name separates attributes, as the reader reads it.
