@@ -100,15 +100,15 @@ struct PageUpdate {
     PageUpdateStatus status = PageUpdateStatus::Updated;
     std::string bytes; // the updated page; empty unless Updated
     PageUpdateReport report;
-    std::size_t line = 0; // CannotEncode, CannotKeep: the page's line where the text belongs
+    std::size_t line = 0; // CannotEncode, CannotKeep, Tangled: the page's line where it happened
     std::string reason;   // the file functions' failures: the system's reason
     bool Ok() const { return status == PageUpdateStatus::Updated; }
 };
 
 struct PageUpdateTarget {
-    // Where the page lives (Shift-JIS). Links and the picture are written
-    // relative to it, since they must lead from this page; empty: the map's
-    // own HTML document.
+    // Where the page lives, an absolute path (Shift-JIS). Links and the
+    // picture are written relative to it, as they must lead from this page,
+    // whatever page the map was made for; empty: the map's own HTML document.
     std::string pagePath;
     int encoding = EncodingAuto; // a TextEncoding code
     // The MAP to update; empty: the map's own name.
@@ -125,7 +125,8 @@ PageUpdate UpdateMapInPage(const std::string& page, const PageUpdateTarget& targ
 // Reads the page at target.pagePath, puts the map in and saves the result
 // atomically at `outputPath`. An empty `outputPath` (or the page's own path)
 // updates the page itself, first keeping its old bytes as the page's path
-// with "~" added. Nothing is written unless the update succeeds.
+// with "~" added; when nothing changes, neither is written. Nothing is
+// written unless the update succeeds.
 PageUpdate UpdateMapInPageFile(const PageUpdateTarget& target, const std::string& outputPath, const CZephyrmapDoc& doc,
                                const HtmlOutputOptions& options);
 
