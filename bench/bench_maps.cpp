@@ -1,10 +1,13 @@
 // Reading maps from a large page (ours at full and half size, beside
-// libxml2's HTML parser collecting the same elements), and saving and loading
-// a map of 100,000 areas beside a plain write and read of as many bytes.
+// libxml2's HTML parser collecting the same elements), putting a map back
+// into a 20 MB page beside reading that page, and saving and loading a map of
+// 100,000 areas beside a plain write and read of as many bytes.
 #include "formats/HtmlReader.h"
 #include "formats/NativeMapFile.h"
+#include "formats/PageUpdate.h"
 #include "model/CZephyrmapDoc.h"
 #include "services/settings/AppSettings.h"
+#include "services/text/HtmlPageText.h"
 
 #include <benchmark/benchmark.h>
 
@@ -73,6 +76,46 @@ void BM_Libxml2Reader(benchmark::State& state)
 }
 BENCHMARK(BM_Libxml2Reader)->Arg(10000)->Unit(benchmark::kMillisecond);
 #endif
+
+// A page of 10,000 maps (about 20 MB) as its bytes, read as the program reads
+// a page: decoded by the page rule, its maps found.
+const std::string& TwentyMegabytePage()
+{
+    static const std::string page = Page(10000);
+    return page;
+}
+
+void BM_ReadPage(benchmark::State& state)
+{
+    const std::string& page = TwentyMegabytePage();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(html::FindMaps(DecodeHtmlPage(page, 0).text).size());
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * page.size()));
+}
+BENCHMARK(BM_ReadPage)->Unit(benchmark::kMillisecond);
+
+// The same page with the map in its middle put back, one area moved.
+void BM_UpdatePage(benchmark::State& state)
+{
+    const std::string& page = TwentyMegabytePage();
+    AppSettings settings;
+    CZephyrmapDoc doc(settings);
+    std::vector<FoundMap> maps = html::FindMaps(page);
+    maps[5000].documentPath = "/web/index.html";
+    html::BuildDocumentFromMap(doc, maps, 5000);
+    for (Point& p : doc.AreaAt(3)->m_points)
+        p.x += 1;
+    PageUpdateTarget target;
+    target.pagePath = "/web/index.html";
+    for (auto _ : state) {
+        PageUpdate update = html::UpdateMapInPage(page, target, doc, {});
+        if (!update.Ok() || update.report.changedAreaTags != 1)
+            state.SkipWithError("the map was not put back");
+        benchmark::DoNotOptimize(update.bytes.size());
+    }
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * page.size()));
+}
+BENCHMARK(BM_UpdatePage)->Unit(benchmark::kMillisecond);
 
 const std::string& BigMapFile()
 {

@@ -4,6 +4,7 @@
 #include "formats/HtmlReader.h"
 #include "formats/HtmlWriter.h"
 #include "formats/NativeMapFile.h"
+#include "formats/PageUpdate.h"
 #include "model/CZephyrmapDoc.h"
 #include "model/MapCommands.h"
 #include "model/Messages.h"
@@ -58,6 +59,12 @@ const char kHelp[] =
     "  html MAP.zmf [--html-option N] [--indent N] [--src-relative] [--href-relative]\n"
     "       [--keep-in-page-file-name] [--no-default-tail] [--encoding CODE] [--eol LE] [-o OUT]\n"
     "      write the map's IMG/MAP/AREA source as the editor does (default UTF-8, LF)\n"
+    "  update PAGE.html MAP.zmf [--map NAME] [--encoding CODE] [--html-option N] [--indent N]\n"
+    "         [--src-relative] [--href-relative] [--keep-in-page-file-name] [-o OUT]\n"
+    "      put the map back into the page: its MAP element named NAME (default: the map's\n"
+    "      name) and the IMG tags using it; every other byte of the page stays as it was,\n"
+    "      in the page's encoding and line ends. Links are written relative to PAGE.\n"
+    "      Without -o the page itself is updated and its old bytes kept as PAGE.html~\n"
     "  picture FILE [--background RRGGBB] [--dib OUT]\n"
     "      load a JPEG, GIF, PNG or BMP picture as the editor does and print\n"
     "      WIDTH HEIGHT FILESIZE KIND and the status-bar line; --dib writes the\n"
@@ -158,6 +165,8 @@ int CliApp::Run(const std::vector<std::string>& args)
         return Dump(rest);
     if (command == "html")
         return Html(rest);
+    if (command == "update")
+        return Update(rest);
     if (command == "picture")
         return Picture(rest);
     return Usage("unknown command '" + command + "'");
@@ -359,6 +368,21 @@ int CliApp::Dump(const std::vector<std::string>& argv)
     return 0;
 }
 
+namespace
+{
+
+// The HTML output settings the options of html and update give.
+void SetOutputOptions(const CliArgs& args, std::optional<int> option, std::optional<int> indent, AppSettings& settings)
+{
+    settings.HtmlOption = static_cast<std::uint32_t>(option.value_or(static_cast<int>(settings.HtmlOption)));
+    settings.nIndentSpace = indent.value_or(settings.nIndentSpace);
+    settings.SRC_RelativePath = args.Has("--src-relative");
+    settings.HREF_RelativePath = args.Has("--href-relative");
+    settings.OmitInPageLinkFileName = args.Has("--keep-in-page-file-name") ? 0 : 1;
+}
+
+} // namespace
+
 int CliApp::Html(const std::vector<std::string>& argv)
 {
     CliArgs args(argv, {"--html-option", "--indent", "--encoding", "--eol", "-o"},
@@ -372,11 +396,7 @@ int CliApp::Html(const std::vector<std::string>& argv)
         args.Fail("html takes one map file");
     if (!args.Ok())
         return Usage(args.Error());
-    settings.HtmlOption = static_cast<std::uint32_t>(option.value_or(static_cast<int>(settings.HtmlOption)));
-    settings.nIndentSpace = indent.value_or(settings.nIndentSpace);
-    settings.SRC_RelativePath = args.Has("--src-relative");
-    settings.HREF_RelativePath = args.Has("--href-relative");
-    settings.OmitInPageLinkFileName = args.Has("--keep-in-page-file-name") ? 0 : 1;
+    SetOutputOptions(args, option, indent, settings);
     settings.DefaultAreaTailInEffect = args.Has("--no-default-tail") ? 0 : 1;
     MapPicture picture;
     MessagePrinter printer([this](const std::string& text) { Message(text); });
@@ -390,6 +410,110 @@ int CliApp::Html(const std::vector<std::string>& argv)
     ConvertedBytes out = codec.ConvertBytes(EncodingShiftJis, code, text, code >= EncodingUtf16Le);
     std::string output = out.data ? std::string(reinterpret_cast<const char*>(out.data), out.size) : std::string();
     return WriteOutput(args.Value("-o").value_or(""), output) ? 0 : 1;
+}
+
+namespace
+{
+
+std::string EncodingName(int encoding)
+{
+    switch (encoding) {
+    case EncodingShiftJis:
+        return "Shift-JIS";
+    case EncodingJis:
+        return "JIS";
+    case EncodingEucJp:
+        return "EUC-JP";
+    case EncodingUtf8:
+        return "UTF-8";
+    case EncodingUtf16Le:
+        return "UTF-16LE";
+    case EncodingUtf16Be:
+        return "UTF-16BE";
+    default:
+        return "its declared charset";
+    }
+}
+
+// Why an update failed, for the terminal (names and texts in UTF-8).
+std::string UpdateFailure(const PageUpdate& r, const std::string& page, const std::string& output,
+                          const std::string& mapName)
+{
+    const std::string line = " (line " + std::to_string(r.line) + ")";
+    switch (r.status) {
+    case PageUpdateStatus::NoSuchMap:
+        return page + " has no map named \"" + mapName + "\" outside comments; nothing was written";
+    case PageUpdateStatus::CannotEncode:
+        return "the map has characters " + EncodingName(r.report.encoding) + " cannot hold, for " + page + line +
+               "; nothing was written";
+    case PageUpdateStatus::CannotKeep:
+        return page + line + " has characters Shift-JIS cannot hold where the map goes; they would become \"?\"," +
+               " so nothing was written";
+    case PageUpdateStatus::Tangled:
+        return page + line + ": a comment or a quote left open runs across the map's tags, so changing them would" +
+               " change the rest of the page; nothing was written";
+    case PageUpdateStatus::CannotRead:
+        return "cannot read " + page + ": " + r.reason;
+    case PageUpdateStatus::CannotBackUp:
+        return "cannot keep the old page as " + page + "~: " + r.reason + "; nothing was written";
+    case PageUpdateStatus::CannotWrite:
+        return "cannot save " + output + ": " + r.reason;
+    default:
+        return std::string();
+    }
+}
+
+std::string Counted(int n, const char* what)
+{
+    return std::to_string(n) + " " + what + (n == 1 ? "" : "s");
+}
+
+// What an update did, in one line.
+std::string UpdateReport(const PageUpdateReport& n, const std::string& written, const std::string& mapName)
+{
+    return written + ": map \"" + mapName + "\", " + EncodingName(n.encoding) + ", " + Counted(n.areaTags, "AREA tag") +
+           " (" + std::to_string(n.changedAreaTags) + " changed or added, " + std::to_string(n.removedAreaTags) +
+           " removed), " + Counted(n.imageTags, "IMG tag") + " (" + std::to_string(n.changedImageTags) + " changed)\n";
+}
+
+} // namespace
+
+int CliApp::Update(const std::vector<std::string>& argv)
+{
+    CliArgs args(argv, {"--map", "--encoding", "--html-option", "--indent", "-o"},
+                 {"--src-relative", "--href-relative", "--keep-in-page-file-name"});
+    AppSettings settings;
+    auto encoding = args.Int("--encoding", 0, 7);
+    auto option = args.Int("--html-option", 0, 127);
+    auto indent = args.Int("--indent", 0, 20);
+    if (args.Ok() && args.Positional().size() != 2)
+        args.Fail("update takes one page and one map file");
+    if (!args.Ok())
+        return Usage(args.Error());
+    SetOutputOptions(args, option, indent, settings);
+    const std::string page = args.Positional()[0];
+    const std::string output = args.Value("-o").value_or("");
+    PageUpdateTarget target;
+    target.encoding = encoding.value_or(EncodingAuto);
+    std::string outputPath;
+    bool nameHeld = true;
+    target.mapName = utf8::Utf8ToSjis(args.Value("--map").value_or(""), &nameHeld);
+    if (!nameHeld)
+        return Fail("the map name " + *args.Value("--map") + " has characters Shift-JIS cannot hold");
+    if (!ToProgramPath(std::filesystem::absolute(page).string(), target.pagePath) ||
+        (!output.empty() && !ToProgramPath(std::filesystem::absolute(output).string(), outputPath)))
+        return 1;
+    MapPicture picture;
+    MessagePrinter printer([this](const std::string& text) { Message(text); });
+    CZephyrmapDoc doc(settings, &printer, &picture);
+    if (!OpenMap(args.Positional()[1], doc))
+        return 1;
+    const PageUpdate r = html::UpdateMapInPageFile(target, outputPath, doc, HtmlOutputOptions::FromSettings(settings));
+    const std::string mapName = utf8::SjisToUtf8(target.mapName.empty() ? doc.MapName() : target.mapName);
+    if (!r.Ok())
+        return Fail(UpdateFailure(r, page, output.empty() ? page : output, mapName));
+    m_out << UpdateReport(r.report, output.empty() ? page : output, mapName);
+    return 0;
 }
 
 namespace

@@ -28,6 +28,7 @@ private:
     int Import(const std::vector<std::string>& args);
     int Dump(const std::vector<std::string>& args);
     int Html(const std::vector<std::string>& args);
+    int Update(const std::vector<std::string>& args);
     int Picture(const std::vector<std::string>& args);
     // Reads a native map file into the document and runs the steps the
     // editor runs after opening one; false (with a message) when refused.

@@ -289,6 +289,14 @@ int ParseAreaTags(CZephyrmapDoc& doc, const FoundMap& map)
     return result;
 }
 
+std::unique_ptr<CMapData> ReadAreaTag(const std::string& tag, const std::string& documentPath, bool& clean)
+{
+    int result = 1;
+    std::unique_ptr<CMapData> area = ParseAreaTag(tag, documentPath, result);
+    clean = result != 0;
+    return area;
+}
+
 void ParseCoords(CMapData& area, const std::string& text)
 {
     area.m_points.clear();

@@ -4,6 +4,7 @@
 
 #include "formats/FoundMap.h"
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -20,6 +21,10 @@ std::vector<FoundMap> FindMaps(const std::string& text);
 // 1 when clean, 0 when a SHAPE or COORDS could not be read.
 int BuildDocumentFromMap(CZephyrmapDoc& doc, const std::vector<FoundMap>& maps, int index);
 int ParseAreaTags(CZephyrmapDoc& doc, const FoundMap& map);
+// One AREA tag's text (from "<area" to its '>') as the map gets it, links
+// resolved against `documentPath`; `clean` is false when its SHAPE or COORDS
+// could not be read.
+std::unique_ptr<CMapData> ReadAreaTag(const std::string& tag, const std::string& documentPath, bool& clean);
 void ParseCoords(CMapData& area, const std::string& text);
 
 } // namespace html

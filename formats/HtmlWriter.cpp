@@ -26,22 +26,6 @@ void AddIfNotEmpty(std::string& tag, const char* name, const std::string& value)
         AddAttribute(tag, name, value);
 }
 
-const char* Keyword(int shape, const HtmlOutputOptions& o)
-{
-    switch (shape) {
-    case ShapePoly:
-        return o.polyKeywordLong ? "polygon" : "poly";
-    case ShapeCirc:
-        return o.circKeywordLong ? "circle" : "circ";
-    case ShapeRect:
-        return o.rectKeywordLong ? "rectangle" : "rect";
-    case ShapeDefault:
-        return "default";
-    default:
-        return "";
-    }
-}
-
 bool IsBlank(char c)
 {
     return c == ' ' || c == '\t' || c == '\r' || c == '\n';
@@ -151,12 +135,54 @@ std::string MakeIndent(const HtmlOutputOptions& o)
     return std::string(static_cast<std::size_t>(o.indentAmount), o.indentStyle == IndentStyle::Tabs ? '\t' : ' ');
 }
 
+const char* ShapeKeyword(int shape, const HtmlOutputOptions& o)
+{
+    switch (shape) {
+    case ShapePoly:
+        return o.polyKeywordLong ? "polygon" : "poly";
+    case ShapeCirc:
+        return o.circKeywordLong ? "circle" : "circ";
+    case ShapeRect:
+        return o.rectKeywordLong ? "rectangle" : "rect";
+    case ShapeDefault:
+        return "default";
+    default:
+        return "";
+    }
+}
+
+std::string LinkReference(const CMapData& area, const std::string& documentPath, const HtmlOutputOptions& o)
+{
+    return paths::ComposeOutputPath(documentPath, area.m_href, area.m_hrefIsPath != 0, o.hrefRelative,
+                                    o.omitInPageFileName);
+}
+
+std::string PictureReference(const CZephyrmapDoc& doc, const std::string& documentPath, const HtmlOutputOptions& o)
+{
+    const bool localPicture = !o.isLocalFile || o.isLocalFile(doc.ImageSrc(), documentPath);
+    return paths::ComposeOutputPath(documentPath, doc.ImageSrc(), localPicture, o.srcRelative, false);
+}
+
+std::vector<const CMapData*> AreasInWritingOrder(const CZephyrmapDoc& doc)
+{
+    std::vector<const CMapData*> written;
+    const CMapData* defaultArea = nullptr;
+    for (const auto& area : doc.Areas()) {
+        if (area->m_shape == ShapeDefault)
+            defaultArea = area.get();
+        else
+            written.push_back(area.get());
+    }
+    if (defaultArea && !defaultArea->HasNoAttributes())
+        written.push_back(defaultArea);
+    return written;
+}
+
 std::string WriteAreaTag(const CMapData& area, const std::string& documentPath, const HtmlOutputOptions& o)
 {
-    std::string href = paths::ComposeOutputPath(documentPath, area.m_href, area.m_hrefIsPath != 0, o.hrefRelative,
-                                                o.omitInPageFileName);
+    std::string href = LinkReference(area, documentPath, o);
     std::string tag = "<AREA";
-    AddAttribute(tag, "SHAPE", Keyword(area.m_shape, o));
+    AddAttribute(tag, "SHAPE", ShapeKeyword(area.m_shape, o));
     AddAttribute(tag, "COORDS", area.FormatCoords());
     if (area.m_noHref)
         tag += " NOHREF";
@@ -178,8 +204,7 @@ std::string WriteAreaTag(const CMapData& area, const std::string& documentPath, 
 std::string WriteMapHtml(const CZephyrmapDoc& doc, const HtmlOutputOptions& o)
 {
     const std::string& htmlPath = doc.HtmlPath();
-    const bool localPicture = !o.isLocalFile || o.isLocalFile(doc.ImageSrc(), htmlPath);
-    std::string src = paths::ComposeOutputPath(htmlPath, doc.ImageSrc(), localPicture, o.srcRelative, false);
+    const std::string src = PictureReference(doc, htmlPath, o);
     const std::string indent = MakeIndent(o);
     std::string text = "<IMG";
     AddAttribute(text, "SRC", src);
@@ -190,15 +215,8 @@ std::string WriteMapHtml(const CZephyrmapDoc& doc, const HtmlOutputOptions& o)
     AddAttribute(text, "NAME", doc.MapName());
     text += '>';
     ConvertTagCase(text, o.lowerCaseTags);
-    const CMapData* defaultArea = nullptr;
-    for (const auto& area : doc.Areas()) {
-        if (area->m_shape == ShapeDefault)
-            defaultArea = area.get();
-        else
-            text += "\r\n" + indent + WriteAreaTag(*area, htmlPath, o);
-    }
-    if (defaultArea && !defaultArea->HasNoAttributes())
-        text += "\r\n" + indent + WriteAreaTag(*defaultArea, htmlPath, o);
+    for (const CMapData* area : AreasInWritingOrder(doc))
+        text += "\r\n" + indent + WriteAreaTag(*area, htmlPath, o);
     std::string close = "</MAP>";
     ConvertTagCase(close, o.lowerCaseTags);
     return text + "\r\n" + close;

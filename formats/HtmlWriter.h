@@ -5,6 +5,7 @@
 #include "formats/HtmlOutputOptions.h"
 
 #include <string>
+#include <vector>
 
 class CMapData;
 class CZephyrmapDoc;
@@ -14,6 +15,16 @@ namespace html
 
 std::string WriteMapHtml(const CZephyrmapDoc& doc, const HtmlOutputOptions& options);
 std::string WriteAreaTag(const CMapData& area, const std::string& documentPath, const HtmlOutputOptions& options);
+// The areas that get an AREA tag, in the order they are written: the DEFAULT
+// area last (the last one met), and left out when it has no attributes.
+std::vector<const CMapData*> AreasInWritingOrder(const CZephyrmapDoc& doc);
+// The SHAPE keyword of a shape, long or short as the options say.
+const char* ShapeKeyword(int shape, const HtmlOutputOptions& options);
+// The text written for an area's HREF and for the picture's SRC, seen from
+// the HTML document at `documentPath`.
+std::string LinkReference(const CMapData& area, const std::string& documentPath, const HtmlOutputOptions& options);
+std::string PictureReference(const CZephyrmapDoc& doc, const std::string& documentPath,
+                             const HtmlOutputOptions& options);
 // Names to upper (or lower) case, attribute values left as they are.
 void ConvertTagCase(std::string& text, bool lower);
 void InsertOtherAttributes(std::string& tag, const std::string& other);

@@ -53,3 +53,20 @@ std::size_t TagSearch::FindChar(char c, std::size_t from) const
 {
     return sjis::FindChar(m_lower, c, from);
 }
+
+bool TagSearch::InComment(std::size_t pos) const
+{
+    const Span* comment = CommentAt(pos);
+    return comment && pos > comment->begin;
+}
+
+bool TagSearch::CutsComment(std::size_t begin, std::size_t end) const
+{
+    auto first = std::upper_bound(m_comments.begin(), m_comments.end(), begin,
+                                  [](std::size_t p, const Span& s) { return p < s.end; });
+    for (auto it = first; it != m_comments.end() && it->begin < end; ++it) {
+        if (it->begin < begin || it->end > end)
+            return true;
+    }
+    return false;
+}

@@ -21,6 +21,11 @@ public:
     std::size_t Find(std::string_view lowerPattern, std::size_t from) const;
     // The first `c` at or after `from`, comments or not (the end of a tag).
     std::size_t FindChar(char c, std::size_t from) const;
+    // Whether `pos` lies inside a comment (past its "<!" opening).
+    bool InComment(std::size_t pos) const;
+    // Whether [begin, end) holds a comment's start or its end but not both,
+    // so that taking the span out would switch text outside it on or off.
+    bool CutsComment(std::size_t begin, std::size_t end) const;
 
 private:
     struct Span {

@@ -154,12 +154,12 @@ std::u16string TableUnits(int kind, const std::string& bytes)
     return UnitsOf(converter.Units());
 }
 
-std::u16string Utf16Units(const std::string& bytes, std::size_t start, bool bigEndian)
+std::u16string Utf16Units(const std::string& bytes, bool bigEndian)
 {
     std::u16string units;
     units.reserve(bytes.size() / 2);
     const int high = bigEndian ? 0 : 1;
-    for (std::size_t i = start; i + 1 < bytes.size(); i += 2)
+    for (std::size_t i = 0; i + 1 < bytes.size(); i += 2)
         units.push_back(static_cast<char16_t>((static_cast<unsigned char>(bytes[i + high]) << 8) |
                                               static_cast<unsigned char>(bytes[i + 1 - high])));
     return units;
@@ -239,25 +239,24 @@ PageText AsShiftJis(const std::string& bytes)
     return page;
 }
 
-PageText Decode(const std::string& bytes, int encoding)
+// The coding of a TextEncoding code chosen by the user; the UTF-16 one is
+// big-endian after all when the page begins FE FF.
+PageCoding CodingOfCode(const std::string& bytes, int encoding)
 {
     switch (encoding) {
-    case EncodingShiftJis:
-        return AsShiftJis(bytes);
     case EncodingJis:
-        return FromUnits(TableUnits(KindJis, bytes), EncodingJis);
+        return PageCoding::Jis;
     case EncodingEucJp:
-        return FromUnits(TableUnits(KindEucJp, bytes), EncodingEucJp);
+        return PageCoding::EucJp;
     case EncodingUtf8:
-        return FromUnits(utf8::ToUtf16(bytes), EncodingUtf8);
-    case EncodingUtf16Le: { // big-endian after all when it begins FE FF
-        const bool bigEndian = bytes.size() >= 2 && bytes[0] == '\xFE' && bytes[1] == '\xFF';
-        return FromUnits(Utf16Units(bytes, 0, bigEndian), bigEndian ? EncodingUtf16Be : EncodingUtf16Le);
-    }
+        return PageCoding::Utf8;
+    case EncodingUtf16Le:
+        return bytes.size() >= 2 && bytes[0] == '\xFE' && bytes[1] == '\xFF' ? PageCoding::Utf16Be
+                                                                             : PageCoding::Utf16Le;
     case EncodingUtf16Be:
-        return FromUnits(Utf16Units(bytes, 0, true), EncodingUtf16Be);
+        return PageCoding::Utf16Be;
     default:
-        return AsShiftJis(bytes);
+        return PageCoding::ShiftJis;
     }
 }
 
@@ -275,47 +274,47 @@ bool HasSignature(const std::string& bytes, int& code)
     return true;
 }
 
-// The codec's own detection, and the encoding it decides on.
-PageText Detected(const std::string& bytes)
+// The codec's own detection.
+PageCoding Detected(const std::string& bytes)
 {
     CodeConverter converter;
     ByteStream in{reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size(), 0};
     const std::unique_ptr<TextDecoder> decoder = converter.DetectDecoder(in);
     switch (decoder ? decoder->Kind() : KindSingleByte) {
     case KindEucJp:
-        return Decode(bytes, EncodingEucJp);
+        return PageCoding::EucJp;
     case KindJis:
-        return Decode(bytes, EncodingJis);
-    case KindNecKanji: // no code of its own; JIS is its nearest kin
-        return FromUnits(TableUnits(KindNecKanji, bytes), EncodingJis);
+        return PageCoding::Jis;
+    case KindNecKanji:
+        return PageCoding::NecKanji;
     case KindUtf16:
-        return Decode(bytes, decoder->BigEndian() ? EncodingUtf16Be : EncodingUtf16Le);
+        return decoder->BigEndian() ? PageCoding::Utf16Be : PageCoding::Utf16Le;
     default: // Shift-JIS, or nothing to tell it from (ASCII)
-        return AsShiftJis(bytes);
+        return PageCoding::ShiftJis;
     }
 }
 
-PageText DecodeDeclared(const std::string& bytes, const Charset& charset)
+PageCoding CodingOfCharset(const std::string& bytes, const Charset& charset)
 {
     switch (charset.family) {
     case Family::Western:
-        return FromUnits(WesternUnits(bytes), kForeignCharset);
+        return PageCoding::Western;
     case Family::ForeignDouble:
-        return FromUnits(ForeignUnits(bytes, true), kForeignCharset);
+        return PageCoding::ForeignDoubleByte;
     case Family::ForeignSingle:
-        return FromUnits(ForeignUnits(bytes, false), kForeignCharset);
+        return PageCoding::ForeignSingleByte;
     default:
-        return Decode(bytes, charset.code);
+        return CodingOfCode(bytes, charset.code);
     }
 }
 
 // Without a mark or a declaration: UTF-8 when the bytes are valid UTF-8 with
 // multi-byte characters in them (no NUL: those are 16-bit text), else what
 // the codec detects.
-PageText DecodeAutomaticallyUndeclared(const std::string& bytes)
+PageCoding UndeclaredCoding(const std::string& bytes)
 {
     if (bytes.find('\0') == npos && utf8::LooksLikeUtf8(bytes))
-        return Decode(bytes, EncodingUtf8);
+        return PageCoding::Utf8;
     return Detected(bytes);
 }
 
@@ -324,25 +323,30 @@ bool IsUtf16(int code)
     return code == EncodingUtf16Le || code == EncodingUtf16Be;
 }
 
-PageText DecodeAutomatically(const std::string& bytes)
+PageCoding AutomaticCoding(const std::string& bytes)
 {
     int code = 0;
     if (HasSignature(bytes, code))
-        return Decode(bytes, code);
+        return CodingOfCode(bytes, code);
     bool sixteenBit = false;
     const Charset declared = DeclaredCharset(bytes, sixteenBit);
     // A UTF-16 declaration readable as ASCII is no UTF-16 page; a 16-bit
     // page says which byte comes first by where its NULs stand.
     if (declared.family == Family::Coded && IsUtf16(declared.code))
-        return sixteenBit ? Detected(bytes) : DecodeAutomaticallyUndeclared(bytes);
+        return sixteenBit ? Detected(bytes) : UndeclaredCoding(bytes);
     if (declared.family != Family::None)
-        return DecodeDeclared(bytes, declared);
-    return DecodeAutomaticallyUndeclared(bytes);
+        return CodingOfCharset(bytes, declared);
+    return UndeclaredCoding(bytes);
 }
 
 } // namespace
 
 PageText DecodeHtmlPage(const std::string& bytes, int encoding)
+{
+    return DecodePageBytes(bytes, ChoosePageCoding(bytes, encoding));
+}
+
+PageCoding ChoosePageCoding(const std::string& bytes, int encoding)
 {
     switch (encoding) {
     case EncodingShiftJis:
@@ -351,8 +355,57 @@ PageText DecodeHtmlPage(const std::string& bytes, int encoding)
     case EncodingUtf8:
     case EncodingUtf16Le:
     case EncodingUtf16Be:
-        return Decode(bytes, encoding);
+        return CodingOfCode(bytes, encoding);
     default:
-        return DecodeAutomatically(bytes);
+        return AutomaticCoding(bytes);
     }
+}
+
+int EncodingOf(PageCoding coding)
+{
+    switch (coding) {
+    case PageCoding::ShiftJis:
+        return EncodingShiftJis;
+    case PageCoding::Jis:
+    case PageCoding::NecKanji: // no code of its own; JIS is its nearest kin
+        return EncodingJis;
+    case PageCoding::EucJp:
+        return EncodingEucJp;
+    case PageCoding::Utf8:
+        return EncodingUtf8;
+    case PageCoding::Utf16Le:
+        return EncodingUtf16Le;
+    case PageCoding::Utf16Be:
+        return EncodingUtf16Be;
+    default:
+        return kForeignCharset;
+    }
+}
+
+PageText DecodePageBytes(const std::string& bytes, PageCoding coding)
+{
+    const int encoding = EncodingOf(coding);
+    switch (coding) {
+    case PageCoding::ShiftJis:
+        return AsShiftJis(bytes);
+    case PageCoding::Jis:
+        return FromUnits(TableUnits(KindJis, bytes), encoding);
+    case PageCoding::NecKanji:
+        return FromUnits(TableUnits(KindNecKanji, bytes), encoding);
+    case PageCoding::EucJp:
+        return FromUnits(TableUnits(KindEucJp, bytes), encoding);
+    case PageCoding::Utf8:
+        return FromUnits(utf8::ToUtf16(bytes), encoding);
+    case PageCoding::Utf16Le:
+        return FromUnits(Utf16Units(bytes, false), encoding);
+    case PageCoding::Utf16Be:
+        return FromUnits(Utf16Units(bytes, true), encoding);
+    case PageCoding::Western:
+        return FromUnits(WesternUnits(bytes), encoding);
+    case PageCoding::ForeignDoubleByte:
+        return FromUnits(ForeignUnits(bytes, true), encoding);
+    case PageCoding::ForeignSingleByte:
+        return FromUnits(ForeignUnits(bytes, false), encoding);
+    }
+    return AsShiftJis(bytes);
 }

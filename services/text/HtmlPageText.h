@@ -27,6 +27,30 @@ struct PageText {
 // The page declared a charset with no TextEncoding code.
 inline constexpr int kForeignCharset = -1;
 
+// How a page's bytes are read: one of the codec's encodings, JIS's older
+// kin with ESC K / ESC H, or a declared charset without tables by its kind.
+enum class PageCoding {
+    ShiftJis,
+    Jis,
+    NecKanji, // reported as JIS
+    EucJp,
+    Utf8,
+    Utf16Le,
+    Utf16Be,
+    Western,           // windows-1252 and its kin
+    ForeignDoubleByte, // Korean and Chinese two-byte codes: a lead byte takes its trail
+    ForeignSingleByte, // the other single-byte code pages
+};
+
 // `encoding` is a TextEncoding code; 0, 5 and any unknown code choose
 // automatically.
 PageText DecodeHtmlPage(const std::string& bytes, int encoding);
+
+// The coding DecodeHtmlPage reads a page in, found without decoding the page.
+PageCoding ChoosePageCoding(const std::string& bytes, int encoding);
+// The TextEncoding code a coding is reported as, or kForeignCharset.
+int EncodingOf(PageCoding coding);
+// Bytes in a known coding: a whole page, or a piece of one that begins on a
+// character (for JIS, in a single-byte state). A piece of a UTF-16 page
+// begins on a unit.
+PageText DecodePageBytes(const std::string& bytes, PageCoding coding);

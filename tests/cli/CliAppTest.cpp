@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <sstream>
 #include <unistd.h>
@@ -435,5 +436,218 @@ TEST(CliImport, SizesComeFromThePicture)
     std::filesystem::remove(dir / "pic.png");
     ASSERT_EQ(Cli({"import", page, "-o", zmf}).status, 0);
     EXPECT_NE(Cli({"dump", zmf}).out.find("\"height\":\"\",\"width\":\"\""), std::string::npos);
+    std::filesystem::remove_all(dir);
+}
+
+namespace
+{
+
+void EditMapFile(const std::string& zmf, const std::function<void(CZephyrmapDoc&)>& edit)
+{
+    AppSettings settings;
+    CZephyrmapDoc doc(settings);
+    ASSERT_EQ(native::LoadFromBytes(doc, Slurp(zmf)), native::LoadResult::Ok);
+    edit(doc);
+    std::ofstream(zmf, std::ios::binary) << native::SaveToBytes(doc);
+}
+
+// Moves every area of a map file by dx and gives the map the picture size
+// the page has, as when the picture is there.
+void EditMapFile(const std::string& zmf, int dx, const std::string& width, const std::string& height)
+{
+    EditMapFile(zmf, [&](CZephyrmapDoc& doc) {
+        for (const auto& area : doc.Areas()) {
+            for (Point& p : area->m_points)
+                p.x += dx;
+        }
+        doc.SetAttribute(AttrWidth, width);
+        doc.SetAttribute(AttrHeight, height);
+    });
+}
+
+std::size_t Count(const std::string& text, const std::string& what)
+{
+    std::size_t n = 0;
+    for (std::size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + what.size()))
+        ++n;
+    return n;
+}
+
+} // namespace
+
+// An EUC-JP page with CR LF: updated in place, it stays EUC-JP with CR LF,
+// changes only in the map's AREA tags, and its old bytes are kept beside it.
+TEST(CliUpdate, RealPageInPlaceWithABackup)
+{
+    ZM_SKIP_WITHOUT_TESTDATA();
+    const std::filesystem::path dir = TempPath("update");
+    std::filesystem::create_directories(dir);
+    const std::string page = (dir / "kiyaku.html").string(), zmf = (dir / "map.zmf").string();
+    const std::string original = Slurp(kRealWorld + "01-ja-eucjp-melonpan-kiyaku-map-in-comment.html");
+    std::ofstream(page, std::ios::binary) << original;
+    ASSERT_EQ(Cli({"import", page, "-o", zmf}).status, 0);
+    EditMapFile(zmf, 1, "492", "421");
+
+    const Outcome r = Cli({"update", page, zmf});
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out,
+              page + ": map \"Map\", EUC-JP, 8 AREA tags (8 changed or added, 0 removed), 1 IMG tag (0 changed)\n");
+    const std::string updated = Slurp(page);
+    EXPECT_EQ(Slurp(page + "~"), original);
+    EXPECT_NE(updated, original);
+    EXPECT_EQ(Count(updated, "\r\n"), Count(original, "\r\n"));
+    EXPECT_EQ(Count(updated, "\n"), Count(original, "\n"));
+    EXPECT_NE(updated.find("<area shape=\"rect\" coords=\"46,52,141,78\" href=\"#2\">"), std::string::npos);
+    // Read back: the moved areas, in EUC-JP.
+    const Outcome maps = Cli({"maps", page});
+    EXPECT_EQ(maps.status, 0);
+    EXPECT_EQ(maps.err, ""); // nothing became '?'
+    const std::string zmf2 = (dir / "again.zmf").string();
+    ASSERT_EQ(Cli({"import", page, "-o", zmf2}).status, 0);
+    EXPECT_NE(Cli({"dump", zmf2}).out.find("\"coords\":\"46,52,141,78\""), std::string::npos);
+    std::filesystem::remove_all(dir);
+}
+
+TEST(CliUpdate, ToAnotherFileWithOptions)
+{
+    const std::filesystem::path dir = TempPath("update-o");
+    std::filesystem::create_directories(dir);
+    const std::string page = (dir / "index.html").string(), zmf = (dir / "map.zmf").string(),
+                      out = (dir / "out.html").string();
+    const std::string original = "<img src=\"a.png\" usemap=\"#old\">\n<map name=\"old\">\n"
+                                 "  <area shape=\"rect\" coords=\"1,2,3,4\" href=\"a.html\">\n</map>\n";
+    std::ofstream(page, std::ios::binary) << original;
+    ASSERT_EQ(Cli({"import", page, "-o", zmf}).status, 0);
+    {
+        AppSettings settings;
+        CZephyrmapDoc doc(settings);
+        native::LoadFromBytes(doc, Slurp(zmf));
+        doc.SetAttribute(AttrMapName, "new");
+        doc.InsertArea(std::make_unique<CMapData>(*doc.AreaAt(0)));
+        doc.AreaAt(1)->m_target = "_top";
+        std::ofstream(zmf, std::ios::binary) << native::SaveToBytes(doc);
+    }
+    EXPECT_EQ(Cli({"update", page, zmf, "-o", out}).status, 1); // no map "new" in the page
+    const Outcome r = Cli({"update", page, zmf, "--map", "old", "--html-option", "32", "-o", out});
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out,
+              out + ": map \"old\", Shift-JIS, 2 AREA tags (1 changed or added, 0 removed), 1 IMG tag (1 changed)\n");
+    EXPECT_EQ(Slurp(out), "<img src=\"a.png\" usemap=\"#new\">\n<map name=\"new\">\n"
+                          "  <area shape=\"rect\" coords=\"1,2,3,4\" href=\"a.html\">\n"
+                          "  <area shape=\"rect\" coords=\"1,2,3,4\" href=\"a.html\" target=\"_top\">\n</map>\n");
+    EXPECT_EQ(Slurp(page), original);
+    EXPECT_FALSE(std::filesystem::exists(page + "~"));
+    std::filesystem::remove_all(dir);
+}
+
+// A page without the map, or with it only inside a comment: a clear message,
+// exit status 1, and nothing written.
+TEST(CliUpdate, NoMapWritesNothing)
+{
+    const std::filesystem::path dir = TempPath("update-none");
+    std::filesystem::create_directories(dir);
+    const std::string page = (dir / "index.html").string(), zmf = (dir / "map.zmf").string(),
+                      other = (dir / "other.html").string(), out = (dir / "out.html").string();
+    std::ofstream((dir / "a.png").string(), std::ios::binary) << HalfRedPng(); // no message of a missing picture
+    std::ofstream(page, std::ios::binary) << "<img src=a.png usemap=#m><map name=m><area shape=rect coords=1,2,3,4>"
+                                             "</map>";
+    ASSERT_EQ(Cli({"import", page, "-o", zmf}).status, 0);
+    const std::string pages[] = {
+        "<p>no map here</p>", "<img src=a.png usemap=#m><!-- <map name=m><area shape=rect coords=1,2,3,4></map> -->"};
+    for (const std::string& bytes : pages) {
+        std::ofstream(other, std::ios::binary) << bytes;
+        for (const std::vector<std::string>& command : {std::vector<std::string>{"update", other, zmf},
+                                                        std::vector<std::string>{"update", other, zmf, "-o", out}}) {
+            const Outcome r = Cli(command);
+            EXPECT_EQ(r.status, 1);
+            EXPECT_EQ(r.err, "zephyrmap-cli: " + other +
+                                 " has no map named \"m\" outside comments; nothing was "
+                                 "written\n");
+            EXPECT_EQ(Slurp(other), bytes);
+            EXPECT_FALSE(std::filesystem::exists(other + "~"));
+            EXPECT_FALSE(std::filesystem::exists(out));
+        }
+    }
+    std::filesystem::remove_all(dir);
+}
+
+TEST(CliUpdate, FilesThatCannotBeReadOrWritten)
+{
+    const std::filesystem::path dir = TempPath("update-files");
+    std::filesystem::create_directories(dir / "sub");
+    const std::string page = (dir / "index.html").string(), zmf = (dir / "map.zmf").string();
+    const std::string original = "<img src=a.png usemap=#m><map name=m><area shape=rect coords=1,2,3,4></map>";
+    std::ofstream(page, std::ios::binary) << original;
+    std::ofstream((dir / "a.png").string(), std::ios::binary) << HalfRedPng();
+    ASSERT_EQ(Cli({"import", page, "-o", zmf}).status, 0);
+    EditMapFile(zmf, 1, "", "");
+
+    Outcome r = Cli({"update", page, zmf, "-o", "/nonexistent/dir/out.html"});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.err, "zephyrmap-cli: cannot save /nonexistent/dir/out.html: No such file or directory\n");
+    const std::string folder = (dir / "sub").string();
+    r = Cli({"update", folder, zmf});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.err, "zephyrmap-cli: cannot read " + folder + ": Is a directory\n");
+    std::filesystem::create_directory(page + "~"); // the backup cannot be kept
+    r = Cli({"update", page, zmf});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.err, "zephyrmap-cli: cannot keep the old page as " + page + "~: Is a directory; nothing was written\n");
+    EXPECT_EQ(Slurp(page), original);
+    EXPECT_EQ(Cli({"update", page}).status, 2);
+    EXPECT_EQ(Cli({"update", page, zmf, "--encoding", "9"}).status, 2);
+    EXPECT_EQ(Cli({"update", page, (dir / "missing.zmf").string()}).status, 1);
+    EXPECT_NE(Cli({"--help"}).out.find("  update PAGE.html MAP.zmf [--map NAME]"), std::string::npos);
+    std::filesystem::remove_all(dir);
+}
+
+// What the page's encoding cannot hold, page text read as '?', and tangled
+// tags: each a message naming the line, exit status 1, nothing written.
+TEST(CliUpdate, TextThatCannotBeWrittenOrKeptAndTangledTags)
+{
+    const std::filesystem::path dir = TempPath("update-text");
+    std::filesystem::create_directories(dir);
+    std::ofstream((dir / "a.png").string(), std::ios::binary) << HalfRedPng();
+    const std::string page = (dir / "index.html").string(), zmf = (dir / "map.zmf").string();
+    struct Row {
+        const char* what;
+        std::string bytes;
+        std::vector<std::string> options;
+        std::function<void(CZephyrmapDoc&)> edit;
+        std::string message;
+    };
+    const Row rows[] = {
+        {"a user-defined character EUC-JP lacks",
+         "<img src=a.png usemap=#m>\n<map name=m>\n<area shape=rect coords=1,2,3,4>\n</map>\n",
+         {"--encoding", "3"},
+         [](CZephyrmapDoc& d) { d.AreaAt(0)->m_alt = "\xF0\x40"; },
+         "the map has characters EUC-JP cannot hold, for " + page + " (line 3); nothing was written"},
+        {"Korean read as '?'",
+         "<meta charset=\"EUC-KR\">\n<img src=a.png usemap=#m>\n<map name=m><area shape=rect coords=1,2,3,4 "
+         "alt=\"\xB3\xD7\xC0\xCC\"></map>",
+         {},
+         [](CZephyrmapDoc& d) { d.AreaAt(0)->m_alt = "?? 2"; },
+         page + " (line 3) has characters Shift-JIS cannot hold where the map goes; they would become \"?\", so "
+                "nothing was written"},
+        {"a quote left open",
+         "<img src=a.png usemap=#m alt='x>\n<map name=m><area shape=rect coords=1,2,3,4 alt='y'>"
+         "</map>",
+         {},
+         [](CZephyrmapDoc&) {},
+         page + " (line 1): a comment or a quote left open runs across the map's tags, so changing them would "
+                "change the rest of the page; nothing was written"},
+    };
+    for (const Row& r : rows) {
+        std::ofstream(page, std::ios::binary) << r.bytes;
+        ASSERT_EQ(Cli({"import", page, "-o", zmf}).status, 0) << r.what;
+        EditMapFile(zmf, r.edit);
+        std::vector<std::string> command = {"update", page, zmf};
+        command.insert(command.end(), r.options.begin(), r.options.end());
+        const Outcome u = Cli(command);
+        EXPECT_EQ(u.status, 1) << r.what;
+        EXPECT_EQ(u.err, "zephyrmap-cli: " + r.message + "\n") << r.what;
+        EXPECT_EQ(Slurp(page), r.bytes) << r.what;
+        EXPECT_FALSE(std::filesystem::exists(page + "~")) << r.what;
+    }
     std::filesystem::remove_all(dir);
 }

@@ -126,6 +126,35 @@ TEST(HtmlPageText, AutomaticChoiceInItsOrder)
     }
 }
 
+// The coding is found without decoding the page, and a piece of a page reads
+// as the same piece of the whole page's text.
+TEST(HtmlPageText, CodingsAndPieces)
+{
+    struct CodingRow {
+        const char* what;
+        std::string bytes;
+        int chosen;
+        PageCoding coding;
+    };
+    const CodingRow rows[] = {
+        {"chosen EUC-JP", "abc", 3, PageCoding::EucJp},
+        {"chosen UTF-16 marked big-endian", "\xFE\xFF\0a", 6, PageCoding::Utf16Be},
+        {"detected JIS", Encoded(2, "地"), 0, PageCoding::Jis},
+        {"detected NEC kanji", "\x1BKCO\x1BH", 0, PageCoding::NecKanji},
+        {"declared windows-1252", "<meta charset=windows-1252>", 0, PageCoding::Western},
+        {"declared Big5", "<meta charset=big5>", 0, PageCoding::ForeignDoubleByte},
+        {"declared KOI8-R", "<meta charset=koi8-r>", 0, PageCoding::ForeignSingleByte},
+        {"ASCII", "<p>", 0, PageCoding::ShiftJis},
+    };
+    for (const CodingRow& r : rows)
+        EXPECT_EQ(ChoosePageCoding(r.bytes, r.chosen), r.coding) << r.what;
+    EXPECT_EQ(EncodingOf(PageCoding::NecKanji), EncodingJis);
+    EXPECT_EQ(EncodingOf(PageCoding::ForeignSingleByte), kForeignCharset);
+    const std::string euc = Encoded(3, "<p>地図</p>");
+    EXPECT_EQ(DecodePageBytes(euc.substr(3, 4), PageCoding::EucJp).text, Sjis("地図"));
+    EXPECT_EQ(DecodePageBytes(euc, PageCoding::EucJp).text, DecodeHtmlPage(euc, 3).text);
+}
+
 // Charsets without tables keep their ASCII; windows-1252 and its kin are
 // read, and give code page 932 what it has.
 TEST(HtmlPageText, ForeignCharsets)
