@@ -66,8 +66,8 @@ const std::vector<CommandInfo> kCommands = {
 
 const std::vector<MenuInfo> kMainMenu = {
     {"ﾌｧｲﾙ(&F)",
-     {CmdNewMap, kSeparator, CmdOpenFromHtmlFile, CmdOpenFromClipboard, CmdSaveHtmlSource, CmdUpdateHtmlDocument, CmdCopyHtmlToClipboard,
-      kSeparator, CmdOpen, CmdSave, CmdSaveAs, kSeparator, CmdExit}},
+     {CmdNewMap, kSeparator, CmdOpenFromHtmlFile, CmdOpenFromClipboard, CmdSaveHtmlSource, CmdUpdateHtmlDocument,
+      CmdCopyHtmlToClipboard, kSeparator, CmdOpen, CmdSave, CmdSaveAs, kSeparator, CmdExit}},
     {"編集(&E)",
      {CmdUndo, CmdRedo, kSeparator, CmdCopyArea, CmdCutArea, kSeparator, CmdPasteArea, CmdPasteAreaWithAttributes,
       kSeparator, CmdDeleteArea, CmdDeletePoint}},

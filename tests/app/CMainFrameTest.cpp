@@ -1,6 +1,6 @@
 #include "app/CMainFrame.h"
-#include "app/CommandTable.h"
 #include "app/CZephyrmapApp.h"
+#include "app/CommandTable.h"
 #include "services/dialogs/ProgramMessage.h"
 #include "services/store/SettingsStore.h"
 #include "view/CZephyrmapView.h"

@@ -303,8 +303,10 @@ private slots:
         h.answer = QMessageBox::Yes;
         QVERIFY(!h.app->Commands()->UpdateHtmlDocument());
         QCOMPARE(offered, 1);
-        QCOMPARE(h.boxes[1], QStringLiteral("ファイル\"index.html\"には、マップ\"m\"がありません。\nHTMLソースを保存しますか?"));
-        QCOMPARE(ReadAll(h.Path(QStringLiteral("index.html"))), QByteArray("<html><!-- <map name=\"m\"></map> --></html>"));
+        QCOMPARE(h.boxes[1],
+                 QStringLiteral("ファイル\"index.html\"には、マップ\"m\"がありません。\nHTMLソースを保存しますか?"));
+        QCOMPARE(ReadAll(h.Path(QStringLiteral("index.html"))),
+                 QByteArray("<html><!-- <map name=\"m\"></map> --></html>"));
     }
 
     void copyingTheSourceClearsTheModifiedFlag()
