@@ -450,8 +450,8 @@ std::string UpdateFailure(const PageUpdate& r, const std::string& page, const st
         return page + line + " has characters Shift-JIS cannot hold where the map goes; they would become \"?\"," +
                " so nothing was written";
     case PageUpdateStatus::Tangled:
-        return page + line + ": a comment or a quote left open runs across the map's tags, so changing them would" +
-               " change the rest of the page; nothing was written";
+        return page + line + ": the map's tags are tangled with the rest of the page (a comment or a quote left" +
+               " open, or markup in the map's texts), so the change would not stay within them; nothing was written";
     case PageUpdateStatus::CannotRead:
         return "cannot read " + page + ": " + r.reason;
     case PageUpdateStatus::CannotBackUp:

@@ -5,6 +5,8 @@
 #include "services/text/TextCodec.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <cstring>
 #include <string_view>
 
 namespace
@@ -16,6 +18,23 @@ constexpr unsigned kIdeographicSpace = 0x3000;
 unsigned ByteAt(const std::string& s, std::size_t i)
 {
     return static_cast<unsigned char>(s[i]);
+}
+
+// The first byte at or after `from` that is not ASCII, or the size: eight
+// bytes at a time, as pages are mostly ASCII.
+std::size_t NextNonAscii(const std::string& s, std::size_t from)
+{
+    constexpr std::uint64_t kHighBits = 0x8080808080808080ull;
+    std::size_t i = from;
+    for (; i + 8 <= s.size(); i += 8) {
+        std::uint64_t word;
+        std::memcpy(&word, s.data() + i, 8);
+        if (word & kHighBits)
+            break;
+    }
+    while (i < s.size() && ByteAt(s, i) < 0x80)
+        ++i;
+    return i;
 }
 
 bool IsAscii(std::string_view s)
@@ -90,18 +109,17 @@ bool PageMarkup::PutUnit(unsigned unit)
 
 void PageMarkup::BuildShiftJis()
 {
-    // The program's own text: the reader walks the bytes themselves.
-    const std::size_t n = std::min(m_bytes.size(), m_bytes.find('\0'));
-    for (std::size_t i = 0; i < n;) {
-        const unsigned c = ByteAt(m_bytes, i);
-        if (sjis::IsLeadByte(static_cast<unsigned char>(c)) && i + 1 < n) {
-            const bool wide = c == 0x81 && ByteAt(m_bytes, i + 1) == 0x40;
-            m_text.append(2, wide ? kWideSpace : kOther);
-            i += 2;
-        } else {
-            m_text.push_back(c < 0x80 ? static_cast<char>(c) : kOther);
-            ++i;
-        }
+    // The program's own text: the reader walks the bytes themselves. ASCII
+    // stays as it is; only the other bytes need a look.
+    m_text.assign(m_bytes, 0, std::min(m_bytes.size(), m_bytes.find('\0')));
+    const std::size_t n = m_text.size();
+    for (std::size_t i = NextNonAscii(m_text, 0); i < n; i = NextNonAscii(m_text, i + 1)) {
+        const unsigned c = ByteAt(m_text, i);
+        const bool pair = sjis::IsLeadByte(static_cast<unsigned char>(c)) && i + 1 < n;
+        const bool wide = pair && c == 0x81 && ByteAt(m_text, i + 1) == 0x40;
+        m_text[i] = wide ? kWideSpace : kOther;
+        if (pair)
+            m_text[++i] = wide ? kWideSpace : kOther;
     }
 }
 

@@ -123,8 +123,9 @@ std::string Quoted(const std::string& v)
 class PageUpdater
 {
 public:
-    PageUpdater(const std::string& page, const PageUpdateTarget& target, const CZephyrmapDoc& doc,
-                const HtmlOutputOptions& options);
+    // `checked`: the result is read back before it is given.
+    PageUpdater(const std::string& page, PageCoding coding, const PageUpdateTarget& target, const CZephyrmapDoc& doc,
+                const HtmlOutputOptions& options, bool checked);
     PageUpdate Run();
 
 private:
@@ -142,6 +143,7 @@ private:
 
     // The map's areas against the tags.
     AreaFacts FactsOf(const CMapData& area) const;
+    std::string WrittenOtherAttributes(const std::string& other) const;
     static AreaDifference Compare(const AreaFacts& page, const AreaFacts& map);
     static bool SameLink(const AreaFacts& page, const AreaFacts& map);
     std::string Resolved(const std::string& reference) const;
@@ -172,11 +174,13 @@ private:
     void RemoveAttribute(const StartTag& tag, std::string_view lower, TagChanges& changes, bool evenEmpty) const;
     static bool EndsOpen(const StartTag& tag, const TagChanges& changes);
     static std::vector<Edit> EditsOf(const StartTag& tag, const TagChanges& changes);
+    void CommitOutsideMap(std::vector<Edit> edits);
     void Commit(std::vector<Edit> edits);
     void Commit(Edit edit);
 
     // The new bytes.
     std::optional<std::string> ApplyEdits(std::size_t fromByte, std::size_t toByte, std::vector<Edit> edits);
+    bool ReadsBackAsTheMap(const std::string& bytes) const;
 
     const std::string& m_page;
     const CZephyrmapDoc& m_doc;
@@ -184,6 +188,8 @@ private:
     const std::string m_pagePath;
     const std::string m_name; // the MAP looked for
     const std::string m_renameTo;
+    const int m_encoding;
+    const bool m_checked;
     PageMarkup m_markup;
     TagSearch m_search;
     std::optional<StartTag> m_map;
@@ -195,13 +201,13 @@ private:
     PageUpdate m_result;
 };
 
-PageUpdater::PageUpdater(const std::string& page, const PageUpdateTarget& target, const CZephyrmapDoc& doc,
-                         const HtmlOutputOptions& options)
+PageUpdater::PageUpdater(const std::string& page, PageCoding coding, const PageUpdateTarget& target,
+                         const CZephyrmapDoc& doc, const HtmlOutputOptions& options, bool checked)
     : m_page(page), m_doc(doc), m_options(options),
       m_pagePath(target.pagePath.empty() ? doc.HtmlPath() : target.pagePath),
       m_name(target.mapName.empty() ? doc.MapName() : target.mapName),
       m_renameTo(!doc.MapName().empty() && doc.MapName() != m_name ? doc.MapName() : std::string()),
-      m_markup(page, ChoosePageCoding(page, target.encoding)), m_search(m_markup.Text())
+      m_encoding(target.encoding), m_checked(checked), m_markup(page, coding), m_search(m_markup.Text(), true)
 {
     m_result.report.encoding = EncodingOf(m_markup.Coding());
 }
@@ -237,9 +243,26 @@ PageUpdate PageUpdater::Run()
     std::optional<std::string> bytes;
     if (!Failed())
         bytes = ApplyEdits(0, m_page.size(), std::move(m_edits));
+    if (bytes && !Failed() && m_checked && *bytes != m_page && !ReadsBackAsTheMap(*bytes))
+        Fail(PageUpdateStatus::Tangled, m_map->Begin());
     if (bytes && !Failed())
         m_result.bytes = std::move(*bytes);
     return m_result;
+}
+
+// Whether the new page, read as this update reads pages, holds the map as
+// it is: another update would find nothing to change. What the page's text
+// around the map does to its new text is thus checked, whatever it is.
+bool PageUpdater::ReadsBackAsTheMap(const std::string& bytes) const
+{
+    PageUpdateTarget again;
+    again.pagePath = m_pagePath;
+    again.encoding = m_encoding;
+    again.mapName = m_renameTo.empty() ? m_name : m_renameTo;
+    const PageUpdate reread = PageUpdater(bytes, m_markup.Coding(), again, m_doc, m_options, false).Run();
+    const PageUpdateReport& n = reread.report;
+    return reread.Ok() && n.changedAreaTags == 0 && n.removedAreaTags == 0 && n.changedImageTags == 0 &&
+           n.imageTags == m_result.report.imageTags;
 }
 
 // ---- Finding the map's tags ----
@@ -351,6 +374,18 @@ std::string PageUpdater::Resolved(const std::string& reference) const
     return resolved.empty() ? reference : resolved;
 }
 
+// Other attributes as the writer writes them: their names in the options'
+// letter case unless kept as typed. A tag that says the same in other case
+// says the same.
+std::string PageUpdater::WrittenOtherAttributes(const std::string& other) const
+{
+    if (m_options.keepOtherAttrsCase || other.empty())
+        return other;
+    std::string tag = "<" + other + ">";
+    ConvertTagCase(tag, m_options.lowerCaseTags);
+    return tag.substr(1, tag.size() - 2);
+}
+
 AreaFacts PageUpdater::FactsOf(const CMapData& area) const
 {
     AreaFacts f;
@@ -362,7 +397,7 @@ AreaFacts PageUpdater::FactsOf(const CMapData& area) const
     f.linkLeadsTo = Resolved(LinkReference(area, m_pagePath, m_options));
     f.target = area.m_target;
     f.alt = area.m_alt;
-    f.other = WithoutClosingSlash(area.m_otherAttrs);
+    f.other = WithoutClosingSlash(WrittenOtherAttributes(area.m_otherAttrs));
     return f;
 }
 
@@ -585,7 +620,7 @@ void PageUpdater::RenameMap()
         return;
     TagChanges changes;
     SetAttribute(*m_map, "name", "NAME", m_renameTo, changes);
-    Commit(EditsOf(*m_map, changes));
+    CommitOutsideMap(EditsOf(*m_map, changes));
 }
 
 bool PageUpdater::SamePicture(const std::string& value) const
@@ -613,7 +648,7 @@ void PageUpdater::UpdateImageTag(const StartTag& img)
     std::vector<Edit> edits = EditsOf(img, changes);
     ++m_result.report.imageTags;
     m_result.report.changedImageTags += !edits.empty();
-    Commit(std::move(edits));
+    CommitOutsideMap(std::move(edits));
 }
 
 // ---- Attribute changes within one tag ----
@@ -690,6 +725,21 @@ std::vector<Edit> PageUpdater::EditsOf(const StartTag& tag, const TagChanges& ch
     return edits;
 }
 
+// Changes to the MAP's start tag and the IMG tags, which may stand before the
+// map: text taken out of them must hold no '<', or the tags the map is found
+// by (or that a comment opens) could come or go with it.
+void PageUpdater::CommitOutsideMap(std::vector<Edit> edits)
+{
+    const std::string& text = m_markup.Text();
+    for (const Edit& e : edits) {
+        if (std::find(text.begin() + static_cast<std::ptrdiff_t>(e.begin),
+                      text.begin() + static_cast<std::ptrdiff_t>(e.end),
+                      '<') != text.begin() + static_cast<std::ptrdiff_t>(e.end))
+            Fail(PageUpdateStatus::Tangled, e.begin);
+    }
+    Commit(std::move(edits));
+}
+
 void PageUpdater::Commit(std::vector<Edit> edits)
 {
     for (Edit& e : edits)
@@ -697,8 +747,9 @@ void PageUpdater::Commit(std::vector<Edit> edits)
 }
 
 // Page text the program could not read must not be replaced by the '?' it
-// read, and no change may switch parts of the page on or off, or begin or
-// end amid JIS two-byte text (a tag's bytes read there as pairs).
+// read, and no change may switch parts of the page on or off, begin or end
+// amid JIS two-byte text (a tag's bytes read there as pairs), or follow a
+// stray '<' (which would open a tag with what comes after it).
 void PageUpdater::Commit(Edit edit)
 {
     if (!edit.removal && edit.end > edit.begin && m_markup.Read(edit.begin, edit.end).replaced)
@@ -706,6 +757,8 @@ void PageUpdater::Commit(Edit edit)
     if (edit.end > edit.begin ? m_search.CutsComment(edit.begin, edit.end) : m_search.InComment(edit.begin))
         Fail(PageUpdateStatus::Tangled, edit.begin);
     if (m_markup.InTwoByteShift(edit.begin) || m_markup.InTwoByteShift(edit.end))
+        Fail(PageUpdateStatus::Tangled, edit.begin);
+    if (edit.begin > 0 && m_markup.Text()[edit.begin - 1] == '<') // it would make a tag of what follows
         Fail(PageUpdateStatus::Tangled, edit.begin);
     m_edits.push_back(std::move(edit));
 }
@@ -758,7 +811,7 @@ PageUpdate FileFailure(PageUpdateStatus status, const std::string& reason)
 PageUpdate UpdateMapInPage(const std::string& page, const PageUpdateTarget& target, const CZephyrmapDoc& doc,
                            const HtmlOutputOptions& options)
 {
-    return PageUpdater(page, target, doc, options).Run();
+    return PageUpdater(page, ChoosePageCoding(page, target.encoding), target, doc, options, true).Run();
 }
 
 PageUpdate UpdateMapInPageFile(const PageUpdateTarget& target, const std::string& outputPath, const CZephyrmapDoc& doc,

@@ -29,7 +29,9 @@
 //   HREF, NOHREF, TARGET and ALT are each set only when the area says
 //   something else than the tag, the others and their order untouched. A link
 //   counts as the same when it leads to the same file or is written the same;
-//   an XHTML end "/>" is no attribute. When the tag's other attributes differ
+//   other attributes count as the same when the writer would write them the
+//   same (names in the options' letter case); an XHTML end "/>" is no
+//   attribute. When the tag's other attributes differ
 //   from the area's, or the tag changed in place would not read back as the
 //   area, the tag is written anew as the writer writes it (ending "/>" when
 //   it did).
@@ -64,8 +66,13 @@
 //   browser would end it elsewhere), any IMG tag sharing text with the MAP's
 //   start or end tag or an AREA tag, a change that would take out the start or the end of an
 //   HTML comment without the rest (one opened inside a tag) or put text
-//   inside one, and a change beginning or ending amid JIS two-byte text:
-//   each would change more of the page than the map.
+//   inside one, a change beginning or ending amid JIS two-byte text, one
+//   right after a stray '<', and one taking a '<' out of an IMG tag or the
+//   MAP's start tag: each would change more of the page than the map.
+// - Read back. The new page is read again as above, and it must hold the map
+//   as it is, so that another update would change nothing; if the page's
+//   own text around the map (markup in odd places, a map whose texts hold
+//   markup) would make it read otherwise, the update fails with Tangled.
 // - Any failure produces nothing.
 
 #include "formats/HtmlOutputOptions.h"

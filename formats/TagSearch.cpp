@@ -11,9 +11,19 @@ constexpr auto npos = std::string::npos;
 constexpr std::string_view kCommentOpen = "<!--";
 constexpr std::string_view kCommentClose = "-->";
 
+std::string AsciiLower(std::string text)
+{
+    for (char& c : text)
+        c = (c >= 'A' && c <= 'Z') ? static_cast<char>(c + ('a' - 'A')) : c;
+    return text;
+}
+
 } // namespace
 
-TagSearch::TagSearch(const std::string& text) : m_lower(sjis::ToLower(text))
+TagSearch::TagSearch(const std::string& text) : TagSearch(text, false) {}
+
+TagSearch::TagSearch(const std::string& text, bool singleByteCharacters)
+    : m_lower(singleByteCharacters ? AsciiLower(text) : sjis::ToLower(text))
 {
     for (std::size_t open = sjis::Find(m_lower, kCommentOpen); open != npos;) {
         // From just after "<!": the dashes of the opening may close it too.

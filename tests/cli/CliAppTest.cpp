@@ -634,8 +634,14 @@ TEST(CliUpdate, TextThatCannotBeWrittenOrKeptAndTangledTags)
          "</map>",
          {},
          [](CZephyrmapDoc&) {},
-         page + " (line 1): a comment or a quote left open runs across the map's tags, so changing them would "
-                "change the rest of the page; nothing was written"},
+         page + " (line 1): the map's tags are tangled with the rest of the page (a comment or a quote left open, "
+                "or markup in the map's texts), so the change would not stay within them; nothing was written"},
+        {"markup in the map's texts",
+         "<img src=a.png usemap=#m>\n<map name=m>\n<area shape=rect coords=1,2,3,4>\n</map>",
+         {},
+         [](CZephyrmapDoc& d) { d.AreaAt(0)->m_alt = "x\"><area shape=rect coords=9,9,9,9"; },
+         page + " (line 2): the map's tags are tangled with the rest of the page (a comment or a quote left open, "
+                "or markup in the map's texts), so the change would not stay within them; nothing was written"},
     };
     for (const Row& r : rows) {
         std::ofstream(page, std::ios::binary) << r.bytes;

@@ -588,6 +588,16 @@ TEST(PageUpdate, TangledTags)
     ASSERT_EQ(j->doc.AreaCount(), 2);
     Move(j->Area(0), 1, 0);
     EXPECT_EQ(Update(jis, j->doc, {}, "", EncodingJis).status, PageUpdateStatus::Tangled);
+    // Markup in the map's own text: the writer writes values as they are, and
+    // the new page would read as another map.
+    const std::string plain = kImg + "<map name=m>\n<area shape=rect coords=1,2,3,4>\n</map>";
+    auto p = Import(plain);
+    p->Area(0).m_alt = "x\"><area shape=rect coords=9,9,9,9";
+    u = Update(plain, p->doc);
+    EXPECT_EQ(u.status, PageUpdateStatus::Tangled);
+    EXPECT_EQ(u.line, 2u);      // the MAP's line
+    p->Area(0).m_alt = "x > y"; // a '>' ends the tag early for the reader
+    EXPECT_EQ(Update(plain, p->doc).status, PageUpdateStatus::Tangled);
 }
 
 // An ideographic space before a name separates attributes, as the reader reads it.
