@@ -371,6 +371,14 @@ void DocumentCommands::ReportUpdateFailure(const PageUpdate& update, const QStri
                    .arg(page)
                    .arg(update.line);
         break;
+    case PageUpdateStatus::Tangled:
+        text = QStringLiteral(
+                   "ファイル\"%1\"の%2行目で、マップのタグがページの他の部分(閉じていないコメントや引用符、"
+                   "マップの文字の中のタグなど)とつながっているため、マップだけを書き換えることができません。\r\n"
+                   "ファイルは変更していません。")
+                   .arg(page)
+                   .arg(update.line);
+        break;
     default:
         text = QStringLiteral("ファイル\"%1\"を更新できませんでした。\r\n%2")
                    .arg(page, QString::fromStdString(update.reason));

@@ -309,6 +309,23 @@ private slots:
                  QByteArray("<html><!-- <map name=\"m\"></map> --></html>"));
     }
 
+    void aMapTangledWithItsPageLeavesThePageAlone()
+    {
+        AppHarness h;
+        h.OpenMap();
+        const QByteArray page = "<img src=\"pic.png\" usemap=\"#m\">\n<map name=\"m\">\n"
+                                "<area shape=\"rect\" coords=\"1,1,9,9\">\n</map>\n";
+        WriteAll(h.Path(QStringLiteral("index.html")), page);
+        h.AddRect(10, 20, 110, 70)->m_alt = "x\"><area shape=rect coords=9,9,9,9";
+        h.answer = QMessageBox::Yes;
+        QVERIFY(!h.app->Commands()->UpdateHtmlDocument());
+        QVERIFY(h.boxes.back().startsWith(QStringLiteral("ファイル\"index.html\"の2行目で、マップのタグが")));
+        QVERIFY(h.boxes.back().endsWith(QStringLiteral("ファイルは変更していません。")));
+        QCOMPARE(ReadAll(h.Path(QStringLiteral("index.html"))), page);
+        QVERIFY(!QFile::exists(h.Path(QStringLiteral("index.html~"))));
+        QVERIFY(h.Doc().IsModified());
+    }
+
     void copyingTheSourceClearsTheModifiedFlag()
     {
         AppHarness h;
