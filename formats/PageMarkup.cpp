@@ -194,6 +194,20 @@ void PageMarkup::PutKanjiPair(unsigned lead, unsigned trail)
     }
 }
 
+// The two bytes of JIS two-byte text at `i`, stepping over them; false when
+// the text ends amid them or cannot go on.
+bool PageMarkup::TakeKanjiPair(std::size_t& i)
+{
+    if (i + 1 >= m_bytes.size())
+        return false;
+    const std::size_t before = m_text.size();
+    PutKanjiPair(ByteAt(m_bytes, i), ByteAt(m_bytes, i + 1));
+    if (m_text.size() < before + 2)
+        return false;
+    i += 2;
+    return true;
+}
+
 bool PageMarkup::JisEscape(std::size_t& i)
 {
     auto at = [this](std::size_t k) { return k < m_bytes.size() ? static_cast<int>(ByteAt(m_bytes, k)) : -1; };
@@ -238,13 +252,8 @@ void PageMarkup::BuildJis()
             m_text.push_back(kOther);
             ++i;
         } else if (shift == Shift::Kanji) {
-            if (i + 1 >= n)
+            if (!TakeKanjiPair(i))
                 return;
-            const std::size_t before = m_text.size();
-            PutKanjiPair(b, ByteAt(m_bytes, i + 1));
-            if (m_text.size() < before + 2)
-                return;
-            i += 2;
         } else if (!PutUnit(jis::ToUnicode(b))) {
             return;
         } else {
@@ -271,13 +280,8 @@ void PageMarkup::BuildNecKanji()
             }
             i += 2;
         } else if (m_shifts.back().second == Shift::Kanji) {
-            if (i + 1 >= n)
+            if (!TakeKanjiPair(i))
                 return;
-            const std::size_t before = m_text.size();
-            PutKanjiPair(b, ByteAt(m_bytes, i + 1));
-            if (m_text.size() < before + 2)
-                return;
-            i += 2;
         } else if (!PutUnit(jis::ToUnicode(b))) {
             return;
         } else {

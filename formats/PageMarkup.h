@@ -60,6 +60,7 @@ private:
     // Puts the unit a byte passes as; false at a NUL, where the text ends.
     bool PutUnit(unsigned unit);
     void PutKanjiPair(unsigned lead, unsigned trail);
+    bool TakeKanjiPair(std::size_t& i);
     // Reads one JIS escape at `i` (after ESC); false when the sequence is not one.
     bool JisEscape(std::size_t& i);
     Shift ShiftAt(std::size_t byteOffset) const;
