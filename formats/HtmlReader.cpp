@@ -158,7 +158,11 @@ std::unique_ptr<CMapData> ParseAreaTag(const std::string& tagText, const std::st
     auto area = std::make_unique<CMapData>();
     TagScanner tag(tagText);
     AttributeRead shape = tag.ExtractAttribute("SHAPE", true);
-    area->m_shape = shape.status == AttributeRead::Read ? ShapeOf(shape.value) : ShapeNone;
+    area->m_shape = ShapeNone;
+    if (shape.status == AttributeRead::Read)
+        area->m_shape = ShapeOf(shape.value);
+    else if (shape.status == AttributeRead::Absent)
+        area->m_shape = ShapeRect; // browsers take an area without SHAPE as a rectangle
     const bool shapeKnown = area->m_shape != ShapeNone;
     if (!shapeKnown) {
         area->m_shape = ShapeCirc;
@@ -172,6 +176,9 @@ std::unique_ptr<CMapData> ParseAreaTag(const std::string& tagText, const std::st
     AttributeRead coords = tag.ExtractAttribute("COORDS", true);
     if (coords.status == AttributeRead::Read && shapeKnown) {
         ParseCoords(*area, coords.value);
+    } else if (coords.status == AttributeRead::Absent && area->m_shape == ShapeDefault) {
+        // The whole picture needs no coordinates: the placeholders of a new map.
+        area->m_points.assign(2, Point{0, 0});
     } else {
         ParseCoords(*area, kFallbackCoords);
         result = 0;

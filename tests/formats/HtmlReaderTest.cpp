@@ -96,15 +96,45 @@ TEST(HtmlReader, Shapes)
     ++it; // square: a syntax error, the fallback circle
     EXPECT_EQ((*it)->m_shape, ShapeCirc);
     EXPECT_EQ((*it)->FormatCoords(), "10,20,10");
-    ++it; // default without COORDS: the single point (10,20)
+    ++it; // default without COORDS: as browsers have it, the whole picture
     EXPECT_EQ((*it)->m_shape, ShapeDefault);
-    EXPECT_EQ((*it)->m_points, (std::vector<Point>{{10, 20}}));
+    EXPECT_EQ((*it)->m_points, (std::vector<Point>{{0, 0}, {0, 0}}));
     ++it;
     EXPECT_EQ((*it)->m_points.size(), 3u);
     ++it;
     EXPECT_EQ((*it)->m_points.size(), 3u);
-    ++it; // missing SHAPE
-    EXPECT_EQ((*it)->m_shape, ShapeCirc);
+    ++it; // missing SHAPE: a rectangle, as browsers read it; three numbers make no points
+    EXPECT_EQ((*it)->m_shape, ShapeRect);
+    EXPECT_TRUE((*it)->m_points.empty());
+}
+
+// What browsers accept without a word is no syntax error: an area without
+// SHAPE is a rectangle, and the DEFAULT area needs no COORDS. A SHAPE or
+// COORDS that is there but cannot be read still is one.
+TEST(HtmlReader, WhatBrowsersAcceptIsNoSyntaxError)
+{
+    struct Row {
+        const char* tags;
+        int result;
+        int shape;
+        const char* coords;
+    } rows[] = {
+        {"<area coords=\"10,20,30,40\" href=a.html>", 1, ShapeRect, "10,20,30,40"},
+        {"<area shape=default nohref>", 1, ShapeDefault, "0,0,0,0"},
+        {"<AREA SHAPE=\"DEFAULT\" HREF=\"x.html\">", 1, ShapeDefault, "0,0,0,0"},
+        {"<area shape=\"default\" coords=\"5,6,7,8\">", 1, ShapeDefault, "5,6,7,8"},
+        {"<area shape=default coords=\"5,6>", 0, ShapeDefault, ""},
+        {"<area shape=\"rect\" href=a.html>", 0, ShapeRect, "10,20,10,20"},
+        {"<area shape=\"rect>", 0, ShapeCirc, "10,20,10"},
+    };
+    for (const Row& r : rows) {
+        auto b = Build(r.tags);
+        EXPECT_EQ(b->result, r.result) << r.tags;
+        ASSERT_EQ(b->doc.Areas().size(), 1u) << r.tags;
+        const CMapData& area = *b->doc.Areas().front();
+        EXPECT_EQ(area.m_shape, r.shape) << r.tags;
+        EXPECT_EQ(area.FormatCoords(), r.coords) << r.tags;
+    }
 }
 
 TEST(HtmlReader, ShortCoordsAreNoError)
