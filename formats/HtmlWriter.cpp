@@ -15,9 +15,8 @@ void AddAttribute(std::string& tag, const char* name, const std::string& value)
 {
     tag += ' ';
     tag += name;
-    tag += "=\"";
-    tag += value;
-    tag += '"';
+    tag += '=';
+    tag += QuotedValue(value);
 }
 
 void AddIfNotEmpty(std::string& tag, const char* name, const std::string& value)
@@ -61,6 +60,13 @@ std::size_t TagEnd(const std::string& t, std::size_t open)
 // The value that begins after the '=' at `eq`, within the tag ending at `close`.
 Span ValueAfter(const std::string& t, std::size_t eq, std::size_t close)
 {
+    std::size_t first = eq + 1;
+    while (first < close && IsBlank(t[first]))
+        ++first;
+    if (first < close && t[first] == '\'') { // a value in single quotes, as one holding a double quote is written
+        std::size_t closing = sjis::FindChar(t, '\'', first + 1);
+        return {first, closing == npos || closing > close ? close : closing + 1};
+    }
     std::size_t quote = sjis::FindChar(t, '"', eq + 1);
     std::size_t nextEq = sjis::FindChar(t, '=', eq + 1);
     if (quote < close && (nextEq == npos || quote < nextEq)) {
@@ -104,6 +110,25 @@ void ConvertOneTag(std::string& t, std::size_t open, std::size_t close, bool low
 }
 
 } // namespace
+
+std::string QuotedValue(const std::string& value)
+{
+    const bool doubleQuote = sjis::FindChar(value, '"') != npos;
+    if (!doubleQuote)
+        return '"' + value + '"';
+    if (sjis::FindChar(value, '\'') == npos)
+        return '\'' + value + '\'';
+    std::string escaped;
+    for (std::size_t i = 0; i < value.size();) {
+        const std::size_t n = sjis::CharLength(value, i);
+        if (n == 1 && value[i] == '"')
+            escaped += "&quot;";
+        else
+            escaped.append(value, i, n);
+        i += n;
+    }
+    return '"' + escaped + '"';
+}
 
 void ConvertTagCase(std::string& text, bool lower)
 {

@@ -25,6 +25,10 @@ const char* ShapeKeyword(int shape, const HtmlOutputOptions& options);
 std::string LinkReference(const CMapData& area, const std::string& documentPath, const HtmlOutputOptions& options);
 std::string PictureReference(const CZephyrmapDoc& doc, const std::string& documentPath,
                              const HtmlOutputOptions& options);
+// A value with its quotes: double ones, or single ones when it holds a
+// double quote and no single one; with both, its double quotes become
+// "&quot;". Otherwise the value is written as it is.
+std::string QuotedValue(const std::string& value);
 // Names to upper (or lower) case, attribute values left as they are.
 void ConvertTagCase(std::string& text, bool lower);
 void InsertOtherAttributes(std::string& tag, const std::string& other);

@@ -113,13 +113,6 @@ bool Holds(const std::string& v, char c)
     return sjis::FindChar(v, c) != npos;
 }
 
-// A value in double quotes, or in single ones when it holds a double quote and no single one.
-std::string Quoted(const std::string& v)
-{
-    const char quote = Holds(v, '"') && !Holds(v, '\'') ? '\'' : '"';
-    return quote + v + quote;
-}
-
 class PageUpdater
 {
 public:
@@ -665,9 +658,9 @@ void PageUpdater::SetAttribute(const StartTag& tag, std::string_view lower, cons
 {
     const TagAttribute* a = tag.Find(lower);
     if (!a)
-        changes.added += " " + Name(upper) + "=" + Quoted(value);
+        changes.added += " " + Name(upper) + "=" + QuotedValue(value);
     else if (!a->hasValue)
-        changes.values.push_back({a->nameEnd, a->nameEnd, "=" + Quoted(value)});
+        changes.values.push_back({a->nameEnd, a->nameEnd, "=" + QuotedValue(value)});
     else if (ValueOf(*a) != value)
         changes.values.push_back(ValueEdit(*a, value));
 }
@@ -684,7 +677,7 @@ Edit PageUpdater::ValueEdit(const TagAttribute& a, const std::string& value) con
     }
     if (NeedsNoQuotes(value))
         return {a.valueBegin, a.valueEnd, value};
-    return {a.valueBegin, a.valueEnd, Quoted(value)};
+    return {a.valueBegin, a.valueEnd, QuotedValue(value)};
 }
 
 // Every attribute of the name goes; unless `evenEmpty`, one with an empty

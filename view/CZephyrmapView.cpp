@@ -118,7 +118,7 @@ bool CZephyrmapView::ApplyMagnification(float factor)
     return true;
 }
 
-void CZephyrmapView::ShowPicture(const std::string&)
+void CZephyrmapView::ShowPicture(const std::string& path)
 {
     if (m_zoomed.IsLoaded()) {
         if (m_zoomed.Render(Factor()))
@@ -129,7 +129,8 @@ void CZephyrmapView::ShowPicture(const std::string&)
         UpdateScrollBars();
     }
     ClearViewSelection();
-    SetPictureInfoText();
+    // A new picture is shown before the map takes its name.
+    SetPictureInfoText(path.empty() ? m_doc.ImageSrc() : path);
     emit StateChanged();
 }
 
@@ -190,11 +191,11 @@ void CZephyrmapView::SetMagnificationText()
     m_frame.SetStatusText(PaneMagnification, QStringLiteral("%1%").arg(static_cast<int>(Factor() * 100)));
 }
 
-void CZephyrmapView::SetPictureInfoText()
+void CZephyrmapView::SetPictureInfoText(const std::string& path)
 {
     std::string height, width, size;
     m_zoomed.Picture().GetInfoText(&height, &width, &size);
-    const std::string text = pictureinfo::StatusText(width, height, size, m_doc.ImageSrc());
+    const std::string text = pictureinfo::StatusText(width, height, size, path);
     m_frame.SetStatusText(PanePictureInfo, ToQString(text));
 }
 

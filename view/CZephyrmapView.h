@@ -164,7 +164,7 @@ private:
     QSize SurfaceClient() const;
     void UpdateScrollBars();
     void SetMagnificationText();
-    void SetPictureInfoText();
+    void SetPictureInfoText(const std::string& path);
     void ShowRenderingFailure();
     void PaintPicture(QPainter& painter, const QRect& clip);
     void PaintHandles(QPainter& painter) const;

@@ -161,6 +161,27 @@ TEST(HtmlWriter, GreaterThanInsideAValue)
     EXPECT_EQ(open, "<a alt=\"never closed x=1> b=c");
 }
 
+// A quote inside a value must not end it: the tag would break, and the case
+// conversion would take the rest of the text for attribute names.
+TEST(HtmlWriter, QuotesInsideAValue)
+{
+    CMapData a;
+    a.m_shape = ShapeRect;
+    a.m_points = {{1, 2}, {3, 2}, {3, 4}, {1, 4}};
+    a.m_alt = "19\" monitor";
+    a.m_target = "it's";
+    a.m_otherAttrs = "onclick='show(\"a\")' title=\"x\"";
+    HtmlOutputOptions o;
+    EXPECT_EQ(html::WriteAreaTag(a, "", o), "<AREA SHAPE=\"rect\" COORDS=\"1,2,3,4\" HREF=\"\" TARGET=\"it's\" "
+                                            "ALT='19\" monitor' ONCLICK='show(\"a\")' TITLE=\"x\">");
+    o.lowerCaseTags = true;
+    a.m_alt = "5\" disk, 3.5' drive";
+    EXPECT_EQ(html::WriteAreaTag(a, "", o), "<area shape=\"rect\" coords=\"1,2,3,4\" href=\"\" target=\"it's\" "
+                                            "alt=\"5&quot; disk, 3.5' drive\" onclick='show(\"a\")' title=\"x\">");
+    // The byte after a lead byte is part of its character, whatever it is.
+    EXPECT_EQ(html::QuotedValue("\x83\x22'\""), "\"\x83\x22'&quot;\"");
+}
+
 TEST(HtmlWriter, ConvertTagCaseRules)
 {
     std::string t = "<area Shape=Rect Coords = \"A,B\" NoHref><!-- Keep --> text <b Title=X=Y>";

@@ -79,6 +79,12 @@ private slots:
         QCOMPARE(h.pane.status[PaneAreaCount], QStringLiteral("ｴﾘｱ数 : 1"));
         ViewHarness png(800, 600, 64, 48, "small.png");
         QVERIFY(png.pane.status[PanePictureInfo].endsWith(QStringLiteral("KByte PNG")));
+        // Another picture for the map: its own kind and size, not the last one's.
+        QImage(20, 10, QImage::Format_RGB32).save(h.dir.filePath(QStringLiteral("other.png")));
+        h.doc.SetPicture(FromQString(h.dir.filePath(QStringLiteral("other.png"))));
+        QVERIFY2(h.pane.status[PanePictureInfo].startsWith(QStringLiteral(" W20×H10 ")),
+                 qPrintable(h.pane.status[PanePictureInfo]));
+        QVERIFY(h.pane.status[PanePictureInfo].endsWith(QStringLiteral("KByte PNG")));
     }
 
     void anUnknownStoredMagnificationBecomesOne()
