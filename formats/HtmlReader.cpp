@@ -304,6 +304,21 @@ std::unique_ptr<CMapData> ReadAreaTag(const std::string& tag, const std::string&
     return area;
 }
 
+std::string TidyOtherAttributes(const std::string& typed)
+{
+    std::string tidy;
+    for (char c : typed) {
+        const bool blank = c == ' ' || c == '\t' || c == '\r' || c == '\n';
+        if (!blank)
+            tidy.push_back(c);
+        else if (!tidy.empty() && tidy.back() != ' ')
+            tidy.push_back(' ');
+    }
+    if (!tidy.empty() && tidy.back() == ' ')
+        tidy.pop_back();
+    return tidy;
+}
+
 void ParseCoords(CMapData& area, const std::string& text)
 {
     area.m_points.clear();

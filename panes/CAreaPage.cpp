@@ -1,7 +1,9 @@
 #include "panes/CAreaPage.h"
 
+#include "formats/HtmlReader.h"
 #include "model/CZephyrmapDoc.h"
 #include "panes/PaneMnemonics.h"
+#include "panes/ShiftJisValidator.h"
 #include "services/dialogs/CImgFileDlg.h"
 #include "services/dialogs/FileFilter.h"
 #include "services/paths/PathUtil.h"
@@ -24,6 +26,8 @@
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSignalBlocker>
+#include <QTextCursor>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -89,6 +93,10 @@ void CAreaPage::BuildControls()
     m_other->setLineWrapMode(QPlainTextEdit::NoWrap);
     m_other->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_other->setMaximumHeight(m_other->fontMetrics().height() * 4);
+    m_other->setTabChangesFocus(true); // a tab in a tag reads as nothing; Tab goes on to NOHREF
+    ShiftJisValidator::Attach(m_href);
+    ShiftJisValidator::Attach(m_alt);
+    ShiftJisValidator::Attach(m_target);
     m_otherLabel = new QLabel(QStringLiteral("その他の属性(&P)"), m_group);
     m_otherLabel->setBuddy(m_other);
     m_noHref = new QCheckBox(QStringLiteral("&NOHREF"), m_group);
@@ -134,8 +142,7 @@ void CAreaPage::BuildControls()
             [this](const QString& t) { AttributeChanged(FieldTarget, t); });
     connect(m_target, &QComboBox::activated, this,
             [this](int item) { AttributeChanged(FieldTarget, m_target->itemText(item)); });
-    connect(m_other, &QPlainTextEdit::textChanged, this,
-            [this] { AttributeChanged(FieldOther, m_other->toPlainText()); });
+    connect(m_other, &QPlainTextEdit::textChanged, this, &CAreaPage::OtherAttributesChanged);
     connect(m_browse, &QPushButton::clicked, this, &CAreaPage::Browse);
     connect(m_noHref, &QCheckBox::clicked, this, &CAreaPage::NoHrefClicked);
     connect(m_relative, &QCheckBox::clicked, this, &CAreaPage::RelativeClicked);
@@ -365,11 +372,32 @@ void CAreaPage::AttributeChanged(int which, const QString& text)
         m_doc.SetAreaAttributes(index, none, value, none, 0, -1, none);
         break;
     default:
-        m_doc.SetAreaAttributes(index, none, none, none, 0, -1, value);
+        m_doc.SetAreaAttributes(index, none, none, none, 0, -1, html::TidyOtherAttributes(value));
         break;
     }
     m_doc.AreaAttributesChanged(true);
     SelectRowFromCode(RowOf(index));
+}
+
+// A plain text edit takes no validator: text Shift-JIS cannot hold is taken
+// back out as soon as it comes in.
+void CAreaPage::OtherAttributesChanged()
+{
+    const QString text = m_other->toPlainText();
+    if (ShiftJisValidator::Holds(text)) {
+        m_otherAccepted = text;
+        AttributeChanged(FieldOther, text);
+        return;
+    }
+    const int cursor = m_other->textCursor().position() - static_cast<int>(text.size() - m_otherAccepted.size());
+    {
+        const QSignalBlocker quiet(m_other);
+        m_other->setPlainText(m_otherAccepted);
+    }
+    QTextCursor back = m_other->textCursor();
+    back.setPosition(std::clamp(cursor, 0, static_cast<int>(m_otherAccepted.size())));
+    m_other->setTextCursor(back);
+    ShiftJisValidator::Refuse(m_other);
 }
 
 // Editing only the fragment of a link picked as a file keeps it a file (its

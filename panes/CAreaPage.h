@@ -92,6 +92,7 @@ private:
     void Browse();
     void NoHrefClicked(bool checked);
     void RelativeClicked(bool checked);
+    void OtherAttributesChanged();
     void RowSelectionChanged();
     void EmptyClicked();
     void ShowContextMenu(const QPoint& globalPos);
@@ -117,5 +118,6 @@ private:
     QComboBox* m_target = nullptr;
     QLabel* m_otherLabel = nullptr;
     QPlainTextEdit* m_other = nullptr;
+    QString m_otherAccepted; // its text as last taken
     QCheckBox* m_noHref = nullptr;
 };

@@ -3,6 +3,7 @@
 #include "formats/HtmlOutputOptions.h"
 #include "model/CZephyrmapDoc.h"
 #include "panes/PaneMnemonics.h"
+#include "panes/ShiftJisValidator.h"
 #include "services/dialogs/CImgFileDlg.h"
 #include "services/dialogs/FileFilter.h"
 #include "services/paths/PathUtil.h"
@@ -35,6 +36,7 @@ QLineEdit* MakeEdit(QWidget* parent, const char* name, bool readOnly = false)
     auto* edit = new QLineEdit(parent);
     edit->setObjectName(QLatin1String(name));
     edit->setReadOnly(readOnly);
+    ShiftJisValidator::Attach(edit);
     return edit;
 }
 
@@ -47,6 +49,7 @@ template <std::size_t N> QComboBox* MakeCombo(QWidget* parent, const char* name,
     for (const char* item : items)
         combo->addItem(QString::fromLatin1(item));
     combo->setCurrentIndex(-1);
+    ShiftJisValidator::Attach(combo);
     return combo;
 }
 

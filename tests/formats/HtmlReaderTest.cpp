@@ -1,5 +1,7 @@
 #include "formats/HtmlReader.h"
 
+#include "formats/HtmlOutputOptions.h"
+#include "formats/HtmlWriter.h"
 #include "formats/TagScanner.h"
 #include "model/CZephyrmapDoc.h"
 #include "services/settings/AppSettings.h"
@@ -106,6 +108,31 @@ TEST(HtmlReader, Shapes)
     ++it; // missing SHAPE: a rectangle, as browsers read it; three numbers make no points
     EXPECT_EQ((*it)->m_shape, ShapeRect);
     EXPECT_TRUE((*it)->m_points.empty());
+}
+
+// Typed other attributes, tidied, are what the tag written from them reads back as.
+TEST(HtmlReader, TidyOtherAttributesReadBackAsTyped)
+{
+    const std::pair<const char*, const char*> rows[] = {
+        {"", ""},
+        {"  \t\r\n ", ""},
+        {"id=a\tclass=\"b\"", "id=a class=\"b\""},
+        {" onclick=\"f()\"\r\n  title='x  y' ", "onclick=\"f()\" title='x y'"},
+        {"\x83\x40 data-x=1", "\x83\x40 data-x=1"}, // a two-byte character stays whole
+    };
+    for (const auto& [typed, tidy] : rows) {
+        EXPECT_EQ(html::TidyOtherAttributes(typed), tidy) << typed;
+        CMapData area;
+        area.m_shape = ShapeRect;
+        area.m_points = {{1, 2}, {3, 2}, {3, 4}, {1, 4}};
+        area.m_otherAttrs = tidy;
+        HtmlOutputOptions keep;
+        keep.keepOtherAttrsCase = true;
+        bool clean = false;
+        auto read = html::ReadAreaTag(html::WriteAreaTag(area, "", keep), "", clean);
+        EXPECT_TRUE(clean);
+        EXPECT_EQ(read->m_otherAttrs, tidy) << typed;
+    }
 }
 
 // What browsers accept without a word is no syntax error: an area without

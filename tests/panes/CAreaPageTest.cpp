@@ -2,6 +2,8 @@
 
 #include "formats/HtmlOutputOptions.h"
 #include "formats/HtmlWriter.h"
+#include "panes/ShiftJisValidator.h"
+#include "services/picture/QtText.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -11,6 +13,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTimer>
+#include <QToolTip>
 
 namespace
 {
@@ -51,6 +54,21 @@ QStringList Rows(CAreaListCtrl* list)
     for (int row = 0; row < list->rowCount(); ++row)
         rows << list->item(row, 0)->text() + QLatin1Char(' ') + list->item(row, 1)->text();
     return rows;
+}
+
+// Types `text` a character at a time, as a keyboard or input method would
+// (the test library's own typing knows only ASCII).
+void Type(QWidget* field, const QString& text)
+{
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const qsizetype n = text[i].isHighSurrogate() && i + 1 < text.size() ? 2 : 1;
+        const QString character = text.mid(i, n);
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, character);
+        QApplication::sendEvent(field, &press);
+        QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, character);
+        QApplication::sendEvent(field, &release);
+        i += n - 1;
+    }
 }
 
 } // namespace
@@ -258,6 +276,48 @@ private slots:
         QCOMPARE(page.OtherEdit()->toPlainText(), QStringLiteral("id=a"));
         QVERIFY(h.Frame().Pane().isVisible());
         QCOMPARE(h.Doc().AreaAt(0)->m_otherAttrs, std::string("id=a"));
+    }
+
+    void textShiftJisCannotHoldIsRefusedNotTurnedIntoQuestionMarks()
+    {
+        AppHarness h;
+        h.OpenMap();
+        h.AddRect(1, 1, 10, 10);
+        CAreaPage& page = h.AreaPage();
+        page.SelectArea(0);
+        page.AltEdit()->setFocus();
+        Type(page.AltEdit(), QStringLiteral("地図✓한"));
+        QCOMPARE(page.AltEdit()->text(), QStringLiteral("地図"));
+        QCOMPARE(h.Doc().AreaAt(0)->m_alt, FromQString(QStringLiteral("地図")));
+        QCOMPARE(QToolTip::text(), ShiftJisValidator::RefusalText());
+        page.TargetCombo()->setFocus();
+        Type(page.TargetCombo()->lineEdit(), QStringLiteral("𠮷top"));
+        QCOMPARE(page.TargetCombo()->currentText(), QStringLiteral("top"));
+        page.OtherEdit()->setFocus();
+        QTest::keyClicks(page.OtherEdit(), QStringLiteral("id=a"));
+        page.OtherEdit()->insertPlainText(QStringLiteral(" title=\"한국\""));
+        QCOMPARE(page.OtherEdit()->toPlainText(), QStringLiteral("id=a"));
+        QCOMPARE(page.OtherEdit()->textCursor().position(), 4);
+        QTest::keyClicks(page.OtherEdit(), QStringLiteral("b"));
+        QCOMPARE(h.Doc().AreaAt(0)->m_otherAttrs, std::string("id=ab"));
+    }
+
+    // Other attributes are kept as a page read back gives them, so that the
+    // tag written and read again is the same area.
+    void otherAttributesKeepTheirBlanksAsAPageWould()
+    {
+        AppHarness h;
+        h.OpenMap();
+        h.AddRect(1, 1, 10, 10);
+        CAreaPage& page = h.AreaPage();
+        page.SelectArea(0);
+        page.OtherEdit()->setFocus();
+        page.OtherEdit()->insertPlainText(QStringLiteral("  id=a\tclass=\"b\"\n\ntitle=c  "));
+        QCOMPARE(h.Doc().AreaAt(0)->m_otherAttrs, std::string("id=a class=\"b\" title=c"));
+        const QString typed = page.OtherEdit()->toPlainText();
+        QTest::keyClick(page.OtherEdit(), Qt::Key_Tab); // moves on, types nothing
+        QCOMPARE(page.OtherEdit()->toPlainText(), typed);
+        QCOMPARE(h.Doc().AreaAt(0)->m_otherAttrs, std::string("id=a class=\"b\" title=c"));
     }
 
     void oneUndoStepPerAreaEpisode()

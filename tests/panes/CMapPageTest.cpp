@@ -47,6 +47,22 @@ private slots:
         QCOMPARE(h.Frame().PaneTabs().currentIndex(), 0);
     }
 
+    void textShiftJisCannotHoldIsRefused()
+    {
+        AppHarness h;
+        h.OpenMap();
+        CMapPage& page = h.MapPage();
+        for (QLineEdit* field : {page.Edit(AttrImgAlt), page.Combo(AttrAlign)->lineEdit()}) {
+            field->setFocus();
+            field->insert(QStringLiteral("a✓"));
+            QCOMPARE(field->text(), QString());
+            field->insert(QStringLiteral("地"));
+            QCOMPARE(field->text(), QStringLiteral("地"));
+        }
+        QCOMPARE(h.Doc().Attribute(AttrImgAlt), FromQString(QStringLiteral("地")));
+        QCOMPARE(h.Doc().Attribute(AttrAlign), FromQString(QStringLiteral("地")));
+    }
+
     void aListItemAppliesAtOnce()
     {
         AppHarness h;
