@@ -49,9 +49,11 @@ void AreaMove::Released(Point p)
     m_view.StopClickTimer();
     if (!m_moving)
         return; // a plain click: selected, nothing moved
+    const bool moved = !(p == m_copy.Down());
     if (m_view.CtrlHeld()) {
-        m_view.AddArea(BareCopy(m_copy.Area()));
-    } else if (m_view.Doc().IndexOf(m_area) >= 0 && !(p == m_copy.Down())) {
+        if (moved) // a copy dropped on its original would be an invisible twin
+            m_view.AddArea(BareCopy(m_copy.Area()));
+    } else if (m_view.Doc().IndexOf(m_area) >= 0 && moved) {
         *m_area = m_copy.Area();
         m_view.Selection().Build(m_area, m_view.Factor(), m_view.Selection().grabbedHandle);
         m_view.RecordGeometryEdit(UndoAreaMoved, std::move(m_snapshot), m_area);

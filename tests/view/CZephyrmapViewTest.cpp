@@ -362,6 +362,14 @@ private slots:
         QVERIFY(drawn[1]->HasNoAttributes());
         QCOMPARE(drawn[1]->m_hrefIsPath, 0);
         QCOMPARE(drawn[0]->m_href, std::string("a.html"));
+        // Ctrl held on a press and release in one place: no twin under the area.
+        const std::size_t steps = h.doc.History().UndoDepth();
+        h.view.SelectArea(area);
+        h.Move(50, 50);
+        h.Press(50, 50, Qt::ControlModifier);
+        h.Release(50, 50, Qt::ControlModifier);
+        QCOMPARE(h.Drawn().size(), std::size_t(2));
+        QCOMPARE(h.doc.History().UndoDepth(), steps);
     }
 
     void theEarlierOfOverlappingAreasWins()
