@@ -2,6 +2,7 @@
 
 #include "services/dialogs/ExecutableFilterModel.h"
 #include "services/dialogs/FileFilter.h"
+#include "services/dialogs/PlainFileIcons.h"
 #include "services/picture/QtText.h"
 #include "services/store/SettingsStore.h"
 
@@ -29,12 +30,21 @@ bool FitsShiftJis(const QString& text)
     return lossless;
 }
 
+// One provider for every dialog, kept for the program's life: a dialog's
+// folder reader may still ask it while the dialog is being torn down.
+PlainFileIcons* SharedIcons()
+{
+    static PlainFileIcons* const icons = new PlainFileIcons;
+    return icons;
+}
+
 } // namespace
 
 ProgramFileDialog::ProgramFileDialog(Mode mode, QWidget* parent) : QFileDialog(parent), m_mode(mode)
 {
     setOption(QFileDialog::DontUseNativeDialog);
     setOption(QFileDialog::HideNameFilterDetails);
+    setIconProvider(SharedIcons());
     setAcceptMode(mode == Open ? QFileDialog::AcceptOpen : QFileDialog::AcceptSave);
     setFileMode(mode == Open ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
     if (mode == Save)

@@ -8,6 +8,8 @@
 
 #include <QComboBox>
 #include <QFile>
+#include <QFileIconProvider>
+#include <QMimeDatabase>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -44,6 +46,26 @@ private:
 
 private slots:
     void init() { ++m_run; }
+
+    // The dialogs name and draw files by their names alone: reading a file's
+    // first bytes hangs on a kernel file such as /proc/kmsg.
+    void iconsAndTypesComeFromNamesNotContents()
+    {
+        QFile png(Path(QStringLiteral("noext")));
+        QVERIFY(png.open(QIODevice::WriteOnly));
+        png.write("\x89PNG\r\n\x1a\n\0\0\0\rIHDR");
+        png.close();
+        const QFileInfo info(png.fileName());
+        const QMimeDatabase mimes;
+        const QString pngType = mimes.mimeTypeForName(QStringLiteral("image/png")).comment();
+        QCOMPARE(QFileIconProvider().type(info), pngType); // what reading the bytes tells
+        ProgramFileDialog dialog(ProgramFileDialog::Open);
+        QVERIFY(dialog.iconProvider());
+        QVERIFY(dialog.iconProvider()->type(info) != pngType);
+        QCOMPARE(dialog.iconProvider()->type(QFileInfo(Path(QStringLiteral("a.png")))), pngType);
+        QCOMPARE(dialog.iconProvider()->type(QFileInfo(m_dir.path())),
+                 mimes.mimeTypeForName(QStringLiteral("inode/directory")).comment());
+    }
 
     void programFiltersBecomeQtFilters_data()
     {
