@@ -169,7 +169,17 @@ void CMainFrame::BuildMenus()
     for (const char* text : {"50%", "100%", "150%", "200%", "300%"}) {
         QAction* item = m_magnificationMenu->addAction(QString::fromLatin1(text));
         item->setData(CmdZoom50 + m_magnificationMenu->actions().size() - 1);
+        item->setCheckable(true);
     }
+    // The items carry the marks of the commands they stand for.
+    connect(m_magnificationMenu, &QMenu::aboutToShow, this, [this] {
+        UpdateCommandUI();
+        for (QAction* item : m_magnificationMenu->actions()) {
+            const QAction* command = ActionById(item->data().toInt());
+            item->setChecked(command->isChecked());
+            item->setEnabled(command->isEnabled());
+        }
+    });
     connect(m_magnificationMenu, &QMenu::triggered, this,
             [this](QAction* item) { ActionById(item->data().toInt())->trigger(); });
 }

@@ -46,6 +46,7 @@ public:
     QTabWidget& PaneTabs() { return *m_tabs; }
     QDockWidget& Pane() { return *m_pane; }
     QToolBar& ToolBar() { return *m_toolBar; }
+    QMenu& MagnificationMenu() { return *m_magnificationMenu; } // the tool bar button's
     QLabel& StatusPaneLabel(StatusPane pane) const;
 
     // Binds each command to its one action; an action with no route stays disabled.

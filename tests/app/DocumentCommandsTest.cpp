@@ -8,6 +8,7 @@
 #include <QClipboard>
 #include <QDropEvent>
 #include <QFile>
+#include <QMenu>
 #include <QMimeData>
 
 namespace
@@ -324,6 +325,22 @@ private slots:
         QCOMPARE(ReadAll(h.Path(QStringLiteral("index.html"))), page);
         QVERIFY(!QFile::exists(h.Path(QStringLiteral("index.html~"))));
         QVERIFY(h.Doc().IsModified());
+    }
+
+    void theMagnificationButtonsMenuMarksTheCurrentOne()
+    {
+        AppHarness h;
+        h.OpenMap();
+        h.View().ApplyMagnification(2.0f);
+        QMenu& menu = h.Frame().MagnificationMenu();
+        QMetaObject::invokeMethod(&menu, "aboutToShow");
+        QStringList marked;
+        for (QAction* item : menu.actions()) {
+            QVERIFY(item->isEnabled());
+            if (item->isChecked())
+                marked << item->text();
+        }
+        QCOMPARE(marked, QStringList{QStringLiteral("200%")});
     }
 
     void copyingTheSourceClearsTheModifiedFlag()
