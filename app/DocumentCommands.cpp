@@ -326,24 +326,22 @@ bool DocumentCommands::UpdateHtmlDocument()
         return false;
     m_frame.CommitPendingEdits();
     const QString page = ToQString(paths::FileNameOf(m_doc.HtmlPath()));
+    const PageUpdateTarget target{m_doc.HtmlPath(), EncodingAuto, std::string()};
+    const HtmlOutputOptions options = HtmlOutputOptions::FromSettings(m_settings);
+    // A page without the map is told before the question, not after it.
+    std::string bytes, reason;
+    if (localfile::ReadWholeFile(m_doc.HtmlPath(), bytes, reason) &&
+        html::UpdateMapInPage(bytes, target, m_doc, options).status == PageUpdateStatus::NoSuchMap)
+        return OfferSourceForPage(page);
     const QString question = QStringLiteral("ファイル\"%1\"の中のマップ\"%2\"を、編集中のマップで更新しますか?\r\n"
                                             "元のファイルは\"%1~\"として残ります。")
                                  .arg(page, ToQString(m_doc.MapName()));
     if (ProgramMessage::Show(&m_frame, QMessageBox::Question, kInfoCaption, question,
                              QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes) != QMessageBox::Yes)
         return false;
-    const PageUpdateTarget target{m_doc.HtmlPath(), EncodingAuto, std::string()};
-    const PageUpdate update =
-        html::UpdateMapInPageFile(target, std::string(), m_doc, HtmlOutputOptions::FromSettings(m_settings));
-    if (update.status == PageUpdateStatus::NoSuchMap) {
-        const QString offer = QStringLiteral("ファイル\"%1\"には、マップ\"%2\"がありません。\r\n"
-                                             "HTMLソースを保存しますか?")
-                                  .arg(page, ToQString(m_doc.MapName()));
-        if (ProgramMessage::Show(&m_frame, QMessageBox::Question, kInfoCaption, offer,
-                                 QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes) == QMessageBox::Yes)
-            return SaveHtmlSource();
-        return false;
-    }
+    const PageUpdate update = html::UpdateMapInPageFile(target, std::string(), m_doc, options);
+    if (update.status == PageUpdateStatus::NoSuchMap)
+        return OfferSourceForPage(page);
     if (!update.Ok()) {
         ReportUpdateFailure(update, page);
         return false;
@@ -353,6 +351,17 @@ bool DocumentCommands::UpdateHtmlDocument()
                          QStringLiteral("AREA %1 個を更新しました").arg(replaced));
     m_doc.SetModified(false);
     return true;
+}
+
+bool DocumentCommands::OfferSourceForPage(const QString& page)
+{
+    const QString offer = QStringLiteral("ファイル\"%1\"には、マップ\"%2\"がありません。\r\n"
+                                         "HTMLソースを保存しますか?")
+                              .arg(page, ToQString(m_doc.MapName()));
+    if (ProgramMessage::Show(&m_frame, QMessageBox::Question, kInfoCaption, offer, QMessageBox::Yes | QMessageBox::No,
+                             QMessageBox::Yes) == QMessageBox::Yes)
+        return SaveHtmlSource();
+    return false;
 }
 
 void DocumentCommands::ReportUpdateFailure(const PageUpdate& update, const QString& page)

@@ -75,6 +75,7 @@ private:
     std::optional<SaveTarget> AskSaveTarget();
     std::optional<OpenSource> AskOpenSource();
     void ShowReplaced(std::size_t count, std::size_t line);
+    bool OfferSourceForPage(const QString& page);
     void ReportUpdateFailure(const struct PageUpdate& update, const QString& page);
 
     CZephyrmapDoc& m_doc;
