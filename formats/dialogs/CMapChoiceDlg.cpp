@@ -9,8 +9,12 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace
 {
+
+constexpr int kRowsShown = 12;
 
 // Two lines: the maps found, and what to do.
 const QString kPrompt = QStringLiteral("このHTMLには、複数のクリッカブルマップが定義されています。\n"
@@ -38,6 +42,7 @@ CMapChoiceDlg::CMapChoiceDlg(const std::vector<FoundMap>& maps, QWidget* parent)
     buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("キャンセル"));
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    connect(m_list, &QTableWidget::cellDoubleClicked, this, &QDialog::accept); // as a list's row is taken
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(prompt);
@@ -55,6 +60,11 @@ void CMapChoiceDlg::FillList(const std::vector<FoundMap>& maps)
     }
     if (!maps.empty())
         m_list->selectRow(0);
+    // Room for every row up to a dozen, so that a page's maps are seen at a glance.
+    const int shown = std::min(static_cast<int>(maps.size()), kRowsShown);
+    const int height = m_list->horizontalHeader()->sizeHint().height() +
+                       shown * m_list->verticalHeader()->defaultSectionSize() + 2 * m_list->frameWidth();
+    m_list->setMinimumHeight(std::max(height, m_list->minimumSizeHint().height()));
 }
 
 void CMapChoiceDlg::showEvent(QShowEvent* event)

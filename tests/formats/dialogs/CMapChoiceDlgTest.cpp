@@ -99,6 +99,23 @@ private slots:
         QCOMPARE(dlg.ChosenIndex(), index);
     }
 
+    void aDoubleClickedRowIsChosenAndEveryRowIsInSight()
+    {
+        std::vector<FoundMap> maps = ThreeMaps();
+        maps.resize(6, maps[2]);
+        CMapChoiceDlg dlg(maps);
+        dlg.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dlg));
+        QTableWidget* list = List(&dlg);
+        QVERIFY(list->viewport()->rect().contains(list->visualRect(list->model()->index(5, 1))));
+        const QRect cell = list->visualRect(list->model()->index(4, 1));
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, cell.center());
+        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, cell.center());
+        QVERIFY(!dlg.isVisible());
+        QCOMPARE(dlg.result(), int(QDialog::Accepted));
+        QCOMPARE(dlg.ChosenIndex(), 4);
+    }
+
     void okWithNoRowSelectedGivesMinusOne()
     {
         CMapChoiceDlg dlg(ThreeMaps());
