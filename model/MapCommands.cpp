@@ -31,10 +31,14 @@ static void Announce(CZephyrmapDoc& doc, DocListener& listener)
         listener.ShowMessage(missing, false);
 }
 
+// A picture file that is there but cannot be read is told as well: the map
+// would otherwise stand over an empty view without a word.
 static void ShowPicture(CZephyrmapDoc& doc, DocListener& listener)
 {
-    doc.LoadPicture(doc.ImageSrc());
+    const bool loaded = doc.LoadPicture(doc.ImageSrc());
     listener.ShowPicture(doc.ImageSrc());
+    if (!loaded && doc.Picture() && localfile::IsRegularFile(doc.ImageSrc()))
+        listener.ShowMessage(texts::PictureUnreadable(doc.ImageSrc()), false);
 }
 
 void AfterMapCreated(CZephyrmapDoc& doc)

@@ -32,6 +32,14 @@ std::string PictureMissing(const std::string& picturePath)
     return head + picturePath + tail;
 }
 
+std::string PictureUnreadable(const std::string& picturePath)
+{
+    static const std::string head = utf8::Utf8ToSjis("画像ファイル\" ");
+    static const std::string tail = utf8::Utf8ToSjis(" \"を読み込めませんでした。\r\n"
+                                                     "JPEG、PNG、GIF、BMPの画像ファイルを選択してください。");
+    return head + picturePath + tail;
+}
+
 std::string CharactersReplaced(std::size_t count, std::size_t line)
 {
     static const std::string head = utf8::Utf8ToSjis("このHTMLには、Shift-JISで表せない文字が");

@@ -18,6 +18,8 @@ const std::string& OldVersionWarning();
 const std::string& UnexpectedFormat();
 const std::string& CannotOpenFile();
 std::string PictureMissing(const std::string& picturePath);
+// A picture file that exists but is no picture the program can read.
+std::string PictureUnreadable(const std::string& picturePath);
 // An HTML file was read with `count` characters Shift-JIS cannot hold put
 // as "?", the first of them on `line` (1-based).
 std::string CharactersReplaced(std::size_t count, std::size_t line);

@@ -183,6 +183,22 @@ private slots:
         QVERIFY(h.boxes[0].endsWith(QStringLiteral("が見つかりません。\n改めて画像ファイルを選択してください。")));
     }
 
+    void aPictureThatCannotBeReadIsToldToo()
+    {
+        AppHarness h;
+        WriteAll(h.Path(QStringLiteral("broken.png")), QByteArray("\x89PNG\r\n\x1a\n", 8));
+        h.app->Commands()->setUpMap = [&h] {
+            return std::optional<std::vector<std::string>>(
+                {std::string("m"), h.ProgramPath(QStringLiteral("broken.png")), std::string()});
+        };
+        h.app->Commands()->NewMap();
+        QVERIFY(h.Frame().IsMapOpen());
+        QCOMPARE(h.boxes.size(), 1);
+        QCOMPARE(h.boxes[0], QStringLiteral("画像ファイル\" %1 \"を読み込めませんでした。\n"
+                                            "JPEG、PNG、GIF、BMPの画像ファイルを選択してください。")
+                                 .arg(h.Path(QStringLiteral("broken.png"))));
+    }
+
     void clipboardTextWithoutAMapChangesNothing()
     {
         AppHarness h;
