@@ -182,6 +182,30 @@ QString ExternalApps::PreviewFolder() const
     return QDir::tempPath();
 }
 
+// Into the user's trash, and nowhere else. When the user's data folder does
+// not exist yet, Qt 6.4 reports success after moving the file into files/
+// and info/ folders it makes in the current folder; the data folder is made
+// first, and a file that went anywhere but a trash folder is put back.
+bool ExternalApps::MoveToTrash(const QString& path)
+{
+    const QString data = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    if (data.isEmpty() || !QDir().mkpath(data))
+        return false;
+    QString inTrash;
+    if (!QFile::moveToTrash(path, &inTrash))
+        return false;
+    if (QDir::isAbsolutePath(inTrash))
+        return true;
+    const QFileInfo stray(inTrash);
+    QDir strayTrash = stray.dir(); // its files/ folder
+    QFile::rename(stray.absoluteFilePath(), path);
+    strayTrash.cdUp();
+    QFile::remove(strayTrash.filePath(QStringLiteral("info/%1.trashinfo").arg(stray.fileName())));
+    strayTrash.rmdir(QStringLiteral("files")); // only when empty
+    strayTrash.rmdir(QStringLiteral("info"));
+    return false;
+}
+
 QString ExternalApps::WritePreviewFile(const QByteArray& content)
 {
     const QString folder = PreviewFolder();
@@ -199,7 +223,7 @@ QString ExternalApps::WritePreviewFile(const QByteArray& content)
         if (ProgramMessage::Show(m_owner, QMessageBox::Question, kErrorCaption, question,
                                  QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
             return QString();
-        if (!QFile::moveToTrash(path)) {
+        if (!MoveToTrash(path)) {
             ProgramMessage::Show(m_owner, QMessageBox::Information, kErrorCaption,
                                  QStringLiteral("ファイルを削除できませんでした。"));
             return QString();

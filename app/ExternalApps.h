@@ -53,6 +53,7 @@ public:
     QString PreviewFolder() const;
     // Writes the work file; its path, or empty when none was written.
     QString WritePreviewFile(const QByteArray& content);
+    static bool MoveToTrash(const QString& path);
     // The page the browser preview shows, in UTF-8.
     QByteArray BrowserPreviewPage() const;
 

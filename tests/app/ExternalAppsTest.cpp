@@ -127,6 +127,30 @@ private slots:
         QCOMPARE(mine.readAll(), QByteArray("mine"));
     }
 
+    // Yes puts the file into the user's trash, even when the user's data
+    // folder does not exist yet, and leaves nothing in the current folder.
+    void theUsersOwnWorkFileGoesToTheTrash()
+    {
+        Setup s;
+        Record(s.apps);
+        const QString dataHome = s.Path("data-home");
+        const QByteArray oldDataHome = qgetenv("XDG_DATA_HOME");
+        qputenv("XDG_DATA_HOME", dataHome.toUtf8());
+        QDir(s.h.dir.path()).mkdir(QStringLiteral("started-here"));
+        const QString oldCurrent = QDir::currentPath();
+        QDir::setCurrent(s.Path("started-here"));
+        WriteFile(s.Path("Zephyrmap_tmp.html"), "mine");
+        m_answer = QMessageBox::Yes;
+        s.apps.BrowserPreview();
+        QDir::setCurrent(oldCurrent);
+        qputenv("XDG_DATA_HOME", oldDataHome);
+        QCOMPARE(ReadAll(dataHome + QStringLiteral("/Trash/files/Zephyrmap_tmp.html")), QByteArray("mine"));
+        QVERIFY(QFileInfo::exists(dataHome + QStringLiteral("/Trash/info/Zephyrmap_tmp.html.trashinfo")));
+        QVERIFY(QDir(s.Path("started-here")).isEmpty());
+        QCOMPARE(m_launches.size(), std::size_t(1));
+        QVERIFY(ReadAll(s.Path("Zephyrmap_tmp.html")).startsWith("<HTML>"));
+    }
+
     void aMissingApplicationIsReported()
     {
         Setup s;
