@@ -8,12 +8,15 @@
 #include "app/InstalledFiles.h"
 #include "app/NativeFileCommands.h"
 #include "model/CZephyrmapDoc.h"
+#include "services/dialogs/ProgramMessage.h"
 #include "services/picture/MapPicture.h"
 #include "view/CZephyrmapView.h"
 #include "view/ZoomedPicture.h"
 
 #include <QApplication>
 #include <QDesktopServices>
+#include <QDir>
+#include <QFileInfo>
 #include <QUrl>
 
 CZephyrmapApp::CZephyrmapApp(std::unique_ptr<SettingsStore> store) : m_store(std::move(store)) {}
@@ -94,12 +97,29 @@ int CZephyrmapApp::Run(const QStringList& arguments)
 
 void CZephyrmapApp::Help()
 {
-    QDesktopServices::openUrl(QUrl::fromLocalFile(InstalledFiles::HelpPagePath()));
+    OpenShippedFile(InstalledFiles::HelpPagePath());
 }
 
 void CZephyrmapApp::ReadMe()
 {
-    QDesktopServices::openUrl(QUrl::fromLocalFile(InstalledFiles::ReadMePath()));
+    OpenShippedFile(InstalledFiles::ReadMePath());
+}
+
+// The help page and the ReadMe open with the desktop's own program for them;
+// a file that is not there, or that nothing opens, is told rather than
+// passed over without a word.
+bool CZephyrmapApp::OpenShippedFile(const QString& path)
+{
+    QString problem;
+    if (!QFileInfo(path).isFile())
+        problem = QStringLiteral("ファイル \"%1\" が見つかりません。\r\nZephyrmap!を入れ直してください。");
+    else if (!QDesktopServices::openUrl(QUrl::fromLocalFile(path)))
+        problem = QStringLiteral("ファイル \"%1\" を開くアプリケーションが見つかりません。");
+    if (problem.isEmpty())
+        return true;
+    ProgramMessage::Show(m_frame.get(), QMessageBox::Warning, kErrorCaption,
+                         problem.arg(QDir::toNativeSeparators(path)));
+    return false;
 }
 
 void CZephyrmapApp::About()

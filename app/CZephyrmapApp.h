@@ -44,6 +44,7 @@ public:
     void Help();
     void ReadMe();
     void About();
+    bool OpenShippedFile(const QString& path);
     void EditSettings();
     void DestroyFrame();
 

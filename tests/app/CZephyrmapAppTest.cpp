@@ -1,5 +1,6 @@
 #include "app/CZephyrmapApp.h"
 #include "model/CZephyrmapDoc.h"
+#include "services/dialogs/ProgramMessage.h"
 #include "services/picture/MapPicture.h"
 #include "services/store/SettingsStore.h"
 #include "services/text/Utf8Bridge.h"
@@ -48,6 +49,24 @@ private slots:
         app.Document()->SetPicture(utf8::Utf8ToSjis(Ini("clear.png").toStdString()));
         QCOMPARE(app.Document()->Width(), std::string("3"));
         QCOMPARE(app.Picture()->Dib().PixelAt(0, 0), 0x563412u);
+        app.DestroyFrame();
+    }
+
+    void aMissingHelpFileIsTold()
+    {
+        CZephyrmapApp app(std::make_unique<SettingsStore>(Ini("help.ini")));
+        app.InitInstance();
+        QStringList boxes;
+        ProgramMessage::SetAnswerer([&boxes](const ProgramMessageRecord& box) {
+            boxes << box.caption + QLatin1Char('|') + box.text;
+            return QMessageBox::Ok;
+        });
+        const QString missing = Ini("nowhere/index.html");
+        QVERIFY(!app.OpenShippedFile(missing));
+        ProgramMessage::SetAnswerer({});
+        QCOMPARE(boxes, QStringList{QStringLiteral("Zephyrmap!|ファイル \"%1\" が見つかりません。\n"
+                                                   "Zephyrmap!を入れ直してください。")
+                                        .arg(missing)});
         app.DestroyFrame();
     }
 };
