@@ -65,7 +65,8 @@ QString CHtmlDocDlg::WrongPathMessage()
 
 void CHtmlDocDlg::accept()
 {
-    std::optional<std::string> path = ProgramFileDialog::ToProgramPath(m_edit->text(), this);
+    std::optional<std::string> path =
+        ProgramFileDialog::ToProgramPath(ProgramFileDialog::AbsoluteTypedPath(m_edit->text()), this);
     if (!path)
         return;
     if (!EntryExists(*path)) {

@@ -100,13 +100,17 @@ void CMapSetupDlg::accept()
         m_nameEdit->setFocus();
         return;
     }
-    // Paths typed by hand get the same message as names chosen in a dialog.
-    std::optional<std::string> picture = ProgramFileDialog::ToProgramPath(m_pictureEdit->text(), this);
+    // Paths typed by hand get the same message as names chosen in a dialog,
+    // and are kept whole like them: a relative one would mean another file
+    // once the map is opened from elsewhere, and links are made from them.
+    std::optional<std::string> picture =
+        ProgramFileDialog::ToProgramPath(ProgramFileDialog::AbsoluteTypedPath(m_pictureEdit->text()), this);
     if (!picture) {
         m_pictureEdit->setFocus();
         return;
     }
-    std::optional<std::string> html = ProgramFileDialog::ToProgramPath(m_htmlEdit->text(), this);
+    std::optional<std::string> html =
+        ProgramFileDialog::ToProgramPath(ProgramFileDialog::AbsoluteTypedPath(m_htmlEdit->text()), this);
     if (!html) {
         m_htmlEdit->setFocus();
         return;

@@ -128,6 +128,13 @@ std::optional<std::string> ProgramFileDialog::ToProgramPath(const QString& path,
     return std::nullopt;
 }
 
+QString ProgramFileDialog::AbsoluteTypedPath(const QString& typed)
+{
+    if (typed.isEmpty() || typed.contains(QLatin1String("://")) || QDir::isAbsolutePath(typed))
+        return typed;
+    return QDir::cleanPath(QDir::current().absoluteFilePath(typed));
+}
+
 void ProgramFileDialog::accept()
 {
     const QString path = selectedFiles().value(0);

@@ -62,6 +62,10 @@ public:
     // The program's form of a path given by the user, or nothing after a
     // warning box when Shift-JIS cannot hold it.
     static std::optional<std::string> ToProgramPath(const QString& path, QWidget* parent);
+    // A local path typed by hand as the program keeps local files: absolute,
+    // a relative one taken from the current folder. Empty text and URLs stay
+    // as they are.
+    static QString AbsoluteTypedPath(const QString& typed);
     static QString UnrepresentableNameMessage(const QString& name);
     static QString MissingFolderMessage(const QString& folder);
 

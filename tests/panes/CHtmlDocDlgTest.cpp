@@ -5,7 +5,9 @@
 #include "tests/StoreTestBase.h"
 #include "tests/services/dialogs/FileDialogDriver.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QSettings>
@@ -57,6 +59,21 @@ private slots:
         QCOMPARE(dlg.result(), int(QDialog::Accepted));
         QVERIFY(boxes.Boxes().empty());
         QCOMPARE(dlg.HtmlPath(), Page().toStdString());
+    }
+
+    void aRelativePathIsTakenFromTheCurrentFolder()
+    {
+        SettingsStore store(Ini());
+        CHtmlDocDlg dlg(store);
+        dlg.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dlg));
+        const QString before = QDir::currentPath();
+        QDir::setCurrent(QFileInfo(Page()).absolutePath());
+        QTest::keyClicks(Child<QLineEdit>(&dlg, "pathEdit"), QFileInfo(Page()).fileName());
+        QTest::mouseClick(Child<QPushButton>(&dlg, "okButton"), Qt::LeftButton);
+        QDir::setCurrent(before);
+        QCOMPARE(dlg.result(), int(QDialog::Accepted));
+        QCOMPARE(QString::fromStdString(dlg.HtmlPath()), QFileInfo(Page()).absoluteFilePath());
     }
 
     void aMissingPathIsRefusedOnceAndTheDialogStays_data()

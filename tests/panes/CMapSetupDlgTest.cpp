@@ -5,6 +5,7 @@
 #include "tests/StoreTestBase.h"
 #include "tests/services/dialogs/FileDialogDriver.h"
 
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -58,18 +59,32 @@ private slots:
             QCOMPARE(Child<QWidget>(&dlg, order[i])->nextInFocusChain(), Child<QWidget>(&dlg, order[i + 1]));
     }
 
-    void okGivesTheThreeTextsAsTyped()
+    // Typed paths are kept whole, a relative one taken from the current folder.
+    void okGivesTheThreeTextsWithWholePaths()
     {
         SettingsStore store(Ini());
         CMapSetupDlg dlg(store);
         dlg.show();
-        QTest::keyClicks(Child<QLineEdit>(&dlg, "pictureEdit"), "C:/img/a.gif");
-        QTest::keyClicks(Child<QLineEdit>(&dlg, "htmlEdit"), "../page.html");
+        QTest::keyClicks(Child<QLineEdit>(&dlg, "pictureEdit"), "/img/a.gif");
+        QTest::keyClicks(Child<QLineEdit>(&dlg, "htmlEdit"), "../site/page.html");
         QTest::mouseClick(Child<QPushButton>(&dlg, "okButton"), Qt::LeftButton);
         QCOMPARE(dlg.result(), int(QDialog::Accepted));
         QCOMPARE(dlg.MapName(), std::string());
-        QCOMPARE(dlg.PicturePath(), std::string("C:/img/a.gif"));
-        QCOMPARE(dlg.HtmlPath(), std::string("../page.html"));
+        QCOMPARE(dlg.PicturePath(), std::string("/img/a.gif"));
+        QDir up = QDir::current();
+        up.cdUp();
+        QCOMPARE(QString::fromStdString(dlg.HtmlPath()), up.absoluteFilePath(QStringLiteral("site/page.html")));
+    }
+
+    void typedPathsStayAsTheyAreWhenEmptyOrAUrl()
+    {
+        SettingsStore store(Ini());
+        CMapSetupDlg dlg(store);
+        dlg.show();
+        QTest::keyClicks(Child<QLineEdit>(&dlg, "pictureEdit"), "http://example.com/a.gif");
+        QTest::mouseClick(Child<QPushButton>(&dlg, "okButton"), Qt::LeftButton);
+        QCOMPARE(dlg.PicturePath(), std::string("http://example.com/a.gif"));
+        QCOMPARE(dlg.HtmlPath(), std::string());
     }
 
     void cancelLeavesTheTextsEmpty()
