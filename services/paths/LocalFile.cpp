@@ -26,6 +26,7 @@ namespace
 constexpr std::size_t kReadChunk = std::size_t(1) << 20;
 // Names tried for a temporary before a save gives up.
 constexpr int kTemporaryAttempts = 64;
+constexpr int kLinkHops = 40; // as the system follows them
 
 std::string SystemReason(int error)
 {
@@ -82,6 +83,47 @@ std::string LimitReason(std::size_t limit)
 
 // ---- Saving ----
 
+bool WriteAll(int fd, const std::string& bytes, std::string& reason)
+{
+    for (std::size_t done = 0; done < bytes.size();) {
+        const std::size_t piece = std::min<std::size_t>(bytes.size() - done, 1u << 30);
+#ifdef _WIN32
+        const auto written = _write(fd, bytes.data() + done, static_cast<unsigned>(piece));
+#else
+        const auto written = ::write(fd, bytes.data() + done, piece);
+#endif
+        if (written < 0 && errno == EINTR)
+            continue;
+        if (written <= 0) {
+            reason = SystemReason(written < 0 ? errno : EIO);
+            return false;
+        }
+        done += static_cast<std::size_t>(written);
+    }
+    return true;
+}
+
+// Flushed to the disk and closed; `fd` is -1 afterwards whatever happened.
+bool FlushAndClose(int& fd, std::string& reason)
+{
+#ifdef _WIN32
+    const bool flushed = _commit(fd) == 0;
+    const int flushError = errno;
+    const bool closed = _close(fd) == 0;
+#else
+    const bool flushed = ::fsync(fd) == 0;
+    const int flushError = errno;
+    const bool closed = ::close(fd) == 0;
+#endif
+    const int closeError = errno;
+    fd = -1;
+    if (!flushed || !closed) {
+        reason = SystemReason(!flushed ? flushError : closeError);
+        return false;
+    }
+    return true;
+}
+
 // An open file descriptor of a temporary, closed and removed unless kept.
 class Temporary
 {
@@ -127,13 +169,16 @@ int OpenExclusively(const std::filesystem::path& path)
 #endif
 }
 
-// The target's permissions go to its replacement; a new file keeps the usual ones.
+// The target's permissions and owner go to its replacement (the owner only
+// where the system lets us); a new file keeps the usual ones.
 void KeepPermissions(int fd, const std::filesystem::path& target)
 {
 #ifndef _WIN32
     struct stat status;
-    if (::stat(target.c_str(), &status) == 0 && S_ISREG(status.st_mode))
+    if (::stat(target.c_str(), &status) == 0 && S_ISREG(status.st_mode)) {
+        (void)::fchown(fd, status.st_uid, status.st_gid);
         (void)::fchmod(fd, status.st_mode & 07777);
+    }
 #else
     (void)fd;
     (void)target;
@@ -159,41 +204,13 @@ bool Temporary::Create(const std::filesystem::path& target, std::string& reason)
 
 bool Temporary::Write(const std::string& bytes, std::string& reason)
 {
-    for (std::size_t done = 0; done < bytes.size();) {
-        const std::size_t piece = std::min<std::size_t>(bytes.size() - done, 1u << 30);
-#ifdef _WIN32
-        const auto written = _write(m_fd, bytes.data() + done, static_cast<unsigned>(piece));
-#else
-        const auto written = ::write(m_fd, bytes.data() + done, piece);
-#endif
-        if (written < 0 && errno == EINTR)
-            continue;
-        if (written <= 0) {
-            reason = SystemReason(written < 0 ? errno : EIO);
-            return false;
-        }
-        done += static_cast<std::size_t>(written);
-    }
-    return true;
+    return WriteAll(m_fd, bytes, reason);
 }
 
 bool Temporary::Commit(const std::filesystem::path& target, std::string& reason)
 {
-#ifdef _WIN32
-    const bool flushed = _commit(m_fd) == 0;
-    const int flushError = errno;
-    const bool closed = _close(m_fd) == 0;
-#else
-    const bool flushed = ::fsync(m_fd) == 0;
-    const int flushError = errno;
-    const bool closed = ::close(m_fd) == 0;
-#endif
-    const int closeError = errno;
-    m_fd = -1;
-    if (!flushed || !closed) {
-        reason = SystemReason(!flushed ? flushError : closeError);
+    if (!FlushAndClose(m_fd, reason))
         return false;
-    }
     std::error_code ec;
     std::filesystem::rename(m_path, target, ec);
     if (ec) {
@@ -236,6 +253,65 @@ void SyncFolderOf(const std::filesystem::path& target)
     (void)target;
 #endif
 }
+
+#ifndef _WIN32
+// Where a save really goes: through symbolic links to the file they lead to,
+// so that a link stays a link. Links that loop end the walk where it is.
+std::filesystem::path FollowLinks(std::filesystem::path path)
+{
+    for (int hop = 0; hop < kLinkHops; ++hop) {
+        std::error_code ec;
+        if (!std::filesystem::is_symlink(std::filesystem::symlink_status(path, ec)))
+            break;
+        const std::filesystem::path next = std::filesystem::read_symlink(path, ec);
+        if (ec)
+            break;
+        path = next.is_absolute() ? next : path.parent_path() / next;
+    }
+    return path;
+}
+
+// Only a regular file that may be written is replaced: a device, a FIFO or a
+// folder by that name is no document, and a read-only file says "keep me".
+bool MayReplace(const std::filesystem::path& target, std::string& reason)
+{
+    struct stat status;
+    if (::stat(target.c_str(), &status) != 0)
+        return true; // a new file, or one the writing itself will report on
+    if (!S_ISREG(status.st_mode)) {
+        reason = S_ISDIR(status.st_mode) ? SystemReason(EISDIR) : "not a regular file";
+        return false;
+    }
+    if (::access(target.c_str(), W_OK) != 0) {
+        reason = SystemReason(errno);
+        return false;
+    }
+    return true;
+}
+
+// A file with other names (hard links) is written in place, so that every
+// name still shows the new content; the old content is then not kept whole
+// until the new one is complete.
+bool HasOtherNames(const std::filesystem::path& target)
+{
+    struct stat status;
+    return ::stat(target.c_str(), &status) == 0 && S_ISREG(status.st_mode) && status.st_nlink > 1;
+}
+
+bool WriteInPlace(const std::filesystem::path& target, const std::string& bytes, std::string& reason)
+{
+    int fd = ::open(target.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC);
+    if (fd < 0) {
+        reason = SystemReason(errno);
+        return false;
+    }
+    if (!WriteAll(fd, bytes, reason)) {
+        ::close(fd);
+        return false;
+    }
+    return FlushAndClose(fd, reason);
+}
+#endif
 
 } // namespace
 
@@ -320,10 +396,19 @@ bool ReadWholeFile(const std::string& sjisPath, std::string& bytes, std::string&
 
 bool WriteNativeFileAtomically(const std::filesystem::path& path, const std::string& bytes, std::string& reason)
 {
-    Temporary temporary;
-    if (!temporary.Create(path, reason) || !temporary.Write(bytes, reason) || !temporary.Commit(path, reason))
+#ifndef _WIN32
+    const std::filesystem::path target = FollowLinks(path);
+    if (!MayReplace(target, reason))
         return false;
-    SyncFolderOf(path);
+    if (HasOtherNames(target))
+        return WriteInPlace(target, bytes, reason);
+#else
+    const std::filesystem::path& target = path;
+#endif
+    Temporary temporary;
+    if (!temporary.Create(target, reason) || !temporary.Write(bytes, reason) || !temporary.Commit(target, reason))
+        return false;
+    SyncFolderOf(target);
     return true;
 }
 

@@ -144,6 +144,47 @@ TEST_F(LocalFileTest, SavesAtOnceUseTheirOwnTemporaries)
     EXPECT_EQ(Names(), std::set<std::string>{"shared.zmf"});
 }
 
+// A save goes through symbolic links to the file they lead to, writes a file
+// with other names in place, and leaves alone what is no regular file.
+TEST_F(LocalFileTest, SavesKeepLinksAndLeaveSpecialFilesAlone)
+{
+    std::filesystem::create_directory(dir / "real");
+    const std::string real = Path("real/map.zmf");
+    std::ofstream(real, std::ios::binary) << "old";
+    std::filesystem::create_symlink("real/map.zmf", dir / "link.zmf");
+    std::string error;
+    ASSERT_TRUE(WriteFileAtomically(Path("link.zmf"), "through the link", error)) << error;
+    EXPECT_TRUE(std::filesystem::is_symlink(dir / "link.zmf"));
+    EXPECT_EQ(Slurp(real), "through the link");
+    // A link to a file not made yet makes it.
+    std::filesystem::create_symlink(dir / "real/new.zmf", dir / "ahead.zmf");
+    ASSERT_TRUE(WriteFileAtomically(Path("ahead.zmf"), "new", error)) << error;
+    EXPECT_TRUE(std::filesystem::is_symlink(dir / "ahead.zmf"));
+    EXPECT_EQ(Slurp(Path("real/new.zmf")), "new");
+
+    std::filesystem::create_hard_link(real, dir / "other-name.zmf");
+    ASSERT_TRUE(WriteFileAtomically(Path("other-name.zmf"), "both names", error)) << error;
+    EXPECT_EQ(Slurp(real), "both names");
+    EXPECT_EQ(std::filesystem::hard_link_count(real), 2u);
+
+    ASSERT_EQ(::mkfifo(Path("pipe").c_str(), 0600), 0);
+    EXPECT_FALSE(WriteFileAtomically(Path("pipe"), "x", error));
+    EXPECT_EQ(error, "cannot save " + Path("pipe") + ": not a regular file");
+    EXPECT_TRUE(std::filesystem::is_fifo(dir / "pipe"));
+
+    // A read-only file says "keep me" (the superuser may write anything).
+    const std::string locked = Path("locked.zmf");
+    std::ofstream(locked, std::ios::binary) << "locked";
+    std::filesystem::permissions(locked, std::filesystem::perms::owner_read);
+    if (::geteuid() != 0) {
+        EXPECT_FALSE(WriteFileAtomically(locked, "x", error));
+        EXPECT_EQ(error, "cannot save " + locked + ": Permission denied");
+        EXPECT_EQ(Slurp(locked), "locked");
+    }
+    EXPECT_EQ(Names(),
+              (std::set<std::string>{"real", "link.zmf", "ahead.zmf", "other-name.zmf", "pipe", "locked.zmf"}));
+}
+
 // Every failure leaves the old file whole and no temporary behind, and the
 // message names the target and the system's reason.
 TEST_F(LocalFileTest, FailedSavesKeepTheOldFile)
