@@ -633,6 +633,11 @@ void PageUpdater::UpdateImageTag(const StartTag& img)
     for (MapAttribute index : kImgTagOrder) {
         const char* name = MapAttributeInfoOf(index).imgAttribute;
         const std::string lower = sjis::ToLower(name);
+        // The size comes from the picture: empty, it is not known (the
+        // picture could not be read here), and the page's own stays.
+        const bool size = index == AttrWidth || index == AttrHeight;
+        if (m_doc.Attribute(index).empty() && size)
+            continue;
         if (m_doc.Attribute(index).empty())
             RemoveAttribute(img, lower, changes, false);
         else

@@ -51,7 +51,9 @@
 //   missing attribute is added after the tag's last attribute, in the
 //   writer's order. An attribute whose value is empty in the map is taken out
 //   (every repeat of it), as the writer would not write it, unless its value
-//   in the page is empty too (alt="" is kept). Taking out a run of
+//   in the page is empty too (alt="" is kept). WIDTH and HEIGHT, which the
+//   map takes from its picture, are the exception: empty in the map (the
+//   picture could not be read), the page's own stay. Taking out a run of
 //   attributes takes the blanks after it when another attribute follows, so
 //   that one takes its place on its line; else the blanks before it.
 // - Names: attributes kept keep their names as written; added ones and AREA

@@ -340,14 +340,18 @@ TEST(PageUpdate, ImageTags)
              d.SetAttribute(AttrHeight, "2");
          },
          true},
-        {"over several lines", "<IMG SRC=\"a.png\"\n   HEIGHT=158 WIDTH=158 ALT=\"O\" USEMAP=\"#m\">",
-         "<IMG SRC=\"a.png\"\n   ALT=\"O\" USEMAP=\"#m\">", [](CZephyrmapDoc&) {}},
-        {"the last one taken out", "<img src=\"a.png\" usemap=\"#m\"\n  width=\"1\" />",
-         "<img src=\"a.png\" usemap=\"#m\" />", [](CZephyrmapDoc&) {}},
+        {"over several lines", "<IMG SRC=\"a.png\"\n   VSPACE=158 HSPACE=158 ALT=\"O\" USEMAP=\"#m\">",
+         "<IMG SRC=\"a.png\"\n   ALT=\"O\" USEMAP=\"#m\">",
+         [](CZephyrmapDoc& d) {
+             d.SetAttribute(AttrHspace, "");
+             d.SetAttribute(AttrVspace, "");
+         }},
+        {"the last one taken out", "<img src=\"a.png\" usemap=\"#m\"\n  border=\"1\" />",
+         "<img src=\"a.png\" usemap=\"#m\" />", [](CZephyrmapDoc& d) { d.SetAttribute(AttrBorder, ""); }},
         {"every repeat taken out", "<img src=a.png border=0 border=0 usemap=#m>", "<img src=a.png usemap=#m>",
          [](CZephyrmapDoc& d) { d.SetAttribute(AttrBorder, ""); }},
-        {"a glued attribute taken out", "<img src=\"a.png\"height=\"1\"usemap=\"#m\">",
-         "<img src=\"a.png\" usemap=\"#m\">", [](CZephyrmapDoc&) {}},
+        {"a glued attribute taken out", "<img src=\"a.png\"align=\"top\"usemap=\"#m\">",
+         "<img src=\"a.png\" usemap=\"#m\">", [](CZephyrmapDoc& d) { d.SetAttribute(AttrAlign, ""); }},
         {"an attribute without value", "<img src=a.png usemap=#m alt>", "<img src=a.png usemap=#m alt=\"x y\">",
          [](CZephyrmapDoc& d) { d.SetAttribute(AttrImgAlt, "x y"); }},
         {"a bare value needing quotes", "<img src=a.png usemap=#m alt=x>", "<img src=a.png usemap=#m alt=\"x y\">",
@@ -366,6 +370,25 @@ TEST(PageUpdate, ImageTags)
         EXPECT_EQ(u.bytes, r.expected + map) << r.what;
         EXPECT_EQ(u.report.changedImageTags, 1) << r.what;
     }
+}
+
+// The size comes from the picture: where the picture could not be read the
+// map has none, and the page keeps its own.
+TEST(PageUpdate, AnUnknownSizeLeavesThePagesSize)
+{
+    const std::string page = "<img src=\"http://example.com/a.png\" width=\"800\" height=\"500px\" usemap=\"#m\">\n"
+                             "<map name=\"m\"><area shape=rect coords=1,2,3,4></map>";
+    auto m = Import(page);
+    m->doc.SetAttribute(AttrWidth, "");
+    m->doc.SetAttribute(AttrHeight, "");
+    PageUpdate u = Update(page, m->doc);
+    ASSERT_TRUE(u.Ok());
+    EXPECT_EQ(u.bytes, page);
+    EXPECT_EQ(u.report.changedImageTags, 0);
+    m->doc.SetAttribute(AttrWidth, "640");
+    u = Update(page, m->doc);
+    ASSERT_TRUE(u.Ok());
+    EXPECT_NE(u.bytes.find("width=\"640\" height=\"500px\""), std::string::npos) << u.bytes;
 }
 
 // An XHTML end "/>" is no attribute: a map read from an HTML page and put
