@@ -49,6 +49,7 @@ const char kHelp[] =
     "          [INPUT|-] [-o OUTPUT|-]\n"
     "      convert text between encodings. CODE: 0 automatic, 1 Shift-JIS, 2 JIS,\n"
     "      3 EUC-JP, 4 UTF-8, 5 UTF-8 with signature, 6 UTF-16LE, 7 UTF-16BE.\n"
+    "      UTF-8 converts to and from Shift-JIS only (--from 4 --to 1, --from 1 --to 4|5).\n"
     "      LE: 0 automatic, 1 CR+LF, 2 LF, 3 CR.\n"
     "  maps PAGE.html [--encoding CODE]\n"
     "      list the usable maps of a page: INDEX<TAB>NAME<TAB>PICTURE\n"
@@ -172,6 +173,21 @@ int CliApp::Run(const std::vector<std::string>& args)
     return Usage("unknown command '" + command + "'");
 }
 
+namespace
+{
+
+// The codec takes UTF-8 on its own route, which has Shift-JIS on the other
+// side; any other pair with UTF-8 would read or write it as single bytes.
+bool ConvertiblePair(int from, int to)
+{
+    const auto utf8 = [](int code) { return code == EncodingUtf8 || code == EncodingUtf8Signature; };
+    if (from == to || (!utf8(from) && !utf8(to)))
+        return true;
+    return (from == EncodingUtf8 && to == EncodingShiftJis) || (from == EncodingShiftJis && utf8(to));
+}
+
+} // namespace
+
 int CliApp::Convert(const std::vector<std::string>& argv)
 {
     CliArgs args(argv, {"--from", "--to", "--eol-from", "--eol-to", "-o"}, {"--signature", "--result"});
@@ -185,6 +201,8 @@ int CliApp::Convert(const std::vector<std::string>& argv)
         args.Fail("--eol-from and --eol-to go together");
     if (args.Ok() && args.Positional().size() > 1)
         args.Fail("convert takes one input");
+    if (args.Ok() && !ConvertiblePair(*from, *to))
+        args.Fail("UTF-8 (4, 5) converts to and from Shift-JIS (1) only");
     if (!args.Ok())
         return Usage(args.Error());
     std::string bytes;

@@ -89,6 +89,13 @@ TEST(CliConvert, BadArgumentsAndFiles)
     EXPECT_EQ(Cli({"convert", "--from", "1", "--to", "x"}).status, 2);
     EXPECT_EQ(Cli({"convert", "--from", "1", "--to", "2", "--eol-from", "1"}).status, 2);
     EXPECT_EQ(Cli({"convert", "--from", "1", "--to", "2", "--bogus"}).status, 2);
+    // UTF-8 goes to and from Shift-JIS only: other pairs would turn it into garbage.
+    for (auto [from, to] : {std::pair{"4", "6"}, {"4", "5"}, {"5", "1"}, {"0", "4"}, {"3", "4"}}) {
+        Outcome refused = Cli({"convert", "--from", from, "--to", to}, "ã");
+        EXPECT_EQ(refused.status, 2) << from << to;
+        EXPECT_NE(refused.err.find("UTF-8 (4, 5) converts to and from Shift-JIS (1) only"), std::string::npos);
+        EXPECT_EQ(refused.out, "");
+    }
     Outcome missing = Cli({"convert", "--from", "1", "--to", "2", "/nonexistent/in.html"});
     EXPECT_EQ(missing.status, 1);
     EXPECT_NE(missing.err.find("/nonexistent/in.html"), std::string::npos);
