@@ -21,6 +21,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QScreen>
 #include <QScrollArea>
 #include <QStatusBar>
 #include <QTabWidget>
@@ -395,11 +396,27 @@ void CMainFrame::ShowMagnificationMenu()
 
 // ---- Window ----
 
+// A remembered place on a screen no longer there (a monitor taken away, a
+// smaller desktop) would open the window out of sight: it then comes to the
+// primary screen's corner, no larger than that screen.
+QRect CMainFrame::OnAScreen(const QRect& remembered)
+{
+    for (const QScreen* screen : QGuiApplication::screens()) {
+        if (screen->availableGeometry().intersects(remembered))
+            return remembered;
+    }
+    const QScreen* primary = QGuiApplication::primaryScreen();
+    if (!primary)
+        return remembered;
+    const QRect room = primary->availableGeometry();
+    return QRect(room.topLeft(), remembered.size().boundedTo(room.size()));
+}
+
 void CMainFrame::ShowAsRemembered()
 {
     const SettingsStore::Placement placement = m_store.LoadPlacement();
     if (placement.showCmd == QStringLiteral("Normal")) {
-        setGeometry(placement.left, placement.top, placement.width, placement.height);
+        setGeometry(OnAScreen(QRect(placement.left, placement.top, placement.width, placement.height)));
         showNormal();
     } else {
         showMaximized();

@@ -128,6 +128,7 @@ private:
     QAction* MakeAction(int id);
     void AddExtraShortcuts();
     void ShowMagnificationMenu();
+    static QRect OnAScreen(const QRect& remembered);
     void ToggleBar(QWidget* bar, const QString& key);
     void SavePlacement();
     void ScheduleCommandUpdate();

@@ -9,6 +9,7 @@
 #include <QDockWidget>
 #include <QLabel>
 #include <QMenuBar>
+#include <QScreen>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -110,6 +111,19 @@ private slots:
         again->Frame()->ShowAsRemembered();
         QVERIFY(!(again->Frame()->windowState() & Qt::WindowMaximized));
         QCOMPARE(again->Frame()->size(), QSize(640, 480));
+    }
+
+    void aPlaceOffEveryScreenComesBackIntoSight()
+    {
+        {
+            SettingsStore store(m_dir.filePath(QStringLiteral("away.ini")));
+            store.SavePlacement({QStringLiteral("Normal"), 5000, 4000, 640, 480});
+        }
+        auto app = MakeApp("away.ini");
+        app->Frame()->ShowAsRemembered();
+        const QRect room = QGuiApplication::primaryScreen()->availableGeometry();
+        QVERIFY(room.contains(app->Frame()->geometry().topLeft()));
+        QCOMPARE(app->Frame()->size(), QSize(640, 480).boundedTo(room.size()));
     }
 
     void closingMinimisedStoresMinAndStartsMaximised()
