@@ -16,6 +16,9 @@ constexpr auto npos = std::string::npos;
 constexpr std::size_t kDeclarationWindow = 8192;
 constexpr char16_t kUnknownCharacter = 0xFFFD;
 constexpr char16_t kSignature = 0xFEFF;
+// Undeclared UTF-16 needs at least one NUL in this many bytes (its ASCII
+// markup has one in two).
+constexpr std::size_t kUtf16NulShare = 16;
 
 // ---- Declared charsets ----
 
@@ -311,11 +314,20 @@ PageCoding CodingOfCharset(const std::string& bytes, const Charset& charset)
 // Without a mark or a declaration: UTF-8 when the bytes are valid UTF-8 with
 // multi-byte characters in them (no NUL: those are 16-bit text), else what
 // the codec detects.
+// A page without a signature or a declaration is UTF-16 only when NULs stand
+// in it as UTF-16 puts them: its markup alone makes every other byte one. A
+// stray NUL in a page of bytes (a damaged file, one in a comment) is no
+// reason to read the whole page as UTF-16; the page is judged without it.
 PageCoding UndeclaredCoding(const std::string& bytes)
 {
-    if (bytes.find('\0') == npos && utf8::LooksLikeUtf8(bytes))
-        return PageCoding::Utf8;
-    return Detected(bytes);
+    const std::size_t nuls = static_cast<std::size_t>(std::count(bytes.begin(), bytes.end(), '\0'));
+    if (nuls == 0)
+        return utf8::LooksLikeUtf8(bytes) ? PageCoding::Utf8 : Detected(bytes);
+    if (nuls * kUtf16NulShare >= bytes.size())
+        return Detected(bytes);
+    std::string withoutNuls = bytes;
+    std::erase(withoutNuls, '\0');
+    return UndeclaredCoding(withoutNuls);
 }
 
 bool IsUtf16(int code)

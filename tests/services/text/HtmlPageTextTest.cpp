@@ -115,6 +115,12 @@ TEST(HtmlPageText, AutomaticChoiceInItsOrder)
         {"ambiguous", kAmbiguousSjis, 0, 3, AsEucJp(kAmbiguousSjis)},
         {"JIS", Encoded(2, "<p>地図</p>"), 0, 2, Sjis("<p>地図</p>")},
         {"UTF-16 by its NULs", Utf16("<p>地図</p>", false), 0, 6, Sjis("<p>地図</p>")},
+        {"UTF-16BE by its NULs", Utf16("<p>地図のページ</p>", true), 0, 7, Sjis("<p>地図のページ</p>")},
+        // A stray NUL in a page of bytes does not make it UTF-16 (the text
+        // ends there, as the codec reads it).
+        {"UTF-8 with a NUL", "<p>地図</p>" + std::string(1, '\0') + "<!-- -->", 0, 4, Sjis("<p>地図</p>")},
+        {"EUC-JP with a NUL", Encoded(3, "<p>地図のページ</p>") + std::string(1, '\0') + "<!-- -->", 0, 3,
+         Sjis("<p>地図のページ</p>")},
         {"ASCII", "<p>map</p>", 0, 1, "<p>map</p>"},
         {"code 5 chooses too", "地", 5, 4, Sjis("地")},
     };
