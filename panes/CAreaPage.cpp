@@ -384,7 +384,7 @@ void CAreaPage::AttributeChanged(int which, const QString& text)
 void CAreaPage::OtherAttributesChanged()
 {
     const QString text = m_other->toPlainText();
-    if (ShiftJisValidator::Holds(text)) {
+    if (FitsShiftJis(text)) {
         m_otherAccepted = text;
         AttributeChanged(FieldOther, text);
         return;

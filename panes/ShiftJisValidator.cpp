@@ -19,13 +19,6 @@ void ShiftJisValidator::Attach(QComboBox* combo)
     combo->setValidator(new ShiftJisValidator(combo));
 }
 
-bool ShiftJisValidator::Holds(const QString& text)
-{
-    bool lossless = true;
-    FromQString(text, &lossless);
-    return lossless;
-}
-
 QString ShiftJisValidator::RefusalText()
 {
     return QStringLiteral("Shift-JISで表せない文字は入力できません。");
@@ -39,7 +32,7 @@ void ShiftJisValidator::Refuse(QWidget* field)
 
 QValidator::State ShiftJisValidator::validate(QString& input, int&) const
 {
-    if (Holds(input))
+    if (FitsShiftJis(input))
         return Acceptable;
     Refuse(m_field);
     return Invalid;

@@ -18,8 +18,6 @@ public:
     static void Attach(QLineEdit* edit);
     static void Attach(QComboBox* combo);
 
-    // Whether Shift-JIS holds every character of `text`.
-    static bool Holds(const QString& text);
     // Tells the user by `field` that what they typed was refused.
     static void Refuse(QWidget* field);
     static QString RefusalText();

@@ -23,13 +23,6 @@ constexpr int kSideColumn = 3;
 constexpr int kListRow = 1;
 constexpr int kFirstAddedRow = 4;
 
-bool FitsShiftJis(const QString& text)
-{
-    bool lossless = false;
-    FromQString(text, &lossless);
-    return lossless;
-}
-
 // One provider for every dialog, kept for the program's life: a dialog's
 // folder reader may still ask it while the dialog is being torn down.
 PlainFileIcons* SharedIcons()

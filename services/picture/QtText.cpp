@@ -12,6 +12,13 @@ std::string FromQString(const QString& text, bool* lossless)
     return utf8::Utf8ToSjis(text.toStdString(), lossless);
 }
 
+bool FitsShiftJis(const QString& text)
+{
+    bool lossless = true;
+    FromQString(text, &lossless);
+    return lossless;
+}
+
 QColor ToQColor(ColorRef color)
 {
     return QColor(RedOf(color), GreenOf(color), BlueOf(color));

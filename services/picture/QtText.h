@@ -11,4 +11,6 @@
 QString ToQString(const std::string& sjis);
 // `lossless` says whether every character fitted into Shift-JIS.
 std::string FromQString(const QString& text, bool* lossless = nullptr);
+// Whether Shift-JIS holds every character of `text`.
+bool FitsShiftJis(const QString& text);
 QColor ToQColor(ColorRef color);
