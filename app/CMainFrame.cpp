@@ -66,6 +66,9 @@ const char kToolBarLabels[] =
 
 // Widths of the status bar's panes, in characters.
 const int kPaneCharacters[] = {0, 8, 43, 16};
+// The part of a window's top edge that must be on a screen to be taken.
+constexpr int kGripWidth = 120;
+constexpr int kGripHeight = 24;
 
 const QString kToolBarKey = QStringLiteral("MAIN");
 const QString kPaneKey = QStringLiteral("MAP");
@@ -401,8 +404,11 @@ void CMainFrame::ShowMagnificationMenu()
 // primary screen's corner, no larger than that screen.
 QRect CMainFrame::OnAScreen(const QRect& remembered)
 {
+    // Enough of the top edge to take the window by its title bar.
+    const QRect grip(remembered.left(), remembered.top(), remembered.width(), kGripHeight);
     for (const QScreen* screen : QGuiApplication::screens()) {
-        if (screen->availableGeometry().intersects(remembered))
+        const QRect seen = screen->availableGeometry().intersected(grip);
+        if (seen.width() >= kGripWidth && seen.height() >= kGripHeight / 2)
             return remembered;
     }
     const QScreen* primary = QGuiApplication::primaryScreen();

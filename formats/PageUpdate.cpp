@@ -824,7 +824,8 @@ PageUpdate UpdateMapInPageFile(const PageUpdateTarget& target, const std::string
     const bool inPlace = outputPath.empty() || SameFile(outputPath, target.pagePath);
     if (inPlace && update.bytes == page) // nothing to change: the page and its last backup stay
         return update;
-    if (inPlace && !localfile::WriteNativeFileAtomically(localfile::NativePath(target.pagePath + "~"), page, reason))
+    if (inPlace && !localfile::WriteNativeFileAtomically(localfile::NativePath(target.pagePath + "~"), page, reason,
+                                                         localfile::SaveLinks::Replace))
         return FileFailure(PageUpdateStatus::CannotBackUp, reason);
     const std::string output = inPlace ? target.pagePath : outputPath;
     if (!localfile::WriteNativeFileAtomically(localfile::NativePath(output), update.bytes, reason))

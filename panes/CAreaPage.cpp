@@ -291,6 +291,7 @@ void CAreaPage::ClearAttributeFields()
     m_alt->clear();
     m_target->setEditText(QString());
     m_other->clear();
+    m_otherAccepted.clear();
     m_noHref->setChecked(false);
 }
 
@@ -337,7 +338,8 @@ void CAreaPage::ShowAreaAttributes(int index)
     m_href->setText(ToQString(area->GetOutputHref(m_doc.HtmlPath(), m_settings)));
     m_alt->setText(ToQString(area->m_alt));
     m_target->setEditText(ToQString(area->m_target));
-    m_other->setPlainText(ToQString(area->m_otherAttrs));
+    m_otherAccepted = ToQString(area->m_otherAttrs);
+    m_other->setPlainText(m_otherAccepted);
     m_noHref->setChecked(area->m_noHref != 0);
     UpdateRelativeCheck();
     ApplyHrefRule();

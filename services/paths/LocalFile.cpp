@@ -26,7 +26,6 @@ namespace
 constexpr std::size_t kReadChunk = std::size_t(1) << 20;
 // Names tried for a temporary before a save gives up.
 constexpr int kTemporaryAttempts = 64;
-constexpr int kLinkHops = 40; // as the system follows them
 
 std::string SystemReason(int error)
 {
@@ -255,20 +254,25 @@ void SyncFolderOf(const std::filesystem::path& target)
 }
 
 #ifndef _WIN32
+constexpr int kLinkHops = 40; // as the system follows them
+
 // Where a save really goes: through symbolic links to the file they lead to,
-// so that a link stays a link. Links that loop end the walk where it is.
-std::filesystem::path FollowLinks(std::filesystem::path path)
+// so that a link stays a link. False for links that loop.
+bool FollowLinks(std::filesystem::path& path, std::string& reason)
 {
     for (int hop = 0; hop < kLinkHops; ++hop) {
         std::error_code ec;
         if (!std::filesystem::is_symlink(std::filesystem::symlink_status(path, ec)))
-            break;
+            return true;
         const std::filesystem::path next = std::filesystem::read_symlink(path, ec);
-        if (ec)
-            break;
+        if (ec) {
+            reason = ec.message();
+            return false;
+        }
         path = next.is_absolute() ? next : path.parent_path() / next;
     }
-    return path;
+    reason = SystemReason(ELOOP);
+    return false;
 }
 
 // Only a regular file that may be written is replaced: a device, a FIFO or a
@@ -289,28 +293,6 @@ bool MayReplace(const std::filesystem::path& target, std::string& reason)
     return true;
 }
 
-// A file with other names (hard links) is written in place, so that every
-// name still shows the new content; the old content is then not kept whole
-// until the new one is complete.
-bool HasOtherNames(const std::filesystem::path& target)
-{
-    struct stat status;
-    return ::stat(target.c_str(), &status) == 0 && S_ISREG(status.st_mode) && status.st_nlink > 1;
-}
-
-bool WriteInPlace(const std::filesystem::path& target, const std::string& bytes, std::string& reason)
-{
-    int fd = ::open(target.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC);
-    if (fd < 0) {
-        reason = SystemReason(errno);
-        return false;
-    }
-    if (!WriteAll(fd, bytes, reason)) {
-        ::close(fd);
-        return false;
-    }
-    return FlushAndClose(fd, reason);
-}
 #endif
 
 } // namespace
@@ -394,16 +376,15 @@ bool ReadWholeFile(const std::string& sjisPath, std::string& bytes, std::string&
     return ReadWholeNativeFile(NativePath(sjisPath), bytes, reason, limit);
 }
 
-bool WriteNativeFileAtomically(const std::filesystem::path& path, const std::string& bytes, std::string& reason)
+bool WriteNativeFileAtomically(const std::filesystem::path& path, const std::string& bytes, std::string& reason,
+                               SaveLinks links)
 {
+    std::filesystem::path target = path;
 #ifndef _WIN32
-    const std::filesystem::path target = FollowLinks(path);
-    if (!MayReplace(target, reason))
+    if (links == SaveLinks::Follow && (!FollowLinks(target, reason) || !MayReplace(target, reason)))
         return false;
-    if (HasOtherNames(target))
-        return WriteInPlace(target, bytes, reason);
 #else
-    const std::filesystem::path& target = path;
+    (void)links;
 #endif
     Temporary temporary;
     if (!temporary.Create(target, reason) || !temporary.Write(bytes, reason) || !temporary.Commit(target, reason))

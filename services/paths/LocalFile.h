@@ -43,15 +43,25 @@ bool ReadWholeFile(const std::string& sjisPath, std::string& bytes, std::string&
 bool ReadWholeNativeFile(const std::filesystem::path& path, std::string& bytes, std::string& reason,
                          std::size_t limit = kReadLimit);
 
+// How a save treats a symbolic link at its path. A document saved through a
+// link updates the file the link leads to, and the link stays; a file the
+// program makes for itself (a backup) replaces whatever has its name, so
+// that a link planted there cannot send it elsewhere.
+enum class SaveLinks { Follow, Replace };
+
 // Saves `bytes` as the file at the path so that the old file stays whole
 // until the new one is complete: they go into a temporary file beside it,
 // created exclusively under a name no other save uses, flushed to the disk,
-// then renamed over the target (which keeps its permissions). The temporary
-// is removed on every failure. `error` names the target and the system's
-// reason, never the temporary.
+// then renamed over the target (which keeps its permissions and, where the
+// system allows, its owner; other hard links to the old file keep the old
+// content). Following links, a save refuses a target that is no regular file
+// (a folder, a device, a FIFO), a read-only one and links that loop. The
+// temporary is removed on every failure. `error` names the target and the
+// system's reason, never the temporary.
 bool WriteFileAtomically(const std::string& sjisPath, const std::string& bytes, std::string& error);
 // The same for a path in the platform's own terms; `reason` is the system's
 // reason alone.
-bool WriteNativeFileAtomically(const std::filesystem::path& path, const std::string& bytes, std::string& reason);
+bool WriteNativeFileAtomically(const std::filesystem::path& path, const std::string& bytes, std::string& reason,
+                               SaveLinks links = SaveLinks::Follow);
 
 } // namespace localfile

@@ -16,9 +16,8 @@ constexpr auto npos = std::string::npos;
 constexpr std::size_t kDeclarationWindow = 8192;
 constexpr char16_t kUnknownCharacter = 0xFFFD;
 constexpr char16_t kSignature = 0xFEFF;
-// Undeclared UTF-16 needs at least one NUL in this many bytes (its ASCII
-// markup has one in two).
-constexpr std::size_t kUtf16NulShare = 16;
+// Undeclared UTF-16 shows at least this many NULs (ASCII characters).
+constexpr std::size_t kUtf16MinNuls = 4;
 
 // ---- Declared charsets ----
 
@@ -314,16 +313,25 @@ PageCoding CodingOfCharset(const std::string& bytes, const Charset& charset)
 // Without a mark or a declaration: UTF-8 when the bytes are valid UTF-8 with
 // multi-byte characters in them (no NUL: those are 16-bit text), else what
 // the codec detects.
-// A page without a signature or a declaration is UTF-16 only when NULs stand
-// in it as UTF-16 puts them: its markup alone makes every other byte one. A
-// stray NUL in a page of bytes (a damaged file, one in a comment) is no
-// reason to read the whole page as UTF-16; the page is judged without it.
+// Whether NULs stand as UTF-16 puts them: each ASCII character of its markup
+// has one, always on the same side of its byte pair. Stray NULs in a page of
+// bytes (a damaged file, one in a comment) are few or fall on both sides.
+bool NulsLikeUtf16(const std::string& bytes)
+{
+    std::size_t onSide[2] = {0, 0};
+    for (std::size_t i = bytes.find('\0'); i != npos; i = bytes.find('\0', i + 1))
+        ++onSide[i % 2];
+    const std::size_t all = onSide[0] + onSide[1];
+    return all >= kUtf16MinNuls && std::max(onSide[0], onSide[1]) * 10 >= all * 9;
+}
+
+// A page without a signature or a declaration is UTF-16 only when its NULs
+// say so; otherwise the page is judged without them.
 PageCoding UndeclaredCoding(const std::string& bytes)
 {
-    const std::size_t nuls = static_cast<std::size_t>(std::count(bytes.begin(), bytes.end(), '\0'));
-    if (nuls == 0)
+    if (bytes.find('\0') == npos)
         return utf8::LooksLikeUtf8(bytes) ? PageCoding::Utf8 : Detected(bytes);
-    if (nuls * kUtf16NulShare >= bytes.size())
+    if (NulsLikeUtf16(bytes))
         return Detected(bytes);
     std::string withoutNuls = bytes;
     std::erase(withoutNuls, '\0');

@@ -117,7 +117,9 @@ private slots:
     {
         {
             SettingsStore store(m_dir.filePath(QStringLiteral("away.ini")));
-            store.SavePlacement({QStringLiteral("Normal"), 5000, 4000, 640, 480});
+            // Only a corner of it on the screen: its title bar out of reach.
+            const QRect room = QGuiApplication::primaryScreen()->availableGeometry();
+            store.SavePlacement({QStringLiteral("Normal"), room.right() - 10, room.top() - 200, 640, 480});
         }
         auto app = MakeApp("away.ini");
         app->Frame()->ShowAsRemembered();

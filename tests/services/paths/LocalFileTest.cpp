@@ -144,8 +144,8 @@ TEST_F(LocalFileTest, SavesAtOnceUseTheirOwnTemporaries)
     EXPECT_EQ(Names(), std::set<std::string>{"shared.zmf"});
 }
 
-// A save goes through symbolic links to the file they lead to, writes a file
-// with other names in place, and leaves alone what is no regular file.
+// A save goes through symbolic links to the file they lead to, and leaves
+// alone what is no regular file.
 TEST_F(LocalFileTest, SavesKeepLinksAndLeaveSpecialFilesAlone)
 {
     std::filesystem::create_directory(dir / "real");
@@ -162,10 +162,29 @@ TEST_F(LocalFileTest, SavesKeepLinksAndLeaveSpecialFilesAlone)
     EXPECT_TRUE(std::filesystem::is_symlink(dir / "ahead.zmf"));
     EXPECT_EQ(Slurp(Path("real/new.zmf")), "new");
 
+    // Another name of the file (a hard link) gets the new file; the old
+    // content stays whole under the other name, as a snapshot would want.
     std::filesystem::create_hard_link(real, dir / "other-name.zmf");
-    ASSERT_TRUE(WriteFileAtomically(Path("other-name.zmf"), "both names", error)) << error;
-    EXPECT_EQ(Slurp(real), "both names");
-    EXPECT_EQ(std::filesystem::hard_link_count(real), 2u);
+    ASSERT_TRUE(WriteFileAtomically(Path("other-name.zmf"), "new name", error)) << error;
+    EXPECT_EQ(Slurp(Path("other-name.zmf")), "new name");
+    EXPECT_EQ(Slurp(real), "through the link");
+    EXPECT_EQ(std::filesystem::hard_link_count(real), 1u);
+
+    // Links that loop lead nowhere.
+    std::filesystem::create_symlink("loop-b", dir / "loop-a");
+    std::filesystem::create_symlink("loop-a", dir / "loop-b");
+    EXPECT_FALSE(WriteFileAtomically(Path("loop-a"), "x", error));
+    EXPECT_EQ(error, "cannot save " + Path("loop-a") + ": Too many levels of symbolic links");
+    EXPECT_TRUE(std::filesystem::is_symlink(dir / "loop-a"));
+
+    // A file the program makes for itself replaces a link by its name and
+    // writes nothing where the link leads.
+    std::filesystem::create_symlink("real/map.zmf", dir / "backup~");
+    std::string reason;
+    ASSERT_TRUE(WriteNativeFileAtomically(dir / "backup~", "backup", reason, SaveLinks::Replace)) << reason;
+    EXPECT_FALSE(std::filesystem::is_symlink(dir / "backup~"));
+    EXPECT_EQ(Slurp(Path("backup~")), "backup");
+    EXPECT_EQ(Slurp(real), "through the link");
 
     ASSERT_EQ(::mkfifo(Path("pipe").c_str(), 0600), 0);
     EXPECT_FALSE(WriteFileAtomically(Path("pipe"), "x", error));
@@ -181,8 +200,8 @@ TEST_F(LocalFileTest, SavesKeepLinksAndLeaveSpecialFilesAlone)
         EXPECT_EQ(error, "cannot save " + locked + ": Permission denied");
         EXPECT_EQ(Slurp(locked), "locked");
     }
-    EXPECT_EQ(Names(),
-              (std::set<std::string>{"real", "link.zmf", "ahead.zmf", "other-name.zmf", "pipe", "locked.zmf"}));
+    EXPECT_EQ(Names(), (std::set<std::string>{"real", "link.zmf", "ahead.zmf", "other-name.zmf", "loop-a", "loop-b",
+                                              "backup~", "pipe", "locked.zmf"}));
 }
 
 // Every failure leaves the old file whole and no temporary behind, and the

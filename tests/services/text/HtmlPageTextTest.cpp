@@ -82,6 +82,10 @@ TEST(HtmlPageText, ChosenEncodingsAreUsedAsTheyAre)
 // out as garbage.
 TEST(HtmlPageText, AutomaticChoiceInItsOrder)
 {
+    // Sixty characters, none of them with a NUL in UTF-16.
+    std::string longJapanese;
+    for (int i = 0; i < 10; ++i)
+        longJapanese += "地図のページ";
     const std::string meta = "<html><head><meta charset=\"";
     const Row rows[] = {
         // 1. A byte-order mark, whatever the page declares.
@@ -116,11 +120,13 @@ TEST(HtmlPageText, AutomaticChoiceInItsOrder)
         {"JIS", Encoded(2, "<p>地図</p>"), 0, 2, Sjis("<p>地図</p>")},
         {"UTF-16 by its NULs", Utf16("<p>地図</p>", false), 0, 6, Sjis("<p>地図</p>")},
         {"UTF-16BE by its NULs", Utf16("<p>地図のページ</p>", true), 0, 7, Sjis("<p>地図のページ</p>")},
+        {"UTF-16 of few ASCII characters", Utf16("<p>x" + longJapanese, false), 0, 6, Sjis("<p>x" + longJapanese)},
         // A stray NUL in a page of bytes does not make it UTF-16 (the text
         // ends there, as the codec reads it).
         {"UTF-8 with a NUL", "<p>地図</p>" + std::string(1, '\0') + "<!-- -->", 0, 4, Sjis("<p>地図</p>")},
         {"EUC-JP with a NUL", Encoded(3, "<p>地図のページ</p>") + std::string(1, '\0') + "<!-- -->", 0, 3,
          Sjis("<p>地図のページ</p>")},
+        {"a run of NULs", "<p>地図</p>" + std::string(16, '\0'), 0, 4, Sjis("<p>地図</p>")},
         {"ASCII", "<p>map</p>", 0, 1, "<p>map</p>"},
         {"code 5 chooses too", "地", 5, 4, Sjis("地")},
     };
