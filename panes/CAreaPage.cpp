@@ -2,6 +2,7 @@
 
 #include "formats/HtmlReader.h"
 #include "model/CZephyrmapDoc.h"
+#include "panes/FieldUndo.h"
 #include "panes/PaneMnemonics.h"
 #include "panes/ShiftJisValidator.h"
 #include "services/dialogs/CImgFileDlg.h"
@@ -578,6 +579,8 @@ bool CAreaPage::eventFilter(QObject* watched, QEvent* event)
 {
     if (IsEnterOrEscape(event))
         return true; // the page is no dialog to close or cancel
+    if (fieldundo::LeavesKeyToTheMap(watched, event))
+        return true; // not taken by the field: the window's undo or redo runs
     if (event->type() == QEvent::FocusIn && (watched == m_href || watched == m_alt || watched == m_target ||
                                              watched == m_target->lineEdit() || watched == m_other))
         StartEdit();

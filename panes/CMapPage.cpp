@@ -2,6 +2,7 @@
 
 #include "formats/HtmlOutputOptions.h"
 #include "model/CZephyrmapDoc.h"
+#include "panes/FieldUndo.h"
 #include "panes/PaneMnemonics.h"
 #include "panes/ShiftJisValidator.h"
 #include "services/dialogs/CImgFileDlg.h"
@@ -336,6 +337,8 @@ void CMapPage::SrcRelativeClicked(bool checked)
 
 bool CMapPage::eventFilter(QObject* watched, QEvent* event)
 {
+    if (fieldundo::LeavesKeyToTheMap(watched, event))
+        return true; // not taken by the field: the window's undo or redo runs
     if (event->type() == QEvent::FocusIn) {
         for (MapAttribute index : {AttrMapName, AttrImgAlt, AttrHspace, AttrVspace, AttrBorder, AttrAlign}) {
             QWidget* control = TextControl(index);

@@ -67,7 +67,10 @@ void AreaReshape::Released(Point p)
         Reshape(p, true);
         m_view.Selection().Build(area, m_view.Factor(), -1);
     }
-    m_view.RecordGeometryEdit(UndoAreaReshaped, std::move(m_snapshot), area);
+    // A handle taken and let go where it was changes nothing, and an undo
+    // step for it would throw away what redo still holds.
+    if (area->m_points != m_snapshot->m_points)
+        m_view.RecordGeometryEdit(UndoAreaReshaped, std::move(m_snapshot), area);
     m_view.InvalidateAll();
 }
 

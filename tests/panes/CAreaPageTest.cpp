@@ -7,6 +7,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -318,6 +319,36 @@ private slots:
         QTest::keyClick(page.OtherEdit(), Qt::Key_Tab); // moves on, types nothing
         QCOMPARE(page.OtherEdit()->toPlainText(), typed);
         QCOMPARE(h.Doc().AreaAt(0)->m_otherAttrs, std::string("id=a class=\"b\" title=c"));
+    }
+
+    // Ctrl+Z in a field undoes the field's own typing while it has some,
+    // and the map's edits otherwise (the key is then not taken by the field).
+    void undoKeysInAFieldGoToTheMapWhenTheFieldHasNothingToUndo()
+    {
+        AppHarness h;
+        h.OpenMap();
+        h.AddRect(1, 1, 10, 10);
+        CAreaPage& page = h.AreaPage();
+        page.SelectArea(0);
+        const auto taken = [](QWidget* field, const QKeySequence& keys) {
+            QKeyEvent event(QEvent::ShortcutOverride, keys[0].key(), keys[0].keyboardModifiers());
+            event.ignore();
+            QApplication::sendEvent(field, &event);
+            return event.isAccepted();
+        };
+        for (QWidget* field : {static_cast<QWidget*>(page.AltEdit()), static_cast<QWidget*>(page.OtherEdit()),
+                               static_cast<QWidget*>(page.TargetCombo()->lineEdit())}) {
+            QVERIFY2(!taken(field, QKeySequence(QKeySequence::Undo)), qPrintable(field->objectName()));
+            QVERIFY2(!taken(field, QKeySequence(QKeySequence::Redo)), qPrintable(field->objectName()));
+        }
+        QTest::keyClicks(page.AltEdit(), QStringLiteral("abc"));
+        QVERIFY(taken(page.AltEdit(), QKeySequence(QKeySequence::Undo)));
+        QVERIFY(!taken(page.AltEdit(), QKeySequence(QKeySequence::Redo)));
+        // Other keys are the field's as ever.
+        QKeyEvent copy(QEvent::ShortcutOverride, Qt::Key_C, Qt::ControlModifier);
+        copy.ignore();
+        QApplication::sendEvent(page.OtherEdit(), &copy);
+        QVERIFY(copy.isAccepted());
     }
 
     void oneUndoStepPerAreaEpisode()

@@ -427,6 +427,26 @@ private slots:
         QCOMPARE(PointsOf(*area), std::string("(20,20)(80,20)(80,80)(20,80)"));
     }
 
+    // A handle taken and let go where it was records nothing, so redo keeps
+    // what it holds.
+    void aHandleClickedInPlaceKeepsTheRedoSteps()
+    {
+        ViewHarness h(1000, 800);
+        CMapData* area = h.AddRect(20, 20, 80, 80);
+        h.view.SelectArea(area);
+        QTest::keyClick(&h.view, Qt::Key_Right);
+        h.doc.Undo();
+        QVERIFY(h.doc.CanRedo());
+        const std::size_t steps = h.doc.History().UndoDepth();
+        h.Move(80, 20);
+        QCOMPARE(h.view.Cursor(), CursorKind::SizeNesw);
+        h.Press(80, 20);
+        h.Release(80, 20);
+        QCOMPARE(h.doc.History().UndoDepth(), steps);
+        QVERIFY(h.doc.CanRedo());
+        QCOMPARE(PointsOf(*area), std::string("(20,20)(80,20)(80,80)(20,80)"));
+    }
+
     void aCornerHandleReshapesARectangle()
     {
         ViewHarness h(1000, 800);
