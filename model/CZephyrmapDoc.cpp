@@ -216,6 +216,12 @@ void CZephyrmapDoc::RecordAreaEdit(std::unique_ptr<CMapData> beforeCopy, CMapDat
 void CZephyrmapDoc::RecordMapEdit(const MapAttrChange& change, bool clearRedo)
 {
     m_mapEditPending = false;
+    if (change.oldText == change.newText) {
+        // Typed and taken back out: an undo step would change nothing and
+        // throw away what redo holds.
+        UpdateModified();
+        return;
+    }
     if (IsEditableMapAttribute(change.index)) {
         UndoStep step;
         step.kind = UndoMapAttribute;

@@ -192,6 +192,20 @@ TEST_F(DocTest, PictureAttributeRestoresTheSize)
     EXPECT_EQ(doc.Attribute(AttrWidth), "");
 }
 
+TEST_F(DocTest, AMapEditThatEndsWhereItBeganRecordsNothing)
+{
+    doc.SetAttribute(AttrImgAlt, "a");
+    doc.RecordMapEdit({"", "a", AttrImgAlt}, true);
+    doc.Undo();
+    ASSERT_TRUE(doc.CanRedo());
+    const std::size_t steps = doc.History().UndoDepth();
+    doc.RecordMapEdit({"", "", AttrImgAlt}, true);
+    EXPECT_EQ(doc.History().UndoDepth(), steps);
+    EXPECT_TRUE(doc.CanRedo());
+    doc.Redo();
+    EXPECT_EQ(doc.Attribute(AttrImgAlt), "a");
+}
+
 TEST_F(DocTest, DeleteContentsClearsEverything)
 {
     doc.SetAttribute(AttrMapName, "m");
