@@ -7,11 +7,11 @@
 #include "formats/HtmlReader.h"
 #include "formats/HtmlWriter.h"
 #include "formats/PageUpdate.h"
-#include "formats/dialogs/CMapChoiceDlg.h"
 #include "model/CZephyrmapDoc.h"
 #include "model/MapCommands.h"
 #include "model/Messages.h"
 #include "panes/CHtmlDocDlg.h"
+#include "panes/CMapChoiceDlg.h"
 #include "panes/CMapSetupDlg.h"
 #include "services/dialogs/CTextFileDlg.h"
 #include "services/dialogs/ProgramMessage.h"
@@ -366,32 +366,29 @@ bool DocumentCommands::OfferSourceForPage(const QString& page)
 
 void DocumentCommands::ReportUpdateFailure(const PageUpdate& update, const QString& page)
 {
+    // %1 the page, %2 the line where it happened; the file failures, %2 the reason.
+    const QString unchanged = QStringLiteral("\r\nファイルは変更していません。");
     QString text;
+    QString detail = QString::number(update.line);
     switch (update.status) {
     case PageUpdateStatus::CannotEncode:
-        text = QStringLiteral("マップの文字の中に、ファイル\"%1\"の文字エンコードで表せないものがあります(%2行目)。\r\n"
-                              "ファイルは変更していません。")
-                   .arg(page)
-                   .arg(update.line);
+        text = QStringLiteral("マップの文字の中に、ファイル\"%1\"の文字エンコードで表せないものがあります(%2行目)。") +
+               unchanged;
         break;
     case PageUpdateStatus::CannotKeep:
-        text = QStringLiteral("ファイル\"%1\"の%2行目の書き換える部分に、Zephyrmap!で扱えない文字があります。\r\n"
-                              "ファイルは変更していません。")
-                   .arg(page)
-                   .arg(update.line);
+        text = QStringLiteral("ファイル\"%1\"の%2行目の書き換える部分に、Zephyrmap!で扱えない文字があります。") +
+               unchanged;
         break;
     case PageUpdateStatus::Tangled:
         text = QStringLiteral(
                    "ファイル\"%1\"の%2行目で、マップのタグがページの他の部分(閉じていないコメントや引用符、"
-                   "マップの文字の中のタグなど)とつながっているため、マップだけを書き換えることができません。\r\n"
-                   "ファイルは変更していません。")
-                   .arg(page)
-                   .arg(update.line);
+                   "マップの文字の中のタグなど)とつながっているため、マップだけを書き換えることができません。") +
+               unchanged;
         break;
     default:
-        text = QStringLiteral("ファイル\"%1\"を更新できませんでした。\r\n%2")
-                   .arg(page, QString::fromStdString(update.reason));
+        text = QStringLiteral("ファイル\"%1\"を更新できませんでした。\r\n%2");
+        detail = QString::fromStdString(update.reason);
         break;
     }
-    ProgramMessage::Show(&m_frame, QMessageBox::Warning, kErrorCaption, text);
+    ProgramMessage::Show(&m_frame, QMessageBox::Warning, kErrorCaption, text.arg(page, detail));
 }

@@ -16,9 +16,8 @@ set(ZM_PICTURE_FOLDERS services/picture)  # pictures on QtGui, shared with the C
 set(ZM_GUI_FOLDERS
   services/store      # the settings store over QSettings
   services/dialogs    # file dialogs and their preview pane
-  formats/dialogs     # the choice among the maps of a page
   view                # the editor view
-  panes               # the property pages and the map set-up dialogs
+  panes               # the property pages, the map set-up and map choice dialogs
   app                 # the main frame, the application, its commands
 )
 set(ZM_CLI_FOLDERS cli)

@@ -95,4 +95,13 @@ struct AppHarness {
         View().AddArea(std::move(area));
         return raw;
     }
+
+    // A map with one rectangle, selected on the area page.
+    CAreaPage& PageWithOneArea()
+    {
+        OpenMap();
+        AddRect(1, 1, 10, 10);
+        AreaPage().SelectArea(0);
+        return AreaPage();
+    }
 };

@@ -225,10 +225,7 @@ private slots:
     void noHrefShowsItsTextAndSwitchesTheLinkOff()
     {
         AppHarness h;
-        h.OpenMap();
-        h.AddRect(1, 1, 10, 10);
-        CAreaPage& page = h.AreaPage();
-        page.SelectArea(0);
+        CAreaPage& page = h.PageWithOneArea();
         QVERIFY(page.HrefEdit()->isEnabled());
         page.NoHrefCheck()->click();
         QCOMPARE(page.List()->item(0, 1)->text(), QStringLiteral("NOHREF ( リンクしない )"));
@@ -262,10 +259,7 @@ private slots:
     void enterAndEscapeNeitherCloseNorChange()
     {
         AppHarness h;
-        h.OpenMap();
-        h.AddRect(1, 1, 10, 10);
-        CAreaPage& page = h.AreaPage();
-        page.SelectArea(0);
+        CAreaPage& page = h.PageWithOneArea();
         page.AltEdit()->setFocus();
         QTest::keyClicks(page.AltEdit(), QStringLiteral("x"));
         QTest::keyClick(page.AltEdit(), Qt::Key_Return);
@@ -282,10 +276,7 @@ private slots:
     void textShiftJisCannotHoldIsRefusedNotTurnedIntoQuestionMarks()
     {
         AppHarness h;
-        h.OpenMap();
-        h.AddRect(1, 1, 10, 10);
-        CAreaPage& page = h.AreaPage();
-        page.SelectArea(0);
+        CAreaPage& page = h.PageWithOneArea();
         page.AltEdit()->setFocus();
         Type(page.AltEdit(), QStringLiteral("地図✓한"));
         QCOMPARE(page.AltEdit()->text(), QStringLiteral("地図"));
@@ -308,10 +299,7 @@ private slots:
     void otherAttributesKeepTheirBlanksAsAPageWould()
     {
         AppHarness h;
-        h.OpenMap();
-        h.AddRect(1, 1, 10, 10);
-        CAreaPage& page = h.AreaPage();
-        page.SelectArea(0);
+        CAreaPage& page = h.PageWithOneArea();
         page.OtherEdit()->setFocus();
         page.OtherEdit()->insertPlainText(QStringLiteral("  id=a\tclass=\"b\"\n\ntitle=c  "));
         QCOMPARE(h.Doc().AreaAt(0)->m_otherAttrs, std::string("id=a class=\"b\" title=c"));
@@ -326,10 +314,7 @@ private slots:
     void undoKeysInAFieldGoToTheMapWhenTheFieldHasNothingToUndo()
     {
         AppHarness h;
-        h.OpenMap();
-        h.AddRect(1, 1, 10, 10);
-        CAreaPage& page = h.AreaPage();
-        page.SelectArea(0);
+        CAreaPage& page = h.PageWithOneArea();
         const auto taken = [](QWidget* field, const QKeySequence& keys) {
             QKeyEvent event(QEvent::ShortcutOverride, keys[0].key(), keys[0].keyboardModifiers());
             event.ignore();
@@ -354,10 +339,7 @@ private slots:
     void oneUndoStepPerAreaEpisode()
     {
         AppHarness h;
-        h.OpenMap();
-        h.AddRect(1, 1, 10, 10);
-        CAreaPage& page = h.AreaPage();
-        page.SelectArea(0);
+        CAreaPage& page = h.PageWithOneArea();
         const std::size_t steps = h.Doc().History().UndoDepth();
         page.AltEdit()->setFocus();
         QTest::keyClicks(page.AltEdit(), QStringLiteral("abc"));

@@ -1,4 +1,4 @@
-#include "formats/dialogs/CMapChoiceDlg.h"
+#include "panes/CMapChoiceDlg.h"
 
 #include "services/picture/QtText.h"
 

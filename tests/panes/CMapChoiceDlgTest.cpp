@@ -1,4 +1,4 @@
-#include "formats/dialogs/CMapChoiceDlg.h"
+#include "panes/CMapChoiceDlg.h"
 #include "tests/ModalAnswer.h"
 
 #include <QDialogButtonBox>
