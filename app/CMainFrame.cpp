@@ -425,6 +425,14 @@ void CMainFrame::ShowAsRemembered()
         setGeometry(OnAScreen(QRect(placement.left, placement.top, placement.width, placement.height)));
         showNormal();
     } else {
+        // The size to come back to from maximised, and the size shown where
+        // nothing maximises the window (no window manager): most of the screen.
+        if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+            const QRect room = screen->availableGeometry();
+            QRect normal(QPoint(), room.size() * 3 / 4);
+            normal.moveCenter(room.center());
+            setGeometry(normal);
+        }
         showMaximized();
     }
 }
