@@ -14,6 +14,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
+#include <QDir>
 #include <QDockWidget>
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -98,10 +99,14 @@ CMainFrame::CMainFrame(CZephyrmapDoc& doc, AppSettings& settings, SettingsStore&
     connect(&m_commandUpdate, &QTimer::timeout, this, &CMainFrame::UpdateCommandUI);
     connect(m_view, &CZephyrmapView::StateChanged, this, &CMainFrame::ScheduleCommandUpdate);
     connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this, &CMainFrame::ScheduleCommandUpdate);
+    connect(qApp, &QApplication::focusChanged, this, &CMainFrame::FocusMoved);
 }
 
 CMainFrame::~CMainFrame()
 {
+    // The window's children go after this point and move the focus as they
+    // go: nothing of the frame may answer that.
+    disconnect(qApp, nullptr, this, nullptr);
     if (!m_placementSaved)
         SavePlacement();
 }
@@ -299,7 +304,10 @@ void CMainFrame::SetRecentFiles(const QStringList& files)
         m_recentActions << none;
     }
     for (int i = 0; i < files.size(); ++i) {
-        auto* item = new QAction(QStringLiteral("&%1 %2").arg(i + 1).arg(files[i]), this);
+        // A '&' in a path is a character of its name, not a mnemonic.
+        QString shown = QDir::toNativeSeparators(files[i]);
+        shown.replace(QLatin1Char('&'), QStringLiteral("&&"));
+        auto* item = new QAction(QStringLiteral("&%1 %2").arg(i + 1).arg(shown), this);
         item->setStatusTip(QStringLiteral("指定のﾌｧｲﾙを開く"));
         const QString path = files[i];
         connect(item, &QAction::triggered, this, [this, path] {
@@ -327,6 +335,9 @@ void CMainFrame::AddCommands(const std::vector<CommandRoute>& routes)
         disconnect(action, &QAction::triggered, this, nullptr);
         const int id = route.id;
         connect(action, &QAction::triggered, this, [this, id] {
+            // A command ends the pages' editing episode: what it does, and
+            // what is typed after it, are steps of their own.
+            CommitPendingEdits();
             const CommandRoute route = m_routes.value(id);
             if (!route.enabled || route.enabled())
                 route.run();
@@ -470,13 +481,23 @@ void CMainFrame::dragEnterEvent(QDragEnterEvent* event)
         event->acceptProposedAction();
 }
 
+// The files open once the drop has returned: the save question and the
+// open run their own event loops, and the program the files came from must
+// not wait for them.
 void CMainFrame::dropEvent(QDropEvent* event)
 {
+    QStringList files;
     for (const QUrl& url : event->mimeData()->urls()) {
-        if (url.isLocalFile() && m_openDropped)
-            m_openDropped(url.toLocalFile());
+        if (url.isLocalFile())
+            files << url.toLocalFile();
     }
     event->acceptProposedAction();
+    QTimer::singleShot(0, this, [this, files] {
+        for (const QString& file : files) {
+            if (m_openDropped)
+                m_openDropped(file);
+        }
+    });
 }
 
 // ---- The document's listener ----
@@ -660,6 +681,31 @@ void CMainFrame::BeginMapEdit(int attributeIndex, const std::string& text)
     m_mapEdit.index = attributeIndex;
     m_mapEdit.oldText = text;
     m_mapEdit.newText.clear();
+}
+
+void CMainFrame::EnsureAreaEdit(int index)
+{
+    const CMapData* area = m_doc.AreaAt(index);
+    if (m_doc.IsAreaEditPending() && m_areaCopy && m_editedArea == area)
+        return;
+    CommitPendingEdits();
+    BeginAreaEdit(index);
+}
+
+void CMainFrame::EnsureMapEdit(int attributeIndex)
+{
+    if (m_doc.IsMapEditPending() && m_mapEdit.index == attributeIndex)
+        return;
+    CommitPendingEdits();
+    BeginMapEdit(attributeIndex, m_doc.Attribute(static_cast<MapAttribute>(attributeIndex)));
+}
+
+// The focus leaving the pane (for the view, a dialog, another program) ends
+// the episode of the field it leaves.
+void CMainFrame::FocusMoved(QWidget* from, QWidget* to)
+{
+    if (from && m_pane->isAncestorOf(from) && !(to && m_pane->isAncestorOf(to)))
+        CommitPendingEdits();
 }
 
 void CMainFrame::SelectAreaInView(int index)

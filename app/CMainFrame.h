@@ -100,6 +100,8 @@ public:
     void CommitPendingEdits() override;
     void BeginAreaEdit(int index) override;
     void BeginMapEdit(int attributeIndex, const std::string& text) override;
+    void EnsureAreaEdit(int index) override;
+    void EnsureMapEdit(int attributeIndex) override;
     void SelectAreaInView(int index) override;
     void DeselectAreaInView() override;
     void DeleteSelectedArea() override;
@@ -132,6 +134,7 @@ private:
     void ToggleBar(QWidget* bar, const QString& key);
     void SavePlacement();
     void ScheduleCommandUpdate();
+    void FocusMoved(QWidget* from, QWidget* to);
     std::vector<CommandRoute> FrameCommands();
 
     CZephyrmapDoc& m_doc;

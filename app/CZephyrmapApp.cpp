@@ -61,7 +61,7 @@ void CZephyrmapApp::ConnectCommands()
     m_frame->AddCommands(m_commands->Commands());
     m_files->saveModified = [this] { return m_commands->SaveModified(); };
     m_files->beforeSave = [frame] { frame->CommitPendingEdits(); };
-    m_frame->SetSaveModifiedCheck([this] { return m_commands->SaveModified(); });
+    m_frame->SetSaveModifiedCheck([this] { return m_commands->SaveModified(true); });
     m_frame->AddCommands({
         {CmdHelp, [this] { Help(); }, {}, {}},
         {CmdReadMe, [this] { ReadMe(); }, {}, {}},

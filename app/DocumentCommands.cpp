@@ -2,6 +2,7 @@
 
 #include "app/CMainFrame.h"
 #include "app/CSaveChangesDlg.h"
+#include "app/ClipboardLifetime.h"
 #include "app/NativeFileCommands.h"
 #include "formats/HtmlOutputOptions.h"
 #include "formats/HtmlReader.h"
@@ -65,6 +66,7 @@ DocumentCommands::DocumentCommands(CZephyrmapDoc& doc, AppSettings& settings, Se
         return std::vector<std::string>{dialog.MapName(), dialog.PicturePath(), dialog.HtmlPath()};
     };
     askSaveChanges = [this] { return CSaveChangesDlg(&m_frame).exec(); };
+    clipboardOutlivesProgram = &ClipboardLifetime::OutlivesProgram;
 }
 
 std::vector<CommandRoute> DocumentCommands::Commands()
@@ -86,7 +88,7 @@ std::vector<CommandRoute> DocumentCommands::Commands()
 
 // ---- The question about changes ----
 
-bool DocumentCommands::SaveModified()
+bool DocumentCommands::SaveModified(bool exiting)
 {
     m_frame.CommitPendingEdits();
     if (!m_doc.IsModified())
@@ -95,6 +97,16 @@ bool DocumentCommands::SaveModified()
     case CSaveChangesDlg::SaveText:
         return SaveHtmlSource();
     case CSaveChangesDlg::CopyToClipboard:
+        if (exiting && !clipboardOutlivesProgram()) {
+            // The text would go with the program: the map stays, and the user
+            // chooses another way.
+            ProgramMessage::Show(&m_frame, QMessageBox::Warning, kErrorCaption,
+                                 QStringLiteral("クリップボードの内容を保持するプログラムが動いていないため、"
+                                                "Zephyrmap!を終了するとクリップボードの内容は失われます。\r\n"
+                                                "HTMLソースをファイルに保存するか、Zephyrmap!形式で保存してから"
+                                                "終了してください。"));
+            return false;
+        }
         return CopyHtmlToClipboard();
     case CSaveChangesDlg::SaveNative:
         return m_files.Save();
@@ -205,7 +217,9 @@ std::string DocumentCommands::MapSource() const
 
 std::string DocumentCommands::WithExtension(const std::string& path, int filterIndex)
 {
-    if (sjis::FindChar(path, '.') != std::string::npos)
+    // Only the file's own name counts: a folder such as "john.doe" has no
+    // say in whether the file has an extension.
+    if (sjis::FindChar(paths::DirectoryOf(path).second, '.') != std::string::npos)
         return path;
     if (filterIndex <= 1)
         return path + ".html";

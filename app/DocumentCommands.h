@@ -41,8 +41,9 @@ public:
 
     std::vector<CommandRoute> Commands();
 
-    // Before the map is emptied or replaced: true lets the caller go on.
-    bool SaveModified();
+    // Before the map is emptied or replaced, or the program ends
+    // (`exiting`): true lets the caller go on.
+    bool SaveModified(bool exiting = false);
     void NewMap();
     void OpenFromHtmlFile();
     void OpenFromClipboard();
@@ -62,8 +63,10 @@ public:
     std::function<std::optional<std::vector<std::string>>()> setUpMap;
     // The save-changes question's answer (a CSaveChangesDlg code).
     std::function<int()> askSaveChanges;
+    // Whether the clipboard keeps what is copied after the program ends.
+    std::function<bool()> clipboardOutlivesProgram;
 
-    // The path a save goes to: with no '.' anywhere in it, the file type's
+    // The path a save goes to: with no '.' in its file name, the file type's
     // extension is added (".html" for the first type, ".txt" for the second).
     static std::string WithExtension(const std::string& path, int filterIndex);
 

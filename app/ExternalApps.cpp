@@ -3,6 +3,7 @@
 #include "formats/HtmlOutputOptions.h"
 #include "formats/HtmlWriter.h"
 #include "model/CZephyrmapDoc.h"
+#include "services/desktop/DefaultApplication.h"
 #include "services/dialogs/ProgramMessage.h"
 #include "services/fileinfo/PictureInfo.h"
 #include "services/paths/LocalFile.h"
@@ -79,14 +80,14 @@ QString ProgramPath(const QString& program)
 } // namespace
 
 ExternalApps::ExternalApps(CZephyrmapDoc& doc, AppSettings& settings, PaneInterface& frame, QWidget* owner)
-    : launcher(&ExternalApps::Start), m_doc(doc), m_settings(settings), m_frame(frame), m_owner(owner)
+    : launcher(&ExternalApps::Start), textEditorCommand(&ExternalApps::DesktopTextEditor), m_doc(doc),
+      m_settings(settings), m_frame(frame), m_owner(owner)
 {
 }
 
 ExternalApps::~ExternalApps()
 {
-    if (m_previewWritten)
-        QFile::remove(m_previewPath);
+    m_preview.RemoveIfOurs();
 }
 
 std::vector<CommandRoute> ExternalApps::Commands(std::function<bool()> pictureLoaded)
@@ -120,6 +121,12 @@ ExternalApps::Outcome ExternalApps::Start(const Launch& launch)
                 return Outcome::NoAssociation;
         }
         return QDesktopServices::openUrl(QUrl::fromLocalFile(launch.file)) ? Outcome::Started : Outcome::DesktopFailed;
+    }
+    if (!launch.command.isEmpty()) {
+        const QString started = ProgramPath(launch.command.front());
+        if (started.isEmpty())
+            return Outcome::NotFound;
+        return QProcess::startDetached(started, launch.command.mid(1)) ? Outcome::Started : Outcome::NotStarted;
     }
     const QString program = ProgramPath(launch.program);
     const QFileInfo info(program);
@@ -161,6 +168,26 @@ void ExternalApps::Report(Outcome outcome, bool associationMessage)
 void ExternalApps::LaunchProgram(const std::string& program, const QString& file, bool associationMessage)
 {
     Report(launcher({false, ToQString(program), file}), associationMessage);
+}
+
+QStringList ExternalApps::DesktopTextEditor(const QString& file)
+{
+    const DefaultApplication desktop(DefaultApplication::Folders::FromEnvironment());
+    const std::optional<DesktopEntry> editor = desktop.For(QStringLiteral("text/plain"));
+    return editor ? editor->CommandFor(file) : QStringList();
+}
+
+void ExternalApps::LaunchEditor(const std::string& program, const QString& file, bool associationMessage)
+{
+    const bool opener =
+        QFileInfo(ToQString(program)).fileName() == QFileInfo(ToQString(DefaultBrowserPath())).fileName();
+    const QStringList command = opener ? textEditorCommand(file) : QStringList();
+    if (command.isEmpty()) {
+        LaunchProgram(program, file, associationMessage);
+        return;
+    }
+    Launch launch{false, ToQString(program), file, command};
+    Report(launcher(launch), associationMessage);
 }
 
 void ExternalApps::LaunchAssociation(const QString& file, bool associationMessage)
@@ -210,11 +237,10 @@ QString ExternalApps::WritePreviewFile(const QByteArray& content)
 {
     const QString folder = PreviewFolder();
     const QString path = QDir(folder).filePath(kPreviewName);
-    if (m_previewWritten && QFileInfo::exists(m_previewPath)) {
-        QFile::remove(m_previewPath);
-        m_previewWritten = false;
-    }
-    if (QFileInfo::exists(path) && !m_previewWritten) {
+    // The work file written before goes first, wherever it was, if it is
+    // still what was written; anything else at the path is the user's.
+    m_preview.RemoveIfOurs();
+    if (QFileInfo::exists(path) || QFileInfo(path).isSymLink()) {
         const QString question = QStringLiteral("ファイル [ %1 ] が [ %2 ] に\r\n"
                                                 "すでに存在するため、作業ファイルを作成できません。\r\n"
                                                 "このファイルを別のフォルダに移動するか、削除する必要があります。\r\n"
@@ -230,21 +256,24 @@ QString ExternalApps::WritePreviewFile(const QByteArray& content)
         }
     }
     QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+    // Made new, never opened over a file that came in meanwhile.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
         ProgramMessage::Show(
             m_owner, QMessageBox::Critical, kErrorCaption,
             QStringLiteral("ファイル \"%1\" を作成できませんでした。\r\n%2").arg(path, file.errorString()));
         return QString();
     }
-    m_previewWritten = true;
-    m_previewPath = path;
-    if (file.write(content) != content.size()) {
-        ProgramMessage::Show(
-            m_owner, QMessageBox::Critical, kErrorCaption,
-            QStringLiteral("ファイル \"%1\" に書き込めませんでした。\r\n%2").arg(path, file.errorString()));
-        return QString();
+    // Whatever was at the path is gone by now: the file is ours either way.
+    if (file.write(content) == content.size() && file.flush()) {
+        m_preview.Wrote(path, content);
+        return path;
     }
-    return path;
+    const QString reason = file.errorString();
+    file.close();
+    QFile::remove(path);
+    ProgramMessage::Show(m_owner, QMessageBox::Critical, kErrorCaption,
+                         QStringLiteral("ファイル \"%1\" に書き込めませんでした。\r\n%2").arg(path, reason));
+    return QString();
 }
 
 std::string ExternalApps::MapHtml() const
@@ -261,23 +290,19 @@ QByteArray ExternalApps::BrowserPreviewPage() const
     return QByteArray::fromStdString(utf8::SjisToUtf8(head + MapHtml() + tail));
 }
 
-void ExternalApps::Preview(const QByteArray& content, const std::string& application)
-{
-    const QString path = WritePreviewFile(content);
-    if (path.isEmpty())
-        return;
-    LaunchProgram(application, path, false);
-}
-
 void ExternalApps::BrowserPreview()
 {
-    Preview(BrowserPreviewPage(), m_settings.Browser);
+    const QString path = WritePreviewFile(BrowserPreviewPage());
+    if (!path.isEmpty())
+        LaunchProgram(m_settings.Browser, path, false);
 }
 
 // The source in the platform's own text encoding, which its editors read.
 void ExternalApps::SourcePreview()
 {
-    Preview(QByteArray::fromStdString(utf8::SjisToUtf8(MapHtml())), m_settings.Editor);
+    const QString path = WritePreviewFile(QByteArray::fromStdString(utf8::SjisToUtf8(MapHtml())));
+    if (!path.isEmpty())
+        LaunchEditor(m_settings.Editor, path, false);
 }
 
 void ExternalApps::EditPicture()
@@ -301,7 +326,7 @@ void ExternalApps::OpenHtmlDocument(bool edit)
     if (TypeOf(path) != FileType::Html)
         LaunchAssociation(file, false);
     else if (edit)
-        LaunchProgram(m_settings.HTML_Editor, file, false);
+        LaunchEditor(m_settings.HTML_Editor, file, false);
     else if (m_settings.HTML_App_default)
         LaunchAssociation(file, false);
     else
@@ -338,7 +363,7 @@ void ExternalApps::OpenLinkTarget(bool edit)
         break;
     case FileType::Html:
         if (edit)
-            LaunchProgram(m_settings.HTML_Editor, file, true);
+            LaunchEditor(m_settings.HTML_Editor, file, true);
         else if (m_settings.HTML_App_default)
             LaunchAssociation(file, true);
         else

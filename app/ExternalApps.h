@@ -5,6 +5,7 @@
 // in a viewer or editor chosen by the file's type. The programs are the
 // settings' own, or the desktop's default application for the file.
 
+#include "app/PreviewFileMark.h"
 #include "view/CommandRoute.h"
 
 #include <QString>
@@ -30,6 +31,9 @@ public:
         bool association = false;
         QString program; // empty for an association
         QString file;
+        // A desktop entry's whole command, the program first; when given,
+        // it is started instead of the program with the file.
+        QStringList command;
     };
     // How a launch went; the failure numbers are those the ReadMe lists.
     enum class Outcome { Started, NotFound, NoAssociation, Refused, NotStarted, DesktopFailed };
@@ -60,10 +64,16 @@ public:
     // Starts what a launch names; tests put a recorder here.
     std::function<Outcome(const Launch&)> launcher;
     static Outcome Start(const Launch& launch);
+    // The desktop's own text editor's command for a file; empty when it has
+    // none. Tests put a stand-in here.
+    std::function<QStringList(const QString& file)> textEditorCommand;
+    static QStringList DesktopTextEditor(const QString& file);
 
 private:
-    void Preview(const QByteArray& content, const std::string& application);
     void LaunchProgram(const std::string& program, const QString& file, bool associationMessage);
+    // An editor setting left at the general opener would show a page
+    // rendered: the desktop's text editor is taken instead, when it has one.
+    void LaunchEditor(const std::string& program, const QString& file, bool associationMessage);
     void LaunchAssociation(const QString& file, bool associationMessage);
     void Report(Outcome outcome, bool associationMessage);
     void Warn(const QString& text);
@@ -73,6 +83,5 @@ private:
     AppSettings& m_settings;
     PaneInterface& m_frame;
     QWidget* m_owner;
-    bool m_previewWritten = false;
-    QString m_previewPath;
+    PreviewFileMark m_preview; // the work file this run wrote
 };

@@ -64,7 +64,10 @@ bool NativeFileCommands::Open(const QString& path)
     }
     if (saveModified && !saveModified())
         return false;
-    return LoadFile(program);
+    if (LoadFile(program))
+        return true;
+    Forget(ToQString(program));
+    return false;
 }
 
 // The file is read whole before the map is touched: a file that cannot be
@@ -75,7 +78,11 @@ bool NativeFileCommands::LoadFile(const std::string& path)
     CZephyrmapDoc trial(settings);
     const native::LoadResult tried = native::LoadFromFile(trial, path);
     if (tried != native::LoadResult::Ok && tried != native::LoadResult::OldLayout) {
-        ProgramMessage::Show(m_window, QMessageBox::Critical, kErrorCaption, native::MessageFor(tried));
+        // The file is named: a recent file, a dropped one or the command
+        // line's may not be the one the user thinks of.
+        ProgramMessage::Show(m_window, QMessageBox::Critical, kErrorCaption,
+                             QDir::toNativeSeparators(ToQString(path)) + QStringLiteral("\r\n") +
+                                 ToQString(native::MessageFor(tried)));
         return false;
     }
     const native::LoadResult result = native::LoadFromFile(m_doc, path);
@@ -136,6 +143,16 @@ bool NativeFileCommands::SaveTo(const std::string& path)
     m_doc.SetModified(false);
     Remember(ToQString(path));
     return true;
+}
+
+// A file that cannot be opened leaves the list.
+void NativeFileCommands::Forget(const QString& path)
+{
+    if (!m_recent.removeAll(path))
+        return;
+    m_store.SaveRecentFiles(m_recent);
+    if (recentFilesChanged)
+        recentFilesChanged(m_recent);
 }
 
 void NativeFileCommands::Remember(const QString& path)

@@ -49,6 +49,7 @@ private:
     bool SaveTo(const std::string& path);
     std::optional<QString> AskSavePath();
     void Remember(const QString& path);
+    void Forget(const QString& path);
 
     CZephyrmapDoc& m_doc;
     SettingsStore& m_store;

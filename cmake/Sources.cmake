@@ -16,6 +16,7 @@ set(ZM_PICTURE_FOLDERS services/picture)  # pictures on QtGui, shared with the C
 set(ZM_GUI_FOLDERS
   services/store      # the settings store over QSettings
   services/dialogs    # file dialogs and their preview pane
+  services/desktop    # the desktop's own applications for a type of file
   view                # the editor view
   panes               # the property pages, the map set-up and map choice dialogs
   app                 # the main frame, the application, its commands

@@ -10,6 +10,16 @@ namespace
 {
 
 constexpr std::size_t kHeaderBytes = 32;
+// Points farther out than any picture could reach come from a block that is
+// not ours, or is damaged: the arithmetic of moves and hit regions must
+// never meet them.
+constexpr std::int32_t kFarthestCoordinate = 1'000'000;
+
+bool WithinReach(const Point& p)
+{
+    return p.x >= -kFarthestCoordinate && p.x <= kFarthestCoordinate && p.y >= -kFarthestCoordinate &&
+           p.y <= kFarthestCoordinate;
+}
 
 void Put32(std::string& out, std::int32_t value)
 {
@@ -118,6 +128,8 @@ bool Decode(const std::string& block, bool dropAttributes, CMapData& area)
     for (Point& p : read.m_points) {
         reader.Int(p.x);
         reader.Int(p.y);
+        if (!WithinReach(p))
+            return false;
     }
     read.m_shape = shape;
     read.m_noHref = noHref ? 1 : 0;

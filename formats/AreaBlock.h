@@ -20,7 +20,8 @@
 //
 // followed by one more 0 byte: 41 + H + A + T + O + 8 N bytes in all. Texts
 // are Shift-JIS. Another program may put a block of its own under the same
-// name: reading checks every length against the block's size.
+// name: reading checks every length against the block's size, and refuses
+// points beyond ±1,000,000.
 
 #include <string>
 

@@ -304,17 +304,54 @@ std::unique_ptr<CMapData> ReadAreaTag(const std::string& tag, const std::string&
     return area;
 }
 
+namespace
+{
+
+// Inside a quoted value only the line ends and tabs become blanks, one for
+// a CR LF pair: a page drops them, and the blanks the user typed stay.
+std::size_t CopyQuotedValue(const std::string& typed, std::size_t at, std::string& tidy)
+{
+    const char quote = typed[at];
+    tidy.push_back(quote);
+    for (++at; at < typed.size(); ++at) {
+        const char c = typed[at];
+        if (c == '\r' && at + 1 < typed.size() && typed[at + 1] == '\n')
+            continue;
+        tidy.push_back(IsBlank(c) ? ' ' : c);
+        if (c == quote)
+            return at + 1;
+    }
+    return at;
+}
+
+bool OpensValue(const std::string& tidy)
+{
+    std::size_t end = tidy.size();
+    while (end > 0 && tidy[end - 1] == ' ')
+        --end;
+    return end > 0 && tidy[end - 1] == '=';
+}
+
+} // namespace
+
+// Quotes, '=' and blanks are below 0x40 and never a Shift-JIS trail byte:
+// the text can be walked a byte at a time.
 std::string TidyOtherAttributes(const std::string& typed)
 {
     std::string tidy;
-    for (char c : typed) {
-        const bool blank = c == ' ' || c == '\t' || c == '\r' || c == '\n';
-        if (!blank)
+    for (std::size_t at = 0; at < typed.size();) {
+        const char c = typed[at];
+        if ((c == '"' || c == '\'') && OpensValue(tidy)) {
+            at = CopyQuotedValue(typed, at, tidy);
+            continue;
+        }
+        if (!IsBlank(c))
             tidy.push_back(c);
         else if (!tidy.empty() && tidy.back() != ' ')
             tidy.push_back(' ');
+        ++at;
     }
-    if (!tidy.empty() && tidy.back() == ' ')
+    while (!tidy.empty() && tidy.back() == ' ')
         tidy.pop_back();
     return tidy;
 }

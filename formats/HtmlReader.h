@@ -27,8 +27,9 @@ int ParseAreaTags(CZephyrmapDoc& doc, const FoundMap& map);
 std::unique_ptr<CMapData> ReadAreaTag(const std::string& tag, const std::string& documentPath, bool& clean);
 void ParseCoords(CMapData& area, const std::string& text);
 // Typed other attributes as a page read back gives them: tabs and line ends
-// as blanks, a run of blanks as one, none at either end. They stay apart as
-// typed, and the written tag reads back as the area.
+// as blanks, a run of blanks between attributes as one, none at either end;
+// inside a quoted value the blanks stay as typed. They stay apart as typed,
+// and the written tag reads back as the area.
 std::string TidyOtherAttributes(const std::string& typed);
 
 } // namespace html

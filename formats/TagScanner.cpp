@@ -41,6 +41,37 @@ bool AllBlank(const std::string& s, std::size_t begin, std::size_t end)
     return true;
 }
 
+bool EndsWithEquals(const std::string& text)
+{
+    std::size_t end = text.size();
+    while (end > 0 && IsBlank(text[end - 1]))
+        --end;
+    return end > 0 && text[end - 1] == '=';
+}
+
+// Runs of blanks become one, outside quoted values: a value keeps its own.
+// Quotes, '=' and blanks are below 0x40, never a Shift-JIS trail byte.
+void CollapseBlankRuns(std::string& tag)
+{
+    std::string out;
+    out.reserve(tag.size());
+    char quote = 0;
+    for (char c : tag) {
+        if (quote) {
+            out.push_back(c);
+            if (c == quote)
+                quote = 0;
+            continue;
+        }
+        if ((c == '"' || c == '\'') && EndsWithEquals(out))
+            quote = c;
+        if (c == ' ' && !out.empty() && out.back() == ' ')
+            continue;
+        out.push_back(c);
+    }
+    tag.swap(out);
+}
+
 } // namespace
 
 long TagScanner::FindAttribute(const std::string& name) const
@@ -111,8 +142,7 @@ AttributeRead TagScanner::GetAttribute(const std::string& name, bool strict) con
 void TagScanner::RemoveSpan(std::size_t begin, std::size_t end)
 {
     m_tag.erase(begin, end - begin);
-    while (sjis::Replace(m_tag, "  ", " ") != 0) {
-    }
+    CollapseBlankRuns(m_tag);
     if (m_tag.size() >= 2 && m_tag[m_tag.size() - 2] == ' ')
         m_tag.erase(m_tag.size() - 2, 1);
 }

@@ -244,6 +244,18 @@ bool CMapData::HasNoAttributes() const
     return m_alt.empty() && m_href.empty() && m_target.empty() && m_otherAttrs.empty() && m_noHref == 0;
 }
 
+bool CMapData::SameAttributes(const CMapData& other) const
+{
+    return m_shape == other.m_shape && m_href == other.m_href && m_hrefIsPath == other.m_hrefIsPath &&
+           m_target == other.m_target && m_alt == other.m_alt && m_otherAttrs == other.m_otherAttrs &&
+           m_noHref == other.m_noHref;
+}
+
+bool CMapData::SameContent(const CMapData& other) const
+{
+    return SameAttributes(other) && m_points == other.m_points;
+}
+
 bool CMapData::IsInPageLink(const std::string& documentPath) const
 {
     return m_hrefIsPath != 0 && !paths::InPageAnchor(documentPath, m_href).empty();

@@ -42,6 +42,11 @@ public:
                        const std::optional<std::string>& otherAttrs);
     void ReplaceAnchor(const std::string& anchor);
     bool HasNoAttributes() const;
+    // Same shape, points and attributes: what a file or a page would hold
+    // of the two is the same. The hit region follows the points.
+    bool SameContent(const CMapData& other) const;
+    // The same link attributes, whatever the points.
+    bool SameAttributes(const CMapData& other) const;
     bool IsInPageLink(const std::string& documentPath) const;
     std::string GetOutputHref(const std::string& documentPath, const AppSettings& settings) const;
     std::string FormatCoords() const;

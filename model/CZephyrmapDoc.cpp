@@ -145,8 +145,11 @@ void CZephyrmapDoc::ShowAreaCount()
 
 // ---- Recording ----
 
+// Each undoable operation first records a page's pending edit, so that the
+// edit stands before it in the history and finds its area still in the map.
 AreaPos CZephyrmapDoc::AddAreaUndoable(std::unique_ptr<CMapData> area)
 {
+    CommitPendingEdit();
     CMapData* raw = area.get();
     AreaPos pos = InsertArea(std::move(area));
     UndoStep step;
@@ -157,6 +160,7 @@ AreaPos CZephyrmapDoc::AddAreaUndoable(std::unique_ptr<CMapData> area)
 
 void CZephyrmapDoc::RemoveAreaUndoable(AreaPos pos)
 {
+    CommitPendingEdit();
     UndoStep step;
     step.kind = UndoAreaRemoved;
     step.sourceIndex = IndexOf(pos->get());
@@ -166,6 +170,7 @@ void CZephyrmapDoc::RemoveAreaUndoable(AreaPos pos)
 
 bool CZephyrmapDoc::MoveAreaUndoable(int destination, int source)
 {
+    CommitPendingEdit();
     if (!MoveAreaInList(destination, source))
         return false;
     UndoStep step;
@@ -198,16 +203,20 @@ void CZephyrmapDoc::RecordEdit(UndoStep step, std::unique_ptr<CMapData> owned, C
     m_history.PushUndo(std::move(step));
     if (clearRedo)
         m_history.ClearRedo();
-    StepForward(clearRedo);
+    UpdateModified();
 }
 
 void CZephyrmapDoc::RecordAreaEdit(std::unique_ptr<CMapData> beforeCopy, CMapData* live)
 {
     m_areaEditPending = false;
-    if (beforeCopy && live) {
+    // Typed and taken back out: a step would change nothing and drop what
+    // redo holds.
+    if (beforeCopy && live && !beforeCopy->SameContent(*live)) {
         UndoStep step;
         step.kind = UndoAreaAttributes;
         RecordEdit(std::move(step), std::move(beforeCopy), live, true);
+    } else {
+        m_history.SettleUndoAvailable();
     }
     m_listener->AreaEditConsumed();
     UpdateModified();
@@ -217,8 +226,8 @@ void CZephyrmapDoc::RecordMapEdit(const MapAttrChange& change, bool clearRedo)
 {
     m_mapEditPending = false;
     if (change.oldText == change.newText) {
-        // Typed and taken back out: an undo step would change nothing and
-        // throw away what redo holds.
+        // Typed and taken back out: an undo step would change nothing.
+        m_history.SettleUndoAvailable();
         UpdateModified();
         return;
     }
@@ -231,11 +240,11 @@ void CZephyrmapDoc::RecordMapEdit(const MapAttrChange& change, bool clearRedo)
         m_history.PushUndo(std::move(step));
         if (clearRedo)
             m_history.ClearRedo();
-        StepForward(clearRedo);
+        UpdateModified();
         return;
     }
     if (clearRedo)
-        DropRedoSteps();
+        m_history.ClearRedo();
     UpdateModified();
 }
 
@@ -243,7 +252,7 @@ void CZephyrmapDoc::MarkMapEditPending(bool pending)
 {
     m_mapEditPending = pending;
     m_history.SetUndoAvailable();
-    DropRedoSteps();
+    m_history.ClearRedo();
     UpdateModified();
 }
 
@@ -251,7 +260,7 @@ void CZephyrmapDoc::AreaAttributesChanged(bool pending)
 {
     m_areaEditPending = pending;
     m_history.SetUndoAvailable();
-    DropRedoSteps();
+    m_history.ClearRedo();
     UpdateModified();
     ShowAreaCount();
 }
@@ -263,7 +272,6 @@ void CZephyrmapDoc::Undo()
     m_listener->ShowWaitCursor(true);
     CommitPendingEdit();
     if (auto step = m_history.PopUndo()) {
-        --m_savedDistance;
         UndoStepOf(std::move(*step));
         UpdateModified();
     }
@@ -338,7 +346,7 @@ void CZephyrmapDoc::RedoStepOf(UndoStep step)
         SelectInViewAndList(live);
         CommitPendingEdit();
         m_history.PushUndo(std::move(step));
-        StepForward(false);
+        UpdateModified();
         break;
     }
     case UndoMapAttribute: {
@@ -459,7 +467,7 @@ void CZephyrmapDoc::RedoReordered(UndoStep step)
     const int s = step.sourceIndex, d = step.destinationIndex;
     MoveAreaInList(d, s);
     m_history.PushUndo(step);
-    StepForward(false);
+    UpdateModified();
     m_listener->FillList();
     m_listener->ReloadPicture();
     SelectInViewAndList(AreaAt(s > d ? d : d - 1));
@@ -537,39 +545,23 @@ void CZephyrmapDoc::DeleteContents()
     SetPathName(std::string());
 }
 
-// The saved state is where the undo stack stood when the map was saved:
-// undoing back past it or redoing forward changes the map again. A new edit
-// made while the saved state lies among the redo steps drops it for good.
-void CZephyrmapDoc::StepForward(bool newEdit)
-{
-    if (newEdit && m_savedDistance < 0)
-        m_savedReachable = false;
-    ++m_savedDistance;
-    UpdateModified();
-}
-
-void CZephyrmapDoc::DropRedoSteps()
-{
-    m_history.ClearRedo();
-    if (m_savedDistance < 0)
-        m_savedReachable = false;
-}
-
 void CZephyrmapDoc::UpdateModified()
 {
-    const bool differs = !m_savedReachable || m_savedDistance != 0 || m_mapEditPending || m_areaEditPending;
+    const bool differs = !m_saved.Matches(m_attributes, m_areas);
     if (m_modified != differs) {
         m_modified = differs;
         m_listener->ModifiedChanged(differs);
     }
 }
 
+// True marks the map changed whatever it holds (nothing it holds is known to
+// be saved any more); false takes it as saved.
 void CZephyrmapDoc::SetModified(bool modified)
 {
-    if (!modified) {
-        m_savedDistance = 0;
-        m_savedReachable = true;
-    }
+    if (modified)
+        m_saved = SavedState();
+    else
+        m_saved.Take(m_attributes, m_areas);
     if (m_modified != modified) {
         m_modified = modified;
         m_listener->ModifiedChanged(modified);

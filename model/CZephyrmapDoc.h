@@ -7,6 +7,7 @@
 #include "model/CMapData.h"
 #include "model/DocListener.h"
 #include "model/MapAttributes.h"
+#include "model/SavedState.h"
 #include "model/UndoHistory.h"
 #include "services/types/PictureSource.h"
 
@@ -95,8 +96,8 @@ public:
     // Contents.
     void ClearContents();
     void DeleteContents();
-    // Whether the map differs from what was last saved or put out: edits
-    // since, or edits undone since.
+    // Whether the map differs from what was last saved or put out (or from
+    // what it was when it was made or read in).
     bool IsModified() const { return m_modified; }
     // False: the map as it is now has been saved.
     void SetModified(bool modified);
@@ -115,8 +116,6 @@ public:
 
 private:
     void CommitPendingEdit();
-    void StepForward(bool newEdit);
-    void DropRedoSteps();
     void UpdateModified();
     void SwapWithBeforeCopy(const UndoStep& step);
     void RestoreMapAttribute(int index, const std::string& text);
@@ -145,10 +144,7 @@ private:
     AreaList m_areas;
     UndoHistory m_history;
     bool m_modified = false;
-    // Steps from the saved state to now: positive after edits, negative
-    // after undos; unreachable once new edits dropped it from the redo side.
-    int m_savedDistance = 0;
-    bool m_savedReachable = true;
+    SavedState m_saved; // what was last saved or put out
     std::string m_pathName;
     std::string m_title;
 };

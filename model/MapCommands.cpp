@@ -53,6 +53,7 @@ void AfterMapCreated(CZephyrmapDoc& doc)
     listener.EnablePanes(true);
     listener.ClearListSelection();
     doc.ShowAreaCount();
+    doc.SetModified(false); // the first edit makes it modified
 }
 
 void AfterNativeLoad(CZephyrmapDoc& doc)
@@ -65,6 +66,7 @@ void AfterNativeLoad(CZephyrmapDoc& doc)
     listener.EnablePanes(true);
     listener.ClearListSelection();
     doc.ShowAreaCount();
+    doc.SetModified(false);
 }
 
 } // namespace mapcmd

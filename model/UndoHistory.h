@@ -65,6 +65,8 @@ public:
     bool UndoAvailable() const { return m_undoAvailable; }
     bool RedoAvailable() const { return m_redoAvailable; }
     void SetUndoAvailable() { m_undoAvailable = true; }
+    // After a pending edit that came to nothing: available only with steps.
+    void SettleUndoAvailable() { m_undoAvailable = !m_undo.empty(); }
     std::size_t UndoDepth() const { return m_undo.size(); }
     std::size_t RedoDepth() const { return m_redo.size(); }
     std::size_t OwnedCount() const { return m_owned.size(); }

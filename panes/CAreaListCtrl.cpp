@@ -154,13 +154,30 @@ void CAreaListCtrl::ScrollOutside(const QPoint& global)
         verticalScrollBar()->setValue(verticalScrollBar()->value() - 1);
 }
 
-void CAreaListCtrl::EndDrag(const QPoint& global)
+// The rows are built anew under a drag (an area deleted, an undo): the row
+// taken is no longer the one under it, so the drag ends and moves nothing.
+void CAreaListCtrl::CancelDrag()
+{
+    m_pressedRow = -1;
+    if (!m_dragging)
+        return;
+    StopDragging();
+    m_drop = -1;
+    m_dragged = -1;
+}
+
+void CAreaListCtrl::StopDragging()
 {
     viewport()->releaseMouse();
     m_dragging = false;
     m_image.reset();
     SetMark(-1);
     viewport()->unsetCursor();
+}
+
+void CAreaListCtrl::EndDrag(const QPoint& global)
+{
+    StopDragging();
     const int drop = m_drop;
     m_drop = -1;
     QWidget* under = QApplication::widgetAt(global);

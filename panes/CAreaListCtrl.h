@@ -41,6 +41,8 @@ public:
     // Moves row `dragged` before `position` in the list itself; false when
     // that leaves the row where it was.
     bool MoveRow(int dragged, int position);
+    // Ends a row drag, or a press that may start one, without moving anything.
+    void CancelDrag();
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
@@ -58,6 +60,7 @@ private:
     void BeginDrag(int row);
     void DragTo(const QPoint& global);
     void EndDrag(const QPoint& global);
+    void StopDragging();
     int ProposedPosition(const QPoint& viewportPoint) const;
     void SetMark(int position);
     void ScrollOutside(const QPoint& global);

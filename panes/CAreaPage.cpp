@@ -29,7 +29,6 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QTextCursor>
-#include <QTimer>
 #include <QVBoxLayout>
 
 namespace
@@ -85,6 +84,7 @@ void CAreaPage::BuildControls()
     m_target->setObjectName(QStringLiteral("Target"));
     m_target->setEditable(true);
     m_target->setInsertPolicy(QComboBox::NoInsert);
+    m_target->setCompleter(nullptr); // "_" stays "_": the value is what is typed
     for (const char* item : kTargetItems)
         m_target->addItem(QString::fromLatin1(item));
     m_targetLabel = new QLabel(QStringLiteral("ターゲットウィンドウ TAR&GET="), m_group);
@@ -188,6 +188,7 @@ void CAreaPage::SetLinkColumn(int row, const CMapData& area)
 void CAreaPage::FillList()
 {
     m_updating = true;
+    m_list->CancelDrag();
     m_list->setRowCount(0);
     int index = 0;
     for (const auto& area : m_doc.Areas()) {
@@ -349,15 +350,18 @@ void CAreaPage::ShowAreaAttributes(int index)
 
 // ---- Editing ----
 
-// Before a field's first change: the edit of another area or field is
-// closed, and this area's state is kept for its undo step.
+// A field taking the focus closes the episode of the field before; its own
+// opens with its first change.
 void CAreaPage::StartEdit()
 {
-    const int index = GetSelectedArea();
-    if (index < 0)
-        return;
     m_frame.CommitPendingEdits();
-    m_frame.BeginAreaEdit(index);
+}
+
+// A button's change is an episode of its own.
+void CAreaPage::StartOwnEdit(int index)
+{
+    m_frame.CommitPendingEdits();
+    m_frame.EnsureAreaEdit(index);
 }
 
 void CAreaPage::AttributeChanged(int which, const QString& text)
@@ -367,6 +371,7 @@ void CAreaPage::AttributeChanged(int which, const QString& text)
         return;
     const std::string value = FromQString(text);
     const std::optional<std::string> none;
+    m_frame.EnsureAreaEdit(index);
     switch (which) {
     case FieldAlt:
         m_doc.SetAreaAttributes(index, none, none, value, 0, -1, none);
@@ -433,6 +438,7 @@ void CAreaPage::HrefChanged(const QString& text)
         typedPath = typed;
         typedFragment = paths::SplitAnchor(typedPath);
     }
+    m_frame.EnsureAreaEdit(index);
     if (!asTyped && typedPath == storedPath)
         m_doc.ReplaceAreaAnchor(index, typedFragment);
     else
@@ -443,16 +449,23 @@ void CAreaPage::HrefChanged(const QString& text)
     UpdateRelativeCheck();
 }
 
-// Leaving the link field shows it again in its output form; the field that
-// took the focus keeps it.
-void CAreaPage::HrefLostFocus(QWidget*)
+// Leaving the link field shows the link again in its output form, in the
+// field and in its row. Another window taking the focus (a switch to the
+// browser and back) is no leaving: the field keeps its text as typed.
+void CAreaPage::HrefLostFocus(Qt::FocusReason reason)
 {
-    QTimer::singleShot(0, this, [this] {
-        QWidget* focused = QApplication::focusWidget();
-        RefreshList();
-        if (focused && focused->isEnabled())
-            focused->setFocus();
-    });
+    if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason)
+        return;
+    const int index = GetSelectedArea();
+    const CMapData* area = m_doc.AreaAt(index);
+    if (!area)
+        return;
+    SetLinkColumn(RowOf(index), *area);
+    const bool updating = m_updating;
+    m_updating = true;
+    m_href->setText(ToQString(area->GetOutputHref(m_doc.HtmlPath(), m_settings)));
+    m_updating = updating;
+    UpdateRelativeCheck();
 }
 
 void CAreaPage::Browse()
@@ -460,9 +473,10 @@ void CAreaPage::Browse()
     const int index = GetSelectedArea();
     if (index < 0)
         return;
-    StartEdit();
+    m_frame.CommitPendingEdits();
     const std::optional<std::string> path = chooseLinkTarget();
     if (path) {
+        StartOwnEdit(index);
         m_updating = true;
         m_doc.SetAreaAttributes(index, *path, std::nullopt, std::nullopt, 1, -1, std::nullopt);
         const CMapData* area = m_doc.AreaAt(index);
@@ -477,9 +491,9 @@ void CAreaPage::Browse()
 
 void CAreaPage::NoHrefClicked(bool checked)
 {
-    StartEdit();
     const int index = GetSelectedArea();
     if (CMapData* area = m_doc.AreaAt(index)) {
+        StartOwnEdit(index);
         m_doc.SetAreaAttributes(index, std::nullopt, std::nullopt, std::nullopt, 0, checked ? 1 : 0, std::nullopt);
         SetLinkColumn(RowOf(index), *area);
         ShowAreaAttributes(index);
@@ -585,7 +599,7 @@ bool CAreaPage::eventFilter(QObject* watched, QEvent* event)
                                              watched == m_target->lineEdit() || watched == m_other))
         StartEdit();
     else if (event->type() == QEvent::FocusOut && watched == m_href)
-        HrefLostFocus(QApplication::focusWidget());
+        HrefLostFocus(static_cast<QFocusEvent*>(event)->reason());
     return QWidget::eventFilter(watched, event);
 }
 

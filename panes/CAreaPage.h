@@ -86,9 +86,10 @@ private:
     int RowOf(int index) const;
     CMapData* MarkedArea() const;
     void StartEdit();
+    void StartOwnEdit(int index);
     void AttributeChanged(int which, const QString& text);
     void HrefChanged(const QString& text);
-    void HrefLostFocus(QWidget* next);
+    void HrefLostFocus(Qt::FocusReason reason);
     void Browse();
     void NoHrefClicked(bool checked);
     void RelativeClicked(bool checked);

@@ -47,6 +47,7 @@ template <std::size_t N> QComboBox* MakeCombo(QWidget* parent, const char* name,
     combo->setObjectName(QLatin1String(name));
     combo->setEditable(true);
     combo->setInsertPolicy(QComboBox::NoInsert);
+    combo->setCompleter(nullptr); // the value is what is typed, never an item it begins
     for (const char* item : items)
         combo->addItem(QString::fromLatin1(item));
     combo->setCurrentIndex(-1);
@@ -283,17 +284,18 @@ void CMapPage::ReadMapEditValue(MapAttrChange& record) const
         record.newText = FromQString(ControlText(static_cast<MapAttribute>(record.index)));
 }
 
-// A field taking the focus closes the edit before and opens its own.
-void CMapPage::StartEdit(MapAttribute index)
+// A field taking the focus closes the episode of the field before; its own
+// opens with its first change, from the map's text as it is then.
+void CMapPage::StartEdit()
 {
     m_frame.CommitPendingEdits();
-    m_frame.BeginMapEdit(index, FromQString(ControlText(index)));
 }
 
 void CMapPage::CommitText(MapAttribute index, const QString& text)
 {
     if (m_updating)
         return;
+    m_frame.EnsureMapEdit(index);
     m_doc.SetAttribute(index, FromQString(text));
     m_doc.MarkMapEditPending(true);
     m_frame.CommandStateChanged(); // Undo is on now, Redo off
@@ -344,7 +346,7 @@ bool CMapPage::eventFilter(QObject* watched, QEvent* event)
             QWidget* control = TextControl(index);
             auto* combo = qobject_cast<QComboBox*>(control);
             if (watched == control || (combo && watched == combo->lineEdit())) {
-                StartEdit(index);
+                StartEdit();
                 break;
             }
         }

@@ -66,7 +66,7 @@ private:
     QWidget* TextControl(MapAttribute index) const;
     QString ControlText(MapAttribute index) const;
     void SetControlText(MapAttribute index, const QString& text);
-    void StartEdit(MapAttribute index);
+    void StartEdit();
     void CommitText(MapAttribute index, const QString& text);
     void ChangeHtmlDocument();
     void ChangePicture();

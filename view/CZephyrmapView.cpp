@@ -134,8 +134,10 @@ void CZephyrmapView::ShowPicture(const std::string& path)
     emit StateChanged();
 }
 
+// A new or opened map: nothing being drawn, moved or placed carries over.
 void CZephyrmapView::ResetPicture()
 {
+    EndInteractions();
     horizontalScrollBar()->setValue(0);
     verticalScrollBar()->setValue(0);
     ShowPicture(std::string());
@@ -271,6 +273,11 @@ bool CZephyrmapView::PointerInsidePicture() const
 bool CZephyrmapView::IsDragging() const
 {
     return m_drag && !dynamic_cast<const PastePlacement*>(m_drag.get());
+}
+
+bool CZephyrmapView::IsPlacing() const
+{
+    return dynamic_cast<const PastePlacement*>(m_drag.get()) != nullptr;
 }
 
 void CZephyrmapView::InvalidateAll()
@@ -597,7 +604,7 @@ void CZephyrmapView::RecordGeometryEdit(UndoKind kind, std::unique_ptr<CMapData>
 void CZephyrmapView::DeleteSelectedArea()
 {
     CMapData* area = m_selection.Area();
-    if (!area)
+    if (!area || IsDragging())
         return;
     if (auto pos = m_doc.FindArea(area))
         m_doc.RemoveAreaUndoable(*pos);
@@ -613,7 +620,7 @@ bool CZephyrmapView::CanDeletePoint() const
     const CMapData* area = m_selection.Area();
     const int grabbed = m_selection.grabbedHandle;
     return area && area->m_shape == ShapePoly && area->m_points.size() >= 4 && grabbed >= 0 &&
-           grabbed < static_cast<int>(area->m_points.size());
+           grabbed < static_cast<int>(area->m_points.size()) && !IsDragging();
 }
 
 // Only a grabbed vertex of a polygon that keeps three is removed; nothing
@@ -633,7 +640,7 @@ void CZephyrmapView::DeletePoint()
 void CZephyrmapView::KeyboardMove(int dx, int dy)
 {
     CMapData* area = m_selection.Area();
-    if (!area)
+    if (!area || IsDragging())
         return;
     auto before = std::make_unique<CMapData>(*area);
     area->OffsetBy(dx, dy);
@@ -673,6 +680,18 @@ void CZephyrmapView::ReturnToSelectionTool()
 {
     m_tool = Tool::Select;
     SetCursorKind(CursorKind::Nothing);
+}
+
+void CZephyrmapView::EndInteractions()
+{
+    m_clickTimer.stop();
+    RetireDrag();
+    if (m_creation)
+        m_retired.push_back(std::move(m_creation));
+    m_tool = Tool::Select;
+    SetCursorKind(CursorKind::Nothing);
+    ApplyCursor();
+    emit StateChanged();
 }
 
 void CZephyrmapView::BeginDrag(std::unique_ptr<Interaction> drag)
@@ -874,7 +893,7 @@ void CZephyrmapView::CopyArea()
 
 void CZephyrmapView::CutArea()
 {
-    if (!m_selection.Area())
+    if (!m_selection.Area() || IsDragging())
         return;
     CopyArea();
     DeleteSelectedArea();
@@ -887,13 +906,8 @@ void CZephyrmapView::PasteArea(bool withAttributes)
     CMapData area;
     if (!AreaClipboard::ReadAreaFromClipboard(area, !withAttributes))
         return;
-    const auto [minX, maxX] = std::minmax_element(area.m_points.begin(), area.m_points.end(),
-                                                  [](const Point& a, const Point& b) { return a.x < b.x; });
-    const auto [minY, maxY] = std::minmax_element(area.m_points.begin(), area.m_points.end(),
-                                                  [](const Point& a, const Point& b) { return a.y < b.y; });
-    const Point centre{minX->x + (maxX->x - minX->x) / 2, minY->y + (maxY->y - minY->y) / 2};
     const Point target = ToPicture(viewport()->mapFromGlobal(QCursor::pos()));
-    area.OffsetBy(target.x - centre.x, target.y - centre.y);
+    PastePlacement::CentreOn(area, target);
     StartPlacement(area, target);
 }
 
@@ -903,21 +917,21 @@ std::vector<CommandRoute> CZephyrmapView::Commands()
 {
     auto mapOpen = [this] { return m_frame.IsMapOpen(); };
     auto selected = [this] { return HasSelection(); };
+    // A drag pins its area: nothing else changes the map until it ends.
+    auto selectedAndFree = [this] { return HasSelection() && !IsDragging(); };
+    auto canPaste = [this] { return m_clipboardHasArea && m_frame.IsMapOpen() && !IsDragging(); };
     std::vector<CommandRoute> routes = {
         {CmdRectangleTool, [this] { SetTool(Tool::Rectangle); }, mapOpen, [this] { return m_tool == Tool::Rectangle; }},
         {CmdCircleTool, [this] { SetTool(Tool::Circle); }, mapOpen, [this] { return m_tool == Tool::Circle; }},
         {CmdPolygonTool, [this] { SetTool(Tool::Polygon); }, mapOpen, [this] { return m_tool == Tool::Polygon; }},
-        {CmdDeleteArea, [this] { DeleteSelectedArea(); }, selected, {}},
+        {CmdDeleteArea, [this] { DeleteSelectedArea(); }, selectedAndFree, {}},
         {CmdDeletePoint, [this] { DeletePoint(); }, [this] { return CanDeletePoint(); }, {}},
         {CmdToggleHatching, [this] { ToggleHatching(); }, mapOpen, [this] { return m_settings.Hatching != 0; }},
         {CmdPrint, [this] { Print(); }, mapOpen, {}},
         {CmdCopyArea, [this] { CopyArea(); }, selected, {}},
-        {CmdCutArea, [this] { CutArea(); }, selected, {}},
-        {CmdPasteArea, [this] { PasteArea(false); }, [this] { return m_clipboardHasArea && m_frame.IsMapOpen(); }, {}},
-        {CmdPasteAreaWithAttributes,
-         [this] { PasteArea(true); },
-         [this] { return m_clipboardHasArea && m_frame.IsMapOpen(); },
-         {}},
+        {CmdCutArea, [this] { CutArea(); }, selectedAndFree, {}},
+        {CmdPasteArea, [this] { PasteArea(false); }, canPaste, {}},
+        {CmdPasteAreaWithAttributes, [this] { PasteArea(true); }, canPaste, {}},
     };
     const CommandId zooms[] = {CmdZoom50, CmdZoom100, CmdZoom150, CmdZoom200, CmdZoom300};
     for (int i = 0; i < 5; ++i) {

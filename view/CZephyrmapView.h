@@ -71,6 +71,8 @@ public:
     // A button is held on an area being moved or reshaped: commands that
     // would change the map under it wait until it is released.
     bool IsDragging() const;
+    // A pasted area follows the pointer, waiting for its place.
+    bool IsPlacing() const;
     bool CanDeletePoint() const;
     CMapData* SelectedArea() const { return m_selection.Area(); }
     // The commands the view handles, with their enable and check rules.
@@ -113,6 +115,9 @@ public:
     void Hover(Point p);
     // The interaction that runs until the buttons are released.
     void BeginDrag(std::unique_ptr<Interaction> drag);
+    // Drops whatever is being drawn, moved, reshaped or placed, unrecorded,
+    // and goes back to the selection tool.
+    void EndInteractions();
 
     // Coordinates. The scrolled surface's pixels are "logical".
     QPoint Origin() const;

@@ -37,6 +37,13 @@ public:
     virtual void CommitPendingEdits() = 0;
     virtual void BeginAreaEdit(int index) = 0;
     virtual void BeginMapEdit(int attributeIndex, const std::string& text) = 0;
+    // Called before a page changes the area or the map attribute: keeps the
+    // episode open for it, or closes whatever is open and opens a new one
+    // from the map as it is now. An episode ends whenever anything commits
+    // it (a save, an output, undo, any command, the pane losing the focus),
+    // so the next change after that starts from a fresh copy.
+    virtual void EnsureAreaEdit(int index) = 0;
+    virtual void EnsureMapEdit(int attributeIndex) = 0;
 
     // The view, for the pages.
     virtual void SelectAreaInView(int index) = 0;

@@ -2,6 +2,8 @@
 
 #include "view/CZephyrmapView.h"
 
+#include <algorithm>
+#include <cstdint>
 #include <memory>
 
 PastePlacement::PastePlacement(CZephyrmapView& view, const CMapData& area, Point pointer)
@@ -27,4 +29,18 @@ void PastePlacement::Pressed(Point)
 void PastePlacement::Paint(QPainter& painter) const
 {
     m_view.DrawInverted(painter, m_area);
+}
+
+// In 64 bits: a block from elsewhere may hold points far apart.
+void PastePlacement::CentreOn(CMapData& area, Point target)
+{
+    if (area.m_points.empty())
+        return;
+    const auto [minX, maxX] = std::minmax_element(area.m_points.begin(), area.m_points.end(),
+                                                  [](const Point& a, const Point& b) { return a.x < b.x; });
+    const auto [minY, maxY] = std::minmax_element(area.m_points.begin(), area.m_points.end(),
+                                                  [](const Point& a, const Point& b) { return a.y < b.y; });
+    const std::int64_t centreX = minX->x + (std::int64_t(maxX->x) - minX->x) / 2;
+    const std::int64_t centreY = minY->y + (std::int64_t(maxY->y) - minY->y) / 2;
+    area.OffsetBy(static_cast<int>(target.x - centreX), static_cast<int>(target.y - centreY));
 }

@@ -19,6 +19,9 @@ public:
     bool IsDone() const override { return m_done; }
     const CMapData& Outline() const { return m_area; }
 
+    // Moves `area` so that the centre of its bounds lands on `target`.
+    static void CentreOn(CMapData& area, Point target);
+
 private:
     CZephyrmapView& m_view;
     CMapData m_area;

@@ -15,9 +15,20 @@ void SelectionMode::Moved(Point p)
     m_view.Hover(p);
 }
 
-void SelectionMode::DoubleClicked(Point)
+// A double-click on the grabbed vertex's own handle deletes that vertex.
+// Anywhere else its second press is a press like any other: it selects, or
+// starts the drag of a polygon clicked twice in quick succession.
+void SelectionMode::DoubleClicked(Point p)
 {
-    m_view.DeletePoint();
+    SelectionState& selection = m_view.Selection();
+    const int grabbed = selection.grabbedHandle;
+    const CMapData* area = selection.Area();
+    if (area && area->m_shape == ShapePoly && selection.IsOnHandle(grabbed, p, m_view.Factor())) {
+        m_view.DeletePoint();
+        return;
+    }
+    m_view.Hover(p);
+    Pressed(p);
 }
 
 void SelectionMode::Pressed(Point p)

@@ -102,12 +102,19 @@ void SelectionState::MoveHandle(int index, Point centre, float factor)
         m_handles[index] = SquareAround(centre, HandleHalfSize(factor));
 }
 
-int SelectionState::HandleAt(Point p, float factor) const
+bool SelectionState::IsOnHandle(int index, Point p, float factor) const
 {
+    if (index < 0 || index >= static_cast<int>(m_handles.size()))
+        return false;
     const int side = static_cast<int>(6.0f / factor);
     const Rect probe{p.x - side / 2, p.y - side / 2, p.x - side / 2 + side, p.y - side / 2 + side};
+    return Meets(m_handles[index], probe);
+}
+
+int SelectionState::HandleAt(Point p, float factor) const
+{
     for (int i = 0; i < static_cast<int>(m_handles.size()); ++i) {
-        if (Meets(m_handles[i], probe))
+        if (IsOnHandle(i, p, factor))
             return i;
     }
     return -1;

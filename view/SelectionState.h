@@ -34,6 +34,8 @@ public:
 
     // The first handle whose rectangle meets the probe around (x, y); -1 for none.
     int HandleAt(Point p, float factor) const;
+    // Whether handle `index` meets that probe.
+    bool IsOnHandle(int index, Point p, float factor) const;
     // The first edge zone that meets the 2 x 2 probe at (x, y); -1 for none.
     int EdgeAt(Point p) const;
 

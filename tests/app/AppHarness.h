@@ -96,6 +96,24 @@ struct AppHarness {
         return raw;
     }
 
+    // A command as its menu item or keys run it, its rule checked first.
+    void Run(int id)
+    {
+        Frame().UpdateCommandUI();
+        Frame().ActionById(id)->trigger();
+    }
+
+    // A click at a picture point of the view, the pointer moved there first
+    // as a hand would.
+    void ClickInView(int x, int y)
+    {
+        const QPoint at = View().ToLogical({x, y}) - View().ScrollPosition();
+        QMouseEvent move(QEvent::MouseMove, at, View().viewport()->mapToGlobal(at), Qt::NoButton, Qt::NoButton,
+                         Qt::NoModifier);
+        QApplication::sendEvent(View().viewport(), &move);
+        QTest::mouseClick(View().viewport(), Qt::LeftButton, {}, at);
+    }
+
     // A map with one rectangle, selected on the area page.
     CAreaPage& PageWithOneArea()
     {

@@ -6,9 +6,11 @@
 #include "tests/app/AppHarness.h"
 
 #include <QClipboard>
+#include <QDir>
 #include <QDropEvent>
 #include <QFile>
 #include <QMenu>
+#include <QMenuBar>
 #include <QMimeData>
 
 namespace
@@ -41,7 +43,10 @@ private slots:
         QTest::newRow("HTML type") << "/web/map" << 1 << "/web/map.html";
         QTest::newRow("text type") << "/web/map" << 2 << "/web/map.txt";
         QTest::newRow("every file") << "/web/map" << 3 << "/web/map";
-        QTest::newRow("a folder with a dot") << "/web.site/map" << 1 << "/web.site/map";
+        // A dot in a folder's name is no extension of the file's.
+        QTest::newRow("a folder with a dot") << "/web.site/map" << 1 << "/web.site/map.html";
+        QTest::newRow("a user folder with a dot") << "/home/john.doe/out" << 2 << "/home/john.doe/out.txt";
+        QTest::newRow("a hidden file") << "/home/john.doe/.map" << 1 << "/home/john.doe/.map";
         QTest::newRow("an extension of its own") << "/web/map.htm" << 2 << "/web/map.htm";
     }
     void anExtensionIsAddedOnlyToAPathWithoutADot()
@@ -276,10 +281,70 @@ private slots:
         QVERIFY(enter.isAccepted());
         QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(&h.Frame(), &drop);
-        QCOMPARE(asked, 1);
+        // The drop returns at once: the question and the open come after it,
+        // so that the program the file came from never waits on them.
+        QVERIFY(drop.isAccepted());
+        QCOMPARE(asked, 0);
+        QTRY_COMPARE(asked, 1);
         QCOMPARE(h.Doc().MapName(), std::string("dropped"));
         QCOMPARE(h.Frame().windowTitle(), QStringLiteral("dropped.zmf - Zephyrmap !"));
         QVERIFY(!h.Doc().IsModified());
+    }
+
+    // A recent file that cannot be opened is named in the message and leaves
+    // the list; a '&' in a path is shown, not taken as a mnemonic.
+    void aRecentFileThatFailsLeavesTheList()
+    {
+        AppHarness h;
+        AppSettings settings;
+        CZephyrmapDoc other(settings);
+        other.SetAttribute(AttrMapName, "m");
+        std::string error;
+        const QString gone = h.Path(QStringLiteral("gone & lost.zmf"));
+        const QString kept = h.Path(QStringLiteral("kept.zmf"));
+        QVERIFY(native::SaveToFile(other, FromQString(gone), error));
+        QVERIFY(native::SaveToFile(other, FromQString(kept), error));
+        QVERIFY(h.app->Files()->Open(kept));
+        QVERIFY(h.app->Files()->Open(gone));
+        QMenu* file = h.Frame().menuBar()->actions().front()->menu();
+        QAction* first = nullptr;
+        for (QAction* item : file->actions()) {
+            if (item->text().startsWith(QStringLiteral("&1 ")))
+                first = item;
+        }
+        QVERIFY(first);
+        QCOMPARE(first->text(), QStringLiteral("&1 ") + QDir::toNativeSeparators(gone).replace("&", "&&"));
+        QVERIFY(QFile::remove(gone));
+        h.boxes.clear();
+        first->trigger();
+        QCOMPARE(h.boxes.size(), 1);
+        QVERIFY2(h.boxes[0].startsWith(QDir::toNativeSeparators(gone)), qPrintable(h.boxes[0]));
+        QCOMPARE(h.app->Files()->RecentFiles(), QStringList{kept});
+        QCOMPARE(h.app->Store().LoadRecentFiles(), QStringList{kept});
+    }
+
+    // At exit, with nothing to keep the clipboard after the program ends,
+    // copying the map there would lose it: the program says so and stays.
+    void theClipboardAtExitNeedsSomethingToKeepIt()
+    {
+        AppHarness h;
+        h.OpenMap();
+        h.AddRect(1, 1, 9, 9);
+        DocumentCommands& commands = *h.app->Commands();
+        commands.askSaveChanges = [] { return int(CSaveChangesDlg::CopyToClipboard); };
+        commands.clipboardOutlivesProgram = [] { return false; };
+        QVERIFY(!commands.SaveModified(true));
+        QVERIFY(h.Doc().IsModified());
+        QCOMPARE(h.boxes.size(), 1);
+        QVERIFY(h.boxes[0].startsWith(QStringLiteral("クリップボードの内容を保持するプログラムが動いていないため")));
+        QVERIFY(!h.Frame().close()); // the window stays
+        // Before a new map the program goes on, and so does the clipboard.
+        QVERIFY(commands.SaveModified(false));
+        QVERIFY(!h.Doc().IsModified());
+        // With a clipboard manager running, the copy is enough at exit too.
+        h.AddRect(20, 20, 30, 30);
+        commands.clipboardOutlivesProgram = [] { return true; };
+        QVERIFY(commands.SaveModified(true));
     }
 
     void theMapGoesBackIntoItsPage()

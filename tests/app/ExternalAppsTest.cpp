@@ -111,6 +111,81 @@ private slots:
         QVERIFY(QFileInfo::exists(s.Path("Zephyrmap_tmp.html")));
     }
 
+    // The work file written before was removed from outside, and the map's
+    // document moved to a folder holding the user's own file of that name:
+    // it gets the question, and it stays when the program ends.
+    void aWorkFileOfOursIsOnlyTheOneAtOurPath()
+    {
+        Setup s;
+        {
+            ExternalApps apps(s.h.doc, s.h.settings, s.h.pane, &s.h.view); // this run's
+            Record(apps);
+            apps.BrowserPreview();
+            QVERIFY(QFile::remove(s.Path("Zephyrmap_tmp.html")));
+            QDir(s.h.dir.path()).mkdir(QStringLiteral("other"));
+            WriteFile(s.Path("other/index.html"));
+            WriteFile(s.Path("other/Zephyrmap_tmp.html"), "mine");
+            s.h.doc.SetAttribute(AttrHtmlPath, FromQString(s.Path("other/index.html")));
+            m_answer = QMessageBox::No;
+            apps.BrowserPreview();
+            QCOMPARE(m_boxes.size(), 1);
+            QCOMPARE(m_launches.size(), std::size_t(1));
+        } // the program ends
+        QCOMPARE(ReadAll(s.Path("other/Zephyrmap_tmp.html")), QByteArray("mine"));
+    }
+
+    // Our own work file changed by someone since we wrote it is theirs now.
+    void aWorkFileChangedSinceWeWroteItIsTheUsers()
+    {
+        Setup s;
+        {
+            ExternalApps apps(s.h.doc, s.h.settings, s.h.pane, &s.h.view);
+            Record(apps);
+            apps.SourcePreview();
+            WriteFile(s.Path("Zephyrmap_tmp.html"), "edited by the user");
+            m_answer = QMessageBox::No;
+            apps.SourcePreview();
+            QCOMPARE(m_boxes.size(), 1);
+        }
+        QCOMPARE(ReadAll(s.Path("Zephyrmap_tmp.html")), QByteArray("edited by the user"));
+        // Unchanged, it goes with the program.
+        {
+            QFile::remove(s.Path("Zephyrmap_tmp.html"));
+            ExternalApps apps(s.h.doc, s.h.settings, s.h.pane, &s.h.view);
+            Record(apps);
+            apps.SourcePreview();
+            QVERIFY(QFileInfo::exists(s.Path("Zephyrmap_tmp.html")));
+        }
+        QVERIFY(!QFileInfo::exists(s.Path("Zephyrmap_tmp.html")));
+    }
+
+    // An editor left at the general opener would show the page rendered:
+    // the desktop's text editor takes the file instead, when there is one.
+    void editorsLeftAtTheOpenerUseTheDesktopsTextEditor()
+    {
+        Setup s;
+        Record(s.apps);
+        s.h.settings.Editor = DefaultBrowserPath();
+        s.apps.textEditorCommand = [](const QString& file) {
+            return QStringList{QStringLiteral("texteditor"), QStringLiteral("--new"), file};
+        };
+        s.apps.SourcePreview();
+        QCOMPARE(m_launches.size(), std::size_t(1));
+        QCOMPARE(m_launches[0].command,
+                 (QStringList{QStringLiteral("texteditor"), QStringLiteral("--new"), s.Path("Zephyrmap_tmp.html")}));
+        // No text editor on the desktop: the opener it is.
+        s.apps.textEditorCommand = [](const QString&) { return QStringList(); };
+        s.apps.SourcePreview();
+        QVERIFY(m_launches[1].command.isEmpty());
+        QCOMPARE(m_launches[1].program, ToQString(DefaultBrowserPath()));
+        // An editor of the user's own choice is taken as it is.
+        s.h.settings.Editor = "/usr/bin/myeditor";
+        s.apps.textEditorCommand = [](const QString&) { return QStringList{QStringLiteral("never")}; };
+        s.apps.SourcePreview();
+        QVERIFY(m_launches[2].command.isEmpty());
+        QCOMPARE(m_launches[2].program, QStringLiteral("/usr/bin/myeditor"));
+    }
+
     void theUsersOwnWorkFileIsAskedAbout()
     {
         Setup s;

@@ -119,6 +119,27 @@ TEST(AreaBlock, DamagedBlocksAreRefused)
     }
 }
 
+// Points beyond reach of any picture come from a block that is not ours:
+// moves and centring must never meet them.
+TEST(AreaBlock, FarPointsAreRefused)
+{
+    struct Row {
+        Point corner;
+        bool taken;
+    };
+    const Row rows[] = {
+        {{1000000, 1000000}, true},        {{-1000000, 5}, true},         {{1000001, 0}, false}, {{0, -1000001}, false},
+        {{2147483647, 2147483647}, false}, {{-2147483647 - 1, 0}, false},
+    };
+    for (const Row& row : rows) {
+        CMapData far = Rectangle();
+        far.m_points[2] = row.corner;
+        CMapData read;
+        EXPECT_EQ(areablock::Decode(areablock::Encode(far), false, read), row.taken)
+            << row.corner.x << "," << row.corner.y;
+    }
+}
+
 TEST(AreaBlock, EveryTruncationFailsCleanly)
 {
     CMapData area = Rectangle();

@@ -117,7 +117,14 @@ TEST(HtmlReader, TidyOtherAttributesReadBackAsTyped)
         {"", ""},
         {"  \t\r\n ", ""},
         {"id=a\tclass=\"b\"", "id=a class=\"b\""},
-        {" onclick=\"f()\"\r\n  title='x  y' ", "onclick=\"f()\" title='x y'"},
+        {" onclick=\"f()\"\r\n  title='x  y' ", "onclick=\"f()\" title='x  y'"},
+        // Blanks inside a quoted value are the value's own; line ends there
+        // become blanks, one for a CR LF pair.
+        {"title=\"a  b\"  class=c", "title=\"a  b\" class=c"},
+        {"title = 'a\tb\r\nc'", "title = 'a b c'"},
+        {"data-x=\"it's\"   y", "data-x=\"it's\" y"},
+        {"a='b \"c\"  d'", "a='b \"c\"  d'"},
+        {"say \"a  b\"", "say \"a b\""},            // a quote that opens no value is plain text
         {"\x83\x40 data-x=1", "\x83\x40 data-x=1"}, // a two-byte character stays whole
     };
     for (const auto& [typed, tidy] : rows) {

@@ -354,3 +354,56 @@ TEST_F(DocTest, TheModifiedFlagFollowsTheSavedState)
     doc.MarkMapEditPending(true);
     EXPECT_TRUE(doc.IsModified());
 }
+
+// The flag is whether the map differs from what was saved, however the
+// map got there: an area moved and moved back, text typed and taken out.
+TEST_F(DocTest, TheModifiedFlagIsWhetherTheMapDiffersFromTheSavedOne)
+{
+    doc.SetModified(false);
+    CMapData* area = doc.AreaAt(1);
+    for (int dx : {5, -5}) {
+        UndoStep step;
+        step.kind = UndoAreaMoved;
+        auto before = std::make_unique<CMapData>(*area);
+        area->OffsetBy(dx, 0);
+        doc.RecordEdit(step, std::move(before), area, true);
+        EXPECT_EQ(doc.IsModified(), dx > 0);
+    }
+    frame.pendingBefore = std::make_unique<CMapData>(*area);
+    frame.pendingLive = area;
+    area->m_alt = "typed";
+    doc.AreaAttributesChanged(true);
+    EXPECT_TRUE(doc.IsModified());
+    const std::size_t steps = doc.History().UndoDepth();
+    area->m_alt.clear();
+    doc.AreaAttributesChanged(true);
+    EXPECT_FALSE(doc.IsModified());
+    doc.Undo(); // records the episode, which changed nothing, then undoes the move back
+    EXPECT_EQ(doc.History().UndoDepth(), steps - 1);
+    EXPECT_TRUE(doc.IsModified());
+    // The DEFAULT area's points follow the picture, not the user.
+    doc.Redo();
+    EXPECT_FALSE(doc.IsModified());
+    doc.FitDefaultArea(640, 480);
+    doc.AreaAttributesChanged(false);
+    EXPECT_FALSE(doc.IsModified());
+}
+
+// A pending edit is recorded before its area leaves the map, so that undo
+// brings back the area and then the text it had.
+TEST_F(DocTest, RemovingAnAreaRecordsItsPendingEditFirst)
+{
+    CMapData* area = doc.AreaAt(1);
+    frame.pendingBefore = std::make_unique<CMapData>(*area);
+    frame.pendingLive = area;
+    area->m_alt = "typed";
+    doc.AreaAttributesChanged(true);
+    doc.RemoveAreaUndoable(*doc.FindArea(area));
+    ASSERT_GE(doc.History().UndoDepth(), 2u);
+    EXPECT_EQ(doc.History().UndoSteps()[0].kind, UndoAreaRemoved);
+    EXPECT_EQ(doc.History().UndoSteps()[1].kind, UndoAreaAttributes);
+    doc.Undo();
+    EXPECT_EQ(doc.AreaAt(1)->m_alt, "typed");
+    doc.Undo();
+    EXPECT_EQ(doc.AreaAt(1)->m_alt, "");
+}

@@ -1,5 +1,6 @@
 #include "tests/app/AppHarness.h"
 
+#include "app/NativeFileCommands.h"
 #include "formats/HtmlOutputOptions.h"
 #include "formats/HtmlWriter.h"
 #include "panes/ShiftJisValidator.h"
@@ -353,6 +354,146 @@ private slots:
         h.Doc().Redo();
         QCOMPARE(h.Doc().AreaAt(0)->m_alt, std::string("abc"));
         QCOMPARE(page.AltEdit()->text(), QStringLiteral("abc"));
+    }
+
+    // A save ends the episode; what is typed after it, the focus still in the
+    // field, is a change of its own: the map is modified, and undo takes back
+    // only that.
+    void typingAfterASaveIsAChangeOfItsOwn()
+    {
+        AppHarness h;
+        CAreaPage& page = h.PageWithOneArea();
+        h.app->Files()->chooseSavePath = [&h] { return std::optional<QString>(h.Path(QStringLiteral("map.zmf"))); };
+        page.AltEdit()->setFocus();
+        QTest::keyClicks(page.AltEdit(), QStringLiteral("X"));
+        h.Run(CmdSave);
+        QVERIFY(!h.Doc().IsModified());
+        QTest::keyClicks(page.AltEdit(), QStringLiteral("Y"));
+        QVERIFY(h.Doc().IsModified());
+        page.TargetCombo()->setFocus();
+        QVERIFY(h.Doc().IsModified());
+        h.Run(CmdUndo);
+        QCOMPARE(h.Doc().AreaAt(0)->m_alt, std::string("X"));
+        QVERIFY(!h.Doc().IsModified()); // back where it was saved
+        h.Run(CmdUndo);
+        QCOMPARE(h.Doc().AreaAt(0)->m_alt, std::string());
+        QVERIFY(h.Doc().IsModified());
+    }
+
+    // Typing a letter and taking it back out leaves the map as it was.
+    void textTypedAndTakenBackOutChangesNothing()
+    {
+        AppHarness h;
+        CAreaPage& page = h.PageWithOneArea();
+        h.Doc().SetModified(false);
+        const std::size_t steps = h.Doc().History().UndoDepth();
+        page.AltEdit()->setFocus();
+        QTest::keyClicks(page.AltEdit(), QStringLiteral("Z"));
+        QTest::keyClick(page.AltEdit(), Qt::Key_Backspace);
+        page.TargetCombo()->setFocus();
+        QCOMPARE(h.Doc().History().UndoDepth(), steps);
+        QVERIFY(!h.Doc().IsModified());
+    }
+
+    // The edit is recorded before the area leaves the map, so undo brings
+    // back the area and then its old text.
+    void deletingRightAfterAnEditKeepsTheEditInUndo_data()
+    {
+        QTest::addColumn<int>("command");
+        QTest::newRow("delete") << int(CmdDeleteArea);
+        QTest::newRow("cut") << int(CmdCutArea);
+    }
+    void deletingRightAfterAnEditKeepsTheEditInUndo()
+    {
+        QFETCH(int, command);
+        AppHarness h;
+        h.OpenMap();
+        h.AddRect(20, 20, 120, 120);
+        CAreaPage& page = h.AreaPage();
+        page.SelectArea(0);
+        page.AltEdit()->setFocus();
+        QTest::keyClicks(page.AltEdit(), QStringLiteral("typed"));
+        h.ClickInView(70, 70);
+        QCOMPARE(h.View().SelectedArea(), h.Doc().AreaAt(0));
+        h.Run(command);
+        QCOMPARE(h.Doc().AreaCount(), 1); // the DEFAULT area
+        h.Run(CmdUndo);
+        QCOMPARE(h.Doc().AreaCount(), 2);
+        QCOMPARE(h.Doc().AreaAt(0)->m_alt, std::string("typed"));
+        h.Frame().UpdateCommandUI();
+        QVERIFY(h.Frame().Action(CmdUndo)->isEnabled()); // the edit's own step
+        h.Run(CmdUndo);
+        QCOMPARE(h.Doc().AreaAt(0)->m_alt, std::string());
+    }
+
+    // A rebuild under a row drag (here the Delete key during the drag) ends
+    // it: the drop moves nothing, least of all another area.
+    void aRebuildEndsARowDrag()
+    {
+        AppHarness h;
+        h.OpenMap();
+        h.AddRect(10, 10, 20, 20);
+        h.AddRect(30, 30, 40, 40);
+        h.AddRect(50, 50, 60, 60);
+        h.ShowAreaPage();
+        CAreaListCtrl* list = h.AreaPage().List();
+        const QStringList before = Shapes(h.Doc());
+        const QPoint start = RowPoint(list, 0);
+        SendMouse(list->viewport(), QEvent::MouseButtonPress, start, Qt::LeftButton);
+        SendMouse(list->viewport(), QEvent::MouseMove, start + QPoint(0, 12), Qt::LeftButton);
+        QVERIFY(list->IsDragging());
+        h.View().SelectAreaAt(0);
+        h.Run(CmdDeleteArea);
+        QVERIFY(!list->IsDragging());
+        SendMouse(list->viewport(), QEvent::MouseMove, RowPoint(list, 2), Qt::LeftButton);
+        SendMouse(list->viewport(), QEvent::MouseButtonRelease, RowPoint(list, 2), Qt::NoButton);
+        QCOMPARE(Shapes(h.Doc()), before.mid(1));
+    }
+
+    // Leaving the link field shows its row's link anew without rebuilding
+    // the list; another window taking the focus leaves the field as it is.
+    void theLinkFieldKeepsTheFocusWhenTheWindowLosesIt()
+    {
+        AppHarness h;
+        CAreaPage& page = h.PageWithOneArea();
+        h.ShowAreaPage();
+        QTableWidgetItem* row = page.List()->item(0, 1);
+        page.HrefEdit()->setFocus();
+        QTest::keyClicks(page.HrefEdit(), QStringLiteral("a.html"));
+        QFocusEvent away(QEvent::FocusOut, Qt::ActiveWindowFocusReason);
+        QApplication::sendEvent(page.HrefEdit(), &away);
+        QApplication::processEvents();
+        QVERIFY(page.HrefEdit()->isEnabled());
+        QCOMPARE(page.HrefEdit()->text(), QStringLiteral("a.html"));
+        QFocusEvent leave(QEvent::FocusOut, Qt::TabFocusReason);
+        QApplication::sendEvent(page.HrefEdit(), &leave);
+        QApplication::processEvents();
+        QCOMPARE(page.List()->item(0, 1), row); // the same row, its text refreshed
+        QCOMPARE(row->text(), QStringLiteral("a.html"));
+        QCOMPARE(page.GetSelectedArea(), 0);
+    }
+
+    // TARGET takes what is typed: "_" is "_", not the first item it begins.
+    void targetTakesWhatIsTyped()
+    {
+        AppHarness h;
+        CAreaPage& page = h.PageWithOneArea();
+        QLineEdit* target = page.TargetCombo()->lineEdit();
+        target->setFocus();
+        QTest::keyClicks(target, QStringLiteral("_"));
+        QCOMPARE(h.Doc().AreaAt(0)->m_target, std::string("_"));
+        QCOMPARE(target->text(), QStringLiteral("_"));
+        QTest::keyClicks(target, QStringLiteral("b"));
+        QCOMPARE(h.Doc().AreaAt(0)->m_target, std::string("_b"));
+    }
+
+    void blanksInsideAQuotedValueStay()
+    {
+        AppHarness h;
+        CAreaPage& page = h.PageWithOneArea();
+        page.OtherEdit()->setFocus();
+        page.OtherEdit()->insertPlainText(QStringLiteral("title=\"a  b\"   class=c"));
+        QCOMPARE(h.Doc().AreaAt(0)->m_otherAttrs, std::string("title=\"a  b\" class=c"));
     }
 
     void mnemonicsWorkOnlyInsideThePage()

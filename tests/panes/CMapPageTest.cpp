@@ -1,5 +1,7 @@
 #include "tests/app/AppHarness.h"
 
+#include "app/NativeFileCommands.h"
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
@@ -45,6 +47,38 @@ private slots:
         QCOMPARE(h.Doc().Attribute(AttrBorder), std::string());
         QCOMPARE(page.Combo(AttrBorder)->currentText(), QString());
         QCOMPARE(h.Frame().PaneTabs().currentIndex(), 0);
+    }
+
+    // Typing on after a save opens a new episode from the saved text: undo
+    // goes back to it, not past it, and the map is then unmodified.
+    void typingAfterASaveStartsFromTheSavedText()
+    {
+        AppHarness h;
+        h.OpenMap();
+        h.app->Files()->chooseSavePath = [&h] { return std::optional<QString>(h.Path(QStringLiteral("map.zmf"))); };
+        QLineEdit* alt = h.MapPage().Edit(AttrImgAlt);
+        alt->setFocus();
+        QTest::keyClicks(alt, QStringLiteral("a"));
+        h.Run(CmdSave);
+        QVERIFY(!h.Doc().IsModified());
+        QTest::keyClicks(alt, QStringLiteral("b"));
+        QVERIFY(h.Doc().IsModified());
+        h.MapPage().Edit(AttrHspace)->setFocus();
+        h.Run(CmdUndo);
+        QCOMPARE(h.Doc().Attribute(AttrImgAlt), std::string("a"));
+        QCOMPARE(alt->text(), QStringLiteral("a"));
+        QVERIFY(!h.Doc().IsModified());
+    }
+
+    // Combo boxes take what is typed, never an item it begins.
+    void combosTakeWhatIsTyped()
+    {
+        AppHarness h;
+        h.OpenMap();
+        QLineEdit* align = h.MapPage().Combo(AttrAlign)->lineEdit();
+        align->setFocus();
+        QTest::keyClicks(align, QStringLiteral("l"));
+        QCOMPARE(h.Doc().Attribute(AttrAlign), std::string("l"));
     }
 
     void textShiftJisCannotHoldIsRefused()

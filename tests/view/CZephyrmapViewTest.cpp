@@ -1,6 +1,7 @@
 #include "tests/view/ViewHarness.h"
 
 #include "formats/AreaBlock.h"
+#include "view/PastePlacement.h"
 #include "view/SelectionMode.h"
 
 #include <QScrollBar>
@@ -604,6 +605,102 @@ private slots:
         QVERIFY(!h.view.IsDragging());
         QCOMPARE(PointsOf(*area), std::string("(20,20)(100,20)(100,100)(20,100)"));
         QCOMPARE(h.doc.History().UndoSteps().front().kind, UndoAreaReshaped);
+    }
+
+    // Keys that change the map wait while a vertex is dragged: the vertex
+    // stays the one under the pointer, and nothing else moves or goes.
+    void keysWaitWhileAVertexIsDragged()
+    {
+        ViewHarness h(1000, 800);
+        CMapData* square = h.AddPolygon({{200, 20}, {280, 20}, {280, 100}, {200, 100}});
+        h.view.SelectArea(square);
+        h.Move(280, 20);
+        h.Press(280, 20);
+        h.Move(300, 30);
+        QVERIFY(h.view.IsDragging());
+        for (const CommandRoute& route : h.view.Commands()) {
+            const bool changesTheMap = route.id == CmdDeletePoint || route.id == CmdDeleteArea ||
+                                       route.id == CmdCutArea || route.id == CmdPasteArea;
+            if (changesTheMap)
+                QVERIFY2(!route.enabled(), qPrintable(QString::number(route.id)));
+        }
+        h.view.DeletePoint();
+        h.view.DeleteSelectedArea();
+        h.view.CutArea();
+        for (int key : {Qt::Key_Left, Qt::Key_Right, Qt::Key_Up, Qt::Key_Down})
+            QTest::keyClick(&h.view, static_cast<Qt::Key>(key));
+        h.Move(310, 40);
+        h.Release(310, 40);
+        QCOMPARE(PointsOf(*square), std::string("(200,20)(310,40)(280,100)(200,100)"));
+        QCOMPARE(h.Drawn().size(), std::size_t(1));
+    }
+
+    // A double-click deletes a vertex only on that vertex's own handle.
+    void aDoubleClickOnThePolygonsBodyDeletesNoVertex()
+    {
+        ViewHarness h(1000, 800);
+        CMapData* square = h.AddPolygon({{200, 20}, {380, 20}, {380, 200}, {200, 200}});
+        h.view.SelectArea(square);
+        h.Move(380, 20);
+        h.Press(380, 20);
+        h.Move(390, 30);
+        h.Release(390, 30); // vertex 1 dragged, and still grabbed
+        h.Move(290, 110);
+        h.DoubleClick(290, 110);
+        QCOMPARE(square->m_points.size(), std::size_t(4));
+        h.Move(390, 30);
+        h.DoubleClick(390, 30);
+        QCOMPARE(PointsOf(*square), std::string("(200,20)(380,200)(200,200)"));
+    }
+
+    // A click, then at once a press that drags: the second press is part of
+    // a double-click, and it moves the polygon.
+    void aQuickSecondPressMovesThePolygon()
+    {
+        ViewHarness h(1000, 800);
+        CMapData* square = h.AddPolygon({{200, 20}, {380, 20}, {380, 200}, {200, 200}});
+        h.view.SelectArea(square);
+        h.Move(380, 20);
+        h.Press(380, 20);
+        h.Release(380, 20); // vertex 1 grabbed
+        h.Move(290, 110);
+        h.Click(290, 110);
+        QMouseEvent second(QEvent::MouseButtonDblClick, h.At(290, 110), h.view.viewport()->mapToGlobal(h.At(290, 110)),
+                           Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(h.view.viewport(), &second);
+        h.held = true;
+        h.Move(300, 130);
+        h.Release(300, 130);
+        QCOMPARE(PointsOf(*square), std::string("(210,40)(390,40)(390,220)(210,220)"));
+    }
+
+    // A new map ends a placement: its outline goes, and a click adds nothing.
+    void aNewMapEndsAPlacement()
+    {
+        ViewHarness h(1000, 800);
+        CMapData area;
+        area.m_shape = ShapeRect;
+        area.m_points = {{0, 0}, {10, 0}, {10, 10}, {0, 10}};
+        h.view.StartPlacement(area, {5, 5});
+        QVERIFY(h.view.IsPlacing());
+        h.doc.DeleteContents();
+        QVERIFY(!h.view.IsPlacing());
+        h.doc.SetAttribute(AttrImageSrc, FromQString(h.dir.filePath(QStringLiteral("pic.png"))));
+        mapcmd::AfterMapCreated(h.doc);
+        h.Move(50, 50);
+        h.Click(50, 50);
+        QVERIFY(h.Drawn().empty());
+    }
+
+    // Centring a pasted area works in 64 bits: points at the far ends of
+    // what a block may hold stay apart.
+    void centringAFarAreaDoesNotOverflow()
+    {
+        CMapData area;
+        area.m_shape = ShapeRect;
+        area.m_points = {{-1000000, -1000000}, {1000000, -1000000}, {1000000, 1000000}, {-1000000, 1000000}};
+        PastePlacement::CentreOn(area, {10, 20});
+        QCOMPARE(PointsOf(area), std::string("(-999990,-999980)(1000010,-999980)(1000010,1000020)(-999990,1000020)"));
     }
 
     void theFirstPictureColumnCountsAsInsideAtAnyMagnification()

@@ -65,6 +65,8 @@ public:
     void CommitPendingEdits() override {}
     void BeginAreaEdit(int) override {}
     void BeginMapEdit(int, const std::string&) override {}
+    void EnsureAreaEdit(int) override {}
+    void EnsureMapEdit(int) override {}
     void SelectAreaInView(int index) override { view->SelectAreaAt(index); }
     void DeselectAreaInView() override { view->DeselectArea(); }
     void DeleteSelectedArea() override { view->DeleteSelectedArea(); }
@@ -139,7 +141,13 @@ struct ViewHarness {
     {
         QTest::mouseClick(view.viewport(), Qt::LeftButton, mods, At(x, y));
     }
-    void DoubleClick(int x, int y) { QTest::mouseDClick(view.viewport(), Qt::LeftButton, {}, At(x, y)); }
+    // Press, release, the second press as the double-click event, and its
+    // release, as the platform delivers them.
+    void DoubleClick(int x, int y)
+    {
+        QTest::mouseDClick(view.viewport(), Qt::LeftButton, {}, At(x, y));
+        QTest::mouseRelease(view.viewport(), Qt::LeftButton, {}, At(x, y));
+    }
 
     CMapData* AddRect(int left, int top, int right, int bottom)
     {
