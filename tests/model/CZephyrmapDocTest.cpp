@@ -393,6 +393,7 @@ TEST_F(DocTest, TheModifiedFlagIsWhetherTheMapDiffersFromTheSavedOne)
 // brings back the area and then the text it had.
 TEST_F(DocTest, RemovingAnAreaRecordsItsPendingEditFirst)
 {
+    frame.doc = &doc;
     CMapData* area = doc.AreaAt(1);
     frame.pendingBefore = std::make_unique<CMapData>(*area);
     frame.pendingLive = area;

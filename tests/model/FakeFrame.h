@@ -17,6 +17,7 @@ public:
     std::unique_ptr<CMapData> pendingBefore;
     CMapData* pendingLive = nullptr;
     int consumed = 0;
+    const CZephyrmapDoc* doc = nullptr; // when set, areas out of it are no live areas
 
     void ReloadPicture() override { calls.push_back("reload"); }
     void ResetPicture() override { calls.push_back("reset"); }
@@ -28,9 +29,11 @@ public:
     void EnablePanes(bool on) override { calls.push_back(on ? "enable" : "disable"); }
     void TitleChanged(const std::string& t) override { title = t; }
     MapAttrChange TakeMapAttrChange() override { return pendingMap; }
+    // As the frame: the live area only while it is in the map.
     std::pair<std::unique_ptr<CMapData>, CMapData*> TakeAreaEdit() override
     {
-        return {std::move(pendingBefore), pendingLive};
+        CMapData* live = doc && doc->IndexOf(pendingLive) < 0 ? nullptr : pendingLive;
+        return {std::move(pendingBefore), live};
     }
     void AreaEditConsumed() override { ++consumed; }
 };

@@ -423,6 +423,7 @@ private slots:
         h.Frame().UpdateCommandUI();
         QVERIFY(h.Frame().Action(CmdUndo)->isEnabled()); // the edit's own step
         h.Run(CmdUndo);
+        QCOMPARE(h.Doc().AreaCount(), 2); // the edit was undone, not the area's addition
         QCOMPARE(h.Doc().AreaAt(0)->m_alt, std::string());
     }
 
