@@ -9,6 +9,7 @@
 #include "services/settings/AppSettings.h"
 #include "services/store/SettingsStore.h"
 #include "view/CZephyrmapView.h"
+#include "view/ViewCommands.h"
 
 #include <QAction>
 #include <QApplication>
@@ -29,6 +30,8 @@
 #include <QToolBar>
 #include <QToolButton>
 #include <QWindow>
+
+#include <cmath>
 
 namespace
 {
@@ -66,7 +69,7 @@ const char kToolBarLabels[] =
     "ﾌﾞﾗｳｻﾞ\nｿｰｽ";
 
 // Widths of the status bar's panes, in characters.
-const int kPaneCharacters[] = {0, 8, 43, 16};
+const int kPaneCharacters[] = {0, 8, 43, 16, 30};
 // The part of a window's top edge that must be on a screen to be taken.
 constexpr int kGripWidth = 120;
 constexpr int kGripHeight = 24;
@@ -148,6 +151,9 @@ void CMainFrame::AddExtraShortcuts()
         ->setShortcuts({QKeySequence(QStringLiteral("Ctrl+V")), QKeySequence(QStringLiteral("Shift+Ins"))});
     Action(CmdPasteAreaWithAttributes)->setShortcut(QKeySequence(QStringLiteral("Ctrl+Shift+V")));
     Action(CmdPrint)->setShortcut(QKeySequence(QStringLiteral("Ctrl+P")));
+    Action(CmdZoom100)->setShortcut(QKeySequence(QStringLiteral("Ctrl+0")));
+    // Plus without Shift, where the keyboard has it on the "=" key.
+    Action(CmdZoomIn)->setShortcuts({QKeySequence(QStringLiteral("Ctrl++")), QKeySequence(QStringLiteral("Ctrl+="))});
     // Keys a text field uses itself stay with the field while it has the focus.
     for (int id : {CmdDeleteArea, CmdDeletePoint, CmdCopyArea, CmdCutArea, CmdPasteArea, CmdPasteAreaWithAttributes,
                    CmdUndo, CmdRedo})
@@ -161,29 +167,62 @@ void CMainFrame::BuildMenus()
         if (!m_fileMenu)
             m_fileMenu = menu;
         for (int id : info.items) {
-            if (id == kSeparator) {
+            if (id == kSeparator)
                 menu->addSeparator();
-            } else if (id == kMagnificationMenu) {
-                QMenu* zoom = menu->addMenu(QStringLiteral("表示倍率"));
-                for (int z = CmdZoom50; z <= CmdZoom300; ++z)
-                    zoom->addAction(ActionById(z));
-                connect(zoom, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommandUI);
-            } else {
+            else if (id == kMagnificationMenu)
+                AddMagnificationMenu(*menu);
+            else if (id == kArrangeMenu)
+                AddArrangeMenu(*menu);
+            else
                 menu->addAction(ActionById(id));
-            }
         }
         connect(menu, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommandUI);
     }
+    BuildMagnificationPopup();
+}
+
+// Every magnification, smallest first, then the steps and the fit.
+void CMainFrame::AddMagnificationMenu(QMenu& menu)
+{
+    QMenu* zoom = menu.addMenu(QStringLiteral("表示倍率"));
+    for (const ViewCommands::Zoom& step : ViewCommands::Zooms())
+        zoom->addAction(ActionById(step.id));
+    zoom->addSeparator();
+    for (int id : {CmdZoomIn, CmdZoomOut, CmdZoomToFit})
+        zoom->addAction(ActionById(id));
+    connect(zoom, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommandUI);
+}
+
+void CMainFrame::AddArrangeMenu(QMenu& menu)
+{
+    QMenu* arrange = menu.addMenu(QStringLiteral("整列(&A)"));
+    for (int id = CmdAlignLeft; id <= CmdSameHeight; ++id) {
+        if (id == CmdDistributeHorizontally || id == CmdSameWidth)
+            arrange->addSeparator();
+        arrange->addAction(ActionById(id));
+    }
+    connect(arrange, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommandUI);
+}
+
+// The tool bar button's menu: the magnifications as percentages, and the fit.
+void CMainFrame::BuildMagnificationPopup()
+{
     m_magnificationMenu = new QMenu(this);
-    for (const char* text : {"50%", "100%", "150%", "200%", "300%"}) {
-        QAction* item = m_magnificationMenu->addAction(QString::fromLatin1(text));
-        item->setData(CmdZoom50 + m_magnificationMenu->actions().size() - 1);
+    for (const ViewCommands::Zoom& step : ViewCommands::Zooms()) {
+        QAction* item = m_magnificationMenu->addAction(QStringLiteral("%1%").arg(std::lround(step.factor * 100)));
+        item->setData(step.id);
         item->setCheckable(true);
     }
+    m_magnificationMenu->addSeparator();
+    QAction* fit =
+        m_magnificationMenu->addAction(QString(ActionById(CmdZoomToFit)->text()).remove(QStringLiteral("(&W)")));
+    fit->setData(CmdZoomToFit);
     // The items carry the marks of the commands they stand for.
     connect(m_magnificationMenu, &QMenu::aboutToShow, this, [this] {
         UpdateCommandUI();
         for (QAction* item : m_magnificationMenu->actions()) {
+            if (item->isSeparator())
+                continue;
             const QAction* command = ActionById(item->data().toInt());
             item->setChecked(command->isChecked());
             item->setEnabled(command->isEnabled());
@@ -257,7 +296,7 @@ void CMainFrame::BuildStatusBar()
 {
     QStatusBar* bar = statusBar();
     bar->showMessage(QStringLiteral("ﾚﾃﾞｨ"));
-    for (int pane = PaneMagnification; pane <= PaneAreaCount; ++pane) {
+    for (int pane = PaneMagnification; pane <= PaneCoordinates; ++pane) {
         auto* label = new QLabel(bar);
         label->setObjectName(QStringLiteral("StatusPane%1").arg(pane));
         label->setFrameShape(QFrame::Panel);
@@ -620,6 +659,31 @@ void CMainFrame::ShowMessage(const std::string& text, bool error)
 void CMainFrame::SelectArea(int index)
 {
     m_areaPage->SelectArea(index);
+}
+
+void CMainFrame::SelectAreas(const std::vector<int>& indices)
+{
+    m_areaPage->SelectAreas(indices);
+}
+
+void CMainFrame::SelectAreasInView(const std::vector<int>& indices)
+{
+    std::vector<CMapData*> areas;
+    for (int index : indices)
+        areas.push_back(m_doc.AreaAt(index));
+    m_view->SelectAreas(areas);
+}
+
+void CMainFrame::SelectViewAreas(const std::vector<CMapData*>& areas)
+{
+    m_view->SelectAreas(areas);
+    std::vector<int> rows;
+    for (const CMapData* area : areas)
+        rows.push_back(m_doc.IndexOf(area));
+    if (rows.size() > 1)
+        m_areaPage->SelectAreas(rows);
+    else if (rows.size() == 1)
+        m_areaPage->SelectArea(rows.front());
 }
 void CMainFrame::SelectDefaultArea()
 {

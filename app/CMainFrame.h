@@ -70,6 +70,7 @@ public:
     void ReloadPicture() override;
     void ResetPicture() override;
     void SelectViewArea(CMapData* area) override;
+    void SelectViewAreas(const std::vector<CMapData*>& areas) override;
     void ClearViewSelection() override;
     void ShowAreaCount(int count) override;
     void ShowWaitCursor(bool on) override;
@@ -89,6 +90,7 @@ public:
 
     // PaneInterface.
     void SelectArea(int index) override;
+    void SelectAreas(const std::vector<int>& indices) override;
     void SelectDefaultArea() override;
     void ClearSelection() override;
     void RefreshList() override;
@@ -103,6 +105,7 @@ public:
     void EnsureAreaEdit(int index) override;
     void EnsureMapEdit(int attributeIndex) override;
     void SelectAreaInView(int index) override;
+    void SelectAreasInView(const std::vector<int>& indices) override;
     void DeselectAreaInView() override;
     void DeleteSelectedArea() override;
     bool ViewHasSelection() const override;
@@ -123,6 +126,9 @@ protected:
 private:
     void BuildActions();
     void BuildMenus();
+    void AddMagnificationMenu(QMenu& menu);
+    void AddArrangeMenu(QMenu& menu);
+    void BuildMagnificationPopup();
     void BuildToolBar();
     void BuildPane();
     void BuildStatusBar();
@@ -148,7 +154,7 @@ private:
     QTabWidget* m_tabs = nullptr;
     CAreaPage* m_areaPage = nullptr;
     CMapPage* m_mapPage = nullptr;
-    QLabel* m_statusPanes[4] = {};
+    QLabel* m_statusPanes[5] = {};
     QMenu* m_magnificationMenu = nullptr;
     bool m_mapOpen = false;
     // The map page's pending edit, and the area page's: the area being edited

@@ -15,6 +15,7 @@ struct CommandInfo {
 // Menu items that are not commands.
 inline constexpr int kSeparator = 0;
 inline constexpr int kMagnificationMenu = -1;
+inline constexpr int kArrangeMenu = -2; // "整列", arranging several areas
 
 // One pop-up of the main menu: its caption and its items, command ids or the
 // two markers above.

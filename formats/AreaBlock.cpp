@@ -141,4 +141,48 @@ bool Decode(const std::string& block, bool dropAttributes, CMapData& area)
     return true;
 }
 
+namespace
+{
+
+constexpr std::int32_t kMostAreas = 100000;
+
+} // namespace
+
+std::string EncodeMany(const std::vector<const CMapData*>& areas)
+{
+    std::string out;
+    Put32(out, static_cast<std::int32_t>(areas.size()));
+    for (const CMapData* area : areas) {
+        const std::string one = Encode(*area);
+        Put32(out, static_cast<std::int32_t>(one.size()));
+        out += one;
+    }
+    return out;
+}
+
+bool DecodeMany(const std::string& block, bool dropAttributes, std::vector<CMapData>& areas)
+{
+    if (block.size() < 4)
+        return false;
+    const std::int32_t count = Get32(block, 0);
+    if (count < 1 || count > kMostAreas)
+        return false;
+    std::vector<CMapData> read(static_cast<std::size_t>(count));
+    std::size_t at = 4;
+    for (CMapData& area : read) {
+        if (block.size() - at < 4)
+            return false;
+        const std::int32_t length = Get32(block, at);
+        at += 4;
+        if (length < 0 || static_cast<std::size_t>(length) > block.size() - at ||
+            !Decode(block.substr(at, static_cast<std::size_t>(length)), dropAttributes, area))
+            return false;
+        at += static_cast<std::size_t>(length);
+    }
+    if (at != block.size())
+        return false;
+    areas = std::move(read);
+    return true;
+}
+
 } // namespace areablock

@@ -23,7 +23,20 @@
 // name: reading checks every length against the block's size, and refuses
 // points beyond ±1,000,000.
 
+// Several areas go as one block of their own under another name:
+//
+//   offset  size   content
+//   0       4      N, the number of areas (1 to 100,000)
+//   4       4      L1, bytes of the first area's block
+//   8       L1     the first area's block, as above
+//   ...            L2 and the second block, and so on: exactly N of them,
+//                  ending where the block ends
+//
+// so that a copy of the program that knows only the one-area block still
+// finds the first area under the old name.
+
 #include <string>
+#include <vector>
 
 class CMapData;
 
@@ -35,5 +48,10 @@ std::string Encode(const CMapData& area);
 // `dropAttributes`; false, with `area` untouched, for a block that does not
 // hold one whole area.
 bool Decode(const std::string& block, bool dropAttributes, CMapData& area);
+
+std::string EncodeMany(const std::vector<const CMapData*>& areas);
+// False, with `areas` untouched, unless the block holds N whole areas and
+// nothing after them.
+bool DecodeMany(const std::string& block, bool dropAttributes, std::vector<CMapData>& areas);
 
 } // namespace areablock

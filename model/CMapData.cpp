@@ -207,6 +207,16 @@ Rect CMapData::GetShapeRect() const
     return r;
 }
 
+Rect CMapData::Bounds() const
+{
+    if (m_points.empty())
+        return {};
+    Rect r{m_points[0].x, m_points[0].y, m_points[0].x, m_points[0].y};
+    for (const Point& p : m_points)
+        r = {std::min(r.left, p.x), std::min(r.top, p.y), std::max(r.right, p.x), std::max(r.bottom, p.y)};
+    return r;
+}
+
 void CMapData::NormalizeRect(Rect& r)
 {
     if (r.left > r.right)

@@ -34,6 +34,9 @@ public:
     void DragCircleCorner(int x, int y, int corner, bool normalize);
     Rect GetScreenBounds(float zoom) const;
     Rect GetShapeRect() const;
+    // The smallest rectangle holding every point, right and bottom included;
+    // empty for an area without points.
+    Rect Bounds() const;
     static void NormalizeRect(Rect& rect);
 
     // Attributes; an absent argument leaves its field alone, noHref -1 too.

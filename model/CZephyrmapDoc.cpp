@@ -319,6 +319,9 @@ void CZephyrmapDoc::UndoStepOf(UndoStep step)
     case UndoAreaReordered:
         UndoReordered(std::move(step));
         break;
+    case UndoGroup:
+        UndoGroupOf(std::move(step));
+        break;
     default:
         break;
     }
@@ -358,9 +361,80 @@ void CZephyrmapDoc::RedoStepOf(UndoStep step)
     case UndoAreaReordered:
         RedoReordered(std::move(step));
         break;
+    case UndoGroup:
+        RedoGroupOf(std::move(step));
+        break;
     default:
         break;
     }
+}
+
+// ---- Groups ----
+
+void CZephyrmapDoc::BeginGroup()
+{
+    CommitPendingEdit();
+    m_history.BeginCapture();
+}
+
+void CZephyrmapDoc::EndGroup()
+{
+    PushCaptured(m_history.EndCapture(), true);
+    UpdateModified();
+}
+
+void CZephyrmapDoc::PushCaptured(std::vector<UndoStep> parts, bool onUndo)
+{
+    if (parts.empty())
+        return;
+    UndoStep group;
+    if (parts.size() == 1) {
+        group = std::move(parts.front());
+    } else {
+        group.kind = UndoGroup;
+        group.parts = std::move(parts);
+    }
+    if (onUndo)
+        m_history.PushUndo(std::move(group));
+    else
+        m_history.PushRedo(std::move(group));
+}
+
+std::vector<CMapData*> CZephyrmapDoc::LiveAreasOf(const UndoStep& step) const
+{
+    std::vector<CMapData*> areas;
+    for (const UndoStep& part : step.parts) {
+        CMapData* area = part.live ? **part.live : nullptr;
+        if (area && IndexOf(area) >= 0)
+            areas.push_back(area);
+    }
+    return areas;
+}
+
+// The parts newest first; what they push for redo is gathered into one step.
+void CZephyrmapDoc::UndoGroupOf(UndoStep step)
+{
+    m_history.BeginCapture();
+    for (UndoStep& part : step.parts)
+        UndoStepOf(std::move(part));
+    UndoStep redo;
+    redo.kind = UndoGroup;
+    redo.parts = m_history.EndCapture();
+    m_listener->SelectViewAreas(LiveAreasOf(redo));
+    PushCaptured(std::move(redo.parts), false);
+}
+
+// The parts oldest first, as they were done.
+void CZephyrmapDoc::RedoGroupOf(UndoStep step)
+{
+    m_history.BeginCapture();
+    for (UndoStep& part : step.parts)
+        RedoStepOf(std::move(part));
+    UndoStep undo;
+    undo.kind = UndoGroup;
+    undo.parts = m_history.EndCapture();
+    m_listener->SelectViewAreas(LiveAreasOf(undo));
+    PushCaptured(std::move(undo.parts), true);
 }
 
 void CZephyrmapDoc::SelectInViewAndList(CMapData* area)

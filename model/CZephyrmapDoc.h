@@ -66,6 +66,10 @@ public:
     void AreaAttributesChanged(bool pending);
     void Undo();
     void Redo();
+    // The edits recorded between the two are one undo step; nothing is
+    // recorded for none, and one edit stays a step of its own.
+    void BeginGroup();
+    void EndGroup();
     bool CanUndo() const { return m_history.UndoAvailable(); }
     bool CanRedo() const { return m_history.RedoAvailable(); }
     const UndoHistory& History() const { return m_history; }
@@ -128,6 +132,11 @@ private:
     void UndoAdded(UndoStep step);
     void UndoGeometry(UndoStep step);
     void UndoReordered(UndoStep step);
+    void UndoGroupOf(UndoStep step);
+    void RedoGroupOf(UndoStep step);
+    // Pushes a group of the steps captured, or the one step alone.
+    void PushCaptured(std::vector<UndoStep> parts, bool onUndo);
+    std::vector<CMapData*> LiveAreasOf(const UndoStep& step) const;
     void RedoRemoved(UndoStep step);
     void RedoAdded(UndoStep step);
     void RedoReordered(UndoStep step);

@@ -8,6 +8,7 @@
 #include <memory>
 #include <string>
 #include <utility>
+#include <vector>
 
 class CMapData;
 
@@ -21,6 +22,8 @@ public:
     virtual void ReloadPicture() {}
     virtual void ResetPicture() {}
     virtual void SelectViewArea(CMapData* area) {}
+    // Several areas at once, in the view and in the list.
+    virtual void SelectViewAreas(const std::vector<CMapData*>& areas) {}
     virtual void ClearViewSelection() {}
     virtual void ShowAreaCount(int count) {}
     virtual void ShowWaitCursor(bool on) {}

@@ -21,12 +21,20 @@ std::unique_ptr<CMapData> UndoHistory::Release(OwnedList::iterator it)
 
 void UndoHistory::PushUndo(UndoStep step)
 {
+    if (!m_captures.empty()) {
+        m_captures.back().push_front(std::move(step));
+        return;
+    }
     m_undo.push_front(std::move(step));
     m_undoAvailable = true;
 }
 
 void UndoHistory::PushRedo(UndoStep step)
 {
+    if (!m_captures.empty()) {
+        m_captures.back().push_front(std::move(step));
+        return;
+    }
     m_redo.push_front(std::move(step));
     m_redoAvailable = true;
 }
@@ -60,6 +68,20 @@ void UndoHistory::Forget(const UndoStep& step)
         m_owned.erase(*step.owned);
     if (step.live)
         m_live.erase(*step.live);
+    for (const UndoStep& part : step.parts)
+        Forget(part);
+}
+
+void UndoHistory::BeginCapture()
+{
+    m_captures.emplace_back();
+}
+
+std::vector<UndoStep> UndoHistory::EndCapture()
+{
+    std::deque<UndoStep> captured = std::move(m_captures.back());
+    m_captures.pop_back();
+    return {std::make_move_iterator(captured.begin()), std::make_move_iterator(captured.end())};
 }
 
 void UndoHistory::ClearRedo()
@@ -76,5 +98,6 @@ void UndoHistory::Clear()
     m_redo.clear();
     m_owned.clear();
     m_live.clear();
+    m_captures.clear();
     m_undoAvailable = m_redoAvailable = false;
 }

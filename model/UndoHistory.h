@@ -10,6 +10,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 enum UndoKind : int {
     UndoAreaRemoved = 0,
@@ -20,6 +21,9 @@ enum UndoKind : int {
     UndoMapAttribute = 5,
     UndoAreaAttributes = 6,
     UndoAreaReordered = 7,
+    // Several steps taken as one: a move, a deletion or an arrangement of
+    // several areas at once. Its parts are kept newest first, as the stacks.
+    UndoGroup = 8,
 };
 
 // A map attribute edit: the index is a MapAttribute below AttrHeight.
@@ -44,7 +48,8 @@ struct UndoStep {
     // UndoAreaReordered: the list index before the move. UndoAreaRemoved and
     // UndoAreaAdded: where the area stood, so that it goes back to that place.
     int sourceIndex = -1;
-    int destinationIndex = -1; // UndoAreaReordered: the insert-before index
+    int destinationIndex = -1;   // UndoAreaReordered: the insert-before index
+    std::vector<UndoStep> parts; // UndoGroup
 };
 
 class UndoHistory
@@ -61,6 +66,10 @@ public:
     std::optional<UndoStep> PopRedo();
     void ClearRedo();
     void Clear();
+    // While capturing, pushed steps are collected, newest first, instead of
+    // going onto a stack; the collector holds them until EndCapture.
+    void BeginCapture();
+    std::vector<UndoStep> EndCapture();
 
     bool UndoAvailable() const { return m_undoAvailable; }
     bool RedoAvailable() const { return m_redoAvailable; }
@@ -80,6 +89,7 @@ private:
     bool m_undoAvailable = false;
     OwnedList m_owned;
     LiveList m_live;
-    std::deque<UndoStep> m_undo; // newest first
-    std::deque<UndoStep> m_redo; // newest first
+    std::deque<UndoStep> m_undo;                  // newest first
+    std::deque<UndoStep> m_redo;                  // newest first
+    std::vector<std::deque<UndoStep>> m_captures; // innermost last
 };

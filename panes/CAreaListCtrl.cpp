@@ -12,7 +12,8 @@
 CAreaListCtrl::CAreaListCtrl(QWidget* parent) : QTableWidget(0, 2, parent)
 {
     setObjectName(QStringLiteral("AreaList"));
-    setSelectionMode(QAbstractItemView::SingleSelection);
+    // Shift and Ctrl pick several rows, as the view picks several areas.
+    setSelectionMode(QAbstractItemView::ExtendedSelection);
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setShowGrid(true);
@@ -88,7 +89,8 @@ void CAreaListCtrl::wheelEvent(QWheelEvent* event)
 void CAreaListCtrl::BeginDrag(int row)
 {
     setFocus();
-    if (!m_owner || !m_owner->CanDrag(row))
+    // A row moves alone: with several picked, a drag would not say which.
+    if (!m_owner || !m_owner->CanDrag(row) || selectionModel()->selectedRows().size() > 1)
         return;
     // Only a row shown whole can be dragged.
     const QRect rowRect = visualRect(model()->index(row, 0)).united(visualRect(model()->index(row, 1)));

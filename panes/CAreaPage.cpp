@@ -21,6 +21,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QItemSelectionModel>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -30,6 +31,8 @@
 #include <QSignalBlocker>
 #include <QTextCursor>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace
 {
@@ -219,10 +222,21 @@ int CAreaPage::GetListSelectionMark() const
     return selected.isEmpty() ? -1 : selected.front()->row();
 }
 
+std::vector<int> CAreaPage::SelectedRows() const
+{
+    std::vector<int> rows;
+    for (const QModelIndex& index : m_list->selectionModel()->selectedRows())
+        rows.push_back(index.row());
+    std::sort(rows.begin(), rows.end());
+    return rows;
+}
+
 int CAreaPage::GetSelectedArea() const
 {
     const int row = GetListSelectionMark();
-    return row < 0 ? -1 : m_list->item(row, 0)->data(Qt::UserRole).toInt();
+    if (row < 0 || m_list->selectionModel()->selectedRows().size() > 1)
+        return -1;
+    return m_list->item(row, 0)->data(Qt::UserRole).toInt();
 }
 
 CMapData* CAreaPage::MarkedArea() const
@@ -251,6 +265,24 @@ void CAreaPage::SelectArea(int index)
         return;
     SelectRowFromCode(row);
     ShowAreaAttributes(index);
+}
+
+void CAreaPage::SelectAreas(const std::vector<int>& indices)
+{
+    m_selecting = true;
+    m_list->clearSelection();
+    for (int index : indices) {
+        const int row = RowOf(index);
+        if (row >= 0)
+            m_list->selectionModel()->select(m_list->model()->index(row, 0),
+                                             QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    }
+    m_selecting = false;
+    const bool updating = m_updating;
+    m_updating = true;
+    ClearAttributeFields();
+    m_updating = updating;
+    EnableAttributes(false);
 }
 
 void CAreaPage::SelectDefaultArea()
@@ -284,7 +316,7 @@ void CAreaPage::EnablePage(bool enable)
 {
     m_list->setEnabled(enable);
     m_group->setEnabled(enable);
-    EnableAttributes(enable && GetListSelectionMark() >= 0);
+    EnableAttributes(enable && GetSelectedArea() >= 0);
 }
 
 void CAreaPage::ClearAttributeFields()
@@ -519,6 +551,19 @@ void CAreaPage::RowSelectionChanged()
 {
     if (m_selecting)
         return;
+    const std::vector<int> rows = SelectedRows();
+    if (rows.size() > 1) {
+        std::vector<int> indices;
+        for (int row : rows)
+            indices.push_back(m_list->item(row, 0)->data(Qt::UserRole).toInt());
+        const bool updating = m_updating;
+        m_updating = true;
+        ClearAttributeFields();
+        m_updating = updating;
+        EnableAttributes(false);
+        m_frame.SelectAreasInView(indices);
+        return;
+    }
     const int index = GetSelectedArea();
     if (index < 0)
         return;

@@ -12,6 +12,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 class CMapData;
 class CZephyrmapDoc;
@@ -39,13 +40,16 @@ public:
     void FillList();
     // Selects the row of the area at list index `index` and shows it.
     void SelectArea(int index);
+    // Selects several rows; no area's attributes are shown then.
+    void SelectAreas(const std::vector<int>& indices);
     void SelectDefaultArea();
     void ClearSelection();
     void RefreshList();
     void EnablePage(bool enable);
     void ShowAreaAttributes(int index);
     void UpdateRelativeCheck();
-    // The list index of the area in the marked row; -1 for none.
+    // The list index of the area in the marked row; -1 for none, and for
+    // several rows.
     int GetSelectedArea() const;
     int GetListSelectionMark() const;
 
@@ -84,6 +88,7 @@ private:
     void ClearAttributeFields();
     void SelectRowFromCode(int row);
     int RowOf(int index) const;
+    std::vector<int> SelectedRows() const;
     CMapData* MarkedArea() const;
     void StartEdit();
     void StartOwnEdit(int index);

@@ -1,6 +1,7 @@
 #include "view/AreaClipboard.h"
 
 #include "formats/AreaBlock.h"
+#include "model/CMapData.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -11,23 +12,46 @@ int AreaClipboard::ClipboardContents()
     const QMimeData* data = QGuiApplication::clipboard()->mimeData();
     if (!data)
         return 0;
-    return (data->hasFormat(kMimeType) ? HasArea : 0) | (data->hasText() ? HasText : 0);
+    const bool area = data->hasFormat(kMimeType) || data->hasFormat(kManyMimeType);
+    return (area ? HasArea : 0) | (data->hasText() ? HasText : 0);
 }
 
-void AreaClipboard::CopyAreaToClipboard(const CMapData& area)
+namespace
 {
-    const std::string block = areablock::Encode(area);
+
+QByteArray Bytes(const std::string& block)
+{
+    return QByteArray(block.data(), static_cast<qsizetype>(block.size()));
+}
+
+std::string Block(const QByteArray& bytes)
+{
+    return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+}
+
+} // namespace
+
+void AreaClipboard::CopyAreasToClipboard(const std::vector<const CMapData*>& areas)
+{
+    if (areas.empty())
+        return;
     auto* data = new QMimeData;
-    data->setData(kMimeType, QByteArray(block.data(), static_cast<qsizetype>(block.size())));
+    data->setData(kMimeType, Bytes(areablock::Encode(*areas.front())));
+    data->setData(kManyMimeType, Bytes(areablock::EncodeMany(areas)));
     QGuiApplication::clipboard()->setMimeData(data); // the clipboard owns it now
 }
 
-bool AreaClipboard::ReadAreaFromClipboard(CMapData& area, bool dropAttributes)
+bool AreaClipboard::ReadAreasFromClipboard(std::vector<CMapData>& areas, bool dropAttributes)
 {
     const QMimeData* data = QGuiApplication::clipboard()->mimeData();
-    if (!data || !data->hasFormat(kMimeType))
+    if (!data)
         return false;
-    const QByteArray bytes = data->data(kMimeType);
-    return areablock::Decode(std::string(bytes.constData(), static_cast<std::size_t>(bytes.size())), dropAttributes,
-                             area);
+    if (data->hasFormat(kManyMimeType) &&
+        areablock::DecodeMany(Block(data->data(kManyMimeType)), dropAttributes, areas))
+        return true;
+    CMapData one;
+    if (!data->hasFormat(kMimeType) || !areablock::Decode(Block(data->data(kMimeType)), dropAttributes, one))
+        return false;
+    areas = {one};
+    return true;
 }

@@ -3,8 +3,12 @@
 #include "model/CZephyrmapDoc.h"
 #include "view/CZephyrmapView.h"
 
-AreaMove::AreaMove(CZephyrmapView& view, const CMapData& area, Point down, bool moving)
-    : m_view(view), m_area(const_cast<CMapData*>(&area)), m_snapshot(std::make_unique<CMapData>(area)), m_moving(moving)
+#include <algorithm>
+
+AreaMove::AreaMove(CZephyrmapView& view, const CMapData& area, Point down, bool moving,
+                   std::optional<std::vector<CMapData*>> toggleFrom)
+    : m_view(view), m_area(const_cast<CMapData*>(&area)), m_snapshot(std::make_unique<CMapData>(area)),
+      m_toggleFrom(std::move(toggleFrom)), m_moving(moving)
 {
     m_copy.Start(area, down);
 }
@@ -32,8 +36,30 @@ void AreaMove::TimerFired()
 void AreaMove::Follow(Point p)
 {
     Rect before, after;
-    m_copy.Follow(p, m_view.ShiftHeld(), m_view.Factor(), before, after);
+    const CMapData* self = m_area;
+    auto snap = [this, self](Point offset) {
+        return m_view.Snapping().SnapOffset(m_copy.StartPoints(), offset, m_view.Factor(), {self});
+    };
+    m_copy.Follow(p, m_view.ShiftHeld(), m_view.Factor(), before, after, snap);
     m_view.InvalidateChange(before, after);
+}
+
+bool AreaMove::Cancel()
+{
+    m_done = true;
+    m_view.StopClickTimer();
+    m_view.InvalidateAll();
+    return true;
+}
+
+std::vector<CMapData*> AreaMove::Toggled(std::vector<CMapData*> selection, CMapData* area)
+{
+    const auto found = std::find(selection.begin(), selection.end(), area);
+    if (found != selection.end())
+        selection.erase(found);
+    else
+        selection.push_back(area);
+    return selection;
 }
 
 std::unique_ptr<CMapData> AreaMove::BareCopy(const CMapData& area)
@@ -47,9 +73,14 @@ void AreaMove::Released(Point p)
 {
     m_done = true;
     m_view.StopClickTimer();
+    m_view.Snapping().ClearMark();
+    const bool moved = m_moving && m_copy.Area().m_points != m_copy.StartPoints() && !(p == m_copy.Down());
+    if (!moved && m_toggleFrom) {
+        m_view.SelectAndTell(Toggled(*m_toggleFrom, m_area));
+        return;
+    }
     if (!m_moving)
         return; // a plain click: selected, nothing moved
-    const bool moved = !(p == m_copy.Down());
     if (m_view.CtrlHeld()) {
         if (moved) // a copy dropped on its original would be an invisible twin
             m_view.AddArea(BareCopy(m_copy.Area()));

@@ -34,14 +34,20 @@ void AreaReshape::Reshape(Point p, bool normalize)
     }
 }
 
-void AreaReshape::Moved(Point p)
+Point AreaReshape::Snapped(Point p)
+{
+    return m_view.Snapping().Snap(p, m_view.Factor(), {m_area});
+}
+
+void AreaReshape::Moved(Point pointer)
 {
     if (m_rightMove) {
-        FollowRightMove(p);
+        FollowRightMove(pointer);
         return;
     }
     if (!AreaAlive())
         return;
+    const Point p = Snapped(pointer);
     CMapData* area = m_area;
     const Rect before = area->GetScreenBounds(m_view.Factor());
     Reshape(p, false);
@@ -53,12 +59,14 @@ void AreaReshape::Moved(Point p)
     m_view.InvalidateChange(before, area->GetScreenBounds(m_view.Factor()));
 }
 
-void AreaReshape::Released(Point p)
+void AreaReshape::Released(Point pointer)
 {
     m_done = true;
     CMapData* area = m_area;
     if (!AreaAlive() || !m_snapshot)
         return;
+    const Point p = m_rightMove ? pointer : Snapped(pointer);
+    m_view.Snapping().ClearMark();
     if (m_rightMove)
         EndRightMove();
     if (m_kind == Vertex) {
@@ -72,6 +80,18 @@ void AreaReshape::Released(Point p)
     if (area->m_points != m_snapshot->m_points)
         m_view.RecordGeometryEdit(UndoAreaReshaped, std::move(m_snapshot), area);
     m_view.InvalidateAll();
+}
+
+bool AreaReshape::Cancel()
+{
+    m_done = true;
+    m_rightMove = false;
+    if (AreaAlive() && m_snapshot) {
+        *m_area = *m_snapshot;
+        m_view.Selection().Build(m_area, m_view.Factor(), m_view.Selection().grabbedHandle);
+    }
+    m_view.InvalidateAll();
+    return true;
 }
 
 void AreaReshape::RightPressed(Point p)

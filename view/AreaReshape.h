@@ -1,9 +1,10 @@
 #pragma once
 // Reshaping the selected area by one of its handles: a polygon vertex, a
 // rectangle's corner or edge, a circle's corner. The area follows the pointer
-// as it is dragged; releasing the left button records one undo step.
-// Pressing the right button meanwhile turns the drag into a move of the whole
-// area until it is released.
+// as it is dragged, the pointer snapping onto other areas or the grid;
+// releasing the left button records one undo step, and Escape puts the area
+// back as it was. Pressing the right button meanwhile turns the drag into a
+// move of the whole area until it is released.
 
 #include "view/Interaction.h"
 #include "view/MovingCopy.h"
@@ -30,10 +31,13 @@ public:
     void RightReleased(Point p) override;
     void ModifiersChanged() override;
     void Paint(QPainter& painter) const override;
+    bool Cancel() override;
+    const CMapData* Shape() const override { return AreaAlive() ? m_area : nullptr; }
     bool IsDone() const override { return m_done; }
 
 private:
     void Reshape(Point p, bool normalize);
+    Point Snapped(Point p);
     void FollowRightMove(Point p);
     void EndRightMove();
     // Whether the area is still in the map (nothing may have taken it out).

@@ -4,19 +4,45 @@
 
 #include <QPainter>
 
+#include <cstdlib>
 #include <memory>
 
-void BoxCreation::Pressed(Point p)
+Point BoxCreation::Snapped(Point p)
 {
+    return m_view.Snapping().Snap(p, m_view.Factor(), {});
+}
+
+void BoxCreation::Pressed(Point pointer)
+{
+    const Point p = Snapped(pointer);
     if (!m_creating) {
         m_area.Reset();
         m_area.m_shape = m_shape;
         m_area.m_points.assign(4, p);
+        m_pressed = p;
         m_view.ClearViewSelection();
         m_creating = true;
         return;
     }
+    Finish(p);
+}
+
+// A release far enough from the press ends the box there; one at the press
+// leaves the drawing to the second click.
+void BoxCreation::Released(Point pointer)
+{
+    if (!m_creating)
+        return;
+    const QPoint press = m_view.ToLogical(m_pressed), here = m_view.ToLogical(pointer);
+    if (std::abs(here.x() - press.x()) < kDragDistance && std::abs(here.y() - press.y()) < kDragDistance)
+        return;
+    Finish(Snapped(pointer));
+}
+
+void BoxCreation::Finish(Point p)
+{
     m_creating = false;
+    m_view.Snapping().ClearMark();
     DragTo(p, true);
     if (m_area.GetShapeRect().IsEmpty()) {
         Abandon();
@@ -25,13 +51,13 @@ void BoxCreation::Pressed(Point p)
     m_area.BuildRegion();
     m_view.AddArea(std::make_unique<CMapData>(m_area));
     m_area.Reset();
-    m_view.ReturnToSelectionTool();
+    m_view.FinishCreation();
 }
 
 void BoxCreation::Moved(Point p)
 {
     if (m_creating)
-        DragTo(p, false);
+        DragTo(Snapped(p), false);
 }
 
 // Point 0 follows the pointer; point 2 stays at the first click.
@@ -55,8 +81,20 @@ void BoxCreation::Abandon()
     m_creating = false;
     m_area.Reset();
     m_view.ClearViewSelection();
-    m_view.ReturnToSelectionTool();
+    m_view.FinishCreation();
     m_view.InvalidateAll();
+}
+
+bool BoxCreation::Cancel()
+{
+    if (!m_creating) {
+        m_view.ReturnToSelectionTool();
+        return true;
+    }
+    m_creating = false;
+    m_area.Reset();
+    m_view.InvalidateAll();
+    return true;
 }
 
 void BoxCreation::Paint(QPainter& painter) const

@@ -10,49 +10,41 @@
 #include "view/AreaClipboard.h"
 #include "view/AreaMove.h"
 #include "view/BoxCreation.h"
+#include "view/CoordinateStatus.h"
+#include "view/EdgeScroller.h"
+#include "view/HoverProbe.h"
+#include "view/Magnification.h"
 #include "view/PaneInterface.h"
 #include "view/PastePlacement.h"
 #include "view/PolygonCreation.h"
 #include "view/ProgramCursors.h"
+#include "view/SelectionEdits.h"
 #include "view/SelectionMode.h"
+#include "view/ViewCommands.h"
+#include "view/ViewContextMenu.h"
+#include "view/ViewKeys.h"
+#include "view/ZoomControl.h"
 #include "view/ZoomedPicture.h"
 
-#include <QAction>
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
-#include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QPrintDialog>
-#include <QPrinter>
 #include <QScrollBar>
 
 #include <algorithm>
+#include <cmath>
 
 namespace
 {
 
-constexpr float kFactors[] = {0.5f, 1.0f, 1.5f, 2.0f, 3.0f};
 constexpr int kScrollLine = 16;
-// The largest page image printing renders before it scales the map down.
-constexpr int kLargestPageSide = 8192;
 
 const char kRenderingFailure[] = "画像のレンダリング処理に失敗しました。\r\n"
                                  "画像サイズが、Zephyrmap!の処理能力を超えている可能性があります。\r\n"
                                  "表示倍率を低く設定して見て下さい。";
-
-// A stored magnification that is not one of the five gives 1.0: a damaged
-// settings file must not make an absurd view.
-float KnownFactor(float factor)
-{
-    for (float known : kFactors) {
-        if (factor == known)
-            return factor;
-    }
-    return 1.0f;
-}
 
 QRect Grown(const QRect& r, int by)
 {
@@ -64,7 +56,8 @@ QRect Grown(const QRect& r, int by)
 CZephyrmapView::CZephyrmapView(CZephyrmapDoc& doc, AppSettings& settings, PaneInterface& frame, ZoomedPicture& zoomed,
                                QWidget* parent)
     : QAbstractScrollArea(parent), m_doc(doc), m_settings(settings), m_frame(frame), m_zoomed(zoomed),
-      m_selectMode(std::make_unique<SelectionMode>(*this))
+      m_painter(*this, settings), m_snapper(doc, settings), m_selectMode(std::make_unique<SelectionMode>(*this)),
+      m_edgeScroller(std::make_unique<EdgeScroller>(*this, [this](QPoint p) { FollowPointer(p); }))
 {
     setFrameShape(QFrame::NoFrame);
     viewport()->setMouseTracking(true);
@@ -100,22 +93,45 @@ float CZephyrmapView::Factor() const
 
 bool CZephyrmapView::ApplyMagnification(float factor)
 {
+    return ZoomControl(*this).KeepingSelection(factor);
+}
+
+bool CZephyrmapView::ZoomAround(float factor, QPoint anchor)
+{
+    return ZoomControl(*this).Around(factor, anchor);
+}
+
+void CZephyrmapView::ZoomToFit()
+{
+    ZoomControl(*this).ToFit();
+}
+
+bool CZephyrmapView::Rescale(float factor)
+{
     m_settings.magni = factor;
+    bool drawn = true;
     if (m_zoomed.IsLoaded()) {
-        if (!m_zoomed.Render(factor)) {
+        drawn = m_zoomed.Render(factor);
+        if (!drawn)
             ShowRenderingFailure();
-            InvalidateAll();
-            emit StateChanged();
-            return false;
-        }
         UpdateScrollBars();
     }
-    if (m_selection.IsSelected())
-        m_selection.Rebuild(factor);
+    m_selection.Rebuild(factor);
     InvalidateAll();
     SetMagnificationText();
     emit StateChanged();
-    return true;
+    return drawn;
+}
+
+QSize CZephyrmapView::PictureSize() const
+{
+    int width = 0, height = 0;
+    return m_zoomed.LoadedSize(width, height) ? QSize(width, height) : QSize();
+}
+
+QSize CZephyrmapView::ScaledSize() const
+{
+    return m_zoomed.ScaledSize();
 }
 
 void CZephyrmapView::ShowPicture(const std::string& path)
@@ -163,8 +179,7 @@ void CZephyrmapView::RefreshAfterSettings()
     if (m_zoomed.IsLoaded() && !m_zoomed.Render(Factor()))
         ShowRenderingFailure();
     UpdateScrollBars();
-    if (m_selection.IsSelected())
-        m_selection.Rebuild(Factor());
+    m_selection.Rebuild(Factor());
     InvalidateAll();
 }
 
@@ -182,7 +197,7 @@ void CZephyrmapView::ShowAreaCount(int count)
 
 void CZephyrmapView::InitialUpdate()
 {
-    m_settings.magni = KnownFactor(m_settings.magni);
+    m_settings.magni = magnification::Known(m_settings.magni);
     ShowPicture(m_doc.ImageSrc());
     ApplyMagnification(m_settings.magni);
     m_initialised = true;
@@ -190,7 +205,7 @@ void CZephyrmapView::InitialUpdate()
 
 void CZephyrmapView::SetMagnificationText()
 {
-    m_frame.SetStatusText(PaneMagnification, QStringLiteral("%1%").arg(static_cast<int>(Factor() * 100)));
+    m_frame.SetStatusText(PaneMagnification, QStringLiteral("%1%").arg(std::lround(Factor() * 100)));
 }
 
 void CZephyrmapView::SetPictureInfoText(const std::string& path)
@@ -199,6 +214,14 @@ void CZephyrmapView::SetPictureInfoText(const std::string& path)
     m_zoomed.Picture().GetInfoText(&height, &width, &size);
     const std::string text = pictureinfo::StatusText(width, height, size, path);
     m_frame.SetStatusText(PanePictureInfo, ToQString(text));
+}
+
+// Where the pointer is, or what is being drawn, moved or reshaped.
+void CZephyrmapView::ShowPointer()
+{
+    const CMapData* shape = Active().Shape();
+    m_frame.SetStatusText(PaneCoordinates, shape ? coordinatestatus::ShapeText(*shape)
+                                                 : coordinatestatus::PointerText(ToPicture(m_pointer)));
 }
 
 void CZephyrmapView::ShowRenderingFailure()
@@ -239,12 +262,25 @@ QPoint CZephyrmapView::Origin() const
     return {std::max(0, (client.width() - scaled.width()) / 2), std::max(0, (client.height() - scaled.height()) / 2)};
 }
 
+QRect CZephyrmapView::PictureRect() const
+{
+    return QRect(Origin(), m_zoomed.ScaledSize());
+}
+
 QPoint CZephyrmapView::ToLogical(Point p) const
 {
     const float z = Factor();
     const QPoint origin = Origin();
     return {static_cast<int>(static_cast<float>(p.x) * z) + origin.x(),
             static_cast<int>(static_cast<float>(p.y) * z) + origin.y()};
+}
+
+Point CZephyrmapView::ToPictureFromLogical(QPoint logical) const
+{
+    const QPoint origin = Origin();
+    const float reciprocal = 1.0f / Factor();
+    return {static_cast<int>(static_cast<float>(logical.x() - origin.x()) * reciprocal),
+            static_cast<int>(static_cast<float>(logical.y() - origin.y()) * reciprocal)};
 }
 
 Point CZephyrmapView::ToPicture(QPoint viewportPoint) const
@@ -254,10 +290,7 @@ Point CZephyrmapView::ToPicture(QPoint viewportPoint) const
     const QPoint logical = viewportPoint + ScrollPosition();
     const int x = std::clamp(logical.x(), 0, std::max(client.width(), scaled.width()));
     const int y = std::clamp(logical.y(), 0, std::max(client.height(), scaled.height()));
-    const QPoint origin = Origin();
-    const float reciprocal = 1.0f / Factor();
-    return {static_cast<int>(static_cast<float>(x - origin.x()) * reciprocal),
-            static_cast<int>(static_cast<float>(y - origin.y()) * reciprocal)};
+    return ToPictureFromLogical({x, y});
 }
 
 // In window pixels, so that the picture's first column counts at any magnification.
@@ -272,7 +305,7 @@ bool CZephyrmapView::PointerInsidePicture() const
 
 bool CZephyrmapView::IsDragging() const
 {
-    return m_drag && !dynamic_cast<const PastePlacement*>(m_drag.get());
+    return m_drag && !IsPlacing();
 }
 
 bool CZephyrmapView::IsPlacing() const
@@ -293,26 +326,12 @@ void CZephyrmapView::InvalidateChange(const Rect& before, const Rect& after)
         if (!r.IsEmpty())
             dirty |= Grown(QRect(QPoint(r.left, r.top), QPoint(r.right - 1, r.bottom - 1)).translated(shift), 1);
     }
+    // The mark of a snapped point lies a few pixels around the point.
     if (!dirty.isEmpty())
-        viewport()->update(dirty);
+        viewport()->update(m_snapper.Mark() ? Grown(dirty, 8) : dirty);
 }
 
 // ---- Painting ----
-
-QPen CZephyrmapView::OutlinePen() const
-{
-    QPen pen(ToQColor(m_settings.OutlineColor));
-    pen.setWidth(1);
-    pen.setCosmetic(true);
-    return pen;
-}
-
-QBrush CZephyrmapView::AreaBrush() const
-{
-    if (!m_settings.Hatching)
-        return Qt::NoBrush;
-    return QBrush(ToQColor(m_settings.HatchColor), Qt::BDiagPattern);
-}
 
 void CZephyrmapView::paintEvent(QPaintEvent* event)
 {
@@ -331,19 +350,23 @@ void CZephyrmapView::PaintSurface(QPainter& painter, const QRect& clip)
     const bool loaded = m_zoomed.LoadedSize(width, height);
     if (loaded)
         PaintPicture(painter, clip);
+    if (loaded && m_settings.ShowGrid)
+        m_painter.PaintGrid(painter, clip);
     // The DEFAULT area stands for the whole picture.
     m_doc.FitDefaultArea(loaded ? width : 0, loaded ? height : 0);
-    painter.setPen(OutlinePen());
-    painter.setBrush(AreaBrush());
+    painter.setPen(m_painter.OutlinePen());
+    painter.setBrush(m_painter.AreaBrush());
     if (m_tool != Tool::Select && m_creation)
         m_creation->Paint(painter);
-    painter.setPen(OutlinePen());
-    painter.setBrush(AreaBrush());
+    painter.setPen(m_painter.OutlinePen());
+    painter.setBrush(m_painter.AreaBrush());
     for (const auto& area : m_doc.Areas())
-        DrawArea(painter, *area);
-    PaintHandles(painter);
+        m_painter.DrawArea(painter, *area);
+    m_painter.PaintHandles(painter, m_selection);
     if (m_drag)
         m_drag->Paint(painter);
+    if (m_snapper.Mark())
+        m_painter.PaintSnapMark(painter, *m_snapper.Mark());
     painter.restore();
 }
 
@@ -353,102 +376,12 @@ void CZephyrmapView::PaintPicture(QPainter& painter, const QRect& clip)
     m_zoomed.Blit(painter, clip.topLeft() - origin, clip);
 }
 
-void CZephyrmapView::DrawArea(QPainter& painter, const CMapData& area) const
+// The whole scaled surface, its picture filling the page: no centring margin.
+void CZephyrmapView::PaintPage(QPainter& painter)
 {
-    const std::vector<Point>& points = area.m_points;
-    if ((area.m_shape == ShapePoly || area.m_shape == ShapeRect) && points.size() > 1) {
-        QPolygon polygon;
-        for (const Point& p : points)
-            polygon << ToLogical(p);
-        painter.drawPolygon(polygon, Qt::OddEvenFill);
-    } else if (area.m_shape == ShapeCirc && points.size() == 4) {
-        // The box's right and bottom edges lie outside it, as with the region.
-        const QRect box = QRect(ToLogical(points[0]), ToLogical(points[2])).normalized();
-        painter.drawEllipse(QRect(box.topLeft(), QSize(box.width() - 2, box.height() - 2)));
-    }
-}
-
-void CZephyrmapView::DrawInverted(QPainter& painter, const CMapData& area) const
-{
-    painter.save();
-    painter.setCompositionMode(QPainter::RasterOp_NotDestination);
-    painter.setPen(QPen(Qt::black, 0));
-    painter.setBrush(Qt::NoBrush);
-    DrawArea(painter, area);
-    painter.restore();
-}
-
-// A handle is a square of 6 x 6 window pixels centred on its point, whatever
-// the magnification.
-QRect CZephyrmapView::HandleSquare(const Rect& handle) const
-{
-    const float z = Factor();
-    const QPoint origin = Origin();
-    const int cx = handle.left + (handle.right - handle.left) / 2;
-    const int cy = handle.top + (handle.bottom - handle.top) / 2;
-    const int dx = origin.x() + static_cast<int>(static_cast<float>(cx) * z - static_cast<float>(cx));
-    const int dy = origin.y() + static_cast<int>(static_cast<float>(cy) * z - static_cast<float>(cy));
-    const int grow = (handle.left - handle.right + 6) / 2;
-    return QRect(QPoint(handle.left + dx - grow, handle.top + dy - grow),
-                 QPoint(handle.right + dx + grow - 1, handle.bottom + dy + grow - 1));
-}
-
-void CZephyrmapView::PaintHandles(QPainter& painter) const
-{
-    const std::vector<Rect>& handles = m_selection.Handles();
-    if (!m_selection.IsSelected() || handles.size() < 2)
-        return;
-    painter.save();
-    painter.setCompositionMode(QPainter::RasterOp_NotDestination);
-    for (const Rect& handle : handles)
-        painter.fillRect(HandleSquare(handle), Qt::black);
-    // The grabbed handle: inverted once more one pixel wider, which leaves a
-    // frame around a normal centre.
-    const int grabbed = m_selection.grabbedHandle;
-    if (grabbed >= 0 && grabbed < static_cast<int>(handles.size()))
-        painter.fillRect(Grown(HandleSquare(handles[grabbed]), 1), Qt::black);
-    painter.restore();
-}
-
-// ---- Printing ----
-
-QImage CZephyrmapView::RenderPage()
-{
-    QSize size = m_zoomed.ScaledSize();
-    if (size.isEmpty())
-        return QImage();
-    const double scale = std::min(1.0, static_cast<double>(kLargestPageSide) / std::max(size.width(), size.height()));
-    QImage page(QSize(std::max(1, static_cast<int>(size.width() * scale)),
-                      std::max(1, static_cast<int>(size.height() * scale))),
-                QImage::Format_RGB32);
-    if (page.isNull())
-        return page;
-    m_pageClient = size; // the picture fills the page: no centring margin
-    QPainter painter(&page);
-    painter.scale(scale, scale);
-    PaintSurface(painter, QRect(QPoint(0, 0), size));
+    m_pageClient = m_zoomed.ScaledSize();
+    PaintSurface(painter, QRect(QPoint(0, 0), m_pageClient));
     m_pageClient = QSize();
-    return page;
-}
-
-void CZephyrmapView::Print()
-{
-    QPrinter printer;
-    QPrintDialog dialog(&printer, this);
-    if (dialog.exec() != QDialog::Accepted)
-        return;
-    PrintTo(printer);
-}
-
-void CZephyrmapView::PrintTo(QPrinter& printer)
-{
-    const QImage page = RenderPage();
-    if (page.isNull())
-        return;
-    QPainter painter(&printer);
-    const QRect paper = painter.viewport();
-    const QSize fitted = page.size().scaled(paper.size(), Qt::KeepAspectRatio);
-    painter.drawImage(QRect(paper.topLeft(), fitted), page);
 }
 
 // ---- Selection and editing ----
@@ -492,58 +425,11 @@ void CZephyrmapView::ApplyCursor()
 
 void CZephyrmapView::Hover(Point p)
 {
-    m_selection.hoveredHandle = -1;
-    if (CMapData* selected = m_selection.Area()) {
-        const int handle = m_selection.HandleAt(p, Factor());
-        if (handle >= 0) {
-            m_hovered = selected;
-            SetCursorKind(HandleCursor(*selected, handle));
-            return;
-        }
-        m_selection.hoveredEdge = m_selection.EdgeAt(p);
-        if (m_selection.hoveredEdge >= 0 && selected->m_shape == ShapePoly) {
-            SetCursorKind(CursorKind::InsertVertex);
-            return;
-        }
-    }
-    // The first area in list order wins, as it does in a browser.
-    const Rect probe{p.x - 1, p.y - 1, p.x + 1, p.y + 1};
-    for (const auto& area : m_doc.Areas()) {
-        if (area->m_shape != ShapeDefault && !area->Region().IsEmpty() && area->IntersectsRect(probe)) {
-            m_hovered = area.get();
-            SetCursorKind(CursorKind::OverArea);
-            return;
-        }
-    }
-    m_hovered = nullptr;
-    SetCursorKind(CursorKind::Nothing);
-}
-
-// The cursor over handle `handle` of `area`; a rectangle's corner handles
-// become the corner's own index for the drag.
-CursorKind CZephyrmapView::HandleCursor(const CMapData& area, int handle)
-{
-    m_selection.hoveredHandle = handle;
-    if (area.m_shape == ShapeRect) {
-        switch (handle) {
-        case 0:
-        case 4:
-            m_selection.hoveredHandle = handle / 2;
-            return CursorKind::SizeNwse;
-        case 2:
-        case 6:
-            m_selection.hoveredHandle = handle / 2;
-            return CursorKind::SizeNesw;
-        case 1:
-        case 5:
-            return CursorKind::SizeNs;
-        default:
-            return CursorKind::SizeWe;
-        }
-    }
-    if (area.m_shape == ShapeCirc)
-        return handle == 0 || handle == 2 ? CursorKind::SizeNwse : CursorKind::SizeNesw;
-    return CursorKind::SizeNwse;
+    const HoverProbe probe = HoverProbe::At(m_selection, m_doc, p, Factor());
+    m_selection.hoveredHandle = probe.handle;
+    m_selection.hoveredEdge = probe.edge;
+    m_hovered = probe.area;
+    SetCursorKind(probe.cursor);
 }
 
 void CZephyrmapView::SelectArea(CMapData* area)
@@ -553,6 +439,18 @@ void CZephyrmapView::SelectArea(CMapData* area)
         return;
     }
     m_selection.Build(area, Factor(), -1);
+    InvalidateAll();
+    emit StateChanged();
+}
+
+void CZephyrmapView::SelectAreas(const std::vector<CMapData*>& areas)
+{
+    std::vector<CMapData*> taken;
+    for (CMapData* area : areas) {
+        if (area && area->m_shape != ShapeDefault && m_doc.IndexOf(area) >= 0)
+            taken.push_back(area);
+    }
+    m_selection.SetAreas(std::move(taken), Factor());
     InvalidateAll();
     emit StateChanged();
 }
@@ -583,6 +481,26 @@ void CZephyrmapView::SelectAndTell(CMapData* area)
     emit StateChanged();
 }
 
+void CZephyrmapView::SelectAndTell(const std::vector<CMapData*>& areas)
+{
+    SelectAreas(areas);
+    TellSelection();
+}
+
+// The area page shows the view's selection: one row, several or none.
+void CZephyrmapView::TellSelection()
+{
+    std::vector<int> rows;
+    for (const CMapData* area : m_selection.Areas())
+        rows.push_back(m_doc.IndexOf(area));
+    if (rows.size() == 1)
+        m_frame.SelectArea(rows.front());
+    else if (rows.empty())
+        m_frame.ClearSelection();
+    else
+        m_frame.SelectAreas(rows);
+}
+
 void CZephyrmapView::AddArea(std::unique_ptr<CMapData> area)
 {
     CMapData* raw = area.get();
@@ -591,6 +509,23 @@ void CZephyrmapView::AddArea(std::unique_ptr<CMapData> area)
     m_frame.FillList();
     m_frame.SelectArea(index);
     SelectAreaAt(index);
+}
+
+void CZephyrmapView::AddAreas(std::vector<std::unique_ptr<CMapData>> areas)
+{
+    if (areas.size() == 1) {
+        AddArea(std::move(areas.front()));
+        return;
+    }
+    std::vector<CMapData*> added;
+    m_doc.BeginGroup();
+    for (auto& area : areas) {
+        added.push_back(area.get());
+        m_doc.AddAreaUndoable(std::move(area));
+    }
+    m_doc.EndGroup();
+    m_frame.FillList();
+    SelectAndTell(added);
 }
 
 void CZephyrmapView::RecordGeometryEdit(UndoKind kind, std::unique_ptr<CMapData> before, CMapData* live)
@@ -603,16 +538,8 @@ void CZephyrmapView::RecordGeometryEdit(UndoKind kind, std::unique_ptr<CMapData>
 
 void CZephyrmapView::DeleteSelectedArea()
 {
-    CMapData* area = m_selection.Area();
-    if (!area || IsDragging())
-        return;
-    if (auto pos = m_doc.FindArea(area))
-        m_doc.RemoveAreaUndoable(*pos);
-    m_selection.Clear();
-    m_hovered = nullptr;
-    m_frame.FillList();
-    InvalidateAll();
-    emit StateChanged();
+    if (!IsDragging())
+        SelectionEdits(*this).Delete();
 }
 
 bool CZephyrmapView::CanDeletePoint() const
@@ -637,16 +564,42 @@ void CZephyrmapView::DeletePoint()
     InvalidateAll();
 }
 
+// With a polygon's vertex grabbed, the keys move that vertex; otherwise
+// every selected area.
 void CZephyrmapView::KeyboardMove(int dx, int dy)
 {
-    CMapData* area = m_selection.Area();
-    if (!area || IsDragging())
+    if (!m_selection.IsSelected() || IsDragging())
         return;
+    CMapData* area = m_selection.Area();
+    const int grabbed = m_selection.grabbedHandle;
+    if (!area || area->m_shape != ShapePoly || grabbed < 0 || grabbed >= static_cast<int>(area->m_points.size())) {
+        SelectionEdits(*this).MoveBy(dx, dy);
+        return;
+    }
     auto before = std::make_unique<CMapData>(*area);
-    area->OffsetBy(dx, dy);
+    const Point at = area->m_points[grabbed];
+    area->MoveVertex(grabbed, at.x + dx, at.y + dy);
     m_selection.Rebuild(Factor());
-    RecordGeometryEdit(UndoAreaMoved, std::move(before), area);
+    RecordGeometryEdit(UndoAreaReshaped, std::move(before), area);
     InvalidateAll();
+}
+
+void CZephyrmapView::SelectNeighbour(int direction)
+{
+    std::vector<CMapData*> drawn;
+    for (const auto& area : m_doc.Areas()) {
+        if (area->m_shape != ShapeDefault)
+            drawn.push_back(area.get());
+    }
+    if (drawn.empty())
+        return;
+    const auto at = std::find(drawn.begin(), drawn.end(), m_selection.Area());
+    std::ptrdiff_t next = direction > 0 ? 0 : static_cast<std::ptrdiff_t>(drawn.size()) - 1;
+    if (at != drawn.end()) {
+        const auto count = static_cast<std::ptrdiff_t>(drawn.size());
+        next = ((at - drawn.begin()) + direction + count) % count;
+    }
+    SelectAndTell(drawn[static_cast<std::size_t>(next)]);
 }
 
 void CZephyrmapView::SetTool(Tool tool)
@@ -655,7 +608,8 @@ void CZephyrmapView::SetTool(Tool tool)
         return;
     // Whatever was being drawn or placed is dropped: the next area starts empty.
     RetireDrag();
-    m_creation.reset();
+    if (m_creation)
+        m_retired.push_back(std::move(m_creation));
     switch (tool) {
     case Tool::Polygon:
         m_creation = std::make_unique<PolygonCreation>(*this);
@@ -676,6 +630,13 @@ void CZephyrmapView::SetTool(Tool tool)
     emit StateChanged();
 }
 
+void CZephyrmapView::FinishCreation()
+{
+    m_snapper.ClearMark();
+    if (!m_settings.KeepTool)
+        ReturnToSelectionTool();
+}
+
 void CZephyrmapView::ReturnToSelectionTool()
 {
     m_tool = Tool::Select;
@@ -688,10 +649,27 @@ void CZephyrmapView::EndInteractions()
     RetireDrag();
     if (m_creation)
         m_retired.push_back(std::move(m_creation));
+    m_snapper.ClearMark();
     m_tool = Tool::Select;
     SetCursorKind(CursorKind::Nothing);
     ApplyCursor();
     emit StateChanged();
+}
+
+bool CZephyrmapView::CancelInteraction()
+{
+    if (!Active().Cancel())
+        return false;
+    m_clickTimer.stop();
+    m_snapper.ClearMark();
+    AfterEvent();
+    InvalidateAll();
+    return true;
+}
+
+bool CZephyrmapView::PassKey(int key)
+{
+    return Active().KeyPressed(key);
 }
 
 void CZephyrmapView::BeginDrag(std::unique_ptr<Interaction> drag)
@@ -706,11 +684,11 @@ void CZephyrmapView::RetireDrag()
         m_retired.push_back(std::move(m_drag));
 }
 
-void CZephyrmapView::StartPlacement(const CMapData& area, Point pointer)
+void CZephyrmapView::StartPlacement(const std::vector<CMapData>& areas, Point pointer)
 {
     if (m_tool != Tool::Select)
         SetTool(Tool::Select);
-    BeginDrag(std::make_unique<PastePlacement>(*this, area, pointer));
+    BeginDrag(std::make_unique<PastePlacement>(*this, areas, pointer));
     InvalidateAll();
 }
 
@@ -732,8 +710,19 @@ void CZephyrmapView::AfterEvent()
     if (m_tool == Tool::Select && m_creation)
         m_retired.push_back(std::move(m_creation));
     m_retired.clear();
+    m_edgeScroller->Watch(Active().IsBusy());
     ApplyCursor();
+    ShowPointer();
     emit StateChanged();
+}
+
+// The pointer outside the view, or the view scrolled under it: the active
+// interaction follows as it follows a move.
+void CZephyrmapView::FollowPointer(QPoint viewportPoint)
+{
+    m_pointer = viewportPoint;
+    Active().Moved(ToPicture(viewportPoint));
+    EndFinishedQuietly();
 }
 
 // ---- Events ----
@@ -742,6 +731,8 @@ void CZephyrmapView::SyncModifiers(Qt::KeyboardModifiers modifiers)
 {
     m_shift = modifiers & Qt::ShiftModifier;
     m_ctrl = modifiers & Qt::ControlModifier;
+    m_alt = modifiers & Qt::AltModifier;
+    m_snapper.SetSuspended(m_alt);
 }
 
 void CZephyrmapView::mousePressEvent(QMouseEvent* event)
@@ -759,6 +750,8 @@ void CZephyrmapView::mousePressEvent(QMouseEvent* event)
 void CZephyrmapView::mouseMoveEvent(QMouseEvent* event)
 {
     m_pointer = event->position().toPoint();
+    if ((event->modifiers() & Qt::AltModifier) != m_alt)
+        SyncModifiers(event->modifiers());
     Active().Moved(ToPicture(event->position().toPoint()));
     EndFinishedQuietly();
 }
@@ -768,8 +761,8 @@ void CZephyrmapView::mouseReleaseEvent(QMouseEvent* event)
     m_pointer = event->position().toPoint();
     SyncModifiers(event->modifiers());
     const Point p = ToPicture(event->position().toPoint());
-    if (event->button() == Qt::LeftButton && m_drag)
-        m_drag->Released(p);
+    if (event->button() == Qt::LeftButton)
+        Active().Released(p);
     else if (event->button() == Qt::RightButton && m_drag)
         m_drag->RightReleased(p);
     AfterEvent();
@@ -784,69 +777,98 @@ void CZephyrmapView::mouseDoubleClickEvent(QMouseEvent* event)
     AfterEvent();
 }
 
-// Moves come often: only the cursor follows, without a command update.
+// Ctrl with the wheel zooms around the pointer; the wheel alone scrolls.
+void CZephyrmapView::wheelEvent(QWheelEvent* event)
+{
+    const int notches = event->angleDelta().y();
+    if (!(event->modifiers() & Qt::ControlModifier) || notches == 0 || !m_frame.IsMapOpen()) {
+        QAbstractScrollArea::wheelEvent(event);
+        return;
+    }
+    const float factor = magnification::NextStep(Factor(), notches > 0 ? 1 : -1);
+    if (factor != Factor())
+        ZoomAround(factor, event->position().toPoint());
+    event->accept();
+}
+
+// Moves come often: only the cursor and the coordinates follow, without a
+// command update.
 void CZephyrmapView::EndFinishedQuietly()
 {
     if (m_drag && m_drag->IsDone())
         RetireDrag();
     m_retired.clear();
     ApplyCursor();
+    ShowPointer();
 }
 
-void CZephyrmapView::ShiftOrCtrl(bool shift, bool ctrl)
+void CZephyrmapView::ModifiersFromKeys(bool shift, bool ctrl, bool alt)
 {
-    if (shift == m_shift && ctrl == m_ctrl)
+    if (shift == m_shift && ctrl == m_ctrl && alt == m_alt)
         return;
     m_shift = shift;
     m_ctrl = ctrl;
+    m_alt = alt;
+    m_snapper.SetSuspended(alt);
     if (m_drag)
         m_drag->ModifiersChanged();
     ApplyCursor();
 }
 
+// Tab and Shift+Tab select areas here instead of moving the focus on.
+bool CZephyrmapView::event(QEvent* event)
+{
+    if (event->type() == QEvent::KeyPress) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        if ((key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) &&
+            !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
+            keyPressEvent(key);
+            return true;
+        }
+    }
+    return QAbstractScrollArea::event(event);
+}
+
+// A modifier's own key event may not carry the modifier yet (it does not on
+// X11): the key itself says what is held.
 void CZephyrmapView::keyPressEvent(QKeyEvent* event)
 {
-    // A modifier's own key event may not carry the modifier yet (it does not
-    // on X11): the key itself says what is held.
     switch (event->key()) {
     case Qt::Key_Shift:
-        ShiftOrCtrl(true, m_ctrl);
+        ModifiersFromKeys(true, m_ctrl, m_alt);
         return;
     case Qt::Key_Control:
-        ShiftOrCtrl(m_shift, true);
+        ModifiersFromKeys(m_shift, true, m_alt);
         return;
-    case Qt::Key_Left:
-        KeyboardMove(-1, 0);
-        break;
-    case Qt::Key_Up:
-        KeyboardMove(0, -1);
-        break;
-    case Qt::Key_Right:
-        KeyboardMove(1, 0);
-        break;
-    case Qt::Key_Down:
-        KeyboardMove(0, 1);
-        break;
+    case Qt::Key_Alt:
+        ModifiersFromKeys(m_shift, m_ctrl, true);
+        return;
     default:
+        break;
+    }
+    if (!ViewKeys(*this).Press(event->key(), event->modifiers())) {
         QAbstractScrollArea::keyPressEvent(event);
         return;
     }
-    ApplyCursor();
+    AfterEvent();
 }
 
 void CZephyrmapView::keyReleaseEvent(QKeyEvent* event)
 {
     if (event->key() == Qt::Key_Shift)
-        ShiftOrCtrl(false, m_ctrl);
+        ModifiersFromKeys(false, m_ctrl, m_alt);
     else if (event->key() == Qt::Key_Control)
-        ShiftOrCtrl(m_shift, false);
+        ModifiersFromKeys(m_shift, false, m_alt);
+    else if (event->key() == Qt::Key_Alt)
+        ModifiersFromKeys(m_shift, m_ctrl, false);
     else
         QAbstractScrollArea::keyReleaseEvent(event);
 }
 
 void CZephyrmapView::focusInEvent(QFocusEvent* event)
 {
-    m_shift = m_ctrl = false;
+    m_shift = m_ctrl = m_alt = false;
+    m_snapper.SetSuspended(false);
     QAbstractScrollArea::focusInEvent(event);
 }
 
@@ -868,76 +890,31 @@ void CZephyrmapView::contextMenuEvent(QContextMenuEvent* event)
     SetCursorKind(CursorKind::Nothing);
     ApplyCursor();
     m_frame.CommandStateChanged();
-    QMenu menu(this);
-    for (CommandId id : {CmdRectangleTool, CmdCircleTool, CmdPolygonTool})
-        menu.addAction(m_frame.Action(id));
-    menu.addSeparator();
-    for (CommandId id : {CmdCopyArea, CmdCutArea, CmdPasteArea, CmdPasteAreaWithAttributes})
-        menu.addAction(m_frame.Action(id));
-    menu.addSeparator();
-    for (CommandId id : {CmdDeleteArea, CmdDeletePoint})
-        menu.addAction(m_frame.Action(id));
-    menu.addSeparator();
-    for (CommandId id : {CmdOpenLinkTarget, CmdEditLinkTarget})
-        menu.addAction(m_frame.Action(id));
-    menu.exec(event->globalPos());
+    ViewContextMenu(*this, m_frame).Show(event->globalPos());
 }
 
 // ---- The area clipboard ----
 
 void CZephyrmapView::CopyArea()
 {
-    if (const CMapData* area = m_selection.Area())
-        AreaClipboard::CopyAreaToClipboard(*area);
+    SelectionEdits(*this).Copy();
 }
 
 void CZephyrmapView::CutArea()
 {
-    if (!m_selection.Area() || IsDragging())
-        return;
-    CopyArea();
-    DeleteSelectedArea();
+    if (!IsDragging())
+        SelectionEdits(*this).Cut();
 }
 
 void CZephyrmapView::PasteArea(bool withAttributes)
 {
-    if (IsDragging() || !(AreaClipboard::ClipboardContents() & AreaClipboard::HasArea))
-        return;
-    CMapData area;
-    if (!AreaClipboard::ReadAreaFromClipboard(area, !withAttributes))
-        return;
-    const Point target = ToPicture(viewport()->mapFromGlobal(QCursor::pos()));
-    PastePlacement::CentreOn(area, target);
-    StartPlacement(area, target);
+    if (!IsDragging())
+        SelectionEdits(*this).Paste(withAttributes);
 }
 
 // ---- Commands ----
 
 std::vector<CommandRoute> CZephyrmapView::Commands()
 {
-    auto mapOpen = [this] { return m_frame.IsMapOpen(); };
-    auto selected = [this] { return HasSelection(); };
-    // A drag pins its area: nothing else changes the map until it ends.
-    auto selectedAndFree = [this] { return HasSelection() && !IsDragging(); };
-    auto canPaste = [this] { return m_clipboardHasArea && m_frame.IsMapOpen() && !IsDragging(); };
-    std::vector<CommandRoute> routes = {
-        {CmdRectangleTool, [this] { SetTool(Tool::Rectangle); }, mapOpen, [this] { return m_tool == Tool::Rectangle; }},
-        {CmdCircleTool, [this] { SetTool(Tool::Circle); }, mapOpen, [this] { return m_tool == Tool::Circle; }},
-        {CmdPolygonTool, [this] { SetTool(Tool::Polygon); }, mapOpen, [this] { return m_tool == Tool::Polygon; }},
-        {CmdDeleteArea, [this] { DeleteSelectedArea(); }, selectedAndFree, {}},
-        {CmdDeletePoint, [this] { DeletePoint(); }, [this] { return CanDeletePoint(); }, {}},
-        {CmdToggleHatching, [this] { ToggleHatching(); }, mapOpen, [this] { return m_settings.Hatching != 0; }},
-        {CmdPrint, [this] { Print(); }, mapOpen, {}},
-        {CmdCopyArea, [this] { CopyArea(); }, selected, {}},
-        {CmdCutArea, [this] { CutArea(); }, selectedAndFree, {}},
-        {CmdPasteArea, [this] { PasteArea(false); }, canPaste, {}},
-        {CmdPasteAreaWithAttributes, [this] { PasteArea(true); }, canPaste, {}},
-    };
-    const CommandId zooms[] = {CmdZoom50, CmdZoom100, CmdZoom150, CmdZoom200, CmdZoom300};
-    for (int i = 0; i < 5; ++i) {
-        const float factor = kFactors[i];
-        routes.push_back({zooms[i], [this, factor] { ApplyMagnification(factor); }, mapOpen,
-                          [this, factor] { return Factor() == factor; }});
-    }
-    return routes;
+    return ViewCommands(*this).Routes();
 }

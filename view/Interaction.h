@@ -1,8 +1,9 @@
 #pragma once
 // One way the mouse works on the view: hovering and clicking in selection
-// mode, drawing a new area, moving or reshaping one, placing a pasted one.
-// The view hands every pointer event to the interaction that is active;
-// positions are picture pixels.
+// mode, drawing a new area, moving or reshaping one, placing a pasted one,
+// dragging a rubber band. The view hands every pointer event, and the keys
+// it does not take itself, to the interaction that is active; positions are
+// picture pixels.
 
 #include "services/types/Geometry.h"
 
@@ -36,6 +37,14 @@ public:
     virtual void ModifiersChanged() {}
     // The 90 ms click timer fired.
     virtual void TimerFired() {}
+    // A key the view passes on (Qt::Key); true when it was taken.
+    virtual bool KeyPressed(int key) { return false; }
+    // Escape: what is in progress is given up and nothing is recorded; true
+    // when there was something to give up.
+    virtual bool Cancel() { return false; }
+    // The area being drawn, moved or reshaped, for the status bar; none when
+    // nothing is.
+    virtual const CMapData* Shape() const { return nullptr; }
 
     // Drawn over the areas: an area being made, or an outline being moved.
     virtual void Paint(QPainter&) const {}

@@ -7,9 +7,11 @@ void MovingCopy::Start(const CMapData& area, Point down)
     m_copy = area;
     m_down = m_last = down;
     m_first = area.m_points.empty() ? Point{} : area.m_points.front();
+    m_start = area.m_points;
 }
 
-void MovingCopy::Follow(Point pointer, bool oneAxis, float factor, Rect& before, Rect& after)
+void MovingCopy::Follow(Point pointer, bool oneAxis, float factor, Rect& before, Rect& after,
+                        const std::function<Point(Point offset)>& adjust)
 {
     m_last = pointer;
     Point target{m_first.x + pointer.x - m_down.x, m_first.y + pointer.y - m_down.y};
@@ -19,6 +21,10 @@ void MovingCopy::Follow(Point pointer, bool oneAxis, float factor, Rect& before,
             target.x = m_first.x;
         else
             target.y = m_first.y;
+    }
+    if (adjust) {
+        const Point offset = adjust({target.x - m_first.x, target.y - m_first.y});
+        target = {m_first.x + offset.x, m_first.y + offset.y};
     }
     before = m_copy.GetScreenBounds(factor);
     m_copy.MoveTo(target.x, target.y);

@@ -7,12 +7,13 @@
 #include "view/CommandIds.h"
 
 #include <string>
+#include <vector>
 
 class QAction;
 class QString;
 
 // The status bar's panes after the prompt pane.
-enum StatusPane : int { PaneMagnification = 1, PanePictureInfo = 2, PaneAreaCount = 3 };
+enum StatusPane : int { PaneMagnification = 1, PanePictureInfo = 2, PaneAreaCount = 3, PaneCoordinates = 4 };
 
 class PaneInterface
 {
@@ -21,6 +22,8 @@ public:
 
     // The area page.
     virtual void SelectArea(int index) = 0;
+    // Several rows at once; their attributes are not shown.
+    virtual void SelectAreas(const std::vector<int>& indices) = 0;
     virtual void SelectDefaultArea() = 0;
     virtual void ClearSelection() = 0; // the page's row selection
     virtual void RefreshList() = 0;
@@ -47,6 +50,7 @@ public:
 
     // The view, for the pages.
     virtual void SelectAreaInView(int index) = 0;
+    virtual void SelectAreasInView(const std::vector<int>& indices) = 0;
     virtual void DeselectAreaInView() = 0;
     virtual void DeleteSelectedArea() = 0;
     virtual bool ViewHasSelection() const = 0;

@@ -1,14 +1,33 @@
 #include "view/PolygonCreation.h"
 
 #include "view/CZephyrmapView.h"
+#include "view/SelectionState.h"
 
 #include <QPainter>
-#include <QPolygon>
 
+#include <cstdlib>
 #include <memory>
 
-void PolygonCreation::Pressed(Point p)
+namespace
 {
+
+// Half the side of a handle, in window pixels.
+constexpr int kHandleReach = 3;
+
+} // namespace
+
+void PolygonCreation::Pressed(Point pointer)
+{
+    if (m_creating && ClosesAt(pointer)) {
+        m_creating = false;
+        m_view.Snapping().ClearMark();
+        m_area.m_points.pop_back(); // the point that followed the pointer
+        AddIfWhole();
+        m_view.InvalidateAll();
+        m_view.FinishCreation();
+        return;
+    }
+    const Point p = m_view.Snapping().Snap(pointer, m_view.Factor(), {});
     if (!m_creating) {
         m_area.Reset();
         m_view.ClearViewSelection();
@@ -16,17 +35,30 @@ void PolygonCreation::Pressed(Point p)
         m_area.m_shape = ShapePoly;
         m_creating = true;
         m_pointerMoved = false;
+    } else {
+        m_area.m_points.back() = p;
     }
     m_area.m_points.push_back(p); // the point that follows the pointer
 }
 
-void PolygonCreation::Moved(Point p)
+bool PolygonCreation::ClosesAt(Point p) const
+{
+    // The first vertex, the ones placed after it, and the one following the pointer.
+    if (m_area.m_points.size() < 4)
+        return false;
+    const QPoint first = m_view.ToLogical(m_area.m_points.front()), here = m_view.ToLogical(p);
+    return std::abs(first.x() - here.x()) <= kHandleReach && std::abs(first.y() - here.y()) <= kHandleReach;
+}
+
+void PolygonCreation::Moved(Point pointer)
 {
     if (!m_creating)
         return;
     m_pointerMoved = true;
+    const Point p = m_view.Snapping().Snap(pointer, m_view.Factor(), {});
     const Rect before = m_area.GetScreenBounds(m_view.Factor());
     m_area.MoveVertex(static_cast<int>(m_area.m_points.size()) - 1, p.x, p.y);
+    // The closing edge runs back to the first point.
     m_view.InvalidateChange(before, m_area.GetScreenBounds(m_view.Factor()));
 }
 
@@ -35,6 +67,7 @@ void PolygonCreation::DoubleClicked(Point)
     if (!m_creating)
         return;
     m_creating = false;
+    m_view.Snapping().ClearMark();
     if (!m_pointerMoved) {
         // Nothing was drawn: the tool stays, and the next click starts afresh.
         m_area.Reset();
@@ -43,18 +76,58 @@ void PolygonCreation::DoubleClicked(Point)
     }
     Finish();
     m_view.InvalidateAll();
-    m_view.ReturnToSelectionTool();
+    m_view.FinishCreation();
+}
+
+// The last placed vertex goes; with only the first one left, the drawing
+// ends, the tool still chosen.
+bool PolygonCreation::KeyPressed(int key)
+{
+    if (key != Qt::Key_Backspace || !m_creating)
+        return false;
+    if (m_area.m_points.size() <= 2) {
+        GiveUp();
+        return true;
+    }
+    const Point following = m_area.m_points.back();
+    m_area.m_points.pop_back();
+    m_area.m_points.back() = following;
+    m_view.InvalidateAll();
+    return true;
+}
+
+void PolygonCreation::GiveUp()
+{
+    m_creating = false;
+    m_area.Reset();
+    m_view.Snapping().ClearMark();
+    m_view.InvalidateAll();
+}
+
+bool PolygonCreation::Cancel()
+{
+    if (m_creating)
+        GiveUp();
+    else
+        m_view.ReturnToSelectionTool();
+    return true;
 }
 
 // The double-click's own press added a point on top of the last vertex:
 // dropping it leaves the vertices clicked.
 void PolygonCreation::Finish()
 {
-    if (m_area.m_points.size() < 4) {
+    if (!m_area.m_points.empty())
+        m_area.m_points.pop_back();
+    AddIfWhole();
+}
+
+void PolygonCreation::AddIfWhole()
+{
+    if (m_area.m_points.size() < 3) {
         m_area.Reset();
         return;
     }
-    m_area.m_points.pop_back();
     m_area.m_shape = ShapePoly;
     m_area.BuildRegion();
     m_view.AddArea(std::make_unique<CMapData>(m_area));
@@ -63,14 +136,6 @@ void PolygonCreation::Finish()
 
 void PolygonCreation::Paint(QPainter& painter) const
 {
-    if (!m_creating || m_area.m_points.size() < 2)
-        return;
-    QPolygon line;
-    for (const Point& p : m_area.m_points)
-        line << m_view.ToLogical(p);
-    painter.save();
-    painter.setCompositionMode(QPainter::RasterOp_NotDestination);
-    painter.setPen(QPen(Qt::black, 0));
-    painter.drawPolyline(line);
-    painter.restore();
+    if (m_creating)
+        m_view.Painter().DrawInvertedLine(painter, m_area.m_points, true);
 }

@@ -1,7 +1,11 @@
 #pragma once
-// Drawing a polygon: a click for each vertex, a double-click on the last one.
-// The last point always follows the pointer; the open outline is drawn
-// inverted, without its closing edge. Fewer than three vertices make no area.
+// Drawing a polygon: a click for each vertex, and a double-click on the last
+// one or a click on the first one's handle to close it. The last point always
+// follows the pointer (outside the view too); the open outline is drawn
+// inverted, its closing edge dotted. Points snap onto other areas and the
+// grid. Backspace takes back the last vertex placed (the first one ends the
+// drawing); Escape gives the drawing up with the tool still chosen. Fewer
+// than three vertices make no area.
 
 #include "model/CMapData.h"
 #include "view/Interaction.h"
@@ -16,13 +20,20 @@ public:
     void Pressed(Point p) override;
     void Moved(Point p) override;
     void DoubleClicked(Point p) override;
+    bool KeyPressed(int key) override;
     void Paint(QPainter& painter) const override;
+    bool Cancel() override;
+    const CMapData* Shape() const override { return m_creating ? &m_area : nullptr; }
     bool IsBusy() const override { return m_creating; }
     bool IsCreating() const { return m_creating; }
     const CMapData& UnderConstruction() const { return m_area; }
 
 private:
+    // Whether `p` is on the first vertex's handle, with enough placed to close.
+    bool ClosesAt(Point p) const;
     void Finish();
+    void AddIfWhole();
+    void GiveUp();
 
     CZephyrmapView& m_view;
     CMapData m_area;

@@ -3,10 +3,14 @@
 #include "model/CMapData.h"
 #include "model/CZephyrmapDoc.h"
 #include "view/AreaMove.h"
+#include "view/AreaPicker.h"
 #include "view/AreaReshape.h"
 #include "view/CZephyrmapView.h"
+#include "view/GroupMove.h"
 #include "view/PaneInterface.h"
+#include "view/RubberBandSelection.h"
 
+#include <algorithm>
 #include <cmath>
 #include <memory>
 
@@ -33,6 +37,14 @@ void SelectionMode::DoubleClicked(Point p)
 
 void SelectionMode::Pressed(Point p)
 {
+    if (m_view.AltHeld()) {
+        SelectNextBeneath(p);
+        return;
+    }
+    if (m_view.ShiftHeld() && m_view.Cursor() == CursorKind::Nothing) {
+        AddByBand(p);
+        return;
+    }
     switch (m_view.Cursor()) {
     case CursorKind::OverArea:
         PressOnArea(p);
@@ -46,28 +58,51 @@ void SelectionMode::Pressed(Point p)
     }
 }
 
-// A click on the selected area moves it at once; a click on another selects
-// it, and it moves only if the button is still down when the click timer fires.
+// Shift on nothing: a band that adds what it takes to the selection.
+void SelectionMode::AddByBand(Point p)
+{
+    m_view.BeginDrag(std::make_unique<RubberBandSelection>(m_view, p, m_view.Selection().Areas()));
+}
+
+void SelectionMode::SelectNextBeneath(Point p)
+{
+    if (CMapData* next = AreaPicker(m_view.Doc()).NextAt(p, m_view.Selection().Area()))
+        m_view.SelectAndTell(next);
+}
+
+// A click on the selected area moves it at once (a group's area, the whole
+// group); a click on another selects it, and it moves only if the button is
+// still down when the click timer fires.
 void SelectionMode::PressOnArea(Point p)
 {
     CMapData* area = m_view.HoveredArea();
     if (!area)
         return;
+    // With Shift a click that moves nothing takes the area into the
+    // selection or out of it; a drag moves along one axis, as ever.
+    std::optional<std::vector<CMapData*>> toggleFrom;
+    if (m_view.ShiftHeld())
+        toggleFrom = m_view.Selection().Areas();
+    if (m_view.Selection().IsGroup() && m_view.Selection().Contains(area)) {
+        m_view.BeginDrag(std::make_unique<GroupMove>(m_view, m_view.Selection().Areas(), p, area, toggleFrom));
+        return;
+    }
     const bool alreadySelected = area == m_view.Selection().Area();
     if (!alreadySelected)
         m_view.SelectAndTell(area);
-    m_view.BeginDrag(std::make_unique<AreaMove>(m_view, *area, p, alreadySelected));
+    m_view.BeginDrag(std::make_unique<AreaMove>(m_view, *area, p, alreadySelected, toggleFrom));
     if (!alreadySelected)
         m_view.StartClickTimer();
 }
 
-void SelectionMode::PressOnNothing(Point)
+void SelectionMode::PressOnNothing(Point p)
 {
     m_view.ClearViewSelection();
     if (m_view.PointerInsidePicture())
         m_view.Frame().SelectDefaultArea();
     else
         m_view.Frame().ClearSelection();
+    m_view.BeginDrag(std::make_unique<RubberBandSelection>(m_view, p, std::vector<CMapData*>()));
 }
 
 void SelectionMode::PressOnSelection(Point p)

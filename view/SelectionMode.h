@@ -1,7 +1,11 @@
 #pragma once
 // Selection mode, while no button is held: the pointer hovers over handles,
-// edges and areas, and a click selects an area, starts moving it, or starts
-// reshaping the selected one by a handle or a polygon edge.
+// edges and areas, and a click selects an area, starts moving it (or the
+// group it belongs to), or starts reshaping the selected one by a handle or
+// a polygon edge. Shift+click adds an area to the selection or takes it out
+// (Shift+drag still moves along one axis);
+// Alt+click takes the next of the areas under the pointer; a press on empty
+// picture starts a rubber band.
 
 #include "view/Interaction.h"
 
@@ -23,6 +27,8 @@ public:
 
 private:
     void PressOnArea(Point p);
+    void AddByBand(Point p);
+    void SelectNextBeneath(Point p);
     void PressOnNothing(Point p);
     void PressOnSelection(Point p);
     void InsertVertex(Point p);

@@ -2,6 +2,7 @@
 
 #include "model/CMapData.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace
@@ -11,6 +12,15 @@ bool Meets(const Rect& a, const Rect& b)
 {
     return std::max(a.left, b.left) < std::min(a.right, b.right) &&
            std::max(a.top, b.top) < std::min(a.bottom, b.bottom);
+}
+
+double DistanceToSegment(Point p, Point a, Point b)
+{
+    const double dx = b.x - a.x, dy = b.y - a.y;
+    const double length = dx * dx + dy * dy;
+    double t = length == 0 ? 0 : ((p.x - a.x) * dx + (p.y - a.y) * dy) / length;
+    t = std::clamp(t, 0.0, 1.0);
+    return std::hypot(p.x - (a.x + t * dx), p.y - (a.y + t * dy));
 }
 
 Rect SquareAround(Point p, int half)
@@ -74,8 +84,46 @@ void SelectionState::Build(CMapData* area, float factor, int grabbed)
     Clear();
     if (!area)
         return;
-    m_area = area;
+    m_areas = {area};
     grabbedHandle = grabbed;
+    BuildHandles(factor);
+}
+
+void SelectionState::Rebuild(float factor)
+{
+    if (CMapData* area = Area())
+        Build(area, factor, grabbedHandle);
+}
+
+void SelectionState::SetAreas(std::vector<CMapData*> areas, float factor)
+{
+    if (areas.size() == 1) {
+        Build(areas.front(), factor, -1);
+        return;
+    }
+    Clear();
+    m_areas = std::move(areas);
+}
+
+void SelectionState::Toggle(CMapData* area, float factor)
+{
+    std::vector<CMapData*> areas = m_areas;
+    const auto found = std::find(areas.begin(), areas.end(), area);
+    if (found != areas.end())
+        areas.erase(found);
+    else
+        areas.push_back(area);
+    SetAreas(std::move(areas), factor);
+}
+
+bool SelectionState::Contains(const CMapData* area) const
+{
+    return std::find(m_areas.begin(), m_areas.end(), area) != m_areas.end();
+}
+
+void SelectionState::BuildHandles(float factor)
+{
+    CMapData* area = m_areas.front();
     const int half = HandleHalfSize(factor);
     for (const Point& p : HandlePoints(*area))
         m_handles.push_back(SquareAround(p, half));
@@ -90,7 +138,7 @@ void SelectionState::Build(CMapData* area, float factor, int grabbed)
 
 void SelectionState::Clear()
 {
-    m_area = nullptr;
+    m_areas.clear();
     m_handles.clear();
     m_edges.clear();
     hoveredHandle = grabbedHandle = hoveredEdge = -1;
@@ -120,11 +168,17 @@ int SelectionState::HandleAt(Point p, float factor) const
     return -1;
 }
 
-int SelectionState::EdgeAt(Point p) const
+// The distance from the pointer to each edge of the polygon, in window
+// pixels: only the outline itself inserts a vertex, so that the inside of a
+// narrow polygon still takes the press that moves it.
+int SelectionState::EdgeAt(Point p, float factor) const
 {
-    const Rect probe{p.x - 1, p.y - 1, p.x + 1, p.y + 1};
+    const CMapData* area = Area();
+    if (!area || area->m_shape != ShapePoly)
+        return -1;
     for (int i = 0; i < static_cast<int>(m_edges.size()); ++i) {
-        if (m_edges[i].region.IntersectsRect(probe))
+        const Point a = area->m_points[m_edges[i].first], b = area->m_points[m_edges[i].second];
+        if (DistanceToSegment(p, a, b) * factor <= kEdgeReach)
             return i;
     }
     return -1;

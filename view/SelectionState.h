@@ -1,7 +1,9 @@
 #pragma once
-// What the view knows of the selected area: its handles and the zones along
-// its edges where a click inserts a polygon vertex, both in picture pixels and
-// sized so that they stay six window pixels wide at any magnification.
+// What the view knows of the selection: one area with its handles and the
+// zones along its edges where a click inserts a polygon vertex, both in
+// picture pixels and sized so that they stay a few window pixels wide at any
+// magnification; or a group of several areas, which move, go and are copied
+// together and are reshaped by none of their handles.
 
 #include "model/HitRegion.h"
 #include "services/types/Geometry.h"
@@ -19,14 +21,23 @@ struct EdgeZone {
 class SelectionState
 {
 public:
-    // Selects `area` and builds its handles and edge zones for `factor`.
+    // Selects `area` alone and builds its handles and edge zones for `factor`.
     void Build(CMapData* area, float factor, int grabbedHandle);
-    // Builds again for the selected area, keeping the grabbed handle.
-    void Rebuild(float factor) { Build(m_area, factor, grabbedHandle); }
+    // Builds again for the one selected area, keeping the grabbed handle.
+    void Rebuild(float factor);
     void Clear();
+    // Selects these areas, in this order: none, one (with its handles) or a group.
+    void SetAreas(std::vector<CMapData*> areas, float factor);
+    // Adds `area` to the selection, or takes it out when it is in.
+    void Toggle(CMapData* area, float factor);
 
-    bool IsSelected() const { return m_area != nullptr; }
-    CMapData* Area() const { return m_area; }
+    bool IsSelected() const { return !m_areas.empty(); }
+    bool IsGroup() const { return m_areas.size() > 1; }
+    // The one selected area; none while a group (or nothing) is selected.
+    CMapData* Area() const { return m_areas.size() == 1 ? m_areas.front() : nullptr; }
+    // Every selected area, in the order they were selected.
+    const std::vector<CMapData*>& Areas() const { return m_areas; }
+    bool Contains(const CMapData* area) const;
     const std::vector<Rect>& Handles() const { return m_handles; }
     const std::vector<EdgeZone>& Edges() const { return m_edges; }
     // Moves one handle's rectangle to follow a dragged vertex.
@@ -36,8 +47,9 @@ public:
     int HandleAt(Point p, float factor) const;
     // Whether handle `index` meets that probe.
     bool IsOnHandle(int index, Point p, float factor) const;
-    // The first edge zone that meets the 2 x 2 probe at (x, y); -1 for none.
-    int EdgeAt(Point p) const;
+    // The first edge of the one selected polygon within 3 window pixels of
+    // the pointer; -1 for none.
+    int EdgeAt(Point p, float factor) const;
 
     int hoveredHandle = -1;
     int grabbedHandle = -1;
@@ -47,11 +59,15 @@ public:
     // pixels at `factor`.
     static int HandleHalfSize(float factor);
     static int EdgeZoneWidth(float factor);
+    // How near the outline a click must be to insert a vertex, in window pixels.
+    static constexpr float kEdgeReach = 3.0f;
     static std::vector<Point> HandlePoints(const CMapData& area);
     static EdgeZone MakeEdgeZone(Point a, Point b, int width, int first, int second);
 
 private:
-    CMapData* m_area = nullptr; // in the document
+    void BuildHandles(float factor);
+
+    std::vector<CMapData*> m_areas; // in the document
     std::vector<Rect> m_handles;
     std::vector<EdgeZone> m_edges;
 };

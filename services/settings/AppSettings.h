@@ -42,6 +42,15 @@ struct AppSettings {
     int Hatching = 1;
     int DEFAULTArea_Tail = 1;
     int OmitInPageLinkFileName = 1;
+    // Drawing: a drawing tool stays chosen after each area; the grid (its
+    // spacing in picture pixels and colour), shown and snapped to; snapping
+    // to the other areas' vertices and edges.
+    int KeepTool = 0;
+    int GridSpacing = 10;
+    ColorRef GridColor = 0xC08000;
+    int ShowGrid = 0;
+    int SnapToGrid = 0;
+    int SnapToAreas = 0;
     // Not stored: the rule in force, copied from DEFAULTArea_Tail at start-up.
     int DefaultAreaTailInEffect = 1;
 };

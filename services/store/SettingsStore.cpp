@@ -7,6 +7,8 @@
 #include <QFileInfo>
 #include <QSettings>
 
+#include <algorithm>
+
 SettingsStore::SettingsStore()
     : m_store(std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Nimbleworks"),
                                           QStringLiteral("Zephyrmap!")))
@@ -75,6 +77,12 @@ void SettingsStore::LoadSettings(AppSettings& s)
     s.Hatching = readInt("Hatching", d.Hatching);
     s.DEFAULTArea_Tail = readInt("DEFAULTArea_Tail", d.DEFAULTArea_Tail);
     s.OmitInPageLinkFileName = readInt("OmitInPageLinkFileName", d.OmitInPageLinkFileName);
+    s.KeepTool = readInt("KeepTool", d.KeepTool);
+    s.GridSpacing = std::clamp(readInt("GridSpacing", d.GridSpacing), 1, 1000);
+    s.GridColor = static_cast<ColorRef>(readInt("GridColor", static_cast<int>(d.GridColor)));
+    s.ShowGrid = readInt("ShowGrid", d.ShowGrid);
+    s.SnapToGrid = readInt("SnapToGrid", d.SnapToGrid);
+    s.SnapToAreas = readInt("SnapToAreas", d.SnapToAreas);
     s.DefaultAreaTailInEffect = s.DEFAULTArea_Tail;
 }
 
@@ -101,6 +109,12 @@ void SettingsStore::SaveSettings(const AppSettings& s)
     put("Hatching", s.Hatching);
     put("DEFAULTArea_Tail", s.DEFAULTArea_Tail);
     put("OmitInPageLinkFileName", s.OmitInPageLinkFileName);
+    put("KeepTool", s.KeepTool);
+    put("GridSpacing", s.GridSpacing);
+    put("GridColor", static_cast<int>(s.GridColor));
+    put("ShowGrid", s.ShowGrid);
+    put("SnapToGrid", s.SnapToGrid);
+    put("SnapToAreas", s.SnapToAreas);
     m_store->endGroup();
 }
 

@@ -18,7 +18,7 @@ private:
     QString Ini(const char* name) const { return m_dir.filePath(QLatin1String(name)); }
 
 private slots:
-    void firstExitWritesAllNineteenValues()
+    void firstExitWritesAllTwentyFiveValues()
     {
         const QString ini = Ini("app.ini");
         CZephyrmapApp app(std::make_unique<SettingsStore>(ini));
@@ -27,7 +27,9 @@ private slots:
         app.ExitInstance();
         QSettings raw(ini, QSettings::IniFormat);
         raw.beginGroup(QStringLiteral("Settings"));
-        QCOMPARE(raw.childKeys().size(), 19);
+        QCOMPARE(raw.childKeys().size(), 25);
+        QCOMPARE(raw.value(QStringLiteral("KeepTool")).toInt(), 0);
+        QCOMPARE(raw.value(QStringLiteral("SnapToAreas")).toInt(), 0);
         QCOMPARE(raw.value(QStringLiteral("HtmlOption")).toInt(), 10);
         QCOMPARE(raw.value(QStringLiteral("Bgcolor")).toInt(), 0xC0C0C0);
         QCOMPARE(raw.value(QStringLiteral("magni")).toInt(), 100);

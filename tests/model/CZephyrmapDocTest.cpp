@@ -408,3 +408,45 @@ TEST_F(DocTest, RemovingAnAreaRecordsItsPendingEditFirst)
     doc.Undo();
     EXPECT_EQ(doc.AreaAt(1)->m_alt, "");
 }
+
+// Several edits in a group are one step: undo takes them all back, redo
+// does them all again, and the group keeps its place among other steps.
+TEST_F(DocTest, AGroupIsOneStep)
+{
+    CMapData* a = doc.AreaAt(0);
+    CMapData* b = doc.AreaAt(1);
+    const std::string before = Snapshot(doc);
+    const std::size_t depth = doc.History().UndoDepth();
+    doc.BeginGroup();
+    for (CMapData* area : {a, b}) {
+        UndoStep step;
+        step.kind = UndoAreaMoved;
+        auto copy = std::make_unique<CMapData>(*area);
+        area->OffsetBy(3, 4);
+        doc.RecordEdit(step, std::move(copy), area, true);
+    }
+    doc.RemoveAreaUndoable(*doc.FindArea(doc.AreaAt(0)));
+    doc.EndGroup();
+    const std::string after = Snapshot(doc);
+    ASSERT_EQ(doc.History().UndoDepth(), depth + 1);
+    EXPECT_EQ(doc.History().UndoSteps().front().kind, UndoGroup);
+    doc.Undo();
+    EXPECT_EQ(Snapshot(doc), before);
+    EXPECT_TRUE(doc.CanRedo());
+    doc.Redo();
+    EXPECT_EQ(Snapshot(doc), after);
+    doc.Undo();
+    doc.Undo(); // the step before the group: b's addition
+    EXPECT_EQ(doc.AreaCount(), 2);
+    doc.Redo();
+    doc.Redo();
+    EXPECT_EQ(Snapshot(doc), after);
+    // A group of one edit is that edit's own step; an empty one is nothing.
+    doc.BeginGroup();
+    doc.EndGroup();
+    EXPECT_EQ(doc.History().UndoDepth(), depth + 1);
+    doc.BeginGroup();
+    doc.AddAreaUndoable(RectArea(1, 1, 2, 2));
+    doc.EndGroup();
+    EXPECT_EQ(doc.History().UndoSteps().front().kind, UndoAreaAdded);
+}

@@ -270,7 +270,9 @@ private slots:
         QVERIFY(!h.doc.CanUndo());
     }
 
-    void thePolygonUnderConstructionIsAnInvertedOpenLine()
+    // The edges drawn so far are a solid inverted line; the closing edge, the
+    // one still to come, is dotted.
+    void thePolygonUnderConstructionShowsItsClosingEdgeDotted()
     {
         ViewHarness h(1000, 800);
         h.settings.Hatching = 0;
@@ -282,8 +284,17 @@ private slots:
         const QImage image = Grab(h.view);
         QCOMPARE(image.pixelColor(h.At(50, 10)), QColor(Qt::black)); // white inverted
         QCOMPARE(image.pixelColor(h.At(100, 50)), QColor(Qt::black));
-        // No closing segment from the last point back to the first.
-        QCOMPARE(image.pixelColor(h.At(55, 45)), QColor(Qt::white));
+        // Along the closing edge from (100, 80) to (10, 10): some dots, some gaps.
+        int dots = 0, gaps = 0;
+        for (int x = 20; x <= 90; ++x) {
+            const QPoint at = h.At(x, 10 + (x - 10) * 70 / 90);
+            bool dark = false;
+            for (int dy = -1; dy <= 1; ++dy)
+                dark = dark || image.pixelColor(at + QPoint(0, dy)) == QColor(Qt::black);
+            (dark ? dots : gaps)++;
+        }
+        QVERIFY2(dots > 10 && gaps > 0, qPrintable(QStringLiteral("%1 dots, %2 gaps").arg(dots).arg(gaps)));
+        QCOMPARE(image.pixelColor(h.At(40, 60)), QColor(Qt::white)); // off every edge
     }
 
     // ---- Selecting and moving ----

@@ -47,6 +47,11 @@ public:
         listSelection = index;
         calls.push_back("row " + std::to_string(index));
     }
+    void SelectAreas(const std::vector<int>& indices) override
+    {
+        listSelection = -1;
+        calls.push_back("rows " + std::to_string(indices.size()));
+    }
     void SelectDefaultArea() override { calls.push_back("default row"); }
     void ClearSelection() override
     {
@@ -68,6 +73,13 @@ public:
     void EnsureAreaEdit(int) override {}
     void EnsureMapEdit(int) override {}
     void SelectAreaInView(int index) override { view->SelectAreaAt(index); }
+    void SelectAreasInView(const std::vector<int>& indices) override
+    {
+        std::vector<CMapData*> areas;
+        for (int index : indices)
+            areas.push_back(view->Doc().AreaAt(index));
+        view->SelectAreas(areas);
+    }
     void DeselectAreaInView() override { view->DeselectArea(); }
     void DeleteSelectedArea() override { view->DeleteSelectedArea(); }
     bool ViewHasSelection() const override { return view->HasSelection(); }

@@ -1,0 +1,35 @@
+#include "view/CoordinateStatus.h"
+
+#include "model/CMapData.h"
+
+namespace coordinatestatus
+{
+
+QString PointerText(Point p)
+{
+    return QStringLiteral("X %1  Y %2").arg(p.x).arg(p.y);
+}
+
+QString ShapeText(const CMapData& area)
+{
+    const Rect r = area.Bounds();
+    switch (area.m_shape) {
+    case ShapeRect:
+        return QStringLiteral("X %1  Y %2  幅 %3  高さ %4")
+            .arg(r.left)
+            .arg(r.top)
+            .arg(r.right - r.left)
+            .arg(r.bottom - r.top);
+    case ShapeCirc:
+        return QStringLiteral("中心 X %1  Y %2  半径 %3")
+            .arg(r.left + (r.right - r.left) / 2)
+            .arg(r.top + (r.bottom - r.top) / 2)
+            .arg((r.right - r.left) / 2);
+    case ShapePoly:
+        return QStringLiteral("X %1  Y %2  頂点 %3").arg(r.left).arg(r.top).arg(area.m_points.size());
+    default:
+        return QString();
+    }
+}
+
+} // namespace coordinatestatus

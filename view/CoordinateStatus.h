@@ -1,0 +1,19 @@
+#pragma once
+// The status bar's coordinates pane: where the pointer is in the picture;
+// while an area is drawn, moved or reshaped, where that area is and how
+// large: a rectangle's corner, width and height, a circle's centre and
+// radius, a polygon's vertex count.
+
+#include "services/types/Geometry.h"
+
+#include <QString>
+
+class CMapData;
+
+namespace coordinatestatus
+{
+
+QString PointerText(Point p);
+QString ShapeText(const CMapData& area);
+
+} // namespace coordinatestatus

@@ -1,0 +1,93 @@
+#include "view/GroupMove.h"
+
+#include "model/CZephyrmapDoc.h"
+#include "view/AreaMove.h"
+#include "view/CZephyrmapView.h"
+
+#include <cstdlib>
+
+GroupMove::GroupMove(CZephyrmapView& view, std::vector<CMapData*> areas, Point down, CMapData* pressed,
+                     std::optional<std::vector<CMapData*>> toggleFrom)
+    : m_view(view), m_areas(std::move(areas)), m_pressed(pressed), m_toggleFrom(std::move(toggleFrom)), m_down(down),
+      m_last(down)
+{
+    for (const CMapData* area : m_areas) {
+        m_copies.push_back(*area);
+        m_start.insert(m_start.end(), area->m_points.begin(), area->m_points.end());
+    }
+}
+
+void GroupMove::Moved(Point p)
+{
+    Follow(p);
+}
+
+void GroupMove::ModifiersChanged()
+{
+    Follow(m_last);
+}
+
+void GroupMove::Follow(Point p)
+{
+    m_last = p;
+    Point offset{p.x - m_down.x, p.y - m_down.y};
+    if (m_view.ShiftHeld()) {
+        // The axis the pointer has gone further along wins; a tie moves sideways.
+        if (std::abs(offset.x) < std::abs(offset.y))
+            offset.x = 0;
+        else
+            offset.y = 0;
+    }
+    const std::vector<const CMapData*> moving(m_areas.begin(), m_areas.end());
+    offset = m_view.Snapping().SnapOffset(m_start, offset, m_view.Factor(), moving);
+    for (std::size_t i = 0; i < m_copies.size(); ++i)
+        m_copies[i].OffsetBy(offset.x - m_offset.x, offset.y - m_offset.y);
+    m_offset = offset;
+    m_view.InvalidateAll();
+}
+
+void GroupMove::Released(Point)
+{
+    m_done = true;
+    m_view.Snapping().ClearMark();
+    m_view.InvalidateAll();
+    if (m_offset.x == 0 && m_offset.y == 0) {
+        if (m_toggleFrom && m_pressed)
+            m_view.SelectAndTell(AreaMove::Toggled(*m_toggleFrom, m_pressed));
+        return;
+    }
+    if (m_view.CtrlHeld()) {
+        std::vector<std::unique_ptr<CMapData>> copies;
+        for (const CMapData& copy : m_copies)
+            copies.push_back(AreaMove::BareCopy(copy));
+        m_view.AddAreas(std::move(copies));
+        return;
+    }
+    CZephyrmapDoc& doc = m_view.Doc();
+    doc.BeginGroup();
+    for (std::size_t i = 0; i < m_areas.size(); ++i) {
+        if (doc.IndexOf(m_areas[i]) < 0)
+            continue;
+        auto before = std::make_unique<CMapData>(*m_areas[i]);
+        *m_areas[i] = m_copies[i];
+        UndoStep step;
+        step.kind = UndoAreaMoved;
+        doc.RecordEdit(std::move(step), std::move(before), m_areas[i], true);
+    }
+    doc.EndGroup();
+    m_view.SelectAreas(m_areas);
+}
+
+bool GroupMove::Cancel()
+{
+    m_done = true;
+    m_view.Snapping().ClearMark();
+    m_view.InvalidateAll();
+    return true;
+}
+
+void GroupMove::Paint(QPainter& painter) const
+{
+    for (const CMapData& copy : m_copies)
+        m_view.DrawInverted(painter, copy);
+}
