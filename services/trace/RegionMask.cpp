@@ -1,0 +1,237 @@
+#include "services/trace/RegionMask.h"
+
+#include <opencv2/imgproc.hpp>
+
+#include <array>
+#include <cmath>
+
+namespace
+{
+
+// The first window around the seed reaches this far each way. A window is
+// widened along every side the region reaches, by its own size, so a small
+// region costs a small window and a large one a few times its bounding box.
+constexpr int kFirstReach = 160;
+// Smoothing before the colours are compared: a Gaussian of 5 x 5 pixels
+// evens out JPEG's block noise, and a thin line between two regions stays a
+// wall. It also wears a strong edge in by a pixel, which the pixels'
+// unsmoothed colours then give back: the region grows this many steps into
+// neighbours whose own colour is within the tolerance.
+const cv::Size kBlurSize(5, 5);
+constexpr double kBlurSigma = 1.0;
+constexpr int kBlurReach = 2; // the pixels beyond a window that the blur reads
+constexpr int kRegrowSteps = 2;
+// Spurs and necks thinner than this are taken off the region: narrower than
+// a simplified outline could follow, they would only tangle it.
+const cv::Size kOpeningSize(3, 3);
+// An 8-bit L* holds L * 255 / 100; 8-bit a* and b* hold themselves + 128.
+constexpr double kLightnessStep = 100.0 / 255.0;
+constexpr int kChannelValues = 256;
+// The window's mask while it is filled.
+constexpr std::uint8_t kOutside = 0, kWithin = 1, kReached = 2;
+// A region's pixels after smoothing, while the seed's piece is taken.
+constexpr std::uint8_t kInRegion = 255, kSeedPiece = 128;
+
+cv::Rect PictureRect(const TracePixels& pixels)
+{
+    return {0, 0, pixels.width, pixels.height};
+}
+
+cv::Rect Grown(const cv::Rect& r, int by)
+{
+    return {r.x - by, r.y - by, r.width + 2 * by, r.height + 2 * by};
+}
+
+// The picture's pixels in `area` as 3-channel BGR. The rows are read one by
+// one, so a bitmap stored bottom-up needs no copy of its own.
+cv::Mat BgrOf(const TracePixels& pixels, const cv::Rect& area)
+{
+    cv::Mat bgr(area.size(), CV_8UC3);
+    const int type = pixels.bytesPerPixel == 4 ? CV_8UC4 : CV_8UC3;
+    for (int y = 0; y < area.height; ++y) {
+        const std::uint8_t* row = pixels.top + static_cast<std::ptrdiff_t>(area.y + y) * pixels.stride +
+                                  static_cast<std::ptrdiff_t>(area.x) * pixels.bytesPerPixel;
+        const cv::Mat source(1, area.width, type, const_cast<std::uint8_t*>(row));
+        cv::Mat target = bgr.row(y);
+        if (type == CV_8UC4)
+            cv::cvtColor(source, target, cv::COLOR_BGRA2BGR);
+        else
+            source.copyTo(target);
+    }
+    return bgr;
+}
+
+// The L*a*b* colours of `window`, smoothed or as they are. The blur reads
+// the real pixels beyond the window wherever the picture has them, so a
+// pixel's colour does not depend on the window it was seen through.
+cv::Mat LabOf(const TracePixels& pixels, const cv::Rect& window, bool smoothed)
+{
+    const cv::Rect read = smoothed ? Grown(window, kBlurReach) & PictureRect(pixels) : window;
+    cv::Mat bgr = BgrOf(pixels, read);
+    if (smoothed)
+        cv::GaussianBlur(bgr, bgr, kBlurSize, kBlurSigma, kBlurSigma, cv::BORDER_REFLECT_101);
+    cv::Mat lab;
+    cv::cvtColor(bgr(window - read.tl()), lab, cv::COLOR_BGR2Lab);
+    return lab;
+}
+
+// Squared differences of two 8-bit channel values, in Delta E units, by
+// their difference + 255.
+struct SquaredSteps {
+    std::array<float, 2 * kChannelValues - 1> lightness;
+    std::array<float, 2 * kChannelValues - 1> chroma;
+    SquaredSteps()
+    {
+        for (int d = -(kChannelValues - 1); d < kChannelValues; ++d) {
+            const double l = d * kLightnessStep;
+            lightness[d + kChannelValues - 1] = static_cast<float>(l * l);
+            chroma[d + kChannelValues - 1] = static_cast<float>(d * d);
+        }
+    }
+};
+
+// kWithin where the colour lies within `tolerance` of `seed`, else kOutside.
+cv::Mat WithinTolerance(const cv::Mat& lab, const cv::Vec3b& seed, double tolerance)
+{
+    static const SquaredSteps steps;
+    const float limit = static_cast<float>(tolerance * tolerance);
+    const int l0 = kChannelValues - 1 - seed[0], a0 = kChannelValues - 1 - seed[1], b0 = kChannelValues - 1 - seed[2];
+    cv::Mat mask(lab.size(), CV_8U);
+    for (int y = 0; y < lab.rows; ++y) {
+        const cv::Vec3b* in = lab.ptr<cv::Vec3b>(y);
+        std::uint8_t* out = mask.ptr<std::uint8_t>(y);
+        for (int x = 0; x < lab.cols; ++x) {
+            const float d = steps.lightness[in[x][0] + l0] + steps.chroma[in[x][1] + a0] + steps.chroma[in[x][2] + b0];
+            out[x] = d <= limit ? kWithin : kOutside;
+        }
+    }
+    return mask;
+}
+
+// `window` widened along each side that the region (`box`, in the window)
+// reaches, as far as the picture goes.
+cv::Rect Widened(const cv::Rect& window, const cv::Rect& box, const cv::Rect& picture)
+{
+    cv::Point topLeft = window.tl(), bottomRight = window.br();
+    if (box.x == 0)
+        topLeft.x -= window.width;
+    if (box.y == 0)
+        topLeft.y -= window.height;
+    if (box.br().x == window.width)
+        bottomRight.x += window.width;
+    if (box.br().y == window.height)
+        bottomRight.y += window.height;
+    return cv::Rect(topLeft, bottomRight) & picture;
+}
+
+} // namespace
+
+RegionMask RegionMask::Find(const TracePixels& pixels, cv::Point seed, double tolerance)
+{
+    const cv::Rect picture = PictureRect(pixels);
+    const cv::Vec3b seedColour = LabOf(pixels, cv::Rect(seed, cv::Size(1, 1)), true).at<cv::Vec3b>(0, 0);
+    cv::Rect window = Grown(cv::Rect(seed, cv::Size(1, 1)), kFirstReach) & picture;
+    for (;;) {
+        cv::Mat mask = WithinTolerance(LabOf(pixels, window, true), seedColour, tolerance);
+        cv::Rect box;
+        cv::floodFill(mask, seed - window.tl(), cv::Scalar(kReached), &box, cv::Scalar(), cv::Scalar(),
+                      4 | cv::FLOODFILL_FIXED_RANGE);
+        const cv::Rect wider = Widened(window, box, picture);
+        if (wider != window) {
+            window = wider;
+            continue;
+        }
+        RegionMask region;
+        cv::compare(mask(box), kReached, region.m_mask, cv::CMP_EQ);
+        region.m_origin = window.tl() + box.tl();
+        region.Regrow(pixels, seedColour, tolerance);
+        region.Smooth(seed, picture.size());
+        return region;
+    }
+}
+
+// Steps from the region to side neighbours (never across a corner, which a
+// diagonal line would not stop) whose unsmoothed colour is within the tolerance.
+void RegionMask::Regrow(const TracePixels& pixels, const cv::Vec3b& seedColour, double tolerance)
+{
+    const cv::Rect area = Grown(cv::Rect(m_origin, m_mask.size()), kRegrowSteps) & PictureRect(pixels);
+    cv::Mat within;
+    cv::compare(WithinTolerance(LabOf(pixels, area, false), seedColour, tolerance), kWithin, within, cv::CMP_EQ);
+    cv::Mat grown = cv::Mat::zeros(area.size(), CV_8U);
+    m_mask.copyTo(grown(cv::Rect(m_origin - area.tl(), m_mask.size())));
+    const cv::Mat step = cv::getStructuringElement(cv::MORPH_CROSS, cv::Size(3, 3));
+    for (int i = 0; i < kRegrowSteps; ++i) {
+        cv::Mat wider;
+        cv::dilate(grown, wider, step);
+        grown |= wider & within;
+    }
+    const cv::Rect box = cv::boundingRect(grown);
+    m_mask = grown(box).clone();
+    m_origin = area.tl() + box.tl();
+}
+
+// An opening (erosion, then dilation) takes off whatever is thinner than its
+// kernel. Beyond a side of the mask that is the picture's edge the region is
+// taken to go on, so the edge itself is not worn away; beyond the other sides
+// nothing of the region lies. The opening may cut the region in pieces: the
+// seed's piece is the region. A seed in a part too thin to keep leaves the
+// region as it was found.
+void RegionMask::Smooth(cv::Point seed, cv::Size picture)
+{
+    cv::Mat padded;
+    cv::copyMakeBorder(m_mask, padded, 1, 1, 1, 1, cv::BORDER_CONSTANT, cv::Scalar(0));
+    if (m_origin.x == 0)
+        padded.col(1).copyTo(padded.col(0));
+    if (m_origin.y == 0)
+        padded.row(1).copyTo(padded.row(0));
+    if (m_origin.x + m_mask.cols == picture.width)
+        padded.col(padded.cols - 2).copyTo(padded.col(padded.cols - 1));
+    if (m_origin.y + m_mask.rows == picture.height)
+        padded.row(padded.rows - 2).copyTo(padded.row(padded.rows - 1));
+    cv::morphologyEx(padded, padded, cv::MORPH_OPEN, cv::getStructuringElement(cv::MORPH_RECT, kOpeningSize));
+    cv::Mat opened = padded(cv::Rect(cv::Point(1, 1), m_mask.size()));
+    const cv::Point at = seed - m_origin;
+    if (opened.at<std::uint8_t>(at) != kInRegion)
+        return;
+    cv::Rect piece;
+    cv::floodFill(opened, at, cv::Scalar(kSeedPiece), &piece, cv::Scalar(), cv::Scalar(), 4);
+    cv::compare(opened(piece), kSeedPiece, m_mask, cv::CMP_EQ);
+    m_origin += piece.tl();
+}
+
+// A corner belongs to the outline's lattice when one of the four pixels
+// around it is in the region. A 2 x 2 dilation anchored at its lower right
+// turns the mask's pixels into its corners, corner (i, j) of the mask landing
+// at (i + 1, j + 1), which leaves an empty border all round for the contour
+// follower. The follower's outer contour of those corners then runs along
+// the pixels' outer corners, and is never one corner wide.
+std::vector<cv::Point> RegionMask::OuterCorners() const
+{
+    cv::Mat pixels;
+    cv::copyMakeBorder(m_mask, pixels, 1, 2, 1, 2, cv::BORDER_CONSTANT, cv::Scalar(0));
+    cv::Mat corners;
+    cv::dilate(pixels, corners, cv::Mat::ones(2, 2, CV_8U), cv::Point(1, 1), 1, cv::BORDER_CONSTANT, cv::Scalar(0));
+    std::vector<std::vector<cv::Point>> contours;
+    cv::findContours(corners, contours, cv::RETR_EXTERNAL, cv::CHAIN_APPROX_NONE, m_origin - cv::Point(1, 1));
+    std::size_t largest = 0;
+    double largestArea = -1;
+    for (std::size_t i = 0; i < contours.size(); ++i) {
+        const double area = std::abs(cv::contourArea(contours[i]));
+        if (area > largestArea) {
+            largest = i;
+            largestArea = area;
+        }
+    }
+    return contours.empty() ? std::vector<cv::Point>() : contours[largest];
+}
+
+// What cannot be reached from beyond the mask, stepping from pixel to side
+// neighbour, is the region or one of its holes.
+std::int64_t RegionMask::EnclosedPixels() const
+{
+    cv::Mat padded;
+    cv::copyMakeBorder(m_mask, padded, 1, 1, 1, 1, cv::BORDER_CONSTANT, cv::Scalar(0));
+    const int outside = cv::floodFill(padded, cv::Point(0, 0), cv::Scalar(kSeedPiece), nullptr, cv::Scalar(),
+                                      cv::Scalar(), 4 | cv::FLOODFILL_FIXED_RANGE);
+    return static_cast<std::int64_t>(padded.total()) - outside;
+}
