@@ -15,12 +15,13 @@ constexpr int kFirstReach = 160;
 // Smoothing before the colours are compared: a Gaussian of 5 x 5 pixels
 // evens out JPEG's block noise, and a thin line between two regions stays a
 // wall. It also wears a strong edge in by a pixel, which the pixels'
-// unsmoothed colours then give back: the region grows this many steps into
-// neighbours whose own colour is within the tolerance.
+// unsmoothed colours then give back (Regrow), looking this many steps out
+// and comparing with the colour this much farther.
 const cv::Size kBlurSize(5, 5);
 constexpr double kBlurSigma = 1.0;
 constexpr int kBlurReach = 2; // the pixels beyond a window that the blur reads
 constexpr int kRegrowSteps = 2;
+constexpr int kFarther = 2;
 // Spurs and necks thinner than this are taken off the region: narrower than
 // a simplified outline could follow, they would only tangle it.
 const cv::Size kOpeningSize(3, 3);
@@ -90,10 +91,24 @@ struct SquaredSteps {
     }
 };
 
+const SquaredSteps& Steps()
+{
+    static const SquaredSteps steps;
+    return steps;
+}
+
+// The square of Delta E between two 8-bit L*a*b* colours.
+float SquaredDistance(const cv::Vec3b& a, const cv::Vec3b& b)
+{
+    const SquaredSteps& steps = Steps();
+    constexpr int zero = kChannelValues - 1;
+    return steps.lightness[a[0] - b[0] + zero] + steps.chroma[a[1] - b[1] + zero] + steps.chroma[a[2] - b[2] + zero];
+}
+
 // kWithin where the colour lies within `tolerance` of `seed`, else kOutside.
 cv::Mat WithinTolerance(const cv::Mat& lab, const cv::Vec3b& seed, double tolerance)
 {
-    static const SquaredSteps steps;
+    const SquaredSteps& steps = Steps();
     const float limit = static_cast<float>(tolerance * tolerance);
     const int l0 = kChannelValues - 1 - seed[0], a0 = kChannelValues - 1 - seed[1], b0 = kChannelValues - 1 - seed[2];
     cv::Mat mask(lab.size(), CV_8U);
@@ -150,20 +165,47 @@ RegionMask RegionMask::Find(const TracePixels& pixels, cv::Point seed, double to
     }
 }
 
-// Steps from the region to side neighbours (never across a corner, which a
-// diagonal line would not stop) whose unsmoothed colour is within the tolerance.
+// An edge between two colours lies where its pixels are half-way between
+// them. Smoothing wears the region in from a strong edge, and an edge the
+// picture itself has softened (antialiasing, JPEG's coarser colour) may lie
+// beyond the tolerance: the region steps back out to side neighbours (never
+// across a corner, which a diagonal line would not stop) whose unsmoothed
+// colour is within the tolerance of the seed's, or less than half-way from it
+// to the colour a few pixels further out. A thin line between two regions of
+// the seed's colour is no nearer one than the other: it stays out.
 void RegionMask::Regrow(const TracePixels& pixels, const cv::Vec3b& seedColour, double tolerance)
 {
-    const cv::Rect area = Grown(cv::Rect(m_origin, m_mask.size()), kRegrowSteps) & PictureRect(pixels);
-    cv::Mat within;
-    cv::compare(WithinTolerance(LabOf(pixels, area, false), seedColour, tolerance), kWithin, within, cv::CMP_EQ);
+    const cv::Rect area = Grown(cv::Rect(m_origin, m_mask.size()), kRegrowSteps + kFarther) & PictureRect(pixels);
+    const cv::Mat lab = LabOf(pixels, area, false);
+    const float limit = static_cast<float>(tolerance * tolerance);
+    auto joins = [&](cv::Point p, cv::Point outward) {
+        const float own = SquaredDistance(lab.at<cv::Vec3b>(p), seedColour);
+        if (own <= limit)
+            return true;
+        const cv::Point far = p + kFarther * outward;
+        return far.inside(cv::Rect(cv::Point(), lab.size())) &&
+               4 * own <= SquaredDistance(lab.at<cv::Vec3b>(far), seedColour);
+    };
     cv::Mat grown = cv::Mat::zeros(area.size(), CV_8U);
     m_mask.copyTo(grown(cv::Rect(m_origin - area.tl(), m_mask.size())));
-    const cv::Mat step = cv::getStructuringElement(cv::MORPH_CROSS, cv::Size(3, 3));
-    for (int i = 0; i < kRegrowSteps; ++i) {
-        cv::Mat wider;
-        cv::dilate(grown, wider, step);
-        grown |= wider & within;
+    const cv::Point sides[] = {{1, 0}, {-1, 0}, {0, 1}, {0, -1}};
+    for (int step = 0; step < kRegrowSteps; ++step) {
+        cv::Mat next = grown.clone();
+        for (int y = 0; y < grown.rows; ++y) {
+            for (int x = 0; x < grown.cols; ++x) {
+                if (grown.at<std::uint8_t>(y, x))
+                    continue;
+                for (const cv::Point& outward : sides) {
+                    const cv::Point from = cv::Point(x, y) - outward;
+                    if (from.inside(cv::Rect(cv::Point(), grown.size())) && grown.at<std::uint8_t>(from) &&
+                        joins({x, y}, outward)) {
+                        next.at<std::uint8_t>(y, x) = kInRegion;
+                        break;
+                    }
+                }
+            }
+        }
+        grown = next;
     }
     const cv::Rect box = cv::boundingRect(grown);
     m_mask = grown(box).clone();

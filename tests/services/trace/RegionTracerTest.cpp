@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
 #include <limits>
 #include <random>
 
@@ -178,6 +179,39 @@ TEST(RegionTracer, TheToleranceDecidesWhatJoins)
     strict.tolerance = 5;
     EXPECT_EQ(RegionTracer(strict).Trace(picture.Pixels(), {10, 10}).regionPixels, 50 * 40);
     EXPECT_EQ(RegionTracer().Trace(picture.Pixels(), {10, 10}).regionPixels, 100 * 40);
+}
+
+// A line one pixel wide between two regions of one colour keeps them apart,
+// upright or slanting (its pixels then meet only at their corners), and the
+// region reaches right up to it.
+TEST(RegionTracer, AThinLineKeepsTwoRegionsApart)
+{
+    struct Row {
+        const char* what;
+        std::function<bool(int x, int y)> line;
+    };
+    const Row rows[] = {
+        {"upright", [](int x, int) { return x == 60; }},
+        {"slanting", [](int x, int y) { return x == y + 20; }},
+    };
+    for (const Row& row : rows) {
+        Picture picture{120, 80, std::vector<std::uint32_t>(120 * 80, Bgrx(255, 255, 255))};
+        std::int64_t leftOfTheLine = 0;
+        for (int y = 0; y < 80; ++y) {
+            bool left = true;
+            for (int x = 0; x < 120; ++x) {
+                if (row.line(x, y)) {
+                    picture.bgrx[std::size_t(y) * 120 + x] = Bgrx(0, 0, 0);
+                    left = false;
+                }
+                leftOfTheLine += left ? 1 : 0;
+            }
+        }
+        const TraceResult r = RegionTracer().Trace(picture.Pixels(), {5, 40});
+        ASSERT_TRUE(r.Ok()) << row.what;
+        EXPECT_EQ(r.regionPixels, leftOfTheLine) << row.what;
+        EXPECT_TRUE(polygoncheck::IsSimple(r.outline)) << Describe(r.outline);
+    }
 }
 
 TEST(RegionTracer, AtMostTheCornersAskedFor)
