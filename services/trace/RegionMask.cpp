@@ -9,8 +9,9 @@ namespace
 {
 
 // The first window around the seed reaches this far each way. A window is
-// widened along every side the region reaches, by its own size, so a small
-// region costs a small window and a large one a few times its bounding box.
+// widened along every side the region reaches, by half its size, so a small
+// region costs a small window and a large one about three times its
+// bounding box, all windows together.
 constexpr int kFirstReach = 160;
 // Smoothing before the colours are compared: a Gaussian of 5 x 5 pixels
 // evens out JPEG's block noise, and a thin line between two regions stays a
@@ -76,6 +77,22 @@ cv::Mat LabOf(const TracePixels& pixels, const cv::Rect& window, bool smoothed)
     return lab;
 }
 
+// The unsmoothed L*a*b* colours of a few pixels of the picture.
+std::vector<cv::Vec3b> LabAt(const TracePixels& pixels, const std::vector<cv::Point>& points)
+{
+    if (points.empty())
+        return {};
+    cv::Mat bgr(1, static_cast<int>(points.size()), CV_8UC3);
+    for (std::size_t i = 0; i < points.size(); ++i) {
+        const std::uint8_t* p = pixels.top + static_cast<std::ptrdiff_t>(points[i].y) * pixels.stride +
+                                static_cast<std::ptrdiff_t>(points[i].x) * pixels.bytesPerPixel;
+        bgr.at<cv::Vec3b>(0, static_cast<int>(i)) = cv::Vec3b(p[0], p[1], p[2]);
+    }
+    cv::Mat lab;
+    cv::cvtColor(bgr, lab, cv::COLOR_BGR2Lab);
+    return std::vector<cv::Vec3b>(lab.begin<cv::Vec3b>(), lab.end<cv::Vec3b>());
+}
+
 // Squared differences of two 8-bit channel values, in Delta E units, by
 // their difference + 255.
 struct SquaredSteps {
@@ -123,19 +140,20 @@ cv::Mat WithinTolerance(const cv::Mat& lab, const cv::Vec3b& seed, double tolera
     return mask;
 }
 
-// `window` widened along each side that the region (`box`, in the window)
-// reaches, as far as the picture goes.
+// `window` widened by half its size along each side that the region (`box`,
+// in the window) reaches, as far as the picture goes.
 cv::Rect Widened(const cv::Rect& window, const cv::Rect& box, const cv::Rect& picture)
 {
     cv::Point topLeft = window.tl(), bottomRight = window.br();
+    const cv::Point step(window.width / 2 + 1, window.height / 2 + 1);
     if (box.x == 0)
-        topLeft.x -= window.width;
+        topLeft.x -= step.x;
     if (box.y == 0)
-        topLeft.y -= window.height;
+        topLeft.y -= step.y;
     if (box.br().x == window.width)
-        bottomRight.x += window.width;
+        bottomRight.x += step.x;
     if (box.br().y == window.height)
-        bottomRight.y += window.height;
+        bottomRight.y += step.y;
     return cv::Rect(topLeft, bottomRight) & picture;
 }
 
@@ -151,7 +169,10 @@ RegionMask RegionMask::Find(const TracePixels& pixels, cv::Point seed, double to
         cv::Rect box;
         cv::floodFill(mask, seed - window.tl(), cv::Scalar(kReached), &box, cv::Scalar(), cv::Scalar(),
                       4 | cv::FLOODFILL_FIXED_RANGE);
-        const cv::Rect wider = Widened(window, box, picture);
+        cv::Rect wider = Widened(window, box, picture);
+        // Most of the picture already: the rest costs less than another widening.
+        if (wider != window && 2 * wider.area() > picture.area())
+            wider = picture;
         if (wider != window) {
             window = wider;
             continue;
@@ -172,40 +193,52 @@ RegionMask RegionMask::Find(const TracePixels& pixels, cv::Point seed, double to
 // across a corner, which a diagonal line would not stop) whose unsmoothed
 // colour is within the tolerance of the seed's, or less than half-way from it
 // to the colour a few pixels further out. A thin line between two regions of
-// the seed's colour is no nearer one than the other: it stays out.
+// the seed's colour is no nearer one than the other: it stays out. Only the
+// pixels along the region's edge are looked at.
 void RegionMask::Regrow(const TracePixels& pixels, const cv::Vec3b& seedColour, double tolerance)
 {
-    const cv::Rect area = Grown(cv::Rect(m_origin, m_mask.size()), kRegrowSteps + kFarther) & PictureRect(pixels);
-    const cv::Mat lab = LabOf(pixels, area, false);
-    const float limit = static_cast<float>(tolerance * tolerance);
-    auto joins = [&](cv::Point p, cv::Point outward) {
-        const float own = SquaredDistance(lab.at<cv::Vec3b>(p), seedColour);
-        if (own <= limit)
-            return true;
-        const cv::Point far = p + kFarther * outward;
-        return far.inside(cv::Rect(cv::Point(), lab.size())) &&
-               4 * own <= SquaredDistance(lab.at<cv::Vec3b>(far), seedColour);
-    };
+    const cv::Rect picture = PictureRect(pixels);
+    const cv::Rect area = Grown(cv::Rect(m_origin, m_mask.size()), kRegrowSteps) & picture;
     cv::Mat grown = cv::Mat::zeros(area.size(), CV_8U);
     m_mask.copyTo(grown(cv::Rect(m_origin - area.tl(), m_mask.size())));
+    const float limit = static_cast<float>(tolerance * tolerance);
+    const cv::Mat side = cv::getStructuringElement(cv::MORPH_CROSS, cv::Size(3, 3));
     const cv::Point sides[] = {{1, 0}, {-1, 0}, {0, 1}, {0, -1}};
     for (int step = 0; step < kRegrowSteps; ++step) {
-        cv::Mat next = grown.clone();
-        for (int y = 0; y < grown.rows; ++y) {
-            for (int x = 0; x < grown.cols; ++x) {
-                if (grown.at<std::uint8_t>(y, x))
-                    continue;
-                for (const cv::Point& outward : sides) {
-                    const cv::Point from = cv::Point(x, y) - outward;
-                    if (from.inside(cv::Rect(cv::Point(), grown.size())) && grown.at<std::uint8_t>(from) &&
-                        joins({x, y}, outward)) {
-                        next.at<std::uint8_t>(y, x) = kInRegion;
-                        break;
-                    }
+        cv::Mat fringe;
+        cv::dilate(grown, fringe, side);
+        fringe &= ~grown;
+        std::vector<cv::Point> edge;
+        cv::findNonZero(fringe, edge);
+        // Each edge pixel with the pixels further out from each region pixel beside it.
+        std::vector<cv::Point> own, far;
+        std::vector<std::size_t> owner;
+        for (std::size_t i = 0; i < edge.size(); ++i) {
+            own.push_back(edge[i] + area.tl());
+            for (const cv::Point& outward : sides) {
+                const cv::Point from = edge[i] - outward, beyond = own.back() + kFarther * outward;
+                if (from.inside(cv::Rect(cv::Point(), grown.size())) && grown.at<std::uint8_t>(from) &&
+                    beyond.inside(picture)) {
+                    far.push_back(beyond);
+                    owner.push_back(i);
                 }
             }
         }
-        grown = next;
+        const std::vector<cv::Vec3b> ownColour = LabAt(pixels, own), farColour = LabAt(pixels, far);
+        std::vector<float> distance(edge.size());
+        std::vector<bool> joins(edge.size());
+        for (std::size_t i = 0; i < edge.size(); ++i) {
+            distance[i] = SquaredDistance(ownColour[i], seedColour);
+            joins[i] = distance[i] <= limit;
+        }
+        for (std::size_t k = 0; k < far.size(); ++k) {
+            if (4 * distance[owner[k]] <= SquaredDistance(farColour[k], seedColour))
+                joins[owner[k]] = true;
+        }
+        for (std::size_t i = 0; i < edge.size(); ++i) {
+            if (joins[i])
+                grown.at<std::uint8_t>(edge[i]) = kInRegion;
+        }
     }
     const cv::Rect box = cv::boundingRect(grown);
     m_mask = grown(box).clone();
