@@ -14,6 +14,7 @@
 #include "view/PastePlacement.h"
 #include "view/PolygonCreation.h"
 #include "view/ProgramCursors.h"
+#include "view/RegionTracing.h"
 #include "view/SelectionMode.h"
 #include "view/ZoomedPicture.h"
 
@@ -90,6 +91,11 @@ CZephyrmapView::CZephyrmapView(CZephyrmapDoc& doc, AppSettings& settings, PaneIn
 }
 
 CZephyrmapView::~CZephyrmapView() = default;
+
+const MapPicture& CZephyrmapView::Picture() const
+{
+    return m_zoomed.Picture();
+}
 
 float CZephyrmapView::Factor() const
 {
@@ -659,6 +665,9 @@ void CZephyrmapView::SetTool(Tool tool)
     case Tool::Rectangle:
         m_creation = std::make_unique<BoxCreation>(*this, ShapeRect);
         break;
+    case Tool::Trace:
+        m_creation = std::make_unique<RegionTracing>(*this);
+        break;
     case Tool::Select:
         break;
     }
@@ -809,6 +818,10 @@ void CZephyrmapView::keyPressEvent(QKeyEvent* event)
         KeyboardMove(0, 1);
         break;
     default:
+        if (Active().KeyPressed(event->key())) {
+            AfterEvent();
+            return;
+        }
         QAbstractScrollArea::keyPressEvent(event);
         return;
     }
@@ -907,6 +920,7 @@ std::vector<CommandRoute> CZephyrmapView::Commands()
         {CmdRectangleTool, [this] { SetTool(Tool::Rectangle); }, mapOpen, [this] { return m_tool == Tool::Rectangle; }},
         {CmdCircleTool, [this] { SetTool(Tool::Circle); }, mapOpen, [this] { return m_tool == Tool::Circle; }},
         {CmdPolygonTool, [this] { SetTool(Tool::Polygon); }, mapOpen, [this] { return m_tool == Tool::Polygon; }},
+        {CmdTraceTool, [this] { SetTool(Tool::Trace); }, mapOpen, [this] { return m_tool == Tool::Trace; }},
         {CmdDeleteArea, [this] { DeleteSelectedArea(); }, selected, {}},
         {CmdDeletePoint, [this] { DeletePoint(); }, [this] { return CanDeletePoint(); }, {}},
         {CmdToggleHatching, [this] { ToggleHatching(); }, mapOpen, [this] { return m_settings.Hatching != 0; }},

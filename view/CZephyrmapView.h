@@ -23,14 +23,16 @@
 #include <vector>
 
 class CMapData;
+class MapPicture;
 class QPrinter;
 class CZephyrmapDoc;
 class PaneInterface;
 class ZoomedPicture;
 struct AppSettings;
 
-// The drawing tools; a tool is one-shot and falls back to selection.
-enum class Tool : int { Select = 0, Polygon = 1, Circle = 2, Rectangle = 3 };
+// The drawing tools; a tool is one-shot and falls back to selection, except
+// the trace tool, which stays until Escape or another tool.
+enum class Tool : int { Select = 0, Polygon = 1, Circle = 2, Rectangle = 3, Trace = 4 };
 
 class CZephyrmapView : public QAbstractScrollArea
 {
@@ -89,6 +91,10 @@ public:
     // For the interactions.
     CZephyrmapDoc& Doc() { return m_doc; }
     PaneInterface& Frame() { return m_frame; }
+    AppSettings& Settings() { return m_settings; }
+    const AppSettings& Settings() const { return m_settings; }
+    // The document's picture, as loaded.
+    const MapPicture& Picture() const;
     SelectionState& Selection() { return m_selection; }
     float Factor() const;
     bool ShiftHeld() const { return m_shift; }

@@ -30,6 +30,7 @@ enum CommandId : int {
     CmdRectangleTool = 32773,
     CmdCircleTool = 32774,
     CmdPolygonTool = 32772,
+    CmdTraceTool = 32870,
     // Tools
     CmdBrowserPreview = 32803,
     CmdSourcePreview = 32811,

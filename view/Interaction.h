@@ -36,6 +36,8 @@ public:
     virtual void ModifiersChanged() {}
     // The 90 ms click timer fired.
     virtual void TimerFired() {}
+    // A key (Qt::Key) the view has no use for itself; true when taken.
+    virtual bool KeyPressed(int) { return false; }
 
     // Drawn over the areas: an area being made, or an outline being moved.
     virtual void Paint(QPainter&) const {}

@@ -11,8 +11,8 @@
 class QAction;
 class QString;
 
-// The status bar's panes after the prompt pane.
-enum StatusPane : int { PaneMagnification = 1, PanePictureInfo = 2, PaneAreaCount = 3 };
+// The status bar's panes: the prompt pane, then the view's three.
+enum StatusPane : int { PanePrompt = 0, PaneMagnification = 1, PanePictureInfo = 2, PaneAreaCount = 3 };
 
 class PaneInterface
 {

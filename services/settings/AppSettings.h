@@ -42,6 +42,10 @@ struct AppSettings {
     int Hatching = 1;
     int DEFAULTArea_Tail = 1;
     int OmitInPageLinkFileName = 1;
+    // The trace tool: the colour tolerance (Delta E) and the simplification
+    // distance in tenths of a picture pixel.
+    int nTraceTolerance = 20;
+    int nTraceSimplify = 15;
     // Not stored: the rule in force, copied from DEFAULTArea_Tail at start-up.
     int DefaultAreaTailInEffect = 1;
 };

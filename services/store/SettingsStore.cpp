@@ -75,6 +75,8 @@ void SettingsStore::LoadSettings(AppSettings& s)
     s.Hatching = readInt("Hatching", d.Hatching);
     s.DEFAULTArea_Tail = readInt("DEFAULTArea_Tail", d.DEFAULTArea_Tail);
     s.OmitInPageLinkFileName = readInt("OmitInPageLinkFileName", d.OmitInPageLinkFileName);
+    s.nTraceTolerance = readInt("nTraceTolerance", d.nTraceTolerance);
+    s.nTraceSimplify = readInt("nTraceSimplify", d.nTraceSimplify);
     s.DefaultAreaTailInEffect = s.DEFAULTArea_Tail;
 }
 
@@ -101,6 +103,8 @@ void SettingsStore::SaveSettings(const AppSettings& s)
     put("Hatching", s.Hatching);
     put("DEFAULTArea_Tail", s.DEFAULTArea_Tail);
     put("OmitInPageLinkFileName", s.OmitInPageLinkFileName);
+    put("nTraceTolerance", s.nTraceTolerance);
+    put("nTraceSimplify", s.nTraceSimplify);
     m_store->endGroup();
 }
 

@@ -18,7 +18,8 @@ private:
     QString Ini(const char* name) const { return m_dir.filePath(QLatin1String(name)); }
 
 private slots:
-    void firstExitWritesAllNineteenValues()
+    // The nineteen values of old, and the trace tool's two.
+    void firstExitWritesAllTwentyOneValues()
     {
         const QString ini = Ini("app.ini");
         CZephyrmapApp app(std::make_unique<SettingsStore>(ini));
@@ -27,10 +28,12 @@ private slots:
         app.ExitInstance();
         QSettings raw(ini, QSettings::IniFormat);
         raw.beginGroup(QStringLiteral("Settings"));
-        QCOMPARE(raw.childKeys().size(), 19);
+        QCOMPARE(raw.childKeys().size(), 21);
         QCOMPARE(raw.value(QStringLiteral("HtmlOption")).toInt(), 10);
         QCOMPARE(raw.value(QStringLiteral("Bgcolor")).toInt(), 0xC0C0C0);
         QCOMPARE(raw.value(QStringLiteral("magni")).toInt(), 100);
+        QCOMPARE(raw.value(QStringLiteral("nTraceTolerance")).toInt(), 20);
+        QCOMPARE(raw.value(QStringLiteral("nTraceSimplify")).toInt(), 15);
         QVERIFY(!raw.contains(QStringLiteral("DefaultAreaTailInEffect")));
     }
 
