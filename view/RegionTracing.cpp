@@ -21,6 +21,8 @@ namespace
 // A region larger than this share of the picture is asked about.
 constexpr double kLargeShare = 0.25;
 constexpr double kTenths = 10.0;
+// The preview's dashes and gaps, in window pixels.
+constexpr qreal kDashLength = 4;
 
 bool SameOptions(const TraceOptions& a, const TraceOptions& b)
 {
@@ -164,6 +166,8 @@ void RegionTracing::ShowPrompt()
     m_view.Frame().SetStatusText(PanePrompt, PromptText(Tolerance()));
 }
 
+// Black dashes over a white line, which show on any picture, even where
+// inverting would give a colour close to the one beside it.
 void RegionTracing::Paint(QPainter& painter) const
 {
     if (!m_previewShown || m_traced.outline.size() < 3)
@@ -172,9 +176,12 @@ void RegionTracing::Paint(QPainter& painter) const
     for (const Point& p : m_traced.outline)
         outline << m_view.ToLogical(p);
     painter.save();
-    painter.setCompositionMode(QPainter::RasterOp_NotDestination);
-    painter.setPen(QPen(Qt::black, 0));
     painter.setBrush(Qt::NoBrush);
+    painter.setPen(QPen(Qt::white, 0));
+    painter.drawPolygon(outline);
+    QPen dashes(Qt::black, 0, Qt::CustomDashLine);
+    dashes.setDashPattern({kDashLength, kDashLength});
+    painter.setPen(dashes);
     painter.drawPolygon(outline);
     painter.restore();
 }

@@ -1,7 +1,7 @@
 #pragma once
 // The trace tool: the region under the pointer becomes a polygon area with
 // one click. Once the pointer rests, the outline a click would add is shown
-// inverted; a click adds it through the document (one undo step) and
+// dashed; a click adds it through the document (one undo step) and
 // selects it. A region larger than a quarter of the picture (a click on the
 // background, usually) is asked about first. The tool stays until Escape or
 // another tool; "[" and "]" lower and raise the colour tolerance, which the
