@@ -24,11 +24,6 @@ constexpr double kTenths = 10.0;
 // The preview's dashes and gaps, in window pixels.
 constexpr qreal kDashLength = 4;
 
-bool SameOptions(const TraceOptions& a, const TraceOptions& b)
-{
-    return a.tolerance == b.tolerance && a.epsilon == b.epsilon && a.maxVertices == b.maxVertices;
-}
-
 } // namespace
 
 RegionTracing::RegionTracing(CZephyrmapView& view) : m_view(view)
@@ -64,18 +59,14 @@ const std::vector<Point>& RegionTracing::Preview() const
 }
 
 // The settings as the tracer takes them; values a damaged settings file
-// might hold are brought within their limits.
+// might hold are brought within their limits. Each trace reads the picture
+// afresh, since it may have been loaded again meanwhile.
 const TraceResult& RegionTracing::TraceAt(Point p)
 {
     TraceOptions options;
     options.tolerance = Tolerance();
     options.epsilon = std::clamp(m_view.Settings().nTraceSimplify, kLeastSimplify, kMostSimplify) / kTenths;
-    if (!m_haveTrace || !(m_tracedAt == p) || !SameOptions(m_tracedWith, options)) {
-        m_traced = picturetrace::Trace(m_view.Picture(), p, options);
-        m_tracedAt = p;
-        m_tracedWith = options;
-        m_haveTrace = true;
-    }
+    m_traced = picturetrace::Trace(m_view.Picture(), p, options);
     return m_traced;
 }
 
@@ -105,17 +96,18 @@ void RegionTracing::HidePreview()
     m_view.InvalidateAll();
 }
 
+// The new area's own outline takes the preview's place.
 void RegionTracing::Pressed(Point p)
 {
     m_rest.stop();
-    const TraceResult traced = TraceAt(p);
+    HidePreview();
+    const TraceResult& traced = TraceAt(p);
     if (!traced.Ok() || !AcceptSize(traced))
         return;
     auto area = std::make_unique<CMapData>();
     area->m_shape = ShapePoly;
     area->m_points = traced.outline;
     area->BuildRegion();
-    HidePreview();
     m_view.AddArea(std::move(area));
 }
 
@@ -145,6 +137,7 @@ bool RegionTracing::KeyPressed(int key)
     case Qt::Key_Escape:
         m_rest.stop();
         HidePreview();
+        m_view.Frame().SetStatusText(PanePrompt, QString());
         m_view.ReturnToSelectionTool();
         return true;
     default:

@@ -58,9 +58,5 @@ private:
     Point m_pointer;
     bool m_previewShown = false;
     HitRegion m_previewRegion;
-    // The last trace, kept for the click that usually follows it at the same point.
-    TraceResult m_traced;
-    Point m_tracedAt;
-    TraceOptions m_tracedWith;
-    bool m_haveTrace = false;
+    TraceResult m_traced; // the last trace, the preview's while it is shown
 };

@@ -127,6 +127,7 @@ private slots:
         QVERIFY(SameCorners(h->Drawn()[1]->m_points, {{180, 40}, {280, 40}, {280, 160}, {180, 160}}));
         Key(*h, Qt::Key_Escape);
         QCOMPARE(h->view.CurrentTool(), Tool::Select);
+        QCOMPARE(h->pane.status[PanePrompt], QString()); // the tolerance is no longer the prompt
         // A click now selects rather than traces.
         h->Click(100, 100);
         QCOMPARE(h->Drawn().size(), std::size_t(2));
