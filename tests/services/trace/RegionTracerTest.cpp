@@ -130,18 +130,6 @@ INSTANTIATE_TEST_SUITE_P(RegionTracer, TracedShape, ::testing::ValuesIn(Cases())
                              return name;
                          });
 
-TEST(RegionTracer, ADiscOfRadiusHundredNeedsAtMostFortyCorners)
-{
-    const Inside disc = Disc(150, 150, 100);
-    const Picture picture = Paint(300, 300, disc, Bgrx(0, 0, 0), Bgrx(255, 255, 255));
-    const TraceResult r = RegionTracer().Trace(picture.Pixels(), {150, 150});
-    ASSERT_TRUE(r.Ok());
-    EXPECT_LE(r.outline.size(), 40u);
-    // And no fewer than the distance allows: a polygon within 1.5 pixels of a
-    // circle of radius 100 needs at least 19 sides.
-    EXPECT_GE(r.outline.size(), 19u);
-}
-
 // The region reaching two edges of the picture is closed along them: its
 // corner is the picture's corner and its sides lie on the picture's edges.
 TEST(RegionTracer, ARegionAtTheEdgesIsClosedAlongThem)
