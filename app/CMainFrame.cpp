@@ -53,6 +53,7 @@ const ToolBarButton kToolBar[] = {
     {CmdRectangleTool, "rectangle"},
     {CmdCircleTool, "circle"},
     {CmdPolygonTool, "polygon"},
+    {CmdTraceTool, "trace"},
     {kSeparator, nullptr},
     {CmdUndo, "undo"},
     {CmdRedo, "redo"},
@@ -65,7 +66,7 @@ const ToolBarButton kToolBar[] = {
 
 // The labels under the tool bar's images, one a position, separators included.
 const char kToolBarLabels[] =
-    "新規\nc.b.から\nhtmlから\n\nc.b.へ\nhtmlへ\n\n四角形\n円形\n多角形\n\nUndo\nRedo\n\n倍率\n\n"
+    "新規\nc.b.から\nhtmlから\n\nc.b.へ\nhtmlへ\n\n四角形\n円形\n多角形\nﾄﾚｰｽ\n\nUndo\nRedo\n\n倍率\n\n"
     "ﾌﾞﾗｳｻﾞ\nｿｰｽ";
 
 // Widths of the status bar's panes, in characters.
@@ -319,7 +320,10 @@ QLabel& CMainFrame::StatusPaneLabel(StatusPane pane) const
 
 void CMainFrame::SetStatusText(StatusPane pane, const QString& text)
 {
-    m_statusPanes[pane]->setText(text);
+    if (pane == PanePrompt)
+        statusBar()->showMessage(text);
+    else
+        m_statusPanes[pane]->setText(text);
 }
 
 void CMainFrame::RestoreBars()

@@ -85,6 +85,8 @@ CPrpIniView::Fields CPrpIni::ViewFieldsOf(const AppSettings& s)
     f.indentAmount = s.nIndentSpace;
     f.defaultAreaLast = s.DEFAULTArea_Tail;
     f.omitInPageFileName = s.OmitInPageLinkFileName;
+    f.traceTolerance = s.nTraceTolerance;
+    f.traceSimplify = s.nTraceSimplify;
     return f;
 }
 
@@ -126,6 +128,8 @@ bool CPrpIni::Apply(const CPrpIniBrows::Fields& b, const CPrpIniView::Fields& v,
     const int wasOn = s.DEFAULTArea_Tail;
     s.DEFAULTArea_Tail = v.defaultAreaLast;
     s.OmitInPageLinkFileName = v.omitInPageFileName;
+    s.nTraceTolerance = v.traceTolerance;
+    s.nTraceSimplify = v.traceSimplify;
     if (v.defaultAreaLast == 0) {
         s.DefaultAreaTailInEffect = 0;
         return false;

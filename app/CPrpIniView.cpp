@@ -2,10 +2,12 @@
 
 #include "services/picture/QtText.h"
 #include "services/store/SettingsStore.h"
+#include "view/RegionTracing.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QColorDialog>
+#include <QDoubleSpinBox>
 #include <QFrame>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -15,10 +17,12 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpressionValidator>
+#include <QSpinBox>
 #include <QToolButton>
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <cmath>
 
 namespace
 {
@@ -34,6 +38,8 @@ constexpr int kSampleHeight = 18;
 const ColorRef kDefaultHatch = 0xDDDDDD;
 const ColorRef kDefaultOutline = 0x000000;
 const ColorRef kDefaultBackground = 0xC0C0C0;
+// The simplification distance is kept in tenths of a pixel and shown in pixels.
+constexpr double kTenths = 10.0;
 
 // The usual decimal rule: the leading digits, 0 when there are none.
 int LeadingNumber(const QString& text)
@@ -216,7 +222,30 @@ QWidget* CPrpIniView::BuildEditingGroup()
                            "omitFileNameCheck");
     column->addWidget(m_defaultLast);
     column->addWidget(m_omitFileName);
+    column->addLayout(BuildTraceRows(group));
     return group;
+}
+
+QLayout* CPrpIniView::BuildTraceRows(QWidget* group)
+{
+    auto* grid = new QGridLayout;
+    m_traceTolerance = Named(new QSpinBox(group), "traceToleranceSpin");
+    m_traceTolerance->setRange(RegionTracing::kLeastTolerance, RegionTracing::kMostTolerance);
+    m_traceSimplify = Named(new QDoubleSpinBox(group), "traceSimplifySpin");
+    m_traceSimplify->setDecimals(1);
+    m_traceSimplify->setSingleStep(1 / kTenths);
+    m_traceSimplify->setRange(RegionTracing::kLeastSimplify / kTenths, RegionTracing::kMostSimplify / kTenths);
+    m_traceSimplify->setSuffix(QStringLiteral(" ピクセル"));
+    auto* tolerance = new QLabel(QStringLiteral("トレースの色の許容差(&K)"), group);
+    tolerance->setBuddy(m_traceTolerance);
+    auto* simplify = new QLabel(QStringLiteral("トレースの単純化距離(&W)"), group);
+    simplify->setBuddy(m_traceSimplify);
+    grid->addWidget(tolerance, 0, 0);
+    grid->addWidget(m_traceTolerance, 0, 1);
+    grid->addWidget(simplify, 1, 0);
+    grid->addWidget(m_traceSimplify, 1, 1);
+    grid->setColumnStretch(2, 1);
+    return grid;
 }
 
 void CPrpIniView::SetFields(const Fields& f)
@@ -237,6 +266,8 @@ void CPrpIniView::SetFields(const Fields& f)
     Check(m_poly, f.polyKeyword);
     m_defaultLast->setChecked(f.defaultAreaLast != 0);
     m_omitFileName->setChecked(f.omitInPageFileName != 0);
+    m_traceTolerance->setValue(f.traceTolerance);
+    m_traceSimplify->setValue(f.traceSimplify / kTenths);
     UpdateIndentEnables();
 }
 
@@ -256,6 +287,8 @@ CPrpIniView::Fields CPrpIniView::ReadFields() const
     f.polyKeyword = CheckedId(m_poly);
     f.defaultAreaLast = m_defaultLast->isChecked() ? 1 : 0;
     f.omitInPageFileName = m_omitFileName->isChecked() ? 1 : 0;
+    f.traceTolerance = m_traceTolerance->value();
+    f.traceSimplify = static_cast<int>(std::lround(m_traceSimplify->value() * kTenths));
     return f;
 }
 

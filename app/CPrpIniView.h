@@ -13,7 +13,8 @@
 // "rectangleRadio", "circRadio", "circleRadio", "polyRadio", "polygonRadio";
 // "keepOtherCaseCheck"; the indent amount "indentEdit", "indentSpin" (with
 // "indentUp", "indentDown") and "indentLabel"; "defaultLastCheck",
-// "omitFileNameCheck"; groups "screenGroup", "outputGroup", "editingGroup".
+// "omitFileNameCheck"; the trace tool's "traceToleranceSpin" and
+// "traceSimplifySpin"; groups "screenGroup", "outputGroup", "editingGroup".
 
 #include "services/types/ColorRef.h"
 
@@ -24,11 +25,14 @@
 class QAbstractButton;
 class QButtonGroup;
 class QCheckBox;
+class QDoubleSpinBox;
 class QFrame;
 class QGridLayout;
 class QLabel;
+class QLayout;
 class QLineEdit;
 class QPushButton;
+class QSpinBox;
 class SettingsStore;
 
 class CPrpIniView : public QWidget
@@ -49,6 +53,8 @@ public:
         int polyKeyword = 0; // 0 "poly", 1 "polygon"
         int defaultAreaLast = 1;
         int omitInPageFileName = 1;
+        int traceTolerance = 20; // Delta E
+        int traceSimplify = 15;  // tenths of a picture pixel
     };
 
     explicit CPrpIniView(SettingsStore& store, QWidget* parent = nullptr);
@@ -69,6 +75,7 @@ private:
     QWidget* BuildScreenGroup();
     QWidget* BuildOutputGroup();
     QWidget* BuildEditingGroup();
+    QLayout* BuildTraceRows(QWidget* group);
     QWidget* BuildIndentSpin();
     QPushButton* AddColorRow(QGridLayout* grid, int row, const QString& label, const QString& button, const char* name,
                              QFrame*& sample);
@@ -100,4 +107,6 @@ private:
     QButtonGroup* m_poly = nullptr;
     QCheckBox* m_defaultLast = nullptr;
     QCheckBox* m_omitFileName = nullptr;
+    QSpinBox* m_traceTolerance = nullptr;
+    QDoubleSpinBox* m_traceSimplify = nullptr;
 };

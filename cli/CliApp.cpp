@@ -11,11 +11,13 @@
 #include "services/fileinfo/PictureInfo.h"
 #include "services/paths/LocalFile.h"
 #include "services/picture/MapPicture.h"
+#include "services/picture/PictureTrace.h"
 #include "services/settings/AppSettings.h"
 #include "services/text/HtmlPageText.h"
 #include "services/text/TextCodec.h"
 #include "services/text/Utf8Bridge.h"
 
+#include <charconv>
 #include <filesystem>
 #include <functional>
 
@@ -70,6 +72,12 @@ const char kHelp[] =
     "      load a JPEG, GIF, PNG or BMP picture as the editor does and print\n"
     "      WIDTH HEIGHT FILESIZE KIND and the status-bar line; --dib writes the\n"
     "      bitmap of a PNG as loaded (header, colour table, rows)\n"
+    "  trace PICTURE X Y [--tolerance T] [--epsilon E] [--max-vertices N]\n"
+    "      trace the region around pixel X,Y of the picture as the editor's trace tool\n"
+    "      does and print its polygon as the COORDS text the editor writes for it.\n"
+    "      T: the colour difference (Delta E) a pixel may have from the point's and\n"
+    "      still belong to the region (default 20); E: how far the polygon may stray\n"
+    "      from the region's outline, in pixels (default 1.5); N: at most N corners\n"
     "  --help       show this text\n"
     "  --version    show the version\n";
 
@@ -170,6 +178,8 @@ int CliApp::Run(const std::vector<std::string>& args)
         return Update(rest);
     if (command == "picture")
         return Picture(rest);
+    if (command == "trace")
+        return Trace(rest);
     return Usage("unknown command '" + command + "'");
 }
 
@@ -583,5 +593,66 @@ int CliApp::Picture(const std::vector<std::string>& argv)
     const PictureDib& bitmap = picture.Dib();
     if (dib && !WriteOutput(*dib, std::string(reinterpret_cast<const char*>(bitmap.Packed()), bitmap.PackedSize())))
         return 1;
+    return 0;
+}
+
+namespace
+{
+
+constexpr double kMostTolerance = 400; // beyond any two colours' distance
+constexpr double kMostEpsilon = 100;
+
+std::optional<int> WholeNumber(const std::string& text)
+{
+    int v = 0;
+    auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), v);
+    if (ec != std::errc() || end != text.data() + text.size())
+        return std::nullopt;
+    return v;
+}
+
+} // namespace
+
+int CliApp::Trace(const std::vector<std::string>& argv)
+{
+    CliArgs args(argv, {"--tolerance", "--epsilon", "--max-vertices"}, {});
+    TraceOptions options;
+    options.tolerance = args.Number("--tolerance", 0, kMostTolerance).value_or(options.tolerance);
+    options.epsilon = args.Number("--epsilon", 0, kMostEpsilon).value_or(options.epsilon);
+    options.maxVertices = args.Int("--max-vertices", 3, 1 << 30).value_or(0);
+    if (args.Ok() && args.Positional().size() != 3)
+        args.Fail("trace takes a picture and a point X Y");
+    std::optional<int> x, y;
+    if (args.Ok()) {
+        x = WholeNumber(args.Positional()[1]);
+        y = WholeNumber(args.Positional()[2]);
+        if (!x || !y)
+            args.Fail("the point's X and Y are whole numbers");
+    }
+    if (!args.Ok())
+        return Usage(args.Error());
+    const std::string& file = args.Positional()[0];
+    std::string path;
+    if (!ToProgramPath(file, path))
+        return 1;
+    if (pictureinfo::KindOf(path) == PictureNone)
+        return Fail(file + " is not named as a JPEG, GIF, PNG or BMP picture");
+    MapPicture picture;
+    picture.SetBackgroundColor(AppSettings().Bgcolor);
+    if (!picture.Load(path))
+        return Fail("cannot load the picture " + file);
+    const TraceResult traced = picturetrace::Trace(picture, {*x, *y}, options);
+    if (traced.failure == TraceFailure::OutsidePicture) {
+        int width = 0, height = 0;
+        picture.LoadedSize(width, height);
+        return Fail("the point " + std::to_string(*x) + "," + std::to_string(*y) + " lies outside the " +
+                    std::to_string(width) + " x " + std::to_string(height) + " picture " + file);
+    }
+    if (!traced.Ok())
+        return Fail("the region of " + file + " is too large to trace");
+    CMapData area;
+    area.m_shape = ShapePoly;
+    area.m_points = traced.outline;
+    m_out << area.FormatCoords() << '\n';
     return 0;
 }

@@ -30,6 +30,8 @@ private:
     int Html(const std::vector<std::string>& args);
     int Update(const std::vector<std::string>& args);
     int Picture(const std::vector<std::string>& args);
+    // The editor's trace tool: a point of a picture to the polygon around it.
+    int Trace(const std::vector<std::string>& args);
     // Reads a native map file into the document and runs the steps the
     // editor runs after opening one; false (with a message) when refused.
     bool OpenMap(const std::string& path, CZephyrmapDoc& doc);

@@ -21,6 +21,8 @@ public:
     std::optional<std::string> Value(const std::string& name) const;
     // An integer option within [low, high]; records an error when it is not.
     std::optional<int> Int(const std::string& name, int low, int high);
+    // A decimal option within [low, high], the same way.
+    std::optional<double> Number(const std::string& name, double low, double high);
     const std::vector<std::string>& Positional() const { return m_positional; }
     void Fail(const std::string& message)
     {

@@ -18,6 +18,7 @@
 #include "view/PastePlacement.h"
 #include "view/PolygonCreation.h"
 #include "view/ProgramCursors.h"
+#include "view/RegionTracing.h"
 #include "view/SelectionEdits.h"
 #include "view/SelectionMode.h"
 #include "view/ViewCommands.h"
@@ -83,6 +84,11 @@ CZephyrmapView::CZephyrmapView(CZephyrmapDoc& doc, AppSettings& settings, PaneIn
 }
 
 CZephyrmapView::~CZephyrmapView() = default;
+
+const MapPicture& CZephyrmapView::Picture() const
+{
+    return m_zoomed.Picture();
+}
 
 float CZephyrmapView::Factor() const
 {
@@ -619,6 +625,9 @@ void CZephyrmapView::SetTool(Tool tool)
         break;
     case Tool::Rectangle:
         m_creation = std::make_unique<BoxCreation>(*this, ShapeRect);
+        break;
+    case Tool::Trace:
+        m_creation = std::make_unique<RegionTracing>(*this);
         break;
     case Tool::Select:
         break;

@@ -25,14 +25,15 @@
 
 class CMapData;
 class EdgeScroller;
+class MapPicture;
 class CZephyrmapDoc;
 class PaneInterface;
 class ZoomedPicture;
 struct AppSettings;
 
 // The drawing tools; a tool is one-shot and falls back to selection, unless
-// the user keeps it.
-enum class Tool : int { Select = 0, Polygon = 1, Circle = 2, Rectangle = 3 };
+// the user keeps it; the trace tool stays until Escape or another tool.
+enum class Tool : int { Select = 0, Polygon = 1, Circle = 2, Rectangle = 3, Trace = 4 };
 
 class CZephyrmapView : public QAbstractScrollArea
 {
@@ -115,6 +116,8 @@ public:
     PaneInterface& Frame() { return m_frame; }
     const AppSettings& Settings() const { return m_settings; }
     AppSettings& Settings() { return m_settings; }
+    // The document's picture, as loaded.
+    const MapPicture& Picture() const;
     SelectionState& Selection() { return m_selection; }
     const SelectionState& Selection() const { return m_selection; }
     Snapper& Snapping() { return m_snapper; }

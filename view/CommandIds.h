@@ -30,6 +30,7 @@ enum CommandId : int {
     CmdRectangleTool = 32773,
     CmdCircleTool = 32774,
     CmdPolygonTool = 32772,
+    CmdTraceTool = 32870,
     CmdKeepTool = 32880,
     CmdAlignLeft = 32881, // the "整列" submenu, up to CmdSameHeight
     CmdAlignRight = 32882,

@@ -12,8 +12,14 @@
 class QAction;
 class QString;
 
-// The status bar's panes after the prompt pane.
-enum StatusPane : int { PaneMagnification = 1, PanePictureInfo = 2, PaneAreaCount = 3, PaneCoordinates = 4 };
+// The status bar's panes: the prompt pane, then the view's four.
+enum StatusPane : int {
+    PanePrompt = 0,
+    PaneMagnification = 1,
+    PanePictureInfo = 2,
+    PaneAreaCount = 3,
+    PaneCoordinates = 4,
+};
 
 class PaneInterface
 {

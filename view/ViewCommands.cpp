@@ -34,7 +34,7 @@ void ViewCommands::AddTools(std::vector<CommandRoute>& routes)
     CZephyrmapView& v = m_view;
     auto mapOpen = [&v] { return v.Frame().IsMapOpen(); };
     for (const auto& entry : {std::pair{CmdRectangleTool, Tool::Rectangle}, std::pair{CmdCircleTool, Tool::Circle},
-                              std::pair{CmdPolygonTool, Tool::Polygon}}) {
+                              std::pair{CmdPolygonTool, Tool::Polygon}, std::pair{CmdTraceTool, Tool::Trace}}) {
         const CommandId id = entry.first;
         const Tool tool = entry.second;
         routes.push_back(

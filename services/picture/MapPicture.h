@@ -39,6 +39,8 @@ public:
     PictureKind Kind() const { return m_kind; }
     // The bitmap of a loaded PNG; empty for the other kinds.
     const PictureDib& Dib() const { return m_dib; }
+    // The decoded picture of the other kinds; null for a PNG.
+    const QImage& Image() const { return m_image; }
 
     bool LoadedSize(int& width, int& height) const override;
 

@@ -51,6 +51,10 @@ struct AppSettings {
     int ShowGrid = 0;
     int SnapToGrid = 0;
     int SnapToAreas = 0;
+    // The trace tool: the colour tolerance (Delta E) and the simplification
+    // distance in tenths of a picture pixel.
+    int nTraceTolerance = 20;
+    int nTraceSimplify = 15;
     // Not stored: the rule in force, copied from DEFAULTArea_Tail at start-up.
     int DefaultAreaTailInEffect = 1;
 };

@@ -83,6 +83,8 @@ void SettingsStore::LoadSettings(AppSettings& s)
     s.ShowGrid = readInt("ShowGrid", d.ShowGrid);
     s.SnapToGrid = readInt("SnapToGrid", d.SnapToGrid);
     s.SnapToAreas = readInt("SnapToAreas", d.SnapToAreas);
+    s.nTraceTolerance = readInt("nTraceTolerance", d.nTraceTolerance);
+    s.nTraceSimplify = readInt("nTraceSimplify", d.nTraceSimplify);
     s.DefaultAreaTailInEffect = s.DEFAULTArea_Tail;
 }
 
@@ -115,6 +117,8 @@ void SettingsStore::SaveSettings(const AppSettings& s)
     put("ShowGrid", s.ShowGrid);
     put("SnapToGrid", s.SnapToGrid);
     put("SnapToAreas", s.SnapToAreas);
+    put("nTraceTolerance", s.nTraceTolerance);
+    put("nTraceSimplify", s.nTraceSimplify);
     m_store->endGroup();
 }
 

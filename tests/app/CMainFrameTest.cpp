@@ -8,8 +8,10 @@
 #include <QAction>
 #include <QDockWidget>
 #include <QLabel>
+#include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
+#include <QStatusBar>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -175,6 +177,28 @@ private slots:
         });
         frame.Action(CmdMagnification)->trigger();
         QTRY_VERIFY(!QApplication::activePopupWidget());
+    }
+
+    void theTraceToolFollowsTheDrawingTools()
+    {
+        auto app = MakeApp("trace.ini");
+        CMainFrame& frame = *app->Frame();
+        QMenu* area = frame.menuBar()->actions()[2]->menu();
+        QStringList items;
+        for (QAction* a : area->actions())
+            items << a->text();
+        // Then the keep-tool check and the arrangements, each after a separator.
+        QCOMPARE(items, (QStringList{QStringLiteral("四角形(&R)"), QStringLiteral("円形(&L)"),
+                                     QStringLiteral("多角形(&N)"), QStringLiteral("領域をトレース(&T)"), QString(),
+                                     QStringLiteral("ツールを続けて使う(&K)"), QString(), QStringLiteral("整列(&A)")}));
+        const QList<QAction*> buttons = frame.ToolBar().actions();
+        const qsizetype polygon = buttons.indexOf(frame.Action(CmdPolygonTool));
+        QCOMPARE(buttons.value(polygon + 1), frame.Action(CmdTraceTool));
+        QCOMPARE(frame.Action(CmdTraceTool)->iconText(), QStringLiteral("ﾄﾚｰｽ"));
+        QVERIFY(!frame.Action(CmdTraceTool)->icon().isNull());
+        // The prompt pane is the status bar's message.
+        frame.SetStatusText(PanePrompt, QStringLiteral("prompt"));
+        QCOMPARE(frame.statusBar()->currentMessage(), QStringLiteral("prompt"));
     }
 
     void exitCommandCloses()

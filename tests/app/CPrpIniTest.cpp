@@ -9,12 +9,14 @@
 #include <QCheckBox>
 #include <QColorDialog>
 #include <QDialogButtonBox>
+#include <QDoubleSpinBox>
 #include <QFile>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QSettings>
+#include <QSpinBox>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QToolButton>
@@ -241,6 +243,42 @@ private slots:
             display);
         QVERIFY(ok);
         QCOMPARE(s.HtmlOption, 0x33u);
+        QVERIFY(!display);
+    }
+
+    // The simplification distance is kept in tenths of a pixel and shown in pixels.
+    void theTraceToolsSettingsAreOnTheEditorPage()
+    {
+        AppSettings s;
+        s.nTraceTolerance = 30;
+        s.nTraceSimplify = 25;
+        bool display = true;
+        int shownTolerance = 0;
+        double shownSimplify = 0;
+        QStringList labels;
+        QVERIFY(RunSheet(
+            s,
+            [&](CPrpIni* sheet) {
+                QWidget* page = sheet->ViewPage();
+                auto* tolerance = Child<QSpinBox>(page, "traceToleranceSpin");
+                auto* simplify = Child<QDoubleSpinBox>(page, "traceSimplifySpin");
+                shownTolerance = tolerance->value();
+                shownSimplify = simplify->value();
+                for (QLabel* label : page->findChildren<QLabel*>()) {
+                    if (label->buddy() == tolerance || label->buddy() == simplify)
+                        labels << label->text();
+                }
+                tolerance->setValue(12);
+                simplify->setValue(0.7);
+                Press(sheet, QDialogButtonBox::Ok);
+            },
+            display));
+        QCOMPARE(shownTolerance, 30);
+        QCOMPARE(shownSimplify, 2.5);
+        QCOMPARE(labels,
+                 (QStringList{QStringLiteral("トレースの色の許容差(&K)"), QStringLiteral("トレースの単純化距離(&W)")}));
+        QCOMPARE(s.nTraceTolerance, 12);
+        QCOMPARE(s.nTraceSimplify, 7);
         QVERIFY(!display);
     }
 

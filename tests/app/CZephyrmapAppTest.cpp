@@ -18,7 +18,8 @@ private:
     QString Ini(const char* name) const { return m_dir.filePath(QLatin1String(name)); }
 
 private slots:
-    void firstExitWritesAllTwentyFiveValues()
+    // The nineteen values of old, the drawing's six and the trace tool's two.
+    void firstExitWritesAllTwentySevenValues()
     {
         const QString ini = Ini("app.ini");
         CZephyrmapApp app(std::make_unique<SettingsStore>(ini));
@@ -27,12 +28,14 @@ private slots:
         app.ExitInstance();
         QSettings raw(ini, QSettings::IniFormat);
         raw.beginGroup(QStringLiteral("Settings"));
-        QCOMPARE(raw.childKeys().size(), 25);
+        QCOMPARE(raw.childKeys().size(), 27);
         QCOMPARE(raw.value(QStringLiteral("KeepTool")).toInt(), 0);
         QCOMPARE(raw.value(QStringLiteral("SnapToAreas")).toInt(), 0);
         QCOMPARE(raw.value(QStringLiteral("HtmlOption")).toInt(), 10);
         QCOMPARE(raw.value(QStringLiteral("Bgcolor")).toInt(), 0xC0C0C0);
         QCOMPARE(raw.value(QStringLiteral("magni")).toInt(), 100);
+        QCOMPARE(raw.value(QStringLiteral("nTraceTolerance")).toInt(), 20);
+        QCOMPARE(raw.value(QStringLiteral("nTraceSimplify")).toInt(), 15);
         QVERIFY(!raw.contains(QStringLiteral("DefaultAreaTailInEffect")));
     }
 

@@ -16,9 +16,9 @@ const QSize kToolBarImage(28, 18);
 const QStringList kToolBarImages = {
     QStringLiteral("new"),          QStringLiteral("from-clipboard"), QStringLiteral("from-html"),
     QStringLiteral("to-clipboard"), QStringLiteral("to-html"),        QStringLiteral("rectangle"),
-    QStringLiteral("circle"),       QStringLiteral("polygon"),        QStringLiteral("undo"),
-    QStringLiteral("redo"),         QStringLiteral("magnification"),  QStringLiteral("browser"),
-    QStringLiteral("source"),
+    QStringLiteral("circle"),       QStringLiteral("polygon"),        QStringLiteral("trace"),
+    QStringLiteral("undo"),         QStringLiteral("redo"),           QStringLiteral("magnification"),
+    QStringLiteral("browser"),      QStringLiteral("source"),
 };
 
 QString ToolBarResource(const QString& name)
@@ -52,7 +52,7 @@ class ToolBarImagesTest : public QObject
 {
     Q_OBJECT
 private slots:
-    void thereAreThirteenImages() { QCOMPARE(kToolBarImages.size(), 13); }
+    void thereAreFourteenImages() { QCOMPARE(kToolBarImages.size(), 14); }
 
     void eachImageIsDrawnForTwentyEightByEighteen_data()
     {

@@ -30,6 +30,8 @@ private slots:
         QCOMPARE(s.DEFAULTArea_Tail, 1);
         QCOMPARE(s.DefaultAreaTailInEffect, 1);
         QCOMPARE(s.OmitInPageLinkFileName, 1);
+        QCOMPARE(s.nTraceTolerance, 20);
+        QCOMPARE(s.nTraceSimplify, 15);
         QCOMPARE(s.IMG_App_default, 1);
         QCOMPARE(s.Browser, std::string("/usr/bin/xdg-open"));
         QVERIFY(!s.Editor.empty());
@@ -63,6 +65,8 @@ private slots:
             s.IMG_Editor = "/opt/\x89\xE6\x91\x9C/edit"; // 画像 in Shift-JIS
             s.DEFAULTArea_Tail = 0;
             s.HtmlOption = 0x6A;
+            s.nTraceTolerance = 34;
+            s.nTraceSimplify = 7;
             store.SaveSettings(s);
             store.SetBarVisible(QStringLiteral("MAP"), false);
         }
@@ -72,6 +76,8 @@ private slots:
         QCOMPARE(s.IMG_Editor, std::string("/opt/\x89\xE6\x91\x9C/edit"));
         QCOMPARE(s.DefaultAreaTailInEffect, 0);
         QCOMPARE(s.HtmlOption, 0x6Au);
+        QCOMPARE(s.nTraceTolerance, 34);
+        QCOMPARE(s.nTraceSimplify, 7);
         QVERIFY(!store.BarVisible(QStringLiteral("MAP")));
         QVERIFY(store.BarVisible(QStringLiteral("MAIN")));
         QSettings raw(Ini("persist.ini"), QSettings::IniFormat);
