@@ -84,6 +84,16 @@ std::string_view ReferenceBody(std::string_view text, std::size_t amp)
     return text.substr(amp + 1, i - amp - 1);
 }
 
+// A lead byte with a trail byte after it; a lead byte before anything else
+// (a broken text) stands alone, so the '<' or '"' after it is still escaped.
+bool IsDoubleByte(std::string_view text, std::size_t i)
+{
+    if (sjis::CharLength(text, i) != 2)
+        return false;
+    const auto trail = static_cast<unsigned char>(text[i + 1]);
+    return (trail >= 0x40 && trail <= 0x7E) || (trail >= 0x80 && trail <= 0xFC);
+}
+
 void EscapeByte(char c, std::string& out)
 {
     switch (c) {
@@ -110,7 +120,7 @@ std::string Escape(const std::string& html)
     std::string out;
     out.reserve(html.size());
     for (std::size_t i = 0; i < html.size();) {
-        const std::size_t n = sjis::CharLength(html, i);
+        const std::size_t n = IsDoubleByte(html, i) ? 2 : 1;
         if (n == 2) {
             out.append(html, i, 2);
         } else if (html[i] != '&') {

@@ -199,7 +199,8 @@ TEST(XmlText, Escape)
         {"&unknown; &amp &;", "&amp;unknown; &amp;amp &amp;;"},
         {"<a href=\"x\">", "&lt;a href=&quot;x&quot;&gt;"},
         {"tab\there\x01\x1F", "tab\there"},       // controls XML refuses are left out
-        {"\x83\x5C\x83\x3C", "\x83\x5C\x83\x3C"}, // Shift-JIS whose trail bytes are '\' and '<'
+        {"\x83\x5C\x83\x40", "\x83\x5C\x83\x40"}, // Shift-JIS whose trail bytes are '\' and '@'
+        {"\x83<\x83\"", "\x83&lt;\x83&quot;"},    // a lead byte before no trail byte stands alone
     };
     for (const auto& row : rows)
         EXPECT_EQ(xmltext::Escape(row.html), row.xml) << row.html;
