@@ -7,7 +7,9 @@ packages=(cmake g++ clang clang-format make pkg-config python3 qt6-base-dev qt6-
           qt6-translations-l10n libgtest-dev libbenchmark-dev libxml2-dev fonts-ipafont-gothic
           desktop-file-utils shared-mime-info libxml2-utils
           # the end-to-end tests: a virtual X server, input, screenshots, the clipboard
-          xvfb xauth xdotool imagemagick xclip)
+          xvfb xauth xdotool imagemagick xclip
+          # the browser test: the SVG form and the image map clicked in a real browser
+          chromium)
 
 missing=()
 for p in "${packages[@]}"; do
