@@ -20,6 +20,7 @@
 class CAreaPage;
 class CMapData;
 class CMapPage;
+class MapCheckPane;
 class CZephyrmapDoc;
 class CZephyrmapView;
 class QDockWidget;
@@ -45,6 +46,7 @@ public:
     CMapPage& MapPage() { return *m_mapPage; }
     QTabWidget& PaneTabs() { return *m_tabs; }
     QDockWidget& Pane() { return *m_pane; }
+    MapCheckPane& CheckPane() { return *m_checkPane; }
     QToolBar& ToolBar() { return *m_toolBar; }
     QMenu& MagnificationMenu() { return *m_magnificationMenu; } // the tool bar button's
     QLabel& StatusPaneLabel(StatusPane pane) const;
@@ -82,6 +84,7 @@ public:
     void ShowTab(int tab) override;
     void TitleChanged(const std::string& title) override;
     void ModifiedChanged(bool modified) override;
+    void MapChanged() override;
     MapAttrChange TakeMapAttrChange() override;
     std::pair<std::unique_ptr<CMapData>, CMapData*> TakeAreaEdit() override;
     void AreaEditConsumed() override;
@@ -123,6 +126,7 @@ private:
     void BuildMenus();
     void BuildToolBar();
     void BuildPane();
+    void BuildCheckPane();
     void BuildStatusBar();
     void RestoreBars();
     QAction* MakeAction(int id);
@@ -145,6 +149,7 @@ private:
     QTabWidget* m_tabs = nullptr;
     CAreaPage* m_areaPage = nullptr;
     CMapPage* m_mapPage = nullptr;
+    MapCheckPane* m_checkPane = nullptr; // owned by the window
     QLabel* m_statusPanes[4] = {};
     QMenu* m_magnificationMenu = nullptr;
     bool m_mapOpen = false;

@@ -557,6 +557,7 @@ void CZephyrmapDoc::DropRedoSteps()
 
 void CZephyrmapDoc::UpdateModified()
 {
+    m_listener->MapChanged(); // every edit, undo and redo comes by here
     const bool differs = !m_savedReachable || m_savedDistance != 0 || m_mapEditPending || m_areaEditPending;
     if (m_modified != differs) {
         m_modified = differs;
