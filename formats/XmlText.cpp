@@ -142,9 +142,16 @@ std::string Escape(const std::string& html)
 
 std::string IdPart(const std::string& text)
 {
+    static const char kHex[] = "0123456789ABCDEF";
     std::string id;
-    for (char c : text)
-        id += IsNameChar(c) || c == '-' || c == '_' || c == '.' ? c : '_';
+    for (char c : text) {
+        if (IsNameChar(c) || c == '-' || c == '.') {
+            id += c;
+        } else {
+            const auto byte = static_cast<unsigned char>(c);
+            id += {'_', kHex[byte >> 4], kHex[byte & 0xF]};
+        }
+    }
     return id;
 }
 

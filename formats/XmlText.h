@@ -11,7 +11,9 @@ namespace xmltext
 {
 
 std::string Escape(const std::string& html);
-// A name for an XML id: letters, digits, '-', '_' and '.' kept, anything else '_'.
+// A piece of an XML id standing for `text` alone: ASCII letters, digits, '-'
+// and '.' kept, every other byte as '_' and its two hexadecimal digits, so
+// that maps of other names never share an id in one page.
 std::string IdPart(const std::string& text);
 
 } // namespace xmltext

@@ -204,7 +204,8 @@ TEST(XmlText, Escape)
     };
     for (const auto& row : rows)
         EXPECT_EQ(xmltext::Escape(row.html), row.xml) << row.html;
-    EXPECT_EQ(xmltext::IdPart("Map 1:\x8A\xBF.x"), "Map_1___.x");
+    EXPECT_EQ(xmltext::IdPart("Map 1:\x8A\xBF.x_"), "Map_201_3A_8A_BF.x_5F");
+    EXPECT_NE(xmltext::IdPart("a b"), xmltext::IdPart("a_b"));
 }
 
 TEST(SvgCarriedAttributes, ValidNamesOnceEach)
