@@ -20,9 +20,9 @@
 class CAreaPage;
 class CMapData;
 class CMapPage;
-class MapCheckPane;
 class CZephyrmapDoc;
 class CZephyrmapView;
+class MapCheckPane;
 class QDockWidget;
 class QLabel;
 class QMenu;

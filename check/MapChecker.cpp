@@ -12,7 +12,6 @@
 #include <algorithm>
 #include <cctype>
 #include <filesystem>
-#include <set>
 #include <system_error>
 #include <unordered_map>
 

@@ -8,6 +8,7 @@
 
 class CliArgs;
 class CZephyrmapDoc;
+struct Finding;
 
 class CliApp
 {
@@ -36,8 +37,8 @@ private:
     // ends to OUT or standard output; false (with a message) when not written.
     bool WriteText(std::string text, int encoding, int lineEnd, const std::string& output);
     // The findings of a map file or a page; false when INPUT could not be read.
-    bool CheckMapFile(const std::string& path, std::vector<struct Finding>& findings);
-    bool CheckPageFile(const std::string& path, int encoding, std::vector<struct Finding>& findings);
+    bool CheckMapFile(const std::string& path, std::vector<Finding>& findings);
+    bool CheckPageFile(const std::string& path, int encoding, std::vector<Finding>& findings);
     // Reads a native map file into the document and runs the steps the
     // editor runs after opening one; false (with a message) when refused.
     bool OpenMap(const std::string& path, CZephyrmapDoc& doc);
