@@ -4,6 +4,7 @@
 #include "model/CZephyrmapDoc.h"
 #include "panes/CAreaPage.h"
 #include "panes/CMapPage.h"
+#include "panes/MapCheckPane.h"
 #include "services/dialogs/ProgramMessage.h"
 #include "services/picture/QtText.h"
 #include "services/settings/AppSettings.h"
@@ -92,6 +93,7 @@ CMainFrame::CMainFrame(CZephyrmapDoc& doc, AppSettings& settings, SettingsStore&
     setCentralWidget(m_view);
     BuildToolBar();
     BuildPane();
+    BuildCheckPane();
     BuildStatusBar();
     AddCommands(m_view->Commands());
     AddCommands(FrameCommands());
@@ -287,6 +289,16 @@ void CMainFrame::BuildPane()
     addDockWidget(Qt::RightDockWidgetArea, m_pane);
 }
 
+// The findings pane, hidden until "マップの検査" shows it; the dock state
+// remembers it with the other bars.
+void CMainFrame::BuildCheckPane()
+{
+    m_checkPane = new MapCheckPane(m_doc, *this, this);
+    m_checkPane->setAllowedAreas(Qt::AllDockWidgetAreas);
+    addDockWidget(Qt::BottomDockWidgetArea, m_checkPane);
+    m_checkPane->hide();
+}
+
 // The bars are shown and hidden through the View menu only, which remembers them.
 QMenu* CMainFrame::createPopupMenu()
 {
@@ -432,6 +444,10 @@ std::vector<CommandRoute> CMainFrame::FrameCommands()
          [this] { return statusBar()->isVisible(); }},
         {CmdMagnification, [this] { ShowMagnificationMenu(); }, [this] { return m_mapOpen; }, {}},
         {CmdExit, [this] { close(); }, {}, {}},
+        {CmdCheckMap,
+         [this] { m_checkPane->setVisible(!m_checkPane->isVisible()); },
+         {},
+         [this] { return m_checkPane->isVisible(); }},
     };
 }
 
@@ -583,6 +599,7 @@ void CMainFrame::ShowWaitCursor(bool on)
 void CMainFrame::RefreshPages()
 {
     FillPanes();
+    m_checkPane->MapChanged();
 }
 
 void CMainFrame::EnablePanes(bool enable)
@@ -590,7 +607,13 @@ void CMainFrame::EnablePanes(bool enable)
     m_mapPage->EnablePage(enable);
     m_areaPage->EnablePage(enable);
     m_mapOpen = enable;
+    m_checkPane->MapChanged();
     ScheduleCommandUpdate();
+}
+
+void CMainFrame::MapChanged()
+{
+    m_checkPane->MapChanged();
 }
 
 void CMainFrame::FillList()

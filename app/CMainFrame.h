@@ -22,6 +22,7 @@ class CMapData;
 class CMapPage;
 class CZephyrmapDoc;
 class CZephyrmapView;
+class MapCheckPane;
 class QDockWidget;
 class QLabel;
 class QMenu;
@@ -45,6 +46,7 @@ public:
     CMapPage& MapPage() { return *m_mapPage; }
     QTabWidget& PaneTabs() { return *m_tabs; }
     QDockWidget& Pane() { return *m_pane; }
+    MapCheckPane& CheckPane() { return *m_checkPane; }
     QToolBar& ToolBar() { return *m_toolBar; }
     QMenu& MagnificationMenu() { return *m_magnificationMenu; } // the tool bar button's
     QLabel& StatusPaneLabel(StatusPane pane) const;
@@ -83,6 +85,7 @@ public:
     void ShowTab(int tab) override;
     void TitleChanged(const std::string& title) override;
     void ModifiedChanged(bool modified) override;
+    void MapChanged() override;
     MapAttrChange TakeMapAttrChange() override;
     std::pair<std::unique_ptr<CMapData>, CMapData*> TakeAreaEdit() override;
     void AreaEditConsumed() override;
@@ -131,6 +134,7 @@ private:
     void BuildMagnificationPopup();
     void BuildToolBar();
     void BuildPane();
+    void BuildCheckPane();
     void BuildStatusBar();
     void RestoreBars();
     QAction* MakeAction(int id);
@@ -154,6 +158,7 @@ private:
     QTabWidget* m_tabs = nullptr;
     CAreaPage* m_areaPage = nullptr;
     CMapPage* m_mapPage = nullptr;
+    MapCheckPane* m_checkPane = nullptr; // owned by the window
     QLabel* m_statusPanes[5] = {};
     QMenu* m_magnificationMenu = nullptr;
     bool m_mapOpen = false;

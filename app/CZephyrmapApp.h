@@ -16,6 +16,7 @@ class ExternalApps;
 class CZephyrmapDoc;
 class MapPicture;
 class NativeFileCommands;
+class SvgCommands;
 class ZoomedPicture;
 
 class CZephyrmapApp
@@ -39,6 +40,7 @@ public:
     NativeFileCommands* Files() { return m_files.get(); }
     ExternalApps* Externals() { return m_externals.get(); }
     DocumentCommands* Commands() { return m_commands.get(); }
+    SvgCommands* Svg() { return m_svg.get(); }
 
     // The commands that belong to no document: help, ReadMe, about, settings.
     void Help();
@@ -60,4 +62,5 @@ private:
     std::unique_ptr<NativeFileCommands> m_files;
     std::unique_ptr<ExternalApps> m_externals;
     std::unique_ptr<DocumentCommands> m_commands;
+    std::unique_ptr<SvgCommands> m_svg;
 };

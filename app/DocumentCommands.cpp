@@ -245,9 +245,7 @@ std::optional<DocumentCommands::SaveTarget> DocumentCommands::AskSaveTarget()
     return SaveTarget{*path, dialog.EncodingCode(), dialog.LineEndCode(), dialog.FilterIndex()};
 }
 
-// A file that is there already: overwriting an HTML page loses all of it
-// but the map, and the question says so. No asks for another name.
-bool DocumentCommands::ConfirmOverwrite(const std::string& path, bool& again)
+bool DocumentCommands::ConfirmOverwrite(QWidget* parent, const std::string& path, bool& again)
 {
     again = false;
     std::error_code ec;
@@ -261,7 +259,7 @@ bool DocumentCommands::ConfirmOverwrite(const std::string& path, bool& again)
               "\r\n上書きしますか?"
             : "はすでに存在します。\r\n上書きしますか?";
     const QString text = QStringLiteral("ファイル\"%1\"").arg(ToQString(paths::FileNameOf(path))) + Utf8(question);
-    switch (ProgramMessage::Show(&m_frame, QMessageBox::Information, kInfoCaption, text,
+    switch (ProgramMessage::Show(parent, QMessageBox::Information, kInfoCaption, text,
                                  QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::No)) {
     case QMessageBox::Yes:
         return true;
@@ -284,31 +282,44 @@ bool DocumentCommands::SaveHtmlSource()
             return false;
         target->path = WithExtension(target->path, target->filterIndex);
         bool again = false;
-        if (ConfirmOverwrite(target->path, again))
+        if (ConfirmOverwrite(&m_frame, target->path, again))
             break;
         if (!again)
             return false;
     }
-    TextCodec::ConvertLineEnds(LineEndCrLf, target->lineEnd, text);
-    TextCodec codec;
-    const ConvertedBytes out = codec.ConvertBytes(EncodingShiftJis, target->encoding, text, true);
-    const std::string bytes = out.data ? std::string(reinterpret_cast<const char*>(out.data), out.size) : std::string();
-    std::string error;
-    if (!localfile::WriteFileAtomically(target->path, bytes, error)) {
-        ProgramMessage::Show(&m_frame, QMessageBox::Critical, kErrorCaption,
-                             QStringLiteral("ファイル \"%1\" を保存できませんでした。\r\n%2")
-                                 .arg(ToQString(target->path), QString::fromStdString(error)));
+    if (!WriteSourceFile(&m_frame, std::move(text), *target))
         return false;
-    }
     m_store.ConfirmDialog(kHtmlKey, ToQString(target->path), target->filterIndex);
     m_doc.SetModified(false);
     return true;
 }
 
+bool DocumentCommands::WriteSourceFile(QWidget* parent, std::string text, const SaveTarget& target)
+{
+    TextCodec::ConvertLineEnds(LineEndCrLf, target.lineEnd, text);
+    TextCodec codec;
+    const ConvertedBytes out = codec.ConvertBytes(EncodingShiftJis, target.encoding, text, true);
+    const std::string bytes = out.data ? std::string(reinterpret_cast<const char*>(out.data), out.size) : std::string();
+    std::string error;
+    if (localfile::WriteFileAtomically(target.path, bytes, error))
+        return true;
+    ProgramMessage::Show(parent, QMessageBox::Critical, kErrorCaption,
+                         QStringLiteral("ファイル \"%1\" を保存できませんでした。\r\n%2")
+                             .arg(ToQString(target.path), QString::fromStdString(error)));
+    return false;
+}
+
 bool DocumentCommands::CopyHtmlToClipboard()
 {
     m_frame.CommitPendingEdits();
-    std::string text = MapSource();
+    if (!PutOnClipboard(&m_frame, MapSource(), QStringLiteral("HTMLソースをクリップボードにコピーしました。")))
+        return false;
+    m_doc.SetModified(false);
+    return true;
+}
+
+bool DocumentCommands::PutOnClipboard(QWidget* parent, std::string text, const QString& done)
+{
     // The platform's text uses LF alone.
     TextCodec::ConvertLineEnds(LineEndCrLf, LineEndLf, text);
     const QString copied = ToQString(text);
@@ -316,14 +327,12 @@ bool DocumentCommands::CopyHtmlToClipboard()
     clipboard->setText(copied);
     // The system may refuse the clipboard to us: read back what it holds.
     if (clipboard->text() != copied) {
-        ProgramMessage::Show(&m_frame, QMessageBox::Warning, kErrorCaption,
+        ProgramMessage::Show(parent, QMessageBox::Warning, kErrorCaption,
                              QStringLiteral("クリップボードへのデータ転送に失敗しました。\r\n"
                                             "もう一度操作をやり直してみて下さい。"));
         return false;
     }
-    ProgramMessage::Show(&m_frame, QMessageBox::Information, kInfoCaption,
-                         QStringLiteral("HTMLソースをクリップボードにコピーしました。"));
-    m_doc.SetModified(false);
+    ProgramMessage::Show(parent, QMessageBox::Information, kInfoCaption, done);
     return true;
 }
 

@@ -14,6 +14,7 @@
 #include <vector>
 
 class CMainFrame;
+class QWidget;
 class CZephyrmapDoc;
 class NativeFileCommands;
 class SettingsStore;
@@ -70,10 +71,21 @@ public:
     // extension is added (".html" for the first type, ".txt" for the second).
     static std::string WithExtension(const std::string& path, int filterIndex);
 
+    // The steps every source output shares, with `parent` for their messages.
+    // A file that is there already: yes goes on, no sets `again` (ask for
+    // another name), cancel stops. Overwriting an HTML page loses all of it
+    // but the map, and the question says so.
+    static bool ConfirmOverwrite(QWidget* parent, const std::string& path, bool& again);
+    // The text (Shift-JIS, CR LF) in the target's line ends and encoding,
+    // written whole; false, told, when it could not be.
+    static bool WriteSourceFile(QWidget* parent, std::string text, const SaveTarget& target);
+    // The text on the clipboard with the platform's line ends, `done` told
+    // when it is there; false, told, when the system refused it.
+    static bool PutOnClipboard(QWidget* parent, std::string text, const QString& done);
+
 private:
     bool ReadMapFrom(const std::string& text, const std::string& documentPath,
                      const std::function<std::optional<std::string>()>& askDocument);
-    bool ConfirmOverwrite(const std::string& path, bool& again);
     std::string MapSource() const;
     std::optional<SaveTarget> AskSaveTarget();
     std::optional<OpenSource> AskOpenSource();

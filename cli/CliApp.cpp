@@ -1,10 +1,13 @@
 #include "cli/CliApp.h"
 
+#include "check/MapChecker.h"
+#include "check/PageChecker.h"
 #include "cli/CliArgs.h"
 #include "formats/HtmlReader.h"
 #include "formats/HtmlWriter.h"
 #include "formats/NativeMapFile.h"
 #include "formats/PageUpdate.h"
+#include "formats/SvgWriter.h"
 #include "model/CZephyrmapDoc.h"
 #include "model/MapCommands.h"
 #include "model/Messages.h"
@@ -17,6 +20,7 @@
 #include "services/text/TextCodec.h"
 #include "services/text/Utf8Bridge.h"
 
+#include <algorithm>
 #include <charconv>
 #include <filesystem>
 #include <functional>
@@ -68,6 +72,14 @@ const char kHelp[] =
     "      name) and the IMG tags using it; every other byte of the page stays as it was,\n"
     "      in the page's encoding and line ends. Links are written relative to PAGE.\n"
     "      Without -o the page itself is updated and its old bytes kept as PAGE.html~\n"
+    "  svg MAP.zmf [--src-relative] [--href-relative] [--keep-in-page-file-name] [--encoding CODE] [--eol LE]\n"
+    "      [-o OUT]\n"
+    "      write the map as an inline <svg> element for a page, in place of the IMG: it scales with\n"
+    "      its container and its areas with it (default UTF-8, LF)\n"
+    "  check INPUT [--encoding CODE] [--json]\n"
+    "      check a map file (.zmf) or an HTML page (each of its maps, and how its IMG tags find\n"
+    "      them) for what browsers and screen readers will stumble on: one finding a line, or\n"
+    "      with --json one JSON array. Exit status 0 nothing found, 3 findings, 1 unreadable\n"
     "  picture FILE [--background RRGGBB] [--dib OUT]\n"
     "      load a JPEG, GIF, PNG or BMP picture as the editor does and print\n"
     "      WIDTH HEIGHT FILESIZE KIND and the status-bar line; --dib writes the\n"
@@ -180,6 +192,10 @@ int CliApp::Run(const std::vector<std::string>& args)
         return Picture(rest);
     if (command == "trace")
         return Trace(rest);
+    if (command == "svg")
+        return Svg(rest);
+    if (command == "check")
+        return Check(rest);
     return Usage("unknown command '" + command + "'");
 }
 
@@ -431,13 +447,42 @@ int CliApp::Html(const std::vector<std::string>& argv)
     CZephyrmapDoc doc(settings, &printer, &picture);
     if (!OpenMap(args.Positional()[0], doc))
         return 1;
-    std::string text = html::WriteMapHtml(doc, HtmlOutputOptions::FromSettings(settings));
-    TextCodec::ConvertLineEnds(LineEndCrLf, eol.value_or(LineEndLf), text);
-    const int code = encoding.value_or(EncodingUtf8);
+    const std::string text = html::WriteMapHtml(doc, HtmlOutputOptions::FromSettings(settings));
+    return WriteText(text, encoding.value_or(EncodingUtf8), eol.value_or(LineEndLf), args.Value("-o").value_or("")) ? 0
+                                                                                                                    : 1;
+}
+
+bool CliApp::WriteText(std::string text, int encoding, int lineEnd, const std::string& output)
+{
+    TextCodec::ConvertLineEnds(LineEndCrLf, lineEnd, text);
     TextCodec codec;
-    ConvertedBytes out = codec.ConvertBytes(EncodingShiftJis, code, text, code >= EncodingUtf16Le);
-    std::string output = out.data ? std::string(reinterpret_cast<const char*>(out.data), out.size) : std::string();
-    return WriteOutput(args.Value("-o").value_or(""), output) ? 0 : 1;
+    ConvertedBytes out = codec.ConvertBytes(EncodingShiftJis, encoding, text, encoding >= EncodingUtf16Le);
+    std::string bytes = out.data ? std::string(reinterpret_cast<const char*>(out.data), out.size) : std::string();
+    return WriteOutput(output, bytes);
+}
+
+int CliApp::Svg(const std::vector<std::string>& argv)
+{
+    CliArgs args(argv, {"--encoding", "--eol", "-o"},
+                 {"--src-relative", "--href-relative", "--keep-in-page-file-name"});
+    AppSettings settings;
+    auto encoding = args.Int("--encoding", 1, 7);
+    auto eol = args.Int("--eol", 1, 3);
+    if (args.Ok() && args.Positional().size() != 1)
+        args.Fail("svg takes one map file");
+    if (!args.Ok())
+        return Usage(args.Error());
+    SetOutputOptions(args, std::nullopt, std::nullopt, settings);
+    MapPicture picture;
+    MessagePrinter printer([this](const std::string& text) { Message(text); });
+    CZephyrmapDoc doc(settings, &printer, &picture);
+    if (!OpenMap(args.Positional()[0], doc))
+        return 1;
+    DisplaySize loaded;
+    picture.LoadedSize(loaded.width, loaded.height);
+    const std::string text = svg::WriteMapSvg(doc, HtmlOutputOptions::FromSettings(settings), loaded);
+    return WriteText(text, encoding.value_or(EncodingUtf8), eol.value_or(LineEndLf), args.Value("-o").value_or("")) ? 0
+                                                                                                                    : 1;
 }
 
 namespace
@@ -611,6 +656,42 @@ std::optional<int> WholeNumber(const std::string& text)
     return v;
 }
 
+constexpr int kNothingFound = 0;
+constexpr int kFindings = 3;
+
+bool IsMapFileName(const std::string& path)
+{
+    const std::string extension = std::filesystem::path(path).extension().string();
+    return extension.size() == 4 && (extension[1] | 0x20) == 'z' && (extension[2] | 0x20) == 'm' &&
+           (extension[3] | 0x20) == 'f';
+}
+
+// "INPUT:LINE: map "NAME", area N: CODE: MESSAGE", the parts there are.
+std::string FindingLine(const std::string& input, const Finding& f)
+{
+    std::string line = input + (f.line ? ":" + std::to_string(f.line) : std::string()) + ":";
+    if (f.hasMap)
+        line += " map \"" + utf8::SjisToUtf8(f.map) + "\"";
+    if (f.area >= 0)
+        line += std::string(f.hasMap ? "," : "") + " area " + std::to_string(f.area);
+    std::string message = utf8::SjisToUtf8(f.message);
+    std::erase(message, '\r');
+    std::replace(message.begin(), message.end(), '\n', ' ');
+    return line + (f.hasMap || f.area >= 0 ? ": " : " ") + CodeName(f.code) + ": " + message + "\n";
+}
+
+std::string FindingsJson(const std::vector<Finding>& findings)
+{
+    std::string json = "[";
+    for (const Finding& f : findings) {
+        json += json.size() > 1 ? ",\n  " : "\n  ";
+        json += std::string("{\"code\":\"") + CodeName(f.code) + "\",\"map\":" + (f.hasMap ? Json(f.map) : "null") +
+                ",\"area\":" + (f.area >= 0 ? std::to_string(f.area) : "null") +
+                ",\"line\":" + (f.line ? std::to_string(f.line) : "null") + ",\"message\":" + Json(f.message) + "}";
+    }
+    return json + (findings.empty() ? "]\n" : "\n]\n");
+}
+
 } // namespace
 
 int CliApp::Trace(const std::vector<std::string>& argv)
@@ -655,4 +736,58 @@ int CliApp::Trace(const std::vector<std::string>& argv)
     area.m_points = traced.outline;
     m_out << area.FormatCoords() << '\n';
     return 0;
+}
+
+bool CliApp::CheckMapFile(const std::string& path, std::vector<Finding>& findings)
+{
+    AppSettings settings;
+    MapPicture picture;
+    MessagePrinter printer([this](const std::string& text) { Message(text); });
+    CZephyrmapDoc doc(settings, &printer, &picture);
+    if (!OpenMap(path, doc))
+        return false;
+    DisplaySize loaded;
+    picture.LoadedSize(loaded.width, loaded.height);
+    findings = MapChecker().Check(doc, DisplayedSize(doc, loaded));
+    return true;
+}
+
+bool CliApp::CheckPageFile(const std::string& path, int encoding, std::vector<Finding>& findings)
+{
+    std::string text, documentPath;
+    if (!ToProgramPath(std::filesystem::absolute(path).string(), documentPath) || !ReadPage(path, encoding, text))
+        return false;
+    // A map is shown at its IMG's WIDTH and HEIGHT, else at its picture's size.
+    const auto sizeOf = [](const CZephyrmapDoc& doc) {
+        DisplaySize size = ParseDisplaySize(doc.Width(), doc.Height());
+        MapPicture picture;
+        if (!size.Known() && picture.Load(doc.ImageSrc()))
+            picture.LoadedSize(size.width, size.height);
+        return size;
+    };
+    findings = pagecheck::CheckPage(text, documentPath, MapChecker(), sizeOf);
+    return true;
+}
+
+int CliApp::Check(const std::vector<std::string>& argv)
+{
+    CliArgs args(argv, {"--encoding"}, {"--json"});
+    auto encoding = args.Int("--encoding", 0, 7);
+    if (args.Ok() && args.Positional().size() != 1)
+        args.Fail("check takes one map file or page");
+    if (!args.Ok())
+        return Usage(args.Error());
+    const std::string& input = args.Positional()[0];
+    std::vector<Finding> findings;
+    const bool read =
+        IsMapFileName(input) ? CheckMapFile(input, findings) : CheckPageFile(input, encoding.value_or(0), findings);
+    if (!read)
+        return 1;
+    if (args.Has("--json")) {
+        m_out << FindingsJson(findings);
+    } else {
+        for (const Finding& f : findings)
+            m_out << FindingLine(input, f);
+    }
+    return findings.empty() ? kNothingFound : kFindings;
 }

@@ -8,6 +8,7 @@
 
 class CliArgs;
 class CZephyrmapDoc;
+struct Finding;
 
 class CliApp
 {
@@ -32,6 +33,14 @@ private:
     int Picture(const std::vector<std::string>& args);
     // The editor's trace tool: a point of a picture to the polygon around it.
     int Trace(const std::vector<std::string>& args);
+    int Svg(const std::vector<std::string>& args);
+    int Check(const std::vector<std::string>& args);
+    // The program's text (Shift-JIS, CR LF) in the chosen encoding and line
+    // ends to OUT or standard output; false (with a message) when not written.
+    bool WriteText(std::string text, int encoding, int lineEnd, const std::string& output);
+    // The findings of a map file or a page; false when INPUT could not be read.
+    bool CheckMapFile(const std::string& path, std::vector<Finding>& findings);
+    bool CheckPageFile(const std::string& path, int encoding, std::vector<Finding>& findings);
     // Reads a native map file into the document and runs the steps the
     // editor runs after opening one; false (with a message) when refused.
     bool OpenMap(const std::string& path, CZephyrmapDoc& doc);

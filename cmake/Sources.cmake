@@ -9,7 +9,8 @@ set(ZM_CORE_FOLDERS
   services/settings   # the preferences record
   services/fileinfo   # what is known of a file without decoding it
   model               # the area record, the document, its undo history
-  formats             # HTML out and in, the native file
+  formats             # HTML and SVG out, HTML in, the native file
+  check               # what browsers and readers will stumble on in a map or a page
 )
 set(ZM_PNG_FOLDERS services/png)          # PNG through libpng into our own bitmap
 set(ZM_TRACE_FOLDERS services/trace)      # a region of a picture traced into a polygon, on OpenCV

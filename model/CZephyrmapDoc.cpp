@@ -621,6 +621,7 @@ void CZephyrmapDoc::DeleteContents()
 
 void CZephyrmapDoc::UpdateModified()
 {
+    m_listener->MapChanged(); // every edit, undo and redo comes by here
     const bool differs = !m_saved.Matches(m_attributes, m_areas);
     if (m_modified != differs) {
         m_modified = differs;

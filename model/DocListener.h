@@ -38,6 +38,8 @@ public:
     virtual void ShowTab(int tab) {} // 0 the map page, 1 the area page
     virtual void TitleChanged(const std::string& title) {}
     virtual void ModifiedChanged(bool modified) {}
+    // The map may have changed: an edit, an undo or redo, an edit pending.
+    virtual void MapChanged() {}
 
     // Pending edits: the map page's change, and the area page's before-copy
     // with the live area it was taken from.

@@ -1,6 +1,7 @@
 #include "model/HitRegion.h"
 
 #include <algorithm>
+#include <cmath>
 
 HitRegion HitRegion::MakePolygon(const std::vector<Point>& points)
 {
@@ -33,6 +34,49 @@ void HitRegion::Offset(int dx, int dy)
     m_box = {m_box.left + dx, m_box.top + dy, m_box.right + dx, m_box.bottom + dy};
 }
 
+namespace
+{
+
+// Where the edge from a to b crosses the horizontal line at cy; one formula
+// for the point test and the row runs, so that both count the same pixels.
+double CrossingX(const Point& a, const Point& b, double cy)
+{
+    return a.x + (cy - a.y) * (double(b.x) - a.x) / (double(b.y) - a.y);
+}
+
+bool Straddles(const Point& a, const Point& b, double cy)
+{
+    return (a.y > cy) != (b.y > cy);
+}
+
+// The first pixel whose centre lies at or past the crossing c (the point
+// test's `cx < c` no longer holds).
+std::int64_t FirstPixelFrom(double c)
+{
+    constexpr double kFar = 4.0e18;
+    auto x = static_cast<std::int64_t>(std::clamp(std::ceil(c - 0.5), -kFar, kFar));
+    while (double(x) + 0.5 < c)
+        ++x;
+    while (double(x - 1) + 0.5 >= c)
+        --x;
+    return x;
+}
+
+void AddSpan(std::int64_t begin, std::int64_t end, std::int32_t left, std::int32_t right,
+             std::vector<HitRegion::Span>& spans)
+{
+    begin = std::max<std::int64_t>(begin, left);
+    end = std::min<std::int64_t>(end, right);
+    if (begin >= end)
+        return;
+    if (!spans.empty() && spans.back().end >= begin)
+        spans.back().end = std::max(spans.back().end, static_cast<std::int32_t>(end));
+    else
+        spans.push_back({static_cast<std::int32_t>(begin), static_cast<std::int32_t>(end)});
+}
+
+} // namespace
+
 bool HitRegion::ContainsCentre(double cx, double cy) const
 {
     if (m_kind == Kind::Ellipse) {
@@ -47,13 +91,8 @@ bool HitRegion::ContainsCentre(double cx, double cy) const
         return false;
     bool inside = false; // even-odd crossing count
     for (std::size_t i = 0, j = m_points.size() - 1; i < m_points.size(); j = i++) {
-        const Point& a = m_points[i];
-        const Point& b = m_points[j];
-        if ((a.y > cy) != (b.y > cy)) {
-            double xCross = a.x + (cy - a.y) * (double(b.x) - a.x) / (double(b.y) - a.y);
-            if (cx < xCross)
-                inside = !inside;
-        }
+        if (Straddles(m_points[i], m_points[j], cy) && cx < CrossingX(m_points[i], m_points[j], cy))
+            inside = !inside;
     }
     return inside;
 }
@@ -106,4 +145,68 @@ bool HitRegion::IntersectsRect(const Rect& rect) const
         return ContainsCentre(nx, ny);
     }
     return ContainsCentre(left, top) || PolygonCrossesBox(left, top, right, bottom);
+}
+
+Rect HitRegion::Bounds() const
+{
+    if (m_kind == Kind::Ellipse)
+        return m_box;
+    if (m_kind != Kind::Polygon)
+        return Rect();
+    Rect r{m_points[0].x, m_points[0].y, m_points[0].x, m_points[0].y};
+    for (const Point& p : m_points) {
+        r.left = std::min(r.left, p.x);
+        r.top = std::min(r.top, p.y);
+        r.right = std::max(r.right, p.x);
+        r.bottom = std::max(r.bottom, p.y);
+    }
+    return r;
+}
+
+void HitRegion::RowSpans(std::int32_t y, std::int32_t left, std::int32_t right, std::vector<Span>& spans) const
+{
+    spans.clear();
+    if (m_kind == Kind::Polygon)
+        PolygonRowSpans(y + 0.5, left, right, spans);
+    else if (m_kind == Kind::Ellipse)
+        EllipseRowSpans(y + 0.5, left, right, spans);
+}
+
+// A centre is inside when an odd number of crossings lie to its right: with
+// the crossings sorted, from the 2k-th up to the (2k+1)-th.
+void HitRegion::PolygonRowSpans(double cy, std::int32_t left, std::int32_t right, std::vector<Span>& spans) const
+{
+    thread_local std::vector<double> crossings;
+    crossings.clear();
+    for (std::size_t i = 0, j = m_points.size() - 1; i < m_points.size(); j = i++) {
+        if (Straddles(m_points[i], m_points[j], cy))
+            crossings.push_back(CrossingX(m_points[i], m_points[j], cy));
+    }
+    std::sort(crossings.begin(), crossings.end());
+    for (std::size_t k = 0; k + 1 < crossings.size(); k += 2)
+        AddSpan(FirstPixelFrom(crossings[k]), FirstPixelFrom(crossings[k + 1]), left, right, spans);
+}
+
+// An ellipse meets a row in one run: found from the closed form, then its
+// ends settled by the point test itself.
+void HitRegion::EllipseRowSpans(double cy, std::int32_t left, std::int32_t right, std::vector<Span>& spans) const
+{
+    const double rx = (double(m_box.right) - m_box.left) / 2.0, ry = (double(m_box.bottom) - m_box.top) / 2.0;
+    const double dy = (cy - (m_box.top + ry)) / ry;
+    if (dy * dy > 1.0)
+        return;
+    const double centre = m_box.left + rx, half = rx * std::sqrt(std::max(0.0, 1.0 - dy * dy));
+    std::int64_t first = std::clamp<std::int64_t>(FirstPixelFrom(centre - half), m_box.left, m_box.right);
+    std::int64_t last = std::clamp<std::int64_t>(FirstPixelFrom(centre + half) - 1, m_box.left, m_box.right);
+    const auto inside = [&](std::int64_t x) { return ContainsCentre(double(x) + 0.5, cy); };
+    while (first <= last && !inside(first))
+        ++first;
+    while (first > m_box.left && inside(first - 1))
+        --first;
+    while (last >= first && !inside(last))
+        --last;
+    while (last + 1 < m_box.right && inside(last + 1))
+        ++last;
+    if (first <= last)
+        AddSpan(first, last + 1, left, right, spans);
 }

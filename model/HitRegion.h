@@ -6,6 +6,7 @@
 
 #include "services/types/Geometry.h"
 
+#include <cstdint>
 #include <vector>
 
 class HitRegion
@@ -21,9 +22,23 @@ public:
     void Offset(int dx, int dy);
     bool ContainsPoint(int x, int y) const;
     bool IntersectsRect(const Rect& rect) const;
+    // The pixels the region may hold lie in this rectangle; empty for none.
+    Rect Bounds() const;
+
+    // A run of pixels [begin, end) of one row.
+    struct Span {
+        std::int32_t begin = 0;
+        std::int32_t end = 0;
+    };
+    // The pixels of row `y` that ContainsPoint holds, within [left, right),
+    // as runs from left to right (replacing what `spans` held). Whole rows are
+    // taken at once, so that covering a picture costs rows, not pixels.
+    void RowSpans(std::int32_t y, std::int32_t left, std::int32_t right, std::vector<Span>& spans) const;
 
 private:
     bool ContainsCentre(double cx, double cy) const;
+    void PolygonRowSpans(double cy, std::int32_t left, std::int32_t right, std::vector<Span>& spans) const;
+    void EllipseRowSpans(double cy, std::int32_t left, std::int32_t right, std::vector<Span>& spans) const;
     bool PolygonCrossesBox(double left, double top, double right, double bottom) const;
 
     Kind m_kind = Kind::Empty;

@@ -4,7 +4,7 @@
 # Usage: tools/check-format.sh [--fix]
 set -euo pipefail
 cd "$(dirname "$0")/.."
-mapfile -t files < <(find app bench cli formats fuzz model panes services tests tools view \
+mapfile -t files < <(find app bench check cli formats fuzz model panes services tests tools view \
                           \( -name '*.cpp' -o -name '*.h' \) 2>/dev/null |
                      grep -v '^services/text/JisTables\.cpp$' | sort)
 if [ "${1:-}" = "--fix" ]; then

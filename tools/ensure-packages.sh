@@ -8,7 +8,9 @@ packages=(cmake g++ clang clang-format make pkg-config python3 qt6-base-dev qt6-
           libopencv-core-dev libopencv-imgproc-dev
           desktop-file-utils shared-mime-info libxml2-utils
           # the end-to-end tests: a virtual X server, input, screenshots, the clipboard
-          xvfb xauth xdotool imagemagick xclip)
+          xvfb xauth xdotool imagemagick xclip
+          # the browser test: the SVG form and the image map clicked in a real browser
+          chromium)
 
 missing=()
 for p in "${packages[@]}"; do

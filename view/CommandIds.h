@@ -11,6 +11,8 @@ enum CommandId : int {
     CmdSaveHtmlSource = 32778,
     CmdCopyHtmlToClipboard = 32779,
     CmdUpdateHtmlDocument = 32840,
+    CmdSaveSvgSource = 32860,
+    CmdCopySvgToClipboard = 32861,
     CmdOpen = 57601,
     CmdSave = 57603,
     CmdSaveAs = 57604,
@@ -51,6 +53,7 @@ enum CommandId : int {
     CmdEditLinkTarget = 32819,
     CmdOpenLinkTarget = 32818,
     CmdSettings = 32805,
+    CmdCheckMap = 32862,
     // View
     CmdToggleToolBar = 32813,
     CmdTogglePane = 32814,

@@ -1,0 +1,26 @@
+#pragma once
+// The checker's messages, as Shift-JIS strings.
+
+#include <cstdint>
+#include <string>
+
+namespace checktexts
+{
+
+const std::string& MissingAlt();
+std::string OutsidePicture(std::int32_t width, std::int32_t height);
+std::string EntirelyOutsidePicture(std::int32_t width, std::int32_t height);
+const std::string& EmptyRectangle();
+const std::string& EmptyCircle();
+const std::string& EmptyPolygon();
+const std::string& HiddenArea();
+std::string DuplicateArea(int earlier);
+std::string MissingLinkTarget(const std::string& path);
+std::string UsemapWithoutHash(const std::string& usemap);
+std::string UsemapNamesNoMap(const std::string& name);
+std::string UsemapDiffersInCase(const std::string& name, const std::string& mapName);
+std::string UsemapById(const std::string& name);
+std::string UsemapTextBeforeHash(const std::string& usemap);
+std::string DuplicateMapName(const std::string& name, std::size_t firstLine);
+
+} // namespace checktexts

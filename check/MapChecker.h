@@ -1,0 +1,41 @@
+#pragma once
+// Checks one map for what browsers and screen readers will stumble on: links
+// without text, areas off the picture, areas of no size, areas hidden under
+// earlier ones or repeated, and links to local files that are not there.
+// Areas are taken in the order they are written (the DEFAULT area last, as
+// browsers take it), and findings name them by their index in the map's list.
+
+#include "check/Finding.h"
+#include "formats/DisplaySize.h"
+
+#include <functional>
+#include <string>
+#include <vector>
+
+class CMapData;
+class CZephyrmapDoc;
+
+class MapChecker
+{
+public:
+    // Whether a local file (a program path) exists.
+    using FileProbe = std::function<bool(const std::string& sjisPath)>;
+
+    // Asks the file system.
+    MapChecker();
+    explicit MapChecker(FileProbe exists);
+
+    // `picture` is the size the picture is shown at; when it is unknown,
+    // nothing is called outside it, and the DEFAULT area is not called hidden.
+    std::vector<Finding> Check(const CZephyrmapDoc& doc, DisplaySize picture) const;
+
+    // The local file an area links to, resolved against the HTML document as
+    // a browser would (anchor and query cut off); empty for a URL, an anchor
+    // in the page itself, a root-relative link or no link.
+    static std::string LinkedFile(const CMapData& area, const std::string& htmlPath);
+    // Whether the area has no size a browser would click.
+    static bool IsEmptyArea(const CMapData& area);
+
+private:
+    FileProbe m_exists;
+};

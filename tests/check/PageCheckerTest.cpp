@@ -1,0 +1,126 @@
+#include "check/PageChecker.h"
+
+#include "model/CZephyrmapDoc.h"
+#include "services/text/HtmlPageText.h"
+#include "services/text/Utf8Bridge.h"
+#include "tests/TestData.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <iterator>
+
+namespace
+{
+
+// "code line map" for each finding.
+std::vector<std::string> Summary(const std::vector<Finding>& findings)
+{
+    std::vector<std::string> lines;
+    for (const Finding& f : findings)
+        lines.push_back(std::string(CodeName(f.code)) + " " + std::to_string(f.line) + " " + (f.hasMap ? f.map : "-") +
+                        (f.area >= 0 ? " @" + std::to_string(f.area) : ""));
+    return lines;
+}
+
+} // namespace
+
+TEST(PageChecker, HowEachImgFindsItsMap)
+{
+    const struct {
+        const char* what;
+        const char* page;
+        std::vector<std::string> summary;
+    } rows[] = {
+        {"found by name", "<img usemap=\"#m\">\n<map name=\"m\"></map>", {}},
+        {"no '#'", "<img usemap=\"m\">\n<map name=\"m\"></map>", {"usemap-unresolved 1 -"}},
+        {"no such map", "<img usemap=\"#m\">\n<map name=\"n\"></map>", {"usemap-unresolved 1 m"}},
+        {"only an id", "<map id=\"m\"></map>\n<img usemap=\"#m\">", {"usemap-unresolved 2 m"}},
+        {"another case", "<img usemap=\"#Map\"><map name=\"map\"></map>", {"usemap-unresolved 1 Map"}},
+        {"text before '#'", "<img usemap=\"page.html#m\">\n<map name=\"m\"></map>", {"usemap-unresolved 1 m"}},
+        {"a blank before '#'",
+         "<img usemap=\" #m\">\n<map name=\"n\"></map>",
+         {"usemap-unresolved 1 m", "usemap-unresolved 1 m"}},
+        {"the map in a comment", "<img usemap=#m>\r\n<!-- <map name=m></map> -->", {"usemap-unresolved 1 m"}},
+        {"an IMG in a comment", "<!--\n<img usemap=#x>\n-->", {}},
+        {"a tag that only begins alike", "<imgs usemap=#x><mapping name=m>", {}},
+        {"two maps of a name",
+         "<img usemap=#m>\n<map name=m></map>\r<map name=m></map>\r\n<map name=m></map>",
+         {"duplicate-map-name 3 m", "duplicate-map-name 4 m"}},
+        {"one map for two IMGs", "<img usemap=#m><img usemap=#m><map name=m></map>", {}},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(Summary(pagecheck::CheckMapReferences(row.page)), row.summary) << row.what;
+}
+
+TEST(PageChecker, Messages)
+{
+    const std::vector<Finding> f = pagecheck::CheckMapReferences(
+        "<img usemap=m><img usemap=#Map><map name=map></map><img usemap=#i><map id=i></map><map name=map></map>"
+        "<img usemap=\"x.html#map\">");
+    ASSERT_EQ(f.size(), 5u);
+    EXPECT_EQ(utf8::SjisToUtf8(f[0].message), "IMGのUSEMAP \"m\" に \"#\" がないため、どのマップも使われません。");
+    EXPECT_EQ(utf8::SjisToUtf8(f[1].message), "IMGのUSEMAPが指す名前 \"Map\" のマップがありません。マップ \"map\" "
+                                              "とは大文字と小文字が違うため、ブラウザはこのマップを使いません。");
+    EXPECT_EQ(utf8::SjisToUtf8(f[2].message), "IMGのUSEMAP \"#i\" に合うのはMAPのidだけです。"
+                                              "NAMEでマップを探すブラウザでは、マップが使われません。");
+    EXPECT_EQ(utf8::SjisToUtf8(f[3].message), "IMGのUSEMAP \"x.html#map\" は \"#\" の前に文字か空白があるため、"
+                                              "ブラウザやツールによってマップの探し方が違います。");
+    EXPECT_EQ(utf8::SjisToUtf8(f[4].message),
+              "マップの名前 \"map\" は、1行目のマップと同じです。ブラウザは最初のマップを使います。");
+}
+
+// The page's findings, then each map's, its areas numbered as imported:
+// a DEFAULT area ensured and placed last.
+TEST(PageChecker, PageThenEachMap)
+{
+    const std::string page = "<img src=a.png usemap=#one width=100 height=50>\n"
+                             "<map name=one><area shape=default href=d.html>"
+                             "<area shape=rect coords=0,0,10,10 href=a.html alt=A></map>\n"
+                             "<img src=b.png usemap=#two><map name=two>"
+                             "<area shape=rect coords=0,0,10,10 href=http://x/ alt=B>"
+                             "<area shape=rect coords=2,2,5,5 href=http://y/ alt=C></map>\n"
+                             "<img usemap=#three>";
+    std::vector<DisplaySize> sizes;
+    const auto sizeOf = [&](const CZephyrmapDoc& doc) {
+        sizes.push_back(ParseDisplaySize(doc.Width(), doc.Height()));
+        return sizes.back().Known() ? sizes.back() : DisplaySize{8, 8};
+    };
+    MapChecker checker([](const std::string& path) { return path == "/web/a.html"; });
+    const std::vector<Finding> findings = pagecheck::CheckPage(page, "/web/index.html", checker, sizeOf);
+    EXPECT_EQ(Summary(findings), (std::vector<std::string>{"usemap-unresolved 4 three", "missing-alt 0 one @1",
+                                                           "missing-link-target 0 one @1", "outside-picture 0 two @0",
+                                                           "hidden-area 0 two @1"}));
+    EXPECT_EQ(sizes, (std::vector<DisplaySize>{{100, 50}, {}}));
+}
+
+namespace
+{
+
+std::string Slurp(const std::filesystem::path& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+} // namespace
+
+// Real pages: an IMG whose map is not there, a map with no IMG, maps in
+// comments, and the rest without a fault of this kind.
+TEST(PageChecker, RealPages)
+{
+    ZM_SKIP_WITHOUT_TESTDATA();
+    const struct {
+        const char* page;
+        std::vector<std::string> summary;
+    } rows[] = {
+        {"07-usemap-without-map-ismap.html", {"usemap-unresolved 12 bbkraj"}},
+        {"15-shape-polygon-multiline-map-without-img.html", {}},
+        {"02-ja-eucjp-ecopri-top-six-maps.html", {}},
+        {"06-html4-uppercase-nohref-circle.html", {}},
+    };
+    for (const auto& row : rows) {
+        const std::string text = DecodeHtmlPage(Slurp(kTestData / "realworld" / row.page), 0).text;
+        EXPECT_EQ(Summary(pagecheck::CheckMapReferences(text)), row.summary) << row.page;
+    }
+}

@@ -1,0 +1,322 @@
+#include "formats/SvgWriter.h"
+
+#include "formats/HtmlOutputOptions.h"
+#include "formats/HtmlReader.h"
+#include "formats/HtmlWriter.h"
+#include "formats/XmlText.h"
+#include "model/CZephyrmapDoc.h"
+#include "services/settings/AppSettings.h"
+#include "services/text/HtmlPageText.h"
+#include "services/text/Utf8Bridge.h"
+#include "tests/TestData.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <regex>
+#ifdef ZM_HAVE_LIBXML2
+#include <libxml/HTMLparser.h>
+#include <libxml/parser.h>
+#include <libxml/tree.h>
+#endif
+
+namespace
+{
+
+std::unique_ptr<CMapData> Area(int shape, std::vector<Point> pts, std::string href = "", int isPath = 0)
+{
+    auto a = std::make_unique<CMapData>();
+    a->m_shape = shape;
+    a->m_points = std::move(pts);
+    a->m_href = std::move(href);
+    a->m_hrefIsPath = isPath;
+    return a;
+}
+
+std::unique_ptr<CMapData> Rectangle(int left, int top, int right, int bottom, std::string href)
+{
+    return Area(ShapeRect, {{left, top}, {right, top}, {right, bottom}, {left, bottom}}, std::move(href));
+}
+
+struct SvgWriterTest : ::testing::Test {
+    AppSettings settings;
+    CZephyrmapDoc doc{settings};
+
+    // The map of the HTML writer's worked example.
+    void SetUp() override
+    {
+        doc.SetAttribute(AttrMapName, "ZephyrmapMap");
+        doc.SetAttribute(AttrImageSrc, "/web/img/photo.jpg");
+        doc.SetAttribute(AttrHtmlPath, "/web/index.html");
+        doc.SetAttribute(AttrWidth, "400");
+        doc.SetAttribute(AttrHeight, "300");
+        doc.InsertArea(Area(ShapeDefault, {{0, 0}, {0, 0}}, "/web/index.html#top", 1));
+        auto rect = Area(ShapeRect, {{10, 20}, {110, 20}, {110, 70}, {10, 70}}, "/web/a.html", 1);
+        rect->m_alt = "A";
+        doc.InsertArea(std::move(rect));
+        auto circle = Area(ShapeCirc, {{200, 50}, {260, 50}, {260, 110}, {200, 110}}, "b.html");
+        circle->m_target = "_blank";
+        doc.InsertArea(std::move(circle));
+        auto tri = Area(ShapePoly, {{0, 0}, {50, 0}, {25, 40}});
+        tri->m_noHref = 1;
+        doc.InsertArea(std::move(tri));
+    }
+    std::string Write(DisplaySize picture = {})
+    {
+        return svg::WriteMapSvg(doc, HtmlOutputOptions::FromSettings(settings), picture);
+    }
+};
+
+// The links (href values) of a text, in order.
+std::vector<std::string> Links(const std::string& text, const std::string& attribute)
+{
+    std::vector<std::string> links;
+    const std::regex link(attribute + "=\"([^\"]*)\"", std::regex::icase);
+    for (auto it = std::sregex_iterator(text.begin(), text.end(), link); it != std::sregex_iterator(); ++it)
+        links.push_back((*it)[1]);
+    return links;
+}
+
+} // namespace
+
+// The DEFAULT area comes first, beneath the others; the triangle, later in
+// the list than the rectangle it overlaps, is clipped by it, so the
+// rectangle takes the click where both lie.
+TEST_F(SvgWriterTest, WorkedExample)
+{
+    EXPECT_EQ(Write(), "<svg xmlns=\"http://www.w3.org/2000/svg\" viewBox=\"0 0 400 300\" width=\"400\" height=\"300\" "
+                       "style=\"max-width: 100%; height: auto\">\r\n"
+                       "  <image href=\"photo.jpg\" width=\"400\" height=\"300\" preserveAspectRatio=\"none\"/>\r\n"
+                       "  <defs>\r\n"
+                       "    <clipPath id=\"zm-ZephyrmapMap-3-1\"><path clip-rule=\"evenodd\" "
+                       "d=\"M-1,-1h52v42h-52ZM10,20h100v50h-100Z\"/></clipPath>\r\n"
+                       "  </defs>\r\n"
+                       "  <a href=\"index.html#top\"><rect x=\"0\" y=\"0\" width=\"400\" height=\"300\" "
+                       "fill=\"transparent\"/></a>\r\n"
+                       "  <a href=\"a.html\" aria-label=\"A\"><rect x=\"10\" y=\"20\" width=\"100\" height=\"50\" "
+                       "fill=\"transparent\"/></a>\r\n"
+                       "  <a href=\"b.html\" target=\"_blank\"><circle cx=\"230\" cy=\"80\" r=\"30\" "
+                       "fill=\"transparent\"/></a>\r\n"
+                       "  <g><g clip-path=\"url(#zm-ZephyrmapMap-3-1)\"><polygon points=\"0,0 50,0 25,40\" "
+                       "fill-rule=\"evenodd\" fill=\"transparent\"/></g></g>\r\n"
+                       "</svg>");
+}
+
+// SRC and every HREF are the texts the HTML source has, in every mode.
+TEST_F(SvgWriterTest, ReferencesAsTheHtmlWriterWritesThem)
+{
+    for (int mode = 0; mode < 8; ++mode) {
+        settings.SRC_RelativePath = mode & 1;
+        settings.HREF_RelativePath = (mode >> 1) & 1;
+        settings.OmitInPageLinkFileName = (mode >> 2) & 1;
+        const HtmlOutputOptions options = HtmlOutputOptions::FromSettings(settings);
+        const std::string source = html::WriteMapHtml(doc, options), svgText = Write();
+        std::vector<std::string> htmlLinks = Links(source, "HREF"), svgLinks = Links(svgText, " href");
+        ASSERT_EQ(svgLinks.size(), htmlLinks.size() + 1) << mode; // and the picture's
+        EXPECT_EQ(svgLinks[0], Links(source, "SRC")[0]) << mode;
+        // The DEFAULT area's link comes first in the SVG and last in the map.
+        std::rotate(htmlLinks.rbegin(), htmlLinks.rbegin() + 1, htmlLinks.rend());
+        EXPECT_EQ(std::vector<std::string>(svgLinks.begin() + 1, svgLinks.end()), htmlLinks) << mode;
+    }
+}
+
+TEST_F(SvgWriterTest, FrameFromTheMapThePictureOrTheAreas)
+{
+    EXPECT_NE(Write({640, 480}).find("viewBox=\"0 0 400 300\" width=\"400\" height=\"300\""), std::string::npos);
+    doc.SetAttribute(AttrWidth, "100%");
+    const std::string pictured = Write({640, 480});
+    EXPECT_NE(pictured.find("viewBox=\"0 0 640 480\" width=\"640\" height=\"480\""), std::string::npos);
+    EXPECT_NE(pictured.find("<rect x=\"0\" y=\"0\" width=\"640\" height=\"480\""), std::string::npos); // DEFAULT
+    // Nothing known: as far as the areas reach (the circle's box ends at 260, 110).
+    EXPECT_NE(Write().find("viewBox=\"0 0 260 110\""), std::string::npos);
+}
+
+TEST_F(SvgWriterTest, TextsAreEscapedAndAttributesCarried)
+{
+    doc.SetAttribute(AttrImgAlt, "Tom & \"Jerry\"");
+    CMapData* rect = doc.AreaAt(0);
+    rect->m_alt = "<b>A&amp;B</b>";
+    rect->m_otherAttrs = "onClick='go(\"x\")' TITLE=\"Tip &nbsp; here\" class=big data-id=7 SHAPE=circle hidden "
+                         "xmlns:evil=\"x\" class=twice aria-label=\"dropped\"";
+    const std::string text = Write();
+    EXPECT_NE(text.find("aria-label=\"Tom &amp; &quot;Jerry&quot;\">"), std::string::npos) << text;
+    EXPECT_NE(text.find("<a href=\"a.html\" aria-label=\"&lt;b&gt;A&amp;B&lt;/b&gt;\" "
+                        "onclick=\"go(&quot;x&quot;)\" title=\"Tip &#160; here\" class=\"big\" data-id=\"7\" "
+                        "hidden=\"\"><title>Tip &#160; here</title><rect"),
+              std::string::npos)
+        << text;
+    // A NOHREF area is a group that takes the pointer and leads nowhere, its
+    // attributes with it; its typed aria-label stays, as nothing else names it.
+    doc.AreaAt(2)->m_otherAttrs = "id=hole aria-label=\"a hole\"";
+    EXPECT_NE(Write().find("<g id=\"hole\" aria-label=\"a hole\"><g clip-path="), std::string::npos);
+}
+
+TEST_F(SvgWriterTest, OverlapsAreCutInGroupsOfShapesThatLieApart)
+{
+    doc.DeleteContents();
+    doc.SetAttribute(AttrWidth, "100");
+    doc.SetAttribute(AttrHeight, "100");
+    doc.InsertArea(Rectangle(0, 0, 10, 10, "a"));
+    doc.InsertArea(Rectangle(20, 0, 30, 10, "b"));
+    doc.InsertArea(Rectangle(5, 5, 25, 8, "c"));    // over a and b, which lie apart
+    doc.InsertArea(Rectangle(0, 0, 40, 40, "big")); // under all three; c overlaps a and b
+    doc.InsertArea(Rectangle(60, 60, 70, 70, "apart"));
+    const std::string text = Write();
+    EXPECT_NE(text.find("<clipPath id=\"zm--2-1\"><path clip-rule=\"evenodd\" "
+                        "d=\"M4,4h22v5h-22ZM0,0h10v10h-10ZM20,0h10v10h-10Z\"/></clipPath>"),
+              std::string::npos)
+        << text;
+    EXPECT_NE(text.find("<a href=\"big\"><g clip-path=\"url(#zm--3-1)\"><g clip-path=\"url(#zm--3-2)\"><rect"),
+              std::string::npos)
+        << text;
+    EXPECT_NE(text.find("<clipPath id=\"zm--3-2\"><path clip-rule=\"evenodd\" d=\"M-1,-1h42v42h-42ZM5,5h20v3h-20Z\"/>"),
+              std::string::npos)
+        << text;
+    EXPECT_EQ(text.find("zm--4-"), std::string::npos); // nothing over it
+}
+
+// An area whose COORDS name no shape keeps its link, at no size.
+TEST_F(SvgWriterTest, AreaWithoutShapeKeepsItsLink)
+{
+    doc.AreaAt(0)->m_points.clear();
+    EXPECT_NE(Write().find("<a href=\"a.html\" aria-label=\"A\"><rect x=\"0\" y=\"0\" width=\"0\" height=\"0\""),
+              std::string::npos);
+}
+
+TEST(XmlText, Escape)
+{
+    const struct {
+        const char* html;
+        const char* xml;
+    } rows[] = {
+        {"A & B", "A &amp; B"},
+        {"A &amp; B", "A &amp; B"}, // a reference stays
+        {"&lt;&gt;&quot;&apos;", "&lt;&gt;&quot;&apos;"},
+        {"&nbsp;&copy;&hellip;", "&#160;&#169;&#8230;"}, // HTML names XML lacks become numbers
+        {"&Uuml;ber &uuml;&yuml;&OElig;&Omega;&diams;", "&#220;ber &#252;&#255;&#338;&#937;&#9830;"},
+        {"&#12354;&#x3042;", "&#12354;&#x3042;"},
+        {"&#0;&#xD800;", "&amp;#0;&amp;#xD800;"}, // no character XML allows
+        {"&unknown; &amp &;", "&amp;unknown; &amp;amp &amp;;"},
+        {"<a href=\"x\">", "&lt;a href=&quot;x&quot;&gt;"},
+        {"tab\there\x01\x1F", "tab\there"},       // controls XML refuses are left out
+        {"\x83\x5C\x83\x40", "\x83\x5C\x83\x40"}, // Shift-JIS whose trail bytes are '\' and '@'
+        {"\x83<\x83\"", "\x83&lt;\x83&quot;"},    // a lead byte before no trail byte stands alone
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(xmltext::Escape(row.html), row.xml) << row.html;
+    EXPECT_EQ(xmltext::IdPart("Map 1:\x8A\xBF.x_"), "Map_201_3A_8A_BF.x_5F");
+    EXPECT_NE(xmltext::IdPart("a b"), xmltext::IdPart("a_b"));
+}
+
+TEST(SvgCarriedAttributes, ValidNamesOnceEach)
+{
+    const struct {
+        const char* typed;
+        std::vector<std::pair<std::string, std::string>> carried;
+    } rows[] = {
+        {"onClick=\"Go()\" TITLE='T'", {{"onclick", "Go()"}, {"title", "T"}}},
+        {"class=a class=b", {{"class", "a"}}},
+        {"data-x=1 aria-hidden=true role=link", {{"data-x", "1"}, {"aria-hidden", "true"}, {"role", "link"}}},
+        {"href=x alt=y shape=rect coords=1 nohref target=_top", {}},
+        {"xmlns:x=y on=1 data-=2 on-x=3 1id=4 id=ok", {{"id", "ok"}}},
+        {"download rel=\"next prev\"", {{"download", ""}, {"rel", "next prev"}}},
+        {"title=\"never closed", {}},
+        {"", {}},
+    };
+    for (const auto& row : rows) {
+        std::vector<std::pair<std::string, std::string>> got;
+        for (const svg::CarriedAttribute& a : svg::CarriedAttributes(row.typed))
+            got.emplace_back(a.name, a.value);
+        EXPECT_EQ(got, row.carried) << row.typed;
+    }
+}
+
+#ifdef ZM_HAVE_LIBXML2
+namespace
+{
+
+std::string Slurp(const std::filesystem::path& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+std::string Property(xmlNode* node, const char* name)
+{
+    xmlChar* value = xmlGetProp(node, reinterpret_cast<const xmlChar*>(name));
+    std::string text = value ? reinterpret_cast<const char*>(value) : "";
+    xmlFree(value);
+    return text;
+}
+
+// An attribute value of the HTML source (Shift-JIS) as a browser reads it,
+// its references resolved by libxml2's HTML parser, in UTF-8.
+std::string AsBrowsersRead(const std::string& sjisValue)
+{
+    const std::string page = "<p title=" + utf8::SjisToUtf8(html::QuotedValue(sjisValue)) + ">";
+    htmlDocPtr doc = htmlReadMemory(page.data(), static_cast<int>(page.size()), nullptr, "UTF-8",
+                                    HTML_PARSE_NOERROR | HTML_PARSE_NOWARNING | HTML_PARSE_NONET);
+    xmlNode* node = xmlDocGetRootElement(doc);
+    while (node && xmlStrcmp(node->name, reinterpret_cast<const xmlChar*>("p")))
+        node = node->children;
+    const std::string value = node ? Property(node, "title") : "?";
+    xmlFreeDoc(doc);
+    return value;
+}
+
+// The links of the parsed SVG, in order: href and aria-label.
+std::vector<std::pair<std::string, std::string>> ParsedLinks(xmlNode* svg)
+{
+    std::vector<std::pair<std::string, std::string>> links;
+    for (xmlNode* n = svg->children; n; n = n->next) {
+        if (n->type == XML_ELEMENT_NODE && !xmlStrcmp(n->name, reinterpret_cast<const xmlChar*>("a")))
+            links.emplace_back(Property(n, "href"), Property(n, "aria-label"));
+    }
+    return links;
+}
+
+} // namespace
+
+// Every map of every real page, written as SVG and taken to UTF-8 as the
+// command writes it, is well-formed XML with one link per linked area, in
+// list order (the DEFAULT area first), named by its ALT: link and name read
+// from the SVG as a browser reads them from the HTML source.
+TEST(SvgWriterRealPages, WellFormedWithOneLinkPerLinkedArea)
+{
+    ZM_SKIP_WITHOUT_TESTDATA();
+    int maps = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(kTestData / "realworld")) {
+        if (entry.path().extension() != ".html")
+            continue;
+        std::vector<FoundMap> found = html::FindMaps(DecodeHtmlPage(Slurp(entry.path()), 0).text);
+        for (std::size_t i = 0; i < found.size(); ++i, ++maps) {
+            AppSettings settings;
+            CZephyrmapDoc doc(settings);
+            found[i].documentPath = "/site/page.html";
+            html::BuildDocumentFromMap(doc, found, static_cast<int>(i));
+            const std::string where = entry.path().filename().string() + " map " + std::to_string(i);
+            const std::string text = utf8::SjisToUtf8(svg::WriteMapSvg(doc, HtmlOutputOptions::FromSettings(settings)));
+            xmlDocPtr xml = xmlReadMemory(text.data(), static_cast<int>(text.size()), nullptr, "UTF-8",
+                                          XML_PARSE_NONET | XML_PARSE_NOERROR | XML_PARSE_NOWARNING);
+            ASSERT_NE(xml, nullptr) << where << "\n" << text;
+            std::vector<std::pair<std::string, std::string>> expected;
+            std::vector<const CMapData*> written = html::AreasInWritingOrder(doc);
+            if (!written.empty() && written.back()->m_shape == ShapeDefault)
+                std::rotate(written.rbegin(), written.rbegin() + 1, written.rend());
+            for (const CMapData* area : written) {
+                if (area->m_noHref)
+                    continue;
+                // The link and its name as a browser reads them in the HTML source.
+                const HtmlOutputOptions options = HtmlOutputOptions::FromSettings(settings);
+                expected.emplace_back(AsBrowsersRead(html::LinkReference(*area, doc.HtmlPath(), options)),
+                                      AsBrowsersRead(area->m_alt));
+            }
+            EXPECT_EQ(ParsedLinks(xmlDocGetRootElement(xml)), expected) << where;
+            xmlFreeDoc(xml);
+        }
+    }
+    EXPECT_GT(maps, 15);
+}
+#endif
