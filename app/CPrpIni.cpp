@@ -87,6 +87,8 @@ CPrpIniView::Fields CPrpIni::ViewFieldsOf(const AppSettings& s)
     f.omitInPageFileName = s.OmitInPageLinkFileName;
     f.traceTolerance = s.nTraceTolerance;
     f.traceSimplify = s.nTraceSimplify;
+    f.gridSpacing = s.GridSpacing;
+    f.gridColor = s.GridColor;
     return f;
 }
 
@@ -130,6 +132,8 @@ bool CPrpIni::Apply(const CPrpIniBrows::Fields& b, const CPrpIniView::Fields& v,
     s.OmitInPageLinkFileName = v.omitInPageFileName;
     s.nTraceTolerance = v.traceTolerance;
     s.nTraceSimplify = v.traceSimplify;
+    s.GridSpacing = v.gridSpacing;
+    s.GridColor = v.gridColor;
     if (v.defaultAreaLast == 0) {
         s.DefaultAreaTailInEffect = 0;
         return false;

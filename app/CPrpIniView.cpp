@@ -1,5 +1,7 @@
 #include "app/CPrpIniView.h"
 
+#include "app/GridSettingsGroup.h"
+
 #include "services/picture/QtText.h"
 #include "services/store/SettingsStore.h"
 #include "view/RegionTracing.h"
@@ -17,6 +19,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpressionValidator>
+#include <QSignalBlocker>
 #include <QSpinBox>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -98,6 +101,7 @@ void CPrpIniView::BuildLayout()
     layout->addWidget(BuildScreenGroup());
     layout->addWidget(BuildOutputGroup());
     layout->addWidget(BuildEditingGroup());
+    layout->addWidget(BuildGridGroup());
     layout->addStretch();
 }
 
@@ -226,6 +230,16 @@ QWidget* CPrpIniView::BuildEditingGroup()
     return group;
 }
 
+QWidget* CPrpIniView::BuildGridGroup()
+{
+    m_grid = new GridSettingsGroup(this);
+    connect(m_grid->ColorButton(), &QPushButton::clicked, this,
+            [this] { PickColor(m_gridColor, m_grid->ColorSample()); });
+    // A new spacing is seen on the picture at once.
+    connect(m_grid->Spacing(), &QSpinBox::valueChanged, this, [this] { m_displayChanged = true; });
+    return m_grid;
+}
+
 QLayout* CPrpIniView::BuildTraceRows(QWidget* group)
 {
     auto* grid = new QGridLayout;
@@ -268,6 +282,12 @@ void CPrpIniView::SetFields(const Fields& f)
     m_omitFileName->setChecked(f.omitInPageFileName != 0);
     m_traceTolerance->setValue(f.traceTolerance);
     m_traceSimplify->setValue(f.traceSimplify / kTenths);
+    m_gridColor = f.gridColor;
+    PaintSample(m_grid->ColorSample(), m_gridColor);
+    {
+        const QSignalBlocker quiet(m_grid->Spacing());
+        m_grid->Spacing()->setValue(f.gridSpacing);
+    }
     UpdateIndentEnables();
 }
 
@@ -289,6 +309,8 @@ CPrpIniView::Fields CPrpIniView::ReadFields() const
     f.omitInPageFileName = m_omitFileName->isChecked() ? 1 : 0;
     f.traceTolerance = m_traceTolerance->value();
     f.traceSimplify = static_cast<int>(std::lround(m_traceSimplify->value() * kTenths));
+    f.gridSpacing = m_grid->Spacing()->value();
+    f.gridColor = m_gridColor;
     return f;
 }
 

@@ -14,7 +14,9 @@
 // "keepOtherCaseCheck"; the indent amount "indentEdit", "indentSpin" (with
 // "indentUp", "indentDown") and "indentLabel"; "defaultLastCheck",
 // "omitFileNameCheck"; the trace tool's "traceToleranceSpin" and
-// "traceSimplifySpin"; groups "screenGroup", "outputGroup", "editingGroup".
+// "traceSimplifySpin"; groups "screenGroup", "outputGroup", "editingGroup";
+// the grid's group (GridSettingsGroup): "gridSpacingSpin", "gridColorSample",
+// "gridColorButton".
 
 #include "services/types/ColorRef.h"
 
@@ -33,6 +35,7 @@ class QLayout;
 class QLineEdit;
 class QPushButton;
 class QSpinBox;
+class GridSettingsGroup;
 class SettingsStore;
 
 class CPrpIniView : public QWidget
@@ -55,6 +58,8 @@ public:
         int omitInPageFileName = 1;
         int traceTolerance = 20; // Delta E
         int traceSimplify = 15;  // tenths of a picture pixel
+        int gridSpacing = 10;    // picture pixels
+        ColorRef gridColor = 0xC08000;
     };
 
     explicit CPrpIniView(SettingsStore& store, QWidget* parent = nullptr);
@@ -75,6 +80,7 @@ private:
     QWidget* BuildScreenGroup();
     QWidget* BuildOutputGroup();
     QWidget* BuildEditingGroup();
+    QWidget* BuildGridGroup();
     QLayout* BuildTraceRows(QWidget* group);
     QWidget* BuildIndentSpin();
     QPushButton* AddColorRow(QGridLayout* grid, int row, const QString& label, const QString& button, const char* name,
@@ -109,4 +115,6 @@ private:
     QCheckBox* m_omitFileName = nullptr;
     QSpinBox* m_traceTolerance = nullptr;
     QDoubleSpinBox* m_traceSimplify = nullptr;
+    GridSettingsGroup* m_grid = nullptr;
+    ColorRef m_gridColor = 0xC08000;
 };
