@@ -8,11 +8,11 @@
 
 CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent)
 {
-    setWindowTitle(QStringLiteral("ﾊﾞｰｼﾞｮﾝ情報"));
+    setWindowTitle(tr("ﾊﾞｰｼﾞｮﾝ情報"));
     auto* icon = new QLabel(this);
     icon->setObjectName(QStringLiteral("iconLabel"));
     icon->setPixmap(QIcon(QStringLiteral(":/icons/zephyrmap.svg")).pixmap(32, 32));
-    auto* version = new QLabel(QString::fromLatin1(kVersionLine), this);
+    auto* version = new QLabel(tr(kVersionLine), this);
     version->setObjectName(QStringLiteral("versionLabel"));
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);

@@ -7,7 +7,7 @@ class CAboutDlg : public QDialog
 {
     Q_OBJECT
 public:
-    static inline const char kVersionLine[] = "Zephyrmap !  Version 2.5.3 [Dec. 2009]";
+    static inline const char kVersionLine[] = QT_TR_NOOP("Zephyrmap !  Version 2.5.3 [Dec. 2009]");
 
     explicit CAboutDlg(QWidget* parent = nullptr);
 };

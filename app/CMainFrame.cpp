@@ -6,6 +6,7 @@
 #include "panes/CMapPage.h"
 #include "panes/MapCheckPane.h"
 #include "services/dialogs/ProgramMessage.h"
+#include "services/language/ProgramTexts.h"
 #include "services/picture/QtText.h"
 #include "services/settings/AppSettings.h"
 #include "services/store/SettingsStore.h"
@@ -66,15 +67,20 @@ const ToolBarButton kToolBar[] = {
 };
 
 // The labels under the tool bar's images, one a position, separators included.
-const char kToolBarLabels[] =
-    "新規\nc.b.から\nhtmlから\n\nc.b.へ\nhtmlへ\n\n四角形\n円形\n多角形\nﾄﾚｰｽ\n\nUndo\nRedo\n\n倍率\n\n"
-    "ﾌﾞﾗｳｻﾞ\nｿｰｽ";
+const char kToolBarLabels[] = QT_TRANSLATE_NOOP(
+    "CMainFrame", "新規\nc.b.から\nhtmlから\n\nc.b.へ\nhtmlへ\n\n四角形\n円形\n多角形\nﾄﾚｰｽ\n\nUndo\nRedo\n\n倍率\n\n"
+                  "ﾌﾞﾗｳｻﾞ\nｿｰｽ");
 
 // Widths of the status bar's panes, in characters.
 const int kPaneCharacters[] = {0, 8, 43, 16, 30};
 // The part of a window's top edge that must be on a screen to be taken.
 constexpr int kGripWidth = 120;
 constexpr int kGripHeight = 24;
+
+QString ReadyText()
+{
+    return CMainFrame::tr("ﾚﾃﾞｨ");
+}
 
 const QString kToolBarKey = QStringLiteral("MAIN");
 const QString kPaneKey = QStringLiteral("MAP");
@@ -125,12 +131,13 @@ QAction* CMainFrame::MakeAction(int id)
     auto* action = new QAction(this);
     action->setData(id);
     if (info) {
-        const QString text = QString::fromUtf8(info->menuText);
+        // The keys come from the source, so that a translation cannot change them.
+        const QString text = QCoreApplication::translate("CommandTable", info->menuText);
         action->setText(text.section(QLatin1Char('\t'), 0, 0));
-        const QString keys = text.section(QLatin1Char('\t'), 1);
+        const QString keys = QString::fromUtf8(info->menuText).section(QLatin1Char('\t'), 1);
         if (!keys.isEmpty())
             action->setShortcut(QKeySequence(keys));
-        const QString prompt = QString::fromUtf8(info->prompt);
+        const QString prompt = QCoreApplication::translate("CommandTable", info->prompt);
         action->setStatusTip(prompt.section(QLatin1Char('\n'), 0, 0));
         action->setToolTip(prompt.section(QLatin1Char('\n'), 1));
     }
@@ -166,7 +173,7 @@ void CMainFrame::AddExtraShortcuts()
 void CMainFrame::BuildMenus()
 {
     for (const MenuInfo& info : MainMenu()) {
-        QMenu* menu = menuBar()->addMenu(QString::fromUtf8(info.caption));
+        QMenu* menu = menuBar()->addMenu(QCoreApplication::translate("CommandTable", info.caption));
         if (!m_fileMenu)
             m_fileMenu = menu;
         for (int id : info.items) {
@@ -187,7 +194,7 @@ void CMainFrame::BuildMenus()
 // Every magnification, smallest first, then the steps and the fit.
 void CMainFrame::AddMagnificationMenu(QMenu& menu)
 {
-    QMenu* zoom = menu.addMenu(QStringLiteral("表示倍率"));
+    QMenu* zoom = menu.addMenu(tr("表示倍率"));
     for (const ViewCommands::Zoom& step : ViewCommands::Zooms())
         zoom->addAction(ActionById(step.id));
     zoom->addSeparator();
@@ -198,7 +205,7 @@ void CMainFrame::AddMagnificationMenu(QMenu& menu)
 
 void CMainFrame::AddArrangeMenu(QMenu& menu)
 {
-    QMenu* arrange = menu.addMenu(QStringLiteral("整列(&A)"));
+    QMenu* arrange = menu.addMenu(tr("整列(&A)"));
     for (int id = CmdAlignLeft; id <= CmdSameHeight; ++id) {
         if (id == CmdDistributeHorizontally || id == CmdSameWidth)
             arrange->addSeparator();
@@ -217,8 +224,9 @@ void CMainFrame::BuildMagnificationPopup()
         item->setCheckable(true);
     }
     m_magnificationMenu->addSeparator();
-    QAction* fit =
-        m_magnificationMenu->addAction(QString(ActionById(CmdZoomToFit)->text()).remove(QStringLiteral("(&W)")));
+    // The fit without its mnemonic, "(&W)" in Japanese, a lone '&' in English.
+    QAction* fit = m_magnificationMenu->addAction(
+        QString(ActionById(CmdZoomToFit)->text()).remove(QStringLiteral("(&W)")).remove(QLatin1Char('&')));
     fit->setData(CmdZoomToFit);
     // The items carry the marks of the commands they stand for.
     connect(m_magnificationMenu, &QMenu::aboutToShow, this, [this] {
@@ -237,11 +245,11 @@ void CMainFrame::BuildMagnificationPopup()
 
 void CMainFrame::BuildToolBar()
 {
-    m_toolBar = new QToolBar(QStringLiteral("メイン"), this);
+    m_toolBar = new QToolBar(tr("メイン"), this);
     m_toolBar->setObjectName(QStringLiteral("MainToolBar"));
     m_toolBar->setIconSize(QSize(28, 18));
     m_toolBar->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-    const QStringList labels = QString::fromUtf8(kToolBarLabels).split(QLatin1Char('\n'));
+    const QStringList labels = tr(kToolBarLabels).split(QLatin1Char('\n'));
     int position = 0;
     for (const ToolBarButton& button : kToolBar) {
         if (button.id == kSeparator) {
@@ -266,7 +274,7 @@ void CMainFrame::BuildToolBar()
 
 void CMainFrame::BuildPane()
 {
-    m_pane = new QDockWidget(QStringLiteral("マッププロパティ"), this);
+    m_pane = new QDockWidget(tr("マッププロパティ"), this);
     m_pane->setObjectName(QStringLiteral("PropertyPane"));
     m_pane->setAllowedAreas(Qt::LeftDockWidgetArea | Qt::RightDockWidgetArea);
     // The View menu shows and hides the pane and remembers it; a close box of
@@ -278,12 +286,13 @@ void CMainFrame::BuildPane()
     m_areaPage = new CAreaPage(m_doc, m_settings, m_store, *this, m_tabs);
     // Each page scrolls when the pane is shorter than the page, so the
     // window can be as small as the user likes.
-    for (auto [page, title] : {std::pair<QWidget*, const char*>{m_mapPage, "マップ"}, {m_areaPage, "エリア"}}) {
+    for (auto [page, title] :
+         {std::pair<QWidget*, const char*>{m_mapPage, QT_TR_NOOP("マップ")}, {m_areaPage, QT_TR_NOOP("エリア")}}) {
         auto* scroller = new QScrollArea(m_tabs);
         scroller->setWidget(page);
         scroller->setWidgetResizable(true);
         scroller->setFrameShape(QFrame::NoFrame);
-        m_tabs->addTab(scroller, QString::fromUtf8(title));
+        m_tabs->addTab(scroller, tr(title));
     }
     m_pane->setWidget(m_tabs);
     addDockWidget(Qt::RightDockWidgetArea, m_pane);
@@ -308,7 +317,7 @@ QMenu* CMainFrame::createPopupMenu()
 void CMainFrame::BuildStatusBar()
 {
     QStatusBar* bar = statusBar();
-    bar->showMessage(QStringLiteral("ﾚﾃﾞｨ"));
+    bar->showMessage(ReadyText());
     for (int pane = PaneMagnification; pane <= PaneCoordinates; ++pane) {
         auto* label = new QLabel(bar);
         label->setObjectName(QStringLiteral("StatusPane%1").arg(pane));
@@ -321,7 +330,7 @@ void CMainFrame::BuildStatusBar()
     // When a prompt goes, the ready text comes back.
     connect(bar, &QStatusBar::messageChanged, this, [bar](const QString& message) {
         if (message.isEmpty())
-            bar->showMessage(QStringLiteral("ﾚﾃﾞｨ"));
+            bar->showMessage(ReadyText());
     });
 }
 
@@ -354,7 +363,7 @@ void CMainFrame::SetRecentFiles(const QStringList& files)
     m_recentActions.clear();
     QAction* exit = Action(CmdExit);
     if (files.isEmpty()) {
-        auto* none = new QAction(QStringLiteral("最近使ったﾌｧｲﾙ"), this);
+        auto* none = new QAction(tr("最近使ったﾌｧｲﾙ"), this);
         none->setEnabled(false);
         m_recentActions << none;
     }
@@ -363,7 +372,7 @@ void CMainFrame::SetRecentFiles(const QStringList& files)
         QString shown = QDir::toNativeSeparators(files[i]);
         shown.replace(QLatin1Char('&'), QStringLiteral("&&"));
         auto* item = new QAction(QStringLiteral("&%1 %2").arg(i + 1).arg(shown), this);
-        item->setStatusTip(QStringLiteral("指定のﾌｧｲﾙを開く"));
+        item->setStatusTip(tr("指定のﾌｧｲﾙを開く"));
         const QString path = files[i];
         connect(item, &QAction::triggered, this, [this, path] {
             if (m_openRecent)
@@ -648,7 +657,7 @@ void CMainFrame::ShowTab(int tab)
 
 void CMainFrame::TitleChanged(const std::string& title)
 {
-    setWindowTitle(ToQString(title) + QStringLiteral(" - Zephyrmap !"));
+    setWindowTitle(programtexts::Translate(title) + QStringLiteral(" - Zephyrmap !"));
 }
 
 void CMainFrame::ModifiedChanged(bool)

@@ -10,7 +10,7 @@
 
 CPrpIni::CPrpIni(SettingsStore& store, QWidget* parent) : QDialog(parent)
 {
-    setWindowTitle(QStringLiteral("Zephyrmap ! の設定"));
+    setWindowTitle(tr("Zephyrmap ! の設定"));
     m_sheet = new QTabWidget(this);
     m_sheet->setObjectName(QStringLiteral("sheet"));
     m_brows = new CPrpIniBrows(m_sheet);
@@ -22,8 +22,8 @@ CPrpIni::CPrpIni(SettingsStore& store, QWidget* parent) : QDialog(parent)
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     buttons->setObjectName(QStringLiteral("buttonBox"));
-    buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("OK"));
-    buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("キャンセル"));
+    buttons->button(QDialogButtonBox::Ok)->setText(tr("OK"));
+    buttons->button(QDialogButtonBox::Cancel)->setText(tr("キャンセル"));
     connect(buttons, &QDialogButtonBox::accepted, this, &CPrpIni::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &CPrpIni::reject);
 
@@ -50,8 +50,8 @@ void CPrpIni::done(int result)
 
 QString CPrpIni::DefaultLastLaterMessage()
 {
-    return QStringLiteral("\"デフォルトエリアを自動的に最後尾に配置する\"設定は、\r\n"
-                          "次回Zephyrnap!を起動した時から有効になります。");
+    return tr("\"デフォルトエリアを自動的に最後尾に配置する\"設定は、\r\n"
+              "次回Zephyrnap!を起動した時から有効になります。");
 }
 
 CPrpIniBrows::Fields CPrpIni::BrowsFieldsOf(const AppSettings& s)
@@ -89,6 +89,7 @@ CPrpIniView::Fields CPrpIni::ViewFieldsOf(const AppSettings& s)
     f.traceSimplify = s.nTraceSimplify;
     f.gridSpacing = s.GridSpacing;
     f.gridColor = s.GridColor;
+    f.language = s.Language;
     return f;
 }
 
@@ -134,6 +135,7 @@ bool CPrpIni::Apply(const CPrpIniBrows::Fields& b, const CPrpIniView::Fields& v,
     s.nTraceSimplify = v.traceSimplify;
     s.GridSpacing = v.gridSpacing;
     s.GridColor = v.gridColor;
+    s.Language = v.language;
     if (v.defaultAreaLast == 0) {
         s.DefaultAreaTailInEffect = 0;
         return false;

@@ -39,30 +39,30 @@ QString ButtonName(const char* editName)
 
 CPrpIniBrows::CPrpIniBrows(QWidget* parent) : QWidget(parent)
 {
-    auto* preview = MakeGroup(this, QStringLiteral("プレビューに使用するアプリケーション"), "previewGroup");
+    auto* preview = MakeGroup(this, tr("プレビューに使用するアプリケーション"), "previewGroup");
     auto* previewGrid = new QGridLayout(preview);
-    m_browser = AddPath(previewGrid, 0, QStringLiteral("マップをプレビューするブラウザの場所(&P)"), "browserEdit",
-                        QStringLiteral("ブラウザのパスの指定"));
-    m_viewer = AddPath(previewGrid, 2, QStringLiteral("HTMLソースをプレビューするアプリケーションの場所(&S)"),
-                       "viewerEdit", QStringLiteral("HTMLエディタのパスの指定"));
+    m_browser = AddPath(previewGrid, 0, tr("マップをプレビューするブラウザの場所(&P)"), "browserEdit",
+                        tr("ブラウザのパスの指定"));
+    m_viewer = AddPath(previewGrid, 2, tr("HTMLソースをプレビューするアプリケーションの場所(&S)"), "viewerEdit",
+                       tr("HTMLエディタのパスの指定"));
 
-    auto* open = MakeGroup(this, QStringLiteral("ファイルを開くアプリケーション"), "openGroup");
+    auto* open = MakeGroup(this, tr("ファイルを開くアプリケーション"), "openGroup");
     auto* openGrid = new QGridLayout(open);
-    m_imgApp = AddPath(openGrid, 0, QStringLiteral("画像を開くアプリケーションの場所(&I)"), "imgAppEdit",
-                       QStringLiteral("画像を開くアプリケーションの指定"));
-    m_imgAppDefault = MakeCheck(open, QStringLiteral("標準のアプリケーション(&X)"), "imgAppDefaultCheck");
+    m_imgApp = AddPath(openGrid, 0, tr("画像を開くアプリケーションの場所(&I)"), "imgAppEdit",
+                       tr("画像を開くアプリケーションの指定"));
+    m_imgAppDefault = MakeCheck(open, tr("標準のアプリケーション(&X)"), "imgAppDefaultCheck");
     openGrid->addWidget(m_imgAppDefault, 2, 0, 1, 2);
-    m_htmlApp = AddPath(openGrid, 3, QStringLiteral("HTML文書を開くアプリケーションの場所(&H)"), "htmlAppEdit",
-                        QStringLiteral("HTML文書を開くブラウザの指定"));
-    m_htmlAppDefault = MakeCheck(open, QStringLiteral("標準のアプリケーション(&M)"), "htmlAppDefaultCheck");
+    m_htmlApp = AddPath(openGrid, 3, tr("HTML文書を開くアプリケーションの場所(&H)"), "htmlAppEdit",
+                        tr("HTML文書を開くブラウザの指定"));
+    m_htmlAppDefault = MakeCheck(open, tr("標準のアプリケーション(&M)"), "htmlAppDefaultCheck");
     openGrid->addWidget(m_htmlAppDefault, 5, 0, 1, 2);
 
-    auto* edit = MakeGroup(this, QStringLiteral("ファイルを編集するエディタ"), "editGroup");
+    auto* edit = MakeGroup(this, tr("ファイルを編集するエディタ"), "editGroup");
     auto* editGrid = new QGridLayout(edit);
-    m_htmlEditor = AddPath(editGrid, 0, QStringLiteral("HTML文書を編集するエディタの場所(&T)"), "htmlEditorEdit",
-                           QStringLiteral("HTML文書を開くエディタの指定"));
-    m_imgEditor = AddPath(editGrid, 2, QStringLiteral("画像を編集するエディタの場所(&E)"), "imgEditorEdit",
-                          QStringLiteral("画像を開くエディタの指定"));
+    m_htmlEditor = AddPath(editGrid, 0, tr("HTML文書を編集するエディタの場所(&T)"), "htmlEditorEdit",
+                           tr("HTML文書を開くエディタの指定"));
+    m_imgEditor =
+        AddPath(editGrid, 2, tr("画像を編集するエディタの場所(&E)"), "imgEditorEdit", tr("画像を開くエディタの指定"));
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(preview);
@@ -83,7 +83,7 @@ QLineEdit* CPrpIniBrows::AddPath(QGridLayout* grid, int row, const QString& labe
     edit->setObjectName(QLatin1String(name));
     auto* caption = new QLabel(label, group);
     caption->setBuddy(edit);
-    auto* browse = new QPushButton(QStringLiteral("参照 ..."), group);
+    auto* browse = new QPushButton(tr("参照 ..."), group);
     browse->setObjectName(ButtonName(name));
     grid->addWidget(caption, row, 0, 1, 2);
     grid->addWidget(edit, row + 1, 0);
@@ -97,10 +97,10 @@ void CPrpIniBrows::Browse(QLineEdit* edit, const QString& dialogTitle)
     ProgramFileDialog dlg(ProgramFileDialog::Open, this);
     dlg.setWindowTitle(dialogTitle);
 #ifdef Q_OS_WIN
-    dlg.SetProgramFilter(QStringLiteral("プログラム(*.exe)|*.exe||"));
+    dlg.SetProgramFilter(tr("プログラム(*.exe)|*.exe||"));
 #else
     // Programs here carry no extension; what may be run is listed.
-    dlg.SetProgramFilter(QStringLiteral("プログラム|*||"));
+    dlg.SetProgramFilter(tr("プログラム|*||"));
     dlg.ShowExecutablesOnly();
 #endif
     if (std::optional<std::string> path = dlg.Run())

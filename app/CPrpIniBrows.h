@@ -37,7 +37,7 @@ public:
 
     explicit CPrpIniBrows(QWidget* parent = nullptr);
 
-    static QString Caption() { return QStringLiteral("外部ｱﾌﾟﾘｹｰｼｮﾝ"); }
+    static QString Caption() { return tr("外部ｱﾌﾟﾘｹｰｼｮﾝ"); }
 
     void SetFields(const Fields& fields);
     // The controls' values; nothing, after a warning box, when a path holds

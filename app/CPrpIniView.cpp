@@ -1,6 +1,7 @@
 #include "app/CPrpIniView.h"
 
 #include "app/GridSettingsGroup.h"
+#include "app/LanguageSettingsGroup.h"
 
 #include "services/picture/QtText.h"
 #include "services/store/SettingsStore.h"
@@ -9,6 +10,7 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QColorDialog>
+#include <QComboBox>
 #include <QDoubleSpinBox>
 #include <QFrame>
 #include <QGridLayout>
@@ -102,6 +104,7 @@ void CPrpIniView::BuildLayout()
     layout->addWidget(BuildOutputGroup());
     layout->addWidget(BuildEditingGroup());
     layout->addWidget(BuildGridGroup());
+    layout->addWidget(BuildLanguageGroup());
     layout->addStretch();
 }
 
@@ -122,17 +125,14 @@ QPushButton* CPrpIniView::AddColorRow(QGridLayout* grid, int row, const QString&
 
 QWidget* CPrpIniView::BuildScreenGroup()
 {
-    auto* group = Named(new QGroupBox(QStringLiteral("画面の設定"), this), "screenGroup");
+    auto* group = Named(new QGroupBox(tr("画面の設定"), this), "screenGroup");
     auto* grid = new QGridLayout(group);
-    QPushButton* bg =
-        AddColorRow(grid, 0, QStringLiteral("編集画面の背景色"), QStringLiteral("色(&B)..."), "bg", m_bgSample);
-    QPushButton* outline = AddColorRow(grid, 1, QStringLiteral("エリアの輪郭線色"), QStringLiteral("色(&O)..."),
-                                       "outline", m_outlineSample);
-    QPushButton* hatch = AddColorRow(grid, 2, QStringLiteral("エリアのハッチング色"), QStringLiteral("色(&H)..."),
-                                     "hatch", m_hatchSample);
-    m_hatching = Named(new QCheckBox(QStringLiteral("ハッチングをする(&A)"), group), "hatchingCheck");
+    QPushButton* bg = AddColorRow(grid, 0, tr("編集画面の背景色"), tr("色(&B)..."), "bg", m_bgSample);
+    QPushButton* outline = AddColorRow(grid, 1, tr("エリアの輪郭線色"), tr("色(&O)..."), "outline", m_outlineSample);
+    QPushButton* hatch = AddColorRow(grid, 2, tr("エリアのハッチング色"), tr("色(&H)..."), "hatch", m_hatchSample);
+    m_hatching = Named(new QCheckBox(tr("ハッチングをする(&A)"), group), "hatchingCheck");
     grid->addWidget(m_hatching, 3, 0, 1, 3);
-    auto* restore = Named(new QPushButton(QStringLiteral("デフォルトに戻す(&D)"), group), "restoreDefaultsButton");
+    auto* restore = Named(new QPushButton(tr("デフォルトに戻す(&D)"), group), "restoreDefaultsButton");
     grid->addWidget(restore, 4, 2);
     grid->setColumnStretch(0, 1);
 
@@ -166,28 +166,25 @@ QWidget* CPrpIniView::BuildIndentSpin()
 
 QWidget* CPrpIniView::BuildOutputGroup()
 {
-    auto* group = Named(new QGroupBox(QStringLiteral("出力HTMLの設定"), this), "outputGroup");
+    auto* group = Named(new QGroupBox(tr("出力HTMLの設定"), this), "outputGroup");
     auto* grid = new QGridLayout(group);
     int row = 0;
     m_case = new QButtonGroup(this);
-    grid->addWidget(new QLabel(QStringLiteral("タグ表記"), group), row, 0);
-    grid->addWidget(AddRadio(m_case, group, QStringLiteral("大文字(&U)"), "upperRadio", 0), row, 1);
-    grid->addWidget(AddRadio(m_case, group, QStringLiteral("小文字(&L)"), "lowerRadio", 1), row++, 2);
-    m_keepOtherCase = Named(new QCheckBox(QStringLiteral("\"その他の属性\"のタグは大/小文字変換しない(&M)"), group),
-                            "keepOtherCaseCheck");
+    grid->addWidget(new QLabel(tr("タグ表記"), group), row, 0);
+    grid->addWidget(AddRadio(m_case, group, tr("大文字(&U)"), "upperRadio", 0), row, 1);
+    grid->addWidget(AddRadio(m_case, group, tr("小文字(&L)"), "lowerRadio", 1), row++, 2);
+    m_keepOtherCase =
+        Named(new QCheckBox(tr("\"その他の属性\"のタグは大/小文字変換しない(&M)"), group), "keepOtherCaseCheck");
     grid->addWidget(m_keepOtherCase, row++, 0, 1, 4);
 
     m_indentMode = new QButtonGroup(this);
-    grid->addWidget(new QLabel(QStringLiteral("AREAタグのインデント"), group), row, 0);
-    grid->addWidget(AddRadio(m_indentMode, group, QStringLiteral("インデントしない(&F)"), "indentNoneRadio", 0), row, 1,
+    grid->addWidget(new QLabel(tr("AREAタグのインデント"), group), row, 0);
+    grid->addWidget(AddRadio(m_indentMode, group, tr("インデントしない(&F)"), "indentNoneRadio", 0), row, 1, 1, 3);
+    grid->addWidget(AddRadio(m_indentMode, group, tr("半角スペースでインデント(&S)"), "indentSpacesRadio", 1), ++row, 1,
                     1, 3);
-    grid->addWidget(
-        AddRadio(m_indentMode, group, QStringLiteral("半角スペースでインデント(&S)"), "indentSpacesRadio", 1), ++row, 1,
-        1, 3);
-    grid->addWidget(AddRadio(m_indentMode, group, QStringLiteral("タブでインデント(&T)"), "indentTabsRadio", 2), ++row,
-                    1, 1, 3);
+    grid->addWidget(AddRadio(m_indentMode, group, tr("タブでインデント(&T)"), "indentTabsRadio", 2), ++row, 1, 1, 3);
     ++row;
-    m_indentLabel = Named(new QLabel(QStringLiteral("インデント量"), group), "indentLabel");
+    m_indentLabel = Named(new QLabel(tr("インデント量"), group), "indentLabel");
     m_indentEdit = Named(new QLineEdit(group), "indentEdit");
     m_indentEdit->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("\\d*")), this));
     m_indentEdit->setMaximumWidth(48);
@@ -202,13 +199,13 @@ QWidget* CPrpIniView::BuildOutputGroup()
     m_rect = new QButtonGroup(this);
     m_circ = new QButtonGroup(this);
     m_poly = new QButtonGroup(this);
-    grid->addWidget(new QLabel(QStringLiteral("SHAPE属性の表記"), group), row, 0);
-    grid->addWidget(AddRadio(m_rect, group, QStringLiteral("&rect"), "rectRadio", 0), row, 1);
-    grid->addWidget(AddRadio(m_rect, group, QStringLiteral("rectan&gle"), "rectangleRadio", 1), row++, 2);
-    grid->addWidget(AddRadio(m_circ, group, QStringLiteral("&circ"), "circRadio", 0), row, 1);
-    grid->addWidget(AddRadio(m_circ, group, QStringLiteral("circl&e"), "circleRadio", 1), row++, 2);
-    grid->addWidget(AddRadio(m_poly, group, QStringLiteral("&poly"), "polyRadio", 0), row, 1);
-    grid->addWidget(AddRadio(m_poly, group, QStringLiteral("polygo&n"), "polygonRadio", 1), row++, 2);
+    grid->addWidget(new QLabel(tr("SHAPE属性の表記"), group), row, 0);
+    grid->addWidget(AddRadio(m_rect, group, tr("&rect"), "rectRadio", 0), row, 1);
+    grid->addWidget(AddRadio(m_rect, group, tr("rectan&gle"), "rectangleRadio", 1), row++, 2);
+    grid->addWidget(AddRadio(m_circ, group, tr("&circ"), "circRadio", 0), row, 1);
+    grid->addWidget(AddRadio(m_circ, group, tr("circl&e"), "circleRadio", 1), row++, 2);
+    grid->addWidget(AddRadio(m_poly, group, tr("&poly"), "polyRadio", 0), row, 1);
+    grid->addWidget(AddRadio(m_poly, group, tr("polygo&n"), "polygonRadio", 1), row++, 2);
     grid->setColumnStretch(3, 1);
 
     connect(m_indentMode, &QButtonGroup::idClicked, this, &CPrpIniView::UpdateIndentEnables);
@@ -218,12 +215,11 @@ QWidget* CPrpIniView::BuildOutputGroup()
 
 QWidget* CPrpIniView::BuildEditingGroup()
 {
-    auto* group = Named(new QGroupBox(QStringLiteral("編集設定"), this), "editingGroup");
+    auto* group = Named(new QGroupBox(tr("編集設定"), this), "editingGroup");
     auto* column = new QVBoxLayout(group);
-    m_defaultLast =
-        Named(new QCheckBox(QStringLiteral("DEFAULTエリアを自動的に最後尾に配置する(&I)"), group), "defaultLastCheck");
-    m_omitFileName = Named(new QCheckBox(QStringLiteral("AREAタグの同ページ内リンクはファイル名を省略する(&J)"), group),
-                           "omitFileNameCheck");
+    m_defaultLast = Named(new QCheckBox(tr("DEFAULTエリアを自動的に最後尾に配置する(&I)"), group), "defaultLastCheck");
+    m_omitFileName =
+        Named(new QCheckBox(tr("AREAタグの同ページ内リンクはファイル名を省略する(&J)"), group), "omitFileNameCheck");
     column->addWidget(m_defaultLast);
     column->addWidget(m_omitFileName);
     column->addLayout(BuildTraceRows(group));
@@ -240,6 +236,12 @@ QWidget* CPrpIniView::BuildGridGroup()
     return m_grid;
 }
 
+QWidget* CPrpIniView::BuildLanguageGroup()
+{
+    m_language = new LanguageSettingsGroup(this);
+    return m_language;
+}
+
 QLayout* CPrpIniView::BuildTraceRows(QWidget* group)
 {
     auto* grid = new QGridLayout;
@@ -249,10 +251,10 @@ QLayout* CPrpIniView::BuildTraceRows(QWidget* group)
     m_traceSimplify->setDecimals(1);
     m_traceSimplify->setSingleStep(1 / kTenths);
     m_traceSimplify->setRange(RegionTracing::kLeastSimplify / kTenths, RegionTracing::kMostSimplify / kTenths);
-    m_traceSimplify->setSuffix(QStringLiteral(" ピクセル"));
-    auto* tolerance = new QLabel(QStringLiteral("トレースの色の許容差(&K)"), group);
+    m_traceSimplify->setSuffix(tr(" ピクセル"));
+    auto* tolerance = new QLabel(tr("トレースの色の許容差(&K)"), group);
     tolerance->setBuddy(m_traceTolerance);
-    auto* simplify = new QLabel(QStringLiteral("トレースの単純化距離(&W)"), group);
+    auto* simplify = new QLabel(tr("トレースの単純化距離(&W)"), group);
     simplify->setBuddy(m_traceSimplify);
     grid->addWidget(tolerance, 0, 0);
     grid->addWidget(m_traceTolerance, 0, 1);
@@ -288,6 +290,7 @@ void CPrpIniView::SetFields(const Fields& f)
         const QSignalBlocker quiet(m_grid->Spacing());
         m_grid->Spacing()->setValue(f.gridSpacing);
     }
+    m_language->Choice()->setCurrentIndex(f.language);
     UpdateIndentEnables();
 }
 
@@ -311,6 +314,7 @@ CPrpIniView::Fields CPrpIniView::ReadFields() const
     f.traceSimplify = static_cast<int>(std::lround(m_traceSimplify->value() * kTenths));
     f.gridSpacing = m_grid->Spacing()->value();
     f.gridColor = m_gridColor;
+    f.language = std::max(0, m_language->Choice()->currentIndex());
     return f;
 }
 

@@ -16,7 +16,8 @@
 // "omitFileNameCheck"; the trace tool's "traceToleranceSpin" and
 // "traceSimplifySpin"; groups "screenGroup", "outputGroup", "editingGroup";
 // the grid's group (GridSettingsGroup): "gridSpacingSpin", "gridColorSample",
-// "gridColorButton".
+// "gridColorButton"; the language's group (LanguageSettingsGroup):
+// "languageCombo".
 
 #include "services/types/ColorRef.h"
 
@@ -36,6 +37,7 @@ class QLineEdit;
 class QPushButton;
 class QSpinBox;
 class GridSettingsGroup;
+class LanguageSettingsGroup;
 class SettingsStore;
 
 class CPrpIniView : public QWidget
@@ -60,11 +62,12 @@ public:
         int traceSimplify = 15;  // tenths of a picture pixel
         int gridSpacing = 10;    // picture pixels
         ColorRef gridColor = 0xC08000;
+        int language = 0; // 0 the system's, 1 Japanese, 2 English
     };
 
     explicit CPrpIniView(SettingsStore& store, QWidget* parent = nullptr);
 
-    static QString Caption() { return QStringLiteral("エディタ設定"); }
+    static QString Caption() { return tr("エディタ設定"); }
 
     void SetFields(const Fields& fields);
     Fields ReadFields() const;
@@ -73,7 +76,7 @@ public:
     const std::array<ColorRef, 16>& CustomColors() const { return m_customColors; }
     void SaveCustomColors();
 
-    static QString RestoreQuestion() { return QStringLiteral("編集画面の設定をデフォルトに戻しますか?"); }
+    static QString RestoreQuestion() { return tr("編集画面の設定をデフォルトに戻しますか?"); }
 
 private:
     void BuildLayout();
@@ -81,6 +84,7 @@ private:
     QWidget* BuildOutputGroup();
     QWidget* BuildEditingGroup();
     QWidget* BuildGridGroup();
+    QWidget* BuildLanguageGroup();
     QLayout* BuildTraceRows(QWidget* group);
     QWidget* BuildIndentSpin();
     QPushButton* AddColorRow(QGridLayout* grid, int row, const QString& label, const QString& button, const char* name,
@@ -116,5 +120,6 @@ private:
     QSpinBox* m_traceTolerance = nullptr;
     QDoubleSpinBox* m_traceSimplify = nullptr;
     GridSettingsGroup* m_grid = nullptr;
+    LanguageSettingsGroup* m_language = nullptr;
     ColorRef m_gridColor = 0xC08000;
 };

@@ -13,8 +13,8 @@ CSaveChangesDlg::CSaveChangesDlg(QWidget* parent) : QDialog(parent)
     icon->setObjectName(QStringLiteral("iconLabel"));
     const int size = style()->pixelMetric(QStyle::PM_MessageBoxIconSize, nullptr, this);
     icon->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxWarning, nullptr, this).pixmap(size, size));
-    auto* message = new QLabel(QStringLiteral("クリッカブルマップの内容が変更されています。\r\n"
-                                              "マップのデータを出力しますか?"),
+    auto* message = new QLabel(tr("クリッカブルマップの内容が変更されています。\r\n"
+                                  "マップのデータを出力しますか?"),
                                this);
     message->setObjectName(QStringLiteral("messageLabel"));
 
@@ -22,11 +22,11 @@ CSaveChangesDlg::CSaveChangesDlg(QWidget* parent) : QDialog(parent)
     top->addWidget(icon, 0, Qt::AlignTop);
     top->addWidget(message, 1);
     auto* buttons = new QHBoxLayout;
-    AddButton(buttons, "saveTextButton", QStringLiteral("テキストファイルに出力"), SaveText);
-    AddButton(buttons, "copyButton", QStringLiteral("クリップボードに出力"), CopyToClipboard);
-    AddButton(buttons, "saveNativeButton", QStringLiteral("Zephyrmap!形式で保存"), SaveNative);
-    AddButton(buttons, "discardButton", QStringLiteral("変更を破棄"), Discard);
-    AddButton(buttons, "cancelButton", QStringLiteral("ｷｬﾝｾﾙ"), Cancel);
+    AddButton(buttons, "saveTextButton", tr("テキストファイルに出力"), SaveText);
+    AddButton(buttons, "copyButton", tr("クリップボードに出力"), CopyToClipboard);
+    AddButton(buttons, "saveNativeButton", tr("Zephyrmap!形式で保存"), SaveNative);
+    AddButton(buttons, "discardButton", tr("変更を破棄"), Discard);
+    AddButton(buttons, "cancelButton", tr("ｷｬﾝｾﾙ"), Cancel);
     findChild<QPushButton*>(QStringLiteral("saveTextButton"))->setDefault(true);
 
     auto* layout = new QVBoxLayout(this);

@@ -15,6 +15,7 @@
 #include "view/ZoomedPicture.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
@@ -116,9 +117,11 @@ bool CZephyrmapApp::OpenShippedFile(const QString& path)
 {
     QString problem;
     if (!QFileInfo(path).isFile())
-        problem = QStringLiteral("ファイル \"%1\" が見つかりません。\r\nZephyrmap!を入れ直してください。");
+        problem = QCoreApplication::translate("CZephyrmapApp",
+                                              "ファイル \"%1\" が見つかりません。\r\nZephyrmap!を入れ直してください。");
     else if (!QDesktopServices::openUrl(QUrl::fromLocalFile(path)))
-        problem = QStringLiteral("ファイル \"%1\" を開くアプリケーションが見つかりません。");
+        problem =
+            QCoreApplication::translate("CZephyrmapApp", "ファイル \"%1\" を開くアプリケーションが見つかりません。");
     if (problem.isEmpty())
         return true;
     ProgramMessage::Show(m_frame.get(), QMessageBox::Warning, kErrorCaption,

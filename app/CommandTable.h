@@ -1,6 +1,8 @@
 #pragma once
 // The editor's commands: numeric id, menu text (UTF-8, with its "\t" key
-// text), and status-bar prompt with its tool tip after "\n".
+// text), and status-bar prompt with its tool tip after "\n". The texts are
+// the Japanese sources of the translation context "CommandTable": the frame
+// translates them as it makes the actions and menus.
 
 #include "view/CommandIds.h"
 

@@ -26,6 +26,7 @@
 #include "services/text/TextCodec.h"
 
 #include <QClipboard>
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QMimeData>
 
@@ -35,13 +36,16 @@ namespace
 {
 
 const QString kHtmlKey = QStringLiteral("html");
-const char kOpenFilter[] =
-    "HTMLファイル(*.htm* *.shtm*)|*.htm*;*.shtm*|テキストファイル(*.txt)|*.txt|全てのファイル(*.*)|*.*||";
-const char kSaveFilter[] = "HTML文書(*.*htm* )|*.*htm*|テキスト文書(*.txt )|*.txt|すべてのファイル(*.*)|*.*||";
+const char kOpenFilter[] = QT_TRANSLATE_NOOP(
+    "DocumentCommands",
+    "HTMLファイル(*.htm* *.shtm*)|*.htm*;*.shtm*|テキストファイル(*.txt)|*.txt|全てのファイル(*.*)|*.*||");
+const char kSaveFilter[] = QT_TRANSLATE_NOOP(
+    "DocumentCommands", "HTML文書(*.*htm* )|*.*htm*|テキスト文書(*.txt )|*.txt|すべてのファイル(*.*)|*.*||");
 
+// A text of this file in the language of the run.
 QString Utf8(const char* text)
 {
-    return QString::fromUtf8(text);
+    return QCoreApplication::translate("DocumentCommands", text);
 }
 
 } // namespace
@@ -100,11 +104,13 @@ bool DocumentCommands::SaveModified(bool exiting)
         if (exiting && !clipboardOutlivesProgram()) {
             // The text would go with the program: the map stays, and the user
             // chooses another way.
-            ProgramMessage::Show(&m_frame, QMessageBox::Warning, kErrorCaption,
-                                 QStringLiteral("クリップボードの内容を保持するプログラムが動いていないため、"
-                                                "Zephyrmap!を終了するとクリップボードの内容は失われます。\r\n"
-                                                "HTMLソースをファイルに保存するか、Zephyrmap!形式で保存してから"
-                                                "終了してください。"));
+            ProgramMessage::Show(
+                &m_frame, QMessageBox::Warning, kErrorCaption,
+                QCoreApplication::translate("DocumentCommands",
+                                            "クリップボードの内容を保持するプログラムが動いていないため、"
+                                            "Zephyrmap!を終了するとクリップボードの内容は失われます。\r\n"
+                                            "HTMLソースをファイルに保存するか、Zephyrmap!形式で保存してから"
+                                            "終了してください。"));
             return false;
         }
         return CopyHtmlToClipboard();
@@ -137,7 +143,7 @@ void DocumentCommands::NewMap()
 std::optional<DocumentCommands::OpenSource> DocumentCommands::AskOpenSource()
 {
     CTextFileDlg dialog(m_store, CTextFileDlg::Options::OpeningHtmlFile(), &m_frame);
-    dialog.setWindowTitle(QStringLiteral("HTMLファイルから開く"));
+    dialog.setWindowTitle(QCoreApplication::translate("DocumentCommands", "HTMLファイルから開く"));
     dialog.SetProgramFilter(Utf8(kOpenFilter));
     const std::optional<std::string> path = dialog.Pick(m_store, kHtmlKey, SettingsStore::HomeFolder());
     if (!path)
@@ -234,7 +240,7 @@ std::string DocumentCommands::WithExtension(const std::string& path, int filterI
 std::optional<DocumentCommands::SaveTarget> DocumentCommands::AskSaveTarget()
 {
     CTextFileDlg dialog(m_store, CTextFileDlg::Options::SavingHtmlSource(), &m_frame);
-    dialog.setWindowTitle(QStringLiteral("ソースコードをファイルに保存"));
+    dialog.setWindowTitle(QCoreApplication::translate("DocumentCommands", "ソースコードをファイルに保存"));
     dialog.SetProgramFilter(Utf8(kSaveFilter));
     const SettingsStore::DialogStart start = m_store.OpenDialog(kHtmlKey, SettingsStore::HomeFolder());
     dialog.setDirectory(start.folder);
@@ -255,10 +261,14 @@ bool DocumentCommands::ConfirmOverwrite(QWidget* parent, const std::string& path
     const std::string extension = dot == std::string::npos ? std::string() : sjis::ToLower(path.substr(dot + 1));
     const char* question =
         extension.find("htm") != std::string::npos
-            ? "はすでに存在します。\r\n上書きすると、クリッカブルマップタグ以外のHTMLソースは失われます。"
-              "\r\n上書きしますか?"
-            : "はすでに存在します。\r\n上書きしますか?";
-    const QString text = QStringLiteral("ファイル\"%1\"").arg(ToQString(paths::FileNameOf(path))) + Utf8(question);
+            ? QT_TRANSLATE_NOOP(
+                  "DocumentCommands",
+                  "はすでに存在します。\r\n上書きすると、クリッカブルマップタグ以外のHTMLソースは失われます。"
+                  "\r\n上書きしますか?")
+            : QT_TRANSLATE_NOOP("DocumentCommands", "はすでに存在します。\r\n上書きしますか?");
+    const QString text =
+        QCoreApplication::translate("DocumentCommands", "ファイル\"%1\"").arg(ToQString(paths::FileNameOf(path))) +
+        Utf8(question);
     switch (ProgramMessage::Show(parent, QMessageBox::Information, kInfoCaption, text,
                                  QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::No)) {
     case QMessageBox::Yes:
@@ -303,16 +313,19 @@ bool DocumentCommands::WriteSourceFile(QWidget* parent, std::string text, const 
     std::string error;
     if (localfile::WriteFileAtomically(target.path, bytes, error))
         return true;
-    ProgramMessage::Show(parent, QMessageBox::Critical, kErrorCaption,
-                         QStringLiteral("ファイル \"%1\" を保存できませんでした。\r\n%2")
-                             .arg(ToQString(target.path), QString::fromStdString(error)));
+    ProgramMessage::Show(
+        parent, QMessageBox::Critical, kErrorCaption,
+        QCoreApplication::translate("DocumentCommands", "ファイル \"%1\" を保存できませんでした。\r\n%2")
+            .arg(ToQString(target.path), QString::fromStdString(error)));
     return false;
 }
 
 bool DocumentCommands::CopyHtmlToClipboard()
 {
     m_frame.CommitPendingEdits();
-    if (!PutOnClipboard(&m_frame, MapSource(), QStringLiteral("HTMLソースをクリップボードにコピーしました。")))
+    if (!PutOnClipboard(
+            &m_frame, MapSource(),
+            QCoreApplication::translate("DocumentCommands", "HTMLソースをクリップボードにコピーしました。")))
         return false;
     m_doc.SetModified(false);
     return true;
@@ -328,8 +341,9 @@ bool DocumentCommands::PutOnClipboard(QWidget* parent, std::string text, const Q
     // The system may refuse the clipboard to us: read back what it holds.
     if (clipboard->text() != copied) {
         ProgramMessage::Show(parent, QMessageBox::Warning, kErrorCaption,
-                             QStringLiteral("クリップボードへのデータ転送に失敗しました。\r\n"
-                                            "もう一度操作をやり直してみて下さい。"));
+                             QCoreApplication::translate("DocumentCommands",
+                                                         "クリップボードへのデータ転送に失敗しました。\r\n"
+                                                         "もう一度操作をやり直してみて下さい。"));
         return false;
     }
     ProgramMessage::Show(parent, QMessageBox::Information, kInfoCaption, done);
@@ -356,9 +370,11 @@ bool DocumentCommands::UpdateHtmlDocument()
     if (localfile::ReadWholeFile(m_doc.HtmlPath(), bytes, reason) &&
         html::UpdateMapInPage(bytes, target, m_doc, options).status == PageUpdateStatus::NoSuchMap)
         return OfferSourceForPage(page);
-    const QString question = QStringLiteral("ファイル\"%1\"の中のマップ\"%2\"を、編集中のマップで更新しますか?\r\n"
-                                            "元のファイルは\"%1~\"として残ります。")
-                                 .arg(page, ToQString(m_doc.MapName()));
+    const QString question =
+        QCoreApplication::translate("DocumentCommands",
+                                    "ファイル\"%1\"の中のマップ\"%2\"を、編集中のマップで更新しますか?\r\n"
+                                    "元のファイルは\"%1~\"として残ります。")
+            .arg(page, ToQString(m_doc.MapName()));
     if (ProgramMessage::Show(&m_frame, QMessageBox::Question, kInfoCaption, question,
                              QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes) != QMessageBox::Yes)
         return false;
@@ -371,16 +387,17 @@ bool DocumentCommands::UpdateHtmlDocument()
     }
     const int replaced = update.report.changedAreaTags + update.report.removedAreaTags;
     ProgramMessage::Show(&m_frame, QMessageBox::Information, kInfoCaption,
-                         QStringLiteral("AREA %1 個を更新しました").arg(replaced));
+                         QCoreApplication::translate("DocumentCommands", "AREA %1 個を更新しました").arg(replaced));
     m_doc.SetModified(false);
     return true;
 }
 
 bool DocumentCommands::OfferSourceForPage(const QString& page)
 {
-    const QString offer = QStringLiteral("ファイル\"%1\"には、マップ\"%2\"がありません。\r\n"
-                                         "HTMLソースを保存しますか?")
-                              .arg(page, ToQString(m_doc.MapName()));
+    const QString offer =
+        QCoreApplication::translate("DocumentCommands", "ファイル\"%1\"には、マップ\"%2\"がありません。\r\n"
+                                                        "HTMLソースを保存しますか?")
+            .arg(page, ToQString(m_doc.MapName()));
     if (ProgramMessage::Show(&m_frame, QMessageBox::Question, kInfoCaption, offer, QMessageBox::Yes | QMessageBox::No,
                              QMessageBox::Yes) == QMessageBox::Yes)
         return SaveHtmlSource();
@@ -390,26 +407,31 @@ bool DocumentCommands::OfferSourceForPage(const QString& page)
 void DocumentCommands::ReportUpdateFailure(const PageUpdate& update, const QString& page)
 {
     // %1 the page, %2 the line where it happened; the file failures, %2 the reason.
-    const QString unchanged = QStringLiteral("\r\nファイルは変更していません。");
+    const QString unchanged = QCoreApplication::translate("DocumentCommands", "\r\nファイルは変更していません。");
     QString text;
     QString detail = QString::number(update.line);
     switch (update.status) {
     case PageUpdateStatus::CannotEncode:
-        text = QStringLiteral("マップの文字の中に、ファイル\"%1\"の文字エンコードで表せないものがあります(%2行目)。") +
+        text = QCoreApplication::translate(
+                   "DocumentCommands",
+                   "マップの文字の中に、ファイル\"%1\"の文字エンコードで表せないものがあります(%2行目)。") +
                unchanged;
         break;
     case PageUpdateStatus::CannotKeep:
-        text = QStringLiteral("ファイル\"%1\"の%2行目の書き換える部分に、Zephyrmap!で扱えない文字があります。") +
-               unchanged;
+        text =
+            QCoreApplication::translate(
+                "DocumentCommands", "ファイル\"%1\"の%2行目の書き換える部分に、Zephyrmap!で扱えない文字があります。") +
+            unchanged;
         break;
     case PageUpdateStatus::Tangled:
-        text = QStringLiteral(
+        text = QCoreApplication::translate(
+                   "DocumentCommands",
                    "ファイル\"%1\"の%2行目で、マップのタグがページの他の部分(閉じていないコメントや引用符、"
                    "マップの文字の中のタグなど)とつながっているため、マップだけを書き換えることができません。") +
                unchanged;
         break;
     default:
-        text = QStringLiteral("ファイル\"%1\"を更新できませんでした。\r\n%2");
+        text = QCoreApplication::translate("DocumentCommands", "ファイル\"%1\"を更新できませんでした。\r\n%2");
         detail = QString::fromStdString(update.reason);
         break;
     }

@@ -34,12 +34,14 @@ const char kPreviewHead[] = "<HTML>\r\n\r\n<HEAD>\r\n"
                             "  <TITLE>Zephyrmap !プレビュー</TITLE>\r\n</HEAD>\r\n\r\n<BODY>\r\n\r\n";
 const char kPreviewTail[] = "\r\n\r\n</BODY>\r\n\r\n</HTML>";
 
-const char kAppNotFound[] = "アプリケーションが見つかりません。\r\n外部アプリケーションの設定を確認して下さい。";
-const char kNoAssociation[] =
+const char kAppNotFound[] = QT_TRANSLATE_NOOP(
+    "ExternalApps", "アプリケーションが見つかりません。\r\n外部アプリケーションの設定を確認して下さい。");
+const char kNoAssociation[] = QT_TRANSLATE_NOOP(
+    "ExternalApps",
     "ファイルへの関連付けが正しく行われていないため、標準のアプリケーションを見つけることが出来ませんでした。\r\n"
     "WINDOWSのアプリケーションの関連付けを正しく設定するか、Zephyrmap!の[設定]コマンドで外部アプリケーションを指定"
-    "してください。";
-const char kNoLink[] = "このエリアには、リンクが設定されていません。";
+    "してください。");
+const char kNoLink[] = QT_TRANSLATE_NOOP("ExternalApps", "このエリアには、リンクが設定されていません。");
 
 enum class FileType { Image, Html, Other };
 
@@ -151,18 +153,19 @@ void ExternalApps::Report(Outcome outcome, bool associationMessage)
     case Outcome::Started:
         return;
     case Outcome::NotFound:
-        Warn(QString::fromUtf8(kAppNotFound));
+        Warn(QCoreApplication::translate("ExternalApps", kAppNotFound));
         return;
     case Outcome::NoAssociation:
         if (associationMessage) {
-            Warn(QString::fromUtf8(kNoAssociation));
+            Warn(QCoreApplication::translate("ExternalApps", kNoAssociation));
             return;
         }
         break;
     default:
         break;
     }
-    Warn(QStringLiteral("ファイルのOPENに失敗しました。(エラー#%1)").arg(ErrorNumber(outcome)));
+    Warn(QCoreApplication::translate("ExternalApps", "ファイルのOPENに失敗しました。(エラー#%1)")
+             .arg(ErrorNumber(outcome)));
 }
 
 void ExternalApps::LaunchProgram(const std::string& program, const QString& file, bool associationMessage)
@@ -241,17 +244,19 @@ QString ExternalApps::WritePreviewFile(const QByteArray& content)
     // still what was written; anything else at the path is the user's.
     m_preview.RemoveIfOurs();
     if (QFileInfo::exists(path) || QFileInfo(path).isSymLink()) {
-        const QString question = QStringLiteral("ファイル [ %1 ] が [ %2 ] に\r\n"
-                                                "すでに存在するため、作業ファイルを作成できません。\r\n"
-                                                "このファイルを別のフォルダに移動するか、削除する必要があります。\r\n"
-                                                "ここでこのファイルをごみ箱に移動しますか?")
-                                     .arg(kPreviewName, folder + QLatin1Char('/'));
+        const QString question =
+            QCoreApplication::translate("ExternalApps",
+                                        "ファイル [ %1 ] が [ %2 ] に\r\n"
+                                        "すでに存在するため、作業ファイルを作成できません。\r\n"
+                                        "このファイルを別のフォルダに移動するか、削除する必要があります。\r\n"
+                                        "ここでこのファイルをごみ箱に移動しますか?")
+                .arg(kPreviewName, folder + QLatin1Char('/'));
         if (ProgramMessage::Show(m_owner, QMessageBox::Question, kErrorCaption, question,
                                  QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
             return QString();
         if (!MoveToTrash(path)) {
             ProgramMessage::Show(m_owner, QMessageBox::Information, kErrorCaption,
-                                 QStringLiteral("ファイルを削除できませんでした。"));
+                                 QCoreApplication::translate("ExternalApps", "ファイルを削除できませんでした。"));
             return QString();
         }
     }
@@ -260,7 +265,8 @@ QString ExternalApps::WritePreviewFile(const QByteArray& content)
     if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
         ProgramMessage::Show(
             m_owner, QMessageBox::Critical, kErrorCaption,
-            QStringLiteral("ファイル \"%1\" を作成できませんでした。\r\n%2").arg(path, file.errorString()));
+            QCoreApplication::translate("ExternalApps", "ファイル \"%1\" を作成できませんでした。\r\n%2")
+                .arg(path, file.errorString()));
         return QString();
     }
     // Whatever was at the path is gone by now: the file is ours either way.
@@ -272,7 +278,8 @@ QString ExternalApps::WritePreviewFile(const QByteArray& content)
     file.close();
     QFile::remove(path);
     ProgramMessage::Show(m_owner, QMessageBox::Critical, kErrorCaption,
-                         QStringLiteral("ファイル \"%1\" に書き込めませんでした。\r\n%2").arg(path, reason));
+                         QCoreApplication::translate("ExternalApps", "ファイル \"%1\" に書き込めませんでした。\r\n%2")
+                             .arg(path, reason));
     return QString();
 }
 
@@ -317,7 +324,8 @@ void ExternalApps::OpenHtmlDocument(bool edit)
 {
     const std::string& path = m_doc.HtmlPath();
     if (!localfile::IsRegularFile(path)) {
-        Warn(QStringLiteral(
+        Warn(QCoreApplication::translate(
+                 "ExternalApps",
                  "ファイル\"%1\"が見つかりませんでした。\r\nマップを使用するHTML文書のパスを確認してください。")
                  .arg(ToQString(path)));
         return;
@@ -339,7 +347,7 @@ void ExternalApps::OpenLinkTarget(bool edit)
     if (!area)
         return;
     if (area->m_href.empty()) {
-        Warn(QString::fromUtf8(kNoLink));
+        Warn(QCoreApplication::translate("ExternalApps", kNoLink));
         return;
     }
     std::string target = area->m_href;
@@ -347,7 +355,8 @@ void ExternalApps::OpenLinkTarget(bool edit)
     if (!area->m_hrefIsPath)
         target = paths::ResolveReference(target, m_doc.HtmlPath());
     if (target.empty() || !localfile::IsRegularFile(target)) {
-        Warn(QStringLiteral("ファイル\"%1\"が見つかりませんでした。\r\nリンク先を確認してください。")
+        Warn(QCoreApplication::translate("ExternalApps",
+                                         "ファイル\"%1\"が見つかりませんでした。\r\nリンク先を確認してください。")
                  .arg(ToQString(target)));
         return;
     }

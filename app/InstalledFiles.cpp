@@ -1,5 +1,7 @@
 #include "app/InstalledFiles.h"
 
+#include "services/language/ProgramLanguage.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -35,7 +37,9 @@ QString InstalledFiles::ProgramDataFolder()
 
 QString InstalledFiles::HelpPagePath()
 {
-    return Under(ProgramDataFolder(), QStringLiteral("help/index.html"));
+    const bool english = ProgramLanguage::Current() == Language::English;
+    return Under(ProgramDataFolder(),
+                 english ? QStringLiteral("help/index_en.html") : QStringLiteral("help/index.html"));
 }
 
 QString InstalledFiles::ReadMePath()

@@ -12,6 +12,7 @@ class InstalledFiles
 public:
     // The data folder of the running program.
     static QString ProgramDataFolder();
+    // The help page in the language of the run.
     static QString HelpPagePath();
     static QString ReadMePath();
 

@@ -5,9 +5,11 @@
 #include "model/MapCommands.h"
 #include "services/dialogs/ProgramFileDialog.h"
 #include "services/dialogs/ProgramMessage.h"
+#include "services/language/ProgramTexts.h"
 #include "services/picture/QtText.h"
 #include "services/store/SettingsStore.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -18,13 +20,15 @@ const QString kDialogKey = QStringLiteral("zeph");
 
 QString CannotSaveText(const QString& path, const std::string& reason)
 {
-    return QStringLiteral("ファイル \"%1\" を保存できませんでした。\r\n%2").arg(path, QString::fromStdString(reason));
+    return QCoreApplication::translate("NativeFileCommands", "ファイル \"%1\" を保存できませんでした。\r\n%2")
+        .arg(path, QString::fromStdString(reason));
 }
 
 QString UnusableNameText(const QString& path)
 {
-    return QStringLiteral("ファイル名 \"%1\" には、Zephyrmap!で扱えない文字が含まれています。\r\n"
-                          "別の名前のファイルを選択してください。")
+    return QCoreApplication::translate("NativeFileCommands",
+                                       "ファイル名 \"%1\" には、Zephyrmap!で扱えない文字が含まれています。\r\n"
+                                       "別の名前のファイルを選択してください。")
         .arg(QFileInfo(path).fileName());
 }
 
@@ -48,8 +52,8 @@ std::vector<CommandRoute> NativeFileCommands::Commands(std::function<bool()> map
 void NativeFileCommands::OpenWithDialog()
 {
     ProgramFileDialog dialog(ProgramFileDialog::Open, m_window);
-    dialog.setWindowTitle(QStringLiteral("Zephyrmap!形式のファイルを開く"));
-    dialog.SetProgramFilter(QStringLiteral("Zephyrmap!ファイル(*.zmf)|*.zmf||"));
+    dialog.setWindowTitle(QCoreApplication::translate("NativeFileCommands", "Zephyrmap!形式のファイルを開く"));
+    dialog.SetProgramFilter(QCoreApplication::translate("NativeFileCommands", "Zephyrmap!ファイル(*.zmf)|*.zmf||"));
     if (const std::optional<std::string> path = dialog.Pick(m_store, kDialogKey, SettingsStore::HomeFolder()))
         Open(ToQString(*path));
 }
@@ -82,7 +86,7 @@ bool NativeFileCommands::LoadFile(const std::string& path)
         // line's may not be the one the user thinks of.
         ProgramMessage::Show(m_window, QMessageBox::Critical, kErrorCaption,
                              QDir::toNativeSeparators(ToQString(path)) + QStringLiteral("\r\n") +
-                                 ToQString(native::MessageFor(tried)));
+                                 programtexts::Translate(native::MessageFor(tried)));
         return false;
     }
     const native::LoadResult result = native::LoadFromFile(m_doc, path);
@@ -119,8 +123,8 @@ bool NativeFileCommands::SaveAs()
 std::optional<QString> NativeFileCommands::AskSavePath()
 {
     ProgramFileDialog dialog(ProgramFileDialog::Save, m_window);
-    dialog.setWindowTitle(QStringLiteral("名前を付けて保存"));
-    dialog.SetProgramFilter(QStringLiteral("Zephyrmap ﾌｧｲﾙ (*.zmf)|*.zmf||"));
+    dialog.setWindowTitle(QCoreApplication::translate("NativeFileCommands", "名前を付けて保存"));
+    dialog.SetProgramFilter(QCoreApplication::translate("NativeFileCommands", "Zephyrmap ﾌｧｲﾙ (*.zmf)|*.zmf||"));
     dialog.setDefaultSuffix(QStringLiteral("zmf"));
     if (!m_doc.PathName().empty())
         dialog.selectFile(ToQString(m_doc.PathName()));

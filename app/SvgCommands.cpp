@@ -12,13 +12,16 @@
 
 #include <algorithm>
 
+#include <QCoreApplication>
+
 namespace
 {
 
 // The SVG dialog remembers its own folder and file type.
 const QString kSvgKey = QStringLiteral("svg");
-const char kSaveFilter[] =
-    "SVG文書(*.svg)|*.svg|HTML文書(*.*htm* )|*.*htm*|テキスト文書(*.txt )|*.txt|すべてのファイル(*.*)|*.*||";
+const char kSaveFilter[] = QT_TRANSLATE_NOOP(
+    "SvgCommands",
+    "SVG文書(*.svg)|*.svg|HTML文書(*.*htm* )|*.*htm*|テキスト文書(*.txt )|*.txt|すべてのファイル(*.*)|*.*||");
 
 } // namespace
 
@@ -56,8 +59,8 @@ std::string SvgCommands::WithExtension(const std::string& path, int filterIndex)
 std::optional<DocumentCommands::SaveTarget> SvgCommands::AskSaveTarget()
 {
     CTextFileDlg dialog(m_store, CTextFileDlg::Options::SavingHtmlSource(), &m_frame);
-    dialog.setWindowTitle(QStringLiteral("SVGソースをファイルに保存"));
-    dialog.SetProgramFilter(QString::fromUtf8(kSaveFilter));
+    dialog.setWindowTitle(QCoreApplication::translate("SvgCommands", "SVGソースをファイルに保存"));
+    dialog.SetProgramFilter(QCoreApplication::translate("SvgCommands", kSaveFilter));
     const SettingsStore::DialogStart start = m_store.OpenDialog(kSvgKey, SettingsStore::HomeFolder());
     dialog.setDirectory(start.folder);
     dialog.SetFilterIndex(start.filterIndex);
@@ -92,6 +95,7 @@ bool SvgCommands::SaveSvgSource()
 bool SvgCommands::CopySvgToClipboard()
 {
     m_frame.CommitPendingEdits();
-    return DocumentCommands::PutOnClipboard(&m_frame, SvgSource(),
-                                            QStringLiteral("SVGソースをクリップボードにコピーしました。"));
+    return DocumentCommands::PutOnClipboard(
+        &m_frame, SvgSource(),
+        QCoreApplication::translate("SvgCommands", "SVGソースをクリップボードにコピーしました。"));
 }

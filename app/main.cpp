@@ -1,19 +1,20 @@
 #include "app/CZephyrmapApp.h"
+#include "services/language/ProgramLanguage.h"
 
 #include <QApplication>
-#include <QLibraryInfo>
-#include <QTranslator>
+#include <QLocale>
 
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Nimbleworks"));
     QApplication::setApplicationName(QStringLiteral("Zephyrmap!"));
-    // The program speaks Japanese; Qt's own dialogs (the file dialogs' labels
-    // and buttons, the standard buttons) follow when their translation is there.
-    QTranslator qtTexts;
-    if (qtTexts.load(QStringLiteral("qtbase_ja"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&qtTexts);
-    CZephyrmapApp zephyrmap(std::make_unique<SettingsStore>());
+    auto store = std::make_unique<SettingsStore>();
+    // The program speaks Japanese, or English where the settings or the
+    // system ask for it; the language is chosen before any window is made.
+    AppSettings settings;
+    store->LoadSettings(settings);
+    ProgramLanguage::Install(ProgramLanguage::Choose(settings.Language, QLocale::system().uiLanguages()));
+    CZephyrmapApp zephyrmap(std::move(store));
     return zephyrmap.Run(QApplication::arguments().mid(1));
 }

@@ -12,6 +12,7 @@
 #include "model/MapCommands.h"
 #include "model/Messages.h"
 #include "services/fileinfo/PictureInfo.h"
+#include "services/language/ProgramTexts.h"
 #include "services/paths/LocalFile.h"
 #include "services/picture/MapPicture.h"
 #include "services/picture/PictureTrace.h"
@@ -248,7 +249,7 @@ int CliApp::Convert(const std::vector<std::string>& argv)
 
 void CliApp::Message(const std::string& sjisText)
 {
-    std::string text = utf8::SjisToUtf8(sjisText);
+    std::string text = utf8::SjisToUtf8(programtexts::TranslateSjis(sjisText));
     std::erase(text, '\r');
     m_err << text << "\n";
 }
@@ -674,7 +675,7 @@ std::string FindingLine(const std::string& input, const Finding& f)
         line += " map \"" + utf8::SjisToUtf8(f.map) + "\"";
     if (f.area >= 0)
         line += std::string(f.hasMap ? "," : "") + " area " + std::to_string(f.area);
-    std::string message = utf8::SjisToUtf8(f.message);
+    std::string message = utf8::SjisToUtf8(programtexts::TranslateSjis(f.message));
     std::erase(message, '\r');
     std::replace(message.begin(), message.end(), '\n', ' ');
     return line + (f.hasMap || f.area >= 0 ? ": " : " ") + CodeName(f.code) + ": " + message + "\n";
@@ -687,7 +688,8 @@ std::string FindingsJson(const std::vector<Finding>& findings)
         json += json.size() > 1 ? ",\n  " : "\n  ";
         json += std::string("{\"code\":\"") + CodeName(f.code) + "\",\"map\":" + (f.hasMap ? Json(f.map) : "null") +
                 ",\"area\":" + (f.area >= 0 ? std::to_string(f.area) : "null") +
-                ",\"line\":" + (f.line ? std::to_string(f.line) : "null") + ",\"message\":" + Json(f.message) + "}";
+                ",\"line\":" + (f.line ? std::to_string(f.line) : "null") +
+                ",\"message\":" + Json(programtexts::TranslateSjis(f.message)) + "}";
     }
     return json + (findings.empty() ? "]\n" : "\n]\n");
 }

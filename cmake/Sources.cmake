@@ -14,7 +14,10 @@ set(ZM_CORE_FOLDERS
 )
 set(ZM_PNG_FOLDERS services/png)          # PNG through libpng into our own bitmap
 set(ZM_TRACE_FOLDERS services/trace)      # a region of a picture traced into a polygon, on OpenCV
-set(ZM_PICTURE_FOLDERS services/picture)  # pictures on QtGui, shared with the CLI
+set(ZM_PICTURE_FOLDERS
+  services/picture    # pictures on QtGui, shared with the CLI
+  services/language   # the language of the run and the translation of the core's messages
+)
 set(ZM_GUI_FOLDERS
   services/store      # the settings store over QSettings
   services/dialogs    # file dialogs and their preview pane

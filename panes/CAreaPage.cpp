@@ -68,19 +68,19 @@ void CAreaPage::BuildControls()
 {
     m_list = new CAreaListCtrl(this);
     m_list->SetOwner(this);
-    m_list->setHorizontalHeaderLabels({QStringLiteral("SHAPE="), QStringLiteral("リンク先 HREF=")});
-    m_group = new QGroupBox(QStringLiteral("エリアのプロパティ <A&REA>"), this);
-    m_relative = new QCheckBox(QStringLiteral("相対パス"), m_group);
+    m_list->setHorizontalHeaderLabels({tr("SHAPE="), tr("リンク先 HREF=")});
+    m_group = new QGroupBox(tr("エリアのプロパティ <A&REA>"), this);
+    m_relative = new QCheckBox(tr("相対パス"), m_group);
     m_relative->setObjectName(QStringLiteral("HrefRelative"));
     m_href = new QLineEdit(m_group);
     m_href->setObjectName(QStringLiteral("Href"));
-    m_hrefLabel = new QLabel(QStringLiteral("リンク先 HRE&F="), m_group);
+    m_hrefLabel = new QLabel(tr("リンク先 HRE&F="), m_group);
     m_hrefLabel->setBuddy(m_href);
-    m_browse = new QPushButton(QStringLiteral("参照..."), m_group);
+    m_browse = new QPushButton(tr("参照..."), m_group);
     m_browse->setObjectName(QStringLiteral("Browse"));
     m_alt = new QLineEdit(m_group);
     m_alt->setObjectName(QStringLiteral("Alt"));
-    m_altLabel = new QLabel(QStringLiteral("説明文 &ALT="), m_group);
+    m_altLabel = new QLabel(tr("説明文 &ALT="), m_group);
     m_altLabel->setObjectName(QStringLiteral("AltLabel"));
     m_altLabel->setBuddy(m_alt);
     m_target = new QComboBox(m_group);
@@ -90,7 +90,7 @@ void CAreaPage::BuildControls()
     m_target->setCompleter(nullptr); // "_" stays "_": the value is what is typed
     for (const char* item : kTargetItems)
         m_target->addItem(QString::fromLatin1(item));
-    m_targetLabel = new QLabel(QStringLiteral("ターゲットウィンドウ TAR&GET="), m_group);
+    m_targetLabel = new QLabel(tr("ターゲットウィンドウ TAR&GET="), m_group);
     m_targetLabel->setBuddy(m_target);
     m_other = new QPlainTextEdit(m_group);
     m_other->setObjectName(QStringLiteral("OtherAttributes"));
@@ -101,9 +101,9 @@ void CAreaPage::BuildControls()
     ShiftJisValidator::Attach(m_href);
     ShiftJisValidator::Attach(m_alt);
     ShiftJisValidator::Attach(m_target);
-    m_otherLabel = new QLabel(QStringLiteral("その他の属性(&P)"), m_group);
+    m_otherLabel = new QLabel(tr("その他の属性(&P)"), m_group);
     m_otherLabel->setBuddy(m_other);
-    m_noHref = new QCheckBox(QStringLiteral("&NOHREF"), m_group);
+    m_noHref = new QCheckBox(tr("&NOHREF"), m_group);
     m_noHref->setObjectName(QStringLiteral("NoHref"));
 
     auto* hrefHead = new QHBoxLayout;
@@ -585,9 +585,9 @@ void CAreaPage::ShowContextMenu(const QPoint& globalPos)
     if (m_list->rowAt(m_list->viewport()->mapFromGlobal(globalPos).y()) < 0)
         EmptyClicked();
     QMenu menu(this);
-    QAction* remove = menu.addAction(QStringLiteral("選択エリアを削除(&D)"));
-    QAction* edit = menu.addAction(QStringLiteral("ﾘﾝｸ先をｴﾃﾞｨﾀで開く(&E)"));
-    QAction* open = menu.addAction(QStringLiteral("ﾘﾝｸ先を開く(&W)"));
+    QAction* remove = menu.addAction(tr("選択エリアを削除(&D)"));
+    QAction* edit = menu.addAction(tr("ﾘﾝｸ先をｴﾃﾞｨﾀで開く(&E)"));
+    QAction* open = menu.addAction(tr("ﾘﾝｸ先を開く(&W)"));
     remove->setEnabled(m_frame.ViewHasSelection());
     edit->setEnabled(GetListSelectionMark() >= 0);
     open->setEnabled(GetListSelectionMark() >= 0);
@@ -659,8 +659,8 @@ std::optional<std::string> CAreaPage::PickLinkTarget()
 {
     CImgFileDlg dialog(m_store, this);
     dialog.SetShowRelativePath(false);
-    dialog.setWindowTitle(QStringLiteral("リンク先ファイルの選択"));
+    dialog.setWindowTitle(tr("リンク先ファイルの選択"));
     // HTML documents first, then the picture types and every file.
-    dialog.SetProgramFilter(QStringLiteral("HTML文書(*.*htm* )|*.*htm*|") + filefilter::PictureFilter());
+    dialog.SetProgramFilter(tr("HTML文書(*.*htm* )|*.*htm*|") + filefilter::PictureFilter());
     return dialog.Pick(m_store, QStringLiteral("href"), SettingsStore::HomeFolder());
 }

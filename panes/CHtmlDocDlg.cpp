@@ -26,17 +26,17 @@ bool EntryExists(const std::string& path)
 
 CHtmlDocDlg::CHtmlDocDlg(SettingsStore& store, QWidget* parent) : QDialog(parent), m_store(store)
 {
-    setWindowTitle(QStringLiteral("マップを使用するHTML文書"));
-    auto* prompt = new QLabel(QStringLiteral("クリッカブルマップを使用するHTML文書を指定してください。"), this);
+    setWindowTitle(tr("マップを使用するHTML文書"));
+    auto* prompt = new QLabel(tr("クリッカブルマップを使用するHTML文書を指定してください。"), this);
     prompt->setObjectName(QStringLiteral("promptLabel"));
     m_edit = new QLineEdit(this);
     m_edit->setObjectName(QStringLiteral("pathEdit"));
     m_edit->setMinimumWidth(280);
-    auto* browse = new QPushButton(QStringLiteral("参照..."), this);
+    auto* browse = new QPushButton(tr("参照..."), this);
     browse->setObjectName(QStringLiteral("browseButton"));
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    auto* ok = new QPushButton(tr("OK"), this);
     ok->setObjectName(QStringLiteral("okButton"));
-    auto* cancel = new QPushButton(QStringLiteral("キャンセル"), this);
+    auto* cancel = new QPushButton(tr("キャンセル"), this);
     cancel->setObjectName(QStringLiteral("cancelButton"));
     // Enter anywhere is OK, never the browse button.
     browse->setAutoDefault(false);
@@ -60,7 +60,7 @@ CHtmlDocDlg::CHtmlDocDlg(SettingsStore& store, QWidget* parent) : QDialog(parent
 
 QString CHtmlDocDlg::WrongPathMessage()
 {
-    return QStringLiteral("クリッカブルマップを使用するHTML文書のパスを\r\n正しく設定してください。");
+    return tr("クリッカブルマップを使用するHTML文書のパスを\r\n正しく設定してください。");
 }
 
 void CHtmlDocDlg::accept()
@@ -80,8 +80,8 @@ void CHtmlDocDlg::accept()
 void CHtmlDocDlg::Browse()
 {
     ProgramFileDialog dlg(ProgramFileDialog::Open, this);
-    dlg.setWindowTitle(QStringLiteral("マップを使用するHTML文書の指定"));
-    dlg.SetProgramFilter(QStringLiteral("HTMLファイル(*.htm* *.shtm*)|*.htm*;*.shtm*|すべてのファイル(*.*)|*.*||"));
+    dlg.setWindowTitle(tr("マップを使用するHTML文書の指定"));
+    dlg.SetProgramFilter(tr("HTMLファイル(*.htm* *.shtm*)|*.htm*;*.shtm*|すべてのファイル(*.*)|*.*||"));
     if (std::optional<std::string> path = dlg.Pick(m_store, QStringLiteral("html"), SettingsStore::HomeFolder(),
                                                    ProgramFileDialog::Remember::FolderOnly))
         m_edit->setText(ToQString(*path));

@@ -17,15 +17,16 @@ namespace
 constexpr int kRowsShown = 12;
 
 // Two lines: the maps found, and what to do.
-const QString kPrompt = QStringLiteral("このHTMLには、複数のクリッカブルマップが定義されています。\n"
+const char kPrompt[] =
+    QT_TRANSLATE_NOOP("CMapChoiceDlg", "このHTMLには、複数のクリッカブルマップが定義されています。\n"
                                        "Zephyrmap!で編集するマップを下のリストから選択してください。");
 
 } // namespace
 
 CMapChoiceDlg::CMapChoiceDlg(const std::vector<FoundMap>& maps, QWidget* parent) : QDialog(parent)
 {
-    setWindowTitle(QStringLiteral("マップの選択"));
-    auto* prompt = new QLabel(kPrompt, this);
+    setWindowTitle(tr("マップの選択"));
+    auto* prompt = new QLabel(tr(kPrompt), this);
     prompt->setObjectName(QStringLiteral("promptLabel"));
     m_list = new QTableWidget(this);
     m_list->setObjectName(QStringLiteral("mapList"));
@@ -36,10 +37,10 @@ CMapChoiceDlg::CMapChoiceDlg(const std::vector<FoundMap>& maps, QWidget* parent)
     m_list->verticalHeader()->hide();
     m_list->horizontalHeader()->setStretchLastSection(false);
     m_list->setColumnCount(2);
-    m_list->setHorizontalHeaderLabels({QStringLiteral("マップの名前"), QStringLiteral("画像")});
+    m_list->setHorizontalHeaderLabels({tr("マップの名前"), tr("画像")});
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     buttons->setObjectName(QStringLiteral("buttonBox"));
-    buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("キャンセル"));
+    buttons->button(QDialogButtonBox::Cancel)->setText(tr("キャンセル"));
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(m_list, &QTableWidget::cellDoubleClicked, this, &QDialog::accept); // as a list's row is taken

@@ -57,7 +57,7 @@ template <std::size_t N> QComboBox* MakeCombo(QWidget* parent, const char* name,
 
 QLabel* Label(const char* text, QWidget* buddy, QWidget* parent)
 {
-    auto* label = new QLabel(QString::fromUtf8(text), parent);
+    auto* label = new QLabel(CMapPage::tr(text), parent);
     label->setBuddy(buddy);
     return label;
 }
@@ -79,42 +79,44 @@ CMapPage::CMapPage(CZephyrmapDoc& doc, AppSettings& settings, SettingsStore& sto
 
 void CMapPage::BuildControls()
 {
-    auto* mapGroup = new QGroupBox(QStringLiteral("マップのプロパティ"), this);
+    auto* mapGroup = new QGroupBox(tr("マップのプロパティ"), this);
     m_htmlPath = MakeEdit(mapGroup, "HtmlPath", true);
-    m_htmlButton = new QPushButton(QStringLiteral("変更..."), mapGroup);
+    m_htmlButton = new QPushButton(tr("変更..."), mapGroup);
     m_htmlButton->setObjectName(QStringLiteral("ChangeHtml"));
     m_mapName = MakeEdit(mapGroup, "MapName");
     auto* mapLayout = new QGridLayout(mapGroup);
-    mapLayout->addWidget(Label("マップを使用するH&TML文書", m_htmlPath, mapGroup), 0, 0, 1, 2);
+    mapLayout->addWidget(Label(QT_TRANSLATE_NOOP("CMapPage", "マップを使用するH&TML文書"), m_htmlPath, mapGroup), 0, 0,
+                         1, 2);
     mapLayout->addWidget(m_htmlPath, 1, 0);
     mapLayout->addWidget(m_htmlButton, 1, 1);
-    mapLayout->addWidget(Label("マップの名前 &NAME= / USEMAP=", m_mapName, mapGroup), 2, 0, 1, 2);
+    mapLayout->addWidget(Label(QT_TRANSLATE_NOOP("CMapPage", "マップの名前 &NAME= / USEMAP="), m_mapName, mapGroup), 2,
+                         0, 1, 2);
     mapLayout->addWidget(m_mapName, 3, 0, 1, 2);
 
-    auto* imgGroup = new QGroupBox(QStringLiteral("画像のプロパティ <IMG>"), this);
-    m_srcRelative = new QCheckBox(QStringLiteral("相対パス"), imgGroup);
+    auto* imgGroup = new QGroupBox(tr("画像のプロパティ <IMG>"), this);
+    m_srcRelative = new QCheckBox(tr("相対パス"), imgGroup);
     m_srcRelative->setObjectName(QStringLiteral("SrcRelative"));
     m_picture = MakeEdit(imgGroup, "Picture", true);
-    m_pictureButton = new QPushButton(QStringLiteral("変更..."), imgGroup);
+    m_pictureButton = new QPushButton(tr("変更..."), imgGroup);
     m_pictureButton->setObjectName(QStringLiteral("ChangePicture"));
-    auto* sizeGroup = new QGroupBox(QStringLiteral("画像のサイズ"), imgGroup);
+    auto* sizeGroup = new QGroupBox(tr("画像のサイズ"), imgGroup);
     m_width = MakeEdit(sizeGroup, "Width", true);
     m_height = MakeEdit(sizeGroup, "Height", true);
     auto* sizeLayout = new QFormLayout(sizeGroup);
-    sizeLayout->addRow(Label("幅 WIDTH=", m_width, sizeGroup), m_width);
-    sizeLayout->addRow(Label("高さ HEIGHT=", m_height, sizeGroup), m_height);
+    sizeLayout->addRow(Label(QT_TRANSLATE_NOOP("CMapPage", "幅 WIDTH="), m_width, sizeGroup), m_width);
+    sizeLayout->addRow(Label(QT_TRANSLATE_NOOP("CMapPage", "高さ HEIGHT="), m_height, sizeGroup), m_height);
     m_border = MakeCombo(imgGroup, "Border", kBorderItems);
     m_align = MakeCombo(imgGroup, "Align", kAlignItems);
-    auto* spaceGroup = new QGroupBox(QStringLiteral("画像の周りの余白"), imgGroup);
+    auto* spaceGroup = new QGroupBox(tr("画像の周りの余白"), imgGroup);
     m_hspace = MakeEdit(spaceGroup, "Hspace");
     m_vspace = MakeEdit(spaceGroup, "Vspace");
     auto* spaceLayout = new QFormLayout(spaceGroup);
-    spaceLayout->addRow(Label("左右 &HSPACE=", m_hspace, spaceGroup), m_hspace);
-    spaceLayout->addRow(Label("上下 &VSPACE=", m_vspace, spaceGroup), m_vspace);
+    spaceLayout->addRow(Label(QT_TRANSLATE_NOOP("CMapPage", "左右 &HSPACE="), m_hspace, spaceGroup), m_hspace);
+    spaceLayout->addRow(Label(QT_TRANSLATE_NOOP("CMapPage", "上下 &VSPACE="), m_vspace, spaceGroup), m_vspace);
     m_imgAlt = MakeEdit(imgGroup, "ImgAlt");
 
     auto* srcRow = new QHBoxLayout;
-    srcRow->addWidget(Label("画像URL &SRC=", m_picture, imgGroup));
+    srcRow->addWidget(Label(QT_TRANSLATE_NOOP("CMapPage", "画像URL &SRC="), m_picture, imgGroup));
     srcRow->addStretch();
     srcRow->addWidget(m_srcRelative);
     auto* pictureRow = new QHBoxLayout;
@@ -125,11 +127,11 @@ void CMapPage::BuildControls()
     imgLayout->addLayout(pictureRow);
     imgLayout->addWidget(sizeGroup);
     auto* attributes = new QFormLayout;
-    attributes->addRow(Label("枠の太さ &BORDER=", m_border, imgGroup), m_border);
-    attributes->addRow(Label("画像の位置 A&LIGN=", m_align, imgGroup), m_align);
+    attributes->addRow(Label(QT_TRANSLATE_NOOP("CMapPage", "枠の太さ &BORDER="), m_border, imgGroup), m_border);
+    attributes->addRow(Label(QT_TRANSLATE_NOOP("CMapPage", "画像の位置 A&LIGN="), m_align, imgGroup), m_align);
     imgLayout->addLayout(attributes);
     imgLayout->addWidget(spaceGroup);
-    imgLayout->addWidget(Label("説明文 AL&T=", m_imgAlt, imgGroup));
+    imgLayout->addWidget(Label(QT_TRANSLATE_NOOP("CMapPage", "説明文 AL&T="), m_imgAlt, imgGroup));
     imgLayout->addWidget(m_imgAlt);
 
     auto* page = new QVBoxLayout(this);
@@ -377,8 +379,8 @@ std::optional<std::string> CMapPage::PickHtmlDocument()
 {
     CImgFileDlg dialog(m_store, this);
     dialog.SetShowRelativePath(false);
-    dialog.setWindowTitle(QStringLiteral("マップを使用するHTML文書の指定"));
-    dialog.SetProgramFilter(QStringLiteral("HTML文書(*.*htm* )|*.*htm*|すべてのファイル(*.*)|*.*||"));
+    dialog.setWindowTitle(tr("マップを使用するHTML文書の指定"));
+    dialog.SetProgramFilter(tr("HTML文書(*.*htm* )|*.*htm*|すべてのファイル(*.*)|*.*||"));
     return dialog.Pick(m_store, QStringLiteral("html"), SettingsStore::HomeFolder());
 }
 
@@ -386,7 +388,7 @@ std::optional<std::string> CMapPage::PickPicture()
 {
     CImgFileDlg dialog(m_store, this);
     dialog.SetShowRelativePath(false);
-    dialog.setWindowTitle(QStringLiteral("マップで使用する画像の指定"));
+    dialog.setWindowTitle(tr("マップで使用する画像の指定"));
     dialog.SetProgramFilter(filefilter::PictureFilter());
     return dialog.Pick(m_store, QStringLiteral("img"), SettingsStore::HomeFolder());
 }

@@ -40,7 +40,7 @@ QLabel* MakeLabel(QWidget* parent, const QString& text, const char* name, QWidge
 
 CMapSetupDlg::CMapSetupDlg(SettingsStore& store, QWidget* parent) : QDialog(parent), m_store(store)
 {
-    setWindowTitle(QStringLiteral("マップの初期設定"));
+    setWindowTitle(tr("マップの初期設定"));
     BuildLayout();
 }
 
@@ -48,21 +48,20 @@ void CMapSetupDlg::BuildLayout()
 {
     m_nameEdit = MakeEdit(this, "nameEdit");
     m_pictureEdit = MakeEdit(this, "pictureEdit");
-    m_pictureBrowse = MakeButton(this, QStringLiteral("参照..."), "pictureBrowse");
+    m_pictureBrowse = MakeButton(this, tr("参照..."), "pictureBrowse");
     m_htmlEdit = MakeEdit(this, "htmlEdit");
-    m_htmlBrowse = MakeButton(this, QStringLiteral("参照..."), "htmlBrowse");
-    QPushButton* ok = MakeButton(this, QStringLiteral("OK"), "okButton");
-    QPushButton* cancel = MakeButton(this, QStringLiteral("ｷｬﾝｾﾙ"), "cancelButton");
+    m_htmlBrowse = MakeButton(this, tr("参照..."), "htmlBrowse");
+    QPushButton* ok = MakeButton(this, tr("OK"), "okButton");
+    QPushButton* cancel = MakeButton(this, tr("ｷｬﾝｾﾙ"), "cancelButton");
     ok->setDefault(true);
 
     auto* grid = new QGridLayout(this);
-    grid->addWidget(MakeLabel(this, QStringLiteral("マップの名前 &USEMAP= / NAME="), "nameLabel", m_nameEdit), 0, 0, 1,
-                    2);
+    grid->addWidget(MakeLabel(this, tr("マップの名前 &USEMAP= / NAME="), "nameLabel", m_nameEdit), 0, 0, 1, 2);
     grid->addWidget(m_nameEdit, 1, 0, 1, 2);
-    grid->addWidget(MakeLabel(this, QStringLiteral("マップの画像 &SRC="), "pictureLabel", m_pictureEdit), 2, 0, 1, 2);
+    grid->addWidget(MakeLabel(this, tr("マップの画像 &SRC="), "pictureLabel", m_pictureEdit), 2, 0, 1, 2);
     grid->addWidget(m_pictureEdit, 3, 0);
     grid->addWidget(m_pictureBrowse, 3, 1);
-    grid->addWidget(MakeLabel(this, QStringLiteral("マップを使用する&HTML文書"), "htmlLabel", m_htmlEdit), 4, 0, 1, 2);
+    grid->addWidget(MakeLabel(this, tr("マップを使用する&HTML文書"), "htmlLabel", m_htmlEdit), 4, 0, 1, 2);
     grid->addWidget(m_htmlEdit, 5, 0);
     grid->addWidget(m_htmlBrowse, 5, 1);
     auto* buttons = new QHBoxLayout;
@@ -87,8 +86,7 @@ void CMapSetupDlg::SetValues(const std::string& mapName, const std::string& pict
 
 QString CMapSetupDlg::UnrepresentableTextMessage(const QString& text)
 {
-    return QStringLiteral("\"%1\" には、Zephyrmap!で扱えない文字が含まれています。\r\n別の文字に置き換えてください。")
-        .arg(text);
+    return tr("\"%1\" には、Zephyrmap!で扱えない文字が含まれています。\r\n別の文字に置き換えてください。").arg(text);
 }
 
 void CMapSetupDlg::accept()
@@ -125,7 +123,7 @@ void CMapSetupDlg::BrowsePicture()
 {
     CImgFileDlg dlg(m_store, this);
     dlg.SetShowRelativePath(false);
-    dlg.setWindowTitle(QStringLiteral("マップで使用する画像の指定"));
+    dlg.setWindowTitle(tr("マップで使用する画像の指定"));
     dlg.SetProgramFilter(filefilter::PictureFilter());
     if (std::optional<std::string> path = dlg.Pick(m_store, QStringLiteral("img"), SettingsStore::HomeFolder()))
         m_pictureEdit->setText(ToQString(*path));
@@ -135,8 +133,8 @@ void CMapSetupDlg::BrowseHtml()
 {
     CImgFileDlg dlg(m_store, this);
     dlg.SetShowRelativePath(false);
-    dlg.setWindowTitle(QStringLiteral("マップを使用するHTML文書の指定"));
-    dlg.SetProgramFilter(QStringLiteral("HTML文書(*.*htm* )|*.*htm*|全てのファイル(*.*)|*.*||"));
+    dlg.setWindowTitle(tr("マップを使用するHTML文書の指定"));
+    dlg.SetProgramFilter(tr("HTML文書(*.*htm* )|*.*htm*|全てのファイル(*.*)|*.*||"));
     if (std::optional<std::string> path = dlg.Pick(m_store, QStringLiteral("html"), SettingsStore::HomeFolder()))
         m_htmlEdit->setText(ToQString(*path));
 }

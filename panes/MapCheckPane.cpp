@@ -1,7 +1,7 @@
 #include "panes/MapCheckPane.h"
 
 #include "model/CZephyrmapDoc.h"
-#include "services/picture/QtText.h"
+#include "services/language/ProgramTexts.h"
 #include "services/types/PictureSource.h"
 #include "view/PaneInterface.h"
 
@@ -18,13 +18,13 @@ constexpr int kAreaRole = Qt::UserRole;
 } // namespace
 
 MapCheckPane::MapCheckPane(CZephyrmapDoc& doc, PaneInterface& frame, QWidget* parent)
-    : QDockWidget(QStringLiteral("マップの検査"), parent), m_doc(doc), m_frame(frame), m_list(new QTreeWidget(this))
+    : QDockWidget(tr("マップの検査"), parent), m_doc(doc), m_frame(frame), m_list(new QTreeWidget(this))
 {
     setObjectName(QStringLiteral("MapCheckPane"));
     m_list->setObjectName(QStringLiteral("MapCheckList"));
     m_list->setRootIsDecorated(false);
     m_list->setUniformRowHeights(true);
-    m_list->setHeaderLabels({QStringLiteral("エリア"), QStringLiteral("種類"), QStringLiteral("内容")});
+    m_list->setHeaderLabels({tr("エリア"), tr("種類"), tr("内容")});
     m_list->header()->setSectionResizeMode(ColumnArea, QHeaderView::ResizeToContents);
     m_list->header()->setSectionResizeMode(ColumnCode, QHeaderView::ResizeToContents);
     setWidget(m_list);
@@ -67,14 +67,14 @@ void MapCheckPane::Fill()
         auto* row = new QTreeWidgetItem;
         row->setText(ColumnArea, f.area >= 0 ? QString::number(f.area) : QString());
         row->setText(ColumnCode, QString::fromLatin1(CodeName(f.code)));
-        row->setText(ColumnMessage, ToQString(f.message));
+        row->setText(ColumnMessage, programtexts::Translate(f.message));
         row->setToolTip(ColumnMessage, row->text(ColumnMessage));
         row->setData(ColumnArea, kAreaRole, f.area);
         rows << row;
     }
     if (rows.isEmpty() && m_frame.IsMapOpen()) {
         auto* none = new QTreeWidgetItem;
-        none->setText(ColumnMessage, QStringLiteral("問題は見つかりませんでした。"));
+        none->setText(ColumnMessage, tr("問題は見つかりませんでした。"));
         none->setData(ColumnArea, kAreaRole, -1);
         none->setFlags(Qt::ItemIsEnabled);
         rows << none;

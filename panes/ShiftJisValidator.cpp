@@ -21,7 +21,7 @@ void ShiftJisValidator::Attach(QComboBox* combo)
 
 QString ShiftJisValidator::RefusalText()
 {
-    return QStringLiteral("Shift-JISで表せない文字は入力できません。");
+    return tr("Shift-JISで表せない文字は入力できません。");
 }
 
 void ShiftJisValidator::Refuse(QWidget* field)

@@ -43,9 +43,10 @@ namespace
 
 constexpr int kScrollLine = 16;
 
-const char kRenderingFailure[] = "画像のレンダリング処理に失敗しました。\r\n"
-                                 "画像サイズが、Zephyrmap!の処理能力を超えている可能性があります。\r\n"
-                                 "表示倍率を低く設定して見て下さい。";
+const char kRenderingFailure[] =
+    QT_TRANSLATE_NOOP("CZephyrmapView", "画像のレンダリング処理に失敗しました。\r\n"
+                                        "画像サイズが、Zephyrmap!の処理能力を超えている可能性があります。\r\n"
+                                        "表示倍率を低く設定して見て下さい。");
 
 QRect Grown(const QRect& r, int by)
 {
@@ -198,7 +199,7 @@ void CZephyrmapView::ToggleHatching()
 
 void CZephyrmapView::ShowAreaCount(int count)
 {
-    m_frame.SetStatusText(PaneAreaCount, QStringLiteral("ｴﾘｱ数 : %1").arg(count));
+    m_frame.SetStatusText(PaneAreaCount, tr("ｴﾘｱ数 : %1").arg(count));
 }
 
 void CZephyrmapView::InitialUpdate()
@@ -232,7 +233,7 @@ void CZephyrmapView::ShowPointer()
 
 void CZephyrmapView::ShowRenderingFailure()
 {
-    ProgramMessage::Show(nullptr, QMessageBox::Warning, kErrorCaption, QString::fromUtf8(kRenderingFailure));
+    ProgramMessage::Show(nullptr, QMessageBox::Warning, kErrorCaption, tr(kRenderingFailure));
 }
 
 void CZephyrmapView::UpdateScrollBars()

@@ -2,6 +2,8 @@
 
 #include "model/CMapData.h"
 
+#include <QCoreApplication>
+
 namespace coordinatestatus
 {
 
@@ -15,18 +17,21 @@ QString ShapeText(const CMapData& area)
     const Rect r = area.Bounds();
     switch (area.m_shape) {
     case ShapeRect:
-        return QStringLiteral("X %1  Y %2  幅 %3  高さ %4")
+        return QCoreApplication::translate("CoordinateStatus", "X %1  Y %2  幅 %3  高さ %4")
             .arg(r.left)
             .arg(r.top)
             .arg(r.right - r.left)
             .arg(r.bottom - r.top);
     case ShapeCirc:
-        return QStringLiteral("中心 X %1  Y %2  半径 %3")
+        return QCoreApplication::translate("CoordinateStatus", "中心 X %1  Y %2  半径 %3")
             .arg(r.left + (r.right - r.left) / 2)
             .arg(r.top + (r.bottom - r.top) / 2)
             .arg((r.right - r.left) / 2);
     case ShapePoly:
-        return QStringLiteral("X %1  Y %2  頂点 %3").arg(r.left).arg(r.top).arg(area.m_points.size());
+        return QCoreApplication::translate("CoordinateStatus", "X %1  Y %2  頂点 %3")
+            .arg(r.left)
+            .arg(r.top)
+            .arg(area.m_points.size());
     default:
         return QString();
     }

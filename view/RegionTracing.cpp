@@ -8,6 +8,7 @@
 #include "view/CZephyrmapView.h"
 #include "view/PaneInterface.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 #include <QPolygon>
 
@@ -36,14 +37,15 @@ RegionTracing::RegionTracing(CZephyrmapView& view) : m_view(view)
 
 QString RegionTracing::PromptText(int tolerance)
 {
-    return QStringLiteral("トレースの色の許容差 : %1  ( [ で下げる、] で上げる )").arg(tolerance);
+    return QCoreApplication::translate("RegionTracing", "トレースの色の許容差 : %1  ( [ で下げる、] で上げる )")
+        .arg(tolerance);
 }
 
 QString RegionTracing::LargeRegionQuestion(int percent)
 {
-    return QStringLiteral("トレースした領域は画像全体の%1%を占めています。\r\n"
-                          "背景をクリックしていないか確かめて下さい。\r\n"
-                          "この領域をエリアとして追加しますか?")
+    return QCoreApplication::translate("RegionTracing", "トレースした領域は画像全体の%1%を占めています。\r\n"
+                                                        "背景をクリックしていないか確かめて下さい。\r\n"
+                                                        "この領域をエリアとして追加しますか?")
         .arg(percent);
 }
 

@@ -5,6 +5,7 @@
 #include "view/PaneInterface.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QMenu>
 
 void ViewContextMenu::Show(QPoint global)
@@ -27,7 +28,7 @@ void ViewContextMenu::Show(QPoint global)
     const AreaPicker picker(m_view.Doc());
     if (picker.At(at).size() > 1) {
         menu.addSeparator();
-        QAction* beneath = menu.addAction(QStringLiteral("重なったエリアを選択(&O)"));
+        QAction* beneath = menu.addAction(QCoreApplication::translate("ViewContextMenu", "重なったエリアを選択(&O)"));
         CZephyrmapView& view = m_view;
         QObject::connect(beneath, &QAction::triggered, &menu,
                          [&view, at, picker] { view.SelectAndTell(picker.NextAt(at, view.SelectedArea())); });

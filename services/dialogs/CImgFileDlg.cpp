@@ -27,7 +27,7 @@ CImgFileDlg::CImgFileDlg(SettingsStore& store, QWidget* parent, Mode mode)
     : ProgramFileDialog(mode, parent), m_store(store)
 {
     // The platform's wording would follow its language; this dialog says OK.
-    setLabelText(QFileDialog::Accept, QStringLiteral("OK"));
+    setLabelText(QFileDialog::Accept, tr("OK"));
     BuildControls();
     m_preview->Check()->setChecked(m_store.ReadInt(kSection, kPreviewValue, 1) != 0);
     m_relativeAuto->setChecked(m_store.ReadInt(kSection, kRelativeValue, 1) != 0);
@@ -40,14 +40,14 @@ void CImgFileDlg::BuildControls()
     m_preview = new PreviewColumn(this, QSize(kPaneWidth, kPaneHeight));
     AddSideColumn(m_preview->Check(), m_preview->Pane());
 
-    m_relativeLabel = new QLabel(QStringLiteral("相対パス(&P):"), this);
+    m_relativeLabel = new QLabel(tr("相対パス(&P):"), this);
     m_relativeLabel->setObjectName(QStringLiteral("relativePathLabel"));
     auto* field = new QWidget(this);
     auto* row = new QHBoxLayout(field);
     row->setContentsMargins(0, 0, 0, 0);
     m_relativeEdit = new QLineEdit(field);
     m_relativeEdit->setObjectName(QStringLiteral("relativePathEdit"));
-    m_relativeAuto = new QCheckBox(QStringLiteral("自動的に付加"), field);
+    m_relativeAuto = new QCheckBox(tr("自動的に付加"), field);
     m_relativeAuto->setObjectName(QStringLiteral("relativePathAuto"));
     row->addWidget(m_relativeEdit);
     row->addWidget(m_relativeAuto);

@@ -79,14 +79,14 @@ void CTextFileDlg::BuildControls()
     AddSideColumn(m_preview->Check(), m_preview->Pane());
     m_preview->SetVisible(m_options.preview);
 
-    m_encodingLabel = new QLabel(QStringLiteral("文字エンコード(&J):"), this);
+    m_encodingLabel = new QLabel(tr("文字エンコード(&J):"), this);
     m_encodingLabel->setObjectName(QStringLiteral("encodingLabel"));
     m_encodingCombo = MakeList(this, "encodingCombo");
     m_encodingLabel->setBuddy(m_encodingCombo);
     AddRow(m_encodingLabel, m_encodingCombo);
     FillEncodings();
 
-    m_lineEndLabel = new QLabel(QStringLiteral("改行コード(&L):"), this);
+    m_lineEndLabel = new QLabel(tr("改行コード(&L):"), this);
     m_lineEndLabel->setObjectName(QStringLiteral("lineEndLabel"));
     m_lineEndCombo = MakeList(this, "lineEndCombo");
     m_lineEndLabel->setBuddy(m_lineEndCombo);
@@ -100,21 +100,21 @@ void CTextFileDlg::FillEncodings()
 {
     QComboBox* list = m_encodingCombo;
     if (m_options.encodingAutoItem)
-        list->addItem(QStringLiteral("自動選択"), EncodingAuto);
-    list->addItem(QStringLiteral("ShiftJIS"), EncodingShiftJis);
-    list->addItem(QStringLiteral("JIS"), EncodingJis);
-    list->addItem(QStringLiteral("EUC"), EncodingEucJp);
+        list->addItem(tr("自動選択"), EncodingAuto);
+    list->addItem(tr("ShiftJIS"), EncodingShiftJis);
+    list->addItem(tr("JIS"), EncodingJis);
+    list->addItem(tr("EUC"), EncodingEucJp);
     if (m_options.singleUtf8Item) {
-        list->addItem(QStringLiteral("UTF-8"), EncodingUtf8);
+        list->addItem(tr("UTF-8"), EncodingUtf8);
     } else {
-        list->addItem(QStringLiteral("UTF-8 (シグニチャコード無し)"), EncodingUtf8);
-        list->addItem(QStringLiteral("UTF-8 (シグニチャコード有り)"), EncodingUtf8Signature);
+        list->addItem(tr("UTF-8 (シグニチャコード無し)"), EncodingUtf8);
+        list->addItem(tr("UTF-8 (シグニチャコード有り)"), EncodingUtf8Signature);
     }
     if (m_options.singleUtf16Item) {
-        list->addItem(QStringLiteral("UTF-16"), EncodingUtf16Le);
+        list->addItem(tr("UTF-16"), EncodingUtf16Le);
     } else {
-        list->addItem(QStringLiteral("UTF-16 (Little-Endian)"), EncodingUtf16Le);
-        list->addItem(QStringLiteral("UTF-16 (Big-Endian)"), EncodingUtf16Be);
+        list->addItem(tr("UTF-16 (Little-Endian)"), EncodingUtf16Le);
+        list->addItem(tr("UTF-16 (Big-Endian)"), EncodingUtf16Be);
     }
 }
 
@@ -122,10 +122,10 @@ void CTextFileDlg::FillLineEnds()
 {
     QComboBox* list = m_lineEndCombo;
     if (m_options.lineEndAutoItem)
-        list->addItem(QStringLiteral("自動"), LineEndAuto);
-    list->addItem(QStringLiteral("CR+LF (Windows)"), LineEndCrLf);
-    list->addItem(QStringLiteral("LF (UNIX)"), LineEndLf);
-    list->addItem(QStringLiteral("CR (Macintosh)"), LineEndCr);
+        list->addItem(tr("自動"), LineEndAuto);
+    list->addItem(tr("CR+LF (Windows)"), LineEndCrLf);
+    list->addItem(tr("LF (UNIX)"), LineEndLf);
+    list->addItem(tr("CR (Macintosh)"), LineEndCr);
 }
 
 QString CTextFileDlg::EncodingValue() const

@@ -1,5 +1,7 @@
 #include "services/dialogs/FileFilter.h"
 
+#include <QCoreApplication>
+
 namespace filefilter
 {
 
@@ -34,9 +36,10 @@ QStringList NameFilters(const QString& programFilter)
 
 QString PictureFilter()
 {
-    return QStringLiteral("画像ファイル(*.jpg *.jpeg *png *gif *bmp)|*.jpg;*.jpeg;*png;*.gif;*.bmp|"
-                          "JPEGファイル(*.jpg *.jpeg)|*.jpg;*.jpeg|PNGファイル(*.png)|*.png|GIFファイル(*gif)|*.gif|"
-                          "BMPファイル(*.bmp)|*.bmp|全てのファイル(*.*)|*.*||");
+    return QCoreApplication::translate(
+        "FileFilter", "画像ファイル(*.jpg *.jpeg *png *gif *bmp)|*.jpg;*.jpeg;*png;*.gif;*.bmp|"
+                      "JPEGファイル(*.jpg *.jpeg)|*.jpg;*.jpeg|PNGファイル(*.png)|*.png|GIFファイル(*gif)|*.gif|"
+                      "BMPファイル(*.bmp)|*.bmp|全てのファイル(*.*)|*.*||");
 }
 
 int PositionOf(int filterIndex, int count)

@@ -47,16 +47,14 @@ QRect ToQRect(const Rect& r)
     return QRect(r.left, r.top, r.right - r.left, r.bottom - r.top);
 }
 
-const std::string& HeightLabel()
+std::string HeightLabel()
 {
-    static const std::string label = utf8::Utf8ToSjis("高さ ");
-    return label;
+    return FromQString(FilePreviewWnd::tr("高さ "));
 }
 
-const std::string& WidthLabel()
+std::string WidthLabel()
 {
-    static const std::string label = utf8::Utf8ToSjis("幅 ");
-    return label;
+    return FromQString(FilePreviewWnd::tr("幅 "));
 }
 
 } // namespace
@@ -126,7 +124,7 @@ void FilePreviewWnd::paintEvent(QPaintEvent*)
     case Nothing:
         painter.fillRect(inner, palette().color(QPalette::Button));
         painter.setPen(kPlaceholderColor);
-        painter.drawText(inner, Qt::AlignCenter, QStringLiteral("Preview"));
+        painter.drawText(inner, Qt::AlignCenter, tr("Preview"));
         break;
     }
 }

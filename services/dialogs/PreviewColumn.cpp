@@ -7,7 +7,7 @@
 #include <QDir>
 
 PreviewColumn::PreviewColumn(QWidget* dialog, QSize paneSize)
-    : QObject(dialog), m_check(new QCheckBox(QStringLiteral("プレビュー"), dialog)),
+    : QObject(dialog), m_check(new QCheckBox(tr("プレビュー"), dialog)),
       m_pane(new FilePreviewWnd(PreviewStyle(), dialog))
 {
     m_check->setObjectName(QStringLiteral("previewCheck"));

@@ -98,14 +98,14 @@ std::optional<std::string> ProgramFileDialog::Pick(SettingsStore& store, const Q
 
 QString ProgramFileDialog::UnrepresentableNameMessage(const QString& name)
 {
-    return QStringLiteral("ファイル名 \"%1\" には、Zephyrmap!で扱えない文字が含まれています。\r\n"
-                          "別の名前のファイルを選択してください。")
+    return tr("ファイル名 \"%1\" には、Zephyrmap!で扱えない文字が含まれています。\r\n"
+              "別の名前のファイルを選択してください。")
         .arg(name);
 }
 
 QString ProgramFileDialog::MissingFolderMessage(const QString& folder)
 {
-    return QStringLiteral("フォルダ \"%1\" が見つかりません。\r\nパスを確認してください。").arg(folder);
+    return tr("フォルダ \"%1\" が見つかりません。\r\nパスを確認してください。").arg(folder);
 }
 
 std::optional<std::string> ProgramFileDialog::ToProgramPath(const QString& path, QWidget* parent)

@@ -1,6 +1,6 @@
 #include "services/dialogs/ProgramMessage.h"
 
-#include "services/picture/QtText.h"
+#include "services/language/ProgramTexts.h"
 
 namespace
 {
@@ -32,7 +32,7 @@ QMessageBox::StandardButton ProgramMessage::Show(QWidget* owner, QMessageBox::Ic
                                                  const std::string& sjisText, QMessageBox::StandardButtons buttons,
                                                  QMessageBox::StandardButton defaultButton)
 {
-    return Show(owner, icon, caption, ToQString(sjisText), buttons, defaultButton);
+    return Show(owner, icon, caption, programtexts::Translate(sjisText), buttons, defaultButton);
 }
 
 void ProgramMessage::SetAnswerer(Answerer answerer)

@@ -31,7 +31,8 @@ public:
     static QMessageBox::StandardButton Show(QWidget* owner, QMessageBox::Icon icon, const QString& caption,
                                             const QString& text, QMessageBox::StandardButtons buttons = QMessageBox::Ok,
                                             QMessageBox::StandardButton defaultButton = QMessageBox::NoButton);
-    // The same for a program (Shift-JIS) text.
+    // The same for a program (Shift-JIS) text, one of the core's messages
+    // shown in the language of the run.
     static QMessageBox::StandardButton Show(QWidget* owner, QMessageBox::Icon icon, const QString& caption,
                                             const std::string& sjisText,
                                             QMessageBox::StandardButtons buttons = QMessageBox::Ok,

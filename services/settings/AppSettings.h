@@ -55,6 +55,9 @@ struct AppSettings {
     // distance in tenths of a picture pixel.
     int nTraceTolerance = 20;
     int nTraceSimplify = 15;
+    // The language of the program from its next start: 0 the system's,
+    // 1 Japanese, 2 English.
+    int Language = 0;
     // Not stored: the rule in force, copied from DEFAULTArea_Tail at start-up.
     int DefaultAreaTailInEffect = 1;
 };

@@ -85,6 +85,7 @@ void SettingsStore::LoadSettings(AppSettings& s)
     s.SnapToAreas = readInt("SnapToAreas", d.SnapToAreas);
     s.nTraceTolerance = readInt("nTraceTolerance", d.nTraceTolerance);
     s.nTraceSimplify = readInt("nTraceSimplify", d.nTraceSimplify);
+    s.Language = std::clamp(readInt("Language", d.Language), 0, 2);
     s.DefaultAreaTailInEffect = s.DEFAULTArea_Tail;
 }
 
@@ -119,6 +120,7 @@ void SettingsStore::SaveSettings(const AppSettings& s)
     put("SnapToAreas", s.SnapToAreas);
     put("nTraceTolerance", s.nTraceTolerance);
     put("nTraceSimplify", s.nTraceSimplify);
+    put("Language", s.Language);
     m_store->endGroup();
 }
 

@@ -1,0 +1,85 @@
+#include "services/language/ProgramLanguage.h"
+
+#include <QCoreApplication>
+#include <QLibraryInfo>
+#include <QSettings>
+#include <QTranslator>
+
+namespace
+{
+
+Language& CurrentLanguage()
+{
+    static Language language = Language::Japanese;
+    return language;
+}
+
+// Installed translators stay for the rest of the run.
+QTranslator& ProgramTranslator()
+{
+    static QTranslator translator;
+    return translator;
+}
+
+QTranslator& QtTranslator()
+{
+    static QTranslator translator;
+    return translator;
+}
+
+bool Speaks(const QString& uiLanguage, const char* code)
+{
+    const QString language = uiLanguage.section(QLatin1Char('-'), 0, 0).section(QLatin1Char('_'), 0, 0);
+    return language.compare(QLatin1String(code), Qt::CaseInsensitive) == 0;
+}
+
+} // namespace
+
+Language ProgramLanguage::Choose(int setting, const QStringList& uiLanguages)
+{
+    if (setting == LanguageJapanese)
+        return Language::Japanese;
+    if (setting == LanguageEnglish)
+        return Language::English;
+    for (const QString& wanted : uiLanguages) {
+        if (Speaks(wanted, "ja"))
+            return Language::Japanese;
+        if (Speaks(wanted, "en"))
+            return Language::English;
+    }
+    return Language::Japanese;
+}
+
+bool ProgramLanguage::Install(Language language)
+{
+    QCoreApplication::removeTranslator(&ProgramTranslator());
+    QCoreApplication::removeTranslator(&QtTranslator());
+    CurrentLanguage() = language;
+    if (language == Language::English)
+        return ProgramTranslator().load(EnglishTranslation()) &&
+               QCoreApplication::installTranslator(&ProgramTranslator());
+    // The program's own texts are Japanese already; Qt's dialogs (the file
+    // dialogs' labels and buttons, the standard buttons) follow when their
+    // translation is there.
+    return QtTranslator().load(QStringLiteral("qtbase_ja"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)) &&
+           QCoreApplication::installTranslator(&QtTranslator());
+}
+
+Language ProgramLanguage::Current()
+{
+    return CurrentLanguage();
+}
+
+int ProgramLanguage::StoredSetting()
+{
+    const QSettings store(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Nimbleworks"),
+                          QStringLiteral("Zephyrmap!"));
+    bool ok = false;
+    const int setting = store.value(QStringLiteral("Settings/Language")).toInt(&ok);
+    return ok ? setting : LanguageAuto;
+}
+
+QString ProgramLanguage::EnglishTranslation()
+{
+    return QStringLiteral(":/translations/zephyrmap_en.qm");
+}

@@ -1,0 +1,42 @@
+#pragma once
+// The language the program speaks for this run: Japanese, its own, or
+// English through the translation compiled into the program. The choice is
+// made once at start-up, from the "Language" setting and the system's UI
+// languages, and the editor and zephyrmap-cli make it alike.
+//
+//     QApplication app(argc, argv);
+//     ProgramLanguage::Install(ProgramLanguage::Choose(setting, QLocale::system().uiLanguages()));
+
+#include <QString>
+#include <QStringList>
+
+enum class Language { Japanese, English };
+
+// The values of "Language" in "Settings".
+enum LanguageSetting : int {
+    LanguageAuto = 0, // the system's UI language
+    LanguageJapanese = 1,
+    LanguageEnglish = 2,
+};
+
+class ProgramLanguage
+{
+public:
+    // `uiLanguages` most wanted first, as QLocale gives them ("en-US", "ja",
+    // "C"). Automatic takes the first of them that is Japanese or English;
+    // an unset language (the C locale) and one we have no translation for
+    // give Japanese.
+    static Language Choose(int setting, const QStringList& uiLanguages);
+    // Installs the translators of `language` into the running application
+    // (Qt's own Japanese for its dialogs, or our English); false when a
+    // translation could not be loaded. Needs a QCoreApplication.
+    static bool Install(Language language);
+    // The language installed last; Japanese until something is installed,
+    // so tests speak Japanese whatever the machine's locale.
+    static Language Current();
+    // The setting as the editor stored it in the user's settings, for
+    // zephyrmap-cli, which has no settings of its own.
+    static int StoredSetting();
+    // The compiled translation, in the program's resources.
+    static QString EnglishTranslation();
+};

@@ -1,0 +1,150 @@
+#include "services/language/ProgramTexts.h"
+
+#include "services/language/ProgramLanguage.h"
+#include "services/picture/QtText.h"
+
+#include <QCoreApplication>
+#include <QRegularExpression>
+
+#include <vector>
+
+namespace
+{
+
+// The core's messages (model/Messages, check/CheckTexts) as patterns: %1,
+// %2 stand where the core puts its values, in order.
+struct CoreText {
+    const char* context;
+    const char* source;
+};
+
+const CoreText kCoreTexts[] = {
+    {"Messages", QT_TRANSLATE_NOOP("Messages", "無題")},
+    {"Messages", QT_TRANSLATE_NOOP("Messages", "このHTMLには有効なクリッカブルマップが定義されていません。")},
+    {"Messages",
+     QT_TRANSLATE_NOOP("Messages",
+                       "読み込んだHTMLコードに構文エラーがある為、クリッカブルマップデータの作成に失敗しました。\r\n"
+                       "HTMLコードを修正して、もう一度読み込みを行って下さい。")},
+    {"Messages",
+     QT_TRANSLATE_NOOP("Messages",
+                       "このファイルは、Zephyrmap!形式のファイルではないか壊れているため、読み込むことができません。")},
+    {"Messages",
+     QT_TRANSLATE_NOOP("Messages",
+                       "このファイルは、新しいバージョンのZephyrmap!で作成されているため、読み込むことができません。")},
+    {"Messages",
+     QT_TRANSLATE_NOOP("Messages",
+                       "このファイルは、旧バージョンのZephyrmap!で作成されています。\r\n"
+                       "このファイルを保存した場合、今後V2.4.2以前のZephyrmap!では開くことが出来なくなりますので、"
+                       "ご注意下さい。")},
+    {"Messages", QT_TRANSLATE_NOOP("Messages", "予期しないファイル形式です。")},
+    {"Messages", QT_TRANSLATE_NOOP("Messages", "ファイルを開く事ができませんでした")},
+    {"Messages",
+     QT_TRANSLATE_NOOP("Messages", "画像ファイル\" %1 \"が見つかりません。\r\n改めて画像ファイルを選択してください。")},
+    {"Messages", QT_TRANSLATE_NOOP("Messages", "画像ファイル\" %1 \"を読み込めませんでした。\r\n"
+                                               "JPEG、PNG、GIF、BMPの画像ファイルを選択してください。")},
+    {"Messages",
+     QT_TRANSLATE_NOOP("Messages", "このHTMLには、Shift-JISで表せない文字が%1個あったため、\"?\"に置き換えて"
+                                   "読み込みました。\r\n最初に置き換えた文字は%2行目にあります。")},
+    {"CheckTexts",
+     QT_TRANSLATE_NOOP("CheckTexts",
+                       "リンクのあるエリアにALTがありません。スクリーンリーダーはこのリンクを読み上げられません。")},
+    {"CheckTexts", QT_TRANSLATE_NOOP("CheckTexts", "幅か高さが0の四角形です。クリックできる部分がありません。")},
+    {"CheckTexts", QT_TRANSLATE_NOOP("CheckTexts", "半径が0の円です。クリックできる部分がありません。")},
+    {"CheckTexts",
+     QT_TRANSLATE_NOOP("CheckTexts", "面積のない多角形です(異なる点が3つ未満か、すべての点が一直線上にあります)。")},
+    {"CheckTexts",
+     QT_TRANSLATE_NOOP("CheckTexts", "リストで先にあるエリアに完全に隠れているため、このエリアはクリックできません。")},
+    {"CheckTexts", QT_TRANSLATE_NOOP("CheckTexts", "エリアが画像(%1×%2)の外にはみ出しています。")},
+    {"CheckTexts", QT_TRANSLATE_NOOP("CheckTexts", "エリアが画像(%1×%2)の外にあるため、クリックできません。")},
+    {"CheckTexts", QT_TRANSLATE_NOOP("CheckTexts", "エリア %1 と形・座標・リンクが同じです。")},
+    {"CheckTexts", QT_TRANSLATE_NOOP("CheckTexts", "リンク先のファイル \"%1\" がありません。")},
+    {"CheckTexts",
+     QT_TRANSLATE_NOOP("CheckTexts", "IMGのUSEMAP \"%1\" に \"#\" がないため、どのマップも使われません。")},
+    {"CheckTexts",
+     QT_TRANSLATE_NOOP("CheckTexts", "IMGのUSEMAPが指す名前 \"%1\" のマップが、このページにありません。")},
+    {"CheckTexts", QT_TRANSLATE_NOOP("CheckTexts", "IMGのUSEMAPが指す名前 \"%1\" のマップがありません。マップ \"%2\" "
+                                                   "とは大文字と小文字が違うため、ブラウザはこのマップを使いません。")},
+    {"CheckTexts", QT_TRANSLATE_NOOP("CheckTexts", "IMGのUSEMAP \"#%1\" に合うのはMAPのidだけです。"
+                                                   "NAMEでマップを探すブラウザでは、マップが使われません。")},
+    {"CheckTexts", QT_TRANSLATE_NOOP("CheckTexts", "IMGのUSEMAP \"%1\" は \"#\" の前に文字か空白があるため、"
+                                                   "ブラウザやツールによってマップの探し方が違います。")},
+    {"CheckTexts", QT_TRANSLATE_NOOP("CheckTexts", "マップの名前 \"%1\" は、%2行目のマップと同じです。"
+                                                   "ブラウザは最初のマップを使います。")},
+};
+
+// One core text as a whole-text pattern whose groups take the values.
+struct Pattern {
+    const CoreText* text;
+    QRegularExpression match;
+};
+
+const QRegularExpression& Placeholder()
+{
+    static const QRegularExpression placeholder(QStringLiteral("%[1-9]"));
+    return placeholder;
+}
+
+QRegularExpression PatternOf(const QString& source)
+{
+    QString pattern = QStringLiteral("\\A");
+    qsizetype from = 0;
+    for (const QRegularExpressionMatch& m : Placeholder().globalMatch(source)) {
+        pattern += QRegularExpression::escape(source.mid(from, m.capturedStart() - from));
+        pattern += QStringLiteral("(.*)");
+        from = m.capturedEnd();
+    }
+    pattern += QRegularExpression::escape(source.mid(from)) + QStringLiteral("\\z");
+    return QRegularExpression(pattern, QRegularExpression::DotMatchesEverythingOption);
+}
+
+const std::vector<Pattern>& Patterns()
+{
+    static const std::vector<Pattern> patterns = [] {
+        std::vector<Pattern> built;
+        for (const CoreText& text : kCoreTexts)
+            built.push_back({&text, PatternOf(QString::fromUtf8(text.source))});
+        return built;
+    }();
+    return patterns;
+}
+
+} // namespace
+
+namespace programtexts
+{
+
+QString Translate(const QString& text)
+{
+    if (ProgramLanguage::Current() == Language::Japanese)
+        return text;
+    for (const Pattern& pattern : Patterns()) {
+        const QRegularExpressionMatch m = pattern.match.match(text);
+        if (!m.hasMatch())
+            continue;
+        const QString translated = QCoreApplication::translate(pattern.text->context, pattern.text->source);
+        // All values at once, so that a "%2" inside a file name stays text.
+        switch (m.lastCapturedIndex()) {
+        case 0:
+            return translated;
+        case 1:
+            return translated.arg(m.captured(1));
+        default:
+            return translated.arg(m.captured(1), m.captured(2));
+        }
+    }
+    return text;
+}
+
+QString Translate(const std::string& sjis)
+{
+    return Translate(ToQString(sjis));
+}
+
+std::string TranslateSjis(const std::string& sjis)
+{
+    if (ProgramLanguage::Current() == Language::Japanese)
+        return sjis;
+    return FromQString(Translate(ToQString(sjis)));
+}
+
+} // namespace programtexts
