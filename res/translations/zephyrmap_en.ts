@@ -5,125 +5,126 @@
     <name>CAboutDlg</name>
     <message>
         <source>ﾊﾞｰｼﾞｮﾝ情報</source>
-        <translation type="unfinished"></translation>
+        <translation>About Zephyrmap !</translation>
     </message>
     <message>
         <source>Zephyrmap !  Version 2.5.3 [Dec. 2009]</source>
-        <translation type="unfinished"></translation>
+        <translation>Zephyrmap !  Version 2.5.3 [Dec. 2009]</translation>
     </message>
 </context>
 <context>
     <name>CAreaPage</name>
     <message>
         <source>SHAPE=</source>
-        <translation type="unfinished"></translation>
+        <translation>SHAPE=</translation>
     </message>
     <message>
         <source>リンク先 HREF=</source>
-        <translation type="unfinished"></translation>
+        <translation>Link target HREF=</translation>
     </message>
     <message>
         <source>エリアのプロパティ &lt;A&amp;REA&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>Area properties &lt;A&amp;REA&gt;</translation>
     </message>
     <message>
         <source>相対パス</source>
-        <translation type="unfinished"></translation>
+        <translation>Relative path</translation>
     </message>
     <message>
         <source>リンク先 HRE&amp;F=</source>
-        <translation type="unfinished"></translation>
+        <translation>Link target HRE&amp;F=</translation>
     </message>
     <message>
         <source>参照...</source>
-        <translation type="unfinished"></translation>
+        <translation>Browse...</translation>
     </message>
     <message>
         <source>説明文 &amp;ALT=</source>
-        <translation type="unfinished"></translation>
+        <translation>Description &amp;ALT=</translation>
     </message>
     <message>
         <source>ターゲットウィンドウ TAR&amp;GET=</source>
-        <translation type="unfinished"></translation>
+        <translation>Target window TAR&amp;GET=</translation>
     </message>
     <message>
         <source>その他の属性(&amp;P)</source>
-        <translation type="unfinished"></translation>
+        <translation>Other attributes (&amp;P)</translation>
     </message>
     <message>
         <source>&amp;NOHREF</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;NOHREF</translation>
     </message>
     <message>
         <source>選択エリアを削除(&amp;D)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Delete Selected Area</translation>
     </message>
     <message>
         <source>ﾘﾝｸ先をｴﾃﾞｨﾀで開く(&amp;E)</source>
-        <translation type="unfinished"></translation>
+        <translation>Open Link Target in &amp;Editor</translation>
     </message>
     <message>
         <source>ﾘﾝｸ先を開く(&amp;W)</source>
-        <translation type="unfinished"></translation>
+        <translation>Open Link Tar&amp;get</translation>
     </message>
     <message>
         <source>リンク先ファイルの選択</source>
-        <translation type="unfinished"></translation>
+        <translation>Choose the Link Target</translation>
     </message>
     <message>
         <source>HTML文書(*.*htm* )|*.*htm*|</source>
-        <translation type="unfinished"></translation>
+        <translation>HTML documents (*.*htm*)|*.*htm*|</translation>
     </message>
 </context>
 <context>
     <name>CHtmlDocDlg</name>
     <message>
         <source>マップを使用するHTML文書</source>
-        <translation type="unfinished"></translation>
+        <translation>HTML Document Using the Map</translation>
     </message>
     <message>
         <source>クリッカブルマップを使用するHTML文書を指定してください。</source>
-        <translation type="unfinished"></translation>
+        <translation>Name the HTML document that uses the clickable map.</translation>
     </message>
     <message>
         <source>参照...</source>
-        <translation type="unfinished"></translation>
+        <translation>Browse...</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>キャンセル</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancel</translation>
     </message>
     <message>
         <source>クリッカブルマップを使用するHTML文書のパスを<byte value="xd"/>
 正しく設定してください。</source>
-        <translation type="unfinished"></translation>
+        <translation>Please give the correct path of the HTML document
+that uses the clickable map.</translation>
     </message>
     <message>
         <source>マップを使用するHTML文書の指定</source>
-        <translation type="unfinished"></translation>
+        <translation>Choose the HTML Document Using the Map</translation>
     </message>
     <message>
         <source>HTMLファイル(*.htm* *.shtm*)|*.htm*;*.shtm*|すべてのファイル(*.*)|*.*||</source>
-        <translation type="unfinished"></translation>
+        <translation>HTML files (*.htm* *.shtm*)|*.htm*;*.shtm*|All files (*.*)|*.*||</translation>
     </message>
 </context>
 <context>
     <name>CImgFileDlg</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>相対パス(&amp;P):</source>
-        <translation type="unfinished"></translation>
+        <translation>Relative &amp;path:</translation>
     </message>
     <message>
         <source>自動的に付加</source>
-        <translation type="unfinished"></translation>
+        <translation>Add automatically</translation>
     </message>
 </context>
 <context>
@@ -148,43 +149,61 @@ Redo
 
 ﾌﾞﾗｳｻﾞ
 ｿｰｽ</source>
-        <translation type="unfinished"></translation>
+        <translation>New
+From c.b.
+From html
+
+To c.b.
+To html
+
+Rect
+Circle
+Polygon
+Trace
+
+Undo
+Redo
+
+Zoom
+
+Browser
+Source</translation>
     </message>
     <message>
         <source>ﾚﾃﾞｨ</source>
-        <translation type="unfinished"></translation>
+        <translation>Ready</translation>
     </message>
     <message>
         <source>表示倍率</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zoom</translation>
     </message>
     <message>
         <source>整列(&amp;A)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Arrange</translation>
     </message>
     <message>
         <source>メイン</source>
-        <translation type="unfinished"></translation>
+        <translation>Main</translation>
     </message>
     <message>
         <source>マッププロパティ</source>
-        <translation type="unfinished"></translation>
+        <translation>Map Properties</translation>
     </message>
     <message>
         <source>マップ</source>
-        <translation type="unfinished"></translation>
+        <translation>Map</translation>
     </message>
     <message>
         <source>エリア</source>
-        <translation type="unfinished"></translation>
+        <translation>Area</translation>
     </message>
     <message>
         <source>最近使ったﾌｧｲﾙ</source>
-        <translation type="unfinished"></translation>
+        <translation>Recent File</translation>
     </message>
     <message>
         <source>指定のﾌｧｲﾙを開く</source>
-        <translation type="unfinished"></translation>
+        <translation>Open this file</translation>
     </message>
 </context>
 <context>
@@ -192,396 +211,399 @@ Redo
     <message>
         <source>このHTMLには、複数のクリッカブルマップが定義されています。
 Zephyrmap!で編集するマップを下のリストから選択してください。</source>
-        <translation type="unfinished"></translation>
+        <translation>This HTML defines more than one clickable map.
+Choose the map to edit in Zephyrmap! from the list below.</translation>
     </message>
     <message>
         <source>マップの選択</source>
-        <translation type="unfinished"></translation>
+        <translation>Choose a Map</translation>
     </message>
     <message>
         <source>マップの名前</source>
-        <translation type="unfinished"></translation>
+        <translation>Map name</translation>
     </message>
     <message>
         <source>画像</source>
-        <translation type="unfinished"></translation>
+        <translation>Picture</translation>
     </message>
     <message>
         <source>キャンセル</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancel</translation>
     </message>
 </context>
 <context>
     <name>CMapPage</name>
     <message>
         <source>マップのプロパティ</source>
-        <translation type="unfinished"></translation>
+        <translation>Map properties</translation>
     </message>
     <message>
         <source>変更...</source>
-        <translation type="unfinished"></translation>
+        <translation>Change...</translation>
     </message>
     <message>
         <source>マップを使用するH&amp;TML文書</source>
-        <translation type="unfinished"></translation>
+        <translation>HTML &amp;document using the map</translation>
     </message>
     <message>
         <source>マップの名前 &amp;NAME= / USEMAP=</source>
-        <translation type="unfinished"></translation>
+        <translation>Map name &amp;NAME= / USEMAP=</translation>
     </message>
     <message>
         <source>画像のプロパティ &lt;IMG&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>Picture properties &lt;IMG&gt;</translation>
     </message>
     <message>
         <source>相対パス</source>
-        <translation type="unfinished"></translation>
+        <translation>Relative path</translation>
     </message>
     <message>
         <source>画像のサイズ</source>
-        <translation type="unfinished"></translation>
+        <translation>Picture size</translation>
     </message>
     <message>
         <source>幅 WIDTH=</source>
-        <translation type="unfinished"></translation>
+        <translation>Width WIDTH=</translation>
     </message>
     <message>
         <source>高さ HEIGHT=</source>
-        <translation type="unfinished"></translation>
+        <translation>Height HEIGHT=</translation>
     </message>
     <message>
         <source>画像の周りの余白</source>
-        <translation type="unfinished"></translation>
+        <translation>Space around the picture</translation>
     </message>
     <message>
         <source>左右 &amp;HSPACE=</source>
-        <translation type="unfinished"></translation>
+        <translation>Sides &amp;HSPACE=</translation>
     </message>
     <message>
         <source>上下 &amp;VSPACE=</source>
-        <translation type="unfinished"></translation>
+        <translation>Top, bottom &amp;VSPACE=</translation>
     </message>
     <message>
         <source>画像URL &amp;SRC=</source>
-        <translation type="unfinished"></translation>
+        <translation>Picture URL &amp;SRC=</translation>
     </message>
     <message>
         <source>枠の太さ &amp;BORDER=</source>
-        <translation type="unfinished"></translation>
+        <translation>Border width &amp;BORDER=</translation>
     </message>
     <message>
         <source>画像の位置 A&amp;LIGN=</source>
-        <translation type="unfinished"></translation>
+        <translation>Picture alignment A&amp;LIGN=</translation>
     </message>
     <message>
         <source>説明文 AL&amp;T=</source>
-        <translation type="unfinished"></translation>
+        <translation>Description AL&amp;T=</translation>
     </message>
     <message>
         <source>マップを使用するHTML文書の指定</source>
-        <translation type="unfinished"></translation>
+        <translation>Choose the HTML Document Using the Map</translation>
     </message>
     <message>
         <source>HTML文書(*.*htm* )|*.*htm*|すべてのファイル(*.*)|*.*||</source>
-        <translation type="unfinished"></translation>
+        <translation>HTML documents (*.*htm*)|*.*htm*|All files (*.*)|*.*||</translation>
     </message>
     <message>
         <source>マップで使用する画像の指定</source>
-        <translation type="unfinished"></translation>
+        <translation>Choose the Map&apos;s Picture</translation>
     </message>
 </context>
 <context>
     <name>CMapSetupDlg</name>
     <message>
         <source>マップの初期設定</source>
-        <translation type="unfinished"></translation>
+        <translation>New Map</translation>
     </message>
     <message>
         <source>参照...</source>
-        <translation type="unfinished"></translation>
+        <translation>Browse...</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>ｷｬﾝｾﾙ</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancel</translation>
     </message>
     <message>
         <source>マップの名前 &amp;USEMAP= / NAME=</source>
-        <translation type="unfinished"></translation>
+        <translation>Map name &amp;USEMAP= / NAME=</translation>
     </message>
     <message>
         <source>マップの画像 &amp;SRC=</source>
-        <translation type="unfinished"></translation>
+        <translation>Map picture &amp;SRC=</translation>
     </message>
     <message>
         <source>マップを使用する&amp;HTML文書</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;HTML document using the map</translation>
     </message>
     <message>
         <source>&quot;%1&quot; には、Zephyrmap!で扱えない文字が含まれています。<byte value="xd"/>
 別の文字に置き換えてください。</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; holds characters Zephyrmap! cannot handle.
+Please replace them with other characters.</translation>
     </message>
     <message>
         <source>マップで使用する画像の指定</source>
-        <translation type="unfinished"></translation>
+        <translation>Choose the Map&apos;s Picture</translation>
     </message>
     <message>
         <source>マップを使用するHTML文書の指定</source>
-        <translation type="unfinished"></translation>
+        <translation>Choose the HTML Document Using the Map</translation>
     </message>
     <message>
         <source>HTML文書(*.*htm* )|*.*htm*|全てのファイル(*.*)|*.*||</source>
-        <translation type="unfinished"></translation>
+        <translation>HTML documents (*.*htm*)|*.*htm*|All files (*.*)|*.*||</translation>
     </message>
 </context>
 <context>
     <name>CPrpIni</name>
     <message>
         <source>Zephyrmap ! の設定</source>
-        <translation type="unfinished"></translation>
+        <translation>Zephyrmap ! Settings</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>キャンセル</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancel</translation>
     </message>
     <message>
         <source>&quot;デフォルトエリアを自動的に最後尾に配置する&quot;設定は、<byte value="xd"/>
 次回Zephyrnap!を起動した時から有効になります。</source>
-        <translation type="unfinished"></translation>
+        <translation>The setting &quot;Move the DEFAULT area to the end of the list&quot;
+takes effect when Zephyrmap! next starts.</translation>
     </message>
 </context>
 <context>
     <name>CPrpIniBrows</name>
     <message>
         <source>プレビューに使用するアプリケーション</source>
-        <translation type="unfinished"></translation>
+        <translation>Applications for previews</translation>
     </message>
     <message>
         <source>マップをプレビューするブラウザの場所(&amp;P)</source>
-        <translation type="unfinished"></translation>
+        <translation>Browser that &amp;previews the map</translation>
     </message>
     <message>
         <source>ブラウザのパスの指定</source>
-        <translation type="unfinished"></translation>
+        <translation>Choose the Browser</translation>
     </message>
     <message>
         <source>HTMLソースをプレビューするアプリケーションの場所(&amp;S)</source>
-        <translation type="unfinished"></translation>
+        <translation>Application that previews the HTML &amp;source</translation>
     </message>
     <message>
         <source>HTMLエディタのパスの指定</source>
-        <translation type="unfinished"></translation>
+        <translation>Choose the HTML Editor</translation>
     </message>
     <message>
         <source>ファイルを開くアプリケーション</source>
-        <translation type="unfinished"></translation>
+        <translation>Applications that open files</translation>
     </message>
     <message>
         <source>画像を開くアプリケーションの場所(&amp;I)</source>
-        <translation type="unfinished"></translation>
+        <translation>Application that opens &amp;pictures</translation>
     </message>
     <message>
         <source>画像を開くアプリケーションの指定</source>
-        <translation type="unfinished"></translation>
+        <translation>Choose the Application That Opens Pictures</translation>
     </message>
     <message>
         <source>標準のアプリケーション(&amp;X)</source>
-        <translation type="unfinished"></translation>
+        <translation>Desktop&apos;s defa&amp;ult</translation>
     </message>
     <message>
         <source>HTML文書を開くアプリケーションの場所(&amp;H)</source>
-        <translation type="unfinished"></translation>
+        <translation>Application that opens &amp;HTML documents</translation>
     </message>
     <message>
         <source>HTML文書を開くブラウザの指定</source>
-        <translation type="unfinished"></translation>
+        <translation>Choose the Browser That Opens HTML Documents</translation>
     </message>
     <message>
         <source>標準のアプリケーション(&amp;M)</source>
-        <translation type="unfinished"></translation>
+        <translation>Desktop&apos;s &amp;default</translation>
     </message>
     <message>
         <source>ファイルを編集するエディタ</source>
-        <translation type="unfinished"></translation>
+        <translation>Editors for files</translation>
     </message>
     <message>
         <source>HTML文書を編集するエディタの場所(&amp;T)</source>
-        <translation type="unfinished"></translation>
+        <translation>Editor for HTML documen&amp;ts</translation>
     </message>
     <message>
         <source>HTML文書を開くエディタの指定</source>
-        <translation type="unfinished"></translation>
+        <translation>Choose the Editor for HTML Documents</translation>
     </message>
     <message>
         <source>画像を編集するエディタの場所(&amp;E)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Editor for pictures</translation>
     </message>
     <message>
         <source>画像を開くエディタの指定</source>
-        <translation type="unfinished"></translation>
+        <translation>Choose the Editor for Pictures</translation>
     </message>
     <message>
         <source>参照 ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Browse...</translation>
     </message>
     <message>
         <source>プログラム(*.exe)|*.exe||</source>
-        <translation type="unfinished"></translation>
+        <translation>Programs (*.exe)|*.exe||</translation>
     </message>
     <message>
         <source>プログラム|*||</source>
-        <translation type="unfinished"></translation>
+        <translation>Programs|*||</translation>
     </message>
     <message>
         <source>外部ｱﾌﾟﾘｹｰｼｮﾝ</source>
-        <translation type="unfinished"></translation>
+        <translation>Applications</translation>
     </message>
 </context>
 <context>
     <name>CPrpIniView</name>
     <message>
         <source>画面の設定</source>
-        <translation type="unfinished"></translation>
+        <translation>Display</translation>
     </message>
     <message>
         <source>編集画面の背景色</source>
-        <translation type="unfinished"></translation>
+        <translation>Editor background colour</translation>
     </message>
     <message>
         <source>色(&amp;B)...</source>
-        <translation type="unfinished"></translation>
+        <translation>Colour...</translation>
     </message>
     <message>
         <source>エリアの輪郭線色</source>
-        <translation type="unfinished"></translation>
+        <translation>Area outline colour</translation>
     </message>
     <message>
         <source>色(&amp;O)...</source>
-        <translation type="unfinished"></translation>
+        <translation>Colour...</translation>
     </message>
     <message>
         <source>エリアのハッチング色</source>
-        <translation type="unfinished"></translation>
+        <translation>Area hatching colour</translation>
     </message>
     <message>
         <source>色(&amp;H)...</source>
-        <translation type="unfinished"></translation>
+        <translation>Colour...</translation>
     </message>
     <message>
         <source>ハッチングをする(&amp;A)</source>
-        <translation type="unfinished"></translation>
+        <translation>Hatch &amp;areas</translation>
     </message>
     <message>
         <source>デフォルトに戻す(&amp;D)</source>
-        <translation type="unfinished"></translation>
+        <translation>Restore &amp;defaults</translation>
     </message>
     <message>
         <source>出力HTMLの設定</source>
-        <translation type="unfinished"></translation>
+        <translation>HTML output</translation>
     </message>
     <message>
         <source>タグ表記</source>
-        <translation type="unfinished"></translation>
+        <translation>Tags in</translation>
     </message>
     <message>
         <source>大文字(&amp;U)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Upper case</translation>
     </message>
     <message>
         <source>小文字(&amp;L)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Lower case</translation>
     </message>
     <message>
         <source>&quot;その他の属性&quot;のタグは大/小文字変換しない(&amp;M)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Keep the case of &quot;Other attributes&quot; as typed</translation>
     </message>
     <message>
         <source>AREAタグのインデント</source>
-        <translation type="unfinished"></translation>
+        <translation>AREA tags</translation>
     </message>
     <message>
         <source>インデントしない(&amp;F)</source>
-        <translation type="unfinished"></translation>
+        <translation>No &amp;indentation</translation>
     </message>
     <message>
         <source>半角スペースでインデント(&amp;S)</source>
-        <translation type="unfinished"></translation>
+        <translation>Indent &amp;with spaces</translation>
     </message>
     <message>
         <source>タブでインデント(&amp;T)</source>
-        <translation type="unfinished"></translation>
+        <translation>Indent with &amp;tabs</translation>
     </message>
     <message>
         <source>インデント量</source>
-        <translation type="unfinished"></translation>
+        <translation>Indent width</translation>
     </message>
     <message>
         <source>SHAPE属性の表記</source>
-        <translation type="unfinished"></translation>
+        <translation>SHAPE keywords</translation>
     </message>
     <message>
         <source>&amp;rect</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;rect</translation>
     </message>
     <message>
         <source>rectan&amp;gle</source>
-        <translation type="unfinished"></translation>
+        <translation>rectan&amp;gle</translation>
     </message>
     <message>
         <source>&amp;circ</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;circ</translation>
     </message>
     <message>
         <source>circl&amp;e</source>
-        <translation type="unfinished"></translation>
+        <translation>circl&amp;e</translation>
     </message>
     <message>
         <source>&amp;poly</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;poly</translation>
     </message>
     <message>
         <source>polygo&amp;n</source>
-        <translation type="unfinished"></translation>
+        <translation>polygo&amp;n</translation>
     </message>
     <message>
         <source>編集設定</source>
-        <translation type="unfinished"></translation>
+        <translation>Editing</translation>
     </message>
     <message>
         <source>DEFAULTエリアを自動的に最後尾に配置する(&amp;I)</source>
-        <translation type="unfinished"></translation>
+        <translation>Mo&amp;ve the DEFAULT area to the end of the list</translation>
     </message>
     <message>
         <source>AREAタグの同ページ内リンクはファイル名を省略する(&amp;J)</source>
-        <translation type="unfinished"></translation>
+        <translation>Omit t&amp;he file name from links within the same page</translation>
     </message>
     <message>
         <source> ピクセル</source>
-        <translation type="unfinished"></translation>
+        <translation> pixels</translation>
     </message>
     <message>
         <source>トレースの色の許容差(&amp;K)</source>
-        <translation type="unfinished"></translation>
+        <translation>Trace c&amp;olour tolerance</translation>
     </message>
     <message>
         <source>トレースの単純化距離(&amp;W)</source>
-        <translation type="unfinished"></translation>
+        <translation>Trace si&amp;mplification distance</translation>
     </message>
     <message>
         <source>エディタ設定</source>
-        <translation type="unfinished"></translation>
+        <translation>Editor</translation>
     </message>
     <message>
         <source>編集画面の設定をデフォルトに戻しますか?</source>
-        <translation type="unfinished"></translation>
+        <translation>Restore the display settings to their defaults?</translation>
     </message>
 </context>
 <context>
@@ -589,94 +611,95 @@ Zephyrmap!で編集するマップを下のリストから選択してくださ�
     <message>
         <source>クリッカブルマップの内容が変更されています。<byte value="xd"/>
 マップのデータを出力しますか?</source>
-        <translation type="unfinished"></translation>
+        <translation>The clickable map has changed.
+Do you want to output the map?</translation>
     </message>
     <message>
         <source>テキストファイルに出力</source>
-        <translation type="unfinished"></translation>
+        <translation>Save as Text File</translation>
     </message>
     <message>
         <source>クリップボードに出力</source>
-        <translation type="unfinished"></translation>
+        <translation>Copy to Clipboard</translation>
     </message>
     <message>
         <source>Zephyrmap!形式で保存</source>
-        <translation type="unfinished"></translation>
+        <translation>Save as Zephyrmap! File</translation>
     </message>
     <message>
         <source>変更を破棄</source>
-        <translation type="unfinished"></translation>
+        <translation>Discard Changes</translation>
     </message>
     <message>
         <source>ｷｬﾝｾﾙ</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancel</translation>
     </message>
 </context>
 <context>
     <name>CTextFileDlg</name>
     <message>
         <source>文字エンコード(&amp;J):</source>
-        <translation type="unfinished"></translation>
+        <translation>Encodin&amp;g:</translation>
     </message>
     <message>
         <source>改行コード(&amp;L):</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Line ends:</translation>
     </message>
     <message>
         <source>自動選択</source>
-        <translation type="unfinished"></translation>
+        <translation>Detect automatically</translation>
     </message>
     <message>
         <source>ShiftJIS</source>
-        <translation type="unfinished"></translation>
+        <translation>ShiftJIS</translation>
     </message>
     <message>
         <source>JIS</source>
-        <translation type="unfinished"></translation>
+        <translation>JIS</translation>
     </message>
     <message>
         <source>EUC</source>
-        <translation type="unfinished"></translation>
+        <translation>EUC</translation>
     </message>
     <message>
         <source>UTF-8</source>
-        <translation type="unfinished"></translation>
+        <translation>UTF-8</translation>
     </message>
     <message>
         <source>UTF-8 (シグニチャコード無し)</source>
-        <translation type="unfinished"></translation>
+        <translation>UTF-8 (without signature)</translation>
     </message>
     <message>
         <source>UTF-8 (シグニチャコード有り)</source>
-        <translation type="unfinished"></translation>
+        <translation>UTF-8 (with signature)</translation>
     </message>
     <message>
         <source>UTF-16</source>
-        <translation type="unfinished"></translation>
+        <translation>UTF-16</translation>
     </message>
     <message>
         <source>UTF-16 (Little-Endian)</source>
-        <translation type="unfinished"></translation>
+        <translation>UTF-16 (Little-Endian)</translation>
     </message>
     <message>
         <source>UTF-16 (Big-Endian)</source>
-        <translation type="unfinished"></translation>
+        <translation>UTF-16 (Big-Endian)</translation>
     </message>
     <message>
         <source>自動</source>
-        <translation type="unfinished"></translation>
+        <translation>Automatic</translation>
     </message>
     <message>
         <source>CR+LF (Windows)</source>
-        <translation type="unfinished"></translation>
+        <translation>CR+LF (Windows)</translation>
     </message>
     <message>
         <source>LF (UNIX)</source>
-        <translation type="unfinished"></translation>
+        <translation>LF (UNIX)</translation>
     </message>
     <message>
         <source>CR (Macintosh)</source>
-        <translation type="unfinished"></translation>
+        <translation>CR (Macintosh)</translation>
     </message>
 </context>
 <context>
@@ -684,11 +707,12 @@ Zephyrmap!で編集するマップを下のリストから選択してくださ�
     <message>
         <source>ファイル &quot;%1&quot; が見つかりません。<byte value="xd"/>
 Zephyrmap!を入れ直してください。</source>
-        <translation type="unfinished"></translation>
+        <translation>The file &quot;%1&quot; is missing.
+Please install Zephyrmap! again.</translation>
     </message>
     <message>
         <source>ファイル &quot;%1&quot; を開くアプリケーションが見つかりません。</source>
-        <translation type="unfinished"></translation>
+        <translation>No application was found to open the file &quot;%1&quot;.</translation>
     </message>
 </context>
 <context>
@@ -697,817 +721,897 @@ Zephyrmap!を入れ直してください。</source>
         <source>画像のレンダリング処理に失敗しました。<byte value="xd"/>
 画像サイズが、Zephyrmap!の処理能力を超えている可能性があります。<byte value="xd"/>
 表示倍率を低く設定して見て下さい。</source>
-        <translation type="unfinished"></translation>
+        <translation>The picture could not be rendered.
+It may be larger than Zephyrmap! can handle.
+Please try a lower magnification.</translation>
     </message>
     <message>
         <source>ｴﾘｱ数 : %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Areas : %1</translation>
     </message>
 </context>
 <context>
     <name>CheckTexts</name>
     <message>
         <source>リンクのあるエリアにALTがありません。スクリーンリーダーはこのリンクを読み上げられません。</source>
-        <translation type="unfinished"></translation>
+        <translation>An area with a link has no ALT. Screen readers cannot read this link out.</translation>
     </message>
     <message>
         <source>幅か高さが0の四角形です。クリックできる部分がありません。</source>
-        <translation type="unfinished"></translation>
+        <translation>A rectangle of zero width or height. Nothing of it can be clicked.</translation>
     </message>
     <message>
         <source>半径が0の円です。クリックできる部分がありません。</source>
-        <translation type="unfinished"></translation>
+        <translation>A circle of zero radius. Nothing of it can be clicked.</translation>
     </message>
     <message>
         <source>面積のない多角形です(異なる点が3つ未満か、すべての点が一直線上にあります)。</source>
-        <translation type="unfinished"></translation>
+        <translation>A polygon without area (fewer than 3 distinct points, or all points on one line).</translation>
     </message>
     <message>
         <source>リストで先にあるエリアに完全に隠れているため、このエリアはクリックできません。</source>
-        <translation type="unfinished"></translation>
+        <translation>This area cannot be clicked: areas before it in the list cover it completely.</translation>
     </message>
     <message>
         <source>エリアが画像(%1×%2)の外にはみ出しています。</source>
-        <translation type="unfinished"></translation>
+        <translation>The area reaches outside the picture (%1×%2).</translation>
     </message>
     <message>
         <source>エリアが画像(%1×%2)の外にあるため、クリックできません。</source>
-        <translation type="unfinished"></translation>
+        <translation>The area lies outside the picture (%1×%2), so it cannot be clicked.</translation>
     </message>
     <message>
         <source>エリア %1 と形・座標・リンクが同じです。</source>
-        <translation type="unfinished"></translation>
+        <translation>Same shape, coordinates and link as area %1.</translation>
     </message>
     <message>
         <source>リンク先のファイル &quot;%1&quot; がありません。</source>
-        <translation type="unfinished"></translation>
+        <translation>The linked file &quot;%1&quot; does not exist.</translation>
     </message>
     <message>
         <source>IMGのUSEMAP &quot;%1&quot; に &quot;#&quot; がないため、どのマップも使われません。</source>
-        <translation type="unfinished"></translation>
+        <translation>The IMG&apos;s USEMAP &quot;%1&quot; has no &quot;#&quot;, so no map is used.</translation>
     </message>
     <message>
         <source>IMGのUSEMAPが指す名前 &quot;%1&quot; のマップが、このページにありません。</source>
-        <translation type="unfinished"></translation>
+        <translation>This page has no map named &quot;%1&quot;, the name the IMG&apos;s USEMAP points to.</translation>
     </message>
     <message>
         <source>IMGのUSEMAPが指す名前 &quot;%1&quot; のマップがありません。マップ &quot;%2&quot; とは大文字と小文字が違うため、ブラウザはこのマップを使いません。</source>
-        <translation type="unfinished"></translation>
+        <translation>There is no map named &quot;%1&quot;, the name the IMG&apos;s USEMAP points to. The map &quot;%2&quot; differs from it in upper and lower case, so browsers do not use it.</translation>
     </message>
     <message>
         <source>IMGのUSEMAP &quot;#%1&quot; に合うのはMAPのidだけです。NAMEでマップを探すブラウザでは、マップが使われません。</source>
-        <translation type="unfinished"></translation>
+        <translation>Only a MAP&apos;s id matches the IMG&apos;s USEMAP &quot;#%1&quot;. Browsers that look for the map by NAME do not use the map.</translation>
     </message>
     <message>
         <source>IMGのUSEMAP &quot;%1&quot; は &quot;#&quot; の前に文字か空白があるため、ブラウザやツールによってマップの探し方が違います。</source>
-        <translation type="unfinished"></translation>
+        <translation>The IMG&apos;s USEMAP &quot;%1&quot; has characters or spaces before the &quot;#&quot;, so browsers and tools differ in how they find the map.</translation>
     </message>
     <message>
         <source>マップの名前 &quot;%1&quot; は、%2行目のマップと同じです。ブラウザは最初のマップを使います。</source>
-        <translation type="unfinished"></translation>
+        <translation>The map name &quot;%1&quot; is the same as that of the map on line %2. Browsers use the first map.</translation>
     </message>
 </context>
 <context>
     <name>CommandTable</name>
     <message>
         <source>表示倍率</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoom</translation>
     </message>
     <message>
         <source>表示倍率の変更
 表示倍率</source>
-        <translation type="unfinished"></translation>
+        <translation>Change the magnification
+Zoom</translation>
     </message>
     <message>
         <source>印刷</source>
-        <translation type="unfinished"></translation>
+        <translation>Print</translation>
     </message>
     <message>
         <source>作業中のﾌｧｲﾙを印刷
 印刷</source>
-        <translation type="unfinished"></translation>
+        <translation>Print the file being edited
+Print</translation>
     </message>
     <message>
         <source>新規作成(&amp;N)...	Ctrl+N</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;New Map...	Ctrl+N</translation>
     </message>
     <message>
         <source>新規にクリッカブルマップを作成
 新規マップ</source>
-        <translation type="unfinished"></translation>
+        <translation>Create a new clickable map
+New map</translation>
     </message>
     <message>
         <source>HTMLファイルから開く(&amp;H)...	Ctrl+H</source>
-        <translation type="unfinished"></translation>
+        <translation>Open from &amp;HTML File...	Ctrl+H</translation>
     </message>
     <message>
         <source>HTMLファイルからクリッカブルマップを開く
 HTMLから開く</source>
-        <translation type="unfinished"></translation>
+        <translation>Open a clickable map from an HTML file
+Open from HTML</translation>
     </message>
     <message>
         <source>クリップボードから開く(&amp;C)	Ctrl+B</source>
-        <translation type="unfinished"></translation>
+        <translation>Open from &amp;Clipboard	Ctrl+B</translation>
     </message>
     <message>
         <source>クリップボードからクリッカブルマップを開く
 クリップボードから開く</source>
-        <translation type="unfinished"></translation>
+        <translation>Open a clickable map from the clipboard
+Open from clipboard</translation>
     </message>
     <message>
         <source>HTMLソースを保存(&amp;T)...	Ctrl+L</source>
-        <translation type="unfinished"></translation>
+        <translation>Save HTML Source &amp;to File...	Ctrl+L</translation>
     </message>
     <message>
         <source>クリッカブルマップのHTMLソースをファイルに保存
 HTMLソースを保存</source>
-        <translation type="unfinished"></translation>
+        <translation>Save the clickable map&apos;s HTML source to a file
+Save HTML source</translation>
     </message>
     <message>
         <source>HTML文書のマップを更新(&amp;U)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Update the Map in the HTML Document</translation>
     </message>
     <message>
         <source>マップを使用するHTML文書の中のマップを、編集中のマップで更新
 HTML文書のマップを更新</source>
-        <translation type="unfinished"></translation>
+        <translation>Replace the map in the HTML document that uses it with the map being edited
+Update the map in the HTML document</translation>
     </message>
     <message>
         <source>クリップボードに出力(&amp;B)	Ctrl+D</source>
-        <translation type="unfinished"></translation>
+        <translation>Copy HTML Source to Clip&amp;board	Ctrl+D</translation>
     </message>
     <message>
         <source>クリッカブルマップのHTMLソースをクリップボードに出力
 HTMLソースをクリップボードに出力</source>
-        <translation type="unfinished"></translation>
+        <translation>Copy the clickable map&apos;s HTML source to the clipboard
+Copy HTML source to clipboard</translation>
     </message>
     <message>
         <source>SVGソースを保存(&amp;G)...</source>
-        <translation type="unfinished"></translation>
+        <translation>Save SV&amp;G Source to File...</translation>
     </message>
     <message>
         <source>画像の大きさに合わせて伸び縮みするSVG形式のマップをファイルに保存
 SVGソースを保存</source>
-        <translation type="unfinished"></translation>
+        <translation>Save the map as SVG, which scales with the picture, to a file
+Save SVG source</translation>
     </message>
     <message>
         <source>SVGをクリップボードに出力(&amp;V)</source>
-        <translation type="unfinished"></translation>
+        <translation>Copy S&amp;VG Source to Clipboard</translation>
     </message>
     <message>
         <source>画像の大きさに合わせて伸び縮みするSVG形式のマップをクリップボードに出力
 SVGをクリップボードに出力</source>
-        <translation type="unfinished"></translation>
+        <translation>Copy the map as SVG, which scales with the picture, to the clipboard
+Copy SVG to clipboard</translation>
     </message>
     <message>
         <source>開く(&amp;O)...	Ctrl+O</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Open...	Ctrl+O</translation>
     </message>
     <message>
         <source>Zephyrmapファイルを開く
 開く</source>
-        <translation type="unfinished"></translation>
+        <translation>Open a Zephyrmap file
+Open</translation>
     </message>
     <message>
         <source>上書き保存(&amp;S)	Ctrl+S</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Save	Ctrl+S</translation>
     </message>
     <message>
         <source>Zephyrmap形式でﾌｧｲﾙを上書き保存
 保存</source>
-        <translation type="unfinished"></translation>
+        <translation>Save the file in the Zephyrmap format
+Save</translation>
     </message>
     <message>
         <source>名前を付けて保存(&amp;A)...</source>
-        <translation type="unfinished"></translation>
+        <translation>Save &amp;As...</translation>
     </message>
     <message>
         <source>Zephyrmap形式で新しい名前をつけて保存
 名前をつけて保存</source>
-        <translation type="unfinished"></translation>
+        <translation>Save in the Zephyrmap format under a new name
+Save as</translation>
     </message>
     <message>
         <source>ｱﾌﾟﾘｹｰｼｮﾝの終了(&amp;X)</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;xit</translation>
     </message>
     <message>
         <source>ｱﾌﾟﾘｹｰｼｮﾝを終了し、ﾌｧｲﾙの保存を指示
 終了</source>
-        <translation type="unfinished"></translation>
+        <translation>Quit the application, asking to save the work
+Exit</translation>
     </message>
     <message>
         <source>元に戻す(&amp;U)	Ctrl+Z</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Undo	Ctrl+Z</translation>
     </message>
     <message>
         <source>操作を元に戻す
 元に戻す</source>
-        <translation type="unfinished"></translation>
+        <translation>Undo the last action
+Undo</translation>
     </message>
     <message>
         <source>やり直す(&amp;R)	Ctrl+Y</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Redo	Ctrl+Y</translation>
     </message>
     <message>
         <source>取り消した操作をやり直す
 やり直す</source>
-        <translation type="unfinished"></translation>
+        <translation>Redo the action undone
+Redo</translation>
     </message>
     <message>
         <source>エリアのコピー(&amp;C)	Ctrl+C</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Copy Area	Ctrl+C</translation>
     </message>
     <message>
         <source>選択したエリアをクリップボードにコピー
 エリアをコピー</source>
-        <translation type="unfinished"></translation>
+        <translation>Copy the selected area to the clipboard
+Copy area</translation>
     </message>
     <message>
         <source>エリアの切り取り(&amp;T)	Ctrl+X</source>
-        <translation type="unfinished"></translation>
+        <translation>Cu&amp;t Area	Ctrl+X</translation>
     </message>
     <message>
         <source>選択したエリアをクリップボードに切り取り
 エリアを切り取る</source>
-        <translation type="unfinished"></translation>
+        <translation>Cut the selected area to the clipboard
+Cut area</translation>
     </message>
     <message>
         <source>エリアの貼り付け(&amp;P)	Ctrl+V</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Paste Area	Ctrl+V</translation>
     </message>
     <message>
         <source>エリアをクリップボードから貼り付け
 エリアの貼り付け</source>
-        <translation type="unfinished"></translation>
+        <translation>Paste an area from the clipboard
+Paste area</translation>
     </message>
     <message>
         <source>エリアと属性の貼り付け(&amp;S)	Ctrl+Shift+V</source>
-        <translation type="unfinished"></translation>
+        <translation>Paste Area with Attribute&amp;s	Ctrl+Shift+V</translation>
     </message>
     <message>
         <source>エリアとその属性値をクリップボードから貼り付け
 エリアと属性値の貼り付け</source>
-        <translation type="unfinished"></translation>
+        <translation>Paste an area and its attributes from the clipboard
+Paste area with attributes</translation>
     </message>
     <message>
         <source>選択エリアを削除(&amp;D)	Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Delete Selected Area	Delete</translation>
     </message>
     <message>
         <source>選択したエリアを削除
 エリアの削除</source>
-        <translation type="unfinished"></translation>
+        <translation>Delete the selected area
+Delete area</translation>
     </message>
     <message>
         <source>選択ポイントを削除(&amp;V)	Ctrl+Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Delete Selected &amp;Vertex	Ctrl+Delete</translation>
     </message>
     <message>
         <source>選択したポイントを削除
 ポイントを削除</source>
-        <translation type="unfinished"></translation>
+        <translation>Delete the selected vertex
+Delete vertex</translation>
     </message>
     <message>
         <source>四角形(&amp;R)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rectangle</translation>
     </message>
     <message>
         <source>RECTエリアの作成
 RECT</source>
-        <translation type="unfinished"></translation>
+        <translation>Draw a RECT area
+RECT</translation>
     </message>
     <message>
         <source>円形(&amp;L)</source>
-        <translation type="unfinished"></translation>
+        <translation>Circ&amp;le</translation>
     </message>
     <message>
         <source>CIRCエリアの作成
 CIRC</source>
-        <translation type="unfinished"></translation>
+        <translation>Draw a CIRC area
+CIRC</translation>
     </message>
     <message>
         <source>多角形(&amp;N)</source>
-        <translation type="unfinished"></translation>
+        <translation>Polygo&amp;n</translation>
     </message>
     <message>
         <source>POLYエリアの作成
 POLY</source>
-        <translation type="unfinished"></translation>
+        <translation>Draw a POLY area
+POLY</translation>
     </message>
     <message>
         <source>領域をトレース(&amp;T)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Trace Region</translation>
     </message>
     <message>
         <source>クリックした領域の輪郭からPOLYエリアを作成
 領域をトレース</source>
-        <translation type="unfinished"></translation>
+        <translation>Make a POLY area from the outline of the region clicked
+Trace region</translation>
     </message>
     <message>
         <source>ツールを続けて使う(&amp;K)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Keep the Tool</translation>
     </message>
     <message>
         <source>エリアを作ったあとも同じツールを使い続ける
 ツールを続けて使う</source>
-        <translation type="unfinished"></translation>
+        <translation>Keep using the same tool after making an area
+Keep the tool</translation>
     </message>
     <message>
         <source>左揃え(&amp;L)</source>
-        <translation type="unfinished"></translation>
+        <translation>Align &amp;Left</translation>
     </message>
     <message>
         <source>選択したエリアの左端を揃える
 左揃え</source>
-        <translation type="unfinished"></translation>
+        <translation>Align the left edges of the selected areas
+Align left</translation>
     </message>
     <message>
         <source>右揃え(&amp;R)</source>
-        <translation type="unfinished"></translation>
+        <translation>Align &amp;Right</translation>
     </message>
     <message>
         <source>選択したエリアの右端を揃える
 右揃え</source>
-        <translation type="unfinished"></translation>
+        <translation>Align the right edges of the selected areas
+Align right</translation>
     </message>
     <message>
         <source>上揃え(&amp;T)</source>
-        <translation type="unfinished"></translation>
+        <translation>Align &amp;Top</translation>
     </message>
     <message>
         <source>選択したエリアの上端を揃える
 上揃え</source>
-        <translation type="unfinished"></translation>
+        <translation>Align the top edges of the selected areas
+Align top</translation>
     </message>
     <message>
         <source>下揃え(&amp;B)</source>
-        <translation type="unfinished"></translation>
+        <translation>Align &amp;Bottom</translation>
     </message>
     <message>
         <source>選択したエリアの下端を揃える
 下揃え</source>
-        <translation type="unfinished"></translation>
+        <translation>Align the bottom edges of the selected areas
+Align bottom</translation>
     </message>
     <message>
         <source>左右中央揃え(&amp;C)</source>
-        <translation type="unfinished"></translation>
+        <translation>Align &amp;Centres Horizontally</translation>
     </message>
     <message>
         <source>選択したエリアの左右の中央を揃える
 左右中央揃え</source>
-        <translation type="unfinished"></translation>
+        <translation>Align the horizontal centres of the selected areas
+Align centres horizontally</translation>
     </message>
     <message>
         <source>上下中央揃え(&amp;M)</source>
-        <translation type="unfinished"></translation>
+        <translation>Align &amp;Middles Vertically</translation>
     </message>
     <message>
         <source>選択したエリアの上下の中央を揃える
 上下中央揃え</source>
-        <translation type="unfinished"></translation>
+        <translation>Align the vertical middles of the selected areas
+Align middles vertically</translation>
     </message>
     <message>
         <source>左右に等間隔に配置(&amp;H)</source>
-        <translation type="unfinished"></translation>
+        <translation>Distribute &amp;Horizontally</translation>
     </message>
     <message>
         <source>選択したエリアを左右に等しい間隔で並べる
 左右に等間隔</source>
-        <translation type="unfinished"></translation>
+        <translation>Space the selected areas evenly from left to right
+Distribute horizontally</translation>
     </message>
     <message>
         <source>上下に等間隔に配置(&amp;V)</source>
-        <translation type="unfinished"></translation>
+        <translation>Distribute &amp;Vertically</translation>
     </message>
     <message>
         <source>選択したエリアを上下に等しい間隔で並べる
 上下に等間隔</source>
-        <translation type="unfinished"></translation>
+        <translation>Space the selected areas evenly from top to bottom
+Distribute vertically</translation>
     </message>
     <message>
         <source>幅を揃える(&amp;W)</source>
-        <translation type="unfinished"></translation>
+        <translation>Same &amp;Width</translation>
     </message>
     <message>
         <source>選択したエリアの幅を最初に選んだエリアに揃える
 幅を揃える</source>
-        <translation type="unfinished"></translation>
+        <translation>Give the selected areas the width of the area selected first
+Same width</translation>
     </message>
     <message>
         <source>高さを揃える(&amp;E)</source>
-        <translation type="unfinished"></translation>
+        <translation>Same H&amp;eight</translation>
     </message>
     <message>
         <source>選択したエリアの高さを最初に選んだエリアに揃える
 高さを揃える</source>
-        <translation type="unfinished"></translation>
+        <translation>Give the selected areas the height of the area selected first
+Same height</translation>
     </message>
     <message>
         <source>ブラウザでプレビュー(&amp;B)	F5</source>
-        <translation type="unfinished"></translation>
+        <translation>Preview in &amp;Browser	F5</translation>
     </message>
     <message>
         <source>クリッカブルマップをブラウザでプレビュー
 ブラウザでプレビュー</source>
-        <translation type="unfinished"></translation>
+        <translation>Preview the clickable map in a browser
+Preview in browser</translation>
     </message>
     <message>
         <source>HTMLソースをプレビュー(&amp;S)	F6</source>
-        <translation type="unfinished"></translation>
+        <translation>Preview HTML &amp;Source	F6</translation>
     </message>
     <message>
         <source>クリッカブルマップのHTMLソースをプレビュー
 HTMLソースをプレビュー</source>
-        <translation type="unfinished"></translation>
+        <translation>Preview the clickable map&apos;s HTML source
+Preview HTML source</translation>
     </message>
     <message>
         <source>マップを使用するHTML文書を開く(&amp;M)</source>
-        <translation type="unfinished"></translation>
+        <translation>Open the HTML Document Using the &amp;Map</translation>
     </message>
     <message>
         <source>マップを使用するHTML文書を開く
 マップを使用するHTMLを開く</source>
-        <translation type="unfinished"></translation>
+        <translation>Open the HTML document that uses the map
+Open the map&apos;s HTML</translation>
     </message>
     <message>
         <source>ﾏｯﾌﾟを使用するHTML文書をｴﾃﾞｨﾀで開く(&amp;H)</source>
-        <translation type="unfinished"></translation>
+        <translation>Edit the &amp;HTML Document Using the Map</translation>
     </message>
     <message>
         <source>マップを使用するHTML文書をエディタで開く
 マップを使用するHTMLを編集</source>
-        <translation type="unfinished"></translation>
+        <translation>Open the HTML document that uses the map in an editor
+Edit the map&apos;s HTML</translation>
     </message>
     <message>
         <source>画像をエディタで開く(&amp;I)</source>
-        <translation type="unfinished"></translation>
+        <translation>Edit the P&amp;icture</translation>
     </message>
     <message>
         <source>このマップの画像を外部アプリケーションで編集
 このマップの画像を編集</source>
-        <translation type="unfinished"></translation>
+        <translation>Edit this map&apos;s picture in another application
+Edit the map&apos;s picture</translation>
     </message>
     <message>
         <source>リンク先をエディタで開く(&amp;E)</source>
-        <translation type="unfinished"></translation>
+        <translation>Open Link Target in &amp;Editor</translation>
     </message>
     <message>
         <source>現在選択中のエリアのリンク先をエディタで開く
 リンク先ファイルをエディタで開く</source>
-        <translation type="unfinished"></translation>
+        <translation>Open the selected area&apos;s link target in an editor
+Edit the link target</translation>
     </message>
     <message>
         <source>リンク先を開く(&amp;W)</source>
-        <translation type="unfinished"></translation>
+        <translation>Open Link Tar&amp;get</translation>
     </message>
     <message>
         <source>現在選択中のエリアのリンク先を開く
 リンク先ファイルを開く</source>
-        <translation type="unfinished"></translation>
+        <translation>Open the selected area&apos;s link target
+Open the link target</translation>
     </message>
     <message>
         <source>マップの検査(&amp;K)</source>
-        <translation type="unfinished"></translation>
+        <translation>Chec&amp;k Map</translation>
     </message>
     <message>
         <source>ブラウザやスクリーンリーダーで問題になる点をマップから探して一覧に表示
 マップの検査</source>
-        <translation type="unfinished"></translation>
+        <translation>List what browsers and screen readers will stumble on in the map
+Check map</translation>
     </message>
     <message>
         <source>設定(&amp;O)...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Options...</translation>
     </message>
     <message>
         <source>Zephyrmapの設定
 設定</source>
-        <translation type="unfinished"></translation>
+        <translation>Zephyrmap settings
+Options</translation>
     </message>
     <message>
         <source>ﾂｰﾙ ﾊﾞｰ(&amp;T)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tool Bar</translation>
     </message>
     <message>
         <source>ツールバーの表示/非表示
 ツールバーの表示切替</source>
-        <translation type="unfinished"></translation>
+        <translation>Show or hide the tool bar
+Tool bar</translation>
     </message>
     <message>
         <source>マッププロパティ(&amp;M)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Map Properties</translation>
     </message>
     <message>
         <source>マップのプロパティの表示/非表示
 マッププロパティの表示切替</source>
-        <translation type="unfinished"></translation>
+        <translation>Show or hide the map properties
+Map properties</translation>
     </message>
     <message>
         <source>ｽﾃｰﾀｽ ﾊﾞｰ(&amp;S)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Status Bar</translation>
     </message>
     <message>
         <source>ｽﾃｰﾀｽ ﾊﾞｰの 表示/非表示
 ｽﾃｰﾀｽ ﾊﾞｰの表示切り替え</source>
-        <translation type="unfinished"></translation>
+        <translation>Show or hide the status bar
+Status bar</translation>
     </message>
     <message>
         <source>エリアにハッチングをする(&amp;H)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hatch Areas</translation>
     </message>
     <message>
         <source>クリッカブルマップのエリアにハッチングを表示する
 エリアにハッチングを表示</source>
-        <translation type="unfinished"></translation>
+        <translation>Show the clickable map&apos;s areas hatched
+Hatch areas</translation>
     </message>
     <message>
         <source>50% (&amp;0)</source>
-        <translation type="unfinished"></translation>
+        <translation>50% (&amp;0)</translation>
     </message>
     <message>
         <source>表示倍率を50%に
 表示倍率50%</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoom to 50%
+Zoom 50%</translation>
     </message>
     <message>
         <source>100% (&amp;1)</source>
-        <translation type="unfinished"></translation>
+        <translation>100% (&amp;1)</translation>
     </message>
     <message>
         <source>表示倍率を100%に
 表示倍率100%</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoom to 100%
+Zoom 100%</translation>
     </message>
     <message>
         <source>150% (&amp;5)</source>
-        <translation type="unfinished"></translation>
+        <translation>150% (&amp;5)</translation>
     </message>
     <message>
         <source>表示倍率を150%に
 表示倍率150%</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoom to 150%
+Zoom 150%</translation>
     </message>
     <message>
         <source>200% (&amp;2)</source>
-        <translation type="unfinished"></translation>
+        <translation>200% (&amp;2)</translation>
     </message>
     <message>
         <source>表示倍率を200%に
 表示倍率200%</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoom to 200%
+Zoom 200%</translation>
     </message>
     <message>
         <source>300% (&amp;3)</source>
-        <translation type="unfinished"></translation>
+        <translation>300% (&amp;3)</translation>
     </message>
     <message>
         <source>表示倍率を300%に
 表示倍率300%</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoom to 300%
+Zoom 300%</translation>
     </message>
     <message>
         <source>25% (&amp;Q)</source>
-        <translation type="unfinished"></translation>
+        <translation>25% (&amp;Q)</translation>
     </message>
     <message>
         <source>表示倍率を25%に
 表示倍率25%</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoom to 25%
+Zoom 25%</translation>
     </message>
     <message>
         <source>400% (&amp;4)</source>
-        <translation type="unfinished"></translation>
+        <translation>400% (&amp;4)</translation>
     </message>
     <message>
         <source>表示倍率を400%に
 表示倍率400%</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoom to 400%
+Zoom 400%</translation>
     </message>
     <message>
         <source>600% (&amp;6)</source>
-        <translation type="unfinished"></translation>
+        <translation>600% (&amp;6)</translation>
     </message>
     <message>
         <source>表示倍率を600%に
 表示倍率600%</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoom to 600%
+Zoom 600%</translation>
     </message>
     <message>
         <source>800% (&amp;8)</source>
-        <translation type="unfinished"></translation>
+        <translation>800% (&amp;8)</translation>
     </message>
     <message>
         <source>表示倍率を800%に
 表示倍率800%</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoom to 800%
+Zoom 800%</translation>
     </message>
     <message>
         <source>拡大(&amp;I)	Ctrl++</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoom &amp;In	Ctrl++</translation>
     </message>
     <message>
         <source>表示倍率を一段大きく
 拡大</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoom in one step
+Zoom in</translation>
     </message>
     <message>
         <source>縮小(&amp;O)	Ctrl+-</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoom &amp;Out	Ctrl+-</translation>
     </message>
     <message>
         <source>表示倍率を一段小さく
 縮小</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoom out one step
+Zoom out</translation>
     </message>
     <message>
         <source>ウィンドウに合わせる(&amp;W)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fit to &amp;Window</translation>
     </message>
     <message>
         <source>画像全体がウィンドウに収まる表示倍率に
 ウィンドウに合わせる</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoom so that the whole picture fits the window
+Fit to window</translation>
     </message>
     <message>
         <source>グリッドを表示(&amp;G)</source>
-        <translation type="unfinished"></translation>
+        <translation>Show &amp;Grid</translation>
     </message>
     <message>
         <source>画像の上にグリッドを表示する
 グリッドを表示</source>
-        <translation type="unfinished"></translation>
+        <translation>Show a grid over the picture
+Show grid</translation>
     </message>
     <message>
         <source>グリッドに合わせる(&amp;R)</source>
-        <translation type="unfinished"></translation>
+        <translation>Sna&amp;p to Grid</translation>
     </message>
     <message>
         <source>描く点や動かすエリアをグリッドに合わせる
 グリッドに合わせる</source>
-        <translation type="unfinished"></translation>
+        <translation>Snap drawn points and moved areas to the grid
+Snap to grid</translation>
     </message>
     <message>
         <source>エリアに合わせる(&amp;E)</source>
-        <translation type="unfinished"></translation>
+        <translation>Snap to &amp;Areas</translation>
     </message>
     <message>
         <source>描く点や動かすエリアをほかのエリアの頂点と辺に合わせる
 エリアに合わせる</source>
-        <translation type="unfinished"></translation>
+        <translation>Snap drawn points and moved areas to the other areas&apos; vertices and edges
+Snap to areas</translation>
     </message>
     <message>
         <source>Zephyrmap ! ヘルプ(&amp;H)	F1</source>
-        <translation type="unfinished"></translation>
+        <translation>Zephyrmap ! &amp;Help	F1</translation>
     </message>
     <message>
         <source>Zephyrmap!のヘルプを読む
 Zephyrmap!ヘルプ</source>
-        <translation type="unfinished"></translation>
+        <translation>Read the Zephyrmap! help
+Zephyrmap! help</translation>
     </message>
     <message>
         <source>ReadMeファイルを読む(&amp;R)</source>
-        <translation type="unfinished"></translation>
+        <translation>Read the &amp;ReadMe File</translation>
     </message>
     <message>
         <source>添付のReadMeファイルを読む
 ReadMeファイルを読む</source>
-        <translation type="unfinished"></translation>
+        <translation>Read the ReadMe file that comes with the program
+Read the ReadMe file</translation>
     </message>
     <message>
         <source>ﾊﾞｰｼﾞｮﾝ情報(&amp;A)...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;About Zephyrmap !...</translation>
     </message>
     <message>
         <source>ﾌﾟﾛｸﾞﾗﾑの情報、ﾊﾞｰｼﾞｮﾝそして著作権を表示
 ﾊﾞｰｼﾞｮﾝ情報</source>
-        <translation type="unfinished"></translation>
+        <translation>Show the program&apos;s information, version and copyright
+About</translation>
     </message>
     <message>
         <source>ﾌｧｲﾙ(&amp;F)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;File</translation>
     </message>
     <message>
         <source>編集(&amp;E)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Edit</translation>
     </message>
     <message>
         <source>エリア(&amp;A)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Area</translation>
     </message>
     <message>
         <source>ツール(&amp;T)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tools</translation>
     </message>
     <message>
         <source>表示(&amp;V)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;View</translation>
     </message>
     <message>
         <source>ﾍﾙﾌﾟ(&amp;H)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Help</translation>
     </message>
 </context>
 <context>
     <name>CoordinateStatus</name>
     <message>
         <source>X %1  Y %2  幅 %3  高さ %4</source>
-        <translation type="unfinished"></translation>
+        <translation>X %1  Y %2  W %3  H %4</translation>
     </message>
     <message>
         <source>中心 X %1  Y %2  半径 %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Centre X %1  Y %2  R %3</translation>
     </message>
     <message>
         <source>X %1  Y %2  頂点 %3</source>
-        <translation type="unfinished"></translation>
+        <translation>X %1  Y %2  Vertices %3</translation>
     </message>
 </context>
 <context>
     <name>DocumentCommands</name>
     <message>
         <source>HTMLファイル(*.htm* *.shtm*)|*.htm*;*.shtm*|テキストファイル(*.txt)|*.txt|全てのファイル(*.*)|*.*||</source>
-        <translation type="unfinished"></translation>
+        <translation>HTML files (*.htm* *.shtm*)|*.htm*;*.shtm*|Text files (*.txt)|*.txt|All files (*.*)|*.*||</translation>
     </message>
     <message>
         <source>HTML文書(*.*htm* )|*.*htm*|テキスト文書(*.txt )|*.txt|すべてのファイル(*.*)|*.*||</source>
-        <translation type="unfinished"></translation>
+        <translation>HTML documents (*.*htm*)|*.*htm*|Text documents (*.txt)|*.txt|All files (*.*)|*.*||</translation>
     </message>
     <message>
         <source>クリップボードの内容を保持するプログラムが動いていないため、Zephyrmap!を終了するとクリップボードの内容は失われます。<byte value="xd"/>
 HTMLソースをファイルに保存するか、Zephyrmap!形式で保存してから終了してください。</source>
-        <translation type="unfinished"></translation>
+        <translation>No program is running that keeps the clipboard&apos;s contents, so they are lost when Zephyrmap! ends.
+Save the HTML source to a file, or save in the Zephyrmap! format, before you quit.</translation>
     </message>
     <message>
         <source>HTMLファイルから開く</source>
-        <translation type="unfinished"></translation>
+        <translation>Open from HTML File</translation>
     </message>
     <message>
         <source>ソースコードをファイルに保存</source>
-        <translation type="unfinished"></translation>
+        <translation>Save Source Code to File</translation>
     </message>
     <message>
         <source>はすでに存在します。<byte value="xd"/>
 上書きすると、クリッカブルマップタグ以外のHTMLソースは失われます。<byte value="xd"/>
 上書きしますか?</source>
-        <translation type="unfinished"></translation>
+        <translation> already exists.
+Overwriting it loses all its HTML source but the clickable map&apos;s tags.
+Overwrite it?</translation>
     </message>
     <message>
         <source>はすでに存在します。<byte value="xd"/>
 上書きしますか?</source>
-        <translation type="unfinished"></translation>
+        <translation> already exists.
+Overwrite it?</translation>
     </message>
     <message>
         <source>ファイル&quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>The file &quot;%1&quot;</translation>
     </message>
     <message>
         <source>ファイル &quot;%1&quot; を保存できませんでした。<byte value="xd"/>
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>The file &quot;%1&quot; could not be saved.
+%2</translation>
     </message>
     <message>
         <source>HTMLソースをクリップボードにコピーしました。</source>
-        <translation type="unfinished"></translation>
+        <translation>The HTML source was copied to the clipboard.</translation>
     </message>
     <message>
         <source>クリップボードへのデータ転送に失敗しました。<byte value="xd"/>
 もう一度操作をやり直してみて下さい。</source>
-        <translation type="unfinished"></translation>
+        <translation>The data could not be put on the clipboard.
+Please try again.</translation>
     </message>
     <message>
         <source>ファイル&quot;%1&quot;の中のマップ&quot;%2&quot;を、編集中のマップで更新しますか?<byte value="xd"/>
 元のファイルは&quot;%1~&quot;として残ります。</source>
-        <translation type="unfinished"></translation>
+        <translation>Replace the map &quot;%2&quot; in the file &quot;%1&quot; with the map being edited?
+The old file is kept as &quot;%1~&quot;.</translation>
     </message>
     <message>
         <source>AREA %1 個を更新しました</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 AREA tags updated</translation>
     </message>
     <message>
         <source>ファイル&quot;%1&quot;には、マップ&quot;%2&quot;がありません。<byte value="xd"/>
 HTMLソースを保存しますか?</source>
-        <translation type="unfinished"></translation>
+        <translation>The file &quot;%1&quot; has no map &quot;%2&quot;.
+Save the HTML source instead?</translation>
     </message>
     <message>
         <source><byte value="xd"/>
 ファイルは変更していません。</source>
-        <translation type="unfinished"></translation>
+        <translation>
+The file was not changed.</translation>
     </message>
     <message>
         <source>マップの文字の中に、ファイル&quot;%1&quot;の文字エンコードで表せないものがあります(%2行目)。</source>
-        <translation type="unfinished"></translation>
+        <translation>The map holds characters that the encoding of the file &quot;%1&quot; cannot represent (line %2).</translation>
     </message>
     <message>
         <source>ファイル&quot;%1&quot;の%2行目の書き換える部分に、Zephyrmap!で扱えない文字があります。</source>
-        <translation type="unfinished"></translation>
+        <translation>The part to replace on line %2 of the file &quot;%1&quot; holds characters Zephyrmap! cannot handle.</translation>
     </message>
     <message>
         <source>ファイル&quot;%1&quot;の%2行目で、マップのタグがページの他の部分(閉じていないコメントや引用符、マップの文字の中のタグなど)とつながっているため、マップだけを書き換えることができません。</source>
-        <translation type="unfinished"></translation>
+        <translation>On line %2 of the file &quot;%1&quot; the map&apos;s tags run into other parts of the page (an unclosed comment or quote, a tag inside the map&apos;s text, ...), so the map alone cannot be replaced.</translation>
     </message>
     <message>
         <source>ファイル&quot;%1&quot;を更新できませんでした。<byte value="xd"/>
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>The file &quot;%1&quot; could not be updated.
+%2</translation>
     </message>
 </context>
 <context>
@@ -1515,198 +1619,212 @@ HTMLソースを保存しますか?</source>
     <message>
         <source>アプリケーションが見つかりません。<byte value="xd"/>
 外部アプリケーションの設定を確認して下さい。</source>
-        <translation type="unfinished"></translation>
+        <translation>The application was not found.
+Please check the applications in the settings.</translation>
     </message>
     <message>
         <source>ファイルへの関連付けが正しく行われていないため、標準のアプリケーションを見つけることが出来ませんでした。<byte value="xd"/>
 WINDOWSのアプリケーションの関連付けを正しく設定するか、Zephyrmap!の[設定]コマンドで外部アプリケーションを指定してください。</source>
-        <translation type="unfinished"></translation>
+        <translation>No default application was found, because no application is associated with the file.
+Associate an application with the file type on your desktop, or name the application with Zephyrmap!&apos;s [Options] command.</translation>
     </message>
     <message>
         <source>このエリアには、リンクが設定されていません。</source>
-        <translation type="unfinished"></translation>
+        <translation>This area has no link.</translation>
     </message>
     <message>
         <source>ファイルのOPENに失敗しました。(エラー#%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>The file could not be opened. (error #%1)</translation>
     </message>
     <message>
         <source>ファイル [ %1 ] が [ %2 ] に<byte value="xd"/>
 すでに存在するため、作業ファイルを作成できません。<byte value="xd"/>
 このファイルを別のフォルダに移動するか、削除する必要があります。<byte value="xd"/>
 ここでこのファイルをごみ箱に移動しますか?</source>
-        <translation type="unfinished"></translation>
+        <translation>The working file cannot be made, because the file [ %1 ]
+already exists in [ %2 ].
+That file has to be moved to another folder or deleted.
+Move it to the trash now?</translation>
     </message>
     <message>
         <source>ファイルを削除できませんでした。</source>
-        <translation type="unfinished"></translation>
+        <translation>The file could not be deleted.</translation>
     </message>
     <message>
         <source>ファイル &quot;%1&quot; を作成できませんでした。<byte value="xd"/>
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>The file &quot;%1&quot; could not be created.
+%2</translation>
     </message>
     <message>
         <source>ファイル &quot;%1&quot; に書き込めませんでした。<byte value="xd"/>
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>The file &quot;%1&quot; could not be written.
+%2</translation>
     </message>
     <message>
         <source>ファイル&quot;%1&quot;が見つかりませんでした。<byte value="xd"/>
 マップを使用するHTML文書のパスを確認してください。</source>
-        <translation type="unfinished"></translation>
+        <translation>The file &quot;%1&quot; was not found.
+Please check the path of the HTML document that uses the map.</translation>
     </message>
     <message>
         <source>ファイル&quot;%1&quot;が見つかりませんでした。<byte value="xd"/>
 リンク先を確認してください。</source>
-        <translation type="unfinished"></translation>
+        <translation>The file &quot;%1&quot; was not found.
+Please check the link target.</translation>
     </message>
 </context>
 <context>
     <name>FileFilter</name>
     <message>
         <source>画像ファイル(*.jpg *.jpeg *png *gif *bmp)|*.jpg;*.jpeg;*png;*.gif;*.bmp|JPEGファイル(*.jpg *.jpeg)|*.jpg;*.jpeg|PNGファイル(*.png)|*.png|GIFファイル(*gif)|*.gif|BMPファイル(*.bmp)|*.bmp|全てのファイル(*.*)|*.*||</source>
-        <translation type="unfinished"></translation>
+        <translation>Pictures (*.jpg *.jpeg *png *gif *bmp)|*.jpg;*.jpeg;*png;*.gif;*.bmp|JPEG files (*.jpg *.jpeg)|*.jpg;*.jpeg|PNG files (*.png)|*.png|GIF files (*gif)|*.gif|BMP files (*.bmp)|*.bmp|All files (*.*)|*.*||</translation>
     </message>
 </context>
 <context>
     <name>FilePreviewWnd</name>
     <message>
         <source>高さ </source>
-        <translation type="unfinished"></translation>
+        <translation>Height </translation>
     </message>
     <message>
         <source>幅 </source>
-        <translation type="unfinished"></translation>
+        <translation>Width </translation>
     </message>
     <message>
         <source>Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Preview</translation>
     </message>
 </context>
 <context>
     <name>GridSettings</name>
     <message>
         <source>グリッド</source>
-        <translation type="unfinished"></translation>
+        <translation>Grid</translation>
     </message>
     <message>
         <source>グリッドの間隔(&amp;X)</source>
-        <translation type="unfinished"></translation>
+        <translation>Grid &amp;spacing</translation>
     </message>
     <message>
         <source> ピクセル</source>
-        <translation type="unfinished"></translation>
+        <translation> pixels</translation>
     </message>
     <message>
         <source>グリッドの色</source>
-        <translation type="unfinished"></translation>
+        <translation>Grid colour</translation>
     </message>
     <message>
         <source>色(&amp;Y)...</source>
-        <translation type="unfinished"></translation>
+        <translation>Colour...</translation>
     </message>
 </context>
 <context>
     <name>LanguageSettings</name>
     <message>
         <source>言語</source>
-        <translation type="unfinished"></translation>
+        <translation>Language</translation>
     </message>
     <message>
         <source>表示する言語(&amp;V)</source>
-        <translation type="unfinished"></translation>
+        <translation>Displa&amp;y language</translation>
     </message>
     <message>
         <source>自動</source>
-        <translation type="unfinished"></translation>
+        <translation>Automatic</translation>
     </message>
     <message>
         <source>日本語</source>
-        <translation type="unfinished"></translation>
+        <translation>Japanese</translation>
     </message>
     <message>
         <source>English</source>
-        <translation type="unfinished"></translation>
+        <translation>English</translation>
     </message>
     <message>
         <source>言語の変更は、次回Zephyrmap!を起動した時から有効になります。</source>
-        <translation type="unfinished"></translation>
+        <translation>A new language takes effect when Zephyrmap! next starts.</translation>
     </message>
 </context>
 <context>
     <name>MapCheckPane</name>
     <message>
         <source>マップの検査</source>
-        <translation type="unfinished"></translation>
+        <translation>Map Check</translation>
     </message>
     <message>
         <source>エリア</source>
-        <translation type="unfinished"></translation>
+        <translation>Area</translation>
     </message>
     <message>
         <source>種類</source>
-        <translation type="unfinished"></translation>
+        <translation>Kind</translation>
     </message>
     <message>
         <source>内容</source>
-        <translation type="unfinished"></translation>
+        <translation>Finding</translation>
     </message>
     <message>
         <source>問題は見つかりませんでした。</source>
-        <translation type="unfinished"></translation>
+        <translation>No problems found.</translation>
     </message>
 </context>
 <context>
     <name>Messages</name>
     <message>
         <source>無題</source>
-        <translation type="unfinished"></translation>
+        <translation>Untitled</translation>
     </message>
     <message>
         <source>このHTMLには有効なクリッカブルマップが定義されていません。</source>
-        <translation type="unfinished"></translation>
+        <translation>This HTML defines no usable clickable map.</translation>
     </message>
     <message>
         <source>読み込んだHTMLコードに構文エラーがある為、クリッカブルマップデータの作成に失敗しました。<byte value="xd"/>
 HTMLコードを修正して、もう一度読み込みを行って下さい。</source>
-        <translation type="unfinished"></translation>
+        <translation>The clickable map could not be made: the HTML code read has a syntax error.
+Please correct the HTML code and read it again.</translation>
     </message>
     <message>
         <source>このファイルは、Zephyrmap!形式のファイルではないか壊れているため、読み込むことができません。</source>
-        <translation type="unfinished"></translation>
+        <translation>This file cannot be read: it is not a Zephyrmap! file, or it is damaged.</translation>
     </message>
     <message>
         <source>このファイルは、新しいバージョンのZephyrmap!で作成されているため、読み込むことができません。</source>
-        <translation type="unfinished"></translation>
+        <translation>This file cannot be read: it was made by a newer version of Zephyrmap!.</translation>
     </message>
     <message>
         <source>このファイルは、旧バージョンのZephyrmap!で作成されています。<byte value="xd"/>
 このファイルを保存した場合、今後V2.4.2以前のZephyrmap!では開くことが出来なくなりますので、ご注意下さい。</source>
-        <translation type="unfinished"></translation>
+        <translation>This file was made by an older version of Zephyrmap!.
+Please note: once saved, it can no longer be opened by Zephyrmap! V2.4.2 or earlier.</translation>
     </message>
     <message>
         <source>予期しないファイル形式です。</source>
-        <translation type="unfinished"></translation>
+        <translation>Unexpected file format.</translation>
     </message>
     <message>
         <source>ファイルを開く事ができませんでした</source>
-        <translation type="unfinished"></translation>
+        <translation>The file could not be opened</translation>
     </message>
     <message>
         <source>画像ファイル&quot; %1 &quot;が見つかりません。<byte value="xd"/>
 改めて画像ファイルを選択してください。</source>
-        <translation type="unfinished"></translation>
+        <translation>The picture file &quot; %1 &quot; was not found.
+Please choose the picture file again.</translation>
     </message>
     <message>
         <source>画像ファイル&quot; %1 &quot;を読み込めませんでした。<byte value="xd"/>
 JPEG、PNG、GIF、BMPの画像ファイルを選択してください。</source>
-        <translation type="unfinished"></translation>
+        <translation>The picture file &quot; %1 &quot; could not be read.
+Please choose a JPEG, PNG, GIF or BMP picture.</translation>
     </message>
     <message>
         <source>このHTMLには、Shift-JISで表せない文字が%1個あったため、&quot;?&quot;に置き換えて読み込みました。<byte value="xd"/>
 最初に置き換えた文字は%2行目にあります。</source>
-        <translation type="unfinished"></translation>
+        <translation>This HTML had %1 characters that Shift-JIS cannot represent; they were read as &quot;?&quot;.
+The first of them is on line %2.</translation>
     </message>
 </context>
 <context>
@@ -1714,35 +1832,37 @@ JPEG、PNG、GIF、BMPの画像ファイルを選択してください。</sourc
     <message>
         <source>ファイル &quot;%1&quot; を保存できませんでした。<byte value="xd"/>
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>The file &quot;%1&quot; could not be saved.
+%2</translation>
     </message>
     <message>
         <source>ファイル名 &quot;%1&quot; には、Zephyrmap!で扱えない文字が含まれています。<byte value="xd"/>
 別の名前のファイルを選択してください。</source>
-        <translation type="unfinished"></translation>
+        <translation>The file name &quot;%1&quot; holds characters Zephyrmap! cannot handle.
+Please choose a file with another name.</translation>
     </message>
     <message>
         <source>Zephyrmap!形式のファイルを開く</source>
-        <translation type="unfinished"></translation>
+        <translation>Open a Zephyrmap! File</translation>
     </message>
     <message>
         <source>Zephyrmap!ファイル(*.zmf)|*.zmf||</source>
-        <translation type="unfinished"></translation>
+        <translation>Zephyrmap! files (*.zmf)|*.zmf||</translation>
     </message>
     <message>
         <source>名前を付けて保存</source>
-        <translation type="unfinished"></translation>
+        <translation>Save As</translation>
     </message>
     <message>
         <source>Zephyrmap ﾌｧｲﾙ (*.zmf)|*.zmf||</source>
-        <translation type="unfinished"></translation>
+        <translation>Zephyrmap files (*.zmf)|*.zmf||</translation>
     </message>
 </context>
 <context>
     <name>PreviewColumn</name>
     <message>
         <source>プレビュー</source>
-        <translation type="unfinished"></translation>
+        <translation>Preview</translation>
     </message>
 </context>
 <context>
@@ -1750,54 +1870,58 @@ JPEG、PNG、GIF、BMPの画像ファイルを選択してください。</sourc
     <message>
         <source>ファイル名 &quot;%1&quot; には、Zephyrmap!で扱えない文字が含まれています。<byte value="xd"/>
 別の名前のファイルを選択してください。</source>
-        <translation type="unfinished"></translation>
+        <translation>The file name &quot;%1&quot; holds characters Zephyrmap! cannot handle.
+Please choose a file with another name.</translation>
     </message>
     <message>
         <source>フォルダ &quot;%1&quot; が見つかりません。<byte value="xd"/>
 パスを確認してください。</source>
-        <translation type="unfinished"></translation>
+        <translation>The folder &quot;%1&quot; was not found.
+Please check the path.</translation>
     </message>
 </context>
 <context>
     <name>RegionTracing</name>
     <message>
         <source>トレースの色の許容差 : %1  ( [ で下げる、] で上げる )</source>
-        <translation type="unfinished"></translation>
+        <translation>Trace colour tolerance : %1  ( [ lowers it, ] raises it )</translation>
     </message>
     <message>
         <source>トレースした領域は画像全体の%1%を占めています。<byte value="xd"/>
 背景をクリックしていないか確かめて下さい。<byte value="xd"/>
 この領域をエリアとして追加しますか?</source>
-        <translation type="unfinished"></translation>
+        <translation>The region traced covers %1% of the whole picture.
+Please make sure you did not click the background.
+Add this region as an area?</translation>
     </message>
 </context>
 <context>
     <name>ShiftJisValidator</name>
     <message>
         <source>Shift-JISで表せない文字は入力できません。</source>
-        <translation type="unfinished"></translation>
+        <translation>Characters that Shift-JIS cannot represent cannot be typed.</translation>
     </message>
 </context>
 <context>
     <name>SvgCommands</name>
     <message>
         <source>SVG文書(*.svg)|*.svg|HTML文書(*.*htm* )|*.*htm*|テキスト文書(*.txt )|*.txt|すべてのファイル(*.*)|*.*||</source>
-        <translation type="unfinished"></translation>
+        <translation>SVG documents (*.svg)|*.svg|HTML documents (*.*htm*)|*.*htm*|Text documents (*.txt)|*.txt|All files (*.*)|*.*||</translation>
     </message>
     <message>
         <source>SVGソースをファイルに保存</source>
-        <translation type="unfinished"></translation>
+        <translation>Save SVG Source to File</translation>
     </message>
     <message>
         <source>SVGソースをクリップボードにコピーしました。</source>
-        <translation type="unfinished"></translation>
+        <translation>The SVG source was copied to the clipboard.</translation>
     </message>
 </context>
 <context>
     <name>ViewContextMenu</name>
     <message>
         <source>重なったエリアを選択(&amp;O)</source>
-        <translation type="unfinished"></translation>
+        <translation>Select the &amp;Overlapped Area</translation>
     </message>
 </context>
 </TS>

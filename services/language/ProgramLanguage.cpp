@@ -52,17 +52,32 @@ Language ProgramLanguage::Choose(int setting, const QStringList& uiLanguages)
 
 bool ProgramLanguage::Install(Language language)
 {
-    QCoreApplication::removeTranslator(&ProgramTranslator());
-    QCoreApplication::removeTranslator(&QtTranslator());
+    if (QCoreApplication::instance()) {
+        QCoreApplication::removeTranslator(&ProgramTranslator());
+        QCoreApplication::removeTranslator(&QtTranslator());
+    }
     CurrentLanguage() = language;
-    if (language == Language::English)
-        return ProgramTranslator().load(EnglishTranslation()) &&
-               QCoreApplication::installTranslator(&ProgramTranslator());
     // The program's own texts are Japanese already; Qt's dialogs (the file
     // dialogs' labels and buttons, the standard buttons) follow when their
     // translation is there.
-    return QtTranslator().load(QStringLiteral("qtbase_ja"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)) &&
-           QCoreApplication::installTranslator(&QtTranslator());
+    QTranslator& translator = language == Language::English ? ProgramTranslator() : QtTranslator();
+    const bool loaded =
+        language == Language::English
+            ? translator.load(EnglishTranslation())
+            : translator.load(QStringLiteral("qtbase_ja"), QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+    if (loaded && QCoreApplication::instance())
+        QCoreApplication::installTranslator(&translator);
+    return loaded;
+}
+
+QString ProgramLanguage::Translate(const char* context, const char* source)
+{
+    if (CurrentLanguage() == Language::English && !ProgramTranslator().isEmpty()) {
+        const QString translated = ProgramTranslator().translate(context, source);
+        if (!translated.isNull())
+            return translated;
+    }
+    return QString::fromUtf8(source);
 }
 
 Language ProgramLanguage::Current()

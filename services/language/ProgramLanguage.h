@@ -4,7 +4,7 @@
 // made once at start-up, from the "Language" setting and the system's UI
 // languages, and the editor and zephyrmap-cli make it alike.
 //
-//     QApplication app(argc, argv);
+//     QApplication app(argc, argv); // for the editor; zephyrmap-cli has none
 //     ProgramLanguage::Install(ProgramLanguage::Choose(setting, QLocale::system().uiLanguages()));
 
 #include <QString>
@@ -27,10 +27,16 @@ public:
     // an unset language (the C locale) and one we have no translation for
     // give Japanese.
     static Language Choose(int setting, const QStringList& uiLanguages);
-    // Installs the translators of `language` into the running application
-    // (Qt's own Japanese for its dialogs, or our English); false when a
-    // translation could not be loaded. Needs a QCoreApplication.
+    // Loads the translations of `language` (Qt's own Japanese for its
+    // dialogs, or our English) and installs them into the running
+    // application, when there is one; false when a translation could not be
+    // loaded. zephyrmap-cli runs without an application object (the
+    // pictures' palette must not take it for a QGuiApplication) and asks
+    // Translate instead.
     static bool Install(Language language);
+    // A text of the program in the language installed, with or without an
+    // application object.
+    static QString Translate(const char* context, const char* source);
     // The language installed last; Japanese until something is installed,
     // so tests speak Japanese whatever the machine's locale.
     static Language Current();

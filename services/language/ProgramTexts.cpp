@@ -3,8 +3,8 @@
 #include "services/language/ProgramLanguage.h"
 #include "services/picture/QtText.h"
 
-#include <QCoreApplication>
 #include <QRegularExpression>
+#include <QtGlobal>
 
 #include <vector>
 
@@ -121,7 +121,7 @@ QString Translate(const QString& text)
         const QRegularExpressionMatch m = pattern.match.match(text);
         if (!m.hasMatch())
             continue;
-        const QString translated = QCoreApplication::translate(pattern.text->context, pattern.text->source);
+        const QString translated = ProgramLanguage::Translate(pattern.text->context, pattern.text->source);
         // All values at once, so that a "%2" inside a file name stays text.
         switch (m.lastCapturedIndex()) {
         case 0:
