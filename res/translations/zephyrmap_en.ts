@@ -408,7 +408,7 @@ takes effect when Zephyrmap! next starts.</translation>
     </message>
     <message>
         <source>画像を開くアプリケーションの場所(&amp;I)</source>
-        <translation>Application that opens &amp;pictures</translation>
+        <translation>Application that opens p&amp;ictures</translation>
     </message>
     <message>
         <source>画像を開くアプリケーションの指定</source>
@@ -639,7 +639,7 @@ Do you want to output the map?</translation>
     <name>CTextFileDlg</name>
     <message>
         <source>文字エンコード(&amp;J):</source>
-        <translation>Encodin&amp;g:</translation>
+        <translation>&amp;Encoding:</translation>
     </message>
     <message>
         <source>改行コード(&amp;L):</source>
