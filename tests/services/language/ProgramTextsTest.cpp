@@ -1,0 +1,134 @@
+// The core's messages in the language of the run: recognised by their fixed
+// pieces, their values carried into the English.
+
+#include "services/language/ProgramTexts.h"
+#include "check/CheckTexts.h"
+#include "model/Messages.h"
+#include "services/language/ProgramLanguage.h"
+#include "services/picture/QtText.h"
+#include "services/text/Utf8Bridge.h"
+
+#include <QRegularExpression>
+#include <QtTest>
+
+namespace
+{
+
+std::string Sjis(const char* utf8Text)
+{
+    return utf8::Utf8ToSjis(utf8Text);
+}
+
+bool HasJapanese(const QString& text)
+{
+    return text.contains(
+        QRegularExpression(QStringLiteral("[\\x{3000}-\\x{30ff}\\x{3400}-\\x{9fff}\\x{ff00}-\\x{ffef}]")));
+}
+
+} // namespace
+
+class ProgramTextsTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void cleanup() { ProgramLanguage::Install(Language::Japanese); }
+
+    // Every message of the core, with values that hold no Japanese.
+    void everyCoreMessageHasItsEnglish_data()
+    {
+        QTest::addColumn<QByteArray>("message"); // Shift-JIS
+        QTest::addColumn<QStringList>("values");
+        auto row = [](const char* name, const std::string& text, QStringList values = {}) {
+            QTest::newRow(name) << QByteArray::fromStdString(text) << values;
+        };
+        row("Untitled", texts::Untitled());
+        row("NoMapInHtml", texts::NoMapInHtml());
+        row("HtmlSyntaxError", texts::HtmlSyntaxError());
+        row("NotOurFormat", texts::NotOurFormat());
+        row("NewerVersion", texts::NewerVersion());
+        row("OldVersionWarning", texts::OldVersionWarning());
+        row("UnexpectedFormat", texts::UnexpectedFormat());
+        row("CannotOpenFile", texts::CannotOpenFile());
+        row("PictureMissing", texts::PictureMissing("/maps/photo.png"), {"/maps/photo.png"});
+        row("PictureUnreadable", texts::PictureUnreadable("/maps/photo.jpg"), {"/maps/photo.jpg"});
+        row("CharactersReplaced", texts::CharactersReplaced(12, 345), {"12", "345"});
+        row("MissingAlt", checktexts::MissingAlt());
+        row("EmptyRectangle", checktexts::EmptyRectangle());
+        row("EmptyCircle", checktexts::EmptyCircle());
+        row("EmptyPolygon", checktexts::EmptyPolygon());
+        row("HiddenArea", checktexts::HiddenArea());
+        row("OutsidePicture", checktexts::OutsidePicture(640, 480), {"640", "480"});
+        row("EntirelyOutsidePicture", checktexts::EntirelyOutsidePicture(64, 48), {"64", "48"});
+        row("DuplicateArea", checktexts::DuplicateArea(7), {"area 7"});
+        row("MissingLinkTarget", checktexts::MissingLinkTarget("/site/a.html"), {"/site/a.html"});
+        row("UsemapWithoutHash", checktexts::UsemapWithoutHash("park"), {"\"park\""});
+        row("UsemapNamesNoMap", checktexts::UsemapNamesNoMap("park"), {"\"park\""});
+        row("UsemapDiffersInCase", checktexts::UsemapDiffersInCase("park", "Park"), {"\"park\"", "\"Park\""});
+        row("UsemapById", checktexts::UsemapById("park"), {"\"#park\""});
+        row("UsemapTextBeforeHash", checktexts::UsemapTextBeforeHash("x#park"), {"\"x#park\""});
+        row("DuplicateMapName", checktexts::DuplicateMapName("park", 31), {"\"park\"", "line 31"});
+    }
+    void everyCoreMessageHasItsEnglish()
+    {
+        QFETCH(QByteArray, message);
+        QFETCH(QStringList, values);
+        const std::string sjis = message.toStdString();
+        QCOMPARE(programtexts::Translate(sjis), ToQString(sjis));
+        QCOMPARE(programtexts::TranslateSjis(sjis), sjis);
+        QVERIFY(ProgramLanguage::Install(Language::English));
+        const QString english = programtexts::Translate(sjis);
+        QVERIFY2(!HasJapanese(english), qPrintable(english));
+        for (const QString& value : values)
+            QVERIFY2(english.contains(value), qPrintable(english));
+        QCOMPARE(programtexts::TranslateSjis(sjis), FromQString(english));
+    }
+
+    // Word for word, where the values move.
+    void theValuesMoveIntoTheEnglish()
+    {
+        QVERIFY(ProgramLanguage::Install(Language::English));
+        QCOMPARE(programtexts::Translate(texts::CharactersReplaced(3, 14)),
+                 QStringLiteral("This HTML had 3 characters that Shift-JIS cannot represent; they were read as "
+                                "\"?\".\nThe first of them is on line 14."));
+        QCOMPARE(programtexts::Translate(checktexts::DuplicateMapName("a", 9)),
+                 QStringLiteral("The map name \"a\" is the same as that of the map on line 9. Browsers use the first "
+                                "map."));
+    }
+
+    // A file name is a value, whatever it holds: Japanese, a "%2", a piece of
+    // another message.
+    void aValueStaysAsItIs_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::newRow("Japanese") << QString::fromUtf8("/写真/公園.png");
+        QTest::newRow("placeholders") << QStringLiteral("/maps/%2%1.png");
+        QTest::newRow("a message's own piece") << QString::fromUtf8("/a \"が見つかりません。/b.png");
+    }
+    void aValueStaysAsItIs()
+    {
+        QFETCH(QString, path);
+        QVERIFY(ProgramLanguage::Install(Language::English));
+        QCOMPARE(programtexts::Translate(texts::PictureMissing(FromQString(path))),
+                 QStringLiteral("The picture file \" %1 \" was not found.\nPlease choose the picture file again.")
+                     .arg(path));
+    }
+
+    // What is none of the core's messages is not touched.
+    void otherTextsStay()
+    {
+        QVERIFY(ProgramLanguage::Install(Language::English));
+        const std::string name = Sjis("無題の地図.zmf");
+        QCOMPARE(programtexts::Translate(name), ToQString(name));
+        QCOMPARE(programtexts::Translate(texts::Untitled() + "x"), ToQString(texts::Untitled() + "x"));
+    }
+
+    // Bytes Shift-JIS cannot decode survive Japanese untouched.
+    void japaneseKeepsTheBytes()
+    {
+        const std::string odd = std::string("\x81\x7f\xa0\xfd\xff", 5) + texts::NoMapInHtml();
+        QCOMPARE(programtexts::TranslateSjis(odd), odd);
+    }
+};
+
+QTEST_MAIN(ProgramTextsTest)
+#include "ProgramTextsTest.moc"
