@@ -25,6 +25,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QScrollArea>
 #include <QStatusBar>
@@ -174,6 +175,10 @@ void CMainFrame::BuildMenus()
 {
     for (const MenuInfo& info : MainMenu()) {
         QMenu* menu = menuBar()->addMenu(QCoreApplication::translate("CommandTable", info.caption));
+        // The pop-up window is named after its menu, for what reads the screen.
+        // "ﾌｧｲﾙ(&F)" or "&File" without the mnemonic.
+        menu->setWindowTitle(
+            QString(menu->title()).remove(QRegularExpression(QStringLiteral("\\(&.\\)"))).remove(QLatin1Char('&')));
         if (!m_fileMenu)
             m_fileMenu = menu;
         for (int id : info.items) {

@@ -12,7 +12,9 @@ labels. Where the pictures and outlines are is read off screenshots
 (ImageMagick's `import`): each test's picture is of one plain colour.
 
 Each test gets its own temporary HOME and XDG folders, so the program starts
-from its default settings and never touches the user's. Every process a test
+from its default settings and never touches the user's. The program speaks
+Japanese unless the test asks for English (LANGUAGE=en, as a desktop in
+English sets it); the words the tests look for are in WORDS. Every process a test
 starts is ended when the test ends, however it ends; on a failure the screen
 is kept (--artifacts FOLDER) with the temporary folder and the programs' logs.
 """
@@ -39,6 +41,14 @@ os.environ["LC_ALL"] = "C.UTF-8"
 # "CR+LF (Windows)", "LF (UNIX)", "CR (Macintosh)".
 SAVE_UTF8 = 3
 SAVE_LF = 1
+# The program's words and keys the tests use, in each of its languages.
+WORDS = {
+    "ja": {"setup": "^マップの初期設定$", "save source": "^ソースコードをファイルに保存$",
+           "open html": "^HTMLファイルから開く$", "save as": "^名前を付けて保存$", "encoding": "alt+j",
+           "line ends": "alt+l", "untitled": "無題"},
+    "en": {"setup": "^New Map$", "save source": "^Save Source Code to File$", "open html": "^Open from HTML File$",
+           "save as": "^Save As$", "encoding": "alt+e", "line ends": "alt+l", "untitled": "Untitled"},
+}
 
 
 class Failure(Exception):
@@ -146,8 +156,9 @@ def _rfind_all(data, target):
 class Session:
     """One test: its temporary folders, the programs it starts, and their end."""
 
-    def __init__(self, name, argv, total_seconds=50):
+    def __init__(self, name, argv, total_seconds=50, language="ja"):
         require_tools()
+        self.words = WORDS[language]
         args = dict(zip(argv[1::2], argv[2::2]))
         self.name = name
         self.zephyrmap = os.path.abspath(args.get("--zephyrmap", "build/zephyrmap"))
@@ -165,8 +176,12 @@ class Session:
                         XDG_DATA_HOME=os.path.join(self.home, ".local/share"),
                         XDG_CACHE_HOME=os.path.join(self.home, ".cache"), XDG_RUNTIME_DIR=runtime,
                         QT_QPA_PLATFORM="xcb", LC_ALL="C.UTF-8")
-        for key in ("QT_SCALE_FACTOR", "QT_SCREEN_SCALE_FACTORS", "QT_AUTO_SCREEN_SCALE_FACTOR", "QT_STYLE_OVERRIDE"):
+        for key in ("QT_SCALE_FACTOR", "QT_SCREEN_SCALE_FACTORS", "QT_AUTO_SCREEN_SCALE_FACTOR", "QT_STYLE_OVERRIDE",
+                    "LANGUAGE", "LANG", "LC_MESSAGES"):
             self.env.pop(key, None)
+        # With LC_ALL=C.UTF-8 alone the program takes the system's language as unset: Japanese.
+        if language == "en":
+            self.env["LANGUAGE"] = "en"
         self.apps = []
         # The X server resets whenever its last client leaves, and a program that connects during the reset
         # is turned away: one idle connection stays open for the whole test.
@@ -349,7 +364,11 @@ class App:
     def new_map(self, name, picture, document):
         """File > New: the set-up dialog filled through its labels' keys."""
         self.keys("ctrl+n")
-        dialog = self.wait_window("^マップの初期設定$", "the map set-up dialog")
+        self.fill_map_setup(name, picture, document)
+
+    def fill_map_setup(self, name, picture, document):
+        """The set-up dialog of a new map, however it was opened, filled through its labels' keys."""
+        dialog = self.wait_window(self.session.words["setup"], "the map set-up dialog")
         self.type(name, window=dialog)
         self.keys("alt+s", window=dialog)
         self.type(picture, window=dialog)
@@ -362,9 +381,9 @@ class App:
         """Picks the encoding and line-end items by their positions in the lists (the first item, then
         Down), then types the path."""
         if encoding_item is not None:
-            self.keys("alt+j", "Home", *["Down"] * encoding_item, window=dialog)
+            self.keys(self.session.words["encoding"], "Home", *["Down"] * encoding_item, window=dialog)
         if line_end_item is not None:
-            self.keys("alt+l", "Home", *["Down"] * line_end_item, window=dialog)
+            self.keys(self.session.words["line ends"], "Home", *["Down"] * line_end_item, window=dialog)
         self.keys("alt+n", window=dialog)  # the file name box
         self.keys("ctrl+a", window=dialog)
         self.type(path, window=dialog)
@@ -374,20 +393,20 @@ class App:
     def save_html_source(self, path, encoding_item=SAVE_UTF8, line_end_item=SAVE_LF):
         """Ctrl+L into `path`; UTF-8 without signature and LF unless told otherwise."""
         self.keys("ctrl+l")
-        dialog = self.wait_window("^ソースコードをファイルに保存$", "the save-source dialog")
+        dialog = self.wait_window(self.session.words["save source"], "the save-source dialog")
         self.choose_in_file_dialog(dialog, path, encoding_item, line_end_item)
         wait_for(f"{path} to be written", lambda: os.path.exists(path))
 
     def open_html_file(self, path):
         """Ctrl+H with automatic encoding."""
         self.keys("ctrl+h")
-        dialog = self.wait_window("^HTMLファイルから開く$", "the open-from-HTML dialog")
+        dialog = self.wait_window(self.session.words["open html"], "the open-from-HTML dialog")
         self.choose_in_file_dialog(dialog, path)
 
     def save_native(self, path):
         """Ctrl+S on a map without a file asks for a name."""
         self.keys("ctrl+s")
-        dialog = self.wait_window("^名前を付けて保存$", "the save-as dialog")
+        dialog = self.wait_window(self.session.words["save as"], "the save-as dialog")
         self.keys("ctrl+a", window=dialog)
         self.type(path, window=dialog)
         self.keys("Return", window=dialog)
