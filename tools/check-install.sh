@@ -23,7 +23,7 @@ for program in bin/zephyrmap bin/zephyrmap-cli; do
 done
 for file in share/applications/zephyrmap.desktop share/mime/packages/zephyrmap.xml \
             share/icons/hicolor/scalable/apps/zephyrmap.svg share/icons/hicolor/48x48/apps/zephyrmap.png \
-            share/zephyrmap/help/index.html share/zephyrmap/ReadMe.txt; do
+            share/zephyrmap/help/index.html share/zephyrmap/help/index_en.html share/zephyrmap/ReadMe.txt; do
   [ -s "$prefix/$file" ] || fail "$file missing or empty"
 done
 
@@ -39,8 +39,10 @@ done
 help="$prefix/share/zephyrmap/help"
 while read -r picture; do
   [ -s "$help/$picture" ] || fail "help picture $picture missing"
-done < <(grep -o 'src="[^"]*"' "$help/index.html" | sed 's/^src="//; s/"$//')
-grep -q '<meta charset="utf-8"/>' "$help/index.html" || fail "help page names no UTF-8 charset"
+done < <(grep -ho 'src="[^"]*"' "$help/index.html" "$help/index_en.html" | sed 's/^src="//; s/"$//')
+for page in index.html index_en.html; do
+  grep -q '<meta charset="utf-8"/>' "$help/$page" || fail "help page $page names no UTF-8 charset"
+done
 
 # The programs run from where they were installed.
 "$prefix/bin/zephyrmap-cli" --version >/dev/null || fail "installed zephyrmap-cli does not run"
@@ -50,7 +52,9 @@ if command -v desktop-file-validate >/dev/null; then
 fi
 if command -v xmllint >/dev/null; then
   xmllint --noout "$prefix/share/mime/packages/zephyrmap.xml" || fail "MIME type not well-formed"
-  xmllint --noout "$help/index.html" || fail "help page not well-formed"
+  for page in index.html index_en.html; do
+    xmllint --noout "$help/$page" || fail "help page $page not well-formed"
+  done
 fi
 if command -v update-mime-database >/dev/null; then
   # Installing rebuilt the prefix's MIME cache from our type.

@@ -48,7 +48,7 @@
     </message>
     <message>
         <source>その他の属性(&amp;P)</source>
-        <translation>Other attributes (&amp;P)</translation>
+        <translation>O&amp;ther attributes</translation>
     </message>
     <message>
         <source>&amp;NOHREF</source>

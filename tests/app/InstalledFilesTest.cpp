@@ -1,4 +1,5 @@
 #include "app/InstalledFiles.h"
+#include "services/language/ProgramLanguage.h"
 
 #include <QDir>
 #include <QFile>
@@ -66,6 +67,22 @@ private slots:
         QCOMPARE(QFileInfo(InstalledFiles::HelpPagePath()).dir().dirName(), QStringLiteral("help"));
         QCOMPARE(QFileInfo(InstalledFiles::ReadMePath()).fileName(), QStringLiteral("ReadMe.txt"));
         QCOMPARE(QFileInfo(InstalledFiles::ReadMePath()).dir(), QDir(InstalledFiles::ProgramDataFolder()));
+    }
+
+    // F1 in English opens the English page, beside the Japanese one.
+    void inEnglishTheHelpPageIsTheEnglishOne()
+    {
+        const QString japanese = InstalledFiles::HelpPagePath();
+        QVERIFY(ProgramLanguage::Install(Language::English));
+        const QString english = InstalledFiles::HelpPagePath();
+        ProgramLanguage::Install(Language::Japanese);
+        QCOMPARE(QFileInfo(english).fileName(), QStringLiteral("index_en.html"));
+        QCOMPARE(QFileInfo(english).dir(), QFileInfo(japanese).dir());
+        QVERIFY2(QFile::exists(english), qPrintable(english));
+        QFile page(english);
+        QVERIFY(page.open(QIODevice::ReadOnly));
+        QVERIFY(page.readAll().contains("<html lang=\"en\">"));
+        QCOMPARE(InstalledFiles::HelpPagePath(), japanese);
     }
 };
 
