@@ -346,6 +346,22 @@ private slots:
         QCOMPARE(EdgeScroller::ScrollStep(pointer, QSize(400, 300)), step);
     }
 
+    // The polygon's last point follows the pointer out of the view, where no
+    // move reaches the view without a button held.
+    void aPolygonFollowsThePointerOutOfTheView()
+    {
+        ViewHarness h(600, 400, 300, 200);
+        h.view.SetTool(Tool::Polygon);
+        h.Click(100, 100);
+        h.Move(120, 100);
+        const QPoint outside = h.view.viewport()->mapToGlobal(QPoint(h.view.viewport()->width() + 40, 200));
+        QCursor::setPos(outside);
+        // The rubber band reaches the picture's right edge on its way out.
+        auto edge = [&h] { return h.view.viewport()->grab().toImage().pixelColor(h.At(299, 100)); };
+        QCOMPARE(edge(), QColor(Qt::white));
+        QTRY_COMPARE(edge(), QColor(Qt::black));
+    }
+
     // A drag held past the edge scrolls the view and the outline follows.
     void aDragAtTheEdgeScrollsTheView()
     {
