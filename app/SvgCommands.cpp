@@ -55,16 +55,8 @@ std::string SvgCommands::WithExtension(const std::string& path, int filterIndex)
 
 std::optional<DocumentCommands::SaveTarget> SvgCommands::AskSaveTarget()
 {
-    CTextFileDlg dialog(m_store, CTextFileDlg::Options::SavingHtmlSource(), &m_frame);
-    dialog.setWindowTitle(QStringLiteral("SVGソースをファイルに保存"));
-    dialog.SetProgramFilter(QString::fromUtf8(kSaveFilter));
-    const SettingsStore::DialogStart start = m_store.OpenDialog(kSvgKey, SettingsStore::HomeFolder());
-    dialog.setDirectory(start.folder);
-    dialog.SetFilterIndex(start.filterIndex);
-    const std::optional<std::string> path = dialog.Run();
-    if (!path)
-        return std::nullopt;
-    return DocumentCommands::SaveTarget{*path, dialog.EncodingCode(), dialog.LineEndCode(), dialog.FilterIndex()};
+    return DocumentCommands::AskTextSaveTarget(m_store, &m_frame, QStringLiteral("SVGソースをファイルに保存"),
+                                               QString::fromUtf8(kSaveFilter), kSvgKey);
 }
 
 bool SvgCommands::SaveSvgSource()

@@ -86,6 +86,7 @@ private:
     void EnableAttributes(bool enable);
     void ApplyHrefRule();
     void ClearAttributeFields();
+    void ClearAttributesQuietly();
     void SelectRowFromCode(int row);
     int RowOf(int index) const;
     std::vector<int> SelectedRows() const;
