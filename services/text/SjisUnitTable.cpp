@@ -44,4 +44,20 @@ const UnitBytes* UnitTable()
     return table.data();
 }
 
+const std::uint16_t* PairTable()
+{
+    static const std::vector<std::uint16_t> table = [] {
+        constexpr unsigned kFirstTrail = 0x40, kLastTrail = 0xFC;
+        std::vector<std::uint16_t> t(kUnitCount);
+        for (unsigned lead = 0x80; lead <= 0xFF; ++lead) {
+            if (!IsPairLead(lead))
+                continue;
+            for (unsigned trail = kFirstTrail; trail <= kLastTrail; ++trail)
+                t[lead << 8 | trail] = jis::ToUnicode(jis::FromShiftJis(lead, trail));
+        }
+        return t;
+    }();
+    return table.data();
+}
+
 } // namespace sjis

@@ -1,9 +1,9 @@
 #pragma once
-// The Shift-JIS (code page 932) bytes of every UTF-16 unit in one flat
-// table, built once from the codec's tables: the conversions into Shift-JIS
-// that run over whole texts (the UTF-8 route, pages read as Unicode) take one
-// look-up a character instead of the lone-byte search, the block table and
-// the JIS arithmetic.
+// Flat tables between Shift-JIS and UTF-16 units, built once from the
+// codec's JIS tables: the conversions that run over whole texts (the UTF-8
+// route, pages read as Unicode, the Shift-JIS decoder) take one look-up a
+// character instead of the lone-byte search, the block table and the JIS
+// arithmetic.
 
 #include <cstdint>
 
@@ -22,5 +22,17 @@ using UnitBytes = std::uint16_t;
 
 // 65,536 entries, one per unit.
 const UnitBytes* UnitTable();
+
+// Whether a byte starts a double-byte character for the codec's Shift-JIS
+// decoder (the user-defined and IBM leads 0xF0..0xFC do not).
+inline bool IsPairLead(unsigned byte)
+{
+    return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xEF);
+}
+
+// The unit of each lead and trail, indexed by lead << 8 | trail, as the
+// codec's Shift-JIS decoder reads them through the JIS tables: 0 where the
+// pair makes no character (and for every byte that is no pair lead).
+const std::uint16_t* PairTable();
 
 } // namespace sjis
