@@ -54,12 +54,12 @@ public:
 private:
     template <class Unsigned> static void PutLittleEndian(char* p, Unsigned v)
     {
-        if constexpr (std::endian::native != std::endian::little) {
+        if constexpr (std::endian::native == std::endian::little) {
+            std::memcpy(p, &v, sizeof v);
+        } else {
             for (std::size_t i = 0; i < sizeof v; ++i)
                 p[i] = static_cast<char>(v >> (8 * i));
-            return;
         }
-        std::memcpy(p, &v, sizeof v);
     }
     char* Room(std::size_t n)
     {
