@@ -239,10 +239,20 @@ std::string DocumentCommands::WithExtension(const std::string& path, int filterI
 // ones before.
 std::optional<DocumentCommands::SaveTarget> DocumentCommands::AskSaveTarget()
 {
-    CTextFileDlg dialog(m_store, CTextFileDlg::Options::SavingHtmlSource(), &m_frame);
-    dialog.setWindowTitle(QCoreApplication::translate("DocumentCommands", "ソースコードをファイルに保存"));
-    dialog.SetProgramFilter(Utf8(kSaveFilter));
-    const SettingsStore::DialogStart start = m_store.OpenDialog(kHtmlKey, SettingsStore::HomeFolder());
+    return AskTextSaveTarget(m_store, &m_frame,
+                             QCoreApplication::translate("DocumentCommands", "ソースコードをファイルに保存"),
+                             Utf8(kSaveFilter), kHtmlKey);
+}
+
+std::optional<DocumentCommands::SaveTarget> DocumentCommands::AskTextSaveTarget(SettingsStore& store, QWidget* parent,
+                                                                                const QString& title,
+                                                                                const QString& filter,
+                                                                                const QString& key)
+{
+    CTextFileDlg dialog(store, CTextFileDlg::Options::SavingHtmlSource(), parent);
+    dialog.setWindowTitle(title);
+    dialog.SetProgramFilter(filter);
+    const SettingsStore::DialogStart start = store.OpenDialog(key, SettingsStore::HomeFolder());
     dialog.setDirectory(start.folder);
     dialog.SetFilterIndex(start.filterIndex);
     const std::optional<std::string> path = dialog.Run();

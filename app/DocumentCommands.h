@@ -88,6 +88,15 @@ private:
                      const std::function<std::optional<std::string>()>& askDocument);
     std::string MapSource() const;
     std::optional<SaveTarget> AskSaveTarget();
+
+public:
+    // The text file dialog for saving a source: the encoding, the line ends
+    // and the file type besides the name; its folder and type remembered
+    // under `key` only once the file is written (ConfirmDialog).
+    static std::optional<SaveTarget> AskTextSaveTarget(SettingsStore& store, QWidget* parent, const QString& title,
+                                                       const QString& filter, const QString& key);
+
+private:
     std::optional<OpenSource> AskOpenSource();
     void ShowReplaced(std::size_t count, std::size_t line);
     bool OfferSourceForPage(const QString& page);

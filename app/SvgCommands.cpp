@@ -58,16 +58,9 @@ std::string SvgCommands::WithExtension(const std::string& path, int filterIndex)
 
 std::optional<DocumentCommands::SaveTarget> SvgCommands::AskSaveTarget()
 {
-    CTextFileDlg dialog(m_store, CTextFileDlg::Options::SavingHtmlSource(), &m_frame);
-    dialog.setWindowTitle(QCoreApplication::translate("SvgCommands", "SVGソースをファイルに保存"));
-    dialog.SetProgramFilter(QCoreApplication::translate("SvgCommands", kSaveFilter));
-    const SettingsStore::DialogStart start = m_store.OpenDialog(kSvgKey, SettingsStore::HomeFolder());
-    dialog.setDirectory(start.folder);
-    dialog.SetFilterIndex(start.filterIndex);
-    const std::optional<std::string> path = dialog.Run();
-    if (!path)
-        return std::nullopt;
-    return DocumentCommands::SaveTarget{*path, dialog.EncodingCode(), dialog.LineEndCode(), dialog.FilterIndex()};
+    return DocumentCommands::AskTextSaveTarget(m_store, &m_frame,
+                                               QCoreApplication::translate("SvgCommands", "SVGソースをファイルに保存"),
+                                               QCoreApplication::translate("SvgCommands", kSaveFilter), kSvgKey);
 }
 
 bool SvgCommands::SaveSvgSource()

@@ -604,6 +604,23 @@ std::optional<ColorRef> ParseWebColor(const std::string& text)
 
 } // namespace
 
+bool CliApp::LoadPicture(const std::string& file, ColorRef background, MapPicture& picture, std::string& path)
+{
+    if (!ToProgramPath(file, path))
+        return false;
+    std::string problem;
+    if (pictureinfo::KindOf(path) == PictureNone) {
+        problem = file + " is not named as a JPEG, GIF, PNG or BMP picture";
+    } else {
+        picture.SetBackgroundColor(background);
+        if (!picture.Load(path))
+            problem = "cannot load the picture " + file;
+    }
+    if (!problem.empty())
+        Fail(problem);
+    return problem.empty();
+}
+
 int CliApp::Picture(const std::vector<std::string>& argv)
 {
     CliArgs args(argv, {"--background", "--dib"}, {});
@@ -618,14 +635,9 @@ int CliApp::Picture(const std::vector<std::string>& argv)
         return Usage(args.Error());
     const std::string& file = args.Positional()[0];
     std::string path;
-    if (!ToProgramPath(file, path))
-        return 1;
-    if (pictureinfo::KindOf(path) == PictureNone)
-        return Fail(file + " is not named as a JPEG, GIF, PNG or BMP picture");
     MapPicture picture;
-    picture.SetBackgroundColor(*background);
-    if (!picture.Load(path))
-        return Fail("cannot load the picture " + file);
+    if (!LoadPicture(file, *background, picture, path))
+        return 1;
     const auto dib = args.Value("--dib");
     if (dib && picture.Kind() != PicturePng)
         return Fail("--dib needs a PNG picture; " + file + " is not one");
@@ -716,14 +728,9 @@ int CliApp::Trace(const std::vector<std::string>& argv)
         return Usage(args.Error());
     const std::string& file = args.Positional()[0];
     std::string path;
-    if (!ToProgramPath(file, path))
-        return 1;
-    if (pictureinfo::KindOf(path) == PictureNone)
-        return Fail(file + " is not named as a JPEG, GIF, PNG or BMP picture");
     MapPicture picture;
-    picture.SetBackgroundColor(AppSettings().Bgcolor);
-    if (!picture.Load(path))
-        return Fail("cannot load the picture " + file);
+    if (!LoadPicture(file, AppSettings().Bgcolor, picture, path))
+        return 1;
     const TraceResult traced = picturetrace::Trace(picture, {*x, *y}, options);
     if (traced.failure == TraceFailure::OutsidePicture) {
         int width = 0, height = 0;

@@ -2,11 +2,14 @@
 // The command-line tool: parses the subcommand and runs it. Texts go to the
 // terminal as UTF-8; program messages go to standard error.
 
+#include "services/types/ColorRef.h"
+
 #include <iosfwd>
 #include <string>
 #include <vector>
 
 class CliArgs;
+class MapPicture;
 class CZephyrmapDoc;
 struct Finding;
 
@@ -50,6 +53,9 @@ private:
     // A path from the command line as a program string; false (with a
     // message) when Shift-JIS cannot hold it.
     bool ToProgramPath(const std::string& utf8Path, std::string& sjis);
+    // The picture named `file` on the command line, loaded over `background`;
+    // false (with a message) when it is not a picture or cannot be read.
+    bool LoadPicture(const std::string& file, ColorRef background, MapPicture& picture, std::string& path);
     void Message(const std::string& sjisText);
 
     std::istream& m_in;

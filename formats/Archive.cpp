@@ -2,26 +2,57 @@
 
 #include "services/text/Utf8Bridge.h"
 
-void ArchiveWriter::Int32(std::int32_t v)
+#include <algorithm>
+#include <cstring>
+
+namespace
 {
-    const auto u = static_cast<std::uint32_t>(v);
-    const char bytes[4] = {static_cast<char>(u), static_cast<char>(u >> 8), static_cast<char>(u >> 16),
-                           static_cast<char>(u >> 24)};
-    m_bytes.append(bytes, 4);
+
+// Counted strings of up to 254 bytes give their length in one byte; up to
+// 65533 in a word after 0xFF; longer ones in an int32 after 0xFF, 0xFFFF.
+constexpr std::size_t kLongestByteLength = 254;
+constexpr std::size_t kLongestWordLength = 0xFFFD;
+// Class indexes up to this fit the tag word of a stored class.
+constexpr std::uint32_t kLargestWordIndex = 32766;
+
+} // namespace
+
+std::size_t ArchiveWriter::StringSize(std::size_t length)
+{
+    const std::size_t prefix = length <= kLongestByteLength ? 1 : length <= kLongestWordLength ? 3 : 7;
+    return prefix + length;
 }
 
-void ArchiveWriter::Word(std::uint16_t v)
+void ArchiveWriter::Reserve(std::size_t size)
 {
-    Byte(static_cast<std::uint8_t>(v));
-    Byte(static_cast<std::uint8_t>(v >> 8));
+    if (m_bytes.size() - m_used < size)
+        m_bytes.resize(m_used + size);
+}
+
+void ArchiveWriter::Grow(std::size_t n)
+{
+    m_bytes.resize(std::max(m_used + n, 2 * m_bytes.size()));
+}
+
+std::string ArchiveWriter::TakeBytes()
+{
+    m_bytes.resize(m_used);
+    m_used = 0;
+    return std::move(m_bytes);
+}
+
+void ArchiveWriter::Append(const char* data, std::size_t n)
+{
+    if (n)
+        std::memcpy(Room(n), data, n);
 }
 
 void ArchiveWriter::String(const std::string& s)
 {
     const std::size_t n = s.size();
-    if (n < 255) {
+    if (n <= kLongestByteLength) {
         Byte(static_cast<std::uint8_t>(n));
-    } else if (n < 0xFFFE) {
+    } else if (n <= kLongestWordLength) {
         Byte(0xFF);
         Word(static_cast<std::uint16_t>(n));
     } else {
@@ -29,7 +60,7 @@ void ArchiveWriter::String(const std::string& s)
         Word(0xFFFF);
         Int32(static_cast<std::int32_t>(static_cast<std::uint32_t>(n)));
     }
-    m_bytes += s;
+    Append(s.data(), n);
 }
 
 void ArchiveWriter::Count(std::uint32_t n)
@@ -42,16 +73,16 @@ void ArchiveWriter::Count(std::uint32_t n)
     }
 }
 
-void ArchiveWriter::ClassTag(const std::string& name, std::uint16_t schema)
+void ArchiveWriter::ClassTag(std::string_view name, std::uint16_t schema)
 {
-    auto known = m_classIndex.find(name);
+    auto known = std::find_if(m_classIndex.begin(), m_classIndex.end(), [&](const auto& c) { return c.first == name; });
     if (known == m_classIndex.end()) {
         Word(0xFFFF);
         Word(schema);
         Word(static_cast<std::uint16_t>(name.size()));
-        m_bytes += name;
-        m_classIndex[name] = m_nextIndex++;
-    } else if (known->second <= 32766) {
+        Append(name.data(), name.size());
+        m_classIndex.emplace_back(name, m_nextIndex++);
+    } else if (known->second <= kLargestWordIndex) {
         Word(static_cast<std::uint16_t>(0x8000 | known->second));
     } else {
         Word(0x7FFF);
@@ -87,11 +118,18 @@ std::int32_t ArchiveReader::Int32()
 {
     if (!Take(4))
         return 0;
-    std::uint32_t v = 0;
-    for (int i = 3; i >= 0; --i)
-        v = v << 8 | m_data[m_pos + i];
+    const std::int32_t v = Int32At(m_data + m_pos);
     m_pos += 4;
-    return static_cast<std::int32_t>(v);
+    return v;
+}
+
+const std::uint8_t* ArchiveReader::Block(std::size_t n)
+{
+    if (!Take(n))
+        return nullptr;
+    const std::uint8_t* block = m_data + m_pos;
+    m_pos += n;
+    return block;
 }
 
 std::uint64_t ArchiveReader::Length()
@@ -128,6 +166,17 @@ std::string ArchiveReader::Utf16Text()
 
 std::string ArchiveReader::String()
 {
+    if (!m_failed && m_pos < m_size && m_data[m_pos] <= kLongestByteLength) {
+        // The usual short string, without the checks for the longer forms.
+        const std::size_t n = m_data[m_pos];
+        if (n >= m_size - m_pos) {
+            m_failed = true;
+            return std::string();
+        }
+        const char* text = reinterpret_cast<const char*>(m_data + m_pos + 1);
+        m_pos += 1 + n;
+        return std::string(text, n);
+    }
     std::size_t start = m_pos;
     if (Byte() == 0xFF && Word() == 0xFFFE)
         return Utf16Text();
@@ -156,7 +205,7 @@ std::uint32_t ArchiveReader::Count(std::size_t minimumElementSize)
     return n;
 }
 
-int ArchiveReader::ClassTag(const std::string& name)
+int ArchiveReader::ClassTag(std::string_view name)
 {
     std::uint16_t tag = Word();
     std::uint32_t classIndex = 0;
@@ -164,12 +213,12 @@ int ArchiveReader::ClassTag(const std::string& name)
         int schema = Word();
         std::uint16_t length = Word();
         if (!Take(length) || length != name.size() ||
-            name.compare(0, name.size(), reinterpret_cast<const char*>(m_data + m_pos), length) != 0) {
+            name != std::string_view(reinterpret_cast<const char*>(m_data + m_pos), length)) {
             m_failed = true;
             return -1;
         }
         m_pos += length;
-        m_classSchema[m_nextIndex++] = schema;
+        m_classSchema.emplace_back(m_nextIndex++, schema);
         ++m_nextIndex;
         return schema;
     }
@@ -177,7 +226,8 @@ int ArchiveReader::ClassTag(const std::string& name)
         classIndex = static_cast<std::uint32_t>(Int32()) & 0x7FFFFFFFu;
     else if (tag & 0x8000)
         classIndex = tag & 0x7FFFu;
-    auto known = m_classSchema.find(classIndex);
+    auto known =
+        std::find_if(m_classSchema.begin(), m_classSchema.end(), [&](const auto& c) { return c.first == classIndex; });
     if (m_failed || known == m_classSchema.end()) {
         m_failed = true; // null, an object back-reference or an unknown class
         return -1;

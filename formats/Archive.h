@@ -18,29 +18,63 @@
 // Reading is bounded by the bytes at hand: no length or count may claim more
 // than is left, and any shortfall fails the whole read.
 
+#include <bit>
+#include <cstddef>
 #include <cstdint>
-#include <map>
+#include <cstring>
 #include <string>
+#include <string_view>
 #include <utility>
+#include <vector>
 
+// Writes into a buffer sized ahead (Reserve), so that a whole file is
+// written in one pass with one allocation when the caller knows its size.
 class ArchiveWriter
 {
 public:
-    void Int32(std::int32_t v);
-    void Word(std::uint16_t v);
-    void Byte(std::uint8_t v) { m_bytes.push_back(static_cast<char>(v)); }
+    void Int32(std::int32_t v) { PutLittleEndian(Room(4), static_cast<std::uint32_t>(v)); }
+    void Word(std::uint16_t v) { PutLittleEndian(Room(2), v); }
+    void Byte(std::uint8_t v) { *Room(1) = static_cast<char>(v); }
     void String(const std::string& s);
     void Count(std::uint32_t n);
     // The class tag of the next object of the class `name`; counts the object.
-    void ClassTag(const std::string& name, std::uint16_t schema);
+    void ClassTag(std::string_view name, std::uint16_t schema);
 
-    const std::string& Bytes() const { return m_bytes; }
-    std::string TakeBytes() { return std::move(m_bytes); }
-    void Reserve(std::size_t size) { m_bytes.reserve(size); }
+    // What each of the writes above takes, for sizing a file ahead.
+    static std::size_t StringSize(std::size_t length);
+    static std::size_t CountSize(std::uint32_t n) { return n < 0xFFFF ? 2 : 6; }
+    // The most a class tag takes: a new class's tag less its name, or a
+    // stored class's tag with its 32-bit index.
+    static constexpr std::size_t kLargestTag = 6;
+
+    // Room for `size` bytes more than are written.
+    void Reserve(std::size_t size);
+    std::string TakeBytes();
 
 private:
-    std::string m_bytes;
-    std::map<std::string, std::uint32_t> m_classIndex;
+    template <class Unsigned> static void PutLittleEndian(char* p, Unsigned v)
+    {
+        if constexpr (std::endian::native == std::endian::little) {
+            std::memcpy(p, &v, sizeof v);
+        } else {
+            for (std::size_t i = 0; i < sizeof v; ++i)
+                p[i] = static_cast<char>(v >> (8 * i));
+        }
+    }
+    char* Room(std::size_t n)
+    {
+        if (m_bytes.size() - m_used < n)
+            Grow(n);
+        char* p = m_bytes.data() + m_used;
+        m_used += n;
+        return p;
+    }
+    void Grow(std::size_t n);
+    void Append(const char* data, std::size_t n);
+
+    std::string m_bytes; // sized ahead; the first m_used bytes are written
+    std::size_t m_used = 0;
+    std::vector<std::pair<std::string, std::uint32_t>> m_classIndex; // a class's name -> its index
     std::uint32_t m_nextIndex = 1;
 };
 
@@ -60,7 +94,16 @@ public:
     // A count no larger than the bytes left divided by `minimumElementSize`.
     std::uint32_t Count(std::size_t minimumElementSize);
     // The schema of the next object's class, which must be `name`; -1 on failure.
-    int ClassTag(const std::string& name);
+    int ClassTag(std::string_view name);
+    // The next `n` bytes, passed over, for a caller that decodes a run of
+    // fields at once; null (and failed) when fewer are left.
+    const std::uint8_t* Block(std::size_t n);
+
+    // The int32 at `p`, for decoding a Block.
+    static std::int32_t Int32At(const std::uint8_t* p)
+    {
+        return static_cast<std::int32_t>(p[0] | p[1] << 8 | p[2] << 16 | static_cast<std::uint32_t>(p[3]) << 24);
+    }
 
 private:
     bool Take(std::size_t n);
@@ -71,6 +114,6 @@ private:
     std::size_t m_size;
     std::size_t m_pos = 0;
     bool m_failed = false;
-    std::map<std::uint32_t, int> m_classSchema; // class index -> schema
+    std::vector<std::pair<std::uint32_t, int>> m_classSchema; // class index -> schema
     std::uint32_t m_nextIndex = 1;
 };

@@ -16,6 +16,8 @@ const char kHeader[] = "Zephyrmap! ClickableMapDataFile";
 const char kClassName[] = "CMapData";
 constexpr std::int32_t kVersion = 2;
 constexpr std::size_t kSmallestArea = 15; // class tag and an empty schema-1 body
+constexpr std::size_t kPointSize = 8;     // int32 x, int32 y
+constexpr std::size_t kInt32Size = 4;
 
 // The area body: schema 2 is written; schema 1 stops after the path flag.
 void WriteArea(ArchiveWriter& ar, const CMapData& area)
@@ -34,17 +36,57 @@ void WriteArea(ArchiveWriter& ar, const CMapData& area)
     ar.Int32(area.m_noHref);
 }
 
-// Reads a body of the given schema, then rebuilds the region (nothing of it
-// is stored). False when the bytes run out.
+// What WriteArea writes for the area, class tag aside.
+std::size_t AreaSize(const CMapData& area)
+{
+    const auto count = static_cast<std::uint32_t>(area.m_points.size());
+    return ArchiveWriter::CountSize(count) + kPointSize * count + 3 * kInt32Size +
+           ArchiveWriter::StringSize(area.m_href.size()) + ArchiveWriter::StringSize(area.m_target.size()) +
+           ArchiveWriter::StringSize(area.m_alt.size()) + ArchiveWriter::StringSize(area.m_otherAttrs.size());
+}
+
+// Room for the whole file, so that it is written in one pass without
+// moving: the areas' own sizes, guessed from the first few (walking them
+// all costs as much again as writing them, in cache misses), with a margin.
+std::size_t SizeEstimate(const CZephyrmapDoc& doc)
+{
+    constexpr int kSampledAreas = 16;
+    constexpr std::size_t kFixedPart = 1024; // version, header, class name, the ten strings mostly
+    std::size_t sampled = 0;
+    int count = 0;
+    for (const auto& area : doc.Areas()) {
+        if (count == kSampledAreas)
+            break;
+        sampled += ArchiveWriter::kLargestTag + AreaSize(*area);
+        ++count;
+    }
+    const std::size_t perArea = count ? sampled / count : 0;
+    std::size_t strings = 0;
+    for (const MapAttributeInfo& info : kMapAttributes)
+        strings += ArchiveWriter::StringSize(doc.Attribute(info.index).size());
+    return kFixedPart + strings + (perArea + perArea / 4) * static_cast<std::size_t>(doc.AreaCount());
+}
+
+// The points, decoded from one block of the archive.
+void ReadPoints(ArchiveReader& ar, std::vector<Point>& points)
+{
+    const std::uint32_t count = ar.Count(kPointSize);
+    const std::uint8_t* block = ar.Block(kPointSize * count);
+    if (!block)
+        return;
+    points.resize(count);
+    for (Point& p : points) {
+        p.x = ArchiveReader::Int32At(block);
+        p.y = ArchiveReader::Int32At(block + kInt32Size);
+        block += kPointSize;
+    }
+}
+
+// Reads a body of the given schema into a new area, then rebuilds the
+// region (nothing of it is stored). False when the bytes run out.
 bool ReadArea(ArchiveReader& ar, int schema, CMapData& area)
 {
-    area.Reset();
-    std::uint32_t count = ar.Count(8);
-    area.m_points.resize(count);
-    for (Point& p : area.m_points) {
-        p.x = ar.Int32();
-        p.y = ar.Int32();
-    }
+    ReadPoints(ar, area.m_points);
     area.m_shape = ar.Int32();
     area.m_href = ar.String();
     area.m_target = ar.String();
@@ -101,13 +143,6 @@ LoadResult Parse(const std::string& bytes, ReadMap& map)
     if (version < kVersion)
         return LoadResult::Ok; // never written: nothing further to read
     return ReadAreasAndStrings(ar, map) ? LoadResult::Ok : LoadResult::Unexpected;
-}
-
-// Room for a typical file without walking the areas twice; a bigger one
-// grows the buffer a few times.
-std::size_t SizeEstimate(const CZephyrmapDoc& doc)
-{
-    return 256 + 96 * static_cast<std::size_t>(doc.AreaCount());
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 // Arbitrary bytes through every source code to every target code, and
 // through the line-end conversions. The first byte picks the codes.
 #include "services/text/TextCodec.h"
+#include "services/text/Utf8Bridge.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -26,6 +27,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::string own(reinterpret_cast<const char*>(text), length);
     TextCodec::ConvertLineEndsIn(from, eol, (eol + 1) & 3, own);
     if (from >= 6 && own.size() % 2 != length % 2)
+        __builtin_trap();
+    // UTF-8 goes into Shift-JIS in one pass; it must say and lose what the
+    // route through UTF-16 does.
+    const std::string_view asUtf8(reinterpret_cast<const char*>(text), length);
+    utf8::SjisLoss onePass, viaUtf16;
+    if (utf8::Utf8ToSjis(asUtf8, onePass) != utf8::Utf16ToSjis(utf8::ToUtf16(asUtf8), viaUtf16) ||
+        onePass.count != viaUtf16.count || onePass.firstOffset != viaUtf16.firstOffset)
         __builtin_trap();
     // Every source once more into Shift-JIS and UTF-16, as opening a file does.
     for (int source = 0; source < 8; ++source) {

@@ -44,10 +44,19 @@ void CMapData::Reset()
     m_hrefIsPath = 0;
     std::vector<Point>().swap(m_points);
     m_region = HitRegion();
+    m_regionMade = false;
 }
 
-void CMapData::BuildRegion()
+const HitRegion& CMapData::Region() const
 {
+    if (!m_regionMade)
+        MakeRegion();
+    return m_region;
+}
+
+void CMapData::MakeRegion() const
+{
+    m_regionMade = true;
     m_region = HitRegion();
     if (m_shape == ShapePoly || m_shape == ShapeRect)
         m_region = HitRegion::MakePolygon(m_points);
@@ -61,7 +70,8 @@ void CMapData::OffsetBy(int dx, int dy)
         p.x += dx;
         p.y += dy;
     }
-    m_region.Offset(dx, dy);
+    if (m_regionMade)
+        m_region.Offset(dx, dy);
 }
 
 void CMapData::MoveTo(int x, int y)
@@ -147,7 +157,7 @@ void CMapData::DragRectEdge(int x, int y, int edge, bool normalize)
     }
     if (normalize)
         NormalizeFromOppositeCorners();
-    m_region = HitRegion::MakePolygon(m_points);
+    BuildRegion();
 }
 
 void CMapData::DragCircleCorner(int x, int y, int corner, bool normalize)
@@ -178,7 +188,7 @@ void CMapData::DragCircleCorner(int x, int y, int corner, bool normalize)
     if (normalize)
         NormalizeRect(r);
     SetPointsFromRect(r);
-    m_region = HitRegion::MakeEllipse(r);
+    BuildRegion();
 }
 
 Rect CMapData::GetScreenBounds(float zoom) const

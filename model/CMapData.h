@@ -21,7 +21,9 @@ public:
     CMapData& operator=(const CMapData& other);
 
     void Reset();
-    void BuildRegion();
+    // The points changed: the hit region follows them. It is made when a hit
+    // test first needs it, so that reading a large map makes none.
+    void BuildRegion() { m_regionMade = false; }
 
     // Geometry, in picture pixels.
     void OffsetBy(int dx, int dy);
@@ -54,12 +56,11 @@ public:
     std::string GetOutputHref(const std::string& documentPath, const AppSettings& settings) const;
     std::string FormatCoords() const;
 
-    bool ContainsPoint(int x, int y) const { return m_region.ContainsPoint(x, y); }
-    bool IntersectsRect(const Rect& r) const { return m_region.IntersectsRect(r); }
-    const HitRegion& Region() const { return m_region; }
+    bool ContainsPoint(int x, int y) const { return Region().ContainsPoint(x, y); }
+    bool IntersectsRect(const Rect& r) const { return Region().IntersectsRect(r); }
+    const HitRegion& Region() const;
 
     std::vector<Point> m_points;
-    HitRegion m_region;
     int m_shape = ShapeNone;
     std::string m_href;
     int m_hrefIsPath = 0;
@@ -70,6 +71,10 @@ public:
 
 private:
     void CopyFrom(const CMapData& other);
+    void MakeRegion() const;
+
+    mutable HitRegion m_region;
+    mutable bool m_regionMade = false;
     void SetPointsFromRect(const Rect& r);
     void NormalizeFromOppositeCorners();
 };

@@ -320,7 +320,7 @@ void CZephyrmapDoc::UndoStepOf(UndoStep step)
         UndoReordered(std::move(step));
         break;
     case UndoGroup:
-        UndoGroupOf(std::move(step));
+        ReplayGroup(std::move(step), true);
         break;
     default:
         break;
@@ -362,7 +362,7 @@ void CZephyrmapDoc::RedoStepOf(UndoStep step)
         RedoReordered(std::move(step));
         break;
     case UndoGroup:
-        RedoGroupOf(std::move(step));
+        ReplayGroup(std::move(step), false);
         break;
     default:
         break;
@@ -411,30 +411,22 @@ std::vector<CMapData*> CZephyrmapDoc::LiveAreasOf(const UndoStep& step) const
     return areas;
 }
 
-// The parts newest first; what they push for redo is gathered into one step.
-void CZephyrmapDoc::UndoGroupOf(UndoStep step)
+// Undo takes the parts newest first, redo oldest first (each side keeps its
+// parts in the order it takes them); what they push for the other side is
+// gathered into one step again.
+void CZephyrmapDoc::ReplayGroup(UndoStep step, bool undo)
 {
     m_history.BeginCapture();
-    for (UndoStep& part : step.parts)
-        UndoStepOf(std::move(part));
-    UndoStep redo;
-    redo.kind = UndoGroup;
-    redo.parts = m_history.EndCapture();
-    m_listener->SelectViewAreas(LiveAreasOf(redo));
-    PushCaptured(std::move(redo.parts), false);
-}
-
-// The parts oldest first, as they were done.
-void CZephyrmapDoc::RedoGroupOf(UndoStep step)
-{
-    m_history.BeginCapture();
-    for (UndoStep& part : step.parts)
-        RedoStepOf(std::move(part));
-    UndoStep undo;
-    undo.kind = UndoGroup;
-    undo.parts = m_history.EndCapture();
-    m_listener->SelectViewAreas(LiveAreasOf(undo));
-    PushCaptured(std::move(undo.parts), true);
+    for (UndoStep& part : step.parts) {
+        if (undo)
+            UndoStepOf(std::move(part));
+        else
+            RedoStepOf(std::move(part));
+    }
+    UndoStep other;
+    other.parts = m_history.EndCapture();
+    m_listener->SelectViewAreas(LiveAreasOf(other));
+    PushCaptured(std::move(other.parts), !undo);
 }
 
 void CZephyrmapDoc::SelectInViewAndList(CMapData* area)

@@ -132,8 +132,7 @@ private:
     void UndoAdded(UndoStep step);
     void UndoGeometry(UndoStep step);
     void UndoReordered(UndoStep step);
-    void UndoGroupOf(UndoStep step);
-    void RedoGroupOf(UndoStep step);
+    void ReplayGroup(UndoStep step, bool undo);
     // Pushes a group of the steps captured, or the one step alone.
     void PushCaptured(std::vector<UndoStep> parts, bool onUndo);
     std::vector<CMapData*> LiveAreasOf(const UndoStep& step) const;

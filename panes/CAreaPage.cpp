@@ -178,7 +178,7 @@ QString CAreaPage::ShapeKeyword(const CMapData& area, unsigned htmlOption)
 QString CAreaPage::LinkText(const CMapData& area) const
 {
     if (area.m_noHref)
-        return QString::fromUtf8(kNoHrefText);
+        return tr(kNoHrefText);
     return ToQString(area.GetOutputHref(m_doc.HtmlPath(), m_settings));
 }
 
@@ -278,11 +278,7 @@ void CAreaPage::SelectAreas(const std::vector<int>& indices)
                                              QItemSelectionModel::Select | QItemSelectionModel::Rows);
     }
     m_selecting = false;
-    const bool updating = m_updating;
-    m_updating = true;
-    ClearAttributeFields();
-    m_updating = updating;
-    EnableAttributes(false);
+    ClearAttributesQuietly();
 }
 
 void CAreaPage::SelectDefaultArea()
@@ -297,11 +293,7 @@ void CAreaPage::ClearSelection()
     m_list->clearSelection();
     m_list->setCurrentCell(-1, -1);
     m_selecting = false;
-    const bool updating = m_updating;
-    m_updating = true;
-    ClearAttributeFields();
-    m_updating = updating;
-    EnableAttributes(false);
+    ClearAttributesQuietly();
 }
 
 void CAreaPage::RefreshList()
@@ -327,6 +319,17 @@ void CAreaPage::ClearAttributeFields()
     m_other->clear();
     m_otherAccepted.clear();
     m_noHref->setChecked(false);
+}
+
+// No one area's attributes to show: the fields empty and off, without their
+// change handlers taking the emptying for typing.
+void CAreaPage::ClearAttributesQuietly()
+{
+    const bool updating = m_updating;
+    m_updating = true;
+    ClearAttributeFields();
+    m_updating = updating;
+    EnableAttributes(false);
 }
 
 void CAreaPage::EnableAttributes(bool enable)
@@ -556,11 +559,7 @@ void CAreaPage::RowSelectionChanged()
         std::vector<int> indices;
         for (int row : rows)
             indices.push_back(m_list->item(row, 0)->data(Qt::UserRole).toInt());
-        const bool updating = m_updating;
-        m_updating = true;
-        ClearAttributeFields();
-        m_updating = updating;
-        EnableAttributes(false);
+        ClearAttributesQuietly();
         m_frame.SelectAreasInView(indices);
         return;
     }

@@ -31,7 +31,7 @@ class CAreaPage : public QWidget, public AreaListOwner
 {
     Q_OBJECT
 public:
-    static inline const char kNoHrefText[] = "NOHREF ( リンクしない )";
+    static inline const char kNoHrefText[] = QT_TR_NOOP("NOHREF ( リンクしない )");
 
     CAreaPage(CZephyrmapDoc& doc, AppSettings& settings, SettingsStore& store, PaneInterface& frame,
               QWidget* parent = nullptr);
@@ -86,6 +86,7 @@ private:
     void EnableAttributes(bool enable);
     void ApplyHrefRule();
     void ClearAttributeFields();
+    void ClearAttributesQuietly();
     void SelectRowFromCode(int row);
     int RowOf(int index) const;
     std::vector<int> SelectedRows() const;

@@ -74,6 +74,10 @@
         <source>HTML文書(*.*htm* )|*.*htm*|</source>
         <translation>HTML documents (*.*htm*)|*.*htm*|</translation>
     </message>
+    <message>
+        <source>NOHREF ( リンクしない )</source>
+        <translation>NOHREF ( no link )</translation>
+    </message>
 </context>
 <context>
     <name>CHtmlDocDlg</name>

@@ -75,6 +75,19 @@ bool IsOpenRegularFile(std::FILE* file, std::string& reason)
     return regular;
 }
 
+// The length the system gives for an open file; 0 when it gives none.
+std::size_t ReportedSize(std::FILE* file)
+{
+#ifdef _WIN32
+    struct _stat64 status;
+    const bool asked = _fstat64(_fileno(file), &status) == 0;
+#else
+    struct stat status;
+    const bool asked = fstat(fileno(file), &status) == 0;
+#endif
+    return asked && status.st_size > 0 ? static_cast<std::size_t>(status.st_size) : 0;
+}
+
 std::string LimitReason(std::size_t limit)
 {
     return "larger than " + std::to_string(limit >> 20) + " MB";
@@ -348,10 +361,14 @@ bool ReadWholeNativeFile(const std::filesystem::path& path, std::string& bytes, 
     }
     if (!IsOpenRegularFile(file.get(), reason))
         return false;
+    // The size the system reports only sizes the first read, so that a file
+    // that stays as it is comes in at once, without moving; one byte more
+    // asks whether it ends there.
+    std::size_t room = std::min(ReportedSize(file.get()), limit) + 1;
     for (;;) {
         const std::size_t had = bytes.size();
         // One byte past the limit tells a file of exactly `limit` bytes from a longer one.
-        const std::size_t room = std::min(kReadChunk, limit + 1 - had);
+        room = std::min(room, limit + 1 - had);
         bytes.resize(had + room);
         const std::size_t got = std::fread(bytes.data() + had, 1, room, file.get());
         bytes.resize(had + got);
@@ -362,6 +379,7 @@ bool ReadWholeNativeFile(const std::filesystem::path& path, std::string& bytes, 
         }
         if (got < room)
             break;
+        room = kReadChunk;
     }
     if (std::ferror(file.get())) {
         reason = SystemReason(errno);

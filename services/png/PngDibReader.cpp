@@ -8,6 +8,10 @@
 #ifdef __SSE2__
 #include <emmintrin.h>
 #endif
+#if (defined(__x86_64__) || defined(__i386__)) && (defined(__clang__) || defined(__GNUC__))
+#define ZM_X86_DISPATCH 1
+#include <immintrin.h>
+#endif
 
 #include <csetjmp>
 #include <cstdio>
@@ -77,11 +81,26 @@ std::uint8_t Blend(unsigned value, unsigned alpha, unsigned background)
     return static_cast<std::uint8_t>((sum + 1 + (sum >> 8)) >> 8);
 }
 
+// Composites `width` pixels from `from` into `to` (which may be the same
+// row) with the scalar Blend; the wide versions below leave it their tails.
+void CompositeScalar(const std::uint8_t* from, std::uint8_t* to, std::int32_t width, unsigned red, unsigned green,
+                     unsigned blue)
+{
+    for (std::int32_t x = 0; x < width; ++x, from += 4, to += 4) {
+        const unsigned alpha = from[3];
+        to[0] = Blend(from[0], alpha, blue);
+        to[1] = Blend(from[1], alpha, green);
+        to[2] = Blend(from[2], alpha, red);
+        to[3] = static_cast<std::uint8_t>(alpha);
+    }
+}
+
 #ifdef __SSE2__
 // Blend with SSE2, two pixels per 16-bit lane group, four per step; returns
 // how many pixels it did. Every intermediate fits 16 bits: the sum is at most
 // 255 * 255 and the rounding step adds at most 255.
-std::int32_t CompositeRowWide(std::uint8_t* row, std::int32_t width, unsigned red, unsigned green, unsigned blue)
+std::int32_t CompositeSse2(const std::uint8_t* from, std::uint8_t* to, std::int32_t width, unsigned red, unsigned green,
+                           unsigned blue)
 {
     const __m128i zero = _mm_setzero_si128();
     const __m128i all = _mm_set1_epi16(255);
@@ -98,18 +117,115 @@ std::int32_t CompositeRowWide(std::uint8_t* row, std::int32_t width, unsigned re
         return _mm_srli_epi16(sum, 8);
     };
     std::int32_t x = 0;
-    for (; x + 4 <= width; x += 4, row += 16) {
-        const __m128i pixels = _mm_loadu_si128(reinterpret_cast<const __m128i*>(row));
+    for (; x + 4 <= width; x += 4, from += 16, to += 16) {
+        const __m128i pixels = _mm_loadu_si128(reinterpret_cast<const __m128i*>(from));
         const __m128i low = blendTwo(_mm_unpacklo_epi8(pixels, zero));
         const __m128i high = blendTwo(_mm_unpackhi_epi8(pixels, zero));
         const __m128i blended = _mm_packus_epi16(low, high);
         // The alpha bytes stay as they were.
         const __m128i result = _mm_or_si128(_mm_andnot_si128(alphaBytes, blended), _mm_and_si128(alphaBytes, pixels));
-        _mm_storeu_si128(reinterpret_cast<__m128i*>(row), result);
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(to), result);
     }
     return x;
 }
 #endif
+
+#ifdef ZM_X86_DISPATCH
+// Blend with AVX2, eight pixels a step. Each 16-bit lane holds one colour of
+// one pixel: alpha * (value - background) + 255 * background wraps in 16
+// bits to exactly the sum of Blend (at most 255 * 255), and multiplying by
+// 0x8081 and keeping bits 23 and up divides any 16-bit value by 255,
+// truncating.
+__attribute__((target("avx2"))) inline __m256i BlendAvx2(__m256i values, __m256i alpha, __m256i background,
+                                                         __m256i background255)
+{
+    const __m256i by255 = _mm256_set1_epi16(static_cast<short>(0x8081));
+    const __m256i sum =
+        _mm256_add_epi16(_mm256_mullo_epi16(_mm256_sub_epi16(values, background), alpha), background255);
+    return _mm256_srli_epi16(_mm256_mulhi_epu16(sum, by255), 7);
+}
+
+__attribute__((target("avx2"))) std::int32_t CompositeAvx2(const std::uint8_t* from, std::uint8_t* to,
+                                                           std::int32_t width, unsigned red, unsigned green,
+                                                           unsigned blue)
+{
+    const short b = short(blue), g = short(green), r = short(red);
+    const __m256i background = _mm256_setr_epi16(b, g, r, 0, b, g, r, 0, b, g, r, 0, b, g, r, 0);
+    const __m256i background255 = _mm256_mullo_epi16(background, _mm256_set1_epi16(255));
+    const __m256i zero = _mm256_setzero_si256();
+    // The alpha byte of each pixel spread over that pixel's four words: for
+    // the first two pixels of each 128-bit half, and for the last two.
+    const __m256i alphaOfFirstTwo = _mm256_setr_epi8(3, -1, 3, -1, 3, -1, 3, -1, 7, -1, 7, -1, 7, -1, 7, -1, 3, -1, 3,
+                                                     -1, 3, -1, 3, -1, 7, -1, 7, -1, 7, -1, 7, -1);
+    const __m256i alphaOfLastTwo = _mm256_setr_epi8(11, -1, 11, -1, 11, -1, 11, -1, 15, -1, 15, -1, 15, -1, 15, -1, 11,
+                                                    -1, 11, -1, 11, -1, 11, -1, 15, -1, 15, -1, 15, -1, 15, -1);
+    const __m256i alphaBytes = _mm256_set1_epi32(static_cast<int>(0xFF000000u));
+    std::int32_t x = 0;
+    for (; x + 8 <= width; x += 8, from += 32, to += 32) {
+        const __m256i pixels = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(from));
+        const __m256i low = BlendAvx2(_mm256_unpacklo_epi8(pixels, zero), _mm256_shuffle_epi8(pixels, alphaOfFirstTwo),
+                                      background, background255);
+        const __m256i high = BlendAvx2(_mm256_unpackhi_epi8(pixels, zero), _mm256_shuffle_epi8(pixels, alphaOfLastTwo),
+                                       background, background255);
+        // The alpha bytes stay as they were.
+        const __m256i result = _mm256_blendv_epi8(_mm256_packus_epi16(low, high), pixels, alphaBytes);
+        _mm256_storeu_si256(reinterpret_cast<__m256i*>(to), result);
+    }
+    return x;
+}
+#endif
+
+using WideComposite = std::int32_t (*)(const std::uint8_t*, std::uint8_t*, std::int32_t, unsigned, unsigned, unsigned);
+
+#ifndef __SSE2__
+std::int32_t NoWideComposite(const std::uint8_t*, std::uint8_t*, std::int32_t, unsigned, unsigned, unsigned)
+{
+    return 0;
+}
+#endif
+
+// The widest compositing this processor runs, chosen once.
+WideComposite ChooseWideComposite()
+{
+#ifdef ZM_X86_DISPATCH
+    if (__builtin_cpu_supports("avx2"))
+        return CompositeAvx2;
+#endif
+#ifdef __SSE2__
+    return CompositeSse2;
+#else
+    return NoWideComposite;
+#endif
+}
+
+// Composites a row from `from` into `to` onto the background.
+void CompositeRow(const std::uint8_t* from, std::uint8_t* to, std::int32_t width, ColorRef backgroundColour)
+{
+    static const WideComposite wide = ChooseWideComposite();
+    const unsigned red = RedOf(backgroundColour), green = GreenOf(backgroundColour), blue = BlueOf(backgroundColour);
+    const std::int32_t done = wide(from, to, width, red, green, blue);
+    CompositeScalar(from + 4 * static_cast<std::size_t>(done), to + 4 * static_cast<std::size_t>(done), width - done,
+                    red, green, blue);
+}
+
+// Where libpng's finished RGBA rows go: composited straight from libpng's
+// own row into the bitmap, so that each row is copied and blended in one
+// pass instead of being copied first and blended after.
+struct RgbaTarget {
+    PictureDib* dib;
+    ColorRef background;
+};
+
+void CompositeIntoBitmap(png_structp png, png_row_infop row, png_bytep data)
+{
+    auto* target = static_cast<RgbaTarget*>(png_get_user_transform_ptr(png));
+    const png_uint_32 y = png_get_current_row_number(png);
+    PictureDib& dib = *target->dib;
+    if (y >= static_cast<png_uint_32>(dib.Height()) || row->width != static_cast<png_uint_32>(dib.Width()) ||
+        row->rowbytes > dib.Stride())
+        png_error(png, "unexpected row size");
+    CompositeRow(data, dib.Row(static_cast<std::int32_t>(y)), dib.Width(), target->background);
+}
 
 } // namespace
 
@@ -124,6 +240,7 @@ struct PngDibReader::Session {
     int bitCount = 0;
     Layout layout = Layout::Palette;
     std::vector<png_bytep> rows;
+    RgbaTarget rgbaTarget{};
     ErrorText error;
     Memory memory;
 
@@ -205,7 +322,12 @@ bool PngDibReader::Decode(Session& s, PictureDib& dib)
     png_get_IHDR(s.png, s.info, &s.width, &s.height, &s.depth, &s.colorType, nullptr, nullptr, nullptr);
     if (!ChooseLayout(s))
         return false;
-    png_set_interlace_handling(s.png);
+    const bool interlaced = png_set_interlace_handling(s.png) > 1;
+    if (s.layout == Layout::Rgba && !interlaced) {
+        s.rgbaTarget = {&dib, m_background};
+        png_set_read_user_transform_fn(s.png, CompositeIntoBitmap);
+        png_set_user_transform_info(s.png, &s.rgbaTarget, 0, 0);
+    }
     png_read_update_info(s.png, s.info);
     if (!dib.Create(static_cast<std::int32_t>(s.width), static_cast<std::int32_t>(s.height), s.bitCount, m_maxBytes)) {
         s.error.Set("not enough memory");
@@ -215,22 +337,24 @@ bool PngDibReader::Decode(Session& s, PictureDib& dib)
         s.error.Set("unexpected row size");
         return false;
     }
-    // One pass: each row is composited while it is still in the cache.
-    // Interlaced pictures arrive in passes, so they are composited whole.
-    if (png_get_interlace_type(s.png, s.info) == PNG_INTERLACE_NONE) {
+    if (!interlaced) {
+        // RGBA rows reach the bitmap through CompositeIntoBitmap, so libpng
+        // is given no row to copy them into.
+        png_bytep into = nullptr;
         for (png_uint_32 y = 0; y < s.height; ++y) {
-            png_read_row(s.png, dib.Row(static_cast<std::int32_t>(y)), nullptr);
-            if (s.layout == Layout::Rgba)
-                CompositeRow(dib.Row(static_cast<std::int32_t>(y)), dib.Width());
+            if (s.layout != Layout::Rgba)
+                into = dib.Row(static_cast<std::int32_t>(y));
+            png_read_row(s.png, into, nullptr);
         }
     } else {
+        // Interlaced pictures arrive in passes, so they are composited whole.
         s.rows.resize(s.height);
         for (png_uint_32 y = 0; y < s.height; ++y)
             s.rows[y] = dib.Row(static_cast<std::int32_t>(y));
         png_read_image(s.png, s.rows.data());
         if (s.layout == Layout::Rgba)
             for (std::int32_t y = 0; y < dib.Height(); ++y)
-                CompositeRow(dib.Row(y), dib.Width());
+                CompositeRow(dib.Row(y), dib.Row(y), dib.Width(), m_background);
     }
     png_read_end(s.png, nullptr);
     return true;
@@ -306,22 +430,6 @@ void PngDibReader::FillColorTable(Session& s, PictureDib& dib)
     } else if (s.layout == Layout::Grey) {
         for (int i = 0; i < size; ++i)
             table[4 * i] = table[4 * i + 1] = table[4 * i + 2] = static_cast<std::uint8_t>(i * 255 / (size - 1));
-    }
-}
-
-void PngDibReader::CompositeRow(std::uint8_t* row, std::int32_t width) const
-{
-    const unsigned bgRed = RedOf(m_background), bgGreen = GreenOf(m_background), bgBlue = BlueOf(m_background);
-    std::int32_t x = 0;
-#ifdef __SSE2__
-    x = CompositeRowWide(row, width, bgRed, bgGreen, bgBlue);
-    row += 4 * static_cast<std::size_t>(x);
-#endif
-    for (; x < width; ++x, row += 4) {
-        const unsigned alpha = row[3];
-        row[0] = Blend(row[0], alpha, bgBlue);
-        row[1] = Blend(row[1], alpha, bgGreen);
-        row[2] = Blend(row[2], alpha, bgRed);
     }
 }
 

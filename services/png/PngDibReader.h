@@ -37,9 +37,8 @@ private:
     bool Decode(Session& s, PictureDib& dib);
     bool ChooseLayout(Session& s);
     void FillColorTable(Session& s, PictureDib& dib);
-    // Transparency onto the background: RGBA pixels row by row, a palette
-    // through its colour table.
-    void CompositeRow(std::uint8_t* row, std::int32_t width) const;
+    // Transparency of a palette onto the background, through its colour
+    // table; RGBA pixels are composited row by row as they are decoded.
     void CompositePalette(Session& s, PictureDib& dib) const;
 
     ColorRef m_background;

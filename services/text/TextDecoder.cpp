@@ -1,6 +1,9 @@
 #include "services/text/TextDecoder.h"
 
 #include "services/text/JisTables.h"
+#include "services/text/SjisUnitTable.h"
+
+#include <cstring>
 
 namespace
 {
@@ -27,6 +30,21 @@ bool DecodeJisPair(ByteStream& in, UnitBuffer& out, int lead)
     return true;
 }
 
+// Copies the run of ASCII bytes from `i` on as units, eight at a time, and
+// returns where it ends; what is left of the run goes the usual way.
+std::size_t WidenAscii(const std::uint8_t* p, std::size_t i, std::size_t n, std::uint16_t*& o)
+{
+    constexpr std::uint64_t kHighBits = 0x8080808080808080u;
+    for (std::uint64_t eight; n - i >= 8; i += 8, o += 8) {
+        std::memcpy(&eight, p + i, 8);
+        if (eight & kHighBits)
+            break;
+        for (int k = 0; k < 8; ++k)
+            o[k] = p[i + k];
+    }
+    return i;
+}
+
 template <int K> class DecoderBase : public TextDecoder
 {
 public:
@@ -49,34 +67,38 @@ class ShiftJisDecoder : public DecoderBase<KindShiftJis>
 {
 public:
     using DecoderBase::DecoderBase;
+    // No byte gives more than one unit, so the units go into room made
+    // ahead, and every pair is one look-up.
     void Run(ByteStream& in, UnitBuffer& out) override
     {
-        out.reserve(out.size() + in.size - in.pos);
+        const std::uint16_t* pairs = sjis::PairTable();
+        const std::size_t base = out.size();
+        out.resize(base + (in.size - in.pos));
+        std::uint16_t* o = out.data() + base;
         const std::uint8_t* p = in.data;
-        std::size_t i = in.pos, n = in.size;
+        std::size_t i = in.pos;
+        const std::size_t n = in.size;
         while (i < n) {
-            int lead = p[i++];
+            const unsigned lead = p[i++];
             if (lead < 0x80) {
-                out.push_back(static_cast<std::uint16_t>(lead));
-                continue;
-            }
-            if (!((lead >= 0x81 && lead <= 0x9F) || (lead >= 0xE0 && lead <= 0xEF))) {
-                out.push_back(jis::ToUnicode(lead));
-                continue;
-            }
-            if (i == n) {
-                Pass(out, lead);
-                break;
-            }
-            int trail = p[i++];
-            std::uint16_t u = (trail < 0x40 || trail > 0xFC) ? 0 : jis::ToUnicode(jis::FromShiftJis(lead, trail));
-            if (u) {
-                out.push_back(u);
+                *o++ = static_cast<std::uint16_t>(lead);
+                i = WidenAscii(p, i, n, o);
+            } else if (!sjis::IsPairLead(lead)) {
+                *o++ = jis::ToUnicode(lead);
+            } else if (i == n) {
+                *o++ = static_cast<std::uint16_t>(lead); // a lead the text cut off
             } else {
-                Pass(out, lead);
-                Pass(out, trail);
+                const unsigned trail = p[i++];
+                const std::uint16_t u = pairs[lead << 8 | trail];
+                if (u) {
+                    *o++ = u;
+                } else {
+                    *o++ = static_cast<std::uint16_t>(lead);
+                    *o++ = static_cast<std::uint16_t>(trail);
+                }
             }
         }
+        out.resize(static_cast<std::size_t>(o - out.data()));
         in.pos = n;
     }
 };

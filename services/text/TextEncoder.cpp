@@ -5,16 +5,39 @@
 namespace
 {
 
+// Bytes written into room made ahead.
+struct ByteRoom {
+    char* at;
+};
+
 inline void Put(std::string& out, unsigned b)
 {
     out.push_back(static_cast<char>(b & 0xFF));
 }
 
-inline void PutRaw(std::string& out, std::uint16_t u)
+inline void Put(ByteRoom& out, unsigned b)
+{
+    *out.at++ = static_cast<char>(b & 0xFF);
+}
+
+template <class Out> void PutRaw(Out& out, std::uint16_t u)
 {
     if (u > 0xFF)
         Put(out, u >> 8);
     Put(out, u);
+}
+
+// A JIS code as Shift-JIS: one byte up to 0xFF, else lead and trail.
+inline void PutShiftJis(ByteRoom& out, std::uint16_t j)
+{
+    if (j <= 0xFF) {
+        Put(out, j);
+        return;
+    }
+    unsigned lead, trail;
+    jis::ToShiftJis(j, lead, trail);
+    Put(out, lead);
+    Put(out, trail);
 }
 
 // The last JIS row EUC-JP and JIS can carry; the rows after it (the
@@ -37,22 +60,28 @@ public:
     explicit EncoderBase(bool bigEndian = false) : TextEncoder(K, bigEndian) {}
 };
 
+// No unit takes more than two bytes in any of the table encoders but JIS.
+constexpr std::size_t kMostBytesPerUnit = 2;
+
 // The loop of the table encoders: each unit's JIS code goes to `write`; a
 // unit the table lacks is written raw. ASCII is itself in every one of them.
 template <class WriteCode> void EncodeByTable(const UnitBuffer& in, std::string& out, WriteCode write)
 {
-    out.reserve(out.size() + in.size() * 2);
+    const std::size_t base = out.size();
+    out.resize(base + in.size() * kMostBytesPerUnit);
+    ByteRoom room{out.data() + base};
     for (std::uint16_t u : in) {
         if (u < 0x80 && u != 0) {
-            Put(out, u);
+            Put(room, u);
             continue;
         }
         const std::uint16_t j = jis::FromUnicode(u);
         if (j == 0)
-            PutRaw(out, u);
+            PutRaw(room, u);
         else
-            write(out, j);
+            write(room, j);
     }
+    out.resize(static_cast<std::size_t>(room.at - out.data()));
 }
 
 class FallbackEncoder : public EncoderBase<KindSingleByte>
@@ -62,7 +91,7 @@ public:
     // The JIS code high byte first.
     void Run(const UnitBuffer& in, std::string& out) override
     {
-        EncodeByTable(in, out, [](std::string& o, std::uint16_t j) { PutRaw(o, j); });
+        EncodeByTable(in, out, [](ByteRoom& o, std::uint16_t j) { PutRaw(o, j); });
     }
 };
 
@@ -72,7 +101,7 @@ public:
     using EncoderBase::EncoderBase;
     void Run(const UnitBuffer& in, std::string& out) override
     {
-        EncodeByTable(in, out, [](std::string& o, std::uint16_t j) { jis::AppendShiftJis(o, j); });
+        EncodeByTable(in, out, [](ByteRoom& o, std::uint16_t j) { PutShiftJis(o, j); });
     }
 };
 
@@ -82,11 +111,11 @@ public:
     using EncoderBase::EncoderBase;
     void Run(const UnitBuffer& in, std::string& out) override
     {
-        EncodeByTable(in, out, [](std::string& o, std::uint16_t j) { WriteEuc(o, j); });
+        EncodeByTable(in, out, [](ByteRoom& o, std::uint16_t j) { WriteEuc(o, j); });
     }
 
 private:
-    static void WriteEuc(std::string& out, std::uint16_t j)
+    static void WriteEuc(ByteRoom& out, std::uint16_t j)
     {
         if (BeyondJisRows(j)) {
             Put(out, kReplacement);

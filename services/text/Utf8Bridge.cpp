@@ -1,7 +1,9 @@
 #include "services/text/Utf8Bridge.h"
 
 #include "services/text/JisTables.h"
+#include "services/text/SjisUnitTable.h"
 
+#include <cstring>
 #include <iterator>
 
 namespace utf8
@@ -42,27 +44,12 @@ void PutByte(std::string& out, unsigned v)
     out.push_back(static_cast<char>(v));
 }
 
-// Code page 932's single bytes that lie outside JIS and their Unicode
-// values: 0x80 itself, 0xA0 and 0xFD..0xFF in the private use area.
-constexpr unsigned char kLoneBytes[] = {0x80, 0xA0, 0xFD, 0xFE, 0xFF};
-constexpr char16_t kLoneUnicode[] = {0x0080, 0xF8F0, 0xF8F1, 0xF8F2, 0xF8F3};
-
 // The Unicode value of a lone byte, or 0 when the byte is none of them.
 char16_t LoneByteToUnicode(unsigned byte)
 {
-    for (std::size_t i = 0; i < std::size(kLoneBytes); ++i) {
-        if (kLoneBytes[i] == byte)
-            return kLoneUnicode[i];
-    }
-    return 0;
-}
-
-// The lone byte a Unicode value stands for, or 0 when it stands for none.
-unsigned UnicodeToLoneByte(char16_t u)
-{
-    for (std::size_t i = 0; i < std::size(kLoneUnicode); ++i) {
-        if (kLoneUnicode[i] == u)
-            return kLoneBytes[i];
+    for (std::size_t i = 0; i < std::size(sjis::kLoneBytes); ++i) {
+        if (sjis::kLoneBytes[i] == byte)
+            return sjis::kLoneUnicode[i];
     }
     return 0;
 }
@@ -95,6 +82,107 @@ int ReadSequence(std::string_view s, std::size_t i, char32_t& value, int& seen, 
     const bool valid = seen == length && value >= minimum && value <= 0x10FFFF && !(value >= 0xD800 && value <= 0xDFFF);
     return valid ? length : 0;
 }
+
+bool IsHighSurrogate(char32_t u)
+{
+    return u >= 0xD800 && u <= 0xDBFF;
+}
+
+bool IsLowSurrogate(char32_t u)
+{
+    return u >= 0xDC00 && u <= 0xDFFF;
+}
+
+char16_t HighSurrogateOf(char32_t c)
+{
+    return static_cast<char16_t>(0xD800 + ((c - 0x10000) >> 10));
+}
+
+char16_t LowSurrogateOf(char32_t c)
+{
+    return static_cast<char16_t>(0xDC00 + ((c - 0x10000) & 0x3FF));
+}
+
+// The unit of a well-formed three-byte sequence at `in`, or 0 when there is
+// none (another length, a broken or overlong sequence, a surrogate), which
+// the general reader then handles.
+inline char16_t ThreeByteUnit(const unsigned char* in, const unsigned char* end)
+{
+    if ((in[0] & 0xF0) != 0xE0 || end - in < 3 || (in[1] & 0xC0) != 0x80 || (in[2] & 0xC0) != 0x80)
+        return 0;
+    const char16_t u = static_cast<char16_t>((in[0] & 0x0F) << 12 | (in[1] & 0x3F) << 6 | (in[2] & 0x3F));
+    return u >= 0x800 && !(u >= 0xD800 && u <= 0xDFFF) ? u : 0;
+}
+
+// Writes Shift-JIS into a buffer sized beforehand, counting what code page
+// 932 lacks as '?'.
+class SjisWriter
+{
+public:
+    SjisWriter(char* out, SjisLoss& loss) : m_begin(out), m_out(out), m_table(sjis::UnitTable()), m_loss(loss)
+    {
+        m_loss = SjisLoss();
+    }
+
+    std::size_t Written() const { return static_cast<std::size_t>(m_out - m_begin); }
+
+    void Byte(unsigned b) { *m_out++ = static_cast<char>(b); }
+
+    void Unit(char16_t u)
+    {
+        const sjis::UnitBytes bytes = m_table[u];
+        if (bytes > 0xFF) {
+            m_out[0] = static_cast<char>(bytes >> 8);
+            m_out[1] = static_cast<char>(bytes & 0xFF);
+            m_out += 2;
+        } else if (bytes) {
+            Byte(bytes);
+        } else {
+            Lost();
+        }
+    }
+
+    // A surrogate pair: one '?' for the whole character, as code page 932
+    // holds no character beyond the first plane.
+    void Pair(char16_t high, char16_t low)
+    {
+        if (!m_table[high]) {
+            Lost();
+            return;
+        }
+        Unit(high);
+        Unit(low);
+    }
+
+    // Copies the ASCII bytes from `in` on, eight at a time where it can;
+    // returns where they end.
+    const unsigned char* AsciiRun(const unsigned char* in, const unsigned char* end)
+    {
+        constexpr std::uint64_t kHighBits = 0x8080808080808080u;
+        for (std::uint64_t eight; end - in >= 8; in += 8, m_out += 8) {
+            std::memcpy(&eight, in, 8);
+            if (eight & kHighBits)
+                break;
+            std::memcpy(m_out, &eight, 8);
+        }
+        while (in < end && *in < 0x80)
+            Byte(*in++);
+        return in;
+    }
+
+private:
+    void Lost()
+    {
+        if (m_loss.count++ == 0)
+            m_loss.firstOffset = Written();
+        Byte('?');
+    }
+
+    char* const m_begin;
+    char* m_out;
+    const sjis::UnitBytes* const m_table;
+    SjisLoss& m_loss;
+};
 
 } // namespace
 
@@ -200,31 +288,62 @@ std::u16string SjisToUtf16(std::string_view s)
 
 std::string Utf16ToSjis(std::u16string_view s, SjisLoss& loss)
 {
-    std::string out;
-    out.reserve(s.size() * 2);
-    loss = SjisLoss();
+    std::string out(s.size() * 2, '\0'); // no unit takes more than two bytes
+    SjisWriter writer(out.data(), loss);
     for (std::size_t i = 0; i < s.size(); ++i) {
-        char16_t u = s[i];
+        const char16_t u = s[i];
         if (u < 0x80) {
-            PutByte(out, u);
-            continue;
-        }
-        if (const unsigned lone = UnicodeToLoneByte(u)) {
-            PutByte(out, lone);
-            continue;
-        }
-        std::uint16_t j = jis::FromUnicode(u);
-        bool katakana = u >= 0xFF61 && u <= 0xFF9F;
-        if (j == 0 || (j <= 0xFF && !katakana)) {
-            if (u >= 0xD800 && u <= 0xDBFF && i + 1 < s.size() && s[i + 1] >= 0xDC00 && s[i + 1] <= 0xDFFF)
-                ++i; // one '?' for the whole character
-            if (loss.count++ == 0)
-                loss.firstOffset = out.size();
-            PutByte(out, '?');
+            writer.Byte(u);
+        } else if (IsHighSurrogate(u) && i + 1 < s.size() && IsLowSurrogate(s[i + 1])) {
+            writer.Pair(u, s[i + 1]);
+            ++i;
         } else {
-            jis::AppendShiftJis(out, j);
+            writer.Unit(u);
         }
     }
+    out.resize(writer.Written());
+    return out;
+}
+
+std::string Utf8ToSjis(std::string_view s, SjisLoss& loss)
+{
+    // Every character takes at least as many bytes in UTF-8 as in Shift-JIS,
+    // and so does a broken sequence while its replacement is one byte.
+    const bool wideReplacement = sjis::UnitTable()[kReplacement] > 0xFF;
+    std::string out(wideReplacement ? s.size() * 2 : s.size(), '\0');
+    SjisWriter writer(out.data(), loss);
+    const auto* in = reinterpret_cast<const unsigned char*>(s.data());
+    const auto* const end = in + s.size();
+    while (in < end) {
+        if (*in < 0x80) {
+            in = writer.AsciiRun(in, end);
+        } else if (const char16_t u = ThreeByteUnit(in, end)) {
+            writer.Unit(u); // the common case of Japanese text, on its own short road
+            in += 3;
+        } else {
+            char32_t value = 0;
+            int seen = 0;
+            const auto at = static_cast<std::size_t>(in - reinterpret_cast<const unsigned char*>(s.data()));
+            const int length = ReadSequence(s, at, value, seen);
+            if (!length)
+                writer.Unit(kReplacement);
+            else if (value < 0x10000)
+                writer.Unit(static_cast<char16_t>(value));
+            else
+                writer.Pair(HighSurrogateOf(value), LowSurrogateOf(value));
+            in += length ? length : seen; // a broken sequence is replaced once and skipped
+        }
+    }
+    out.resize(writer.Written());
+    return out;
+}
+
+std::string Utf8ToSjis(std::string_view text, bool* lossless)
+{
+    SjisLoss loss;
+    std::string out = Utf8ToSjis(text, loss);
+    if (lossless)
+        *lossless = loss.count == 0;
     return out;
 }
 

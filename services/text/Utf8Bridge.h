@@ -34,9 +34,8 @@ inline std::string SjisToUtf8(std::string_view sjis)
 {
     return FromUtf16(SjisToUtf16(sjis));
 }
-inline std::string Utf8ToSjis(std::string_view text, bool* lossless = nullptr)
-{
-    return Utf16ToSjis(ToUtf16(text), lossless);
-}
+// The same as Utf16ToSjis(ToUtf16(text)), in one pass.
+std::string Utf8ToSjis(std::string_view text, SjisLoss& loss);
+std::string Utf8ToSjis(std::string_view text, bool* lossless = nullptr);
 
 } // namespace utf8

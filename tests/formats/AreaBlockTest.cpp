@@ -153,3 +153,51 @@ TEST(AreaBlock, EveryTruncationFailsCleanly)
     CMapData read;
     EXPECT_TRUE(areablock::Decode(block.substr(0, block.size() - 1), false, read));
 }
+
+// Several areas: their count, then each one's length and block.
+TEST(AreaBlock, SeveralAreasRoundTrip)
+{
+    CMapData first = Rectangle();
+    first.m_alt = "A";
+    CMapData second = Rectangle();
+    second.m_shape = ShapePoly;
+    second.m_points = {{0, 0}, {5, 0}, {5, 5}};
+    const std::string block = areablock::EncodeMany({&first, &second});
+    const std::string one = areablock::Encode(first);
+    EXPECT_EQ(block.substr(0, 8), Le32(2) + Le32(static_cast<std::int32_t>(one.size())));
+    EXPECT_EQ(block.substr(8, one.size()), one);
+    std::vector<CMapData> read;
+    ASSERT_TRUE(areablock::DecodeMany(block, false, read));
+    ASSERT_EQ(read.size(), 2u);
+    EXPECT_TRUE(read[0].SameContent(first));
+    EXPECT_TRUE(read[1].SameContent(second));
+    ASSERT_TRUE(areablock::DecodeMany(block, true, read));
+    EXPECT_EQ(read[0].m_alt, "");
+}
+
+TEST(AreaBlock, DamagedGroupsAreRefused)
+{
+    CMapData area = Rectangle();
+    const std::string good = areablock::EncodeMany({&area, &area});
+    std::string counted = good;
+    counted.replace(0, 4, Le32(3));
+    std::string lengthened = good;
+    lengthened.replace(4, 4, Le32(1 << 20));
+    const std::pair<const char*, std::string> rows[] = {
+        {"no areas", Le32(0)},
+        {"a negative count", Le32(-1)},
+        {"more areas than held", counted},
+        {"a length past the end", lengthened},
+        {"bytes after the last area", good + "x"},
+    };
+    for (const auto& [what, block] : rows) {
+        std::vector<CMapData> read(1);
+        read[0].m_alt = "untouched";
+        EXPECT_FALSE(areablock::DecodeMany(block, false, read)) << what;
+        EXPECT_EQ(read.size(), 1u) << what;
+    }
+    for (std::size_t size = 0; size < good.size(); ++size) {
+        std::vector<CMapData> read;
+        EXPECT_FALSE(areablock::DecodeMany(good.substr(0, size), false, read)) << size;
+    }
+}

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -17,6 +18,26 @@ namespace
 std::string Word(int v)
 {
     return std::string{static_cast<char>(v & 0xFF), static_cast<char>(v >> 8)};
+}
+
+std::string Int32(std::int64_t v)
+{
+    const auto u = static_cast<std::uint32_t>(v);
+    return Word(u & 0xFFFF) + Word(u >> 16);
+}
+
+// A counted string in its short form.
+std::string Short(const std::string& s)
+{
+    return std::string(1, static_cast<char>(s.size())) + s;
+}
+
+std::string Points(std::initializer_list<std::pair<int, int>> points)
+{
+    std::string out = Word(static_cast<int>(points.size()));
+    for (auto [x, y] : points)
+        out += Int32(x) + Int32(y);
+    return out;
 }
 
 struct NativeTest : ::testing::Test {
@@ -61,6 +82,49 @@ TEST_F(NativeTest, ByteLayout)
                        std::string(4, '\0') + std::string(1, '\0') + std::string(4, '\0');
     EXPECT_EQ(bytes.substr(52, body.size()), body);
     EXPECT_EQ(bytes.substr(52 + body.size(), 2), Word(0x8001));
+}
+
+// The whole file, byte for byte, with every length form a writer has: a
+// guard for any change to how the file is written.
+TEST_F(NativeTest, GoldenBytes)
+{
+    auto poly = std::make_unique<CMapData>();
+    poly->m_shape = ShapePoly;
+    poly->m_points.assign(0x10000, Point{-1, 70000}); // a count past a word
+    poly->m_href = std::string(300, 'h');             // 0xFF, then a word
+    poly->m_otherAttrs = std::string(0x10000, 'o');   // 0xFF, 0xFFFF, then an int32
+    poly->BuildRegion();
+    doc.InsertArea(std::move(poly));
+    doc.SetAttribute(AttrImgAlt, std::string(254, 'a')); // the longest one-byte length
+
+    std::string golden = Int32(2) + Short("Zephyrmap! ClickableMapDataFile") + Word(3);
+    golden += Word(0xFFFF) + Word(2) + Word(8) + "CMapData"; // the DEFAULT area brings the class
+    golden += Points({{0, 0}, {0, 0}}) + Int32(3) + Short("") + Short("") + Short("") + Int32(0) + Short("") + Int32(0);
+    golden += Word(0x8001); // the rectangle
+    golden += Points({{1, 2}, {3, 2}, {3, 4}, {1, 4}}) + Int32(2) + Short("/web/\x95\x5C.html") + Short("_top") +
+              Short("\x83\x41") + Int32(1) + Short("onclick=\"x\"") + Int32(1);
+    golden += Word(0x8001); // the polygon
+    golden += Word(0xFFFF) + Int32(0x10000);
+    for (int i = 0; i < 0x10000; ++i)
+        golden += Int32(-1) + Int32(70000);
+    golden += Int32(0) + "\xFF" + Word(300) + std::string(300, 'h') + Short("") + Short("") + Int32(0);
+    golden += "\xFF" + Word(0xFFFF) + Int32(0x10000) + std::string(0x10000, 'o') + Int32(0);
+    // Map name, picture, HTML document, IMG ALT, BORDER, ALIGN, HSPACE, VSPACE, HEIGHT, WIDTH.
+    golden += Short("v0") + Short("v2") + Short("v1") + "\xFE" + std::string(254, 'a') + Short("v3") + Short("v4") +
+              Short("v6") + Short("v5") + Short("480") + Short("640");
+
+    const std::string bytes = native::SaveToBytes(doc);
+    ASSERT_EQ(bytes.size(), golden.size());
+    EXPECT_TRUE(bytes == golden) << "first difference at "
+                                 << std::mismatch(bytes.begin(), bytes.end(), golden.begin()).first - bytes.begin();
+    AppSettings s2;
+    CZephyrmapDoc back(s2);
+    ASSERT_EQ(native::LoadFromBytes(back, golden), native::LoadResult::Ok);
+    EXPECT_EQ(native::SaveToBytes(back), golden);
+    ASSERT_EQ(back.AreaCount(), 3);
+    EXPECT_EQ(back.AreaAt(2)->m_points.size(), 0x10000u);
+    EXPECT_EQ(back.AreaAt(2)->m_points.back(), (Point{-1, 70000}));
+    EXPECT_EQ(back.AreaAt(2)->m_otherAttrs.size(), 0x10000u);
 }
 
 TEST_F(NativeTest, LongStringsAndRoundTrip)

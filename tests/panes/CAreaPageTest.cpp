@@ -497,6 +497,38 @@ private slots:
         QCOMPARE(h.Doc().AreaAt(0)->m_otherAttrs, std::string("title=\"a  b\" class=c"));
     }
 
+    // The list and the view share one selection of several areas: Ctrl or
+    // Shift with a click picks rows, and a group picked in the view shows as
+    // its rows; no single area's attributes are shown meanwhile.
+    void severalRowsAreSeveralAreas()
+    {
+        AppHarness h;
+        h.OpenMap();
+        CMapData* a = h.AddRect(10, 10, 50, 50);
+        h.AddRect(60, 10, 90, 50);
+        CMapData* c = h.AddRect(100, 10, 150, 50);
+        h.ShowAreaPage();
+        CAreaListCtrl* list = h.AreaPage().List();
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, RowPoint(list, 0));
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::ControlModifier, RowPoint(list, 2));
+        QCOMPARE(h.View().Selection().Areas(), (std::vector<CMapData*>{a, c}));
+        QVERIFY(!h.AreaPage().AltEdit()->isEnabled());
+        QCOMPARE(h.AreaPage().GetSelectedArea(), -1);
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::ShiftModifier, RowPoint(list, 1));
+        QVERIFY(h.View().Selection().Contains(h.Doc().AreaAt(1)) && h.View().Selection().Contains(c));
+        // A group picked in the view.
+        h.View().SelectAndTell(std::vector<CMapData*>{a, c});
+        QCOMPARE(list->selectionModel()->selectedRows().size(), 2);
+        // One row again: its attributes come back.
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, RowPoint(list, 1));
+        QCOMPARE(h.View().Selection().Areas().size(), std::size_t(1));
+        QVERIFY(h.AreaPage().AltEdit()->isEnabled());
+        // Deleting the group from the list's menu takes every row.
+        h.View().SelectAndTell(std::vector<CMapData*>{a, c});
+        h.Run(CmdDeleteArea);
+        QCOMPARE(list->rowCount(), 2); // the middle one and the DEFAULT area
+    }
+
     void mnemonicsWorkOnlyInsideThePage()
     {
         AppHarness h;

@@ -38,6 +38,7 @@ public:
     void ReloadPicture() override { view->ReloadPicture(); }
     void ResetPicture() override { view->ResetPicture(); }
     void SelectViewArea(CMapData* area) override { view->SelectArea(area); }
+    void SelectViewAreas(const std::vector<CMapData*>& areas) override { view->SelectAreas(areas); }
     void ClearViewSelection() override { view->DeselectArea(); }
     void ShowAreaCount(int count) override { view->ShowAreaCount(count); }
 

@@ -65,6 +65,20 @@ TEST_F(LocalFileTest, ReadsAWholeFile)
     EXPECT_EQ(bytes, "map");
 }
 
+// The size the system reports only sizes the first read: a file that says
+// it holds nothing is still read to its end.
+TEST_F(LocalFileTest, ReadsPastTheReportedSize)
+{
+#ifdef __linux__
+    std::string bytes, reason;
+    ASSERT_TRUE(ReadWholeNativeFile("/proc/self/status", bytes, reason)) << reason;
+    EXPECT_EQ(bytes.rfind("Name:", 0), 0u);
+    EXPECT_NE(bytes.find("VmRSS:"), std::string::npos); // well past the first byte
+#else
+    GTEST_SKIP() << "needs a file whose reported size is 0";
+#endif
+}
+
 // Regression: a directory's reported size was taken for the buffer to read it
 // into; anything but a regular file is refused without reading.
 TEST_F(LocalFileTest, RefusesWhatIsNoRegularFile)

@@ -187,6 +187,36 @@ TEST(PngDibReader, RgbWithTransparencyBecomesThirtyTwoBits)
     EXPECT_EQ(dib.PixelAt(1, 0), Rgb(4, 5, 6));
 }
 
+// Every colour value under every alpha, over a background whose channels
+// differ, in rows of a width that leaves the wide compositing a tail: each
+// pixel as the exact formula says, read straight or interlaced.
+TEST(PngDibReader, EveryValueAndAlphaCompositesExactly)
+{
+    const int width = 259, height = 256;
+    Rows rows(height);
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x)
+            rows[y].insert(rows[y].end(),
+                           {std::uint8_t(x), std::uint8_t(255 - x), std::uint8_t(x * 7), std::uint8_t(y)});
+    }
+    const ColorRef background = MakeRgb(208, 17, 255);
+    PictureDib plain, interlaced;
+    ASSERT_TRUE(ReadBytes(PngMaker(width, height, 8, 6).Rows(rows).Bytes(), plain, background).ok);
+    ASSERT_TRUE(
+        ReadBytes(PngMaker(width, height, 8, 6, true).InterlacedRows(rows, 4).Bytes(), interlaced, background).ok);
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            const std::uint8_t* p = plain.Row(y) + 4 * x;
+            ASSERT_EQ(p[2], Blend(std::uint8_t(x), y, 208)) << x << "," << y;
+            ASSERT_EQ(p[1], Blend(std::uint8_t(255 - x), y, 17)) << x << "," << y;
+            ASSERT_EQ(p[0], Blend(std::uint8_t(x * 7), y, 255)) << x << "," << y;
+            ASSERT_EQ(p[3], y) << x << "," << y; // the alpha byte as read
+        }
+    }
+    ASSERT_EQ(plain.PackedSize(), interlaced.PackedSize());
+    EXPECT_EQ(0, std::memcmp(plain.Packed(), interlaced.Packed(), plain.PackedSize()));
+}
+
 TEST(PngDibReader, GreyAlphaIsCompositedAsRgba)
 {
     PictureDib dib;

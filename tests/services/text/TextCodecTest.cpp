@@ -306,3 +306,66 @@ TEST(Utf8Bridge, LooksLikeUtf8)
                                      "a"));            // cut off, but not by the end
     EXPECT_FALSE(utf8::LooksLikeUtf8("\xC3\xA9\xFF")); // a byte UTF-8 never uses
 }
+
+// UTF-8 goes into Shift-JIS in one pass, without UTF-16 between; each row
+// holds a case where the two could part: what a sequence decodes to, how
+// much of a broken one is skipped, where the first '?' stands.
+TEST(Utf8Bridge, OnePassMatchesTheRouteThroughUtf16)
+{
+    struct Row {
+        const char* what;
+        std::string utf8;
+        std::string sjis;
+        std::size_t lost;
+        std::size_t firstLost;
+    };
+    const std::size_t none = std::string::npos;
+    const Row rows[] = {
+        {"an ASCII run longer than eight bytes", "<p class=\"x\">a</p>\r\n", "<p class=\"x\">a</p>\r\n", 0, none},
+        {"kanji and half-width katakana", "a漢字ｱｲz", "a" + kKanji + kKana + "z", 0, none},
+        {"a two-byte sequence with a code", "\xC2\xA7", "\x81\x98", 0, none},
+        {"a two-byte sequence code page 932 lacks", "x\xC2\xA5", "x?", 1, 1},
+        {"lone single bytes", "\xC2\x80\xEF\xA3\xB0", "\x80\xA0", 0, none},
+        {"NEC-selected IBM rows win over IBM rows", "\xE7\xBA\x8A", "\xED\x40", 0, none},
+        {"a character beyond the first plane is one '?'", "\xF0\x9F\x98\x80!", "?!", 1, 0},
+        {"an encoded surrogate is one broken sequence", "\xED\xA0\x80", "?", 1, 0},
+        {"an overlong three-byte form", "\xE0\x80\xAF", "?", 1, 0},
+        {"a lead UTF-8 never uses, then a stray continuation", "\xC0\xAF", "??", 2, 0},
+        {"a sequence broken by ASCII", "\xE6\xBC(", "?(", 1, 0},
+        {"a sequence cut off by the end", "ab\xE6\xBC", "ab?", 1, 2},
+        {"a byte beyond the last plane", "\xF4\x90\x80\x80", "?", 1, 0},
+        {"NUL is a character like any other", std::string("a\0b", 3), std::string("a\0b", 3), 0, none},
+    };
+    for (const Row& row : rows) {
+        utf8::SjisLoss loss;
+        EXPECT_EQ(utf8::Utf8ToSjis(row.utf8, loss), row.sjis) << row.what;
+        EXPECT_EQ(loss.count, row.lost) << row.what;
+        EXPECT_EQ(loss.firstOffset, row.firstLost) << row.what;
+        utf8::SjisLoss viaUtf16;
+        EXPECT_EQ(utf8::Utf16ToSjis(utf8::ToUtf16(row.utf8), viaUtf16), row.sjis) << row.what;
+        EXPECT_EQ(viaUtf16.count, row.lost) << row.what;
+    }
+}
+
+// Every unit of the first plane, alone and inside a UTF-8 text: the one-pass
+// route and the route through UTF-16 agree, and every Shift-JIS character
+// that reads as a unit comes back as itself.
+TEST(Utf8Bridge, EveryUnitTakesBothRoutesAlike)
+{
+    for (unsigned u = 1; u < 0x10000; ++u) {
+        if (u >= 0xD800 && u <= 0xDFFF)
+            continue;
+        const std::u16string unit(1, static_cast<char16_t>(u));
+        const std::string text = "ab" + utf8::FromUtf16(unit) + "z";
+        ASSERT_EQ(utf8::Utf8ToSjis(text), utf8::Utf16ToSjis(utf8::ToUtf16(text))) << std::hex << u;
+    }
+    for (unsigned lead = 0x81; lead <= 0xFC; ++lead) {
+        for (unsigned trail = 0x40; trail <= 0xFC; ++trail) {
+            const std::string sjis{static_cast<char>(lead), static_cast<char>(trail)};
+            const std::u16string unit = utf8::SjisToUtf16(sjis);
+            const std::string back = utf8::Utf16ToSjis(unit);
+            if (unit.size() == 1 && unit[0] != 0x30FB && utf8::SjisToUtf16(back) == unit)
+                EXPECT_EQ(utf8::Utf8ToSjis(utf8::FromUtf16(unit)), back) << std::hex << lead << ' ' << trail;
+        }
+    }
+}
