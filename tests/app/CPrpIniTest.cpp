@@ -8,6 +8,7 @@
 
 #include <QCheckBox>
 #include <QColorDialog>
+#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QDoubleSpinBox>
 #include <QFile>
@@ -280,6 +281,50 @@ private slots:
         QCOMPARE(s.nTraceTolerance, 12);
         QCOMPARE(s.nTraceSimplify, 7);
         QVERIFY(!display);
+    }
+
+    // The language: shown from the setting, chosen in the list, stored by OK;
+    // the page says it waits for the next start, and the sheet asks nothing.
+    void theLanguageIsChosenOnTheEditorPage_data()
+    {
+        QTest::addColumn<int>("stored");
+        QTest::addColumn<int>("chosen");
+        QTest::newRow("automatic to English") << 0 << 2;
+        QTest::newRow("English to Japanese") << 2 << 1;
+        QTest::newRow("Japanese to automatic") << 1 << 0;
+    }
+    void theLanguageIsChosenOnTheEditorPage()
+    {
+        QFETCH(int, stored);
+        QFETCH(int, chosen);
+        AppSettings s;
+        s.Language = stored;
+        bool display = true;
+        int shown = -1;
+        QStringList items;
+        QString note;
+        std::vector<modal::Box> boxes;
+        QVERIFY(RunSheet(
+            s,
+            [&](CPrpIni* sheet) {
+                auto* list = Child<QComboBox>(sheet->ViewPage(), "languageCombo");
+                shown = list->currentIndex();
+                for (int i = 0; i < list->count(); ++i)
+                    items << list->itemText(i);
+                note = Child<QLabel>(sheet->ViewPage(), "languageNote")->text();
+                list->setCurrentIndex(chosen);
+                Press(sheet, QDialogButtonBox::Ok);
+            },
+            display, &boxes));
+        QCOMPARE(shown, stored);
+        QCOMPARE(items, (QStringList{QStringLiteral("自動"), QStringLiteral("日本語"), QStringLiteral("English")}));
+        QCOMPARE(note, QStringLiteral("言語の変更は、次回Zephyrmap!を起動した時から有効になります。"));
+        QCOMPARE(s.Language, chosen);
+        QVERIFY(boxes.empty());
+        QVERIFY(!display);
+        AppSettings loaded;
+        SettingsStore(Ini()).LoadSettings(loaded);
+        QCOMPARE(loaded.Language, 0); // the sheet changes the record; the application stores it at exit
     }
 
     void bothIndentBitsShowAsSpacesAndAreRewrittenWithOne()

@@ -18,8 +18,8 @@ private:
     QString Ini(const char* name) const { return m_dir.filePath(QLatin1String(name)); }
 
 private slots:
-    // The nineteen values of old, the drawing's six and the trace tool's two.
-    void firstExitWritesAllTwentySevenValues()
+    // The nineteen values of old, the drawing's six, the trace tool's two and the language.
+    void firstExitWritesAllTwentyEightValues()
     {
         const QString ini = Ini("app.ini");
         CZephyrmapApp app(std::make_unique<SettingsStore>(ini));
@@ -28,7 +28,7 @@ private slots:
         app.ExitInstance();
         QSettings raw(ini, QSettings::IniFormat);
         raw.beginGroup(QStringLiteral("Settings"));
-        QCOMPARE(raw.childKeys().size(), 27);
+        QCOMPARE(raw.childKeys().size(), 28);
         QCOMPARE(raw.value(QStringLiteral("KeepTool")).toInt(), 0);
         QCOMPARE(raw.value(QStringLiteral("SnapToAreas")).toInt(), 0);
         QCOMPARE(raw.value(QStringLiteral("HtmlOption")).toInt(), 10);
@@ -36,6 +36,7 @@ private slots:
         QCOMPARE(raw.value(QStringLiteral("magni")).toInt(), 100);
         QCOMPARE(raw.value(QStringLiteral("nTraceTolerance")).toInt(), 20);
         QCOMPARE(raw.value(QStringLiteral("nTraceSimplify")).toInt(), 15);
+        QCOMPARE(raw.value(QStringLiteral("Language")).toInt(), 0);
         QVERIFY(!raw.contains(QStringLiteral("DefaultAreaTailInEffect")));
     }
 
