@@ -29,9 +29,11 @@ namespace
 
 // The page around the map for the browser. The platform's browsers read
 // undeclared bytes as Latin text, so the page says it is UTF-8.
-const char kPreviewHead[] = "<HTML>\r\n\r\n<HEAD>\r\n"
-                            "  <META http-equiv=\"Content-Type\" content=\"text/html; charset=UTF-8\">\r\n"
-                            "  <TITLE>Zephyrmap !プレビュー</TITLE>\r\n</HEAD>\r\n\r\n<BODY>\r\n\r\n";
+// Its title is translated with the markup around it.
+const char kPreviewHead[] =
+    QT_TRANSLATE_NOOP("ExternalApps", "<HTML>\r\n\r\n<HEAD>\r\n"
+                                      "  <META http-equiv=\"Content-Type\" content=\"text/html; charset=UTF-8\">\r\n"
+                                      "  <TITLE>Zephyrmap !プレビュー</TITLE>\r\n</HEAD>\r\n\r\n<BODY>\r\n\r\n");
 const char kPreviewTail[] = "\r\n\r\n</BODY>\r\n\r\n</HTML>";
 
 const char kAppNotFound[] = QT_TRANSLATE_NOOP(
@@ -291,7 +293,7 @@ std::string ExternalApps::MapHtml() const
 QByteArray ExternalApps::BrowserPreviewPage() const
 {
     const bool lower = m_settings.HtmlOption & kLowerCaseTags;
-    std::string head = utf8::Utf8ToSjis(kPreviewHead), tail = kPreviewTail;
+    std::string head = FromQString(QCoreApplication::translate("ExternalApps", kPreviewHead)), tail = kPreviewTail;
     html::ConvertTagCase(head, lower);
     html::ConvertTagCase(tail, lower);
     return QByteArray::fromStdString(utf8::SjisToUtf8(head + MapHtml() + tail));

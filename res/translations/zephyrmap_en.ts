@@ -1678,6 +1678,28 @@ Please check the path of the HTML document that uses the map.</translation>
         <translation>The file &quot;%1&quot; was not found.
 Please check the link target.</translation>
     </message>
+    <message>
+        <source>&lt;HTML&gt;<byte value="xd"/>
+<byte value="xd"/>
+&lt;HEAD&gt;<byte value="xd"/>
+  &lt;META http-equiv=&quot;Content-Type&quot; content=&quot;text/html; charset=UTF-8&quot;&gt;<byte value="xd"/>
+  &lt;TITLE&gt;Zephyrmap !プレビュー&lt;/TITLE&gt;<byte value="xd"/>
+&lt;/HEAD&gt;<byte value="xd"/>
+<byte value="xd"/>
+&lt;BODY&gt;<byte value="xd"/>
+<byte value="xd"/>
+</source>
+        <translation>&lt;HTML&gt;<byte value="xd"/>
+<byte value="xd"/>
+&lt;HEAD&gt;<byte value="xd"/>
+  &lt;META http-equiv=&quot;Content-Type&quot; content=&quot;text/html; charset=UTF-8&quot;&gt;<byte value="xd"/>
+  &lt;TITLE&gt;Zephyrmap ! Preview&lt;/TITLE&gt;<byte value="xd"/>
+&lt;/HEAD&gt;<byte value="xd"/>
+<byte value="xd"/>
+&lt;BODY&gt;<byte value="xd"/>
+<byte value="xd"/>
+</translation>
+    </message>
 </context>
 <context>
     <name>FileFilter</name>

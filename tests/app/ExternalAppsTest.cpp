@@ -1,4 +1,5 @@
 #include "app/ExternalApps.h"
+#include "services/language/ProgramLanguage.h"
 #include "tests/view/ViewHarness.h"
 
 #include <QDir>
@@ -98,6 +99,18 @@ private slots:
         QVERIFY(page.startsWith("<html>\r\n\r\n<head>\r\n"));
         QVERIFY(page.contains("<title>Zephyrmap !プレビュー</title>"));
         QVERIFY(page.endsWith("</body>\r\n\r\n</html>"));
+    }
+
+    // In English the browser's title is English; the page stays the same.
+    void inEnglishThePreviewIsTitledInEnglish()
+    {
+        Setup s;
+        QVERIFY(ProgramLanguage::Install(Language::English));
+        const QByteArray page = s.apps.BrowserPreviewPage();
+        ProgramLanguage::Install(Language::Japanese);
+        QVERIFY(page.startsWith("<HTML>\r\n\r\n<HEAD>\r\n"));
+        QVERIFY(page.contains("<TITLE>Zephyrmap ! Preview</TITLE>"));
+        QVERIFY(page.endsWith("</BODY>\r\n\r\n</HTML>"));
     }
 
     void aSecondPreviewReplacesTheFirstWithoutAQuestion()
