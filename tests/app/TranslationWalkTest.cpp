@@ -47,6 +47,7 @@ struct Seen {
     QString scope;
     QString text;
     bool qtOwn = false; // a text of Qt's file dialog: its mnemonics count, its language is Qt's
+    bool cut = false;   // shown narrower than the text needs
 };
 using SeenTexts = QList<Seen>;
 
@@ -128,11 +129,16 @@ void Collect(QWidget* root, const QString& rootScope, SeenTexts& seen)
         Add(seen, QStringLiteral("tips"), w->statusTip());
         if (w->isWindow())
             Add(seen, scope, w->windowTitle());
-        if (auto* button = qobject_cast<QAbstractButton*>(w))
+        if (auto* button = qobject_cast<QAbstractButton*>(w)) {
             Add(seen, scope, button->text());
-        else if (auto* label = qobject_cast<QLabel*>(w))
+            if (!button->text().isEmpty() && button->isVisible() && button->width() < button->sizeHint().width())
+                seen.back().cut = true;
+        } else if (auto* label = qobject_cast<QLabel*>(w)) {
             Add(seen, scope, label->text());
-        else if (auto* group = qobject_cast<QGroupBox*>(w))
+            if (!label->text().isEmpty() && label->isVisible() && !label->wordWrap() &&
+                label->width() < label->minimumSizeHint().width())
+                seen.back().cut = true;
+        } else if (auto* group = qobject_cast<QGroupBox*>(w))
             Add(seen, scope, group->title());
         else if (auto* tabs = qobject_cast<QTabBar*>(w)) {
             for (int i = 0; i < tabs->count(); ++i)
@@ -464,6 +470,47 @@ private slots:
         Walk walk;
         const QStringList clashes = MnemonicClashes(walk.seen);
         QVERIFY2(clashes.isEmpty(), qPrintable(clashes.join(QLatin1Char('\n'))));
+    }
+
+    // Every label and button is as wide as its text, in either language.
+    void theTextsFit_data()
+    {
+        QTest::addColumn<bool>("english");
+        QTest::newRow("Japanese") << false;
+        QTest::newRow("English") << true;
+    }
+    void theTextsFit()
+    {
+        QFETCH(bool, english);
+        QVERIFY(ProgramLanguage::Install(english ? Language::English : Language::Japanese));
+        Walk walk;
+        QStringList cut;
+        for (const Seen& s : walk.seen) {
+            if (s.cut)
+                cut << s.scope + QStringLiteral(": ") + s.text;
+        }
+        QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QLatin1Char('\n'))));
+    }
+
+    // The check itself finds a text cut short.
+    void aCutTextIsFound()
+    {
+        QDialog dialog;
+        auto* button = new QPushButton(QStringLiteral("A rather long caption"), &dialog);
+        button->setFixedWidth(20);
+        auto* label = new QLabel(QStringLiteral("Short"), &dialog);
+        label->move(0, 40);
+        dialog.resize(300, 100);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        SeenTexts seen;
+        Collect(&dialog, QStringLiteral("dialog"), seen);
+        QStringList cut;
+        for (const Seen& s : seen) {
+            if (s.cut)
+                cut << s.text;
+        }
+        QCOMPARE(cut, QStringList{"A rather long caption"});
     }
 
     // The check itself finds a clash: two items of one menu on one letter.
