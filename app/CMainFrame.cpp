@@ -78,6 +78,7 @@ const int kPaneCharacters[] = {0, 8, 43, 16, 30};
 constexpr int kGripWidth = 120;
 constexpr int kGripHeight = 24;
 
+// The status bar's text when no prompt shows.
 QString ReadyText()
 {
     return CMainFrame::tr("ﾚﾃﾞｨ");
@@ -175,8 +176,8 @@ void CMainFrame::BuildMenus()
 {
     for (const MenuInfo& info : MainMenu()) {
         QMenu* menu = menuBar()->addMenu(QCoreApplication::translate("CommandTable", info.caption));
-        // The pop-up window is named after its menu, for what reads the screen.
-        // "ﾌｧｲﾙ(&F)" or "&File" without the mnemonic.
+        // The pop-up window is named after its menu without the mnemonic
+        // ("ﾌｧｲﾙ", "File"), for what reads the screen.
         menu->setWindowTitle(
             QString(menu->title()).remove(QRegularExpression(QStringLiteral("\\(&.\\)"))).remove(QLatin1Char('&')));
         if (!m_fileMenu)
