@@ -3,6 +3,7 @@
 #include "model/CZephyrmapDoc.h"
 #include "services/settings/AppSettings.h"
 #include "tests/TestData.h"
+#include "tests/cli/CliRun.h"
 #include "tests/services/png/PngMaker.h"
 
 #include <gtest/gtest.h>
@@ -18,18 +19,11 @@
 namespace
 {
 
-struct Outcome {
-    int status;
-    std::string out, err;
-};
+using Outcome = CliOutcome;
 
-Outcome Cli(std::vector<std::string> args, const std::string& input = "")
+Outcome Cli(const std::vector<std::string>& args, const std::string& input = "")
 {
-    std::istringstream in(input);
-    std::ostringstream out, err;
-    CliApp app(in, out, err);
-    int status = app.Run(args);
-    return {status, out.str(), err.str()};
+    return RunCli(args, input);
 }
 
 const std::string kSjis = "<p>\x8A\xBF\x8E\x9A \xB1\xB2 \x81\x60</p>\r\n"; // 漢字 ｱｲ ～

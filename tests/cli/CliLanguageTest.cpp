@@ -4,6 +4,7 @@
 
 #include "cli/CliApp.h"
 #include "services/language/ProgramLanguage.h"
+#include "tests/cli/CliRun.h"
 
 #include <gtest/gtest.h>
 
@@ -15,18 +16,11 @@
 namespace
 {
 
-struct Outcome {
-    int status;
-    std::string out, err;
-};
+using Outcome = CliOutcome;
 
-Outcome Cli(std::vector<std::string> args)
+Outcome Cli(const std::vector<std::string>& args, const std::string& input = "")
 {
-    std::istringstream in;
-    std::ostringstream out, err;
-    CliApp app(in, out, err);
-    const int status = app.Run(args);
-    return {status, out.str(), err.str()};
+    return RunCli(args, input);
 }
 
 // English for the test's length, Japanese again after it.

@@ -1,5 +1,6 @@
 #include "cli/CliApp.h"
 #include "tests/TestData.h"
+#include "tests/cli/CliRun.h"
 #include "tests/services/png/PngMaker.h"
 
 #include <gtest/gtest.h>
@@ -13,18 +14,11 @@
 namespace
 {
 
-struct Outcome {
-    int status;
-    std::string out, err;
-};
+using Outcome = CliOutcome;
 
-Outcome Cli(std::vector<std::string> args)
+Outcome Cli(const std::vector<std::string>& args, const std::string& input = "")
 {
-    std::istringstream in;
-    std::ostringstream out, err;
-    CliApp app(in, out, err);
-    const int status = app.Run(args);
-    return {status, out.str(), err.str()};
+    return RunCli(args, input);
 }
 
 // A folder of its own for each test, gone at the end.

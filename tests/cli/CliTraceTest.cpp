@@ -2,6 +2,7 @@
 // around it, and the exit codes of what goes wrong.
 
 #include "cli/CliApp.h"
+#include "tests/cli/CliRun.h"
 #include "tests/services/png/PngMaker.h"
 
 #include <gtest/gtest.h>
@@ -16,18 +17,11 @@
 namespace
 {
 
-struct Outcome {
-    int status;
-    std::string out, err;
-};
+using Outcome = CliOutcome;
 
-Outcome Cli(std::vector<std::string> args)
+Outcome Cli(const std::vector<std::string>& args, const std::string& input = "")
 {
-    std::istringstream in;
-    std::ostringstream out, err;
-    CliApp app(in, out, err);
-    const int status = app.Run(args);
-    return {status, out.str(), err.str()};
+    return RunCli(args, input);
 }
 
 // A temporary file that goes when the test ends.
