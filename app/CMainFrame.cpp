@@ -718,14 +718,7 @@ void CMainFrame::SelectAreasInView(const std::vector<int>& indices)
 
 void CMainFrame::SelectViewAreas(const std::vector<CMapData*>& areas)
 {
-    m_view->SelectAreas(areas);
-    std::vector<int> rows;
-    for (const CMapData* area : areas)
-        rows.push_back(m_doc.IndexOf(area));
-    if (rows.size() > 1)
-        m_areaPage->SelectAreas(rows);
-    else if (rows.size() == 1)
-        m_areaPage->SelectArea(rows.front());
+    m_view->SelectAndTell(areas);
 }
 void CMainFrame::SelectDefaultArea()
 {

@@ -295,23 +295,29 @@ bool DocumentCommands::SaveHtmlSource()
 {
     m_frame.CommitPendingEdits(); // what is saved is the map as shown
     std::string text = MapSource();
-    std::optional<SaveTarget> target;
-    for (;;) {
-        target = chooseSaveTarget();
-        if (!target)
-            return false;
-        target->path = WithExtension(target->path, target->filterIndex);
-        bool again = false;
-        if (ConfirmOverwrite(&m_frame, target->path, again))
-            break;
-        if (!again)
-            return false;
-    }
-    if (!WriteSourceFile(&m_frame, std::move(text), *target))
+    const std::optional<SaveTarget> target = SettledTarget(&m_frame, chooseSaveTarget, &WithExtension);
+    if (!target || !WriteSourceFile(&m_frame, std::move(text), *target))
         return false;
     m_store.ConfirmDialog(kHtmlKey, ToQString(target->path), target->filterIndex);
     m_doc.SetModified(false);
     return true;
+}
+
+std::optional<DocumentCommands::SaveTarget>
+DocumentCommands::SettledTarget(QWidget* parent, const std::function<std::optional<SaveTarget>()>& choose,
+                                std::string (*withExtension)(const std::string&, int))
+{
+    for (;;) {
+        std::optional<SaveTarget> target = choose();
+        if (!target)
+            return std::nullopt;
+        target->path = withExtension(target->path, target->filterIndex);
+        bool again = false;
+        if (ConfirmOverwrite(parent, target->path, again))
+            return target;
+        if (!again)
+            return std::nullopt;
+    }
 }
 
 bool DocumentCommands::WriteSourceFile(QWidget* parent, std::string text, const SaveTarget& target)

@@ -76,6 +76,12 @@ public:
     // another name), cancel stops. Overwriting an HTML page loses all of it
     // but the map, and the question says so.
     static bool ConfirmOverwrite(QWidget* parent, const std::string& path, bool& again);
+    // Asks with `choose` until the user settles on a file: the file type's
+    // extension added by `withExtension`, a file that is there overwritten
+    // only when the user says so. Nothing for cancel.
+    static std::optional<SaveTarget> SettledTarget(QWidget* parent,
+                                                   const std::function<std::optional<SaveTarget>()>& choose,
+                                                   std::string (*withExtension)(const std::string&, int));
     // The text (Shift-JIS, CR LF) in the target's line ends and encoding,
     // written whole; false, told, when it could not be.
     static bool WriteSourceFile(QWidget* parent, std::string text, const SaveTarget& target);

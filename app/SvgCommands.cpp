@@ -67,19 +67,9 @@ bool SvgCommands::SaveSvgSource()
 {
     m_frame.CommitPendingEdits(); // what is saved is the map as shown
     const std::string text = SvgSource();
-    std::optional<DocumentCommands::SaveTarget> target;
-    for (;;) {
-        target = chooseSaveTarget();
-        if (!target)
-            return false;
-        target->path = WithExtension(target->path, target->filterIndex);
-        bool again = false;
-        if (DocumentCommands::ConfirmOverwrite(&m_frame, target->path, again))
-            break;
-        if (!again)
-            return false;
-    }
-    if (!DocumentCommands::WriteSourceFile(&m_frame, text, *target))
+    const std::optional<DocumentCommands::SaveTarget> target =
+        DocumentCommands::SettledTarget(&m_frame, chooseSaveTarget, &WithExtension);
+    if (!target || !DocumentCommands::WriteSourceFile(&m_frame, text, *target))
         return false;
     m_store.ConfirmDialog(kSvgKey, ToQString(target->path), target->filterIndex);
     return true;

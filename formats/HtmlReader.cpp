@@ -324,14 +324,6 @@ std::size_t CopyQuotedValue(const std::string& typed, std::size_t at, std::strin
     return at;
 }
 
-bool OpensValue(const std::string& tidy)
-{
-    std::size_t end = tidy.size();
-    while (end > 0 && tidy[end - 1] == ' ')
-        --end;
-    return end > 0 && tidy[end - 1] == '=';
-}
-
 } // namespace
 
 // Quotes, '=' and blanks are below 0x40 and never a Shift-JIS trail byte:
@@ -341,7 +333,7 @@ std::string TidyOtherAttributes(const std::string& typed)
     std::string tidy;
     for (std::size_t at = 0; at < typed.size();) {
         const char c = typed[at];
-        if ((c == '"' || c == '\'') && OpensValue(tidy)) {
+        if ((c == '"' || c == '\'') && TagScanner::OpensQuotedValue(tidy)) {
             at = CopyQuotedValue(typed, at, tidy);
             continue;
         }

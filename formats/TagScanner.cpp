@@ -41,14 +41,6 @@ bool AllBlank(const std::string& s, std::size_t begin, std::size_t end)
     return true;
 }
 
-bool EndsWithEquals(const std::string& text)
-{
-    std::size_t end = text.size();
-    while (end > 0 && IsBlank(text[end - 1]))
-        --end;
-    return end > 0 && text[end - 1] == '=';
-}
-
 // Runs of blanks become one, outside quoted values: a value keeps its own.
 // Quotes, '=' and blanks are below 0x40, never a Shift-JIS trail byte.
 void CollapseBlankRuns(std::string& tag)
@@ -63,7 +55,7 @@ void CollapseBlankRuns(std::string& tag)
                 quote = 0;
             continue;
         }
-        if ((c == '"' || c == '\'') && EndsWithEquals(out))
+        if ((c == '"' || c == '\'') && TagScanner::OpensQuotedValue(out))
             quote = c;
         if (c == ' ' && !out.empty() && out.back() == ' ')
             continue;
@@ -73,6 +65,14 @@ void CollapseBlankRuns(std::string& tag)
 }
 
 } // namespace
+
+bool TagScanner::OpensQuotedValue(const std::string& before)
+{
+    std::size_t end = before.size();
+    while (end > 0 && IsBlank(before[end - 1]))
+        --end;
+    return end > 0 && before[end - 1] == '=';
+}
 
 long TagScanner::FindAttribute(const std::string& name) const
 {

@@ -28,6 +28,9 @@ public:
     AttributeRead ExtractAttribute(const std::string& name, bool strict);
     // Removes a bare flag such as NOHREF, as written or in lower case.
     bool RemoveFlagAttribute(const std::string& name);
+    // Whether a quote after `before` opens an attribute's value: an '=' and
+    // blanks come before it.
+    static bool OpensQuotedValue(const std::string& before);
 
 private:
     void RemoveSpan(std::size_t begin, std::size_t end);

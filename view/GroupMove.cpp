@@ -1,8 +1,8 @@
 #include "view/GroupMove.h"
 
-#include "model/CZephyrmapDoc.h"
 #include "view/AreaMove.h"
 #include "view/CZephyrmapView.h"
+#include "view/SelectionEdits.h"
 
 #include <cstdlib>
 
@@ -63,19 +63,10 @@ void GroupMove::Released(Point)
         m_view.AddAreas(std::move(copies));
         return;
     }
-    CZephyrmapDoc& doc = m_view.Doc();
-    doc.BeginGroup();
-    for (std::size_t i = 0; i < m_areas.size(); ++i) {
-        if (doc.IndexOf(m_areas[i]) < 0)
-            continue;
-        auto before = std::make_unique<CMapData>(*m_areas[i]);
-        *m_areas[i] = m_copies[i];
-        UndoStep step;
-        step.kind = UndoAreaMoved;
-        doc.RecordEdit(std::move(step), std::move(before), m_areas[i], true);
-    }
-    doc.EndGroup();
-    m_view.SelectAreas(m_areas);
+    std::vector<std::vector<Point>> moved;
+    for (const CMapData& copy : m_copies)
+        moved.push_back(copy.m_points);
+    SelectionEdits(m_view).Reshape(m_areas, moved, UndoAreaMoved);
 }
 
 bool GroupMove::Cancel()

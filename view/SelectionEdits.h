@@ -26,9 +26,9 @@ public:
     // Reads the clipboard's areas and lets them follow the pointer.
     void Paste(bool withAttributes);
 
-private:
     // Gives each area its new points, all in one undo step of `kind`.
     void Reshape(const std::vector<CMapData*>& areas, const std::vector<std::vector<Point>>& points, UndoKind kind);
 
+private:
     CZephyrmapView& m_view;
 };

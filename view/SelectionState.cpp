@@ -16,11 +16,8 @@ bool Meets(const Rect& a, const Rect& b)
 
 double DistanceToSegment(Point p, Point a, Point b)
 {
-    const double dx = b.x - a.x, dy = b.y - a.y;
-    const double length = dx * dx + dy * dy;
-    double t = length == 0 ? 0 : ((p.x - a.x) * dx + (p.y - a.y) * dy) / length;
-    t = std::clamp(t, 0.0, 1.0);
-    return std::hypot(p.x - (a.x + t * dx), p.y - (a.y + t * dy));
+    const double t = NearestOnSegment(p, a, b);
+    return std::hypot(p.x - (a.x + t * (b.x - a.x)), p.y - (a.y + t * (b.y - a.y)));
 }
 
 Rect SquareAround(Point p, int half)
@@ -33,11 +30,6 @@ Rect SquareAround(Point p, int half)
 int SelectionState::HandleHalfSize(float factor)
 {
     return static_cast<int>(3.0f / factor);
-}
-
-int SelectionState::EdgeZoneWidth(float factor)
-{
-    return static_cast<int>(6.0f / factor);
 }
 
 std::vector<Point> SelectionState::HandlePoints(const CMapData& area)
@@ -54,29 +46,6 @@ std::vector<Point> SelectionState::HandlePoints(const CMapData& area)
     // Each corner, then the middle of the edge that leaves it.
     return {p[0], {p[0].x + (p[1].x - p[0].x) / 2, p[0].y}, p[1], {p[1].x, p[1].y + (p[2].y - p[1].y) / 2},
             p[2], {p[3].x + (p[2].x - p[3].x) / 2, p[2].y}, p[3], {p[3].x, p[0].y + (p[3].y - p[0].y) / 2}};
-}
-
-EdgeZone SelectionState::MakeEdgeZone(Point a, Point b, int width, int first, int second)
-{
-    // The end with the smaller x on the left; the first one when both are equal.
-    const Point l = b.x < a.x ? b : a;
-    const Point r = b.x < a.x ? a : b;
-    int m = 0, o = 0;
-    if (l.x == r.x) {
-        m = width;
-    } else if (l.y == r.y) {
-        o = width;
-    } else {
-        const double angle = std::atan(std::abs(r.y - l.y) / static_cast<double>(r.x - l.x));
-        m = static_cast<int>(width * std::sin(angle));
-        o = static_cast<int>(width * std::cos(angle));
-    }
-    std::vector<Point> quad;
-    if (l.x == r.x || r.y <= l.y)
-        quad = {{l.x + m, l.y + o}, {r.x + m, r.y + o}, {r.x - m, r.y - o}, {l.x - m, l.y - o}};
-    else
-        quad = {{l.x - m, l.y + o}, {r.x - m, r.y + o}, {r.x + m, r.y - o}, {l.x + m, l.y - o}};
-    return {HitRegion::MakePolygon(quad), first, second};
 }
 
 void SelectionState::Build(CMapData* area, float factor, int grabbed)
@@ -105,17 +74,6 @@ void SelectionState::SetAreas(std::vector<CMapData*> areas, float factor)
     m_areas = std::move(areas);
 }
 
-void SelectionState::Toggle(CMapData* area, float factor)
-{
-    std::vector<CMapData*> areas = m_areas;
-    const auto found = std::find(areas.begin(), areas.end(), area);
-    if (found != areas.end())
-        areas.erase(found);
-    else
-        areas.push_back(area);
-    SetAreas(std::move(areas), factor);
-}
-
 bool SelectionState::Contains(const CMapData* area) const
 {
     return std::find(m_areas.begin(), m_areas.end(), area) != m_areas.end();
@@ -127,13 +85,9 @@ void SelectionState::BuildHandles(float factor)
     const int half = HandleHalfSize(factor);
     for (const Point& p : HandlePoints(*area))
         m_handles.push_back(SquareAround(p, half));
-    const std::vector<Point>& points = area->m_points;
-    const int n = static_cast<int>(points.size());
-    const int width = EdgeZoneWidth(factor);
-    for (int i = 1; i <= n && n >= 2; ++i) {
-        const int second = i == n ? 0 : i;
-        m_edges.push_back(MakeEdgeZone(points[i - 1], points[second], width, i - 1, second));
-    }
+    const int n = static_cast<int>(area->m_points.size());
+    for (int i = 1; i <= n && n >= 2; ++i)
+        m_edges.push_back({i - 1, i == n ? 0 : i});
 }
 
 void SelectionState::Clear()

@@ -1,11 +1,10 @@
 #pragma once
-// What the view knows of the selection: one area with its handles and the
-// zones along its edges where a click inserts a polygon vertex, both in
-// picture pixels and sized so that they stay a few window pixels wide at any
-// magnification; or a group of several areas, which move, go and are copied
+// What the view knows of the selection: one area with its handles, in
+// picture pixels and sized so that they stay six window pixels wide at any
+// magnification, and its edges, where a click on a polygon's outline inserts
+// a vertex; or a group of several areas, which move, go and are copied
 // together and are reshaped by none of their handles.
 
-#include "model/HitRegion.h"
 #include "services/types/Geometry.h"
 
 #include <vector>
@@ -13,7 +12,6 @@
 class CMapData;
 
 struct EdgeZone {
-    HitRegion region;
     int first = 0;  // index of the edge's first point
     int second = 0; // index of its second point (0 for the closing edge)
 };
@@ -21,15 +19,13 @@ struct EdgeZone {
 class SelectionState
 {
 public:
-    // Selects `area` alone and builds its handles and edge zones for `factor`.
+    // Selects `area` alone and builds its handles and edges for `factor`.
     void Build(CMapData* area, float factor, int grabbedHandle);
     // Builds again for the one selected area, keeping the grabbed handle.
     void Rebuild(float factor);
     void Clear();
     // Selects these areas, in this order: none, one (with its handles) or a group.
     void SetAreas(std::vector<CMapData*> areas, float factor);
-    // Adds `area` to the selection, or takes it out when it is in.
-    void Toggle(CMapData* area, float factor);
 
     bool IsSelected() const { return !m_areas.empty(); }
     bool IsGroup() const { return m_areas.size() > 1; }
@@ -55,14 +51,11 @@ public:
     int grabbedHandle = -1;
     int hoveredEdge = -1;
 
-    // Half the side of a handle, and the width of an edge zone, in picture
-    // pixels at `factor`.
+    // Half the side of a handle, in picture pixels at `factor`.
     static int HandleHalfSize(float factor);
-    static int EdgeZoneWidth(float factor);
     // How near the outline a click must be to insert a vertex, in window pixels.
     static constexpr float kEdgeReach = 3.0f;
     static std::vector<Point> HandlePoints(const CMapData& area);
-    static EdgeZone MakeEdgeZone(Point a, Point b, int width, int first, int second);
 
 private:
     void BuildHandles(float factor);

@@ -15,12 +15,10 @@ double Distance(Point a, Point b)
 }
 
 // The nearest point of segment a-b to p, rounded to a pixel.
-Point NearestOnSegment(Point p, Point a, Point b)
+Point NearestPixelOnSegment(Point p, Point a, Point b)
 {
-    const double dx = b.x - a.x, dy = b.y - a.y;
-    const double length = dx * dx + dy * dy;
-    const double t = length == 0 ? 0 : std::clamp(((p.x - a.x) * dx + (p.y - a.y) * dy) / length, 0.0, 1.0);
-    return {static_cast<int>(std::lround(a.x + t * dx)), static_cast<int>(std::lround(a.y + t * dy))};
+    const double t = NearestOnSegment(p, a, b);
+    return {static_cast<int>(std::lround(a.x + t * (b.x - a.x))), static_cast<int>(std::lround(a.y + t * (b.y - a.y)))};
 }
 
 // The corners of an area's outline that a point may snap to: a circle's
@@ -95,7 +93,7 @@ std::optional<Point> Snapper::NearestOnOutline(Point p, double reach, const std:
         }
         const std::vector<Point>& v = area->m_points;
         for (std::size_t i = 0; i < v.size(); ++i)
-            consider(NearestOnSegment(p, v[i], v[(i + 1) % v.size()]));
+            consider(NearestPixelOnSegment(p, v[i], v[(i + 1) % v.size()]));
     }
     return best;
 }

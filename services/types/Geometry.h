@@ -1,6 +1,7 @@
 #pragma once
 // Integer points and rectangles in picture pixels.
 
+#include <algorithm>
 #include <cstdint>
 
 struct Point {
@@ -18,3 +19,11 @@ struct Rect {
     bool IsEmpty() const { return right <= left || bottom <= top; }
     friend bool operator==(const Rect&, const Rect&) = default;
 };
+
+// Where on segment a-b the point nearest to p lies, from 0 at a to 1 at b.
+inline double NearestOnSegment(Point p, Point a, Point b)
+{
+    const double dx = b.x - a.x, dy = b.y - a.y;
+    const double length = dx * dx + dy * dy;
+    return length == 0 ? 0 : std::clamp(((p.x - a.x) * dx + (p.y - a.y) * dy) / length, 0.0, 1.0);
+}
