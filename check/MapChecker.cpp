@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <cctype>
 #include <filesystem>
+#include <span>
 #include <system_error>
 #include <unordered_map>
 
@@ -41,7 +42,7 @@ bool OnOneLine(const Point& a, const Point& b, const Point& c)
     return cross == 0;
 }
 
-bool PolygonHasNoArea(const std::vector<Point>& points)
+bool PolygonHasNoArea(std::span<const Point> points)
 {
     std::vector<Point> distinct;
     for (const Point& p : points) {
@@ -226,7 +227,7 @@ std::vector<Finding> MapChecker::Check(const CZephyrmapDoc& doc, DisplaySize pic
 
 bool MapChecker::IsEmptyArea(const CMapData& area)
 {
-    const std::vector<Point>& p = area.m_points;
+    const PointList& p = area.m_points;
     switch (area.m_shape) {
     case ShapeRect:
         return p.size() != 4 || p[0].x == p[2].x || p[0].y == p[2].y;

@@ -47,30 +47,30 @@ void ArchiveWriter::Append(const char* data, std::size_t n)
         std::memcpy(Room(n), data, n);
 }
 
-void ArchiveWriter::String(const std::string& s)
+char* ArchiveWriter::PutString(char* p, const std::string& s)
 {
     const std::size_t n = s.size();
     if (n <= kLongestByteLength) {
-        Byte(static_cast<std::uint8_t>(n));
+        *p++ = static_cast<char>(n);
     } else if (n <= kLongestWordLength) {
-        Byte(0xFF);
-        Word(static_cast<std::uint16_t>(n));
+        *p++ = static_cast<char>(0xFF);
+        p = PutWord(p, static_cast<std::uint16_t>(n));
     } else {
-        Byte(0xFF);
-        Word(0xFFFF);
-        Int32(static_cast<std::int32_t>(static_cast<std::uint32_t>(n)));
+        *p++ = static_cast<char>(0xFF);
+        p = PutWord(p, 0xFFFF);
+        p = PutInt32(p, static_cast<std::int32_t>(static_cast<std::uint32_t>(n)));
     }
-    Append(s.data(), n);
+    if (n)
+        std::memcpy(p, s.data(), n);
+    return p + n;
 }
 
-void ArchiveWriter::Count(std::uint32_t n)
+char* ArchiveWriter::PutCount(char* p, std::uint32_t n)
 {
-    if (n < 0xFFFF) {
-        Word(static_cast<std::uint16_t>(n));
-    } else {
-        Word(0xFFFF);
-        Int32(static_cast<std::int32_t>(n));
-    }
+    if (n < 0xFFFF)
+        return PutWord(p, static_cast<std::uint16_t>(n));
+    p = PutWord(p, 0xFFFF);
+    return PutInt32(p, static_cast<std::int32_t>(n));
 }
 
 void ArchiveWriter::ClassTag(std::string_view name, std::uint16_t schema)

@@ -32,11 +32,24 @@
 class ArchiveWriter
 {
 public:
-    void Int32(std::int32_t v) { PutLittleEndian(Room(4), static_cast<std::uint32_t>(v)); }
+    void Int32(std::int32_t v) { PutInt32(Room(4), v); }
     void Word(std::uint16_t v) { PutLittleEndian(Room(2), v); }
     void Byte(std::uint8_t v) { *Room(1) = static_cast<char>(v); }
-    void String(const std::string& s);
-    void Count(std::uint32_t n);
+    void String(const std::string& s) { PutString(Room(StringSize(s.size())), s); }
+    void Count(std::uint32_t n) { PutCount(Room(CountSize(n)), n); }
+
+    // Room for `size` bytes, to be filled by the Put functions below: a
+    // caller that knows what a run of fields takes claims it once.
+    char* Claim(std::size_t size) { return Room(size); }
+    // Each writes at `p` what the write of the same name above writes, and
+    // answers where the next field goes.
+    static char* PutInt32(char* p, std::int32_t v)
+    {
+        PutLittleEndian(p, static_cast<std::uint32_t>(v));
+        return p + 4;
+    }
+    static char* PutCount(char* p, std::uint32_t n);
+    static char* PutString(char* p, const std::string& s);
     // The class tag of the next object of the class `name`; counts the object.
     void ClassTag(std::string_view name, std::uint16_t schema);
 
@@ -71,6 +84,11 @@ private:
     }
     void Grow(std::size_t n);
     void Append(const char* data, std::size_t n);
+    static char* PutWord(char* p, std::uint16_t v)
+    {
+        PutLittleEndian(p, v);
+        return p + 2;
+    }
 
     std::string m_bytes; // sized ahead; the first m_used bytes are written
     std::size_t m_used = 0;

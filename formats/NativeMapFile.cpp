@@ -19,23 +19,6 @@ constexpr std::size_t kSmallestArea = 15; // class tag and an empty schema-1 bod
 constexpr std::size_t kPointSize = 8;     // int32 x, int32 y
 constexpr std::size_t kInt32Size = 4;
 
-// The area body: schema 2 is written; schema 1 stops after the path flag.
-void WriteArea(ArchiveWriter& ar, const CMapData& area)
-{
-    ar.Count(static_cast<std::uint32_t>(area.m_points.size()));
-    for (const Point& p : area.m_points) {
-        ar.Int32(p.x);
-        ar.Int32(p.y);
-    }
-    ar.Int32(area.m_shape);
-    ar.String(area.m_href);
-    ar.String(area.m_target);
-    ar.String(area.m_alt);
-    ar.Int32(area.m_hrefIsPath);
-    ar.String(area.m_otherAttrs);
-    ar.Int32(area.m_noHref);
-}
-
 // What WriteArea writes for the area, class tag aside.
 std::size_t AreaSize(const CMapData& area)
 {
@@ -43,6 +26,25 @@ std::size_t AreaSize(const CMapData& area)
     return ArchiveWriter::CountSize(count) + kPointSize * count + 3 * kInt32Size +
            ArchiveWriter::StringSize(area.m_href.size()) + ArchiveWriter::StringSize(area.m_target.size()) +
            ArchiveWriter::StringSize(area.m_alt.size()) + ArchiveWriter::StringSize(area.m_otherAttrs.size());
+}
+
+// The area body: schema 2 is written; schema 1 stops after the path flag.
+// Its room is claimed at once, so that each field is stored unchecked.
+void WriteArea(ArchiveWriter& ar, const CMapData& area)
+{
+    char* p = ar.Claim(AreaSize(area));
+    p = ArchiveWriter::PutCount(p, static_cast<std::uint32_t>(area.m_points.size()));
+    for (const Point& point : area.m_points) {
+        p = ArchiveWriter::PutInt32(p, point.x);
+        p = ArchiveWriter::PutInt32(p, point.y);
+    }
+    p = ArchiveWriter::PutInt32(p, area.m_shape);
+    p = ArchiveWriter::PutString(p, area.m_href);
+    p = ArchiveWriter::PutString(p, area.m_target);
+    p = ArchiveWriter::PutString(p, area.m_alt);
+    p = ArchiveWriter::PutInt32(p, area.m_hrefIsPath);
+    p = ArchiveWriter::PutString(p, area.m_otherAttrs);
+    ArchiveWriter::PutInt32(p, area.m_noHref);
 }
 
 // Room for the whole file, so that it is written in one pass without
@@ -68,7 +70,7 @@ std::size_t SizeEstimate(const CZephyrmapDoc& doc)
 }
 
 // The points, decoded from one block of the archive.
-void ReadPoints(ArchiveReader& ar, std::vector<Point>& points)
+void ReadPoints(ArchiveReader& ar, PointList& points)
 {
     const std::uint32_t count = ar.Count(kPointSize);
     const std::uint8_t* block = ar.Block(kPointSize * count);
@@ -101,14 +103,13 @@ bool ReadArea(ArchiveReader& ar, int schema, CMapData& area)
 }
 
 struct ReadMap {
-    std::vector<std::unique_ptr<CMapData>> areas;
+    AreaList areas;
     std::string strings[kMapAttributeCount]; // in the stored order of kMapAttributes
 };
 
 bool ReadAreasAndStrings(ArchiveReader& ar, ReadMap& map)
 {
     std::uint32_t count = ar.Count(kSmallestArea);
-    map.areas.reserve(count); // the count is bounded by the bytes at hand
     for (std::uint32_t i = 0; i < count && !ar.Failed(); ++i) {
         int schema = ar.ClassTag(kClassName);
         if (schema < 1 || schema > 2)
@@ -176,8 +177,7 @@ LoadResult LoadFromBytes(CZephyrmapDoc& doc, const std::string& bytes)
     doc.SetLoadRejected(result != LoadResult::Ok && result != LoadResult::OldLayout);
     if (doc.IsLoadRejected())
         return result;
-    for (auto& area : map.areas)
-        doc.AppendArea(std::move(area));
+    doc.AppendAreas(map.areas);
     for (std::size_t i = 0; i < kMapAttributes.size(); ++i)
         doc.SetAttribute(kMapAttributes[i].index, map.strings[i]);
     doc.ShowAreaCount();

@@ -10,6 +10,7 @@
 #include <array>
 #include <cstdint>
 #include <limits>
+#include <span>
 #include <string_view>
 
 namespace svg
@@ -44,7 +45,7 @@ Shape RectangleShape(std::int64_t left, std::int64_t top, std::int64_t right, st
 }
 
 // The radius is taken from the width, as the written COORDS have it.
-Shape CircleShape(const std::vector<Point>& p)
+Shape CircleShape(std::span<const Point> p)
 {
     Shape s;
     s.kind = Shape::Circle;
@@ -55,7 +56,7 @@ Shape CircleShape(const std::vector<Point>& p)
     return s;
 }
 
-Shape PolygonShape(const std::vector<Point>& points)
+Shape PolygonShape(std::span<const Point> points)
 {
     Shape s;
     s.kind = Shape::Polygon;
@@ -70,7 +71,7 @@ Shape PolygonShape(const std::vector<Point>& points)
 
 Shape ShapeOf(const CMapData& area, DisplaySize frame)
 {
-    const std::vector<Point>& p = area.m_points;
+    const PointList& p = area.m_points;
     switch (area.m_shape) {
     case ShapeRect:
         return p.size() == 4 ? RectangleShape(p[0].x, p[0].y, p[2].x, p[2].y) : Shape();

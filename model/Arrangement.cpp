@@ -11,7 +11,7 @@ namespace arrangement
 namespace
 {
 
-std::vector<Point> Shifted(std::vector<Point> points, int dx, int dy)
+PointList Shifted(PointList points, int dx, int dy)
 {
     for (Point& p : points)
         p = {p.x + dx, p.y + dy};
@@ -20,9 +20,9 @@ std::vector<Point> Shifted(std::vector<Point> points, int dx, int dy)
 
 // Stretched along one axis from the bounds' near edge, so that the bounds
 // become `size` long; a circle keeps its box square.
-std::vector<Point> Resized(const CMapData& area, int size, bool horizontal)
+PointList Resized(const CMapData& area, int size, bool horizontal)
 {
-    std::vector<Point> points = area.m_points;
+    PointList points = area.m_points;
     const Rect r = area.Bounds();
     const int old = horizontal ? r.right - r.left : r.bottom - r.top;
     for (Point& p : points) {
@@ -44,7 +44,7 @@ int Centre(int a, int b)
     return a + (b - a) / 2;
 }
 
-std::vector<std::vector<Point>> Aligned(Kind kind, const std::vector<const CMapData*>& areas)
+std::vector<PointList> Aligned(Kind kind, const std::vector<const CMapData*>& areas)
 {
     std::vector<Rect> bounds;
     for (const CMapData* area : areas)
@@ -53,7 +53,7 @@ std::vector<std::vector<Point>> Aligned(Kind kind, const std::vector<const CMapD
     for (const Rect& r : bounds)
         all = {std::min(all.left, r.left), std::min(all.top, r.top), std::max(all.right, r.right),
                std::max(all.bottom, r.bottom)};
-    std::vector<std::vector<Point>> out;
+    std::vector<PointList> out;
     for (std::size_t i = 0; i < areas.size(); ++i) {
         const Rect& r = bounds[i];
         int dx = 0, dy = 0;
@@ -84,7 +84,7 @@ std::vector<std::vector<Point>> Aligned(Kind kind, const std::vector<const CMapD
 
 // The first and the last along the axis stay; the others are placed so that
 // the gaps between neighbours are equal.
-std::vector<std::vector<Point>> Distributed(bool horizontal, const std::vector<const CMapData*>& areas)
+std::vector<PointList> Distributed(bool horizontal, const std::vector<const CMapData*>& areas)
 {
     std::vector<Rect> bounds;
     for (const CMapData* area : areas)
@@ -103,7 +103,7 @@ std::vector<std::vector<Point>> Distributed(bool horizontal, const std::vector<c
         taken += length(r);
     const double span = low(last) + length(last) - low(first);
     const double gap = (span - taken) / static_cast<double>(areas.size() - 1);
-    std::vector<std::vector<Point>> out(areas.size());
+    std::vector<PointList> out(areas.size());
     double at = low(first);
     for (std::size_t k = 0; k < order.size(); ++k) {
         const std::size_t i = order[k];
@@ -121,9 +121,9 @@ int FewestAreas(Kind kind)
     return kind == Kind::DistributeHorizontally || kind == Kind::DistributeVertically ? 3 : 2;
 }
 
-std::vector<std::vector<Point>> Arrange(Kind kind, const std::vector<const CMapData*>& areas)
+std::vector<PointList> Arrange(Kind kind, const std::vector<const CMapData*>& areas)
 {
-    std::vector<std::vector<Point>> out;
+    std::vector<PointList> out;
     if (areas.empty() || std::any_of(areas.begin(), areas.end(), [](const CMapData* a) { return a->m_points.empty(); }))
         return out;
     switch (kind) {

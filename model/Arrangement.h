@@ -5,6 +5,7 @@
 // Every function answers the new points of each area, in the order given;
 // where one area sets the measure (one width, one height), it is the first.
 
+#include "model/PointList.h"
 #include "services/types/Geometry.h"
 
 #include <vector>
@@ -30,6 +31,6 @@ enum class Kind {
 // How many areas the arrangement needs to change anything.
 int FewestAreas(Kind kind);
 
-std::vector<std::vector<Point>> Arrange(Kind kind, const std::vector<const CMapData*>& areas);
+std::vector<PointList> Arrange(Kind kind, const std::vector<const CMapData*>& areas);
 
 } // namespace arrangement

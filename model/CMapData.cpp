@@ -1,10 +1,26 @@
 #include "model/CMapData.h"
 
+#include "model/BlockPool.h"
 #include "services/paths/PathUtil.h"
 #include "services/settings/AppSettings.h"
 
 #include <algorithm>
 #include <cmath>
+
+void* CMapData::operator new(std::size_t size)
+{
+    if (ZM_POOLS_USE_HEAP || size != sizeof(CMapData))
+        return ::operator new(size);
+    return PoolFor<CMapData>().Allocate();
+}
+
+void CMapData::operator delete(void* area, std::size_t size) noexcept
+{
+    if (ZM_POOLS_USE_HEAP || size != sizeof(CMapData))
+        ::operator delete(area);
+    else
+        PoolFor<CMapData>().Deallocate(area);
+}
 
 CMapData::CMapData(const CMapData& other)
 {
@@ -42,26 +58,24 @@ void CMapData::Reset()
     m_otherAttrs.clear();
     m_noHref = 0;
     m_hrefIsPath = 0;
-    std::vector<Point>().swap(m_points);
-    m_region = HitRegion();
-    m_regionMade = false;
+    m_points = PointList();
+    m_region.reset();
 }
 
 const HitRegion& CMapData::Region() const
 {
-    if (!m_regionMade)
+    if (!m_region)
         MakeRegion();
-    return m_region;
+    return *m_region;
 }
 
 void CMapData::MakeRegion() const
 {
-    m_regionMade = true;
-    m_region = HitRegion();
+    m_region = std::make_unique<HitRegion>();
     if (m_shape == ShapePoly || m_shape == ShapeRect)
-        m_region = HitRegion::MakePolygon(m_points);
+        *m_region = HitRegion::MakePolygon(m_points);
     else if (m_shape == ShapeCirc && m_points.size() >= 3)
-        m_region = HitRegion::MakeEllipse({m_points[0].x, m_points[0].y, m_points[2].x, m_points[2].y});
+        *m_region = HitRegion::MakeEllipse({m_points[0].x, m_points[0].y, m_points[2].x, m_points[2].y});
 }
 
 void CMapData::OffsetBy(int dx, int dy)
@@ -70,8 +84,8 @@ void CMapData::OffsetBy(int dx, int dy)
         p.x += dx;
         p.y += dy;
     }
-    if (m_regionMade)
-        m_region.Offset(dx, dy);
+    if (m_region)
+        m_region->Offset(dx, dy);
 }
 
 void CMapData::MoveTo(int x, int y)

@@ -3,8 +3,11 @@
 // kept in step with the points, and the link attributes of one AREA tag.
 
 #include "model/HitRegion.h"
+#include "model/PointList.h"
 #include "services/types/Geometry.h"
 
+#include <cstddef>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -16,14 +19,18 @@ enum AreaShape : int { ShapeNone = -1, ShapePoly = 0, ShapeCirc = 1, ShapeRect =
 class CMapData
 {
 public:
-    CMapData() { Reset(); }
+    CMapData() = default;
     CMapData(const CMapData& other);
     CMapData& operator=(const CMapData& other);
+
+    // Areas come from a pool of their own: see BlockPool.
+    static void* operator new(std::size_t size);
+    static void operator delete(void* area, std::size_t size) noexcept;
 
     void Reset();
     // The points changed: the hit region follows them. It is made when a hit
     // test first needs it, so that reading a large map makes none.
-    void BuildRegion() { m_regionMade = false; }
+    void BuildRegion() { m_region.reset(); }
 
     // Geometry, in picture pixels.
     void OffsetBy(int dx, int dy);
@@ -60,7 +67,7 @@ public:
     bool IntersectsRect(const Rect& r) const { return Region().IntersectsRect(r); }
     const HitRegion& Region() const;
 
-    std::vector<Point> m_points;
+    PointList m_points;
     int m_shape = ShapeNone;
     std::string m_href;
     int m_hrefIsPath = 0;
@@ -73,8 +80,9 @@ private:
     void CopyFrom(const CMapData& other);
     void MakeRegion() const;
 
-    mutable HitRegion m_region;
-    mutable bool m_regionMade = false;
+    // Made at the first hit test; kept out of the area, which a large map
+    // holds by the hundred thousand, until then.
+    mutable std::unique_ptr<HitRegion> m_region;
     void SetPointsFromRect(const Rect& r);
     void NormalizeFromOppositeCorners();
 };

@@ -4,6 +4,7 @@
 // panes change the map only through these operations; the document tells
 // them back through its DocListener.
 
+#include "model/AreaList.h"
 #include "model/CMapData.h"
 #include "model/DocListener.h"
 #include "model/MapAttributes.h"
@@ -18,9 +19,6 @@
 #include <string>
 
 struct AppSettings;
-
-using AreaList = std::list<std::unique_ptr<CMapData>>;
-using AreaPos = AreaList::iterator;
 
 class CZephyrmapDoc
 {
@@ -39,6 +37,8 @@ public:
     AreaPos InsertAreaAt(int index, std::unique_ptr<CMapData> area);
     // Appends without refreshing the area count, for readers filling a new map.
     void AppendArea(std::unique_ptr<CMapData> area) { m_areas.push_back(std::move(area)); }
+    // The same for a whole list at once, which is left empty.
+    void AppendAreas(AreaList& areas) { m_areas.splice(m_areas.end(), areas); }
     std::unique_ptr<CMapData> DetachArea(AreaPos pos);
     bool MoveAreaInList(int destination, int source);
     CMapData* FindDefaultArea();

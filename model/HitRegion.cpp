@@ -3,12 +3,12 @@
 #include <algorithm>
 #include <cmath>
 
-HitRegion HitRegion::MakePolygon(const std::vector<Point>& points)
+HitRegion HitRegion::MakePolygon(std::span<const Point> points)
 {
     HitRegion r;
     if (points.size() >= 3) {
         r.m_kind = Kind::Polygon;
-        r.m_points = points;
+        r.m_points.assign(points.begin(), points.end());
     }
     return r;
 }

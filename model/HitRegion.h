@@ -7,6 +7,8 @@
 #include "services/types/Geometry.h"
 
 #include <cstdint>
+#include <initializer_list>
+#include <span>
 #include <vector>
 
 class HitRegion
@@ -14,7 +16,11 @@ class HitRegion
 public:
     enum class Kind { Empty, Polygon, Ellipse };
 
-    static HitRegion MakePolygon(const std::vector<Point>& points);
+    static HitRegion MakePolygon(std::span<const Point> points);
+    static HitRegion MakePolygon(std::initializer_list<Point> points)
+    {
+        return MakePolygon({points.begin(), points.size()});
+    }
     static HitRegion MakeEllipse(const Rect& box);
 
     Kind GetKind() const { return m_kind; }

@@ -3,6 +3,7 @@
 // whether the map differs from it now, so that edits undone, or an area moved
 // there and back, leave the map unmodified, and typing after a save does not.
 
+#include "model/AreaList.h"
 #include "model/CMapData.h"
 #include "model/MapAttributes.h"
 
@@ -16,7 +17,7 @@ class SavedState
 {
 public:
     using Attributes = std::array<std::string, kMapAttributeCount>;
-    using Areas = std::list<std::unique_ptr<CMapData>>;
+    using Areas = AreaList;
 
     void Take(const Attributes& attributes, const Areas& areas);
     bool Matches(const Attributes& attributes, const Areas& areas) const;
@@ -26,7 +27,7 @@ private:
     // otherwise build again at every save.
     struct Area {
         CMapData attributes; // with no points
-        std::vector<Point> points;
+        PointList points;
     };
     // The DEFAULT area's points stand for the picture's rectangle and follow
     // the picture, not the user: only its attributes count.

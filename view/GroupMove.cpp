@@ -63,7 +63,7 @@ void GroupMove::Released(Point)
         m_view.AddAreas(std::move(copies));
         return;
     }
-    std::vector<std::vector<Point>> moved;
+    std::vector<PointList> moved;
     for (const CMapData& copy : m_copies)
         moved.push_back(copy.m_points);
     SelectionEdits(m_view).Reshape(m_areas, moved, UndoAreaMoved);

@@ -7,7 +7,7 @@ void MovingCopy::Start(const CMapData& area, Point down)
     m_copy = area;
     m_down = m_last = down;
     m_first = area.m_points.empty() ? Point{} : area.m_points.front();
-    m_start = area.m_points;
+    m_start = area.m_points.ToVector();
 }
 
 void MovingCopy::Follow(Point pointer, bool oneAxis, float factor, Rect& before, Rect& after,

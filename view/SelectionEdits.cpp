@@ -10,8 +10,7 @@
 
 #include <memory>
 
-void SelectionEdits::Reshape(const std::vector<CMapData*>& areas, const std::vector<std::vector<Point>>& points,
-                             UndoKind kind)
+void SelectionEdits::Reshape(const std::vector<CMapData*>& areas, const std::vector<PointList>& points, UndoKind kind)
 {
     CZephyrmapDoc& doc = m_view.Doc();
     doc.BeginGroup();
@@ -34,7 +33,7 @@ void SelectionEdits::Reshape(const std::vector<CMapData*>& areas, const std::vec
 void SelectionEdits::MoveBy(int dx, int dy)
 {
     const std::vector<CMapData*> areas = m_view.Selection().Areas();
-    std::vector<std::vector<Point>> moved;
+    std::vector<PointList> moved;
     for (const CMapData* area : areas) {
         CMapData copy = *area;
         copy.OffsetBy(dx, dy);

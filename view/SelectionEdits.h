@@ -27,7 +27,7 @@ public:
     void Paste(bool withAttributes);
 
     // Gives each area its new points, all in one undo step of `kind`.
-    void Reshape(const std::vector<CMapData*>& areas, const std::vector<std::vector<Point>>& points, UndoKind kind);
+    void Reshape(const std::vector<CMapData*>& areas, const std::vector<PointList>& points, UndoKind kind);
 
 private:
     CZephyrmapView& m_view;

@@ -34,13 +34,13 @@ int SelectionState::HandleHalfSize(float factor)
 
 std::vector<Point> SelectionState::HandlePoints(const CMapData& area)
 {
-    const std::vector<Point>& p = area.m_points;
+    const PointList& p = area.m_points;
     if (p.size() < 2)
         return {};
     if (area.m_shape == ShapePoly)
-        return p;
+        return p.ToVector();
     if (area.m_shape == ShapeCirc && p.size() == 4)
-        return p;
+        return p.ToVector();
     if (area.m_shape != ShapeRect || p.size() != 4)
         return {};
     // Each corner, then the middle of the edge that leaves it.

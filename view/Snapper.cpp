@@ -29,7 +29,7 @@ std::vector<Point> Vertices(const CMapData& area)
         const Rect r = area.Bounds();
         return {{r.left + (r.right - r.left) / 2, r.top + (r.bottom - r.top) / 2}};
     }
-    return area.m_points;
+    return area.m_points.ToVector();
 }
 
 Point NearestOnCircle(Point p, const CMapData& circle)
@@ -91,7 +91,7 @@ std::optional<Point> Snapper::NearestOnOutline(Point p, double reach, const std:
             consider(NearestOnCircle(p, *area));
             continue;
         }
-        const std::vector<Point>& v = area->m_points;
+        const PointList& v = area->m_points;
         for (std::size_t i = 0; i < v.size(); ++i)
             consider(NearestPixelOnSegment(p, v[i], v[(i + 1) % v.size()]));
     }
@@ -129,7 +129,7 @@ Point Snapper::Snap(Point p, float factor, const std::vector<const CMapData*>& i
     return *snapped;
 }
 
-Point Snapper::SnapOffset(const std::vector<Point>& moving, Point offset, float factor,
+Point Snapper::SnapOffset(std::span<const Point> moving, Point offset, float factor,
                           const std::vector<const CMapData*>& ignore)
 {
     m_mark.reset();

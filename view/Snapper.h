@@ -8,6 +8,7 @@
 #include "services/types/Geometry.h"
 
 #include <optional>
+#include <span>
 #include <vector>
 
 class CMapData;
@@ -31,7 +32,7 @@ public:
     Point Snap(Point p, float factor, const std::vector<const CMapData*>& ignore);
     // Points moved together by `offset`: the offset changed so that the
     // nearest of them lands on a vertex or on the grid.
-    Point SnapOffset(const std::vector<Point>& moving, Point offset, float factor,
+    Point SnapOffset(std::span<const Point> moving, Point offset, float factor,
                      const std::vector<const CMapData*>& ignore);
 
     const std::optional<Point>& Mark() const { return m_mark; }

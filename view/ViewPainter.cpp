@@ -43,7 +43,7 @@ QBrush ViewPainter::AreaBrush() const
 
 void ViewPainter::DrawArea(QPainter& painter, const CMapData& area) const
 {
-    const std::vector<Point>& points = area.m_points;
+    const PointList& points = area.m_points;
     if ((area.m_shape == ShapePoly || area.m_shape == ShapeRect) && points.size() > 1) {
         QPolygon polygon;
         for (const Point& p : points)
@@ -66,7 +66,7 @@ void ViewPainter::DrawInverted(QPainter& painter, const CMapData& area) const
     painter.restore();
 }
 
-void ViewPainter::DrawInvertedLine(QPainter& painter, const std::vector<Point>& points, bool closed) const
+void ViewPainter::DrawInvertedLine(QPainter& painter, std::span<const Point> points, bool closed) const
 {
     if (points.size() < 2)
         return;

@@ -11,6 +11,7 @@
 #include <QPen>
 #include <QRect>
 
+#include <span>
 #include <vector>
 
 class CMapData;
@@ -31,7 +32,7 @@ public:
     // An area's outline inverted and hollow.
     void DrawInverted(QPainter& painter, const CMapData& area) const;
     // A line through the points, inverted; `closed` joins the last to the first.
-    void DrawInvertedLine(QPainter& painter, const std::vector<Point>& points, bool closed) const;
+    void DrawInvertedLine(QPainter& painter, std::span<const Point> points, bool closed) const;
     void PaintHandles(QPainter& painter, const SelectionState& selection) const;
     void PaintGrid(QPainter& painter, const QRect& clip) const;
     void PaintSnapMark(QPainter& painter, Point at) const;

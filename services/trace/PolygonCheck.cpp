@@ -56,7 +56,7 @@ namespace polygoncheck
 
 // Edges are swept from left to right: only those whose horizontal spans
 // overlap are compared, which for an outline is a handful each.
-std::vector<int> TouchingEdges(const std::vector<Point>& polygon)
+std::vector<int> TouchingEdges(std::span<const Point> polygon)
 {
     const int n = static_cast<int>(polygon.size());
     std::vector<int> all(n);

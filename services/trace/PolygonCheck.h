@@ -6,6 +6,7 @@
 
 #include "services/types/Geometry.h"
 
+#include <span>
 #include <vector>
 
 namespace polygoncheck
@@ -14,9 +15,9 @@ namespace polygoncheck
 // The edges that meet another edge where they should not, by index (edge i
 // runs from corner i to corner i + 1, the last one back to corner 0), in
 // increasing order. A polygon of fewer than 3 corners has every edge there.
-std::vector<int> TouchingEdges(const std::vector<Point>& polygon);
+std::vector<int> TouchingEdges(std::span<const Point> polygon);
 
-inline bool IsSimple(const std::vector<Point>& polygon)
+inline bool IsSimple(std::span<const Point> polygon)
 {
     return TouchingEdges(polygon).empty();
 }

@@ -7,6 +7,7 @@
 // (read back from the disk), and undo and redo must step over exactly one
 // user action. A failure prints its seed and the shortest list of steps
 // that still shows it. ZM_MODEL_SEED and ZM_MODEL_STEPS choose another run.
+#include "tests/Shrink.h"
 #include "tests/app/AppHarness.h"
 
 #include "app/NativeFileCommands.h"
@@ -43,7 +44,7 @@ ModelArea AreaOf(const CMapData& area)
     ModelArea m;
     m.shape = area.m_shape;
     if (area.m_shape != ShapeDefault)
-        m.points = area.m_points;
+        m.points = area.m_points.ToVector();
     m.alt = area.m_alt;
     m.target = area.m_target;
     return m;
@@ -586,21 +587,9 @@ Outcome RunSteps(const std::vector<Step>& steps)
     return {};
 }
 
-// The shortest list found that still fails: chunks, then single steps, are
-// left out while the failure stays.
 std::vector<Step> Shrink(std::vector<Step> steps)
 {
-    for (std::size_t chunk = steps.size() / 2; chunk >= 1; chunk /= 2) {
-        for (std::size_t at = 0; at + chunk <= steps.size();) {
-            std::vector<Step> shorter(steps.begin(), steps.begin() + static_cast<std::ptrdiff_t>(at));
-            shorter.insert(shorter.end(), steps.begin() + static_cast<std::ptrdiff_t>(at + chunk), steps.end());
-            if (RunSteps(shorter).failedAt != 0)
-                steps = std::move(shorter);
-            else
-                at += chunk;
-        }
-    }
-    return steps;
+    return ShrinkSteps(std::move(steps), [](const std::vector<Step>& some) { return RunSteps(some).failedAt != 0; });
 }
 
 int EnvironmentNumber(const char* name, int fallback)

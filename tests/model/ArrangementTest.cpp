@@ -23,7 +23,7 @@ std::vector<Rect> BoundsAfter(arrangement::Kind kind, const std::vector<CMapData
     for (const CMapData& a : areas)
         pointers.push_back(&a);
     std::vector<Rect> out;
-    for (const std::vector<Point>& points : arrangement::Arrange(kind, pointers)) {
+    for (const PointList& points : arrangement::Arrange(kind, pointers)) {
         CMapData moved;
         moved.m_points = points;
         out.push_back(moved.Bounds());

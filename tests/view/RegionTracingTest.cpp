@@ -103,7 +103,8 @@ private slots:
         QCOMPARE(h->Drawn().size(), std::size_t(1));
         CMapData* disc = h->Drawn()[0];
         QCOMPARE(disc->m_shape, int(ShapePoly));
-        const double iou = IoU(Covered(300, 200, Disc(100, 100, 50)), Covered(300, 200, Filled(disc->m_points)));
+        const double iou =
+            IoU(Covered(300, 200, Disc(100, 100, 50)), Covered(300, 200, Filled(disc->m_points.ToVector())));
         QVERIFY2(iou >= 0.97,
                  qPrintable(QString::number(iou) + QStringLiteral(" ") + QString::fromStdString(PointsOf(*disc))));
         QVERIFY(polygoncheck::IsSimple(disc->m_points));
@@ -124,7 +125,7 @@ private slots:
         h->Click(230, 100);
         QCOMPARE(h->Drawn().size(), std::size_t(2));
         QCOMPARE(h->view.CurrentTool(), Tool::Trace);
-        QVERIFY(SameCorners(h->Drawn()[1]->m_points, {{180, 40}, {280, 40}, {280, 160}, {180, 160}}));
+        QVERIFY(SameCorners(h->Drawn()[1]->m_points.ToVector(), {{180, 40}, {280, 40}, {280, 160}, {180, 160}}));
         Key(*h, Qt::Key_Escape);
         QCOMPARE(h->view.CurrentTool(), Tool::Select);
         QCOMPARE(h->pane.status[PanePrompt], QString()); // the tolerance is no longer the prompt
@@ -175,7 +176,7 @@ private slots:
         m_answer = QMessageBox::Yes;
         h->Click(100, 100);
         QCOMPARE(h->Drawn().size(), std::size_t(1));
-        QVERIFY(SameCorners(h->Drawn()[0]->m_points, {{0, 0}, {300, 0}, {300, 200}, {0, 200}}));
+        QVERIFY(SameCorners(h->Drawn()[0]->m_points.ToVector(), {{0, 0}, {300, 0}, {300, 200}, {0, 200}}));
     }
 
     void aRegionOverAQuarterOfThePictureIsAskedAbout()

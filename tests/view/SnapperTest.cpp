@@ -92,7 +92,8 @@ private slots:
         Snapper snapper(doc, settings);
         // A 10 x 10 box at (0, 0) moved by (188, 93): its corner (10, 10)
         // lands at (198, 103), three pixels from (200, 100).
-        const Point offset = snapper.SnapOffset({{0, 0}, {10, 0}, {10, 10}, {0, 10}}, {188, 93}, 1.0f, {});
+        const Point offset =
+            snapper.SnapOffset(std::vector<Point>{{0, 0}, {10, 0}, {10, 10}, {0, 10}}, {188, 93}, 1.0f, {});
         QCOMPARE(QPoint(offset.x, offset.y), QPoint(190, 90));
         QVERIFY(snapper.Mark() == (Point{200, 100}));
     }
