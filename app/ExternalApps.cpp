@@ -172,7 +172,7 @@ void ExternalApps::Report(Outcome outcome, bool associationMessage)
 
 void ExternalApps::LaunchProgram(const std::string& program, const QString& file, bool associationMessage)
 {
-    Report(launcher({false, ToQString(program), file}), associationMessage);
+    Report(launcher({false, ToQString(program), file, {}}), associationMessage);
 }
 
 QStringList ExternalApps::DesktopTextEditor(const QString& file)
@@ -197,7 +197,7 @@ void ExternalApps::LaunchEditor(const std::string& program, const QString& file,
 
 void ExternalApps::LaunchAssociation(const QString& file, bool associationMessage)
 {
-    Report(launcher({true, QString(), file}), associationMessage);
+    Report(launcher({true, QString(), file, {}}), associationMessage);
 }
 
 // ---- Previews ----

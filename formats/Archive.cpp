@@ -25,20 +25,29 @@ std::size_t ArchiveWriter::StringSize(std::size_t length)
 
 void ArchiveWriter::Reserve(std::size_t size)
 {
-    if (m_bytes.size() - m_used < size)
-        m_bytes.resize(m_used + size);
+    if (m_capacity - m_used < size)
+        Resize(m_used + size);
 }
 
 void ArchiveWriter::Grow(std::size_t n)
 {
-    m_bytes.resize(std::max(m_used + n, 2 * m_bytes.size()));
+    Resize(std::max(m_used + n, 2 * m_capacity));
+}
+
+void ArchiveWriter::Resize(std::size_t capacity)
+{
+    auto bytes = std::make_unique_for_overwrite<char[]>(capacity);
+    if (m_used)
+        std::memcpy(bytes.get(), m_bytes.get(), m_used);
+    m_bytes = std::move(bytes);
+    m_capacity = capacity;
 }
 
 std::string ArchiveWriter::TakeBytes()
 {
-    m_bytes.resize(m_used);
+    std::string bytes(Bytes());
     m_used = 0;
-    return std::move(m_bytes);
+    return bytes;
 }
 
 void ArchiveWriter::Append(const char* data, std::size_t n)

@@ -22,13 +22,15 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <utility>
 #include <vector>
 
 // Writes into a buffer sized ahead (Reserve), so that a whole file is
-// written in one pass with one allocation when the caller knows its size.
+// written in one pass with one allocation when the caller knows its size;
+// the buffer is not cleared first, since every byte handed out is written.
 class ArchiveWriter
 {
 public:
@@ -62,6 +64,8 @@ public:
 
     // Room for `size` bytes more than are written.
     void Reserve(std::size_t size);
+    // What was written, valid until the next write.
+    std::string_view Bytes() const { return {m_bytes.get(), m_used}; }
     std::string TakeBytes();
 
 private:
@@ -76,13 +80,14 @@ private:
     }
     char* Room(std::size_t n)
     {
-        if (m_bytes.size() - m_used < n)
+        if (m_capacity - m_used < n)
             Grow(n);
-        char* p = m_bytes.data() + m_used;
+        char* p = m_bytes.get() + m_used;
         m_used += n;
         return p;
     }
     void Grow(std::size_t n);
+    void Resize(std::size_t capacity);
     void Append(const char* data, std::size_t n);
     static char* PutWord(char* p, std::uint16_t v)
     {
@@ -90,7 +95,8 @@ private:
         return p + 2;
     }
 
-    std::string m_bytes; // sized ahead; the first m_used bytes are written
+    std::unique_ptr<char[]> m_bytes; // m_capacity bytes, the first m_used of them written
+    std::size_t m_capacity = 0;
     std::size_t m_used = 0;
     std::vector<std::pair<std::string, std::uint32_t>> m_classIndex; // a class's name -> its index
     std::uint32_t m_nextIndex = 1;

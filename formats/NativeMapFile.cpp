@@ -146,11 +146,8 @@ LoadResult Parse(const std::string& bytes, ReadMap& map)
     return ReadAreasAndStrings(ar, map) ? LoadResult::Ok : LoadResult::Unexpected;
 }
 
-} // namespace
-
-std::string SaveToBytes(const CZephyrmapDoc& doc)
+void Encode(const CZephyrmapDoc& doc, ArchiveWriter& ar)
 {
-    ArchiveWriter ar;
     ar.Reserve(SizeEstimate(doc));
     ar.Int32(kVersion);
     ar.String(kHeader);
@@ -161,12 +158,22 @@ std::string SaveToBytes(const CZephyrmapDoc& doc)
     }
     for (const MapAttributeInfo& info : kMapAttributes)
         ar.String(doc.Attribute(info.index));
+}
+
+} // namespace
+
+std::string SaveToBytes(const CZephyrmapDoc& doc)
+{
+    ArchiveWriter ar;
+    Encode(doc, ar);
     return ar.TakeBytes();
 }
 
 bool SaveToFile(const CZephyrmapDoc& doc, const std::string& path, std::string& error)
 {
-    return localfile::WriteFileAtomically(path, SaveToBytes(doc), error);
+    ArchiveWriter ar;
+    Encode(doc, ar);
+    return localfile::WriteFileAtomically(path, ar.Bytes(), error);
 }
 
 LoadResult LoadFromBytes(CZephyrmapDoc& doc, const std::string& bytes)

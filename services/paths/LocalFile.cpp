@@ -95,7 +95,7 @@ std::string LimitReason(std::size_t limit)
 
 // ---- Saving ----
 
-bool WriteAll(int fd, const std::string& bytes, std::string& reason)
+bool WriteAll(int fd, std::string_view bytes, std::string& reason)
 {
     for (std::size_t done = 0; done < bytes.size();) {
         const std::size_t piece = std::min<std::size_t>(bytes.size() - done, 1u << 30);
@@ -145,7 +145,7 @@ public:
     // A new file beside `target`, which no other save can have made:
     // exclusively created under a random name. False with the reason.
     bool Create(const std::filesystem::path& target, std::string& reason);
-    bool Write(const std::string& bytes, std::string& reason);
+    bool Write(std::string_view bytes, std::string& reason);
     // Flushed to the disk and closed, then renamed over the target.
     bool Commit(const std::filesystem::path& target, std::string& reason);
 
@@ -214,7 +214,7 @@ bool Temporary::Create(const std::filesystem::path& target, std::string& reason)
     return false;
 }
 
-bool Temporary::Write(const std::string& bytes, std::string& reason)
+bool Temporary::Write(std::string_view bytes, std::string& reason)
 {
     return WriteAll(m_fd, bytes, reason);
 }
@@ -394,7 +394,7 @@ bool ReadWholeFile(const std::string& sjisPath, std::string& bytes, std::string&
     return ReadWholeNativeFile(NativePath(sjisPath), bytes, reason, limit);
 }
 
-bool WriteNativeFileAtomically(const std::filesystem::path& path, const std::string& bytes, std::string& reason,
+bool WriteNativeFileAtomically(const std::filesystem::path& path, std::string_view bytes, std::string& reason,
                                SaveLinks links)
 {
     std::filesystem::path target = path;
@@ -411,7 +411,7 @@ bool WriteNativeFileAtomically(const std::filesystem::path& path, const std::str
     return true;
 }
 
-bool WriteFileAtomically(const std::string& sjisPath, const std::string& bytes, std::string& error)
+bool WriteFileAtomically(const std::string& sjisPath, std::string_view bytes, std::string& error)
 {
     std::string reason;
     if (WriteNativeFileAtomically(NativePath(sjisPath), bytes, reason))

@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <memory>
 #include <string>
+#include <string_view>
 
 namespace localfile
 {
@@ -58,10 +59,10 @@ enum class SaveLinks { Follow, Replace };
 // (a folder, a device, a FIFO), a read-only one and links that loop. The
 // temporary is removed on every failure. `error` names the target and the
 // system's reason, never the temporary.
-bool WriteFileAtomically(const std::string& sjisPath, const std::string& bytes, std::string& error);
+bool WriteFileAtomically(const std::string& sjisPath, std::string_view bytes, std::string& error);
 // The same for a path in the platform's own terms; `reason` is the system's
 // reason alone.
-bool WriteNativeFileAtomically(const std::filesystem::path& path, const std::string& bytes, std::string& reason,
+bool WriteNativeFileAtomically(const std::filesystem::path& path, std::string_view bytes, std::string& reason,
                                SaveLinks links = SaveLinks::Follow);
 
 } // namespace localfile
