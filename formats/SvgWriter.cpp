@@ -1,6 +1,7 @@
 #include "formats/SvgWriter.h"
 
 #include "formats/HtmlWriter.h"
+#include "formats/OverlapIndex.h"
 #include "formats/StartTag.h"
 #include "formats/XmlText.h"
 #include "model/CZephyrmapDoc.h"
@@ -10,6 +11,7 @@
 #include <array>
 #include <cstdint>
 #include <limits>
+#include <memory>
 #include <span>
 #include <string_view>
 
@@ -18,14 +20,7 @@ namespace svg
 namespace
 {
 
-// A box in the picture's pixels, wide enough for any sum of coordinates.
-struct Box {
-    std::int64_t left = 0, top = 0, right = 0, bottom = 0;
-    bool Overlaps(const Box& o) const
-    {
-        return std::max(left, o.left) < std::min(right, o.right) && std::max(top, o.top) < std::min(bottom, o.bottom);
-    }
-};
+using Box = OverlapIndex::Box;
 
 // An area's shape as browsers take its COORDS.
 struct Shape {
@@ -191,16 +186,31 @@ struct Written {
     Shape shape;
 };
 
+// Whether an area's shape takes clicks from the ones after it: the DEFAULT
+// area lies beneath them all.
+bool CanCover(const Written& w)
+{
+    return w.area->m_shape != ShapeDefault && w.shape.HasArea();
+}
+
+// The boxes of the shapes that can cover others; an empty box for the rest.
+OverlapIndex IndexOfCovering(const std::vector<Written>& written)
+{
+    std::vector<Box> boxes;
+    boxes.reserve(written.size());
+    for (const Written& w : written)
+        boxes.push_back(CanCover(w) ? w.shape.bounds : Box());
+    return OverlapIndex(std::move(boxes));
+}
+
 // The earlier shapes over `later`, in groups whose members lie apart, so
 // that each group cuts its shapes out of one even-odd outline.
-std::vector<std::vector<const Shape*>> EarlierOver(const std::vector<Written>& written, std::size_t later)
+std::vector<std::vector<const Shape*>> EarlierOver(const std::vector<Written>& written, const OverlapIndex& covering,
+                                                   std::size_t later)
 {
     std::vector<std::vector<const Shape*>> groups;
-    const Shape& own = written[later].shape;
-    for (std::size_t i = 0; i < later; ++i) {
+    for (std::size_t i : covering.EarlierOverlapping(later)) {
         const Shape& earlier = written[i].shape;
-        if (written[i].area->m_shape == ShapeDefault || !earlier.HasArea() || !earlier.bounds.Overlaps(own.bounds))
-            continue;
         auto fits = [&](const std::vector<const Shape*>& g) {
             return std::none_of(g.begin(), g.end(), [&](const Shape* s) { return s->bounds.Overlaps(earlier.bounds); });
         };
@@ -228,6 +238,7 @@ public:
     std::string Build()
     {
         CollectAreas();
+        m_covering = std::make_unique<OverlapIndex>(IndexOfCovering(m_written));
         std::string links;
         for (std::size_t i = 0; i < m_written.size(); ++i)
             links += "\r\n" + m_indent + AreaElement(i);
@@ -313,7 +324,7 @@ private:
         const Shape& own = m_written[index].shape;
         std::string open, close;
         if (own.HasArea() && m_written[index].area->m_shape != ShapeDefault) {
-            const auto groups = EarlierOver(m_written, index);
+            const auto groups = EarlierOver(m_written, *m_covering, index);
             for (std::size_t g = 0; g < groups.size(); ++g) {
                 const std::string id = m_idPrefix + Number(static_cast<std::int64_t>(index)) + "-" +
                                        Number(static_cast<std::int64_t>(g + 1));
@@ -341,6 +352,7 @@ private:
     DisplaySize m_frame;
     std::string m_idPrefix;
     std::vector<Written> m_written;
+    std::unique_ptr<OverlapIndex> m_covering; // of m_written, once collected
     std::string m_clips;
 };
 
