@@ -10,6 +10,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <unistd.h>
 
 namespace
@@ -221,6 +222,35 @@ TEST_F(NativeTest, SaveReplacesTheFileWhole)
     EXPECT_FALSE(native::SaveToFile(doc, (dir / "no" / "map.zmf").string(), error));
     EXPECT_EQ(native::LoadFromFile(back, (dir / "missing.zmf").string()), native::LoadResult::CannotOpen);
     std::filesystem::remove_all(dir);
+}
+
+// The file's room is guessed from the first areas: areas far larger after
+// small ones make the writer grow its buffer mid-way, keeping what it wrote.
+TEST_F(NativeTest, LargerAreasAfterSmallOnesAreWrittenWhole)
+{
+    for (int i = 0; i < 40; ++i) {
+        auto a = std::make_unique<CMapData>();
+        a->m_shape = ShapePoly;
+        for (int k = 0; k <= (i < 20 ? 2 : 2000); ++k)
+            a->m_points.push_back({k, i});
+        a->m_href = i < 20 ? "a" : std::string(70000, static_cast<char>('a' + i % 26)); // the int32 length form
+        doc.InsertArea(std::move(a));
+    }
+    const std::string bytes = native::SaveToBytes(doc);
+    const auto path =
+        std::filesystem::temp_directory_path() / ("zm-native-grow-" + std::to_string(::getpid()) + ".zmf");
+    std::string error;
+    ASSERT_TRUE(native::SaveToFile(doc, path.string(), error)) << error;
+    std::ifstream in(path, std::ios::binary);
+    const std::string stored((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    std::filesystem::remove(path);
+    EXPECT_EQ(stored, bytes);
+    AppSettings s2;
+    CZephyrmapDoc back(s2);
+    ASSERT_EQ(native::LoadFromBytes(back, bytes), native::LoadResult::Ok);
+    ASSERT_EQ(back.AreaCount(), doc.AreaCount());
+    for (int i = 0; i < doc.AreaCount(); ++i)
+        EXPECT_TRUE(back.AreaAt(i)->SameContent(*doc.AreaAt(i))) << "area " << i;
 }
 
 // Regression: a directory's reported size was taken as the buffer size, and
