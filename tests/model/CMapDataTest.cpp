@@ -62,6 +62,7 @@ TEST(CMapData, CopiesAreDeep)
     EXPECT_EQ(b.m_noHref, 1);
     CMapData c;
     c = a;
+    EXPECT_TRUE(a.ContainsPoint(1, 1)); // the region is made, and then moves with the area
     a.OffsetBy(100, 100);
     EXPECT_TRUE(c.ContainsPoint(1, 1));
     EXPECT_FALSE(a.ContainsPoint(1, 1));
