@@ -710,10 +710,7 @@ void CMainFrame::SelectAreas(const std::vector<int>& indices)
 
 void CMainFrame::SelectAreasInView(const std::vector<int>& indices)
 {
-    std::vector<CMapData*> areas;
-    for (int index : indices)
-        areas.push_back(m_doc.AreaAt(index));
-    m_view->SelectAreas(areas);
+    m_view->SelectAreas(m_doc.AreasAt(indices));
 }
 
 void CMainFrame::SelectViewAreas(const std::vector<CMapData*>& areas)

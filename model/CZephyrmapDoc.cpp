@@ -5,6 +5,9 @@
 #include "services/settings/AppSettings.h"
 
 #include <algorithm>
+#include <unordered_map>
+#include <unordered_set>
+#include <utility>
 
 CZephyrmapDoc::CZephyrmapDoc(AppSettings& settings, DocListener* listener, PictureSource* picture)
     : m_settings(settings), m_listener(listener ? listener : &m_silent), m_picture(picture)
@@ -36,7 +39,7 @@ AreaPos CZephyrmapDoc::InsertAreaAt(int index, std::unique_ptr<CMapData> area)
 {
     AreaPos where = m_areas.end();
     if (index >= 0 && index < AreaCount())
-        where = std::next(m_areas.begin(), index);
+        where = *GetPositionAt(index);
     AreaPos pos = m_areas.insert(where, std::move(area));
     ShowAreaCount();
     return pos;
@@ -72,31 +75,76 @@ CMapData* CZephyrmapDoc::FindDefaultArea()
     return nullptr;
 }
 
+// Walked to from the nearer end: undoing the removal of many areas puts
+// them back one after another at the end of those already back.
 std::optional<AreaPos> CZephyrmapDoc::GetPositionAt(int index)
 {
-    if (index < 0 || index >= AreaCount())
+    const int count = AreaCount();
+    if (index < 0 || index >= count)
         return std::nullopt;
-    return std::next(m_areas.begin(), index);
+    return index <= count / 2 ? std::next(m_areas.begin(), index) : std::prev(m_areas.end(), count - index);
 }
 
 std::optional<AreaPos> CZephyrmapDoc::FindArea(const CMapData* area)
 {
-    for (AreaPos it = m_areas.begin(); it != m_areas.end(); ++it) {
-        if (it->get() == area)
-            return it;
-    }
-    return std::nullopt;
+    const int index = IndexOf(area);
+    if (index < 0)
+        return std::nullopt;
+    return GetPositionAt(index);
 }
 
+// Searched from both ends at once, so that an area near either end, as the
+// ones a group of removals takes out or puts back, is found at once.
 int CZephyrmapDoc::IndexOf(const CMapData* area) const
 {
-    int i = 0;
-    for (const auto& a : m_areas) {
-        if (a.get() == area)
-            return i;
-        ++i;
+    auto front = m_areas.begin();
+    auto back = m_areas.end();
+    for (int first = 0, last = AreaCount() - 1; first <= last; ++first, --last) {
+        if (front->get() == area)
+            return first;
+        --back;
+        if (back->get() == area)
+            return last;
+        ++front;
     }
     return -1;
+}
+
+std::vector<int> CZephyrmapDoc::IndexesOf(const std::vector<const CMapData*>& areas) const
+{
+    std::unordered_map<const CMapData*, std::vector<std::size_t>> wanted; // an area may be asked for twice
+    for (std::size_t i = 0; i < areas.size(); ++i)
+        wanted[areas[i]].push_back(i);
+    std::vector<int> indexes(areas.size(), -1);
+    int index = 0;
+    for (const auto& a : m_areas) {
+        if (auto found = wanted.find(a.get()); found != wanted.end()) {
+            for (std::size_t i : found->second)
+                indexes[i] = index;
+        }
+        ++index;
+    }
+    return indexes;
+}
+
+std::vector<CMapData*> CZephyrmapDoc::AreasAt(const std::vector<int>& indexes)
+{
+    std::vector<std::size_t> order(indexes.size());
+    for (std::size_t i = 0; i < order.size(); ++i)
+        order[i] = i;
+    std::sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) { return indexes[a] < indexes[b]; });
+    std::vector<CMapData*> areas(indexes.size(), nullptr);
+    auto it = m_areas.begin();
+    int at = 0;
+    for (std::size_t i : order) {
+        const int index = indexes[i];
+        if (index < 0 || index >= AreaCount())
+            continue;
+        it = std::next(it, index - at);
+        at = index;
+        areas[i] = it->get();
+    }
+    return areas;
 }
 
 CMapData* CZephyrmapDoc::AreaAt(int index)
@@ -140,7 +188,10 @@ void CZephyrmapDoc::EnsureDefaultArea()
 
 void CZephyrmapDoc::ShowAreaCount()
 {
-    m_listener->ShowAreaCount(CountShownAreas());
+    if (m_batchDepth)
+        m_waiting.count = true;
+    else
+        m_listener->ShowAreaCount(CountShownAreas());
 }
 
 // ---- Recording ----
@@ -160,12 +211,34 @@ AreaPos CZephyrmapDoc::AddAreaUndoable(std::unique_ptr<CMapData> area)
 
 void CZephyrmapDoc::RemoveAreaUndoable(AreaPos pos)
 {
+    RemoveAreaUndoable(pos, IndexOf(pos->get()));
+}
+
+void CZephyrmapDoc::RemoveAreaUndoable(AreaPos pos, int index)
+{
     CommitPendingEdit();
     UndoStep step;
     step.kind = UndoAreaRemoved;
-    step.sourceIndex = IndexOf(pos->get());
+    step.sourceIndex = index;
     std::unique_ptr<CMapData> area = DetachArea(pos);
     RecordEdit(std::move(step), std::move(area), nullptr, true);
+}
+
+// Found in one walk and taken out from the last to the first, so that each
+// area's index still holds when it goes.
+void CZephyrmapDoc::RemoveAreasUndoable(const std::vector<CMapData*>& areas)
+{
+    BeginGroup();
+    const std::unordered_set<const CMapData*> wanted(areas.begin(), areas.end());
+    std::vector<std::pair<AreaPos, int>> found;
+    int index = 0;
+    for (AreaPos it = m_areas.begin(); it != m_areas.end(); ++it, ++index) {
+        if (wanted.contains(it->get()))
+            found.emplace_back(it, index);
+    }
+    for (auto it = found.rbegin(); it != found.rend(); ++it)
+        RemoveAreaUndoable(it->first, it->second);
+    EndGroup();
 }
 
 bool CZephyrmapDoc::MoveAreaUndoable(int destination, int source)
@@ -310,7 +383,7 @@ void CZephyrmapDoc::UndoStepOf(UndoStep step)
     case UndoAreaAttributes: {
         SwapWithBeforeCopy(step);
         CMapData* live = **step.live;
-        m_listener->FillList();
+        RefillList();
         SelectInViewAndList(live);
         m_history.PushRedo(std::move(step));
         m_listener->ShowTab(1);
@@ -343,9 +416,9 @@ void CZephyrmapDoc::RedoStepOf(UndoStep step)
         SwapWithBeforeCopy(step);
         CMapData* live = **step.live;
         if (step.kind == UndoAreaAttributes)
-            m_listener->FillList();
+            RefillList();
         else
-            m_listener->ReloadPicture();
+            RedrawPicture();
         SelectInViewAndList(live);
         CommitPendingEdit();
         m_history.PushUndo(std::move(step));
@@ -375,12 +448,14 @@ void CZephyrmapDoc::BeginGroup()
 {
     CommitPendingEdit();
     m_history.BeginCapture();
+    BeginBatch();
 }
 
 void CZephyrmapDoc::EndGroup()
 {
     PushCaptured(m_history.EndCapture(), true);
-    UpdateModified();
+    m_waiting.modified = true;
+    EndBatch();
 }
 
 void CZephyrmapDoc::PushCaptured(std::vector<UndoStep> parts, bool onUndo)
@@ -402,11 +477,16 @@ void CZephyrmapDoc::PushCaptured(std::vector<UndoStep> parts, bool onUndo)
 
 std::vector<CMapData*> CZephyrmapDoc::LiveAreasOf(const UndoStep& step) const
 {
-    std::vector<CMapData*> areas;
+    std::vector<CMapData*> live;
     for (const UndoStep& part : step.parts) {
-        CMapData* area = part.live ? **part.live : nullptr;
-        if (area && IndexOf(area) >= 0)
-            areas.push_back(area);
+        if (part.live)
+            live.push_back(**part.live);
+    }
+    const std::vector<int> indexes = IndexesOf({live.begin(), live.end()});
+    std::vector<CMapData*> areas;
+    for (std::size_t i = 0; i < live.size(); ++i) {
+        if (indexes[i] >= 0)
+            areas.push_back(live[i]);
     }
     return areas;
 }
@@ -417,22 +497,74 @@ std::vector<CMapData*> CZephyrmapDoc::LiveAreasOf(const UndoStep& step) const
 void CZephyrmapDoc::ReplayGroup(UndoStep step, bool undo)
 {
     m_history.BeginCapture();
+    BeginBatch();
     for (UndoStep& part : step.parts) {
         if (undo)
             UndoStepOf(std::move(part));
         else
             RedoStepOf(std::move(part));
     }
+    EndBatch();
     UndoStep other;
     other.parts = m_history.EndCapture();
-    m_listener->SelectViewAreas(LiveAreasOf(other));
+    if (!m_batchDepth)
+        m_listener->SelectViewAreas(LiveAreasOf(other));
     PushCaptured(std::move(other.parts), !undo);
 }
 
 void CZephyrmapDoc::SelectInViewAndList(CMapData* area)
 {
-    m_listener->SelectListRow(area);
-    m_listener->SelectViewArea(area);
+    ShowInList(area);
+    ShowInView(area);
+}
+
+// ---- Batches ----
+
+void CZephyrmapDoc::EndBatch()
+{
+    if (--m_batchDepth > 0)
+        return;
+    const Waiting waiting = std::exchange(m_waiting, Waiting());
+    if (waiting.list)
+        m_listener->FillList();
+    if (waiting.picture)
+        m_listener->ReloadPicture();
+    if (waiting.count)
+        ShowAreaCount();
+    if (waiting.modified)
+        UpdateModified();
+}
+
+void CZephyrmapDoc::RefillList()
+{
+    if (m_batchDepth)
+        m_waiting.list = true;
+    else
+        m_listener->FillList();
+}
+
+void CZephyrmapDoc::RedrawPicture()
+{
+    if (m_batchDepth)
+        m_waiting.picture = true;
+    else
+        m_listener->ReloadPicture();
+}
+
+void CZephyrmapDoc::ShowInList(CMapData* area)
+{
+    if (!m_batchDepth)
+        m_listener->SelectListRow(area);
+}
+
+void CZephyrmapDoc::ShowInView(CMapData* area)
+{
+    if (m_batchDepth)
+        return;
+    if (area)
+        m_listener->SelectViewArea(area);
+    else
+        m_listener->ClearViewSelection();
 }
 
 // The area goes back to the place it was removed from, so that undo restores
@@ -442,10 +574,10 @@ void CZephyrmapDoc::UndoRemoved(UndoStep step)
     std::unique_ptr<CMapData> area = m_history.Release(*step.owned);
     CMapData* raw = area.get();
     InsertAreaAt(step.sourceIndex, std::move(area));
-    m_listener->FillList();
-    m_listener->SelectListRow(raw);
-    m_listener->ReloadPicture();
-    m_listener->SelectViewArea(raw);
+    RefillList();
+    ShowInList(raw);
+    RedrawPicture();
+    ShowInView(raw);
     step.owned.reset();
     step.live = m_history.Refer(raw);
     m_history.PushRedo(std::move(step));
@@ -461,9 +593,9 @@ std::unique_ptr<CMapData> CZephyrmapDoc::TakeOutLiveArea(UndoStep& step)
         return nullptr;
     step.sourceIndex = IndexOf(raw);
     std::unique_ptr<CMapData> area = DetachArea(*pos);
-    m_listener->FillList();
-    m_listener->ClearViewSelection();
-    m_listener->ReloadPicture();
+    RefillList();
+    ShowInView(nullptr);
+    RedrawPicture();
     return area;
 }
 
@@ -489,7 +621,7 @@ void CZephyrmapDoc::UndoGeometry(UndoStep step)
 {
     SwapWithBeforeCopy(step);
     CMapData* live = **step.live;
-    m_listener->ReloadPicture();
+    RedrawPicture();
     SelectInViewAndList(live);
     step.kind = UndoAreaMoved;
     m_history.PushRedo(std::move(step));
@@ -502,9 +634,9 @@ void CZephyrmapDoc::UndoReordered(UndoStep step)
         MoveAreaInList(s + 1, d);
     else if (s < d)
         MoveAreaInList(s, d - 1);
-    m_listener->FillList();
-    m_listener->ClearViewSelection();
-    m_listener->ReloadPicture();
+    RefillList();
+    ShowInView(nullptr);
+    RedrawPicture();
     m_history.PushRedo(std::move(step));
     SelectInViewAndList(AreaAt(s));
 }
@@ -522,8 +654,8 @@ void CZephyrmapDoc::RedoAdded(UndoStep step)
     step.owned.reset();
     CMapData* raw = area.get();
     InsertAreaAt(step.sourceIndex, std::move(area));
-    m_listener->FillList();
-    m_listener->ReloadPicture();
+    RefillList();
+    RedrawPicture();
     SelectInViewAndList(raw);
     RecordEdit(std::move(step), nullptr, raw, false);
 }
@@ -534,8 +666,8 @@ void CZephyrmapDoc::RedoReordered(UndoStep step)
     MoveAreaInList(d, s);
     m_history.PushUndo(step);
     UpdateModified();
-    m_listener->FillList();
-    m_listener->ReloadPicture();
+    RefillList();
+    RedrawPicture();
     SelectInViewAndList(AreaAt(s > d ? d : d - 1));
 }
 
@@ -613,6 +745,10 @@ void CZephyrmapDoc::DeleteContents()
 
 void CZephyrmapDoc::UpdateModified()
 {
+    if (m_batchDepth) {
+        m_waiting.modified = true;
+        return;
+    }
     m_listener->MapChanged(); // every edit, undo and redo comes by here
     const bool differs = !m_saved.Matches(m_attributes, m_areas);
     if (m_modified != differs) {

@@ -17,6 +17,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 struct AppSettings;
 
@@ -46,6 +47,10 @@ public:
     std::optional<AreaPos> FindArea(const CMapData* area);
     int IndexOf(const CMapData* area) const;
     CMapData* AreaAt(int index);
+    // The same for many at once, in one walk of the list: each area's index
+    // (-1 for one not in the map), each index's area (null outside the list).
+    std::vector<int> IndexesOf(const std::vector<const CMapData*>& areas) const;
+    std::vector<CMapData*> AreasAt(const std::vector<int>& indexes);
     int CountShownAreas() const;
     void MoveDefaultAreaToEnd();
     // The DEFAULT area stands for the whole picture: its points become the
@@ -58,6 +63,8 @@ public:
     // Undoable operations.
     AreaPos AddAreaUndoable(std::unique_ptr<CMapData> area);
     void RemoveAreaUndoable(AreaPos pos);
+    // The areas in the map among these, as one undo step.
+    void RemoveAreasUndoable(const std::vector<CMapData*>& areas);
     bool MoveAreaUndoable(int destination, int source);
     void RecordEdit(UndoStep step, std::unique_ptr<CMapData> owned, CMapData* live, bool clearRedo);
     void RecordAreaEdit(std::unique_ptr<CMapData> beforeCopy, CMapData* live);
@@ -140,6 +147,19 @@ private:
     void RedoAdded(UndoStep step);
     void RedoReordered(UndoStep step);
     void SelectInViewAndList(CMapData* area);
+    void RemoveAreaUndoable(AreaPos pos, int index);
+
+    // While a group is recorded or replayed, what concerns the whole map
+    // (the list, the picture, the area count, the modified flag) is brought
+    // up to date once, when the outermost group ends, and the selections of
+    // single areas a replay would make give way to the group's own.
+    void BeginBatch() { ++m_batchDepth; }
+    void EndBatch();
+    void RefillList();
+    void RedrawPicture();
+    void ShowInList(CMapData* area);
+    // Selects the area in the view; null clears the view's selection.
+    void ShowInView(CMapData* area);
 
     std::array<std::string, kMapAttributeCount> m_attributes;
     bool m_mapEditPending = false;
@@ -153,6 +173,10 @@ private:
     UndoHistory m_history;
     bool m_modified = false;
     SavedState m_saved; // what was last saved or put out
+    int m_batchDepth = 0;
+    struct Waiting {
+        bool list = false, picture = false, count = false, modified = false;
+    } m_waiting; // what a batch has put off
     std::string m_pathName;
     std::string m_title;
 };

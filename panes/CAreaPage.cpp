@@ -209,6 +209,10 @@ void CAreaPage::FillList()
 
 int CAreaPage::RowOf(int index) const
 {
+    // The list shows the areas in the map's order, so an area's row is
+    // mostly its index; anything else is looked for.
+    if (index >= 0 && index < m_list->rowCount() && m_list->item(index, 0)->data(Qt::UserRole).toInt() == index)
+        return index;
     for (int row = 0; row < m_list->rowCount(); ++row) {
         if (m_list->item(row, 0)->data(Qt::UserRole).toInt() == index)
             return row;
@@ -216,10 +220,23 @@ int CAreaPage::RowOf(int index) const
     return -1;
 }
 
+// From the selection's ranges, not its rows or items: with every row of a
+// large map selected, a list of them costs as much as the map, and the
+// commands ask after every event.
 int CAreaPage::GetListSelectionMark() const
 {
-    const QList<QTableWidgetItem*> selected = m_list->selectedItems();
-    return selected.isEmpty() ? -1 : selected.front()->row();
+    const QItemSelection selection = m_list->selectionModel()->selection();
+    return selection.isEmpty() ? -1 : selection.front().top();
+}
+
+bool CAreaPage::SeveralRowsSelected() const
+{
+    const QItemSelection selection = m_list->selectionModel()->selection();
+    for (const QItemSelectionRange& range : selection) {
+        if (range.top() != range.bottom() || range.top() != selection.front().top())
+            return true;
+    }
+    return false;
 }
 
 std::vector<int> CAreaPage::SelectedRows() const
@@ -234,9 +251,11 @@ std::vector<int> CAreaPage::SelectedRows() const
 int CAreaPage::GetSelectedArea() const
 {
     const int row = GetListSelectionMark();
-    if (row < 0 || m_list->selectionModel()->selectedRows().size() > 1)
+    if (row < 0 || SeveralRowsSelected())
         return -1;
-    return m_list->item(row, 0)->data(Qt::UserRole).toInt();
+    // A row being moved is, for a moment, a selected row without items.
+    const QTableWidgetItem* item = m_list->item(row, 0);
+    return item ? item->data(Qt::UserRole).toInt() : -1;
 }
 
 CMapData* CAreaPage::MarkedArea() const
@@ -269,14 +288,25 @@ void CAreaPage::SelectArea(int index)
 
 void CAreaPage::SelectAreas(const std::vector<int>& indices)
 {
-    m_selecting = true;
-    m_list->clearSelection();
+    std::vector<int> rows;
     for (int index : indices) {
-        const int row = RowOf(index);
-        if (row >= 0)
-            m_list->selectionModel()->select(m_list->model()->index(row, 0),
-                                             QItemSelectionModel::Select | QItemSelectionModel::Rows);
+        if (const int row = RowOf(index); row >= 0)
+            rows.push_back(row);
     }
+    std::sort(rows.begin(), rows.end());
+    // Neighbouring rows as one range: one selection change, and a selection
+    // that stays small however many rows it holds.
+    QItemSelection selection;
+    const int lastColumn = m_list->columnCount() - 1;
+    for (std::size_t i = 0; i < rows.size();) {
+        std::size_t end = i + 1;
+        while (end < rows.size() && rows[end] <= rows[end - 1] + 1)
+            ++end;
+        selection.select(m_list->model()->index(rows[i], 0), m_list->model()->index(rows[end - 1], lastColumn));
+        i = end;
+    }
+    m_selecting = true;
+    m_list->selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
     m_selecting = false;
     ClearAttributesQuietly();
 }

@@ -90,6 +90,7 @@ private:
     void SelectRowFromCode(int row);
     int RowOf(int index) const;
     std::vector<int> SelectedRows() const;
+    bool SeveralRowsSelected() const;
     CMapData* MarkedArea() const;
     void StartEdit();
     void StartOwnEdit(int index);

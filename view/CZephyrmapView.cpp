@@ -452,10 +452,11 @@ void CZephyrmapView::SelectArea(CMapData* area)
 
 void CZephyrmapView::SelectAreas(const std::vector<CMapData*>& areas)
 {
+    const std::vector<int> indexes = m_doc.IndexesOf({areas.begin(), areas.end()});
     std::vector<CMapData*> taken;
-    for (CMapData* area : areas) {
-        if (area && area->m_shape != ShapeDefault && m_doc.IndexOf(area) >= 0)
-            taken.push_back(area);
+    for (std::size_t i = 0; i < areas.size(); ++i) {
+        if (areas[i] && areas[i]->m_shape != ShapeDefault && indexes[i] >= 0)
+            taken.push_back(areas[i]);
     }
     m_selection.SetAreas(std::move(taken), Factor());
     InvalidateAll();
@@ -497,9 +498,8 @@ void CZephyrmapView::SelectAndTell(const std::vector<CMapData*>& areas)
 // The area page shows the view's selection: one row, several or none.
 void CZephyrmapView::TellSelection()
 {
-    std::vector<int> rows;
-    for (const CMapData* area : m_selection.Areas())
-        rows.push_back(m_doc.IndexOf(area));
+    const std::vector<CMapData*>& areas = m_selection.Areas();
+    const std::vector<int> rows = m_doc.IndexesOf({areas.begin(), areas.end()});
     if (rows.size() == 1)
         m_frame.SelectArea(rows.front());
     else if (rows.empty())

@@ -47,13 +47,7 @@ void SelectionEdits::Delete()
     const std::vector<CMapData*> areas = m_view.Selection().Areas();
     if (areas.empty())
         return;
-    CZephyrmapDoc& doc = m_view.Doc();
-    doc.BeginGroup();
-    for (CMapData* area : areas) {
-        if (auto pos = doc.FindArea(area))
-            doc.RemoveAreaUndoable(*pos);
-    }
-    doc.EndGroup();
+    m_view.Doc().RemoveAreasUndoable(areas);
     m_view.Selection().Clear();
     m_view.SetHoveredArea(nullptr);
     m_view.Frame().FillList();

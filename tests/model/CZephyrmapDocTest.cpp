@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
 
 namespace
@@ -268,7 +269,7 @@ TEST(CZephyrmapDocRandom, UndoAndRedoRestoreEveryState)
     auto pick = [&](int n) { return static_cast<int>(rng() % static_cast<unsigned>(n)); };
     for (int round = 0; round < 300; ++round) {
         const int count = doc.AreaCount();
-        switch (pick(7)) {
+        switch (pick(8)) {
         case 0:
             doc.AddAreaUndoable(RectArea(pick(50), pick(50), 60 + pick(50), 60 + pick(50), std::to_string(round)));
             break;
@@ -279,6 +280,17 @@ TEST(CZephyrmapDocRandom, UndoAndRedoRestoreEveryState)
         case 2:
             doc.MoveAreaUndoable(pick(count + 1), pick(count));
             break;
+        case 7: { // several at once, as a selection is deleted
+            std::vector<CMapData*> some;
+            const int keep = pick(count); // the others pick from what is left
+            for (int i = 0; i < count; ++i) {
+                if (i != keep && pick(3) == 0)
+                    some.push_back(doc.AreaAt(i));
+            }
+            std::shuffle(some.begin(), some.end(), rng);
+            doc.RemoveAreasUndoable(some);
+            break;
+        }
         case 3:
         case 4: {
             CMapData* live = doc.AreaAt(pick(count));
@@ -449,4 +461,65 @@ TEST_F(DocTest, AGroupIsOneStep)
     doc.AddAreaUndoable(RectArea(1, 1, 2, 2));
     doc.EndGroup();
     EXPECT_EQ(doc.History().UndoSteps().front().kind, UndoAreaAdded);
+}
+
+// Taking out many areas at once, and putting them back, refreshes the list,
+// the picture, the count and the modified flag once, not once an area.
+TEST_F(DocTest, ManyAreasGoAndComeBackInOneRefresh)
+{
+    for (int i = 0; i < 40; ++i)
+        doc.AddAreaUndoable(RectArea(i, 0, i + 5, 5, "n" + std::to_string(i)));
+    const std::vector<std::string> before = Hrefs();
+    std::vector<CMapData*> some;
+    for (int i = 1; i < doc.AreaCount(); i += 3)
+        some.push_back(doc.AreaAt(i));
+    std::reverse(some.begin(), some.end()); // the order of a selection does not matter
+    some.push_back(some.front());           // nor an area named twice
+
+    frame.calls.clear();
+    frame.countsShown = frame.mapChanges = 0;
+    doc.RemoveAreasUndoable(some);
+    EXPECT_EQ(doc.AreaCount(), static_cast<int>(before.size() + 1 - some.size()));
+    EXPECT_EQ(frame.countsShown, 1);
+    EXPECT_EQ(frame.mapChanges, 1);
+    EXPECT_EQ(doc.History().UndoSteps().front().kind, UndoGroup);
+
+    frame.calls.clear();
+    frame.countsShown = frame.mapChanges = 0;
+    doc.Undo();
+    EXPECT_EQ(Hrefs(), before);
+    const std::vector<std::string> once = {"fill", "reload", "select " + std::to_string(some.size() - 1)};
+    EXPECT_EQ(frame.calls, once);
+    EXPECT_EQ(frame.countsShown, 2); // the group's own, and undo's
+    EXPECT_LE(frame.mapChanges, 2);
+
+    frame.calls.clear();
+    doc.Redo();
+    EXPECT_EQ(doc.AreaCount(), static_cast<int>(before.size() + 1 - some.size()));
+    EXPECT_EQ(std::count(frame.calls.begin(), frame.calls.end(), "fill"), 1);
+    doc.Undo();
+    EXPECT_EQ(Hrefs(), before);
+}
+
+TEST_F(DocTest, IndexesAndAreasOfManyInOneWalk)
+{
+    for (int i = 0; i < 25; ++i)
+        doc.AddAreaUndoable(RectArea(i, 0, i + 5, 5));
+    std::mt19937 rng(5);
+    std::vector<int> indexes;
+    for (int i = 0; i < 60; ++i)
+        indexes.push_back(static_cast<int>(rng() % 32) - 2); // some outside the list, some twice
+    const std::vector<CMapData*> areas = doc.AreasAt(indexes);
+    std::vector<const CMapData*> asked;
+    for (std::size_t i = 0; i < indexes.size(); ++i) {
+        EXPECT_EQ(areas[i], doc.AreaAt(indexes[i])) << indexes[i];
+        asked.push_back(areas[i]);
+    }
+    CMapData outside;
+    asked.push_back(&outside);
+    const std::vector<int> back = doc.IndexesOf(asked);
+    for (std::size_t i = 0; i < asked.size(); ++i)
+        EXPECT_EQ(back[i], doc.IndexOf(asked[i]));
+    for (int i = 0; i < doc.AreaCount(); ++i)
+        EXPECT_EQ(doc.IndexOf(doc.AreaAt(i)), i); // searched from both ends
 }

@@ -12,6 +12,8 @@ class FakeFrame : public DocListener
 public:
     std::vector<std::string> calls;
     int lastCount = -1;
+    int countsShown = 0;
+    int mapChanges = 0;
     std::string title;
     MapAttrChange pendingMap;
     std::unique_ptr<CMapData> pendingBefore;
@@ -23,7 +25,16 @@ public:
     void ResetPicture() override { calls.push_back("reset"); }
     void SelectViewArea(CMapData*) override { calls.push_back("select"); }
     void ClearViewSelection() override { calls.push_back("clear"); }
-    void ShowAreaCount(int n) override { lastCount = n; }
+    void ShowAreaCount(int n) override
+    {
+        lastCount = n;
+        ++countsShown;
+    }
+    void SelectViewAreas(const std::vector<CMapData*>& areas) override
+    {
+        calls.push_back("select " + std::to_string(areas.size()));
+    }
+    void MapChanged() override { ++mapChanges; }
     void FillList() override { calls.push_back("fill"); }
     void ShowTab(int tab) override { calls.push_back("tab" + std::to_string(tab)); }
     void EnablePanes(bool on) override { calls.push_back(on ? "enable" : "disable"); }

@@ -429,6 +429,29 @@ private slots:
 
     // A rebuild under a row drag (here the Delete key during the drag) ends
     // it: the drop moves nothing, least of all another area.
+    // Many rows selected at once make a selection of a few ranges, so that
+    // asking after the selection costs the same for three rows or all.
+    void manyRowsAreSelectedAsRanges()
+    {
+        AppHarness h;
+        h.OpenMap();
+        for (int i = 0; i < 30; ++i)
+            h.AddRect(i * 10, 0, i * 10 + 8, 8);
+        h.ShowAreaPage();
+        std::vector<int> indices;
+        for (int i = 20; i >= 3; --i)
+            indices.push_back(i);
+        indices.push_back(25);
+        h.AreaPage().SelectAreas(indices);
+        CAreaListCtrl* list = h.AreaPage().List();
+        QCOMPARE(list->selectionModel()->selection().size(), 2);
+        QCOMPARE(list->selectionModel()->selectedRows().size(), 19);
+        QCOMPARE(h.AreaPage().GetSelectedArea(), -1);
+        QCOMPARE(h.AreaPage().GetListSelectionMark(), 3);
+        h.AreaPage().SelectAreas({7});
+        QCOMPARE(h.AreaPage().GetSelectedArea(), 7);
+    }
+
     void aRebuildEndsARowDrag()
     {
         AppHarness h;
