@@ -5,8 +5,6 @@
 #include "model/Messages.h"
 #include "services/paths/LocalFile.h"
 
-#include <vector>
-
 namespace native
 {
 namespace

@@ -11,7 +11,7 @@
 #include <array>
 #include <cstdint>
 #include <limits>
-#include <memory>
+#include <optional>
 #include <span>
 #include <string_view>
 
@@ -238,7 +238,7 @@ public:
     std::string Build()
     {
         CollectAreas();
-        m_covering = std::make_unique<OverlapIndex>(IndexOfCovering(m_written));
+        m_covering.emplace(IndexOfCovering(m_written));
         std::string links;
         for (std::size_t i = 0; i < m_written.size(); ++i)
             links += "\r\n" + m_indent + AreaElement(i);
@@ -352,7 +352,7 @@ private:
     DisplaySize m_frame;
     std::string m_idPrefix;
     std::vector<Written> m_written;
-    std::unique_ptr<OverlapIndex> m_covering; // of m_written, once collected
+    std::optional<OverlapIndex> m_covering; // of m_written, once collected
     std::string m_clips;
 };
 

@@ -13,7 +13,6 @@
 #include "services/types/PictureSource.h"
 
 #include <array>
-#include <list>
 #include <memory>
 #include <optional>
 #include <string>

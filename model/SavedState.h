@@ -8,7 +8,6 @@
 #include "model/MapAttributes.h"
 
 #include <array>
-#include <list>
 #include <memory>
 #include <string>
 #include <vector>

@@ -4,6 +4,7 @@
 #include "model/CZephyrmapDoc.h"
 #include "services/settings/AppSettings.h"
 #include "services/text/Utf8Bridge.h"
+#include "tests/formats/WorkedExampleMap.h"
 
 #include <gtest/gtest.h>
 
@@ -13,16 +14,6 @@
 namespace
 {
 
-std::unique_ptr<CMapData> Area(int shape, std::vector<Point> pts, std::string href = "", int isPath = 0)
-{
-    auto a = std::make_unique<CMapData>();
-    a->m_shape = shape;
-    a->m_points = std::move(pts);
-    a->m_href = std::move(href);
-    a->m_hrefIsPath = isPath;
-    return a;
-}
-
 struct WriterTest : ::testing::Test {
     AppSettings settings;
     CZephyrmapDoc doc{settings};
@@ -30,22 +21,8 @@ struct WriterTest : ::testing::Test {
     // The worked example of the output format.
     void SetUp() override
     {
-        doc.SetAttribute(AttrMapName, "ZephyrmapMap");
-        doc.SetAttribute(AttrImageSrc, "/web/img/photo.jpg");
-        doc.SetAttribute(AttrHtmlPath, "/web/index.html");
-        doc.SetAttribute(AttrWidth, "400");
-        doc.SetAttribute(AttrHeight, "300");
         settings.DefaultAreaTailInEffect = 0;
-        doc.InsertArea(Area(ShapeDefault, {{0, 0}, {0, 0}}, "/web/index.html#top", 1));
-        auto rect = Area(ShapeRect, {{10, 20}, {110, 20}, {110, 70}, {10, 70}}, "/web/a.html", 1);
-        rect->m_alt = "A";
-        doc.InsertArea(std::move(rect));
-        auto circle = Area(ShapeCirc, {{200, 50}, {260, 50}, {260, 110}, {200, 110}}, "b.html");
-        circle->m_target = "_blank";
-        doc.InsertArea(std::move(circle));
-        auto tri = Area(ShapePoly, {{0, 0}, {50, 0}, {25, 40}});
-        tri->m_noHref = 1;
-        doc.InsertArea(std::move(tri));
+        FillWorkedExampleMap(doc);
     }
     std::string Write()
     {

@@ -9,6 +9,7 @@
 #include "services/text/HtmlPageText.h"
 #include "services/text/Utf8Bridge.h"
 #include "tests/TestData.h"
+#include "tests/formats/WorkedExampleMap.h"
 
 #include <gtest/gtest.h>
 
@@ -25,16 +26,6 @@
 namespace
 {
 
-std::unique_ptr<CMapData> Area(int shape, std::vector<Point> pts, std::string href = "", int isPath = 0)
-{
-    auto a = std::make_unique<CMapData>();
-    a->m_shape = shape;
-    a->m_points = std::move(pts);
-    a->m_href = std::move(href);
-    a->m_hrefIsPath = isPath;
-    return a;
-}
-
 std::unique_ptr<CMapData> Rectangle(int left, int top, int right, int bottom, std::string href)
 {
     return Area(ShapeRect, {{left, top}, {right, top}, {right, bottom}, {left, bottom}}, std::move(href));
@@ -45,24 +36,7 @@ struct SvgWriterTest : ::testing::Test {
     CZephyrmapDoc doc{settings};
 
     // The map of the HTML writer's worked example.
-    void SetUp() override
-    {
-        doc.SetAttribute(AttrMapName, "ZephyrmapMap");
-        doc.SetAttribute(AttrImageSrc, "/web/img/photo.jpg");
-        doc.SetAttribute(AttrHtmlPath, "/web/index.html");
-        doc.SetAttribute(AttrWidth, "400");
-        doc.SetAttribute(AttrHeight, "300");
-        doc.InsertArea(Area(ShapeDefault, {{0, 0}, {0, 0}}, "/web/index.html#top", 1));
-        auto rect = Area(ShapeRect, {{10, 20}, {110, 20}, {110, 70}, {10, 70}}, "/web/a.html", 1);
-        rect->m_alt = "A";
-        doc.InsertArea(std::move(rect));
-        auto circle = Area(ShapeCirc, {{200, 50}, {260, 50}, {260, 110}, {200, 110}}, "b.html");
-        circle->m_target = "_blank";
-        doc.InsertArea(std::move(circle));
-        auto tri = Area(ShapePoly, {{0, 0}, {50, 0}, {25, 40}});
-        tri->m_noHref = 1;
-        doc.InsertArea(std::move(tri));
-    }
+    void SetUp() override { FillWorkedExampleMap(doc); }
     std::string Write(DisplaySize picture = {})
     {
         return svg::WriteMapSvg(doc, HtmlOutputOptions::FromSettings(settings), picture);
