@@ -35,10 +35,6 @@ CPrpIni::CPrpIni(SettingsStore& store, QWidget* parent) : QDialog(parent)
 void CPrpIni::accept()
 {
     m_confirmedBrows = m_brows->ReadFields();
-    if (!m_confirmedBrows) {
-        m_sheet->setCurrentWidget(m_brows);
-        return;
-    }
     QDialog::accept();
 }
 

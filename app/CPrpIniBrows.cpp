@@ -130,20 +130,14 @@ void CPrpIniBrows::SetFields(const Fields& f)
     UpdateEnables();
 }
 
-std::optional<CPrpIniBrows::Fields> CPrpIniBrows::ReadFields()
+CPrpIniBrows::Fields CPrpIniBrows::ReadFields() const
 {
     Fields f;
     const std::pair<QLineEdit*, std::string*> paths[] = {{m_browser, &f.browser}, {m_viewer, &f.editor},
                                                          {m_imgApp, &f.imgApp},   {m_htmlEditor, &f.htmlEditor},
                                                          {m_htmlApp, &f.htmlApp}, {m_imgEditor, &f.imgEditor}};
-    for (const auto& [edit, field] : paths) {
-        std::optional<std::string> path = ProgramFileDialog::ToProgramPath(edit->text(), this);
-        if (!path) {
-            edit->setFocus();
-            return std::nullopt;
-        }
-        *field = std::move(*path);
-    }
+    for (const auto& [edit, field] : paths)
+        *field = ProgramFileDialog::ToProgramPath(edit->text());
     f.imgAppDefault = m_imgAppDefault->isChecked() ? 1 : 0;
     f.htmlAppDefault = m_htmlAppDefault->isChecked() ? 1 : 0;
     return f;

@@ -40,9 +40,8 @@ public:
     static QString Caption() { return tr("外部ｱﾌﾟﾘｹｰｼｮﾝ"); }
 
     void SetFields(const Fields& fields);
-    // The controls' values; nothing, after a warning box, when a path holds
-    // characters the program's encoding cannot.
-    std::optional<Fields> ReadFields();
+    // The controls' values.
+    Fields ReadFields() const;
 
 private:
     QLineEdit* AddPath(QGridLayout* grid, int row, const QString& label, const char* name, const QString& dialogTitle);

@@ -22,8 +22,9 @@
 #include "services/settings/AppSettings.h"
 #include "services/store/SettingsStore.h"
 #include "services/text/HtmlPageText.h"
-#include "services/text/SjisString.h"
 #include "services/text/TextCodec.h"
+#include "services/text/TextOutput.h"
+#include "services/text/Utf8String.h"
 
 #include <QClipboard>
 #include <QCoreApplication>
@@ -159,7 +160,7 @@ void DocumentCommands::OpenFromHtmlFile()
     if (!source)
         return;
     std::string bytes, reason;
-    if (!localfile::ReadWholeFile(source->path, bytes, reason)) {
+    if (!localfile::ReadWholeFile(localfile::PathOf(source->path), bytes, reason)) {
         ProgramMessage::Show(&m_frame, QMessageBox::Critical, kErrorCaption, texts::CannotOpenFile());
         return;
     }
@@ -225,7 +226,7 @@ std::string DocumentCommands::WithExtension(const std::string& path, int filterI
 {
     // Only the file's own name counts: a folder such as "john.doe" has no
     // say in whether the file has an extension.
-    if (sjis::FindChar(paths::DirectoryOf(path).second, '.') != std::string::npos)
+    if (utf8::FindChar(paths::DirectoryOf(path).second, '.') != std::string::npos)
         return path;
     if (filterIndex <= 1)
         return path + ".html";
@@ -265,10 +266,10 @@ bool DocumentCommands::ConfirmOverwrite(QWidget* parent, const std::string& path
 {
     again = false;
     std::error_code ec;
-    if (!std::filesystem::exists(localfile::NativePath(path), ec))
+    if (!std::filesystem::exists(localfile::PathOf(path), ec))
         return true;
-    const std::size_t dot = sjis::ReverseFindChar(path, '.');
-    const std::string extension = dot == std::string::npos ? std::string() : sjis::ToLower(path.substr(dot + 1));
+    const std::size_t dot = utf8::ReverseFindChar(path, '.');
+    const std::string extension = dot == std::string::npos ? std::string() : utf8::ToLower(path.substr(dot + 1));
     const char* question =
         extension.find("htm") != std::string::npos
             ? QT_TRANSLATE_NOOP(
@@ -323,12 +324,12 @@ DocumentCommands::SettledTarget(QWidget* parent, const std::function<std::option
 bool DocumentCommands::WriteSourceFile(QWidget* parent, std::string text, const SaveTarget& target)
 {
     TextCodec::ConvertLineEnds(LineEndCrLf, target.lineEnd, text);
-    TextCodec codec;
-    const ConvertedBytes out = codec.ConvertBytes(EncodingShiftJis, target.encoding, text, true);
-    const std::string bytes = out.data ? std::string(reinterpret_cast<const char*>(out.data), out.size) : std::string();
-    std::string error;
-    if (localfile::WriteFileAtomically(target.path, bytes, error))
+    // A character the chosen encoding lacks goes as a character reference.
+    const std::string bytes = textout::Encode(text, target.encoding, true);
+    std::string reason;
+    if (localfile::WriteFileAtomically(localfile::PathOf(target.path), bytes, reason))
         return true;
+    const std::string error = localfile::CannotSave(localfile::PathOf(target.path), reason);
     ProgramMessage::Show(
         parent, QMessageBox::Critical, kErrorCaption,
         QCoreApplication::translate("DocumentCommands", "ファイル \"%1\" を保存できませんでした。\r\n%2")
@@ -370,7 +371,8 @@ bool DocumentCommands::PutOnClipboard(QWidget* parent, std::string text, const Q
 
 bool DocumentCommands::CanUpdateHtmlDocument() const
 {
-    return m_frame.IsMapOpen() && !m_doc.HtmlPath().empty() && localfile::IsRegularFile(m_doc.HtmlPath());
+    return m_frame.IsMapOpen() && !m_doc.HtmlPath().empty() &&
+           localfile::IsRegularFile(localfile::PathOf(m_doc.HtmlPath()));
 }
 
 bool DocumentCommands::UpdateHtmlDocument()
@@ -383,7 +385,7 @@ bool DocumentCommands::UpdateHtmlDocument()
     const HtmlOutputOptions options = HtmlOutputOptions::FromSettings(m_settings);
     // A page without the map is told before the question, not after it.
     std::string bytes, reason;
-    if (localfile::ReadWholeFile(m_doc.HtmlPath(), bytes, reason) &&
+    if (localfile::ReadWholeFile(localfile::PathOf(m_doc.HtmlPath()), bytes, reason) &&
         html::UpdateMapInPage(bytes, target, m_doc, options).status == PageUpdateStatus::NoSuchMap)
         return OfferSourceForPage(page);
     const QString question =

@@ -82,7 +82,7 @@ public:
     static std::optional<SaveTarget> SettledTarget(QWidget* parent,
                                                    const std::function<std::optional<SaveTarget>()>& choose,
                                                    std::string (*withExtension)(const std::string&, int));
-    // The text (Shift-JIS, CR LF) in the target's line ends and encoding,
+    // The text (CR LF) in the target's line ends and encoding,
     // written whole; false, told, when it could not be.
     static bool WriteSourceFile(QWidget* parent, std::string text, const SaveTarget& target);
     // The text on the clipboard with the platform's line ends, `done` told

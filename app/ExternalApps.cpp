@@ -10,8 +10,7 @@
 #include "services/paths/PathUtil.h"
 #include "services/picture/QtText.h"
 #include "services/settings/AppSettings.h"
-#include "services/text/SjisString.h"
-#include "services/text/Utf8Bridge.h"
+#include "services/text/Utf8String.h"
 #include "view/PaneInterface.h"
 
 #include <QCoreApplication>
@@ -49,7 +48,7 @@ enum class FileType { Image, Html, Other };
 
 FileType TypeOf(const std::string& path)
 {
-    const std::string ext = sjis::ToLower(pictureinfo::ExtensionOf(path));
+    const std::string ext = utf8::ToLower(pictureinfo::ExtensionOf(path));
     for (const char* image : {"jpeg", "jpg", "jfif", "jpe", "gif", "png"}) {
         if (ext == image)
             return FileType::Image;
@@ -205,7 +204,7 @@ void ExternalApps::LaunchAssociation(const QString& file, bool associationMessag
 QString ExternalApps::PreviewFolder() const
 {
     for (const std::string& path : {m_doc.HtmlPath(), m_doc.ImageSrc()}) {
-        if (!path.empty() && localfile::IsRegularFile(path))
+        if (!path.empty() && localfile::IsRegularFile(localfile::PathOf(path)))
             return QFileInfo(ToQString(path)).absolutePath();
     }
     const QString program = QCoreApplication::applicationDirPath();
@@ -296,7 +295,7 @@ QByteArray ExternalApps::BrowserPreviewPage() const
     std::string head = FromQString(QCoreApplication::translate("ExternalApps", kPreviewHead)), tail = kPreviewTail;
     html::ConvertTagCase(head, lower);
     html::ConvertTagCase(tail, lower);
-    return QByteArray::fromStdString(utf8::SjisToUtf8(head + MapHtml() + tail));
+    return QByteArray::fromStdString(head + MapHtml() + tail);
 }
 
 void ExternalApps::BrowserPreview()
@@ -309,7 +308,7 @@ void ExternalApps::BrowserPreview()
 // The source in the platform's own text encoding, which its editors read.
 void ExternalApps::SourcePreview()
 {
-    const QString path = WritePreviewFile(QByteArray::fromStdString(utf8::SjisToUtf8(MapHtml())));
+    const QString path = WritePreviewFile(QByteArray::fromStdString(MapHtml()));
     if (!path.isEmpty())
         LaunchEditor(m_settings.Editor, path, false);
 }
@@ -317,7 +316,7 @@ void ExternalApps::SourcePreview()
 void ExternalApps::EditPicture()
 {
     const std::string& picture = m_doc.ImageSrc();
-    if (picture.empty() || !localfile::IsRegularFile(picture))
+    if (picture.empty() || !localfile::IsRegularFile(localfile::PathOf(picture)))
         return;
     LaunchProgram(m_settings.IMG_Editor, ToQString(picture), false);
 }
@@ -325,7 +324,7 @@ void ExternalApps::EditPicture()
 void ExternalApps::OpenHtmlDocument(bool edit)
 {
     const std::string& path = m_doc.HtmlPath();
-    if (!localfile::IsRegularFile(path)) {
+    if (!localfile::IsRegularFile(localfile::PathOf(path))) {
         Warn(QCoreApplication::translate(
                  "ExternalApps",
                  "ファイル\"%1\"が見つかりませんでした。\r\nマップを使用するHTML文書のパスを確認してください。")
@@ -356,7 +355,7 @@ void ExternalApps::OpenLinkTarget(bool edit)
     paths::SplitAnchor(target);
     if (!area->m_hrefIsPath)
         target = paths::ResolveReference(target, m_doc.HtmlPath());
-    if (target.empty() || !localfile::IsRegularFile(target)) {
+    if (target.empty() || !localfile::IsRegularFile(localfile::PathOf(target))) {
         Warn(QCoreApplication::translate("ExternalApps",
                                          "ファイル\"%1\"が見つかりませんでした。\r\nリンク先を確認してください。")
                  .arg(ToQString(target)));

@@ -6,6 +6,7 @@
 #include "services/dialogs/ProgramFileDialog.h"
 #include "services/dialogs/ProgramMessage.h"
 #include "services/language/ProgramTexts.h"
+#include "services/paths/LocalFile.h"
 #include "services/picture/QtText.h"
 #include "services/store/SettingsStore.h"
 
@@ -22,14 +23,6 @@ QString CannotSaveText(const QString& path, const std::string& reason)
 {
     return QCoreApplication::translate("NativeFileCommands", "ファイル \"%1\" を保存できませんでした。\r\n%2")
         .arg(path, QString::fromStdString(reason));
-}
-
-QString UnusableNameText(const QString& path)
-{
-    return QCoreApplication::translate("NativeFileCommands",
-                                       "ファイル名 \"%1\" には、Zephyrmap!で扱えない文字が含まれています。\r\n"
-                                       "別の名前のファイルを選択してください。")
-        .arg(QFileInfo(path).fileName());
 }
 
 } // namespace
@@ -60,12 +53,7 @@ void NativeFileCommands::OpenWithDialog()
 
 bool NativeFileCommands::Open(const QString& path)
 {
-    bool lossless = true;
-    const std::string program = FromQString(QDir::cleanPath(QFileInfo(path).absoluteFilePath()), &lossless);
-    if (!lossless) {
-        ProgramMessage::Show(m_window, QMessageBox::Critical, kErrorCaption, UnusableNameText(path));
-        return false;
-    }
+    const std::string program = FromQString(QDir::cleanPath(QFileInfo(path).absoluteFilePath()));
     if (saveModified && !saveModified())
         return false;
     if (LoadFile(program))
@@ -80,7 +68,7 @@ bool NativeFileCommands::LoadFile(const std::string& path)
 {
     AppSettings& settings = m_doc.Settings();
     CZephyrmapDoc trial(settings);
-    const native::LoadResult tried = native::LoadFromFile(trial, path);
+    const native::LoadResult tried = native::LoadFromFile(trial, localfile::PathOf(path));
     if (tried != native::LoadResult::Ok && tried != native::LoadResult::OldLayout) {
         // The file is named: a recent file, a dropped one or the command
         // line's may not be the one the user thinks of.
@@ -89,7 +77,7 @@ bool NativeFileCommands::LoadFile(const std::string& path)
                                  programtexts::Translate(native::MessageFor(tried)));
         return false;
     }
-    const native::LoadResult result = native::LoadFromFile(m_doc, path);
+    const native::LoadResult result = native::LoadFromFile(m_doc, localfile::PathOf(path));
     if (result == native::LoadResult::OldLayout)
         ProgramMessage::Show(m_window, QMessageBox::Warning, kErrorCaption, native::MessageFor(result));
     m_doc.SetPathName(path);
@@ -108,16 +96,8 @@ bool NativeFileCommands::Save()
 
 bool NativeFileCommands::SaveAs()
 {
-    for (;;) {
-        const std::optional<QString> chosen = chooseSavePath();
-        if (!chosen)
-            return false;
-        bool lossless = true;
-        const std::string path = FromQString(*chosen, &lossless);
-        if (lossless)
-            return SaveTo(path);
-        ProgramMessage::Show(m_window, QMessageBox::Warning, kErrorCaption, UnusableNameText(*chosen));
-    }
+    const std::optional<QString> chosen = chooseSavePath();
+    return chosen && SaveTo(FromQString(*chosen));
 }
 
 std::optional<QString> NativeFileCommands::AskSavePath()
@@ -139,7 +119,7 @@ bool NativeFileCommands::SaveTo(const std::string& path)
     if (beforeSave)
         beforeSave();
     std::string error;
-    if (!native::SaveToFile(m_doc, path, error)) {
+    if (!native::SaveToFile(m_doc, localfile::PathOf(path), error)) {
         ProgramMessage::Show(m_window, QMessageBox::Critical, kErrorCaption, CannotSaveText(ToQString(path), error));
         return false;
     }

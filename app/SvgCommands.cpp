@@ -7,7 +7,7 @@
 #include "services/dialogs/CTextFileDlg.h"
 #include "services/picture/QtText.h"
 #include "services/store/SettingsStore.h"
-#include "services/text/SjisString.h"
+#include "services/text/Utf8String.h"
 #include "services/types/PictureSource.h"
 
 #include <algorithm>
@@ -50,7 +50,7 @@ std::string SvgCommands::SvgSource() const
 
 std::string SvgCommands::WithExtension(const std::string& path, int filterIndex)
 {
-    if (sjis::FindChar(path, '.') != std::string::npos || filterIndex > 3)
+    if (utf8::FindChar(path, '.') != std::string::npos || filterIndex > 3)
         return path;
     static const char* const kExtensions[] = {".svg", ".html", ".txt"};
     return path + kExtensions[std::max(filterIndex, 1) - 1];

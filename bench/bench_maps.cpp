@@ -253,7 +253,8 @@ void BM_OwnWriteFsyncRead(benchmark::State& state)
     const std::string& bytes = BigMapFile();
     for (auto _ : state) {
         std::string back, error;
-        if (!localfile::WriteFileAtomically(kPath, bytes, error) || !localfile::ReadWholeFile(kPath, back, error))
+        if (!localfile::WriteFileAtomically(localfile::PathOf(kPath), bytes, error) ||
+            !localfile::ReadWholeFile(localfile::PathOf(kPath), back, error))
             state.SkipWithError("the save failed");
         benchmark::DoNotOptimize(back.size());
     }

@@ -1,13 +1,11 @@
 #include "check/CheckTexts.h"
 
-#include "services/text/Utf8Bridge.h"
-
 #include <initializer_list>
 
-#define ZM_TEXT(name, utf8Text)                                                                                        \
+#define ZM_TEXT(name, sourceText)                                                                                      \
     const std::string& name()                                                                                          \
     {                                                                                                                  \
-        static const std::string text = utf8::Utf8ToSjis(utf8Text);                                                    \
+        static const std::string text = sourceText;                                                                    \
         return text;                                                                                                   \
     }
 
@@ -16,7 +14,7 @@ namespace checktexts
 namespace
 {
 
-// Pieces of UTF-8 source text around Shift-JIS values.
+// Pieces of source text around values.
 std::string Join(std::initializer_list<std::string> pieces)
 {
     std::string text;
@@ -25,14 +23,9 @@ std::string Join(std::initializer_list<std::string> pieces)
     return text;
 }
 
-std::string Sjis(const char* utf8Text)
-{
-    return utf8::Utf8ToSjis(utf8Text);
-}
-
 std::string Size(std::int32_t width, std::int32_t height)
 {
-    return std::to_string(width) + Sjis("×") + std::to_string(height);
+    return std::to_string(width) + std::string("×") + std::to_string(height);
 }
 
 } // namespace
@@ -45,56 +38,60 @@ ZM_TEXT(HiddenArea, "リストで先にあるエリアに完全に隠れてい�
 
 std::string OutsidePicture(std::int32_t width, std::int32_t height)
 {
-    return Join({Sjis("エリアが画像("), Size(width, height), Sjis(")の外にはみ出しています。")});
+    return Join({std::string("エリアが画像("), Size(width, height), std::string(")の外にはみ出しています。")});
 }
 
 std::string EntirelyOutsidePicture(std::int32_t width, std::int32_t height)
 {
-    return Join({Sjis("エリアが画像("), Size(width, height), Sjis(")の外にあるため、クリックできません。")});
+    return Join(
+        {std::string("エリアが画像("), Size(width, height), std::string(")の外にあるため、クリックできません。")});
 }
 
 std::string DuplicateArea(int earlier)
 {
-    return Join({Sjis("エリア "), std::to_string(earlier), Sjis(" と形・座標・リンクが同じです。")});
+    return Join({std::string("エリア "), std::to_string(earlier), std::string(" と形・座標・リンクが同じです。")});
 }
 
 std::string MissingLinkTarget(const std::string& path)
 {
-    return Join({Sjis("リンク先のファイル \""), path, Sjis("\" がありません。")});
+    return Join({std::string("リンク先のファイル \""), path, std::string("\" がありません。")});
 }
 
 std::string UsemapWithoutHash(const std::string& usemap)
 {
-    return Join({Sjis("IMGのUSEMAP \""), usemap, Sjis("\" に \"#\" がないため、どのマップも使われません。")});
+    return Join(
+        {std::string("IMGのUSEMAP \""), usemap, std::string("\" に \"#\" がないため、どのマップも使われません。")});
 }
 
 std::string UsemapNamesNoMap(const std::string& name)
 {
-    return Join({Sjis("IMGのUSEMAPが指す名前 \""), name, Sjis("\" のマップが、このページにありません。")});
+    return Join(
+        {std::string("IMGのUSEMAPが指す名前 \""), name, std::string("\" のマップが、このページにありません。")});
 }
 
 std::string UsemapDiffersInCase(const std::string& name, const std::string& mapName)
 {
-    return Join({Sjis("IMGのUSEMAPが指す名前 \""), name, Sjis("\" のマップがありません。マップ \""), mapName,
-                 Sjis("\" とは大文字と小文字が違うため、ブラウザはこのマップを使いません。")});
+    return Join({std::string("IMGのUSEMAPが指す名前 \""), name, std::string("\" のマップがありません。マップ \""),
+                 mapName, std::string("\" とは大文字と小文字が違うため、ブラウザはこのマップを使いません。")});
 }
 
 std::string UsemapById(const std::string& name)
 {
-    return Join({Sjis("IMGのUSEMAP \"#"), name,
-                 Sjis("\" に合うのはMAPのidだけです。NAMEでマップを探すブラウザでは、マップが使われません。")});
+    return Join({std::string("IMGのUSEMAP \"#"), name,
+                 std::string("\" に合うのはMAPのidだけです。NAMEでマップを探すブラウザでは、マップが使われません。")});
 }
 
 std::string UsemapTextBeforeHash(const std::string& usemap)
 {
-    return Join({Sjis("IMGのUSEMAP \""), usemap,
-                 Sjis("\" は \"#\" の前に文字か空白があるため、ブラウザやツールによってマップの探し方が違います。")});
+    return Join(
+        {std::string("IMGのUSEMAP \""), usemap,
+         std::string("\" は \"#\" の前に文字か空白があるため、ブラウザやツールによってマップの探し方が違います。")});
 }
 
 std::string DuplicateMapName(const std::string& name, std::size_t firstLine)
 {
-    return Join({Sjis("マップの名前 \""), name, Sjis("\" は、"), std::to_string(firstLine),
-                 Sjis("行目のマップと同じです。ブラウザは最初のマップを使います。")});
+    return Join({std::string("マップの名前 \""), name, std::string("\" は、"), std::to_string(firstLine),
+                 std::string("行目のマップと同じです。ブラウザは最初のマップを使います。")});
 }
 
 } // namespace checktexts

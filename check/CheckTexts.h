@@ -1,5 +1,6 @@
 #pragma once
-// The checker's messages, as Shift-JIS strings.
+// The checker's messages, in Japanese; the widgets and the command-line
+// tool translate them where they show them.
 
 #include <cstdint>
 #include <string>

@@ -21,8 +21,8 @@ const char* CodeName(FindingCode code);
 struct Finding {
     FindingCode code = FindingCode::MissingAlt;
     int area = -1;        // the area's index in the map's area list; -1 for none
-    std::string map;      // the map's name (Shift-JIS)
+    std::string map;      // the map's name
     bool hasMap = true;   // false where no map is named (a USEMAP without '#')
     std::size_t line = 0; // the page's line (1-based); 0 for none
-    std::string message;  // for the user (Shift-JIS)
+    std::string message;  // for the user, in Japanese (translated where shown)
 };

@@ -6,8 +6,7 @@
 #include "model/CZephyrmapDoc.h"
 #include "services/paths/LocalFile.h"
 #include "services/paths/PathUtil.h"
-#include "services/text/SjisString.h"
-#include "services/text/Utf8Bridge.h"
+#include "services/text/Utf8String.h"
 
 #include <algorithm>
 #include <cctype>
@@ -21,10 +20,10 @@ namespace
 
 constexpr auto npos = std::string::npos;
 
-bool FileExists(const std::string& sjisPath)
+bool FileExists(const std::string& path)
 {
     std::error_code ec;
-    return std::filesystem::exists(localfile::NativePath(sjisPath), ec);
+    return std::filesystem::exists(localfile::PathOf(path), ec);
 }
 
 bool IsBlankText(const std::string& text)
@@ -54,8 +53,8 @@ bool PolygonHasNoArea(std::span<const Point> points)
     return true;
 }
 
-// %XX escapes of a link as the file name they stand for; UTF-8 names in
-// the program's Shift-JIS. Empty when there are none or they name nothing.
+// %XX escapes of a link as the file name they stand for (a browser takes
+// them for the bytes of the name, UTF-8 on the web). Empty when there are none.
 std::string Unescaped(const std::string& path)
 {
     if (path.find('%') == npos)
@@ -71,11 +70,7 @@ std::string Unescaped(const std::string& path)
             bytes += path[i];
         }
     }
-    if (!utf8::LooksLikeUtf8(bytes))
-        return bytes;
-    bool lossless = true;
-    std::string sjis = utf8::Utf8ToSjis(bytes, &lossless);
-    return lossless ? sjis : std::string();
+    return bytes;
 }
 
 // The state of one check: the findings so far, the pixels covered by the
@@ -253,7 +248,7 @@ std::string MapChecker::LinkedFile(const CMapData& area, const std::string& html
         file = paths::ResolveReference(file, htmlPath);
     }
     paths::SplitAnchor(file);
-    const std::size_t query = sjis::FindChar(file, '?');
+    const std::size_t query = utf8::FindChar(file, '?');
     if (query != npos)
         file.erase(query);
     return file;

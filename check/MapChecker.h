@@ -19,7 +19,7 @@ class MapChecker
 {
 public:
     // Whether a local file (a program path) exists.
-    using FileProbe = std::function<bool(const std::string& sjisPath)>;
+    using FileProbe = std::function<bool(const std::string& path)>;
 
     // Asks the file system.
     MapChecker();

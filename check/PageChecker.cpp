@@ -6,7 +6,7 @@
 #include "formats/TagSearch.h"
 #include "model/CZephyrmapDoc.h"
 #include "services/settings/AppSettings.h"
-#include "services/text/SjisString.h"
+#include "services/text/Utf8String.h"
 
 #include <algorithm>
 #include <unordered_map>
@@ -87,7 +87,7 @@ bool Named(const AttributeRead& read, const std::string& name)
 // How browsers and tools fare with one IMG's USEMAP.
 void CheckUse(const ImageUse& use, const std::vector<MapElement>& maps, std::vector<Finding>& findings)
 {
-    const std::size_t hash = sjis::FindChar(use.usemap, '#');
+    const std::size_t hash = utf8::FindChar(use.usemap, '#');
     if (hash == npos) {
         findings.push_back(PageFinding(FindingCode::UsemapUnresolved, std::string(), false, use.line,
                                        checktexts::UsemapWithoutHash(use.usemap)));
@@ -105,9 +105,9 @@ void CheckUse(const ImageUse& use, const std::vector<MapElement>& maps, std::vec
         add(checktexts::UsemapById(name));
         return;
     }
-    const std::string lower = sjis::ToLower(name);
+    const std::string lower = utf8::ToLower(name);
     const auto sameLetters = std::find_if(maps.begin(), maps.end(), [&](const MapElement& m) {
-        return m.name.status == AttributeRead::Read && sjis::ToLower(m.name.value) == lower;
+        return m.name.status == AttributeRead::Read && utf8::ToLower(m.name.value) == lower;
     });
     add(sameLetters != maps.end() ? checktexts::UsemapDiffersInCase(name, sameLetters->name.value)
                                   : checktexts::UsemapNamesNoMap(name));

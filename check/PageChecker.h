@@ -1,5 +1,5 @@
 #pragma once
-// Checks an HTML page (Shift-JIS text): how each IMG tag finds its map in
+// Checks an HTML page (the program's text): how each IMG tag finds its map in
 // browsers, which look up the name after the first '#' among the MAP
 // elements' NAMEs and take the first of a name, then every map the program
 // reads out of the page, as MapChecker checks a map. Markup in comments is

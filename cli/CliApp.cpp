@@ -19,7 +19,7 @@
 #include "services/settings/AppSettings.h"
 #include "services/text/HtmlPageText.h"
 #include "services/text/TextCodec.h"
-#include "services/text/Utf8Bridge.h"
+#include "services/text/TextOutput.h"
 
 #include <algorithm>
 #include <charconv>
@@ -48,6 +48,8 @@ private:
 };
 
 const char kVersionLine[] = "Zephyrmap !  Version 2.5.3 [Dec. 2009]";
+// The exit status of a conversion that wrote characters the target lacks as something else.
+constexpr int kConversionLost = 3;
 
 const char kHelp[] =
     "usage: zephyrmap-cli COMMAND [ARGS]\n"
@@ -57,7 +59,9 @@ const char kHelp[] =
     "      convert text between encodings. CODE: 0 automatic, 1 Shift-JIS, 2 JIS,\n"
     "      3 EUC-JP, 4 UTF-8, 5 UTF-8 with signature, 6 UTF-16LE, 7 UTF-16BE.\n"
     "      UTF-8 converts to and from Shift-JIS only (--from 4 --to 1, --from 1 --to 4|5).\n"
-    "      LE: 0 automatic, 1 CR+LF, 2 LF, 3 CR.\n"
+    "      LE: 0 automatic, 1 CR+LF, 2 LF, 3 CR. Characters the target lacks are written\n"
+    "      as \"?\" (from UTF-8) or as their raw bytes; their count and the first one's\n"
+    "      line go to standard error, and the exit status is 3\n"
     "  maps PAGE.html [--encoding CODE]\n"
     "      list the usable maps of a page: INDEX<TAB>NAME<TAB>PICTURE\n"
     "  import PAGE.html [--encoding CODE] [--map INDEX] [--document PATH] [--no-default-tail] -o MAP.zmf\n"
@@ -66,12 +70,14 @@ const char kHelp[] =
     "      print a native map file as JSON, as the editor opens it\n"
     "  html MAP.zmf [--html-option N] [--indent N] [--src-relative] [--href-relative]\n"
     "       [--keep-in-page-file-name] [--no-default-tail] [--encoding CODE] [--eol LE] [-o OUT]\n"
-    "      write the map's IMG/MAP/AREA source as the editor does (default UTF-8, LF)\n"
+    "      write the map's IMG/MAP/AREA source as the editor does (default UTF-8, LF);\n"
+    "      a character the encoding lacks is written as a character reference (&#233;)\n"
     "  update PAGE.html MAP.zmf [--map NAME] [--encoding CODE] [--html-option N] [--indent N]\n"
     "         [--src-relative] [--href-relative] [--keep-in-page-file-name] [-o OUT]\n"
     "      put the map back into the page: its MAP element named NAME (default: the map's\n"
     "      name) and the IMG tags using it; every other byte of the page stays as it was,\n"
-    "      in the page's encoding and line ends. Links are written relative to PAGE.\n"
+    "      in the page's encoding and line ends (a character the encoding lacks as a\n"
+    "      character reference). Links are written relative to PAGE.\n"
     "      Without -o the page itself is updated and its old bytes kept as PAGE.html~\n"
     "  svg MAP.zmf [--src-relative] [--href-relative] [--keep-in-page-file-name] [--encoding CODE] [--eol LE]\n"
     "      [-o OUT]\n"
@@ -141,7 +147,7 @@ bool CliApp::ReadInput(const std::string& name, std::string& bytes)
         return false;
     }
     std::string reason;
-    if (!localfile::ReadWholeNativeFile(std::filesystem::path(name), bytes, reason)) {
+    if (!localfile::ReadWholeFile(localfile::PathOf(name), bytes, reason)) {
         Fail("cannot read " + name + ": " + reason);
         return false;
     }
@@ -155,7 +161,7 @@ bool CliApp::WriteOutput(const std::string& name, const std::string& bytes)
         m_out.flush();
         return true;
     }
-    std::ofstream file(name, std::ios::binary | std::ios::trunc);
+    std::ofstream file(localfile::PathOf(name), std::ios::binary | std::ios::trunc);
     if (!file || !file.write(bytes.data(), static_cast<std::streamsize>(bytes.size())) || !file.flush()) {
         Fail("cannot write " + name + ": " + std::strerror(errno));
         return false;
@@ -244,24 +250,33 @@ int CliApp::Convert(const std::vector<std::string>& argv)
         return 1;
     if (args.Has("--result"))
         m_err << out.result << "\n";
-    return 0;
+    if (out.lost == 0)
+        return 0;
+    // The conversion is the codec's, byte for byte; what it lost is said, not hidden.
+    m_err << "zephyrmap-cli: " << out.lost << (out.lost == 1 ? " character" : " characters")
+          << " the target encoding cannot hold did not convert; the first is on line " << out.firstLostLine << "\n";
+    return kConversionLost;
 }
 
-void CliApp::Message(const std::string& sjisText)
+void CliApp::Message(const std::string& message)
 {
-    std::string text = utf8::SjisToUtf8(programtexts::TranslateSjis(sjisText));
+    std::string text = programtexts::TranslateText(message);
     std::erase(text, '\r');
     m_err << text << "\n";
 }
 
-bool CliApp::ToProgramPath(const std::string& utf8Path, std::string& sjis)
+namespace
 {
-    bool lossless = true;
-    sjis = utf8::Utf8ToSjis(utf8Path, &lossless);
-    if (!lossless)
-        Fail("the file name " + utf8Path + " has characters Shift-JIS cannot hold");
-    return lossless;
+
+// A path named on the command line, made absolute, as the program's text.
+std::string AbsoluteText(const std::string& path)
+{
+    std::error_code ec;
+    const std::filesystem::path absolute = std::filesystem::absolute(localfile::PathOf(path), ec);
+    return ec ? path : localfile::TextOf(absolute);
 }
+
+} // namespace
 
 bool CliApp::ReadPage(const std::string& path, int encoding, std::string& text)
 {
@@ -269,7 +284,7 @@ bool CliApp::ReadPage(const std::string& path, int encoding, std::string& text)
     if (!ReadInput(path, bytes))
         return false;
     PageText page = DecodeHtmlPage(bytes, encoding);
-    // The program's text is Shift-JIS; what it cannot hold is said, not hidden.
+    // What could not be read is said, not hidden.
     if (page.replaced)
         Message(texts::CharactersReplaced(page.replaced, page.firstReplacedLine));
     text = std::move(page.text);
@@ -293,7 +308,7 @@ int CliApp::Maps(const std::vector<std::string>& argv)
         return 1;
     }
     for (std::size_t i = 0; i < maps.size(); ++i)
-        m_out << i << '\t' << utf8::SjisToUtf8(maps[i].mapName) << '\t' << utf8::SjisToUtf8(maps[i].picture) << '\n';
+        m_out << i << '\t' << maps[i].mapName << '\t' << maps[i].picture << '\n';
     return 0;
 }
 
@@ -307,9 +322,9 @@ int CliApp::Import(const std::vector<std::string>& argv)
     if (!args.Ok())
         return Usage(args.Error());
     const std::string page = args.Positional()[0];
-    std::string text, documentPath;
-    const std::string document = args.Value("--document").value_or(std::filesystem::absolute(page).string());
-    if (!ToProgramPath(document, documentPath) || !ReadPage(page, encoding.value_or(0), text))
+    std::string text;
+    const std::string documentPath = args.Value("--document").value_or(AbsoluteText(page));
+    if (!ReadPage(page, encoding.value_or(0), text))
         return 1;
     std::vector<FoundMap> maps = html::FindMaps(text);
     if (maps.empty()) {
@@ -331,7 +346,7 @@ int CliApp::Import(const std::vector<std::string>& argv)
     mapcmd::AfterMapCreated(doc);
     const std::string output = *args.Value("-o");
     std::string reason;
-    if (!localfile::WriteNativeFileAtomically(std::filesystem::path(output), native::SaveToBytes(doc), reason))
+    if (!localfile::WriteFileAtomically(localfile::PathOf(output), native::SaveToBytes(doc), reason))
         return Fail("cannot save " + output + ": " + reason);
     if (!clean) {
         Message(texts::HtmlSyntaxError());
@@ -343,10 +358,10 @@ int CliApp::Import(const std::vector<std::string>& argv)
 namespace
 {
 
-std::string Json(const std::string& sjis)
+std::string Json(const std::string& text)
 {
     std::string out = "\"";
-    for (char c : utf8::SjisToUtf8(sjis)) {
+    for (char c : text) {
         unsigned char u = static_cast<unsigned char>(c);
         if (c == '"' || c == '\\') {
             out += '\\';
@@ -456,10 +471,7 @@ int CliApp::Html(const std::vector<std::string>& argv)
 bool CliApp::WriteText(std::string text, int encoding, int lineEnd, const std::string& output)
 {
     TextCodec::ConvertLineEnds(LineEndCrLf, lineEnd, text);
-    TextCodec codec;
-    ConvertedBytes out = codec.ConvertBytes(EncodingShiftJis, encoding, text, encoding >= EncodingUtf16Le);
-    std::string bytes = out.data ? std::string(reinterpret_cast<const char*>(out.data), out.size) : std::string();
-    return WriteOutput(output, bytes);
+    return WriteOutput(output, textout::Encode(text, encoding, encoding >= EncodingUtf16Le));
 }
 
 int CliApp::Svg(const std::vector<std::string>& argv)
@@ -521,8 +533,8 @@ std::string UpdateFailure(const PageUpdate& r, const std::string& page, const st
         return "the map has characters " + EncodingName(r.report.encoding) + " cannot hold, for " + page + line +
                "; nothing was written";
     case PageUpdateStatus::CannotKeep:
-        return page + line + " has characters Shift-JIS cannot hold where the map goes; they would become \"?\"," +
-               " so nothing was written";
+        return page + line + " has characters that could not be read in its encoding where the map goes; they" +
+               " would be lost, so nothing was written";
     case PageUpdateStatus::Tangled:
         return page + line + ": the map's tags are tangled with the rest of the page (a comment or a quote left" +
                " open, or markup in the map's texts), so the change would not stay within them; nothing was written";
@@ -569,21 +581,16 @@ int CliApp::Update(const std::vector<std::string>& argv)
     const std::string output = args.Value("-o").value_or("");
     PageUpdateTarget target;
     target.encoding = encoding.value_or(EncodingAuto);
-    std::string outputPath;
-    bool nameHeld = true;
-    target.mapName = utf8::Utf8ToSjis(args.Value("--map").value_or(""), &nameHeld);
-    if (!nameHeld)
-        return Fail("the map name " + *args.Value("--map") + " has characters Shift-JIS cannot hold");
-    if (!ToProgramPath(std::filesystem::absolute(page).string(), target.pagePath) ||
-        (!output.empty() && !ToProgramPath(std::filesystem::absolute(output).string(), outputPath)))
-        return 1;
+    target.mapName = args.Value("--map").value_or("");
+    target.pagePath = AbsoluteText(page);
+    const std::string outputPath = output.empty() ? std::string() : AbsoluteText(output);
     MapPicture picture;
     MessagePrinter printer([this](const std::string& text) { Message(text); });
     CZephyrmapDoc doc(settings, &printer, &picture);
     if (!OpenMap(args.Positional()[1], doc))
         return 1;
     const PageUpdate r = html::UpdateMapInPageFile(target, outputPath, doc, HtmlOutputOptions::FromSettings(settings));
-    const std::string mapName = utf8::SjisToUtf8(target.mapName.empty() ? doc.MapName() : target.mapName);
+    const std::string mapName = target.mapName.empty() ? doc.MapName() : target.mapName;
     if (!r.Ok())
         return Fail(UpdateFailure(r, page, output.empty() ? page : output, mapName));
     m_out << UpdateReport(r.report, output.empty() ? page : output, mapName);
@@ -606,8 +613,7 @@ std::optional<ColorRef> ParseWebColor(const std::string& text)
 
 bool CliApp::LoadPicture(const std::string& file, ColorRef background, MapPicture& picture, std::string& path)
 {
-    if (!ToProgramPath(file, path))
-        return false;
+    path = file;
     std::string problem;
     if (pictureinfo::KindOf(path) == PictureNone) {
         problem = file + " is not named as a JPEG, GIF, PNG or BMP picture";
@@ -647,7 +653,7 @@ int CliApp::Picture(const std::vector<std::string>& argv)
     m_out << width << ' ' << height << ' ' << fileSize << ' ' << picture.Kind() << '\n';
     std::string heightText, widthText, sizeText;
     picture.GetInfoText(&heightText, &widthText, &sizeText);
-    m_out << utf8::SjisToUtf8(pictureinfo::StatusText(widthText, heightText, sizeText, path)) << '\n';
+    m_out << pictureinfo::StatusText(widthText, heightText, sizeText, path) << '\n';
     const PictureDib& bitmap = picture.Dib();
     if (dib && !WriteOutput(*dib, std::string(reinterpret_cast<const char*>(bitmap.Packed()), bitmap.PackedSize())))
         return 1;
@@ -684,10 +690,10 @@ std::string FindingLine(const std::string& input, const Finding& f)
 {
     std::string line = input + (f.line ? ":" + std::to_string(f.line) : std::string()) + ":";
     if (f.hasMap)
-        line += " map \"" + utf8::SjisToUtf8(f.map) + "\"";
+        line += " map \"" + f.map + "\"";
     if (f.area >= 0)
         line += std::string(f.hasMap ? "," : "") + " area " + std::to_string(f.area);
-    std::string message = utf8::SjisToUtf8(programtexts::TranslateSjis(f.message));
+    std::string message = programtexts::TranslateText(f.message);
     std::erase(message, '\r');
     std::replace(message.begin(), message.end(), '\n', ' ');
     return line + (f.hasMap || f.area >= 0 ? ": " : " ") + CodeName(f.code) + ": " + message + "\n";
@@ -701,7 +707,7 @@ std::string FindingsJson(const std::vector<Finding>& findings)
         json += std::string("{\"code\":\"") + CodeName(f.code) + "\",\"map\":" + (f.hasMap ? Json(f.map) : "null") +
                 ",\"area\":" + (f.area >= 0 ? std::to_string(f.area) : "null") +
                 ",\"line\":" + (f.line ? std::to_string(f.line) : "null") +
-                ",\"message\":" + Json(programtexts::TranslateSjis(f.message)) + "}";
+                ",\"message\":" + Json(programtexts::TranslateText(f.message)) + "}";
     }
     return json + (findings.empty() ? "]\n" : "\n]\n");
 }
@@ -763,8 +769,9 @@ bool CliApp::CheckMapFile(const std::string& path, std::vector<Finding>& finding
 
 bool CliApp::CheckPageFile(const std::string& path, int encoding, std::vector<Finding>& findings)
 {
-    std::string text, documentPath;
-    if (!ToProgramPath(std::filesystem::absolute(path).string(), documentPath) || !ReadPage(path, encoding, text))
+    std::string text;
+    const std::string documentPath = AbsoluteText(path);
+    if (!ReadPage(path, encoding, text))
         return false;
     // A map is shown at its IMG's WIDTH and HEIGHT, else at its picture's size.
     const auto sizeOf = [](const CZephyrmapDoc& doc) {

@@ -38,8 +38,9 @@ private:
     int Trace(const std::vector<std::string>& args);
     int Svg(const std::vector<std::string>& args);
     int Check(const std::vector<std::string>& args);
-    // The program's text (Shift-JIS, CR LF) in the chosen encoding and line
-    // ends to OUT or standard output; false (with a message) when not written.
+    // The program's text (CR LF) in the chosen encoding and line ends to OUT
+    // or standard output, a character the encoding lacks as a character
+    // reference; false (with a message) when not written.
     bool WriteText(std::string text, int encoding, int lineEnd, const std::string& output);
     // The findings of a map file or a page; false when INPUT could not be read.
     bool CheckMapFile(const std::string& path, std::vector<Finding>& findings);
@@ -47,16 +48,14 @@ private:
     // Reads a native map file into the document and runs the steps the
     // editor runs after opening one; false (with a message) when refused.
     bool OpenMap(const std::string& path, CZephyrmapDoc& doc);
-    // Reads a page and decodes it into Shift-JIS, warning when characters
-    // had to become '?'.
+    // Reads a page and decodes it into the program's text, warning when
+    // characters could not be read.
     bool ReadPage(const std::string& path, int encoding, std::string& text);
-    // A path from the command line as a program string; false (with a
-    // message) when Shift-JIS cannot hold it.
-    bool ToProgramPath(const std::string& utf8Path, std::string& sjis);
     // The picture named `file` on the command line, loaded over `background`;
     // false (with a message) when it is not a picture or cannot be read.
     bool LoadPicture(const std::string& file, ColorRef background, MapPicture& picture, std::string& path);
-    void Message(const std::string& sjisText);
+    // One of the core's messages, in the language of the run, to standard error.
+    void Message(const std::string& message);
 
     std::istream& m_in;
     std::ostream& m_out;

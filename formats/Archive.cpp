@@ -1,6 +1,7 @@
 #include "formats/Archive.h"
 
 #include "services/text/Utf8Bridge.h"
+#include "services/text/Utf8String.h"
 
 #include <algorithm>
 #include <cstring>
@@ -14,6 +15,9 @@ constexpr std::size_t kLongestByteLength = 254;
 constexpr std::size_t kLongestWordLength = 0xFFFD;
 // Class indexes up to this fit the tag word of a stored class.
 constexpr std::uint32_t kLargestWordIndex = 32766;
+// What comes before the length of a text stored in UTF-16: 0xFF, word 0xFFFE.
+constexpr char kWideMark[] = "\xFF\xFE\xFF";
+constexpr std::size_t kWideMarkSize = 3;
 
 } // namespace
 
@@ -56,9 +60,8 @@ void ArchiveWriter::Append(const char* data, std::size_t n)
         std::memcpy(Room(n), data, n);
 }
 
-char* ArchiveWriter::PutString(char* p, const std::string& s)
+char* ArchiveWriter::PutLength(char* p, std::size_t n)
 {
-    const std::size_t n = s.size();
     if (n <= kLongestByteLength) {
         *p++ = static_cast<char>(n);
     } else if (n <= kLongestWordLength) {
@@ -69,9 +72,51 @@ char* ArchiveWriter::PutString(char* p, const std::string& s)
         p = PutWord(p, 0xFFFF);
         p = PutInt32(p, static_cast<std::int32_t>(static_cast<std::uint32_t>(n)));
     }
-    if (n)
-        std::memcpy(p, s.data(), n);
-    return p + n;
+    return p;
+}
+
+char* ArchiveWriter::PutString(char* p, std::string_view s)
+{
+    p = PutLength(p, s.size());
+    if (!s.empty())
+        std::memcpy(p, s.data(), s.size());
+    return p + s.size();
+}
+
+ArchiveText::ArchiveText(std::string_view text) : m_bytes(text)
+{
+    if (utf8::IsAscii(text))
+        return;
+    utf8::SjisLoss loss;
+    m_stored = utf8::Utf8ToSjis(text, loss);
+    if (loss.count) {
+        const std::u16string units = utf8::ToUtf16(text);
+        m_stored.assign(2 * units.size(), '\0');
+        for (std::size_t i = 0; i < units.size(); ++i) {
+            m_stored[2 * i] = static_cast<char>(units[i] & 0xFF);
+            m_stored[2 * i + 1] = static_cast<char>(units[i] >> 8);
+        }
+        m_wide = true;
+    }
+    m_bytes = m_stored;
+}
+
+std::size_t ArchiveText::Size() const
+{
+    if (!m_wide)
+        return ArchiveWriter::StringSize(m_bytes.size());
+    const std::size_t units = m_bytes.size() / 2;
+    return kWideMarkSize + ArchiveWriter::StringSize(units) - units + m_bytes.size();
+}
+
+char* ArchiveText::Put(char* p) const
+{
+    if (!m_wide)
+        return ArchiveWriter::PutString(p, m_bytes);
+    std::memcpy(p, kWideMark, kWideMarkSize);
+    p = ArchiveWriter::PutLength(p + kWideMarkSize, m_bytes.size() / 2);
+    std::memcpy(p, m_bytes.data(), m_bytes.size());
+    return p + m_bytes.size();
 }
 
 char* ArchiveWriter::PutCount(char* p, std::uint32_t n)
@@ -170,10 +215,22 @@ std::string ArchiveReader::Utf16Text()
     std::u16string text(static_cast<std::size_t>(units), u'\0');
     for (char16_t& c : text)
         c = Word();
-    return utf8::Utf16ToSjis(text);
+    return utf8::FromUtf16(text);
 }
 
-std::string ArchiveReader::String()
+namespace
+{
+
+// Stored bytes are Shift-JIS; ASCII, which most texts are, is the same in UTF-8.
+std::string FromStored(const char* bytes, std::size_t n)
+{
+    const std::string_view stored(bytes, n);
+    return utf8::IsAscii(stored) ? std::string(stored) : utf8::SjisToUtf8(stored);
+}
+
+} // namespace
+
+std::string ArchiveReader::Text()
 {
     if (!m_failed && m_pos < m_size && m_data[m_pos] <= kLongestByteLength) {
         // The usual short string, without the checks for the longer forms.
@@ -184,7 +241,7 @@ std::string ArchiveReader::String()
         }
         const char* text = reinterpret_cast<const char*>(m_data + m_pos + 1);
         m_pos += 1 + n;
-        return std::string(text, n);
+        return FromStored(text, n);
     }
     std::size_t start = m_pos;
     if (Byte() == 0xFF && Word() == 0xFFFE)
@@ -197,7 +254,7 @@ std::string ArchiveReader::String()
         m_failed = true;
         return std::string();
     }
-    std::string s(reinterpret_cast<const char*>(m_data + m_pos), static_cast<std::size_t>(n));
+    std::string s = FromStored(reinterpret_cast<const char*>(m_data + m_pos), static_cast<std::size_t>(n));
     m_pos += static_cast<std::size_t>(n);
     return s;
 }

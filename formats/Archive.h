@@ -6,7 +6,11 @@
 //                   65534 and up: 0xFF, word 0xFFFF, int32 length
 //                                 (0xFFFFFFFF: then an int64 length)
 //                   0xFF, word 0xFFFE, then a length by the same rules counting
-//                   UTF-16 units: UTF-16 text (read only, never written)
+//                   UTF-16 units: UTF-16 text
+//
+// Texts are the program's (UTF-8). A text is stored in Shift-JIS, as every
+// text always was, and in the UTF-16 form only when Shift-JIS cannot hold
+// it, so that a map of Japanese and ASCII texts is stored as it always was.
 //   count           word below 0xFFFF, else word 0xFFFF then a 32-bit count
 //   class tag       word 0xFFFF, word schema, word name length, name: a new class
 //                   word 0x8000|index (0x7FFF, int32 0x80000000|index when the
@@ -28,6 +32,22 @@
 #include <utility>
 #include <vector>
 
+// A text as the archive stores it, worked out once for sizing and writing:
+// ASCII as it is, other text as Shift-JIS or, failing that, UTF-16.
+class ArchiveText
+{
+public:
+    explicit ArchiveText(std::string_view text);
+    // What ArchiveWriter::PutText writes for it.
+    std::size_t Size() const;
+    char* Put(char* p) const;
+
+private:
+    std::string_view m_bytes; // the text itself when ASCII, else m_stored
+    std::string m_stored;     // Shift-JIS bytes, or UTF-16 units little-endian first
+    bool m_wide = false;
+};
+
 // Writes into a buffer sized ahead (Reserve), so that a whole file is
 // written in one pass with one allocation when the caller knows its size;
 // the buffer is not cleared first, since every byte handed out is written.
@@ -37,7 +57,12 @@ public:
     void Int32(std::int32_t v) { PutInt32(Room(4), v); }
     void Word(std::uint16_t v) { PutLittleEndian(Room(2), v); }
     void Byte(std::uint8_t v) { *Room(1) = static_cast<char>(v); }
-    void String(const std::string& s) { PutString(Room(StringSize(s.size())), s); }
+    // A text of the program's, as ArchiveText stores it.
+    void Text(std::string_view text)
+    {
+        const ArchiveText stored(text);
+        stored.Put(Room(stored.Size()));
+    }
     void Count(std::uint32_t n) { PutCount(Room(CountSize(n)), n); }
 
     // Room for `size` bytes, to be filled by the Put functions below: a
@@ -51,7 +76,9 @@ public:
         return p + 4;
     }
     static char* PutCount(char* p, std::uint32_t n);
-    static char* PutString(char* p, const std::string& s);
+    // The counted bytes, and the counted length alone.
+    static char* PutString(char* p, std::string_view s);
+    static char* PutLength(char* p, std::size_t n);
     // The class tag of the next object of the class `name`; counts the object.
     void ClassTag(std::string_view name, std::uint16_t schema);
 
@@ -114,7 +141,8 @@ public:
     std::int32_t Int32();
     std::uint16_t Word();
     std::uint8_t Byte();
-    std::string String();
+    // A text as the program's (UTF-8), from either form.
+    std::string Text();
     // A count no larger than the bytes left divided by `minimumElementSize`.
     std::uint32_t Count(std::size_t minimumElementSize);
     // The schema of the next object's class, which must be `name`; -1 on failure.

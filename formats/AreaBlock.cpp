@@ -1,6 +1,7 @@
 #include "formats/AreaBlock.h"
 
 #include "model/CMapData.h"
+#include "services/text/Utf8Bridge.h"
 
 #include <cstdint>
 
@@ -10,6 +11,9 @@ namespace
 {
 
 constexpr std::size_t kHeaderBytes = 32;
+// The format markers: which encoding the texts of a block are in.
+constexpr std::int32_t kShiftJisTexts = 1;
+constexpr std::int32_t kUtf8Texts = 2;
 // Points farther out than any picture could reach come from a block that is
 // not ours, or is damaged: the arithmetic of moves and hit regions must
 // never meet them.
@@ -84,28 +88,60 @@ bool PointCountFits(int shape, std::int32_t count)
 
 } // namespace
 
-std::string Encode(const CMapData& area)
+namespace
 {
+
+// One area's block with its texts in the form the marker names.
+std::string EncodeIn(const CMapData& area, std::int32_t marker)
+{
+    const auto form = [marker](const std::string& text) {
+        return marker == kShiftJisTexts ? utf8::Utf8ToSjis(text) : text;
+    };
+    const std::string href = form(area.m_href), alt = form(area.m_alt), target = form(area.m_target),
+                      other = form(area.m_otherAttrs);
     std::string out;
-    out.reserve(41 + area.m_href.size() + area.m_alt.size() + area.m_target.size() + area.m_otherAttrs.size() +
-                8 * area.m_points.size());
-    Put32(out, 1);
-    for (const std::string* text : {&area.m_href, &area.m_alt, &area.m_target, &area.m_otherAttrs})
+    out.reserve(41 + href.size() + alt.size() + target.size() + other.size() + 8 * area.m_points.size());
+    Put32(out, marker);
+    for (const std::string* text : {&href, &alt, &target, &other})
         Put32(out, static_cast<std::int32_t>(text->size()));
     Put32(out, static_cast<std::int32_t>(area.m_points.size()));
     Put32(out, area.m_shape);
     Put32(out, area.m_noHref);
-    PutText(out, area.m_href);
+    PutText(out, href);
     Put32(out, area.m_hrefIsPath);
-    PutText(out, area.m_alt);
-    PutText(out, area.m_target);
-    PutText(out, area.m_otherAttrs);
+    PutText(out, alt);
+    PutText(out, target);
+    PutText(out, other);
     for (const Point& p : area.m_points) {
         Put32(out, p.x);
         Put32(out, p.y);
     }
     out += '\0';
     return out;
+}
+
+// A text read from a block, as the program's.
+void ToProgramText(std::int32_t marker, std::string& text)
+{
+    if (marker == kUtf8Texts) {
+        utf8::Repairs repairs;
+        text = utf8::MakeValid(text, repairs);
+    } else {
+        text = utf8::SjisToUtf8(text);
+    }
+}
+
+} // namespace
+
+std::string Encode(const CMapData& area)
+{
+    return EncodeIn(area, kShiftJisTexts);
+}
+
+bool FitsShiftJis(const CMapData& area)
+{
+    return utf8::FitsShiftJis(area.m_href) && utf8::FitsShiftJis(area.m_alt) && utf8::FitsShiftJis(area.m_target) &&
+           utf8::FitsShiftJis(area.m_otherAttrs);
 }
 
 bool Decode(const std::string& block, bool dropAttributes, CMapData& area)
@@ -115,6 +151,7 @@ bool Decode(const std::string& block, bool dropAttributes, CMapData& area)
     const std::int32_t hrefLength = Get32(block, 4), altLength = Get32(block, 8);
     const std::int32_t targetLength = Get32(block, 12), otherLength = Get32(block, 16);
     const std::int32_t count = Get32(block, 20), shape = Get32(block, 24), noHref = Get32(block, 28);
+    const std::int32_t marker = Get32(block, 0);
     if (!PointCountFits(shape, count))
         return false;
     CMapData read;
@@ -131,6 +168,8 @@ bool Decode(const std::string& block, bool dropAttributes, CMapData& area)
         if (!WithinReach(p))
             return false;
     }
+    for (std::string* text : {&read.m_href, &read.m_alt, &read.m_target, &read.m_otherAttrs})
+        ToProgramText(marker, *text);
     read.m_shape = shape;
     read.m_noHref = noHref ? 1 : 0;
     read.m_hrefIsPath = hrefIsPath ? 1 : 0;
@@ -153,7 +192,7 @@ std::string EncodeMany(const std::vector<const CMapData*>& areas)
     std::string out;
     Put32(out, static_cast<std::int32_t>(areas.size()));
     for (const CMapData* area : areas) {
-        const std::string one = Encode(*area);
+        const std::string one = EncodeIn(*area, kUtf8Texts);
         Put32(out, static_cast<std::int32_t>(one.size()));
         out += one;
     }

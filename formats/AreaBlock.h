@@ -3,7 +3,8 @@
 // copies of the program. All integers are little-endian int32:
 //
 //   offset            size    content
-//   0                 4       format marker, 1 (written, not checked)
+//   0                 4       format marker: 2 when the texts are UTF-8,
+//                             else (1) they are Shift-JIS
 //   4                 4       H, bytes of the HREF text
 //   8                 4       A, bytes of the ALT text
 //   12                4       T, bytes of the TARGET text
@@ -18,10 +19,12 @@
 //   39 + H + A + T    O + 1   other attributes and a 0 byte
 //   40 + H + A + T + O  8 N   the points, x then y
 //
-// followed by one more 0 byte: 41 + H + A + T + O + 8 N bytes in all. Texts
-// are Shift-JIS. Another program may put a block of its own under the same
-// name: reading checks every length against the block's size, and refuses
-// points beyond ±1,000,000.
+// followed by one more 0 byte: 41 + H + A + T + O + 8 N bytes in all. The
+// one-area block goes out in Shift-JIS, as it always did, so that older
+// copies of the program read it; the blocks inside the several-areas block
+// below carry UTF-8, so that any text survives. Another program may put a
+// block of its own under the same name: reading checks every length against
+// the block's size, and refuses points beyond ±1,000,000.
 
 // Several areas go as one block of their own under another name:
 //
@@ -43,12 +46,16 @@ class CMapData;
 namespace areablock
 {
 
+// The one-area block, its texts in Shift-JIS (marker 1): for an area whose
+// texts Shift-JIS holds (FitsShiftJis), the very block older copies read.
 std::string Encode(const CMapData& area);
+bool FitsShiftJis(const CMapData& area);
 // Fills `area` from the block, its link attributes emptied when
 // `dropAttributes`; false, with `area` untouched, for a block that does not
 // hold one whole area.
 bool Decode(const std::string& block, bool dropAttributes, CMapData& area);
 
+// The several-areas block, each area's texts in UTF-8 (marker 2).
 std::string EncodeMany(const std::vector<const CMapData*>& areas);
 // False, with `areas` untouched, unless the block holds N whole areas and
 // nothing after them.

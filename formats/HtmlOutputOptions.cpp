@@ -26,7 +26,7 @@ bool IsLocalPicture(const std::string& picture, const std::string& htmlPath)
     if (picture[0] != paths::kSeparator)
         return paths::kSeparator == '\\' && paths::IsAbsolutePath(picture);
     std::error_code ec;
-    if (std::filesystem::exists(localfile::NativePath(picture), ec))
+    if (std::filesystem::exists(localfile::PathOf(picture), ec))
         return true;
     return !htmlPath.empty() && htmlPath[0] == paths::kSeparator && TopFolder(picture) == TopFolder(htmlPath) &&
            !TopFolder(picture).empty();

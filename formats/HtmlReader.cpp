@@ -4,7 +4,7 @@
 #include "formats/TagSearch.h"
 #include "model/CZephyrmapDoc.h"
 #include "services/paths/PathUtil.h"
-#include "services/text/SjisString.h"
+#include "services/text/Utf8String.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -120,7 +120,7 @@ void ParsePointList(CMapData& area, const std::string& text)
 
 int ShapeOf(const std::string& keyword)
 {
-    std::string k = sjis::ToLower(keyword);
+    std::string k = utf8::ToLower(keyword);
     if (k.find("poly") != npos)
         return ShapePoly;
     if (k.find("rect") != npos)
@@ -204,7 +204,7 @@ void FindImageTagsIn(const std::string& text, const TagSearch& search, std::vect
         TagScanner tag(text.substr(open, close - open + 1));
         AttributeRead usemap = tag.GetAttribute("USEMAP", true);
         // A '#' hidden behind a stray lead byte is no map reference.
-        const std::size_t hash = sjis::FindChar(usemap.value, '#');
+        const std::size_t hash = utf8::FindChar(usemap.value, '#');
         if (usemap.status == AttributeRead::Read && hash != npos) {
             FoundMap map;
             map.mapName = usemap.value;
@@ -326,7 +326,7 @@ std::size_t CopyQuotedValue(const std::string& typed, std::size_t at, std::strin
 
 } // namespace
 
-// Quotes, '=' and blanks are below 0x40 and never a Shift-JIS trail byte:
+// Quotes, '=' and blanks are ASCII, never a byte of another character:
 // the text can be walked a byte at a time.
 std::string TidyOtherAttributes(const std::string& typed)
 {

@@ -1,5 +1,5 @@
 #pragma once
-// Finds client-side image maps in HTML text (Shift-JIS) and builds the
+// Finds client-side image maps in HTML text (UTF-8) and builds the
 // document from one of them. Lenient: only a bad SHAPE or COORDS is an error.
 
 #include "formats/FoundMap.h"

@@ -2,7 +2,7 @@
 
 #include "model/CZephyrmapDoc.h"
 #include "services/paths/PathUtil.h"
-#include "services/text/SjisString.h"
+#include "services/text/Utf8String.h"
 
 namespace html
 {
@@ -39,7 +39,7 @@ struct Span {
 // never closes, the first '>' at all, as before. npos when there is none.
 std::size_t TagEnd(const std::string& t, std::size_t open)
 {
-    for (std::size_t i = open + 1; i < t.size(); i += sjis::CharLength(t, i)) {
+    for (std::size_t i = open + 1; i < t.size(); i += utf8::CharLength(t, i)) {
         if (t[i] == '>')
             return i;
         if (t[i] != '=')
@@ -48,9 +48,9 @@ std::size_t TagEnd(const std::string& t, std::size_t open)
         while (value < t.size() && IsBlank(t[value]))
             ++value;
         if (value < t.size() && (t[value] == '"' || t[value] == '\'')) {
-            const std::size_t closing = sjis::FindChar(t, t[value], value + 1);
+            const std::size_t closing = utf8::FindChar(t, t[value], value + 1);
             if (closing == npos)
-                return sjis::FindChar(t, '>', open + 1);
+                return utf8::FindChar(t, '>', open + 1);
             i = closing;
         }
     }
@@ -64,13 +64,13 @@ Span ValueAfter(const std::string& t, std::size_t eq, std::size_t close)
     while (first < close && IsBlank(t[first]))
         ++first;
     if (first < close && t[first] == '\'') { // a value in single quotes, as one holding a double quote is written
-        std::size_t closing = sjis::FindChar(t, '\'', first + 1);
+        std::size_t closing = utf8::FindChar(t, '\'', first + 1);
         return {first, closing == npos || closing > close ? close : closing + 1};
     }
-    std::size_t quote = sjis::FindChar(t, '"', eq + 1);
-    std::size_t nextEq = sjis::FindChar(t, '=', eq + 1);
+    std::size_t quote = utf8::FindChar(t, '"', eq + 1);
+    std::size_t nextEq = utf8::FindChar(t, '=', eq + 1);
     if (quote < close && (nextEq == npos || quote < nextEq)) {
-        std::size_t closing = sjis::FindChar(t, '"', quote + 1);
+        std::size_t closing = utf8::FindChar(t, '"', quote + 1);
         return {quote, closing == npos || closing > close ? close : closing + 1};
     }
     std::size_t i = eq + 1;
@@ -78,7 +78,7 @@ Span ValueAfter(const std::string& t, std::size_t eq, std::size_t close)
         ++i;
     std::size_t begin = i;
     while (i < close && !IsBlank(t[i]) && t[i] != '=')
-        i += sjis::CharLength(t, i);
+        i += utf8::CharLength(t, i);
     return {begin, i};
 }
 
@@ -100,7 +100,7 @@ void ConvertOneTag(std::string& t, std::size_t open, std::size_t close, bool low
             value = {npos, npos};
             continue;
         }
-        std::size_t n = sjis::CharLength(t, i);
+        std::size_t n = utf8::CharLength(t, i);
         if (n == 1 && t[i] == '=')
             value = ValueAfter(t, i, close);
         else if (n == 1)
@@ -113,14 +113,14 @@ void ConvertOneTag(std::string& t, std::size_t open, std::size_t close, bool low
 
 std::string QuotedValue(const std::string& value)
 {
-    const bool doubleQuote = sjis::FindChar(value, '"') != npos;
+    const bool doubleQuote = utf8::FindChar(value, '"') != npos;
     if (!doubleQuote)
         return '"' + value + '"';
-    if (sjis::FindChar(value, '\'') == npos)
+    if (utf8::FindChar(value, '\'') == npos)
         return '\'' + value + '\'';
     std::string escaped;
     for (std::size_t i = 0; i < value.size();) {
-        const std::size_t n = sjis::CharLength(value, i);
+        const std::size_t n = utf8::CharLength(value, i);
         if (n == 1 && value[i] == '"')
             escaped += "&quot;";
         else
@@ -132,14 +132,14 @@ std::string QuotedValue(const std::string& value)
 
 void ConvertTagCase(std::string& text, bool lower)
 {
-    std::size_t open = sjis::FindChar(text, '<');
+    std::size_t open = utf8::FindChar(text, '<');
     while (open != npos) {
         std::size_t close = TagEnd(text, open);
         if (close == npos)
             close = text.size();
         if (text.compare(open, 2, "<!") != 0)
             ConvertOneTag(text, open, close, lower);
-        open = close < text.size() ? sjis::FindChar(text, '<', close + 1) : npos;
+        open = close < text.size() ? utf8::FindChar(text, '<', close + 1) : npos;
     }
 }
 
@@ -147,7 +147,7 @@ void InsertOtherAttributes(std::string& tag, const std::string& other)
 {
     if (other.empty())
         return;
-    std::size_t open = sjis::FindChar(tag, '<');
+    std::size_t open = utf8::FindChar(tag, '<');
     std::size_t close = open == npos ? npos : TagEnd(tag, open);
     if (close != npos)
         tag.insert(close, " " + other);

@@ -1,6 +1,7 @@
 #pragma once
 // Writes the map as HTML source: one IMG tag using the map, the MAP element
-// and one AREA tag per area, lines separated by CR LF, in Shift-JIS.
+// and one AREA tag per area, lines separated by CR LF, as the program's text
+// (UTF-8); textout gives it the bytes of an encoding.
 
 #include "formats/HtmlOutputOptions.h"
 

@@ -17,31 +17,41 @@ constexpr std::size_t kSmallestArea = 15; // class tag and an empty schema-1 bod
 constexpr std::size_t kPointSize = 8;     // int32 x, int32 y
 constexpr std::size_t kInt32Size = 4;
 
+// An area's texts as the archive stores them.
+struct AreaTexts {
+    explicit AreaTexts(const CMapData& area)
+        : href(area.m_href), target(area.m_target), alt(area.m_alt), other(area.m_otherAttrs)
+    {
+    }
+    std::size_t Size() const { return href.Size() + target.Size() + alt.Size() + other.Size(); }
+
+    ArchiveText href, target, alt, other;
+};
+
 // What WriteArea writes for the area, class tag aside.
-std::size_t AreaSize(const CMapData& area)
+std::size_t AreaSize(const CMapData& area, const AreaTexts& texts)
 {
     const auto count = static_cast<std::uint32_t>(area.m_points.size());
-    return ArchiveWriter::CountSize(count) + kPointSize * count + 3 * kInt32Size +
-           ArchiveWriter::StringSize(area.m_href.size()) + ArchiveWriter::StringSize(area.m_target.size()) +
-           ArchiveWriter::StringSize(area.m_alt.size()) + ArchiveWriter::StringSize(area.m_otherAttrs.size());
+    return ArchiveWriter::CountSize(count) + kPointSize * count + 3 * kInt32Size + texts.Size();
 }
 
 // The area body: schema 2 is written; schema 1 stops after the path flag.
 // Its room is claimed at once, so that each field is stored unchecked.
 void WriteArea(ArchiveWriter& ar, const CMapData& area)
 {
-    char* p = ar.Claim(AreaSize(area));
+    const AreaTexts texts(area);
+    char* p = ar.Claim(AreaSize(area, texts));
     p = ArchiveWriter::PutCount(p, static_cast<std::uint32_t>(area.m_points.size()));
     for (const Point& point : area.m_points) {
         p = ArchiveWriter::PutInt32(p, point.x);
         p = ArchiveWriter::PutInt32(p, point.y);
     }
     p = ArchiveWriter::PutInt32(p, area.m_shape);
-    p = ArchiveWriter::PutString(p, area.m_href);
-    p = ArchiveWriter::PutString(p, area.m_target);
-    p = ArchiveWriter::PutString(p, area.m_alt);
+    p = texts.href.Put(p);
+    p = texts.target.Put(p);
+    p = texts.alt.Put(p);
     p = ArchiveWriter::PutInt32(p, area.m_hrefIsPath);
-    p = ArchiveWriter::PutString(p, area.m_otherAttrs);
+    p = texts.other.Put(p);
     ArchiveWriter::PutInt32(p, area.m_noHref);
 }
 
@@ -57,13 +67,13 @@ std::size_t SizeEstimate(const CZephyrmapDoc& doc)
     for (const auto& area : doc.Areas()) {
         if (count == kSampledAreas)
             break;
-        sampled += ArchiveWriter::kLargestTag + AreaSize(*area);
+        sampled += ArchiveWriter::kLargestTag + AreaSize(*area, AreaTexts(*area));
         ++count;
     }
     const std::size_t perArea = count ? sampled / count : 0;
     std::size_t strings = 0;
     for (const MapAttributeInfo& info : kMapAttributes)
-        strings += ArchiveWriter::StringSize(doc.Attribute(info.index).size());
+        strings += ArchiveText(doc.Attribute(info.index)).Size();
     return kFixedPart + strings + (perArea + perArea / 4) * static_cast<std::size_t>(doc.AreaCount());
 }
 
@@ -88,12 +98,12 @@ bool ReadArea(ArchiveReader& ar, int schema, CMapData& area)
 {
     ReadPoints(ar, area.m_points);
     area.m_shape = ar.Int32();
-    area.m_href = ar.String();
-    area.m_target = ar.String();
-    area.m_alt = ar.String();
+    area.m_href = ar.Text();
+    area.m_target = ar.Text();
+    area.m_alt = ar.Text();
     area.m_hrefIsPath = ar.Int32();
     if (schema >= 2) {
-        area.m_otherAttrs = ar.String();
+        area.m_otherAttrs = ar.Text();
         area.m_noHref = ar.Int32();
     }
     area.BuildRegion();
@@ -118,7 +128,7 @@ bool ReadAreasAndStrings(ArchiveReader& ar, ReadMap& map)
         map.areas.push_back(std::move(area));
     }
     for (std::string& s : map.strings)
-        s = ar.String();
+        s = ar.Text();
     return !ar.Failed();
 }
 
@@ -132,7 +142,7 @@ LoadResult Parse(const std::string& bytes, ReadMap& map)
         ArchiveReader old(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size());
         return ReadAreasAndStrings(old, map) ? LoadResult::OldLayout : LoadResult::Unexpected;
     }
-    std::string header = ar.String();
+    std::string header = ar.Text();
     if (ar.Failed())
         return LoadResult::Unexpected;
     if (header != kHeader)
@@ -148,14 +158,14 @@ void Encode(const CZephyrmapDoc& doc, ArchiveWriter& ar)
 {
     ar.Reserve(SizeEstimate(doc));
     ar.Int32(kVersion);
-    ar.String(kHeader);
+    ar.Text(kHeader);
     ar.Count(static_cast<std::uint32_t>(doc.AreaCount()));
     for (const auto& area : doc.Areas()) {
         ar.ClassTag(kClassName, 2);
         WriteArea(ar, *area);
     }
     for (const MapAttributeInfo& info : kMapAttributes)
-        ar.String(doc.Attribute(info.index));
+        ar.Text(doc.Attribute(info.index));
 }
 
 } // namespace
@@ -167,11 +177,15 @@ std::string SaveToBytes(const CZephyrmapDoc& doc)
     return ar.TakeBytes();
 }
 
-bool SaveToFile(const CZephyrmapDoc& doc, const std::string& path, std::string& error)
+bool SaveToFile(const CZephyrmapDoc& doc, const std::filesystem::path& path, std::string& error)
 {
     ArchiveWriter ar;
     Encode(doc, ar);
-    return localfile::WriteFileAtomically(path, ar.Bytes(), error);
+    std::string reason;
+    if (localfile::WriteFileAtomically(path, ar.Bytes(), reason))
+        return true;
+    error = localfile::CannotSave(path, reason);
+    return false;
 }
 
 LoadResult LoadFromBytes(CZephyrmapDoc& doc, const std::string& bytes)
@@ -189,7 +203,7 @@ LoadResult LoadFromBytes(CZephyrmapDoc& doc, const std::string& bytes)
     return result;
 }
 
-LoadResult LoadFromFile(CZephyrmapDoc& doc, const std::string& path)
+LoadResult LoadFromFile(CZephyrmapDoc& doc, const std::filesystem::path& path)
 {
     std::string bytes, reason;
     if (!localfile::ReadWholeFile(path, bytes, reason))

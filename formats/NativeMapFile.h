@@ -13,6 +13,7 @@
 // shape; strings href, target, alt; int32 href-is-path; string other
 // attributes; int32 no-href. Schema 1 stops after href-is-path.
 
+#include <filesystem>
 #include <string>
 
 class CZephyrmapDoc;
@@ -25,14 +26,14 @@ enum class LoadResult { Ok, OldLayout, CannotOpen, NotOurFormat, NewerVersion, U
 std::string SaveToBytes(const CZephyrmapDoc& doc);
 // Saves atomically (localfile::WriteFileAtomically), so a failed save leaves
 // the old file whole; `error` names the file and the system's reason.
-bool SaveToFile(const CZephyrmapDoc& doc, const std::string& path, std::string& error);
+bool SaveToFile(const CZephyrmapDoc& doc, const std::filesystem::path& path, std::string& error);
 
 // Empties the document, then fills it from the bytes; a refused or damaged
 // file leaves it empty. OldLayout is a success (with a warning to show).
 LoadResult LoadFromBytes(CZephyrmapDoc& doc, const std::string& bytes);
-// `path` is a program path; what is no regular file cannot be opened.
-LoadResult LoadFromFile(CZephyrmapDoc& doc, const std::string& path);
-// The message (Shift-JIS) for a failed load or the old layout's warning.
+// What is no regular file cannot be opened.
+LoadResult LoadFromFile(CZephyrmapDoc& doc, const std::filesystem::path& path);
+// The message for a failed load or the old layout's warning.
 std::string MessageFor(LoadResult result);
 
 } // namespace native

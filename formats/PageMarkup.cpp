@@ -1,8 +1,9 @@
 #include "formats/PageMarkup.h"
 
 #include "services/text/JisTables.h"
-#include "services/text/SjisString.h"
+#include "services/text/SjisUnitTable.h"
 #include "services/text/TextCodec.h"
+#include "services/text/TextOutput.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -42,17 +43,11 @@ bool IsAscii(std::string_view s)
     return std::all_of(s.begin(), s.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
 }
 
-// Shift-JIS into one of the codec's encodings, as the HTML source is saved.
+// The program's text into one of the codec's encodings, as the HTML source
+// is saved; text in page form has no character the encoding lacks.
 bool Convert(const std::string& text, int target, std::string& bytes)
 {
-    bytes.clear();
-    if (text.empty())
-        return true;
-    TextCodec codec;
-    const ConvertedBytes out = codec.ConvertBytes(EncodingShiftJis, target, text, false);
-    if (!out.data)
-        return false;
-    bytes.assign(reinterpret_cast<const char*>(out.data), out.size);
+    bytes = textout::Encode(text, target, false);
     return true;
 }
 
@@ -386,8 +381,8 @@ bool PageMarkup::Encode(const std::string& text, std::size_t begin, std::size_t 
     bool encoded = false;
     switch (m_coding) {
     case PageCoding::ShiftJis:
-        bytes = text;
-        return true;
+        encoded = Convert(text, EncodingShiftJis, bytes);
+        break;
     case PageCoding::Jis:
     case PageCoding::NecKanji:
         encoded = EncodeShifted(text, begin, end, bytes);
@@ -414,6 +409,22 @@ bool PageMarkup::Encode(const std::string& text, std::size_t begin, std::size_t 
         return false;
     const PageText back = DecodePageBytes(bytes, m_coding);
     return back.replaced == 0 && back.text == text;
+}
+
+std::string PageMarkup::InPageForm(const std::string& text) const
+{
+    switch (m_coding) {
+    case PageCoding::Utf8:
+    case PageCoding::Utf16Le:
+    case PageCoding::Utf16Be:
+        return text;
+    case PageCoding::ShiftJis:
+    case PageCoding::Jis:
+    case PageCoding::EucJp:
+        return textout::WithReferences(text, EncodingOf(m_coding));
+    default: // no tables to write with: the codec writes no NEC kanji either
+        return textout::AsciiWithReferences(text);
+    }
 }
 
 bool PageMarkup::InTwoByteShift(std::size_t pos) const

@@ -33,12 +33,15 @@ public:
     PageCoding Coding() const { return m_coding; }
     // Where the character at markup position `pos` (up to Text().size()) begins in the page.
     std::size_t ByteOffset(std::size_t pos) const { return pos * m_unitBytes; }
-    // The page's text of [begin, end) in the program's Shift-JIS, with what it
-    // could not hold counted.
+    // The page's text of [begin, end) as the program's text, with what could
+    // not be read counted.
     PageText Read(std::size_t begin, std::size_t end) const;
-    // `text` (Shift-JIS) as the page's bytes, to stand for [begin, end): for
-    // JIS with the escapes that leave the shift state after it as the page
-    // had it. False when the page's coding cannot hold every character of it.
+    // The text as the page holds it: each character the page's coding lacks
+    // as a numeric character reference, which the page reads as it.
+    std::string InPageForm(const std::string& text) const;
+    // `text` (in page form) as the page's bytes, to stand for [begin, end):
+    // for JIS with the escapes that leave the shift state after it as the
+    // page had it. False when the page's coding cannot hold every character of it.
     bool Encode(const std::string& text, std::size_t begin, std::size_t end, std::string& bytes) const;
     // Whether a position lies in JIS text shifted to two-byte characters, where
     // bytes go in pairs and a change would pair the bytes after it anew.

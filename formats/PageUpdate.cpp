@@ -9,7 +9,7 @@
 #include "model/CZephyrmapDoc.h"
 #include "services/paths/LocalFile.h"
 #include "services/paths/PathUtil.h"
-#include "services/text/SjisString.h"
+#include "services/text/Utf8String.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -25,7 +25,8 @@ namespace
 constexpr auto npos = std::string::npos;
 const char kCrLf[] = "\r\n";
 
-// A change to the page: the markup span [begin, end) becomes `text` (Shift-JIS).
+// A change to the page: the markup span [begin, end) becomes `text`, in page
+// form (see PageMarkup::InPageForm).
 struct Edit {
     std::size_t begin = 0, end = 0;
     std::string text;
@@ -89,8 +90,8 @@ bool NeedsNoQuotes(const std::string& v)
 {
     if (v.empty())
         return false;
-    for (std::size_t i = 0; i < v.size(); i += sjis::CharLength(v, i)) {
-        if (sjis::CharLength(v, i) == 1 && std::string_view(" \t\r\n\f\"'=<>`").find(v[i]) != npos)
+    for (std::size_t i = 0; i < v.size(); i += utf8::CharLength(v, i)) {
+        if (utf8::CharLength(v, i) == 1 && std::string_view(" \t\r\n\f\"'=<>`").find(v[i]) != npos)
             return false;
     }
     return true;
@@ -110,7 +111,7 @@ std::string WithoutClosingSlash(std::string other)
 
 bool Holds(const std::string& v, char c)
 {
-    return sjis::FindChar(v, c) != npos;
+    return utf8::FindChar(v, c) != npos;
 }
 
 class PageUpdater
@@ -125,6 +126,8 @@ private:
     bool Failed() const { return m_result.status != PageUpdateStatus::Updated; }
     void Fail(PageUpdateStatus status, std::size_t pos);
     std::string ValueOf(const TagAttribute& a) const;
+    // The map's text as the page holds it.
+    std::string InPage(const std::string& text) const { return m_markup.InPageForm(text); }
 
     // Finding the map's tags.
     bool FindMap();
@@ -200,7 +203,7 @@ PageUpdater::PageUpdater(const std::string& page, PageCoding coding, const PageU
       m_pagePath(target.pagePath.empty() ? doc.HtmlPath() : target.pagePath),
       m_name(target.mapName.empty() ? doc.MapName() : target.mapName),
       m_renameTo(!doc.MapName().empty() && doc.MapName() != m_name ? doc.MapName() : std::string()),
-      m_encoding(target.encoding), m_checked(checked), m_markup(page, coding), m_search(m_markup.Text(), true)
+      m_encoding(target.encoding), m_checked(checked), m_markup(page, coding), m_search(m_markup.Text())
 {
     m_result.report.encoding = EncodingOf(m_markup.Coding());
 }
@@ -275,7 +278,7 @@ bool PageUpdater::FindMap()
         if (close == npos)
             return false;
         const TagAttribute* name = tag ? tag->Find("name") : nullptr;
-        if (name && name->hasValue && ValueOf(*name) == m_name) {
+        if (name && name->hasValue && ValueOf(*name) == InPage(m_name)) {
             m_map = tag;
             m_mapClose = close;
             return true;
@@ -312,7 +315,7 @@ std::size_t PageUpdater::EndTagAfter(std::size_t tagEnd) const
     std::size_t i = tagEnd;
     while (i < m_mapClose && IsLineBlank(text[i]))
         ++i;
-    if (sjis::ToLower(std::string_view(text).substr(i, 6)) != "</area")
+    if (utf8::ToLower(std::string_view(text).substr(i, 6)) != "</area")
         return tagEnd;
     for (i += 6; i < m_mapClose && StartTag::IsBlank(text[i]); ++i) {
     }
@@ -346,8 +349,8 @@ bool PageUpdater::UsesMap(const StartTag& img) const
     if (!usemap || !usemap->hasValue)
         return false;
     std::string name = ValueOf(*usemap);
-    const std::size_t hash = sjis::FindChar(name, '#');
-    return hash != npos && name.erase(hash, 1) == m_name;
+    const std::size_t hash = utf8::FindChar(name, '#');
+    return hash != npos && name.erase(hash, 1) == InPage(m_name);
 }
 
 // Whether a tag shares text with the MAP's start or end tag or an AREA tag.
@@ -379,18 +382,20 @@ std::string PageUpdater::WrittenOtherAttributes(const std::string& other) const
     return tag.substr(1, tag.size() - 2);
 }
 
+// An area's texts in page form, so that a tag read from the page and an
+// area of the map compare as the page would hold them.
 AreaFacts PageUpdater::FactsOf(const CMapData& area) const
 {
     AreaFacts f;
     f.shape = area.m_shape;
     f.coords = area.FormatCoords();
     f.noHref = area.m_noHref != 0;
-    f.href = area.m_href;
+    f.href = InPage(area.m_href);
     f.hrefIsPath = area.m_hrefIsPath;
-    f.linkLeadsTo = Resolved(LinkReference(area, m_pagePath, m_options));
-    f.target = area.m_target;
-    f.alt = area.m_alt;
-    f.other = WithoutClosingSlash(WrittenOtherAttributes(area.m_otherAttrs));
+    f.linkLeadsTo = Resolved(InPage(LinkReference(area, m_pagePath, m_options)));
+    f.target = InPage(area.m_target);
+    f.alt = InPage(area.m_alt);
+    f.other = WithoutClosingSlash(WrittenOtherAttributes(InPage(area.m_otherAttrs)));
     return f;
 }
 
@@ -481,16 +486,16 @@ TagChanges PageUpdater::ChangesInPlace(const AreaTagInPage& old, const CMapData&
     } else if (d.link) {
         if (old.facts.noHref)
             RemoveAttribute(tag, "nohref", changes, true);
-        SetAttribute(tag, "href", "HREF", LinkReference(area, m_pagePath, m_options), changes);
+        SetAttribute(tag, "href", "HREF", InPage(LinkReference(area, m_pagePath, m_options)), changes);
     }
     if (d.target && area.m_target.empty())
         RemoveAttribute(tag, "target", changes, false);
     else if (d.target)
-        SetAttribute(tag, "target", "TARGET", area.m_target, changes);
+        SetAttribute(tag, "target", "TARGET", InPage(area.m_target), changes);
     if (d.alt && area.m_alt.empty())
         RemoveAttribute(tag, "alt", changes, false);
     else if (d.alt)
-        SetAttribute(tag, "alt", "ALT", area.m_alt, changes);
+        SetAttribute(tag, "alt", "ALT", InPage(area.m_alt), changes);
     return changes;
 }
 
@@ -502,7 +507,7 @@ bool PageUpdater::ReadsAs(const AreaTagInPage& old, const std::vector<Edit>& edi
     if (!bytes)
         return false;
     const std::string text = DecodePageBytes(*bytes, m_markup.Coding()).text;
-    const std::size_t gt = sjis::FindChar(text, '>');
+    const std::size_t gt = utf8::FindChar(text, '>');
     bool clean = true;
     const std::unique_ptr<CMapData> read = ReadAreaTag(text.substr(0, gt == npos ? npos : gt + 1), m_pagePath, clean);
     return clean && !Compare(FactsOf(*read), facts).Any();
@@ -555,7 +560,7 @@ void PageUpdater::AddAreaTags(std::size_t keptBefore, const std::vector<const CM
 // The writer's tag, ending "/>" where the page ends its AREA tags so.
 std::string PageUpdater::NewAreaTag(const CMapData& area, bool selfClosing) const
 {
-    std::string tag = WriteAreaTag(area, m_pagePath, m_options);
+    std::string tag = InPage(WriteAreaTag(area, m_pagePath, m_options));
     if (selfClosing && tag.size() >= 2 && tag.compare(tag.size() - 2, 2, "/>") != 0)
         tag.replace(tag.size() - 1, 1, " />");
     return tag;
@@ -612,14 +617,15 @@ void PageUpdater::RenameMap()
     if (m_renameTo.empty())
         return;
     TagChanges changes;
-    SetAttribute(*m_map, "name", "NAME", m_renameTo, changes);
+    SetAttribute(*m_map, "name", "NAME", InPage(m_renameTo), changes);
     CommitOutsideMap(EditsOf(*m_map, changes));
 }
 
 bool PageUpdater::SamePicture(const std::string& value) const
 {
     const std::string stored = Resolved(value);
-    return stored == m_doc.ImageSrc() || stored == Resolved(PictureReference(m_doc, m_pagePath, m_options));
+    return stored == InPage(m_doc.ImageSrc()) ||
+           stored == Resolved(InPage(PictureReference(m_doc, m_pagePath, m_options)));
 }
 
 void PageUpdater::UpdateImageTag(const StartTag& img)
@@ -627,12 +633,12 @@ void PageUpdater::UpdateImageTag(const StartTag& img)
     TagChanges changes;
     const TagAttribute* src = img.Find("src");
     if (!src || !src->hasValue || !SamePicture(ValueOf(*src)))
-        SetAttribute(img, "src", "SRC", PictureReference(m_doc, m_pagePath, m_options), changes);
+        SetAttribute(img, "src", "SRC", InPage(PictureReference(m_doc, m_pagePath, m_options)), changes);
     if (!m_renameTo.empty())
-        SetAttribute(img, "usemap", "USEMAP", "#" + m_renameTo, changes);
+        SetAttribute(img, "usemap", "USEMAP", "#" + InPage(m_renameTo), changes);
     for (MapAttribute index : kImgTagOrder) {
         const char* name = MapAttributeInfoOf(index).imgAttribute;
-        const std::string lower = sjis::ToLower(name);
+        const std::string lower = utf8::ToLower(name);
         // The size comes from the picture: empty, it is not known (the
         // picture could not be read here), and the page's own stays.
         const bool size = index == AttrWidth || index == AttrHeight;
@@ -641,7 +647,7 @@ void PageUpdater::UpdateImageTag(const StartTag& img)
         if (m_doc.Attribute(index).empty())
             RemoveAttribute(img, lower, changes, false);
         else
-            SetAttribute(img, lower, name, m_doc.Attribute(index), changes);
+            SetAttribute(img, lower, name, InPage(m_doc.Attribute(index)), changes);
     }
     std::vector<Edit> edits = EditsOf(img, changes);
     ++m_result.report.imageTags;
@@ -653,7 +659,7 @@ void PageUpdater::UpdateImageTag(const StartTag& img)
 
 std::string PageUpdater::Name(const char* upper) const
 {
-    return m_options.lowerCaseTags ? sjis::ToLower(upper) : std::string(upper);
+    return m_options.lowerCaseTags ? utf8::ToLower(upper) : std::string(upper);
 }
 
 // The first attribute of the name gets the value in place; a missing one is
@@ -744,8 +750,8 @@ void PageUpdater::Commit(std::vector<Edit> edits)
         Commit(std::move(e));
 }
 
-// Page text the program could not read must not be replaced by the '?' it
-// read, and no change may switch parts of the page on or off, begin or end
+// Page text the program could not read must not be replaced by the U+FFFD
+// it read, and no change may switch parts of the page on or off, begin or end
 // amid JIS two-byte text (a tag's bytes read there as pairs), or follow a
 // stray '<' (which would open a tag with what comes after it).
 void PageUpdater::Commit(Edit edit)
@@ -793,7 +799,7 @@ std::optional<std::string> PageUpdater::ApplyEdits(std::size_t fromByte, std::si
 bool SameFile(const std::string& a, const std::string& b)
 {
     std::error_code ec;
-    return std::filesystem::equivalent(localfile::NativePath(a), localfile::NativePath(b), ec);
+    return std::filesystem::equivalent(localfile::PathOf(a), localfile::PathOf(b), ec);
 }
 
 PageUpdate FileFailure(PageUpdateStatus status, const std::string& reason)
@@ -816,7 +822,7 @@ PageUpdate UpdateMapInPageFile(const PageUpdateTarget& target, const std::string
                                const HtmlOutputOptions& options)
 {
     std::string page, reason;
-    if (!localfile::ReadWholeFile(target.pagePath, page, reason))
+    if (!localfile::ReadWholeFile(localfile::PathOf(target.pagePath), page, reason))
         return FileFailure(PageUpdateStatus::CannotRead, reason);
     PageUpdate update = UpdateMapInPage(page, target, doc, options);
     if (!update.Ok())
@@ -824,11 +830,11 @@ PageUpdate UpdateMapInPageFile(const PageUpdateTarget& target, const std::string
     const bool inPlace = outputPath.empty() || SameFile(outputPath, target.pagePath);
     if (inPlace && update.bytes == page) // nothing to change: the page and its last backup stay
         return update;
-    if (inPlace && !localfile::WriteNativeFileAtomically(localfile::NativePath(target.pagePath + "~"), page, reason,
-                                                         localfile::SaveLinks::Replace))
+    if (inPlace && !localfile::WriteFileAtomically(localfile::PathOf(target.pagePath + "~"), page, reason,
+                                                   localfile::SaveLinks::Replace))
         return FileFailure(PageUpdateStatus::CannotBackUp, reason);
     const std::string output = inPlace ? target.pagePath : outputPath;
-    if (!localfile::WriteNativeFileAtomically(localfile::NativePath(output), update.bytes, reason))
+    if (!localfile::WriteFileAtomically(localfile::PathOf(output), update.bytes, reason))
         return FileFailure(PageUpdateStatus::CannotWrite, reason);
     return update;
 }

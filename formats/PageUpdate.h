@@ -60,10 +60,14 @@
 //   tags written anew follow the options' letter case. The MAP's NAME and the
 //   IMG tags' USEMAP change only when the map has another name than the one
 //   found (a name asked for that is not the map's own).
-// - Text the page's encoding cannot hold fails with CannotEncode; replacing
-//   page text that holds characters Shift-JIS cannot hold (and so read as
-//   '?') fails with CannotKeep, since the map would put back '?'. Removing
-//   such text is allowed.
+// - Characters. The map's texts go into the page in page form: a character
+//   the page's encoding cannot hold as a numeric character reference
+//   ("&#233;"), which the page reads as that character, and a tag counts as
+//   saying what the area says when it does so in page form. Replacing page
+//   text that holds characters that could not be read (U+FFFD: a charset
+//   without tables, a broken sequence) fails with CannotKeep, since the map
+//   would put back U+FFFD. Removing such text is allowed. Text the page's
+//   coding cannot hold even so fails with CannotEncode.
 // - Tangled: a tag to change whose quote is still open at its first '>' (a
 //   browser would end it elsewhere), any IMG tag sharing text with the MAP's
 //   start or end tag or an AREA tag, a change that would take out the start or the end of an
@@ -89,7 +93,7 @@ enum class PageUpdateStatus {
     Updated,
     NoSuchMap,    // no MAP element of that name outside comments
     CannotEncode, // the page's encoding lacks a character of the map
-    CannotKeep,   // page text to be replaced holds characters the program cannot read
+    CannotKeep,   // page text to be replaced holds characters that could not be read
     Tangled,      // a tag to change is tangled with the rest of the page (see above)
     CannotRead,   // the file functions only, with the system's reason
     CannotBackUp,
@@ -115,7 +119,7 @@ struct PageUpdate {
 };
 
 struct PageUpdateTarget {
-    // Where the page lives, an absolute path (Shift-JIS). Links and the
+    // Where the page lives, an absolute path. Links and the
     // picture are written relative to it, as they must lead from this page,
     // whatever page the map was made for; empty: the map's own HTML document.
     std::string pagePath;

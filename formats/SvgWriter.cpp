@@ -5,7 +5,7 @@
 #include "formats/StartTag.h"
 #include "formats/XmlText.h"
 #include "model/CZephyrmapDoc.h"
-#include "services/text/SjisString.h"
+#include "services/text/Utf8String.h"
 
 #include <algorithm>
 #include <array>
@@ -366,7 +366,7 @@ std::vector<CarriedAttribute> CarriedAttributes(const std::string& otherAttrs)
     if (!read)
         return carried;
     for (const TagAttribute& a : read->Attributes()) {
-        const std::string name = sjis::ToLower(tag.substr(a.nameBegin, a.nameEnd - a.nameBegin));
+        const std::string name = utf8::ToLower(tag.substr(a.nameBegin, a.nameEnd - a.nameBegin));
         const bool seen =
             std::any_of(carried.begin(), carried.end(), [&](const CarriedAttribute& c) { return c.name == name; });
         if (!seen && IsCarried(name))

@@ -2,7 +2,7 @@
 // Writes the map as an inline SVG element, for a page to embed where the IMG
 // stood: the picture and one link per area in the picture's own pixels
 // (viewBox), shrinking with its container, so the areas keep to the picture
-// at any size without script. Shift-JIS, lines separated by CR LF, like the
+// at any size without script. UTF-8, lines separated by CR LF, like the
 // HTML source; SRC and HREF are converted as the HTML writer converts them.
 //
 // Where areas overlap, the one earlier in the list takes the click, as in an

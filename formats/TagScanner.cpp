@@ -1,12 +1,12 @@
 #include "formats/TagScanner.h"
 
-#include "services/text/SjisString.h"
+#include "services/text/Utf8String.h"
 
 namespace
 {
 
 constexpr auto npos = std::string::npos;
-const char kWideSpace[] = "\x81\x40";
+const std::string_view kWideSpace = "\xE3\x80\x80"; // U+3000, taken for a blank
 
 bool IsBlank(char c)
 {
@@ -18,9 +18,8 @@ char AsciiLower(char c)
     return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
 }
 
-// Whether `text` at the character boundary `at` holds `lower` in any case.
-// Names are ASCII, so every byte a match covers is a whole character of its
-// own and no trail byte is folded by mistake.
+// Whether `text` at `at` holds `lower` in any case. Names are ASCII, and
+// no byte of another character is ASCII, so a byte-wise match is exact.
 bool StartsWithLower(const std::string& text, std::size_t at, const std::string& lower)
 {
     if (text.size() - at < lower.size())
@@ -42,7 +41,6 @@ bool AllBlank(const std::string& s, std::size_t begin, std::size_t end)
 }
 
 // Runs of blanks become one, outside quoted values: a value keeps its own.
-// Quotes, '=' and blanks are below 0x40, never a Shift-JIS trail byte.
 void CollapseBlankRuns(std::string& tag)
 {
     std::string out;
@@ -78,18 +76,18 @@ long TagScanner::FindAttribute(const std::string& name) const
 {
     if (name.empty())
         return -1;
-    const std::string wanted = sjis::ToLower(name);
+    const std::string wanted = utf8::ToLower(name);
     const std::string& tag = m_tag;
     std::size_t previous = npos; // start of the character before i
-    for (std::size_t i = 0; i < tag.size(); previous = i, i += sjis::CharLength(tag, i)) {
+    for (std::size_t i = 0; i < tag.size(); previous = i, i += utf8::CharLength(tag, i)) {
         if (previous == npos || !StartsWithLower(tag, i, wanted))
             continue;
         char before = tag[previous];
         bool delimited = (i - previous == 1 && (IsBlank(before) || before == '"' || before == '\'')) ||
-                         tag.compare(previous, 2, kWideSpace) == 0;
+                         tag.compare(previous, kWideSpace.size(), kWideSpace) == 0;
         std::size_t after = i + wanted.size();
-        bool followed =
-            after < tag.size() && (tag[after] == ' ' || tag[after] == '=' || tag.compare(after, 2, kWideSpace) == 0);
+        bool followed = after < tag.size() && (tag[after] == ' ' || tag[after] == '=' ||
+                                               tag.compare(after, kWideSpace.size(), kWideSpace) == 0);
         if (delimited && followed)
             return static_cast<long>(i);
     }
@@ -105,11 +103,11 @@ AttributeRead TagScanner::GetAttribute(const std::string& name, bool strict) con
     r.namePos = static_cast<std::size_t>(found);
     r.status = AttributeRead::Malformed;
     const std::size_t nameEnd = r.namePos + name.size();
-    const std::size_t eq = sjis::FindChar(m_tag, '=', nameEnd);
+    const std::size_t eq = utf8::FindChar(m_tag, '=', nameEnd);
     if (eq == npos || !AllBlank(m_tag, nameEnd, eq))
         return r;
-    const std::size_t dq = sjis::FindChar(m_tag, '"', eq + 1);
-    const std::size_t sq = sjis::FindChar(m_tag, '\'', eq + 1);
+    const std::size_t dq = utf8::FindChar(m_tag, '"', eq + 1);
+    const std::size_t sq = utf8::FindChar(m_tag, '\'', eq + 1);
     const std::size_t open = std::min(dq, sq);
     const std::size_t last = m_tag.empty() ? 0 : m_tag.size() - 1;
     if (open == npos || !AllBlank(m_tag, eq + 1, open)) {
@@ -118,18 +116,18 @@ AttributeRead TagScanner::GetAttribute(const std::string& name, bool strict) con
             ++begin;
         std::size_t end = begin;
         while (end < last && !IsBlank(m_tag[end]))
-            end += sjis::CharLength(m_tag, end);
+            end += utf8::CharLength(m_tag, end);
         end = std::max(begin, std::min(end, last));
         r.value = m_tag.substr(begin, end - begin);
         r.endPos = end;
         r.status = AttributeRead::Read;
         return r;
     }
-    const std::size_t close = sjis::FindChar(m_tag, m_tag[open], open + 1);
+    const std::size_t close = utf8::FindChar(m_tag, m_tag[open], open + 1);
     if (close == npos)
         return r;
     if (strict) {
-        std::size_t nextEq = sjis::FindChar(m_tag, '=', eq + 1);
+        std::size_t nextEq = utf8::FindChar(m_tag, '=', eq + 1);
         if (close > (nextEq == npos ? last : nextEq))
             return r;
     }
@@ -157,9 +155,9 @@ AttributeRead TagScanner::ExtractAttribute(const std::string& name, bool strict)
 
 bool TagScanner::RemoveFlagAttribute(const std::string& name)
 {
-    std::size_t at = sjis::Find(m_tag, name);
+    std::size_t at = utf8::Find(m_tag, name);
     if (at == npos)
-        at = sjis::Find(m_tag, sjis::ToLower(name));
+        at = utf8::Find(m_tag, utf8::ToLower(name));
     if (at == npos)
         return false;
     RemoveSpan(at, at + name.size());

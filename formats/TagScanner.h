@@ -1,9 +1,10 @@
 #pragma once
 // Reads and removes the attributes of one HTML tag, leniently: a value may be
 // double-quoted, single-quoted or bare; names match without regard to case.
-// Works on Shift-JIS text, stepping over whole characters.
+// Works on the program's text (UTF-8).
 
 #include <string>
+#include <string_view>
 
 struct AttributeRead {
     enum Status { Read = 0, Absent = -1, Malformed = -2 };

@@ -1,6 +1,6 @@
 #include "formats/TagSearch.h"
 
-#include "services/text/SjisString.h"
+#include "services/text/Utf8String.h"
 
 #include <algorithm>
 
@@ -11,30 +11,20 @@ constexpr auto npos = std::string::npos;
 constexpr std::string_view kCommentOpen = "<!--";
 constexpr std::string_view kCommentClose = "-->";
 
-std::string AsciiLower(std::string text)
-{
-    for (char& c : text)
-        c = (c >= 'A' && c <= 'Z') ? static_cast<char>(c + ('a' - 'A')) : c;
-    return text;
-}
-
 } // namespace
 
-TagSearch::TagSearch(const std::string& text) : TagSearch(text, false) {}
-
-TagSearch::TagSearch(const std::string& text, bool singleByteCharacters)
-    : m_lower(singleByteCharacters ? AsciiLower(text) : sjis::ToLower(text))
+TagSearch::TagSearch(const std::string& text) : m_lower(utf8::ToLower(text))
 {
-    for (std::size_t open = sjis::Find(m_lower, kCommentOpen); open != npos;) {
+    for (std::size_t open = utf8::Find(m_lower, kCommentOpen); open != npos;) {
         // From just after "<!": the dashes of the opening may close it too.
-        const std::size_t close = sjis::Find(m_lower, kCommentClose, open + 2);
+        const std::size_t close = utf8::Find(m_lower, kCommentClose, open + 2);
         if (close == npos) {
             m_comments.push_back({open, m_lower.size()});
             break;
         }
         const std::size_t end = close + kCommentClose.size();
         m_comments.push_back({open, end});
-        open = sjis::Find(m_lower, kCommentOpen, end);
+        open = utf8::Find(m_lower, kCommentOpen, end);
     }
 }
 
@@ -50,18 +40,18 @@ const TagSearch::Span* TagSearch::CommentAt(std::size_t pos) const
 
 std::size_t TagSearch::Find(std::string_view lowerPattern, std::size_t from) const
 {
-    for (std::size_t pos = sjis::Find(m_lower, lowerPattern, from); pos != npos;) {
+    for (std::size_t pos = utf8::Find(m_lower, lowerPattern, from); pos != npos;) {
         const Span* comment = CommentAt(pos);
         if (!comment)
             return pos;
-        pos = comment->end < m_lower.size() ? sjis::Find(m_lower, lowerPattern, comment->end) : npos;
+        pos = comment->end < m_lower.size() ? utf8::Find(m_lower, lowerPattern, comment->end) : npos;
     }
     return npos;
 }
 
 std::size_t TagSearch::FindChar(char c, std::size_t from) const
 {
-    return sjis::FindChar(m_lower, c, from);
+    return utf8::FindChar(m_lower, c, from);
 }
 
 bool TagSearch::InComment(std::size_t pos) const

@@ -1,5 +1,5 @@
 #pragma once
-// Finds the openings of tags in HTML text (Shift-JIS), ignoring case and
+// Finds the openings of tags in HTML text (UTF-8), ignoring case and
 // passing over comments: markup inside "<!-- ... -->" was switched off by the
 // page's author, and browsers ignore it. A comment ends at the first "-->"
 // after its "<!--" (so "<!-->" is an empty one, as browsers read it); one
@@ -15,12 +15,9 @@ class TagSearch
 {
 public:
     explicit TagSearch(const std::string& text);
-    // For a text whose every character is one byte (a page's markup): it is
-    // lower-cased byte by byte, which is quicker.
-    TagSearch(const std::string& text, bool singleByteCharacters);
 
-    // The first `lowerPattern` on a character boundary at or after `from`
-    // (itself a boundary) outside comments; npos when there is none.
+    // The first `lowerPattern` at or after `from` outside comments; npos
+    // when there is none.
     std::size_t Find(std::string_view lowerPattern, std::size_t from) const;
     // The first `c` at or after `from`, comments or not (the end of a tag).
     std::size_t FindChar(char c, std::size_t from) const;

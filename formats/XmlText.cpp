@@ -1,6 +1,6 @@
 #include "formats/XmlText.h"
 
-#include "services/text/SjisString.h"
+#include "services/text/Utf8Bridge.h"
 
 #include <array>
 #include <charconv>
@@ -120,16 +120,6 @@ std::string_view ReferenceBody(std::string_view text, std::size_t amp)
     return text.substr(amp + 1, i - amp - 1);
 }
 
-// A lead byte with a trail byte after it; a lead byte before anything else
-// (a broken text) stands alone, so the '<' or '"' after it is still escaped.
-bool IsDoubleByte(std::string_view text, std::size_t i)
-{
-    if (sjis::CharLength(text, i) != 2)
-        return false;
-    const auto trail = static_cast<unsigned char>(text[i + 1]);
-    return (trail >= 0x40 && trail <= 0x7E) || (trail >= 0x80 && trail <= 0xFC);
-}
-
 void EscapeByte(char c, std::string& out)
 {
     switch (c) {
@@ -155,11 +145,10 @@ std::string Escape(const std::string& html)
 {
     std::string out;
     out.reserve(html.size());
+    // No byte of a character beyond ASCII is one XML treats specially, so
+    // the text is walked a byte at a time.
     for (std::size_t i = 0; i < html.size();) {
-        const std::size_t n = IsDoubleByte(html, i) ? 2 : 1;
-        if (n == 2) {
-            out.append(html, i, 2);
-        } else if (html[i] != '&') {
+        if (html[i] != '&') {
             EscapeByte(html[i], out);
         } else {
             const std::string_view body = ReferenceBody(html, i);
@@ -171,7 +160,7 @@ std::string Escape(const std::string& html)
             }
             out += "&amp;";
         }
-        i += n;
+        ++i;
     }
     return out;
 }
@@ -179,13 +168,27 @@ std::string Escape(const std::string& html)
 std::string IdPart(const std::string& text)
 {
     static const char kHex[] = "0123456789ABCDEF";
+    // A name Shift-JIS holds gives the bytes it has there, as ids always
+    // had; any other name its characters' numbers ("_u01F600"), which no
+    // byte of the first form ("_" and two digits) can be mistaken for.
+    const bool fitsShiftJis = utf8::FitsShiftJis(text);
+    const std::string bytes = fitsShiftJis ? utf8::Utf8ToSjis(text) : text;
     std::string id;
-    for (char c : text) {
+    for (std::size_t i = 0; i < bytes.size();) {
+        const char c = bytes[i];
         if (IsNameChar(c) || c == '-' || c == '.') {
             id += c;
-        } else {
+            ++i;
+        } else if (fitsShiftJis || static_cast<unsigned char>(c) < 0x80) {
             const auto byte = static_cast<unsigned char>(c);
             id += {'_', kHex[byte >> 4], kHex[byte & 0xF]};
+            ++i;
+        } else {
+            char32_t code = utf8::NextCodePoint(bytes, i);
+            std::string digits(6, '0');
+            for (int k = 5; k >= 0; --k, code >>= 4)
+                digits[static_cast<std::size_t>(k)] = kHex[code & 0xF];
+            id += "_u" + digits;
         }
     }
     return id;

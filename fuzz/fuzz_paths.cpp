@@ -1,6 +1,6 @@
 // Link references come from outside HTML: path functions must survive any bytes.
 #include "services/paths/PathUtil.h"
-#include "services/text/SjisString.h"
+#include "services/text/Utf8String.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -20,7 +20,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         std::string copy = ref;
         paths::SplitAnchor(copy, sep);
     }
-    sjis::Split(text, ',');
-    sjis::ToUpper(text);
+    utf8::Split(text, ',');
+    utf8::ToUpper(text);
     return 0;
 }

@@ -47,6 +47,6 @@ public:
     virtual std::pair<std::unique_ptr<CMapData>, CMapData*> TakeAreaEdit() { return {nullptr, nullptr}; }
     virtual void AreaEditConsumed() {}
 
-    // A message for the user: text (Shift-JIS) and whether it is an error.
+    // A message for the user: text and whether it is an error.
     virtual void ShowMessage(const std::string& text, bool error) {}
 };

@@ -19,7 +19,7 @@ static void PlaceDefaultArea(CZephyrmapDoc& doc)
 // The picture-missing message, or empty when the picture file exists.
 static std::string MissingPictureMessage(const CZephyrmapDoc& doc)
 {
-    if (localfile::IsRegularFile(doc.ImageSrc()))
+    if (localfile::IsRegularFile(localfile::PathOf(doc.ImageSrc())))
         return std::string();
     return texts::PictureMissing(doc.ImageSrc());
 }
@@ -37,7 +37,7 @@ static void ShowPicture(CZephyrmapDoc& doc, DocListener& listener)
 {
     const bool loaded = doc.LoadPicture(doc.ImageSrc());
     listener.ShowPicture(doc.ImageSrc());
-    if (!loaded && doc.Picture() && localfile::IsRegularFile(doc.ImageSrc()))
+    if (!loaded && doc.Picture() && localfile::IsRegularFile(localfile::PathOf(doc.ImageSrc())))
         listener.ShowMessage(texts::PictureUnreadable(doc.ImageSrc()), false);
 }
 

@@ -1,11 +1,9 @@
 #include "model/Messages.h"
 
-#include "services/text/Utf8Bridge.h"
-
-#define ZM_TEXT(name, utf8Text)                                                                                        \
+#define ZM_TEXT(name, sourceText)                                                                                      \
     const std::string& name()                                                                                          \
     {                                                                                                                  \
-        static const std::string text = utf8::Utf8ToSjis(utf8Text);                                                    \
+        static const std::string text = sourceText;                                                                    \
         return text;                                                                                                   \
     }
 
@@ -27,26 +25,20 @@ ZM_TEXT(CannotOpenFile, "ファイルを開く事ができませんでした")
 
 std::string PictureMissing(const std::string& picturePath)
 {
-    static const std::string head = utf8::Utf8ToSjis("画像ファイル\" ");
-    static const std::string tail = utf8::Utf8ToSjis(" \"が見つかりません。\r\n改めて画像ファイルを選択してください。");
-    return head + picturePath + tail;
+    return "画像ファイル\" " + picturePath + " \"が見つかりません。\r\n改めて画像ファイルを選択してください。";
 }
 
 std::string PictureUnreadable(const std::string& picturePath)
 {
-    static const std::string head = utf8::Utf8ToSjis("画像ファイル\" ");
-    static const std::string tail = utf8::Utf8ToSjis(" \"を読み込めませんでした。\r\n"
-                                                     "JPEG、PNG、GIF、BMPの画像ファイルを選択してください。");
-    return head + picturePath + tail;
+    return "画像ファイル\" " + picturePath +
+           " \"を読み込めませんでした。\r\nJPEG、PNG、GIF、BMPの画像ファイルを選択してください。";
 }
 
 std::string CharactersReplaced(std::size_t count, std::size_t line)
 {
-    static const std::string head = utf8::Utf8ToSjis("このHTMLには、Shift-JISで表せない文字が");
-    static const std::string middle =
-        utf8::Utf8ToSjis("個あったため、\"?\"に置き換えて読み込みました。\r\n最初に置き換えた文字は");
-    static const std::string tail = utf8::Utf8ToSjis("行目にあります。");
-    return head + std::to_string(count) + middle + std::to_string(line) + tail;
+    return "このHTMLには、読み取れない文字が" + std::to_string(count) +
+           "個あったため、\"\uFFFD\"に置き換えて読み込みました。\r\n最初に置き換えた文字は" + std::to_string(line) +
+           "行目にあります。";
 }
 
 } // namespace texts

@@ -1,6 +1,6 @@
 #pragma once
-// The program's own texts, as Shift-JIS strings (converted once from the
-// UTF-8 source text).
+// The program's own texts, in Japanese: the widgets and the command-line
+// tool translate them where they show them (services/language).
 
 #include <cstddef>
 #include <string>
@@ -20,8 +20,8 @@ const std::string& CannotOpenFile();
 std::string PictureMissing(const std::string& picturePath);
 // A picture file that exists but is no picture the program can read.
 std::string PictureUnreadable(const std::string& picturePath);
-// An HTML file was read with `count` characters Shift-JIS cannot hold put
-// as "?", the first of them on `line` (1-based).
+// An HTML file was read with `count` characters that could not be read put
+// as U+FFFD, the first of them on `line` (1-based).
 std::string CharactersReplaced(std::size_t count, std::size_t line);
 
 } // namespace texts

@@ -4,7 +4,6 @@
 #include "model/CZephyrmapDoc.h"
 #include "panes/FieldUndo.h"
 #include "panes/PaneMnemonics.h"
-#include "panes/ShiftJisValidator.h"
 #include "services/dialogs/CImgFileDlg.h"
 #include "services/dialogs/FileFilter.h"
 #include "services/paths/PathUtil.h"
@@ -98,9 +97,6 @@ void CAreaPage::BuildControls()
     m_other->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_other->setMaximumHeight(m_other->fontMetrics().height() * 4);
     m_other->setTabChangesFocus(true); // a tab in a tag reads as nothing; Tab goes on to NOHREF
-    ShiftJisValidator::Attach(m_href);
-    ShiftJisValidator::Attach(m_alt);
-    ShiftJisValidator::Attach(m_target);
     m_otherLabel = new QLabel(tr("その他の属性(&P)"), m_group);
     m_otherLabel->setBuddy(m_other);
     m_noHref = new QCheckBox(tr("&NOHREF"), m_group);
@@ -347,7 +343,6 @@ void CAreaPage::ClearAttributeFields()
     m_alt->clear();
     m_target->setEditText(QString());
     m_other->clear();
-    m_otherAccepted.clear();
     m_noHref->setChecked(false);
 }
 
@@ -405,8 +400,7 @@ void CAreaPage::ShowAreaAttributes(int index)
     m_href->setText(ToQString(area->GetOutputHref(m_doc.HtmlPath(), m_settings)));
     m_alt->setText(ToQString(area->m_alt));
     m_target->setEditText(ToQString(area->m_target));
-    m_otherAccepted = ToQString(area->m_otherAttrs);
-    m_other->setPlainText(m_otherAccepted);
+    m_other->setPlainText(ToQString(area->m_otherAttrs));
     m_noHref->setChecked(area->m_noHref != 0);
     UpdateRelativeCheck();
     ApplyHrefRule();
@@ -452,25 +446,9 @@ void CAreaPage::AttributeChanged(int which, const QString& text)
     SelectRowFromCode(RowOf(index));
 }
 
-// A plain text edit takes no validator: text Shift-JIS cannot hold is taken
-// back out as soon as it comes in.
 void CAreaPage::OtherAttributesChanged()
 {
-    const QString text = m_other->toPlainText();
-    if (FitsShiftJis(text)) {
-        m_otherAccepted = text;
-        AttributeChanged(FieldOther, text);
-        return;
-    }
-    const int cursor = m_other->textCursor().position() - static_cast<int>(text.size() - m_otherAccepted.size());
-    {
-        const QSignalBlocker quiet(m_other);
-        m_other->setPlainText(m_otherAccepted);
-    }
-    QTextCursor back = m_other->textCursor();
-    back.setPosition(std::clamp(cursor, 0, static_cast<int>(m_otherAccepted.size())));
-    m_other->setTextCursor(back);
-    ShiftJisValidator::Refuse(m_other);
+    AttributeChanged(FieldOther, m_other->toPlainText());
 }
 
 // Editing only the fragment of a link picked as a file keeps it a file (its

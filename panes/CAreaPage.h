@@ -126,6 +126,5 @@ private:
     QComboBox* m_target = nullptr;
     QLabel* m_otherLabel = nullptr;
     QPlainTextEdit* m_other = nullptr;
-    QString m_otherAccepted; // its text as last taken
     QCheckBox* m_noHref = nullptr;
 };

@@ -19,7 +19,7 @@ namespace
 bool EntryExists(const std::string& path)
 {
     std::error_code error;
-    return !path.empty() && std::filesystem::exists(localfile::NativePath(path), error);
+    return !path.empty() && std::filesystem::exists(localfile::PathOf(path), error);
 }
 
 } // namespace
@@ -65,15 +65,12 @@ QString CHtmlDocDlg::WrongPathMessage()
 
 void CHtmlDocDlg::accept()
 {
-    std::optional<std::string> path =
-        ProgramFileDialog::ToProgramPath(ProgramFileDialog::AbsoluteTypedPath(m_edit->text()), this);
-    if (!path)
-        return;
-    if (!EntryExists(*path)) {
+    std::string path = ProgramFileDialog::ToProgramPath(ProgramFileDialog::AbsoluteTypedPath(m_edit->text()));
+    if (!EntryExists(path)) {
         ProgramMessage::Show(this, QMessageBox::NoIcon, kErrorCaption, WrongPathMessage());
         return;
     }
-    m_htmlPath = std::move(*path);
+    m_htmlPath = std::move(path);
     QDialog::accept();
 }
 

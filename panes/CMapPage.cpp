@@ -4,7 +4,6 @@
 #include "model/CZephyrmapDoc.h"
 #include "panes/FieldUndo.h"
 #include "panes/PaneMnemonics.h"
-#include "panes/ShiftJisValidator.h"
 #include "services/dialogs/CImgFileDlg.h"
 #include "services/dialogs/FileFilter.h"
 #include "services/paths/PathUtil.h"
@@ -37,7 +36,6 @@ QLineEdit* MakeEdit(QWidget* parent, const char* name, bool readOnly = false)
     auto* edit = new QLineEdit(parent);
     edit->setObjectName(QLatin1String(name));
     edit->setReadOnly(readOnly);
-    ShiftJisValidator::Attach(edit);
     return edit;
 }
 
@@ -51,7 +49,6 @@ template <std::size_t N> QComboBox* MakeCombo(QWidget* parent, const char* name,
     for (const char* item : items)
         combo->addItem(QString::fromLatin1(item));
     combo->setCurrentIndex(-1);
-    ShiftJisValidator::Attach(combo);
     return combo;
 }
 

@@ -84,38 +84,14 @@ void CMapSetupDlg::SetValues(const std::string& mapName, const std::string& pict
     m_htmlEdit->setText(ToQString(htmlPath));
 }
 
-QString CMapSetupDlg::UnrepresentableTextMessage(const QString& text)
-{
-    return tr("\"%1\" には、Zephyrmap!で扱えない文字が含まれています。\r\n別の文字に置き換えてください。").arg(text);
-}
-
 void CMapSetupDlg::accept()
 {
-    bool lossless = false;
-    std::string name = FromQString(m_nameEdit->text(), &lossless);
-    if (!lossless) {
-        ProgramMessage::Show(this, QMessageBox::Warning, kErrorCaption, UnrepresentableTextMessage(m_nameEdit->text()));
-        m_nameEdit->setFocus();
-        return;
-    }
-    // Paths typed by hand get the same message as names chosen in a dialog,
-    // and are kept whole like them: a relative one would mean another file
-    // once the map is opened from elsewhere, and links are made from them.
-    std::optional<std::string> picture =
-        ProgramFileDialog::ToProgramPath(ProgramFileDialog::AbsoluteTypedPath(m_pictureEdit->text()), this);
-    if (!picture) {
-        m_pictureEdit->setFocus();
-        return;
-    }
-    std::optional<std::string> html =
-        ProgramFileDialog::ToProgramPath(ProgramFileDialog::AbsoluteTypedPath(m_htmlEdit->text()), this);
-    if (!html) {
-        m_htmlEdit->setFocus();
-        return;
-    }
-    m_mapName = std::move(name);
-    m_picturePath = std::move(*picture);
-    m_htmlPath = std::move(*html);
+    // Paths typed by hand are kept whole like names chosen in a dialog: a
+    // relative one would mean another file once the map is opened from
+    // elsewhere, and links are made from them.
+    m_mapName = FromQString(m_nameEdit->text());
+    m_picturePath = ProgramFileDialog::ToProgramPath(ProgramFileDialog::AbsoluteTypedPath(m_pictureEdit->text()));
+    m_htmlPath = ProgramFileDialog::ToProgramPath(ProgramFileDialog::AbsoluteTypedPath(m_htmlEdit->text()));
     QDialog::accept();
 }
 

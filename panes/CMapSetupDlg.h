@@ -33,8 +33,6 @@ public:
     const std::string& PicturePath() const { return m_picturePath; }
     const std::string& HtmlPath() const { return m_htmlPath; }
 
-    static QString UnrepresentableTextMessage(const QString& text);
-
 public slots:
     void accept() override;
 

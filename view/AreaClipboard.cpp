@@ -36,7 +36,11 @@ void AreaClipboard::CopyAreasToClipboard(const std::vector<const CMapData*>& are
     if (areas.empty())
         return;
     auto* data = new QMimeData;
-    data->setData(kMimeType, Bytes(areablock::Encode(*areas.front())));
+    // The one-area block is Shift-JIS, for older copies of the program; an
+    // area whose texts it cannot hold goes only in the several-areas block,
+    // rather than with its texts spoilt.
+    if (areablock::FitsShiftJis(*areas.front()))
+        data->setData(kMimeType, Bytes(areablock::Encode(*areas.front())));
     data->setData(kManyMimeType, Bytes(areablock::EncodeMany(areas)));
     QGuiApplication::clipboard()->setMimeData(data); // the clipboard owns it now
 }

@@ -43,7 +43,7 @@ bool ZoomedPicture::IsLoaded() const
 std::int64_t ZoomedPicture::StampOf(const std::string& path)
 {
     std::error_code ec;
-    const std::filesystem::path native = localfile::NativePath(path);
+    const std::filesystem::path native = localfile::PathOf(path);
     const auto time = std::filesystem::last_write_time(native, ec);
     if (ec)
         return -1;

@@ -345,12 +345,6 @@ Choose the map to edit in Zephyrmap! from the list below.</translation>
         <translation>&amp;HTML document using the map</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; には、Zephyrmap!で扱えない文字が含まれています。<byte value="xd"/>
-別の文字に置き換えてください。</source>
-        <translation>&quot;%1&quot; holds characters Zephyrmap! cannot handle.
-Please replace them with other characters.</translation>
-    </message>
-    <message>
         <source>マップで使用する画像の指定</source>
         <translation>Choose the Map&apos;s Picture</translation>
     </message>
@@ -1847,9 +1841,9 @@ JPEG、PNG、GIF、BMPの画像ファイルを選択してください。</sourc
 Please choose a JPEG, PNG, GIF or BMP picture.</translation>
     </message>
     <message>
-        <source>このHTMLには、Shift-JISで表せない文字が%1個あったため、&quot;?&quot;に置き換えて読み込みました。<byte value="xd"/>
+        <source>このHTMLには、読み取れない文字が%1個あったため、&quot;�&quot;に置き換えて読み込みました。<byte value="xd"/>
 最初に置き換えた文字は%2行目にあります。</source>
-        <translation>This HTML had %1 characters that Shift-JIS cannot represent; they were read as &quot;?&quot;.
+        <translation>This HTML had %1 characters that could not be read; they were read as &quot;�&quot;.
 The first of them is on line %2.</translation>
     </message>
 </context>
@@ -1860,12 +1854,6 @@ The first of them is on line %2.</translation>
 %2</source>
         <translation>The file &quot;%1&quot; could not be saved.
 %2</translation>
-    </message>
-    <message>
-        <source>ファイル名 &quot;%1&quot; には、Zephyrmap!で扱えない文字が含まれています。<byte value="xd"/>
-別の名前のファイルを選択してください。</source>
-        <translation>The file name &quot;%1&quot; holds characters Zephyrmap! cannot handle.
-Please choose a file with another name.</translation>
     </message>
     <message>
         <source>Zephyrmap!形式のファイルを開く</source>
@@ -1894,12 +1882,6 @@ Please choose a file with another name.</translation>
 <context>
     <name>ProgramFileDialog</name>
     <message>
-        <source>ファイル名 &quot;%1&quot; には、Zephyrmap!で扱えない文字が含まれています。<byte value="xd"/>
-別の名前のファイルを選択してください。</source>
-        <translation>The file name &quot;%1&quot; holds characters Zephyrmap! cannot handle.
-Please choose a file with another name.</translation>
-    </message>
-    <message>
         <source>フォルダ &quot;%1&quot; が見つかりません。<byte value="xd"/>
 パスを確認してください。</source>
         <translation>The folder &quot;%1&quot; was not found.
@@ -1919,13 +1901,6 @@ Please check the path.</translation>
         <translation>The region traced covers %1% of the whole picture.
 Please make sure you did not click the background.
 Add this region as an area?</translation>
-    </message>
-</context>
-<context>
-    <name>ShiftJisValidator</name>
-    <message>
-        <source>Shift-JISで表せない文字は入力できません。</source>
-        <translation>Characters that Shift-JIS cannot represent cannot be typed.</translation>
     </message>
 </context>
 <context>

@@ -65,9 +65,8 @@ void CImgFileDlg::SetShowRelativePath(bool show)
 void CImgFileDlg::OnCurrentChanged(const QString& path)
 {
     m_preview->SetCurrent(path);
-    bool lossless = false;
-    const std::string program = FromQString(QDir::toNativeSeparators(path), &lossless);
-    m_lastRelative = (lossless && !m_basePath.empty()) ? paths::RelativeDirectory(m_basePath, program) : std::string();
+    const std::string program = FromQString(QDir::toNativeSeparators(path));
+    m_lastRelative = m_basePath.empty() ? std::string() : paths::RelativeDirectory(m_basePath, program);
     if (m_relativeAuto->isChecked())
         m_relativeEdit->setText(ToQString(m_lastRelative));
 }

@@ -4,8 +4,8 @@
 #include "services/fileinfo/PictureInfo.h"
 #include "services/paths/LocalFile.h"
 #include "services/picture/QtText.h"
-#include "services/text/SjisString.h"
 #include "services/text/Utf8Bridge.h"
+#include "services/text/Utf8String.h"
 
 #include <QFontDatabase>
 #include <QPainter>
@@ -71,8 +71,8 @@ void FilePreviewWnd::SetFile(const std::string& path)
     m_sizeText.clear();
     m_titleText.clear();
     m_mode = Nothing;
-    if (path.size() <= kMaxPathBytes && localfile::IsRegularFile(path)) {
-        const std::string ext = sjis::ToLower(pictureinfo::ExtensionOf(path));
+    if (utf8::Utf8ToSjis(path).size() <= kMaxPathBytes && localfile::IsRegularFile(localfile::PathOf(path))) {
+        const std::string ext = utf8::ToLower(pictureinfo::ExtensionOf(path));
         if (ext == "jpg" || ext == "jpeg" || ext == "gif" || ext == "bmp" || ext == "png") {
             ShowPictureFile(path);
         } else if (ext.find("htm") != std::string::npos) {

@@ -35,18 +35,19 @@ public:
 
     explicit FilePreviewWnd(const PreviewStyle& style = PreviewStyle(), QWidget* parent = nullptr);
 
-    // A program (Shift-JIS) path; an empty one clears the pane.
+    // A program path; an empty one clears the pane.
     void SetFile(const std::string& path);
 
     Mode CurrentMode() const { return m_mode; }
-    // Shift-JIS texts, as shown.
+    // The texts as shown.
     const std::string& HeightText() const { return m_heightText; }
     const std::string& WidthText() const { return m_widthText; }
     const std::string& SizeText() const { return m_sizeText; }
     const std::string& TitleText() const { return m_titleText; }
     const QFont& PaneFont() const { return m_font; }
 
-    // Within the path limit the pane previews a file at all.
+    // Within the path limit the pane previews a file at all: bytes of the
+    // path in Shift-JIS, as the dialogs have always counted them.
     static constexpr std::size_t kMaxPathBytes = 256;
 
 protected:

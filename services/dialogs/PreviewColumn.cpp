@@ -29,10 +29,7 @@ void PreviewColumn::SetVisible(bool visible)
     m_pane->setVisible(visible);
 }
 
-// A name the program cannot hold is not previewed.
 void PreviewColumn::Refresh()
 {
-    bool lossless = false;
-    const std::string program = FromQString(QDir::toNativeSeparators(m_current), &lossless);
-    m_pane->SetFile(m_check->isChecked() && lossless ? program : std::string());
+    m_pane->SetFile(m_check->isChecked() ? FromQString(QDir::toNativeSeparators(m_current)) : std::string());
 }

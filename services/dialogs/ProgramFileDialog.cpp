@@ -96,29 +96,14 @@ std::optional<std::string> ProgramFileDialog::Pick(SettingsStore& store, const Q
     return path;
 }
 
-QString ProgramFileDialog::UnrepresentableNameMessage(const QString& name)
-{
-    return tr("ファイル名 \"%1\" には、Zephyrmap!で扱えない文字が含まれています。\r\n"
-              "別の名前のファイルを選択してください。")
-        .arg(name);
-}
-
 QString ProgramFileDialog::MissingFolderMessage(const QString& folder)
 {
     return tr("フォルダ \"%1\" が見つかりません。\r\nパスを確認してください。").arg(folder);
 }
 
-std::optional<std::string> ProgramFileDialog::ToProgramPath(const QString& path, QWidget* parent)
+std::string ProgramFileDialog::ToProgramPath(const QString& path)
 {
-    const QString native = QDir::toNativeSeparators(path);
-    bool lossless = false;
-    std::string program = FromQString(native, &lossless);
-    if (lossless)
-        return program;
-    // Name the part that cannot be held: the file name, or else the folder.
-    const QString name = QFileInfo(native).fileName();
-    QMessageBox::warning(parent, kWarningCaption, UnrepresentableNameMessage(FitsShiftJis(name) ? native : name));
-    return std::nullopt;
+    return FromQString(QDir::toNativeSeparators(path));
 }
 
 QString ProgramFileDialog::AbsoluteTypedPath(const QString& typed)
@@ -137,8 +122,6 @@ void ProgramFileDialog::accept()
         QFileDialog::accept();
         return;
     }
-    if (!ToProgramPath(path, this))
-        return;
     if (m_mode == Save && !info.absoluteDir().exists()) {
         QMessageBox::warning(this, kWarningCaption,
                              MissingFolderMessage(QDir::toNativeSeparators(info.absolutePath())));

@@ -1,10 +1,8 @@
 #pragma once
 // Qt's own (non-native) file dialog speaking the program's terms: file-type
 // lists written "Description|patterns|...||", filter indexes counted from 1,
-// Shift-JIS paths with the platform separator, and the folders and filter
-// indexes the settings store remembers per dialog key. A name that Shift-JIS
-// cannot hold is refused with a message while the dialog stays open, so a
-// caller never receives a damaged path.
+// paths as the program's text with the platform separator, and the folders
+// and filter indexes the settings store remembers per dialog key.
 //
 // Subclasses add their controls with AddRow and AddSideColumn. Qt lays its
 // own dialog out in a QGridLayout of three columns (folder row, list, file
@@ -56,17 +54,15 @@ public:
     // FolderAndFilter, the filter index.
     std::optional<std::string> Pick(SettingsStore& store, const QString& key, const QString& fallbackFolder,
                                     Remember remember = Remember::FolderAndFilter);
-    // The path chosen by the last OK, in the program's encoding.
+    // The path chosen by the last OK, as the program's text.
     const std::string& ChosenPath() const { return m_chosenPath; }
 
-    // The program's form of a path given by the user, or nothing after a
-    // warning box when Shift-JIS cannot hold it.
-    static std::optional<std::string> ToProgramPath(const QString& path, QWidget* parent);
+    // The program's form of a path given by the user: its own separators.
+    static std::string ToProgramPath(const QString& path);
     // A local path typed by hand as the program keeps local files: absolute,
     // a relative one taken from the current folder. Empty text and URLs stay
     // as they are.
     static QString AbsoluteTypedPath(const QString& typed);
-    static QString UnrepresentableNameMessage(const QString& name);
     static QString MissingFolderMessage(const QString& folder);
 
 protected:

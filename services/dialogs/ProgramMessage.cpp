@@ -29,10 +29,10 @@ QMessageBox::StandardButton ProgramMessage::Show(QWidget* owner, QMessageBox::Ic
 }
 
 QMessageBox::StandardButton ProgramMessage::Show(QWidget* owner, QMessageBox::Icon icon, const QString& caption,
-                                                 const std::string& sjisText, QMessageBox::StandardButtons buttons,
+                                                 const std::string& text, QMessageBox::StandardButtons buttons,
                                                  QMessageBox::StandardButton defaultButton)
 {
-    return Show(owner, icon, caption, programtexts::Translate(sjisText), buttons, defaultButton);
+    return Show(owner, icon, caption, programtexts::Translate(text), buttons, defaultButton);
 }
 
 void ProgramMessage::SetAnswerer(Answerer answerer)

@@ -31,10 +31,10 @@ public:
     static QMessageBox::StandardButton Show(QWidget* owner, QMessageBox::Icon icon, const QString& caption,
                                             const QString& text, QMessageBox::StandardButtons buttons = QMessageBox::Ok,
                                             QMessageBox::StandardButton defaultButton = QMessageBox::NoButton);
-    // The same for a program (Shift-JIS) text, one of the core's messages
+    // The same for a program text, one of the core's messages
     // shown in the language of the run.
     static QMessageBox::StandardButton Show(QWidget* owner, QMessageBox::Icon icon, const QString& caption,
-                                            const std::string& sjisText,
+                                            const std::string& text,
                                             QMessageBox::StandardButtons buttons = QMessageBox::Ok,
                                             QMessageBox::StandardButton defaultButton = QMessageBox::NoButton);
 

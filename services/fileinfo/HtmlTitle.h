@@ -13,7 +13,7 @@ inline constexpr std::size_t kHeadBytes = 500;
 
 // The text between the first <TITLE> and the first </TITLE> (tags in any
 // case), untrimmed; empty when either is missing or they are out of order.
-std::string TitleOf(const std::string& sjisText);
+std::string TitleOf(const std::string& text);
 
 // False (and an empty title) when the file cannot be opened. The head is
 // decoded as an HTML page is (DecodeHtmlPage, automatic choice).

@@ -1,7 +1,7 @@
 #include "services/fileinfo/PictureInfo.h"
 
 #include "services/paths/PathUtil.h"
-#include "services/text/SjisString.h"
+#include "services/text/Utf8String.h"
 
 #include <cstdio>
 
@@ -22,13 +22,13 @@ std::int32_t Scaled(std::int32_t side, std::int32_t to, std::int32_t from)
 std::string ExtensionOf(const std::string& path)
 {
     const std::string name = paths::DirectoryOf(path).second; // a file's path: no anchor
-    const std::size_t dot = sjis::ReverseFindChar(name, '.');
+    const std::size_t dot = utf8::ReverseFindChar(name, '.');
     return dot == std::string::npos ? std::string() : name.substr(dot + 1);
 }
 
 PictureKind KindOf(const std::string& path)
 {
-    const std::string ext = sjis::ToLower(ExtensionOf(path));
+    const std::string ext = utf8::ToLower(ExtensionOf(path));
     if (ext == "jpg" || ext == "jpeg")
         return PictureJpeg;
     if (ext == "gif")
@@ -84,8 +84,8 @@ std::string StatusText(const std::string& widthText, const std::string& heightTe
 {
     if (sizeText.empty())
         return {};
-    static const std::string times = "\x81\x7E"; // the full-width multiplication sign
-    std::string type = sjis::ToUpper(ExtensionOf(path));
+    static const std::string times = "×"; // U+00D7, as Shift-JIS 81 7E
+    std::string type = utf8::ToUpper(ExtensionOf(path));
     if (type == "JPG" || type == "JFIF" || type == "JPE")
         type = "JPEG";
     return " W" + widthText + times + "H" + heightText + " " + sizeText + "KByte " + type;

@@ -42,9 +42,8 @@ const CoreText kCoreTexts[] = {
      QT_TRANSLATE_NOOP("Messages", "画像ファイル\" %1 \"が見つかりません。\r\n改めて画像ファイルを選択してください。")},
     {"Messages", QT_TRANSLATE_NOOP("Messages", "画像ファイル\" %1 \"を読み込めませんでした。\r\n"
                                                "JPEG、PNG、GIF、BMPの画像ファイルを選択してください。")},
-    {"Messages",
-     QT_TRANSLATE_NOOP("Messages", "このHTMLには、Shift-JISで表せない文字が%1個あったため、\"?\"に置き換えて"
-                                   "読み込みました。\r\n最初に置き換えた文字は%2行目にあります。")},
+    {"Messages", QT_TRANSLATE_NOOP("Messages", "このHTMLには、読み取れない文字が%1個あったため、\"\uFFFD\"に置き換えて"
+                                               "読み込みました。\r\n最初に置き換えた文字は%2行目にあります。")},
     {"CheckTexts",
      QT_TRANSLATE_NOOP("CheckTexts",
                        "リンクのあるエリアにALTがありません。スクリーンリーダーはこのリンクを読み上げられません。")},
@@ -135,16 +134,16 @@ QString Translate(const QString& text)
     return text;
 }
 
-QString Translate(const std::string& sjis)
+QString Translate(const std::string& text)
 {
-    return Translate(ToQString(sjis));
+    return Translate(ToQString(text));
 }
 
-std::string TranslateSjis(const std::string& sjis)
+std::string TranslateText(const std::string& text)
 {
     if (ProgramLanguage::Current() == Language::Japanese)
-        return sjis;
-    return FromQString(Translate(ToQString(sjis)));
+        return text;
+    return FromQString(Translate(ToQString(text)));
 }
 
 } // namespace programtexts

@@ -1,7 +1,5 @@
 #include "services/paths/LocalFile.h"
 
-#include "services/text/Utf8Bridge.h"
-
 #include <algorithm>
 #include <cerrno>
 #include <chrono>
@@ -310,38 +308,39 @@ bool MayReplace(const std::filesystem::path& target, std::string& reason)
 
 } // namespace
 
-std::filesystem::path NativePath(const std::string& sjisPath)
+std::filesystem::path PathOf(std::string_view text)
 {
-#ifdef _WIN32
-    const std::u16string wide = utf8::SjisToUtf16(sjisPath);
-    return std::filesystem::path(std::wstring(wide.begin(), wide.end()));
-#else
-    return std::filesystem::path(utf8::SjisToUtf8(sjisPath));
-#endif
+    return std::filesystem::path(std::u8string(text.begin(), text.end()));
 }
 
-FileHandle OpenForRead(const std::string& sjisPath)
+std::string TextOf(const std::filesystem::path& path)
 {
-    return OpenNativeForRead(NativePath(sjisPath));
+    const std::u8string text = path.u8string();
+    return std::string(text.begin(), text.end());
 }
 
-bool IsRegularFile(const std::string& sjisPath)
+FileHandle OpenForRead(const std::filesystem::path& path)
+{
+    return OpenNativeForRead(path);
+}
+
+bool IsRegularFile(const std::filesystem::path& path)
 {
     std::error_code ec;
-    return !sjisPath.empty() && std::filesystem::is_regular_file(NativePath(sjisPath), ec);
+    return !path.empty() && std::filesystem::is_regular_file(path, ec);
 }
 
-std::int64_t FileSize(const std::string& sjisPath)
+std::int64_t FileSize(const std::filesystem::path& path)
 {
     std::error_code ec;
-    const auto size = std::filesystem::file_size(NativePath(sjisPath), ec);
+    const auto size = std::filesystem::file_size(path, ec);
     return ec ? -1 : static_cast<std::int64_t>(size);
 }
 
-bool ReadHead(const std::string& sjisPath, std::size_t maxBytes, std::string& bytes)
+bool ReadHead(const std::filesystem::path& path, std::size_t maxBytes, std::string& bytes)
 {
     bytes.clear();
-    FileHandle file = OpenForRead(sjisPath);
+    FileHandle file = OpenForRead(path);
     std::string reason;
     if (!file || !IsOpenRegularFile(file.get(), reason))
         return false;
@@ -351,7 +350,7 @@ bool ReadHead(const std::string& sjisPath, std::size_t maxBytes, std::string& by
     return got == maxBytes || !std::ferror(file.get());
 }
 
-bool ReadWholeNativeFile(const std::filesystem::path& path, std::string& bytes, std::string& reason, std::size_t limit)
+bool ReadWholeFile(const std::filesystem::path& path, std::string& bytes, std::string& reason, std::size_t limit)
 {
     bytes.clear();
     FileHandle file = OpenNativeForRead(path);
@@ -389,13 +388,8 @@ bool ReadWholeNativeFile(const std::filesystem::path& path, std::string& bytes, 
     return true;
 }
 
-bool ReadWholeFile(const std::string& sjisPath, std::string& bytes, std::string& reason, std::size_t limit)
-{
-    return ReadWholeNativeFile(NativePath(sjisPath), bytes, reason, limit);
-}
-
-bool WriteNativeFileAtomically(const std::filesystem::path& path, std::string_view bytes, std::string& reason,
-                               SaveLinks links)
+bool WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes, std::string& reason,
+                         SaveLinks links)
 {
     std::filesystem::path target = path;
 #ifndef _WIN32
@@ -411,13 +405,9 @@ bool WriteNativeFileAtomically(const std::filesystem::path& path, std::string_vi
     return true;
 }
 
-bool WriteFileAtomically(const std::string& sjisPath, std::string_view bytes, std::string& error)
+std::string CannotSave(const std::filesystem::path& path, const std::string& reason)
 {
-    std::string reason;
-    if (WriteNativeFileAtomically(NativePath(sjisPath), bytes, reason))
-        return true;
-    error = "cannot save " + sjisPath + ": " + reason;
-    return false;
+    return "cannot save " + TextOf(path) + ": " + reason;
 }
 
 } // namespace localfile

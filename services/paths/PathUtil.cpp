@@ -1,6 +1,6 @@
 #include "services/paths/PathUtil.h"
 
-#include "services/text/SjisString.h"
+#include "services/text/Utf8String.h"
 
 #include <vector>
 
@@ -14,7 +14,7 @@ constexpr auto npos = std::string::npos;
 int CountChar(const std::string& s, char c)
 {
     int n = 0;
-    for (std::size_t i = 0; i < s.size(); i += sjis::CharLength(s, i))
+    for (std::size_t i = 0; i < s.size(); i += utf8::CharLength(s, i))
         n += s[i] == c;
     return n;
 }
@@ -22,7 +22,7 @@ int CountChar(const std::string& s, char c)
 // The pieces that precede each separator; the file name is not a segment.
 std::vector<std::string> DirectorySegments(std::string_view path, char sep)
 {
-    std::vector<std::string> parts = sjis::Split(path, sep);
+    std::vector<std::string> parts = utf8::Split(path, sep);
     parts.pop_back();
     return parts;
 }
@@ -33,10 +33,10 @@ std::vector<std::string> DirectorySegments(std::string_view path, char sep)
 // after the '#' makes that '#' part of a folder name.
 std::size_t AnchorStart(std::string_view link, char sep, std::size_t from = 0)
 {
-    const std::size_t hash = sjis::FindChar(link, '#', from);
+    const std::size_t hash = utf8::FindChar(link, '#', from);
     if (hash == npos || sep == '/')
         return hash;
-    const std::size_t last = sjis::ReverseFindChar(link, sep);
+    const std::size_t last = utf8::ReverseFindChar(link, sep);
     return (last != npos && last > hash) ? npos : hash;
 }
 
@@ -44,7 +44,7 @@ std::size_t AnchorStart(std::string_view link, char sep, std::size_t from = 0)
 // is a file's and holds no anchor: a '#' inside them is part of a folder name.
 std::size_t SharedFolderLength(std::string_view document, std::string_view link, char sep)
 {
-    const std::size_t folder = sjis::ReverseFindChar(document, sep);
+    const std::size_t folder = utf8::ReverseFindChar(document, sep);
     if (folder == npos || link.substr(0, folder + 1) != document.substr(0, folder + 1))
         return 0;
     return folder + 1;
@@ -62,7 +62,7 @@ std::string_view WithoutAnchor(std::string_view link, std::size_t anchor)
 std::string FileNameBefore(const std::string& link, std::size_t anchor, char sep)
 {
     const std::string_view path = WithoutAnchor(link, anchor);
-    const std::size_t last = sjis::ReverseFindChar(path, sep);
+    const std::size_t last = utf8::ReverseFindChar(path, sep);
     if (last == npos || last + 1 == path.size() || (sep == '\\' && last <= 1))
         return link;
     return link.substr(last + 1);
@@ -94,7 +94,7 @@ std::string RelativeDirectoryBefore(const std::string& base, const std::string& 
 // Position just past the m-th separator, counting from 1; npos when absent.
 std::size_t AfterNthSeparator(const std::string& s, char sep, int m)
 {
-    for (std::size_t i = 0; i < s.size(); i += sjis::CharLength(s, i)) {
+    for (std::size_t i = 0; i < s.size(); i += utf8::CharLength(s, i)) {
         if (s[i] == sep && --m == 0)
             return i + 1;
     }
@@ -107,7 +107,7 @@ bool HasBlankBeforeColon(const std::string& head)
     if (start == npos)
         return false;
     std::string trimmed = head.substr(start);
-    return sjis::FindChar(trimmed, ' ') != npos || sjis::Find(trimmed, "\x81\x40") != npos;
+    return utf8::FindChar(trimmed, ' ') != npos || utf8::Find(trimmed, "\xE3\x80\x80") != npos;
 }
 
 } // namespace
@@ -119,7 +119,7 @@ std::string FileNameOf(const std::string& path, char sep)
 
 std::pair<std::string, std::string> DirectoryOf(const std::string& path, char sep)
 {
-    std::size_t last = sjis::ReverseFindChar(path, sep);
+    std::size_t last = utf8::ReverseFindChar(path, sep);
     if (last == npos)
         return {std::string(), path};
     return {path.substr(0, last + 1), path.substr(last + 1)};
@@ -129,7 +129,7 @@ bool IsAbsolutePath(const std::string& path)
 {
     if (path.empty() || path[0] == '/' || path.rfind("\\\\", 0) == 0)
         return true;
-    std::size_t colon = sjis::FindChar(path, ':');
+    std::size_t colon = utf8::FindChar(path, ':');
     if (colon == npos || colon < 1 || colon + 2 > path.size())
         return false;
     return !HasBlankBeforeColon(path.substr(0, colon));
@@ -175,8 +175,8 @@ std::string InPageAnchor(const std::string& documentPath, const std::string& tar
 int CountOccurrences(const std::string& text, const std::string& pattern)
 {
     int n = 0;
-    for (std::size_t i = sjis::Find(text, pattern); i != npos && !pattern.empty();
-         i = sjis::Find(text, pattern, i + sjis::CharLength(text, i)))
+    for (std::size_t i = utf8::Find(text, pattern); i != npos && !pattern.empty();
+         i = utf8::Find(text, pattern, i + utf8::CharLength(text, i)))
         ++n;
     return n;
 }
@@ -184,7 +184,7 @@ int CountOccurrences(const std::string& text, const std::string& pattern)
 int ReplaceChar(std::string& text, char from, char to)
 {
     int n = 0;
-    for (std::size_t i = 0; i < text.size(); i += sjis::CharLength(text, i)) {
+    for (std::size_t i = 0; i < text.size(); i += utf8::CharLength(text, i)) {
         if (text[i] == from) {
             text[i] = to;
             ++n;
@@ -224,7 +224,7 @@ std::string ResolveReference(const std::string& reference, const std::string& ba
         std::size_t cut = keep < 1 ? npos : AfterNthSeparator(dir, sep, keep);
         if (cut == npos)
             return anchor;
-        sjis::Replace(ref, "../", "");
+        utf8::Replace(ref, "../", "");
         joined = dir.substr(0, cut) + ref;
     }
     ReplaceChar(joined, '/', sep);

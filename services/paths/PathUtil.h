@@ -1,6 +1,7 @@
 #pragma once
 // Conversions between local file paths and the references written into HTML
-// (HREF, SRC). Pure string functions on Shift-JIS text; nothing touches the
+// (HREF, SRC). Pure string functions on the program's text (UTF-8, where no
+// byte of a character beyond ASCII is a separator); nothing touches the
 // file system. Local paths use the platform separator, which is the default of
 // every `sep` argument; references in HTML always use '/'.
 

@@ -119,14 +119,14 @@ bool MapPicture::Load(const std::string& path)
         return false;
     if (kind == PicturePng) {
         PngDibReader reader(m_background);
-        if (!reader.Read(path, m_dib))
+        if (!reader.Read(localfile::PathOf(path), m_dib))
             return false;
         m_width = m_dib.Width();
         m_height = m_dib.Height();
     } else if (!LoadImage(path)) {
         return false;
     }
-    m_fileSize = std::max<std::int64_t>(0, localfile::FileSize(path));
+    m_fileSize = std::max<std::int64_t>(0, localfile::FileSize(localfile::PathOf(path)));
     m_kind = kind;
     m_loaded = true;
     return true;

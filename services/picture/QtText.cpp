@@ -1,22 +1,13 @@
 #include "services/picture/QtText.h"
 
-#include "services/text/Utf8Bridge.h"
-
-QString ToQString(const std::string& sjis)
+QString ToQString(const std::string& text)
 {
-    return QString::fromStdString(utf8::SjisToUtf8(sjis));
+    return QString::fromStdString(text);
 }
 
-std::string FromQString(const QString& text, bool* lossless)
+std::string FromQString(const QString& text)
 {
-    return utf8::Utf8ToSjis(text.toStdString(), lossless);
-}
-
-bool FitsShiftJis(const QString& text)
-{
-    bool lossless = true;
-    FromQString(text, &lossless);
-    return lossless;
+    return text.toStdString();
 }
 
 QColor ToQColor(ColorRef color)

@@ -1,5 +1,5 @@
 #pragma once
-// Where the program's Shift-JIS strings and colour references meet Qt.
+// Where the program's text (UTF-8) and colour references meet Qt.
 
 #include "services/types/ColorRef.h"
 
@@ -8,9 +8,6 @@
 
 #include <string>
 
-QString ToQString(const std::string& sjis);
-// `lossless` says whether every character fitted into Shift-JIS.
-std::string FromQString(const QString& text, bool* lossless = nullptr);
-// Whether Shift-JIS holds every character of `text`.
-bool FitsShiftJis(const QString& text);
+QString ToQString(const std::string& text);
+std::string FromQString(const QString& text);
 QColor ToQColor(ColorRef color);

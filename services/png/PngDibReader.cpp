@@ -247,7 +247,7 @@ struct PngDibReader::Session {
     ~Session() { png_destroy_read_struct(&png, info ? &info : nullptr, nullptr); }
 };
 
-bool PngDibReader::Read(const std::string& path, PictureDib& dib)
+bool PngDibReader::Read(const std::filesystem::path& path, PictureDib& dib)
 {
     dib.Free();
     localfile::FileHandle file = localfile::OpenForRead(path);

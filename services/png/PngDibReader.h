@@ -9,6 +9,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
+#include <filesystem>
 #include <string>
 
 class PictureDib;
@@ -24,9 +25,9 @@ public:
     {
     }
 
-    // `path` is a program (Shift-JIS) path. On failure `dib` is left empty
+    // On failure `dib` is left empty
     // and Failure() says why; nothing is shown to the user.
-    bool Read(const std::string& path, PictureDib& dib);
+    bool Read(const std::filesystem::path& path, PictureDib& dib);
     // Reads from the current position of an open file; the file stays open.
     bool Read(std::FILE* file, PictureDib& dib);
 

@@ -1,6 +1,7 @@
 #include "services/text/HtmlPageText.h"
 
 #include "services/text/CodeConverter.h"
+#include "services/text/JisTables.h"
 #include "services/text/TextCodec.h"
 #include "services/text/Utf8Bridge.h"
 
@@ -206,37 +207,83 @@ std::u16string ForeignUnits(const std::string& bytes, bool doubleByte)
 
 // ---- Into the program's text ----
 
-std::size_t LineOf(const std::string& text, std::size_t offset)
+// The 1-based line of a position in units or bytes: lines end at LF, CR LF or a lone CR.
+template <class Char> std::size_t LineOf(std::basic_string_view<Char> text, std::size_t index)
 {
     std::size_t line = 1;
-    for (std::size_t i = 0; i < offset && i < text.size(); ++i) {
+    for (std::size_t i = 0; i < index && i < text.size(); ++i) {
         if (text[i] == '\n' || (text[i] == '\r' && (i + 1 >= text.size() || text[i + 1] != '\n')))
             ++line;
     }
     return line;
 }
 
-// Units into Shift-JIS: a leading signature is dropped, the text ends at its
-// first NUL, and what Shift-JIS cannot hold is counted.
-PageText FromUnits(std::u16string units, int encoding)
+bool IsSurrogate(char16_t u)
+{
+    return u >= 0xD800 && u <= 0xDFFF;
+}
+
+bool IsPairedSurrogate(std::u16string_view units, std::size_t i)
+{
+    const char16_t u = units[i];
+    if (u >= 0xD800 && u <= 0xDBFF)
+        return i + 1 < units.size() && units[i + 1] >= 0xDC00 && units[i + 1] <= 0xDFFF;
+    return u >= 0xDC00 && u <= 0xDFFF && i > 0 && units[i - 1] >= 0xD800 && units[i - 1] <= 0xDBFF;
+}
+
+// A unit the Japanese byte decoders passed on for a byte that formed no
+// character: one up to 0xFF that is no JIS character.
+bool IsPassedByte(char16_t u)
+{
+    return u >= 0x80 && u <= 0xFF && jis::FromUnicode(u) <= 0xFF;
+}
+
+// Units into the program's text: a leading signature is dropped, the text
+// ends at its first NUL, and what is no character (an unknown one of a
+// charset without tables, a lone surrogate, and from the Japanese byte
+// decoders a byte passed on alone) becomes U+FFFD and is counted.
+PageText FromUnits(std::u16string units, int encoding, bool bytesPassed = false)
 {
     if (!units.empty() && units.front() == kSignature)
         units.erase(0, 1);
     units.resize(std::min(units.size(), units.find(u'\0')));
     PageText page;
-    utf8::SjisLoss loss;
-    page.text = utf8::Utf16ToSjis(units, loss);
     page.encoding = encoding;
-    page.replaced = loss.count;
-    page.firstReplacedLine = loss.count ? LineOf(page.text, loss.firstOffset) : 0;
+    for (std::size_t i = 0; i < units.size(); ++i) {
+        char16_t& u = units[i];
+        const bool unknown = u == kUnknownCharacter || (IsSurrogate(u) && !IsPairedSurrogate(units, i)) ||
+                             (bytesPassed && IsPassedByte(u));
+        if (!unknown)
+            continue;
+        u = kUnknownCharacter;
+        if (page.replaced++ == 0)
+            page.firstReplacedLine = LineOf(std::u16string_view(units), i);
+    }
+    page.text = utf8::FromUtf16(units);
     return page;
 }
 
-// Shift-JIS is the program's own text: the bytes as they are.
-PageText AsShiftJis(const std::string& bytes)
+// UTF-8 is the program's own text: the bytes as they are, up to the first
+// NUL and after a signature, with broken sequences made U+FFFD and counted.
+PageText FromUtf8(const std::string& bytes)
+{
+    std::string_view text(bytes);
+    text = text.substr(0, text.find('\0'));
+    if (text.substr(0, 3) == "\xEF\xBB\xBF")
+        text.remove_prefix(3);
+    PageText page;
+    page.encoding = EncodingUtf8;
+    utf8::Repairs repairs;
+    page.text = utf8::MakeValid(text, repairs);
+    page.replaced = repairs.count;
+    page.firstReplacedLine = repairs.count ? LineOf(std::string_view(page.text), repairs.firstOffset) : 0;
+    return page;
+}
+
+PageText FromShiftJis(const std::string& bytes)
 {
     PageText page;
-    page.text = bytes.substr(0, bytes.find('\0'));
+    page.text = utf8::SjisToUtf8(std::string_view(bytes).substr(0, bytes.find('\0')));
     page.encoding = EncodingShiftJis;
     return page;
 }
@@ -407,15 +454,15 @@ PageText DecodePageBytes(const std::string& bytes, PageCoding coding)
     const int encoding = EncodingOf(coding);
     switch (coding) {
     case PageCoding::ShiftJis:
-        return AsShiftJis(bytes);
+        return FromShiftJis(bytes);
     case PageCoding::Jis:
-        return FromUnits(TableUnits(KindJis, bytes), encoding);
+        return FromUnits(TableUnits(KindJis, bytes), encoding, true);
     case PageCoding::NecKanji:
-        return FromUnits(TableUnits(KindNecKanji, bytes), encoding);
+        return FromUnits(TableUnits(KindNecKanji, bytes), encoding, true);
     case PageCoding::EucJp:
-        return FromUnits(TableUnits(KindEucJp, bytes), encoding);
+        return FromUnits(TableUnits(KindEucJp, bytes), encoding, true);
     case PageCoding::Utf8:
-        return FromUnits(utf8::ToUtf16(bytes), encoding);
+        return FromUtf8(bytes);
     case PageCoding::Utf16Le:
         return FromUnits(Utf16Units(bytes, false), encoding);
     case PageCoding::Utf16Be:
@@ -427,5 +474,5 @@ PageText DecodePageBytes(const std::string& bytes, PageCoding coding)
     case PageCoding::ForeignSingleByte:
         return FromUnits(ForeignUnits(bytes, false), encoding);
     }
-    return AsShiftJis(bytes);
+    return FromShiftJis(bytes);
 }

@@ -1,5 +1,5 @@
 #pragma once
-// How the program reads the bytes of an HTML page into its Shift-JIS text:
+// How the program reads the bytes of an HTML page into its text (UTF-8):
 // the one rule behind opening HTML files, the command-line tool and the
 // titles of the file preview.
 //
@@ -7,10 +7,11 @@
 // a byte-order mark; a charset the page declares in a <meta> tag within its
 // first few kilobytes; the bytes being valid UTF-8 holding multi-byte
 // characters (Shift-JIS and EUC-JP text practically never is); and last the
-// codec's own detection. A declared charset the program has no tables for
-// (Korean, Chinese, the other single-byte code pages) keeps its ASCII, and
-// its other characters become '?'. Everything the program's Shift-JIS cannot
-// hold becomes '?', and the caller learns how many and where the first stood.
+// codec's own detection. Every character of the Japanese encodings, UTF-8,
+// UTF-16 and windows-1252 comes in as itself. A declared charset the program
+// has no tables for (Korean, Chinese, the other single-byte code pages)
+// keeps its ASCII, and its other characters become U+FFFD, as do broken
+// sequences; the caller learns how many and where the first stood.
 
 #include "services/text/TextCodec.h"
 
@@ -18,9 +19,9 @@
 #include <string>
 
 struct PageText {
-    std::string text;                  // Shift-JIS, up to the first NUL
+    std::string text;                  // UTF-8, up to the first NUL
     int encoding = 1;                  // the TextEncoding the page was read as, or kForeignCharset
-    std::size_t replaced = 0;          // characters that became '?'
+    std::size_t replaced = 0;          // characters that became U+FFFD
     std::size_t firstReplacedLine = 0; // 1-based line of the first of them; 0 when none
 };
 

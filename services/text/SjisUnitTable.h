@@ -23,6 +23,12 @@ using UnitBytes = std::uint16_t;
 // 65,536 entries, one per unit.
 const UnitBytes* UnitTable();
 
+// Whether a byte starts a double-byte character of code page 932.
+inline bool IsLeadByte(unsigned char c)
+{
+    return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC);
+}
+
 // Whether a byte starts a double-byte character for the codec's Shift-JIS
 // decoder (the user-defined and IBM leads 0xF0..0xFC do not).
 inline bool IsPairLead(unsigned byte)

@@ -1,6 +1,7 @@
 #include "services/text/TextCodec.h"
 
 #include "services/text/CodeConverter.h"
+#include "services/text/TextOutput.h"
 #include "services/text/Utf8Bridge.h"
 
 #include <cstring>
@@ -154,6 +155,50 @@ void ConvertUtf16LineEnds(const Utf16Layout& layout, const char* from, const cha
     bytes += odd;
 }
 
+bool IsLineEnd(unsigned c, unsigned next)
+{
+    return c == '\n' || (c == '\r' && next != '\n');
+}
+
+// The 1-based line of position `at` in a text of units or bytes.
+template <class Text> std::size_t LineAt(const Text& text, std::size_t at)
+{
+    std::size_t line = 1;
+    for (std::size_t i = 0; i < at && i < text.size(); ++i)
+        line += IsLineEnd(text[i], i + 1 < text.size() ? static_cast<unsigned>(text[i + 1]) : 0);
+    return line;
+}
+
+bool IsHighSurrogate(std::uint16_t u)
+{
+    return u >= 0xD800 && u <= 0xDBFF;
+}
+
+bool IsLowSurrogate(std::uint16_t u)
+{
+    return u >= 0xDC00 && u <= 0xDFFF;
+}
+
+// The characters of decoded units a target lacks. From UTF-16 every unit is
+// a character; from a byte encoding a unit up to 0xFF may be a byte that
+// formed no character, which goes out again as that byte and is not counted.
+void CountLost(const UnitBuffer& units, bool fromUtf16, int target, std::size_t& lost, std::size_t& firstLine)
+{
+    lost = 0;
+    firstLine = 0;
+    for (std::size_t i = 0; i < units.size(); ++i) {
+        const std::uint16_t u = units[i];
+        if (u < 0x80 || (!fromUtf16 && u <= 0xFF) || IsLowSurrogate(u))
+            continue;
+        const bool pair = IsHighSurrogate(u) && i + 1 < units.size() && IsLowSurrogate(units[i + 1]);
+        const char32_t c = pair ? 0x10000 + ((u - 0xD800u) << 10) + (units[i + 1] - 0xDC00u) : u;
+        if (textout::Holds(target, c))
+            continue;
+        if (lost++ == 0)
+            firstLine = LineAt(units, i);
+    }
+}
+
 } // namespace
 
 bool TextCodec::TakesUtf8Route(int source, int target)
@@ -169,7 +214,10 @@ int TextCodec::Utf8Route(int source, int target, const std::uint8_t* data, std::
             data += 3;
             size -= 3;
         }
-        m_buffer = utf8::Utf8ToSjis(UpToNul(data, size));
+        utf8::SjisLoss loss;
+        m_buffer = utf8::Utf8ToSjis(UpToNul(data, size), loss);
+        m_lost = loss.count;
+        m_firstLostLine = loss.count ? LineAt(m_buffer, loss.firstOffset) : 0;
         return EncodingShiftJis;
     }
     m_buffer = target == EncodingUtf8Signature ? "\xEF\xBB\xBF" : "";
@@ -186,6 +234,7 @@ int TextCodec::TableRoute(int source, int target, const std::uint8_t* data, std:
         converter.SetEncoder(std::move(e));
     ByteStream in{data, size, 0};
     converter.Decode(in);
+    CountLost(converter.Units(), converter.Decoder().Kind() == KindUtf16, target, m_lost, m_firstLostLine);
     m_buffer.clear();
     converter.Encode(m_buffer);
     return m_buffer.empty() ? -1 : ResultOf(converter.Encoder());
@@ -194,6 +243,7 @@ int TextCodec::TableRoute(int source, int target, const std::uint8_t* data, std:
 ConvertedBytes TextCodec::ConvertBytes(int source, int target, const std::uint8_t* data, std::size_t size,
                                        bool signature)
 {
+    m_lost = m_firstLostLine = 0;
     if (source == target || size == 0)
         return {source, data, size};
     int result =
@@ -202,7 +252,7 @@ ConvertedBytes TextCodec::ConvertBytes(int source, int target, const std::uint8_
         return {-1, nullptr, 0};
     if (target > EncodingUtf8Signature && signature && !TakesUtf8Route(source, target))
         m_buffer.insert(0, result == EncodingUtf16Le ? "\xFF\xFE" : "\xFE\xFF");
-    return {result, reinterpret_cast<const std::uint8_t*>(m_buffer.data()), m_buffer.size()};
+    return {result, reinterpret_cast<const std::uint8_t*>(m_buffer.data()), m_buffer.size(), m_lost, m_firstLostLine};
 }
 
 int TextCodec::ConvertToString(int source, int target, const std::uint8_t* data, std::size_t size, std::string& text)

@@ -1,7 +1,9 @@
 #pragma once
-// Converts whole texts between the program's Shift-JIS and the encodings of
-// HTML files, and between line-end conventions. One codec serves one
-// conversion; the output it returns lives until the next conversion.
+// Converts whole texts between the encodings of HTML files, and between
+// line-end conventions: the text-only conversions, byte for byte as they
+// always were, with what the target could not hold counted. (The program's
+// own text goes out through textout, where nothing is lost.) One codec
+// serves one conversion; the output it returns lives until the next one.
 
 #include <cstddef>
 #include <cstdint>
@@ -24,6 +26,11 @@ struct ConvertedBytes {
     int result = -1;                    // the encoding produced, or -1
     const std::uint8_t* data = nullptr; // none when nothing was produced
     std::size_t size = 0;
+    // Characters of the input the target lacks, written as the codec writes
+    // them ('?' on the UTF-8 route, their raw bytes on the table route), and
+    // the 1-based line of the first of them (0 when none).
+    std::size_t lost = 0;
+    std::size_t firstLostLine = 0;
 };
 
 class TextCodec
@@ -55,4 +62,6 @@ private:
     int TableRoute(int source, int target, const std::uint8_t* data, std::size_t size);
 
     std::string m_buffer;
+    std::size_t m_lost = 0;
+    std::size_t m_firstLostLine = 0;
 };

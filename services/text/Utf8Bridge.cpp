@@ -3,6 +3,7 @@
 #include "services/text/JisTables.h"
 #include "services/text/SjisUnitTable.h"
 
+#include <algorithm>
 #include <cstring>
 #include <iterator>
 
@@ -112,6 +113,20 @@ inline char16_t ThreeByteUnit(const unsigned char* in, const unsigned char* end)
         return 0;
     const char16_t u = static_cast<char16_t>((in[0] & 0x0F) << 12 | (in[1] & 0x3F) << 6 | (in[2] & 0x3F));
     return u >= 0x800 && !(u >= 0xD800 && u <= 0xDFFF) ? u : 0;
+}
+
+// Past the ASCII bytes from `in` on, eight at a time where it can.
+inline const unsigned char* SkipAscii(const unsigned char* in, const unsigned char* end)
+{
+    constexpr std::uint64_t kHighBits = 0x8080808080808080u;
+    for (std::uint64_t eight; end - in >= 8; in += 8) {
+        std::memcpy(&eight, in, 8);
+        if (eight & kHighBits)
+            break;
+    }
+    while (in < end && *in < 0x80)
+        ++in;
+    return in;
 }
 
 // Writes Shift-JIS into a buffer sized beforehand, counting what code page
@@ -236,28 +251,115 @@ std::string FromUtf16(std::u16string_view s)
     out.reserve(s.size() * 3);
     for (std::size_t i = 0; i < s.size(); ++i) {
         char32_t c = s[i];
-        if (c >= 0xD800 && c <= 0xDBFF && i + 1 < s.size() && s[i + 1] >= 0xDC00 && s[i + 1] <= 0xDFFF) {
+        if (IsHighSurrogate(c) && i + 1 < s.size() && IsLowSurrogate(s[i + 1])) {
             c = 0x10000 + ((c - 0xD800) << 10) + (s[++i] - 0xDC00);
         } else if (c >= 0xD800 && c <= 0xDFFF) {
             c = kReplacement;
         }
-        if (c < 0x80) {
-            PutByte(out, c);
-        } else if (c < 0x800) {
-            PutByte(out, 0xC0 | (c >> 6));
-            PutByte(out, 0x80 | (c & 0x3F));
-        } else if (c < 0x10000) {
-            PutByte(out, 0xE0 | (c >> 12));
-            PutByte(out, 0x80 | ((c >> 6) & 0x3F));
-            PutByte(out, 0x80 | (c & 0x3F));
-        } else {
-            PutByte(out, 0xF0 | (c >> 18));
-            PutByte(out, 0x80 | ((c >> 12) & 0x3F));
-            PutByte(out, 0x80 | ((c >> 6) & 0x3F));
-            PutByte(out, 0x80 | (c & 0x3F));
-        }
+        AppendCodePoint(out, c);
     }
     return out;
+}
+
+void AppendCodePoint(std::string& out, char32_t c)
+{
+    if (c < 0x80) {
+        PutByte(out, c);
+    } else if (c < 0x800) {
+        PutByte(out, 0xC0 | (c >> 6));
+        PutByte(out, 0x80 | (c & 0x3F));
+    } else if (c < 0x10000) {
+        PutByte(out, 0xE0 | (c >> 12));
+        PutByte(out, 0x80 | ((c >> 6) & 0x3F));
+        PutByte(out, 0x80 | (c & 0x3F));
+    } else {
+        PutByte(out, 0xF0 | (c >> 18));
+        PutByte(out, 0x80 | ((c >> 12) & 0x3F));
+        PutByte(out, 0x80 | ((c >> 6) & 0x3F));
+        PutByte(out, 0x80 | (c & 0x3F));
+    }
+}
+
+char32_t NextCodePoint(std::string_view s, std::size_t& i)
+{
+    const auto b = static_cast<unsigned char>(s[i]);
+    if (b < 0x80) {
+        ++i;
+        return b;
+    }
+    char32_t value = 0;
+    int seen = 0;
+    const int length = ReadSequence(s, i, value, seen);
+    i += length ? length : seen; // a broken sequence is replaced once and skipped
+    return length ? value : kReplacement;
+}
+
+namespace
+{
+
+// Where the first byte that is not valid UTF-8 stands; the size when there is none.
+std::size_t FirstBroken(std::string_view s)
+{
+    const auto* const begin = reinterpret_cast<const unsigned char*>(s.data());
+    const auto* const end = begin + s.size();
+    for (const auto* in = begin; in < end;) {
+        if (*in < 0x80) {
+            in = SkipAscii(in, end);
+        } else if (ThreeByteUnit(in, end)) {
+            in += 3;
+        } else {
+            char32_t value = 0;
+            int seen = 0;
+            const int length = ReadSequence(s, static_cast<std::size_t>(in - begin), value, seen);
+            if (!length)
+                return static_cast<std::size_t>(in - begin);
+            in += length;
+        }
+    }
+    return s.size();
+}
+
+} // namespace
+
+bool IsValid(std::string_view text)
+{
+    return FirstBroken(text) == text.size();
+}
+
+std::string MakeValid(std::string_view text, Repairs& repairs)
+{
+    repairs = Repairs();
+    std::size_t i = FirstBroken(text);
+    std::string out(text.substr(0, i));
+    if (i == text.size())
+        return out;
+    out.reserve(text.size() + text.size() / 8);
+    // Each turn begins at a broken sequence and copies the valid run after it.
+    while (i < text.size()) {
+        NextCodePoint(text, i);
+        if (repairs.count++ == 0)
+            repairs.firstOffset = out.size();
+        AppendCodePoint(out, kReplacement);
+        const std::size_t next = std::min(text.size(), i + FirstBroken(text.substr(i)));
+        out.append(text, i, next - i);
+        i = next;
+    }
+    return out;
+}
+
+bool FitsShiftJis(std::string_view text)
+{
+    const sjis::UnitBytes* const table = sjis::UnitTable();
+    for (std::size_t i = 0; i < text.size();) {
+        if (static_cast<unsigned char>(text[i]) < 0x80) {
+            ++i;
+            continue;
+        }
+        const char32_t c = NextCodePoint(text, i);
+        if (c > 0xFFFF || !table[c])
+            return false;
+    }
+    return true;
 }
 
 std::u16string SjisToUtf16(std::string_view s)

@@ -1,8 +1,7 @@
 #pragma once
-// The UTF-8 side of the program: UTF-8 <-> UTF-16 by the standard, and
-// UTF-16 <-> Shift-JIS (code page 932) by the codec's tables. Used by the
-// codec's UTF-8 route and wherever text crosses into Qt, the terminal or the
-// file system.
+// The program's text is UTF-8. Here it meets UTF-16 (by the standard) and
+// Shift-JIS (code page 932, by the codec's tables): the codec's UTF-8 route,
+// the native file's strings, the area clipboard and the pages read in.
 
 #include <string>
 #include <string_view>
@@ -34,6 +33,25 @@ inline std::string SjisToUtf8(std::string_view sjis)
 {
     return FromUtf16(SjisToUtf16(sjis));
 }
+
+// The code point of the character at `i`, which moves past it; a broken
+// sequence gives U+FFFD and is passed over once.
+char32_t NextCodePoint(std::string_view text, std::size_t& i);
+void AppendCodePoint(std::string& out, char32_t c);
+
+// Whether the text is valid UTF-8 throughout.
+bool IsValid(std::string_view text);
+// What making a text valid replaced.
+struct Repairs {
+    std::size_t count = 0;                       // broken sequences, each now U+FFFD
+    std::size_t firstOffset = std::string::npos; // where the first U+FFFD stands in the output
+};
+// The text with every broken sequence replaced by U+FFFD: valid text comes
+// back as it is.
+std::string MakeValid(std::string_view text, Repairs& repairs);
+
+// Whether code page 932 holds every character of the text.
+bool FitsShiftJis(std::string_view text);
 // The same as Utf16ToSjis(ToUtf16(text)), in one pass.
 std::string Utf8ToSjis(std::string_view text, SjisLoss& loss);
 std::string Utf8ToSjis(std::string_view text, bool* lossless = nullptr);

@@ -8,7 +8,7 @@ class PictureSource
 {
 public:
     virtual ~PictureSource() = default;
-    // Loads the picture at a program (Shift-JIS) path; an empty path, or a file
+    // Loads the picture at a program path; an empty path, or a file
     // that cannot be loaded, leaves nothing loaded and answers false.
     virtual bool Load(const std::string& path) = 0;
     // The pixel size of what is loaded; false when nothing is.

@@ -61,7 +61,7 @@ private slots:
     {
         AppHarness h;
         h.OpenMap();
-        h.AddRect(10, 20, 110, 70)->m_alt = "\x93\xfa"; // 日 in Shift-JIS
+        h.AddRect(10, 20, 110, 70)->m_alt = "日";
         DocumentCommands& commands = *h.app->Commands();
         commands.chooseSaveTarget = [&h] {
             return std::optional<DocumentCommands::SaveTarget>({h.ProgramPath(QStringLiteral("out")), 4, 2, 1});
@@ -238,23 +238,28 @@ private slots:
         QCOMPARE(offered, (std::vector<std::string>{"a", "b"}));
         QCOMPARE(h.Doc().MapName(), std::string("b"));
         QCOMPARE(h.Doc().HtmlPath(), h.ProgramPath(QStringLiteral("page.html")));
-        QCOMPARE(h.Doc().AreaAt(0)->m_alt, std::string("\x89\x7e")); // 円
+        QCOMPARE(h.Doc().AreaAt(0)->m_alt, std::string("円"));
     }
 
-    void replacedCharactersAreReportedOnce()
+    // Every character of a page comes in as itself; only what could not be
+    // read (here a broken UTF-8 sequence) is replaced, and said once.
+    void everyCharacterComesInAndWhatCouldNotBeReadIsReportedOnce()
     {
         AppHarness h;
         WriteAll(h.Path(QStringLiteral("emoji.html")),
-                 "<meta charset=\"utf-8\">\n<img src=\"pic.png\" usemap=\"#m\">\n"
-                 "<map name=\"m\"><area shape=rect coords=\"1,1,5,5\" alt=\"\xF0\x9F\x98\x80 \xE3\x80\x9C\"></map>");
+                 "<meta charset=\"utf-8\">\n<img src=\"pic.png\" usemap=\"#지도\">\n"
+                 "<map name=\"지도\"><area shape=rect coords=\"1,1,5,5\" alt=\"\xF0\x9F\x98\x80 \xE3\x80\x9C Café\">"
+                 "<area shape=rect coords=\"1,1,5,5\" alt=\"\xF0\x9F\x98\"></map>");
         h.app->Commands()->chooseOpenSource = [&h] {
             return std::optional<DocumentCommands::OpenSource>({h.ProgramPath(QStringLiteral("emoji.html")), 0});
         };
         h.app->Commands()->OpenFromHtmlFile();
-        QCOMPARE(h.Doc().AreaAt(0)->m_alt, std::string("? ?"));
-        const QStringList replaced = h.boxes.filter(QStringLiteral("Shift-JIS"));
+        QCOMPARE(h.Doc().MapName(), std::string("지도"));
+        QCOMPARE(h.Doc().AreaAt(0)->m_alt, std::string("😀 〜 Café"));
+        QCOMPARE(h.Doc().AreaAt(1)->m_alt, std::string("\uFFFD"));
+        const QStringList replaced = h.boxes.filter(QStringLiteral("読み取れない文字"));
         QCOMPARE(replaced.size(), 1);
-        QVERIFY(replaced[0].contains(QStringLiteral("2個")));
+        QVERIFY(replaced[0].contains(QStringLiteral("1個")));
         QVERIFY(replaced[0].contains(QStringLiteral("3行目")));
     }
 

@@ -105,7 +105,7 @@ private slots:
     {
         AppHarness h;
         h.OpenMap();
-        h.AddRect(10, 20, 110, 70)->m_alt = "\x93\xfa & \x96\x7b"; // 日 & 本 in Shift-JIS
+        h.AddRect(10, 20, 110, 70)->m_alt = "日 & 本";
         SvgCommands& commands = *h.app->Svg();
         commands.chooseSaveTarget = [&h] {
             return std::optional<DocumentCommands::SaveTarget>({h.ProgramPath(QStringLiteral("map")), 4, 2, 1});

@@ -179,9 +179,9 @@ TEST(MapChecker, FindingsNameTheMapAndSayWhat)
     EXPECT_EQ(findings[0].map, "m");
     EXPECT_TRUE(findings[0].hasMap);
     EXPECT_EQ(findings[0].line, 0u);
-    EXPECT_EQ(utf8::SjisToUtf8(findings[0].message), "エリア 0 と形・座標・リンクが同じです。");
-    EXPECT_EQ(utf8::SjisToUtf8(findings[1].message), "エリアが画像(100×100)の外にはみ出しています。");
-    EXPECT_EQ(utf8::SjisToUtf8(findings[2].message), "エリアが画像(100×100)の外にあるため、クリックできません。");
+    EXPECT_EQ(findings[0].message, "エリア 0 と形・座標・リンクが同じです。");
+    EXPECT_EQ(findings[1].message, "エリアが画像(100×100)の外にはみ出しています。");
+    EXPECT_EQ(findings[2].message, "エリアが画像(100×100)の外にあるため、クリックできません。");
 }
 
 // Without the picture's size nothing is outside it, areas still hide one
@@ -239,7 +239,7 @@ TEST(MapChecker, MissingLinkTargetsAreLookedUpOnce)
     EXPECT_EQ(map.files, (std::set<std::string>{"/web/a.html"}));
     const std::vector<Finding> missing = map.Check({100, 100}, false);
     EXPECT_EQ(Codes(missing), (std::vector<std::string>{"missing-link-target@0", "missing-link-target@1"}));
-    EXPECT_EQ(utf8::SjisToUtf8(missing[0].message), "リンク先のファイル \"/web/a.html\" がありません。");
+    EXPECT_EQ(missing[0].message, "リンク先のファイル \"/web/a.html\" がありません。");
 }
 
 // The file system's own answer, and a name escaped as browsers send it.

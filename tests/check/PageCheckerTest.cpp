@@ -59,15 +59,14 @@ TEST(PageChecker, Messages)
         "<img usemap=m><img usemap=#Map><map name=map></map><img usemap=#i><map id=i></map><map name=map></map>"
         "<img usemap=\"x.html#map\">");
     ASSERT_EQ(f.size(), 5u);
-    EXPECT_EQ(utf8::SjisToUtf8(f[0].message), "IMGのUSEMAP \"m\" に \"#\" がないため、どのマップも使われません。");
-    EXPECT_EQ(utf8::SjisToUtf8(f[1].message), "IMGのUSEMAPが指す名前 \"Map\" のマップがありません。マップ \"map\" "
-                                              "とは大文字と小文字が違うため、ブラウザはこのマップを使いません。");
-    EXPECT_EQ(utf8::SjisToUtf8(f[2].message), "IMGのUSEMAP \"#i\" に合うのはMAPのidだけです。"
-                                              "NAMEでマップを探すブラウザでは、マップが使われません。");
-    EXPECT_EQ(utf8::SjisToUtf8(f[3].message), "IMGのUSEMAP \"x.html#map\" は \"#\" の前に文字か空白があるため、"
-                                              "ブラウザやツールによってマップの探し方が違います。");
-    EXPECT_EQ(utf8::SjisToUtf8(f[4].message),
-              "マップの名前 \"map\" は、1行目のマップと同じです。ブラウザは最初のマップを使います。");
+    EXPECT_EQ(f[0].message, "IMGのUSEMAP \"m\" に \"#\" がないため、どのマップも使われません。");
+    EXPECT_EQ(f[1].message, "IMGのUSEMAPが指す名前 \"Map\" のマップがありません。マップ \"map\" "
+                            "とは大文字と小文字が違うため、ブラウザはこのマップを使いません。");
+    EXPECT_EQ(f[2].message, "IMGのUSEMAP \"#i\" に合うのはMAPのidだけです。"
+                            "NAMEでマップを探すブラウザでは、マップが使われません。");
+    EXPECT_EQ(f[3].message, "IMGのUSEMAP \"x.html#map\" は \"#\" の前に文字か空白があるため、"
+                            "ブラウザやツールによってマップの探し方が違います。");
+    EXPECT_EQ(f[4].message, "マップの名前 \"map\" は、1行目のマップと同じです。ブラウザは最初のマップを使います。");
 }
 
 // The page's findings, then each map's, its areas numbered as imported:

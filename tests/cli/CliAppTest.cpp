@@ -201,27 +201,46 @@ TEST(CliImport, RealPagesWithoutAChosenEncoding)
     }
 }
 
-// Characters Shift-JIS cannot hold become '?', as always, but the user is told
-// how many and where the first was; the exit status stays 0.
-TEST(CliImport, ReplacedCharactersAreReported)
+// Every character of a page comes in as itself and goes out as itself; in
+// an encoding that lacks one, as a character reference. Only what could not
+// be read at all (a broken sequence) is replaced, and the user is told how
+// many and where the first was; the exit status stays 0.
+TEST(CliImport, EveryCharacterIsKept)
 {
     const std::string page = TempPath("emoji.html"), zmf = TempPath("emoji.zmf");
     std::ofstream(page, std::ios::binary)
-        << "<p>地図</p>\n<img src=\"a.png\" usemap=\"#m\" alt=\"〜\xF0\x9F\x97\xBA\">\n"
-           "<map name=\"m\"><area shape=rect coords=\"1 2 3 4\" alt=\"−¥\"></map>\n";
-    const std::string warning =
-        "このHTMLには、Shift-JISで表せない文字が4個あったため、\"?\"に置き換えて読み込みました。\n"
-        "最初に置き換えた文字は2行目にあります。\n";
+        << "<p>地図</p>\n<img src=\"a.png\" usemap=\"#지도\" alt=\"〜\xF0\x9F\x97\xBA Café crème — ©2026 €5\">\n"
+           "<map name=\"지도\"><area shape=rect coords=\"1 2 3 4\" href=\"/wiki/Zürich?q=ñ\" alt=\"−¥\" "
+           "title=\"naïve 𠮷野家 图片地图\"></map>\n";
     Outcome maps = Cli({"maps", page});
     EXPECT_EQ(maps.status, 0);
-    EXPECT_EQ(maps.err, warning);
-    EXPECT_EQ(maps.out, "0\tm\ta.png\n");
+    EXPECT_EQ(maps.err, "");
+    EXPECT_EQ(maps.out, "0\t지도\ta.png\n");
     Outcome imported = Cli({"import", page, "-o", zmf});
     EXPECT_EQ(imported.status, 0);
-    EXPECT_EQ(imported.err.substr(0, warning.size()), warning);
+    EXPECT_EQ(imported.err.find("このHTMLには"), std::string::npos) << imported.err;
     Outcome html = Cli({"html", zmf});
-    EXPECT_NE(html.out.find("ALT=\"??\">\n<MAP"), std::string::npos) << html.out;
-    EXPECT_NE(html.out.find("COORDS=\"1,2,3,4\" HREF=\"\" ALT=\"??\""), std::string::npos) << html.out;
+    EXPECT_NE(html.out.find("USEMAP=\"#지도\" ALT=\"〜\xF0\x9F\x97\xBA Café crème — ©2026 €5\">\n<MAP NAME=\"지도\">"),
+              std::string::npos)
+        << html.out;
+    EXPECT_NE(html.out.find("HREF=\"/wiki/Zürich?q=ñ\" ALT=\"−¥\" TITLE=\"naïve 𠮷野家 图片地图\""), std::string::npos)
+        << html.out;
+    Outcome sjis = Cli({"html", zmf, "--encoding", "1"});
+    EXPECT_NE(sjis.out.find("ALT=\"&#12316;&#x1F5FA; Caf&#233; cr&#232;me &#8212; &#169;2026 &#8364;5\""),
+              std::string::npos)
+        << sjis.out;
+    EXPECT_NE(sjis.out.find("HREF=\"/wiki/Z&#252;rich?q=&#241;\" ALT=\"&#8722;&#165;\""), std::string::npos)
+        << sjis.out;
+
+    // A broken UTF-8 sequence is no character: it comes in as U+FFFD, told.
+    std::ofstream(page, std::ios::binary)
+        << "<p>地図</p>\n<img src=\"a.png\" usemap=\"#m\" alt=\"\xF0\x9F\x97\">\n<map name=\"m\"></map>\n";
+    const std::string warning =
+        "このHTMLには、読み取れない文字が1個あったため、\"\uFFFD\"に置き換えて読み込みました。\n"
+        "最初に置き換えた文字は2行目にあります。\n";
+    maps = Cli({"maps", page, "--encoding", "4"});
+    EXPECT_EQ(maps.status, 0);
+    EXPECT_EQ(maps.err, warning);
     std::filesystem::remove(page);
     std::filesystem::remove(zmf);
 }
@@ -618,18 +637,13 @@ TEST(CliUpdate, TextThatCannotBeWrittenOrKeptAndTangledTags)
         std::string message;
     };
     const Row rows[] = {
-        {"a user-defined character EUC-JP lacks",
-         "<img src=a.png usemap=#m>\n<map name=m>\n<area shape=rect coords=1,2,3,4>\n</map>\n",
-         {"--encoding", "3"},
-         [](CZephyrmapDoc& d) { d.AreaAt(0)->m_alt = "\xF0\x40"; },
-         "the map has characters EUC-JP cannot hold, for " + page + " (line 3); nothing was written"},
-        {"Korean read as '?'",
+        {"Korean that could not be read",
          "<meta charset=\"EUC-KR\">\n<img src=a.png usemap=#m>\n<map name=m><area shape=rect coords=1,2,3,4 "
          "alt=\"\xB3\xD7\xC0\xCC\"></map>",
          {},
-         [](CZephyrmapDoc& d) { d.AreaAt(0)->m_alt = "?? 2"; },
-         page + " (line 3) has characters Shift-JIS cannot hold where the map goes; they would become \"?\", so "
-                "nothing was written"},
+         [](CZephyrmapDoc& d) { d.AreaAt(0)->m_alt = "\uFFFD\uFFFD 2"; },
+         page + " (line 3) has characters that could not be read in its encoding where the map goes; they would be "
+                "lost, so nothing was written"},
         {"a quote left open",
          "<img src=a.png usemap=#m alt='x>\n<map name=m><area shape=rect coords=1,2,3,4 alt='y'>"
          "</map>",

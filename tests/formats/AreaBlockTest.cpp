@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace
 {
@@ -163,7 +164,8 @@ TEST(AreaBlock, SeveralAreasRoundTrip)
     second.m_shape = ShapePoly;
     second.m_points = {{0, 0}, {5, 0}, {5, 5}};
     const std::string block = areablock::EncodeMany({&first, &second});
-    const std::string one = areablock::Encode(first);
+    // Each area's block as the one-area block, marked as carrying UTF-8.
+    const std::string one = Le32(2) + areablock::Encode(first).substr(4);
     EXPECT_EQ(block.substr(0, 8), Le32(2) + Le32(static_cast<std::int32_t>(one.size())));
     EXPECT_EQ(block.substr(8, one.size()), one);
     std::vector<CMapData> read;
@@ -200,4 +202,37 @@ TEST(AreaBlock, DamagedGroupsAreRefused)
         std::vector<CMapData> read;
         EXPECT_FALSE(areablock::DecodeMany(good.substr(0, size), false, read)) << size;
     }
+}
+
+// The one-area block is Shift-JIS, as older copies of the program read it;
+// the several-areas block carries UTF-8, so that any text survives a copy.
+TEST(AreaBlock, TextsInShiftJisAloneOrInUtf8AmongSeveral)
+{
+    CMapData japanese = Rectangle();
+    japanese.SetAttributes(std::string("/地図/表.html"), std::string("_top"), std::string("ア"), 1, 0,
+                           std::string("title=\"図\""));
+    EXPECT_TRUE(areablock::FitsShiftJis(japanese));
+    const std::string block = areablock::Encode(japanese);
+    EXPECT_EQ(block.substr(0, 4), Le32(1));
+    EXPECT_NE(block.find(std::string("/\x92\x6E\x90\x7D/\x95\x5C.html\0", 13)), std::string::npos);
+    CMapData read;
+    ASSERT_TRUE(areablock::Decode(block, false, read));
+    EXPECT_TRUE(read.SameContent(japanese));
+
+    CMapData world = Rectangle();
+    world.SetAttributes(std::string("/wiki/Zürich?q=ñ"), std::string("𠮷"), std::string("Café crème — ©2026 €5 😀"), 0,
+                        0, std::string("title=\"naïve 图片地图\""));
+    EXPECT_FALSE(areablock::FitsShiftJis(world));
+    const std::string many = areablock::EncodeMany({&world, &japanese});
+    EXPECT_EQ(many.substr(8, 4), Le32(2));
+    EXPECT_NE(many.find("Café crème — ©2026 €5 😀"), std::string::npos);
+    std::vector<CMapData> areas;
+    ASSERT_TRUE(areablock::DecodeMany(many, false, areas));
+    ASSERT_EQ(areas.size(), 2u);
+    EXPECT_TRUE(areas[0].SameContent(world));
+    EXPECT_TRUE(areas[1].SameContent(japanese));
+    // A several-areas block of an older copy holds Shift-JIS blocks (marker 1).
+    const std::string one = areablock::Encode(japanese);
+    ASSERT_TRUE(areablock::DecodeMany(Le32(1) + Le32(static_cast<std::int32_t>(one.size())) + one, false, areas));
+    EXPECT_TRUE(areas[0].SameContent(japanese));
 }

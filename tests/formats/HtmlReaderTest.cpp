@@ -46,12 +46,9 @@ TEST(TagScanner, ValuesQuotedSingleQuotedAndBare)
     EXPECT_EQ(t.GetAttribute("HREF", true).status, AttributeRead::Malformed); // '=' inside the quotes
     EXPECT_EQ(t.GetAttribute("target", true).status, AttributeRead::Absent);
     EXPECT_EQ(TagScanner("<a alt=\"open>").GetAttribute("ALT", true).status, AttributeRead::Malformed);
-    EXPECT_EQ(TagScanner("<a xalt=\"x\">").FindAttribute("alt"), -1); // no delimiter before
-    EXPECT_EQ(TagScanner("<a\x81\x40"
-                         "alt=\"x\">")
-                  .GetAttribute("alt", true)
-                  .value,
-              "x");
+    EXPECT_EQ(TagScanner("<a xalt=\"x\">").FindAttribute("alt"), -1);                 // no delimiter before
+    EXPECT_EQ(TagScanner("<a\u3000alt=\"x\">").GetAttribute("alt", true).value, "x"); // an ideographic space
+    EXPECT_EQ(TagScanner("<a alt=\"Café 😀\"\u3000title=地図>").GetAttribute("title", true).value, "地図");
     EXPECT_EQ(TagScanner("<a alt = \"x\">").GetAttribute("alt", true).value, "x");
 }
 
@@ -124,8 +121,8 @@ TEST(HtmlReader, TidyOtherAttributesReadBackAsTyped)
         {"title = 'a\tb\r\nc'", "title = 'a b c'"},
         {"data-x=\"it's\"   y", "data-x=\"it's\" y"},
         {"a='b \"c\"  d'", "a='b \"c\"  d'"},
-        {"say \"a  b\"", "say \"a b\""},            // a quote that opens no value is plain text
-        {"\x83\x40 data-x=1", "\x83\x40 data-x=1"}, // a two-byte character stays whole
+        {"say \"a  b\"", "say \"a b\""},              // a quote that opens no value is plain text
+        {"ァ 😀\u3000data-x=1", "ァ 😀\u3000data-x=1"}, // characters beyond ASCII stay whole
     };
     for (const auto& [typed, tidy] : rows) {
         EXPECT_EQ(html::TidyOtherAttributes(typed), tidy) << typed;
@@ -249,20 +246,28 @@ TEST(HtmlReader, NoHrefBesideOnclick)
     EXPECT_EQ(a->m_otherAttrs, "onclick=\"go('x')\"");
 }
 
-TEST(HtmlReader, ImageAttributesAndShiftJis)
+TEST(HtmlReader, ImageAttributesInAnyScript)
 {
-    // 表 (95 5C) in the ALT and in the map name: its trail byte is a backslash.
-    auto maps = FindMaps("<img src=\"x.png\" usemap=\"#\x95\x5C\" alt=\"\x95\x5C\" width=10 border=\"0\">"
-                         "<map name=\"\x95\x5C\"></map>");
-    ASSERT_EQ(maps.size(), 1u);
-    AppSettings s;
-    CZephyrmapDoc doc(s);
-    maps[0].documentPath = "C:\\web\\i.html";
-    html::BuildDocumentFromMap(doc, maps, 0);
-    EXPECT_EQ(doc.Attribute(AttrMapName), "\x95\x5C");
-    EXPECT_EQ(doc.Attribute(AttrImgAlt), "\x95\x5C");
-    EXPECT_EQ(doc.Attribute(AttrWidth), "10");
-    EXPECT_EQ(doc.Attribute(AttrBorder), "0");
+    const std::string names[] = {"表", "지도", "naïve 𠮷野家 图片地图", "Café crème — ©2026 €5 😀"};
+    for (const std::string& name : names) {
+        auto maps = FindMaps("<img src=\"x.png\" usemap=\"#" + name + "\" alt=\"" + name +
+                             "\" width=10 border=\"0\"><map name=\"" + name + "\"></map>");
+        ASSERT_EQ(maps.size(), 1u) << name;
+        AppSettings s;
+        CZephyrmapDoc doc(s);
+        maps[0].documentPath = "C:\\web\\i.html";
+        html::BuildDocumentFromMap(doc, maps, 0);
+        EXPECT_EQ(doc.Attribute(AttrMapName), name);
+        EXPECT_EQ(doc.Attribute(AttrImgAlt), name);
+        EXPECT_EQ(doc.Attribute(AttrWidth), "10");
+        EXPECT_EQ(doc.Attribute(AttrBorder), "0");
+    }
+    // Two maps whose names differ only in characters Shift-JIS lacks are two maps.
+    auto maps = FindMaps("<img src=a.png usemap=\"#지도\"><img src=b.png usemap=\"#지역\">"
+                         "<map name=\"지역\"><area id=b></map><map name=\"지도\"><area id=a></map>");
+    ASSERT_EQ(maps.size(), 2u);
+    EXPECT_EQ(maps[0].areaTags, std::vector<std::string>{"<area id=a>"});
+    EXPECT_EQ(maps[1].areaTags, std::vector<std::string>{"<area id=b>"});
 }
 
 TEST(HtmlReader, ManyMapsMatchInOrder)
@@ -299,9 +304,10 @@ TEST(HtmlReader, CommentsAreSkipped)
     // A comment that never ends runs to the end of the text.
     EXPECT_TRUE(FindMaps("<img usemap=\"#m\"><map name=\"m\"><area id=1><!-- <area id=2></map>").empty());
     EXPECT_TRUE(FindMaps("<!-- " + live).empty());
-    // Comment markers inside a Shift-JIS character are no markers: 0x81 0x3C
-    // is a stray lead byte swallowing '<'.
-    EXPECT_EQ(FindMaps("\x81<!-- " + live).size(), 1u);
+    // No byte of a character beyond ASCII is part of a marker: one right
+    // after such characters opens a comment.
+    EXPECT_TRUE(FindMaps("地図😀<!-- " + live).empty());
+    EXPECT_EQ(FindMaps("地図😀" + live).size(), 1u);
 }
 
 namespace

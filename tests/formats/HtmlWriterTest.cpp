@@ -2,8 +2,8 @@
 
 #include "formats/HtmlOutputOptions.h"
 #include "model/CZephyrmapDoc.h"
+#include "services/paths/LocalFile.h"
 #include "services/settings/AppSettings.h"
-#include "services/text/Utf8Bridge.h"
 #include "tests/formats/WorkedExampleMap.h"
 
 #include <gtest/gtest.h>
@@ -155,8 +155,9 @@ TEST(HtmlWriter, QuotesInsideAValue)
     a.m_alt = "5\" disk, 3.5' drive";
     EXPECT_EQ(html::WriteAreaTag(a, "", o), "<area shape=\"rect\" coords=\"1,2,3,4\" href=\"\" target=\"it's\" "
                                             "alt=\"5&quot; disk, 3.5' drive\" onclick='show(\"a\")' title=\"x\">");
-    // The byte after a lead byte is part of its character, whatever it is.
-    EXPECT_EQ(html::QuotedValue("\x83\x22'\""), "\"\x83\x22'&quot;\"");
+    // Characters beyond ASCII stay as they are beside the quotes.
+    EXPECT_EQ(html::QuotedValue("ア\"'😀\""), "\"ア&quot;'😀&quot;\"");
+    EXPECT_EQ(html::QuotedValue("Café \"crème\""), "'Café \"crème\"'");
 }
 
 TEST(HtmlWriter, ConvertTagCaseRules)
@@ -164,9 +165,9 @@ TEST(HtmlWriter, ConvertTagCaseRules)
     std::string t = "<area Shape=Rect Coords = \"A,B\" NoHref><!-- Keep --> text <b Title=X=Y>";
     html::ConvertTagCase(t, false);
     EXPECT_EQ(t, "<AREA SHAPE=Rect COORDS = \"A,B\" NOHREF><!-- Keep --> text <B TITLE=X=Y>");
-    std::string sjis = "<a title=\"\x83\x41\" x=\x83\x61y>"; // trail bytes 'A' and 'a'
-    html::ConvertTagCase(sjis, false);
-    EXPECT_EQ(sjis, "<A TITLE=\"\x83\x41\" X=\x83\x61y>");
+    std::string world = "<a title=\"ア café\" x=été data-ü=ñy>"; // letters beyond ASCII keep their case
+    html::ConvertTagCase(world, false);
+    EXPECT_EQ(world, "<A TITLE=\"ア café\" X=été DATA-ü=ñy>");
     std::string empty = "<a b= >";
     html::ConvertTagCase(empty, false);
     EXPECT_EQ(empty, "<A B= >");
@@ -200,8 +201,8 @@ TEST(HtmlOutputOptions, ExistingPictureWithAJapaneseNameIsLocal)
     const std::filesystem::path picture = dir / "地図.png";
     std::ofstream(picture) << "x";
     const HtmlOutputOptions options = HtmlOutputOptions::FromSettings(AppSettings());
-    const std::string sjis = utf8::Utf8ToSjis(picture.string());
-    EXPECT_TRUE(options.isLocalFile(sjis, "/elsewhere/page.html"));
+    const std::string path = localfile::TextOf(picture);
+    EXPECT_TRUE(options.isLocalFile(path, "/elsewhere/page.html"));
     std::filesystem::remove_all(dir);
-    EXPECT_FALSE(options.isLocalFile(sjis, "/elsewhere/page.html"));
+    EXPECT_FALSE(options.isLocalFile(path, "/elsewhere/page.html"));
 }

@@ -2,6 +2,7 @@
 
 #include "model/CZephyrmapDoc.h"
 #include "model/Messages.h"
+#include "services/paths/LocalFile.h"
 #include "services/settings/AppSettings.h"
 
 #include <gtest/gtest.h>
@@ -52,10 +53,10 @@ struct NativeTest : ::testing::Test {
         auto r = std::make_unique<CMapData>();
         r->m_shape = ShapeRect;
         r->m_points = {{1, 2}, {3, 2}, {3, 4}, {1, 4}};
-        r->m_href = "/web/\x95\x5C.html";
+        r->m_href = "/web/表.html"; // 表 is 95 5C in Shift-JIS: a trail byte that is a backslash
         r->m_hrefIsPath = 1;
         r->m_target = "_top";
-        r->m_alt = "\x83\x41";
+        r->m_alt = "ア"; // 83 41
         r->m_otherAttrs = "onclick=\"x\"";
         r->m_noHref = 1;
         r->BuildRegion();
@@ -138,8 +139,8 @@ TEST_F(NativeTest, LongStringsAndRoundTrip)
     ASSERT_EQ(native::LoadFromBytes(back, bytes), native::LoadResult::Ok);
     EXPECT_EQ(native::SaveToBytes(back), bytes);
     const CMapData* r = back.AreaAt(1);
-    EXPECT_EQ(r->m_href, "/web/\x95\x5C.html");
-    EXPECT_EQ(r->m_alt, "\x83\x41");
+    EXPECT_EQ(r->m_href, "/web/表.html");
+    EXPECT_EQ(r->m_alt, "ア");
     EXPECT_EQ(r->m_otherAttrs, "onclick=\"x\"");
     EXPECT_EQ(r->m_noHref, 1);
     EXPECT_EQ(r->m_hrefIsPath, 1);
@@ -159,7 +160,39 @@ TEST_F(NativeTest, Utf16StringsAreRead)
     AppSettings s2;
     CZephyrmapDoc back(s2);
     ASSERT_EQ(native::LoadFromBytes(back, bytes), native::LoadResult::Ok);
-    EXPECT_EQ(back.Attribute(AttrMapName), "\x95\x5C");
+    EXPECT_EQ(back.Attribute(AttrMapName), "表");
+}
+
+// A text Shift-JIS cannot hold is stored in the UTF-16 form, that text
+// alone; the others stay in Shift-JIS, and every one reads back as it was.
+TEST_F(NativeTest, TextsShiftJisCannotHoldAreStoredInUtf16)
+{
+    doc.AreaAt(1)->m_alt = "Café 😀";
+    doc.SetAttribute(AttrMapName, "지도");
+    const std::string bytes = native::SaveToBytes(doc);
+    std::string cafe = "\xFF" + Word(0xFFFE) + "\x07";
+    for (char16_t u : std::u16string_view(u"Café 😀"))
+        cafe += Word(u);
+    EXPECT_NE(bytes.find(cafe), std::string::npos);
+    EXPECT_NE(bytes.find("\xFF" + Word(0xFFFE) + "\x02" + Word(0xC9C0) + Word(0xB3C4)), std::string::npos);
+    EXPECT_NE(bytes.find(Short("/web/\x95\x5C.html")), std::string::npos); // Shift-JIS still
+    AppSettings s2;
+    CZephyrmapDoc back(s2);
+    ASSERT_EQ(native::LoadFromBytes(back, bytes), native::LoadResult::Ok);
+    EXPECT_EQ(back.AreaAt(1)->m_alt, "Café 😀");
+    EXPECT_EQ(back.Attribute(AttrMapName), "지도");
+    EXPECT_EQ(back.AreaAt(1)->m_href, "/web/表.html");
+    EXPECT_EQ(native::SaveToBytes(back), bytes);
+    // A long one takes the word length after the mark.
+    const std::string longText(300, 'x');
+    doc.AreaAt(1)->m_alt = longText + "€";
+    std::string longForm = "\xFF" + Word(0xFFFE) + "\xFF" + Word(301) + std::string();
+    for (char c : longText)
+        longForm += Word(static_cast<unsigned char>(c));
+    longForm += Word(0x20AC);
+    EXPECT_NE(native::SaveToBytes(doc).find(longForm), std::string::npos);
+    ASSERT_EQ(native::LoadFromBytes(back, native::SaveToBytes(doc)), native::LoadResult::Ok);
+    EXPECT_EQ(back.AreaAt(1)->m_alt, longText + "€");
 }
 
 TEST_F(NativeTest, OldLayoutAndRefusals)
@@ -264,19 +297,23 @@ TEST_F(NativeTest, ADirectoryCannotBeOpened)
     EXPECT_EQ(back.AreaCount(), 0);
 }
 
-// Program paths are Shift-JIS; the file on disk has the platform's name for them.
-TEST_F(NativeTest, JapaneseFileNamesAndSaveErrors)
+// Any file name the system allows, in folders of any name.
+TEST_F(NativeTest, FileNamesOfAnyCharactersAndSaveErrors)
 {
     const auto dir = std::filesystem::temp_directory_path() / ("zm-native-ja-" + std::to_string(::getpid()));
     std::filesystem::create_directories(dir);
-    const std::string sjisPath = dir.string() + "/\x92\x6E\x90\x7D.zmf"; // 地図.zmf
+    for (const char* name : {"地図.zmf", "Café/naïve.zmf", "José's maps/map.zmf", "中文目录/😀.zmf"}) {
+        const std::filesystem::path path = dir / localfile::PathOf(name);
+        std::filesystem::create_directories(path.parent_path());
+        std::string error;
+        ASSERT_TRUE(native::SaveToFile(doc, path, error)) << error;
+        EXPECT_TRUE(std::filesystem::is_regular_file(path)) << name;
+        AppSettings s2;
+        CZephyrmapDoc back(s2);
+        EXPECT_EQ(native::LoadFromFile(back, path), native::LoadResult::Ok) << name;
+        EXPECT_EQ(back.AreaAt(1)->m_alt, "ア");
+    }
     std::string error;
-    ASSERT_TRUE(native::SaveToFile(doc, sjisPath, error)) << error;
-    EXPECT_TRUE(std::filesystem::is_regular_file(dir / "地図.zmf"));
-    AppSettings s2;
-    CZephyrmapDoc back(s2);
-    EXPECT_EQ(native::LoadFromFile(back, sjisPath), native::LoadResult::Ok);
-    EXPECT_EQ(back.AreaAt(1)->m_alt, "\x83\x41");
     // A failed save names the file and the reason, not a temporary.
     const std::string missing = (dir / "no" / "map.zmf").string();
     EXPECT_FALSE(native::SaveToFile(doc, missing, error));

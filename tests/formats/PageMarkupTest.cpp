@@ -58,13 +58,13 @@ TEST(PageMarkup, PiecesReadInTheirCoding)
 {
     const std::string euc = "<p alt=\"\xC3\xCF\xBF\xDE\">";
     const PageMarkup markup(euc, PageCoding::EucJp);
-    EXPECT_EQ(markup.Read(8, 12).text, Sjis("地図"));
+    EXPECT_EQ(markup.Read(8, 12).text, "地図");
     EXPECT_EQ(markup.Read(0, 2).text, "<p");
     // A piece that begins inside JIS kanji is read in that state.
     const std::string jis = "a\x1B$BCO?^\x1B(B";
-    EXPECT_EQ(PageMarkup(jis, PageCoding::Jis).Read(6, 8).text, Sjis("図"));
+    EXPECT_EQ(PageMarkup(jis, PageCoding::Jis).Read(6, 8).text, "図");
     const PageText korean = PageMarkup("\xB3\xD7", PageCoding::ForeignDoubleByte).Read(0, 2);
-    EXPECT_EQ(korean.text, "?");
+    EXPECT_EQ(korean.text, "\uFFFD");
     EXPECT_EQ(korean.replaced, 1u);
 }
 
@@ -80,14 +80,15 @@ TEST(PageMarkup, NewTextInThePagesCoding)
         std::string bytes;
     };
     const Row rows[] = {
-        {"Shift-JIS as it is", "<p>", PageCoding::ShiftJis, Sjis("地図"), true, Sjis("地図")},
-        {"EUC-JP", "<p>", PageCoding::EucJp, Sjis("地図"), true, "\xC3\xCF\xBF\xDE"},
-        {"UTF-8", "<p>", PageCoding::Utf8, Sjis("地"), true, "\xE5\x9C\xB0"},
+        {"Shift-JIS", "<p>", PageCoding::ShiftJis, "地図", true, Sjis("地図")},
+        {"EUC-JP", "<p>", PageCoding::EucJp, "地図", true, "\xC3\xCF\xBF\xDE"},
+        {"UTF-8", "<p>", PageCoding::Utf8, "地😀", true, "\xE5\x9C\xB0\xF0\x9F\x98\x80"},
         {"UTF-16BE", std::string("\0<", 2), PageCoding::Utf16Be, "a\r\n", true, std::string("\0a\0\r\0\n", 6)},
-        {"a user-defined character has no EUC-JP code", "<p>", PageCoding::EucJp, "\xF0\x40", false, ""},
+        {"a user-defined character has no EUC-JP code", "<p>", PageCoding::EucJp, "\uE000", false, ""},
+        {"nor Shift-JIS an emoji", "<p>", PageCoding::ShiftJis, "😀", false, ""},
         {"nor UTF-8 a lone lead byte", "<p>", PageCoding::Utf8, "\x88", false, ""},
         {"a foreign charset takes ASCII", "<p>", PageCoding::Western, "abc", true, "abc"},
-        {"and nothing else", "<p>", PageCoding::ForeignDoubleByte, Sjis("地"), false, ""},
+        {"and nothing else", "<p>", PageCoding::ForeignDoubleByte, "地", false, ""},
         {"NEC kanji takes ASCII", "<p>", PageCoding::NecKanji, "abc", true, "abc"},
     };
     for (const Row& r : rows) {
@@ -110,8 +111,8 @@ TEST(PageMarkup, JisTextKeepsThePagesShiftStates)
         std::string text, bytes;
     };
     const Row rows[] = {
-        {"in ASCII", "<p>", 1, 1, Sjis("地a"), "\x1B$BCO\x1B(Ba"},
-        {"in JIS-Roman", "\x1B(J<p>", 4, 4, Sjis("地"), "\x1B$BCO\x1B(J"},
+        {"in ASCII", "<p>", 1, 1, "地a", "\x1B$BCO\x1B(Ba"},
+        {"in JIS-Roman", "\x1B(J<p>", 4, 4, "地", "\x1B$BCO\x1B(J"},
         {"ASCII text where kanji follow", "<\x1B$BCO\x1B(B>", 1, 1, "p", "p"},
         {"replacing a kanji run that ended in ASCII, in JIS-Roman", "\x1B(J<\x1B$BCO\x1B(B>", 4, 12, "p", "p\x1B(B"},
         {"within kanji", "\x1B$BCO?^\x1B(B", 5, 5, "p", "\x1B(Bp\x1B$B"},
@@ -131,4 +132,31 @@ TEST(PageMarkup, Lines)
     EXPECT_EQ(markup.LineOf(3), 2u);
     EXPECT_EQ(markup.LineOf(5), 3u);
     EXPECT_EQ(markup.LineOf(7), 4u);
+}
+
+// The page form of a text: what the page's coding lacks as character
+// references, which every coding can then take.
+TEST(PageMarkup, TextInPageForm)
+{
+    struct Row {
+        const char* what;
+        PageCoding coding;
+        std::string form;
+    };
+    const std::string text = "地図 Café ©2026 😀 지도";
+    const Row rows[] = {
+        {"UTF-8 holds everything", PageCoding::Utf8, text},
+        {"so does UTF-16", PageCoding::Utf16Le, text},
+        {"Shift-JIS", PageCoding::ShiftJis, "地図 Caf&#233; &#169;2026 &#x1F600; &#51648;&#46020;"},
+        {"EUC-JP", PageCoding::EucJp, "地図 Caf&#233; &#169;2026 &#x1F600; &#51648;&#46020;"},
+        {"JIS", PageCoding::Jis, "地図 Caf&#233; &#169;2026 &#x1F600; &#51648;&#46020;"},
+        {"a charset without tables: ASCII only", PageCoding::ForeignDoubleByte,
+         "&#22320;&#22259; Caf&#233; &#169;2026 &#x1F600; &#51648;&#46020;"},
+    };
+    for (const Row& r : rows) {
+        const PageMarkup markup("<p>", r.coding);
+        EXPECT_EQ(markup.InPageForm(text), r.form) << r.what;
+        std::string bytes;
+        EXPECT_TRUE(markup.Encode(r.form, 0, 0, bytes)) << r.what;
+    }
 }

@@ -8,6 +8,7 @@
 #include "services/paths/LocalFile.h"
 #include "services/settings/AppSettings.h"
 #include "services/text/HtmlPageText.h"
+#include "services/text/TextOutput.h"
 #include "services/text/Utf8Bridge.h"
 #include "tests/TestData.h"
 
@@ -485,9 +486,9 @@ TEST(PageUpdate, ThePagesOwnEncoding)
                              "<map name=m>\r\n <area shape=rect coords=1,2,3,4 alt=\"地図\">\r\n</map>\r\n";
     const std::string euc = Encoded(EncodingEucJp, body);
     auto m = Import(euc);
-    m->Area(0).m_alt = Sjis("案内");
+    m->Area(0).m_alt = "案内";
     m->doc.InsertArea(NewRect(5, 5, 9, 9, "n.html"));
-    m->doc.AreaAt(1)->m_alt = Sjis("地");
+    m->doc.AreaAt(1)->m_alt = "地";
     PageUpdate u = Update(euc, m->doc);
     ASSERT_TRUE(u.Ok());
     EXPECT_EQ(u.report.encoding, EncodingEucJp);
@@ -517,8 +518,8 @@ TEST(PageUpdate, JisShiftStates)
                              "<area shape=rect coords=1,2,3,4 alt=\"\x1B$BCO?^\x1B(B\"></map>\n"
                              "<p>\x1B$BCO\x1B(B</p>\n";
     auto m = Import(page);
-    ASSERT_EQ(m->Area(0).m_alt, Sjis("地図"));
-    m->Area(0).m_alt = Sjis("案内");
+    ASSERT_EQ(m->Area(0).m_alt, "地図");
+    m->Area(0).m_alt = "案内";
     PageUpdate u = Update(page, m->doc);
     ASSERT_TRUE(u.Ok());
     EXPECT_EQ(u.report.encoding, EncodingJis);
@@ -528,51 +529,89 @@ TEST(PageUpdate, JisShiftStates)
     const std::string roman = "<img src=a.png usemap=#m>\x1B$BCO\x1B(J<map name=m><area shape=rect coords=1,2,3,4>"
                               "</map>";
     auto r = Import(roman);
-    r->Area(0).m_alt = Sjis("地");
+    r->Area(0).m_alt = "地";
     EXPECT_EQ(Update(roman, r->doc).bytes, "<img src=a.png usemap=#m>\x1B$BCO\x1B(J<map name=m><area shape=rect "
                                            "coords=1,2,3,4 ALT=\"\x1B$BCO\x1B(J\"></map>");
 }
 
-// Never damaged bytes: what the page's encoding cannot hold, and page text the
-// program read as '?', fail the update with the line.
-TEST(PageUpdate, TextThatCannotBeWrittenOrKept)
+// What the page's encoding cannot hold goes in as character references, so
+// nothing of the map is lost; page text the program could not read is never
+// replaced by the U+FFFD it read: that fails the update with the line.
+TEST(PageUpdate, TextThePageCannotHoldOrThatCouldNotBeRead)
 {
-    const std::string user = "\xF0\x40"; // a user-defined character: code page 932 has it, EUC-JP not
     const std::string euc = Encoded(EncodingEucJp, "<meta charset=euc-jp><img src=a.png usemap=#m alt=\"地図\">\n"
                                                    "<map name=m>\n<area shape=rect coords=1,2,3,4>\n</map>");
     auto m = Import(euc);
-    m->Area(0).m_alt = user;
+    m->Area(0).m_alt = "\uE000 Café 😀"; // a user-defined character: code page 932 has it, EUC-JP not
+    m->doc.SetAttribute(AttrImgAlt, "地図 ©");
+    m->doc.InsertArea(NewRect(5, 5, 9, 9, "Zürich.html"));
+    m->doc.AreaAt(1)->m_alt = "지도";
     PageUpdate u = Update(euc, m->doc);
-    EXPECT_EQ(u.status, PageUpdateStatus::CannotEncode);
-    EXPECT_EQ(u.line, 3u);
-    EXPECT_TRUE(u.bytes.empty());
+    ASSERT_TRUE(u.Ok());
+    EXPECT_EQ(u.bytes, Encoded(EncodingEucJp, "<meta charset=euc-jp><img src=a.png usemap=#m alt=\"地図 &#169;\">\n"
+                                              "<map name=m>\n<area shape=rect coords=1,2,3,4 ALT=\"&#57344; Caf&#233; "
+                                              "&#x1F600;\">\n<AREA SHAPE=\"rect\" COORDS=\"5,5,9,9\" "
+                                              "HREF=\"Z&#252;rich.html\" ALT=\"&#51648;&#46020;\">\n</map>"));
+    // The page so written says what the map says: nothing more to change.
+    EXPECT_EQ(Update(u.bytes, m->doc).bytes, u.bytes);
     const std::string utf8Page = "<img src=a.png usemap=#m>\n<map name=m>\n<area shape=rect coords=1,2,3,4>\n</map>";
-    EXPECT_EQ(Update(utf8Page, m->doc, {}, "", EncodingUtf8).status, PageUpdateStatus::Updated);
+    u = Update(utf8Page, m->doc, {}, "", EncodingUtf8);
+    ASSERT_TRUE(u.Ok());
+    EXPECT_NE(u.bytes.find("ALT=\"\uE000 Café 😀\""), std::string::npos);
+    EXPECT_NE(u.bytes.find("HREF=\"Zürich.html\" ALT=\"지도\""), std::string::npos);
 
-    // A Korean page: the program reads its Korean as '?'. Moving an area
+    // A Korean page: the program reads its Korean as U+FFFD. Moving an area
     // changes its COORDS alone, but putting back the ALT it read would lose it.
     const std::string korean = "<meta charset=\"EUC-KR\">\r\n<img src=a.png usemap=#m>\r\n<map name=m>\r\n"
                                "<area shape=rect coords=1,2,3,4 alt=\"\xB3\xD7\xC0\xCC\">\r\n</map>";
     auto k = Import(korean);
-    ASSERT_EQ(k->Area(0).m_alt, "??");
+    ASSERT_EQ(k->Area(0).m_alt, "\uFFFD\uFFFD");
     Move(k->Area(0), 1, 0);
     u = Update(korean, k->doc);
     ASSERT_TRUE(u.Ok());
     EXPECT_EQ(u.report.encoding, kForeignCharset);
     EXPECT_EQ(u.bytes, "<meta charset=\"EUC-KR\">\r\n<img src=a.png usemap=#m>\r\n<map name=m>\r\n"
                        "<area shape=rect coords=2,2,4,4 alt=\"\xB3\xD7\xC0\xCC\">\r\n</map>");
-    k->Area(0).m_alt = "?? 2";
+    k->Area(0).m_alt = "\uFFFD\uFFFD 2";
     u = Update(korean, k->doc);
     EXPECT_EQ(u.status, PageUpdateStatus::CannotKeep);
     EXPECT_EQ(u.line, 4u);
     k->Area(0).m_alt.clear(); // taken out is no damage
     EXPECT_TRUE(Update(korean, k->doc).Ok());
-    k->Area(0).m_alt = "??";
+    k->Area(0).m_alt = "\uFFFD\uFFFD";
     k->doc.InsertArea(NewRect(5, 5, 9, 9, "n.html"));
-    k->doc.AreaAt(1)->m_alt = Sjis("地図"); // a charset without tables takes ASCII only
+    k->doc.AreaAt(1)->m_alt = "地図"; // a charset without tables takes references
     u = Update(korean, k->doc);
-    EXPECT_EQ(u.status, PageUpdateStatus::CannotEncode);
-    EXPECT_EQ(u.line, 4u);
+    ASSERT_TRUE(u.Ok());
+    EXPECT_NE(u.bytes.find("ALT=\"&#22320;&#22259;\""), std::string::npos);
+}
+
+// Regression: two maps whose names differ only in characters Shift-JIS lacks
+// were both read as "??", and updating the second overwrote the first.
+TEST(PageUpdate, MapsAreFoundByTheirExactNames)
+{
+    const std::string page = "<img src=a.png usemap=\"#지도\" alt=\"A\">\n<img src=b.png usemap=\"#지역\" alt=\"B\">\n"
+                             "<map name=\"지도\">\n<area shape=rect coords=1,2,3,4 alt=\"a\">\n</map>\n"
+                             "<map name=\"지역\">\n<area shape=rect coords=5,6,7,8 alt=\"b\">\n</map>\n";
+    auto second = Import(page, EncodingAuto, 1);
+    ASSERT_EQ(second->doc.MapName(), "지역");
+    second->Area(0).m_alt = "b2";
+    second->doc.SetAttribute(AttrImgAlt, "B2");
+    const PageUpdate u = Update(page, second->doc);
+    ASSERT_TRUE(u.Ok());
+    EXPECT_EQ(u.bytes, "<img src=a.png usemap=\"#지도\" alt=\"A\">\n<img src=b.png usemap=\"#지역\" alt=\"B2\">\n"
+                       "<map name=\"지도\">\n<area shape=rect coords=1,2,3,4 alt=\"a\">\n</map>\n"
+                       "<map name=\"지역\">\n<area shape=rect coords=5,6,7,8 alt=\"b2\">\n</map>\n");
+    // The same page in Shift-JIS holds the names as references, and they are the map's names there.
+    const std::string sjisPage = textout::Encode("<meta charset=shift_jis>" + page, EncodingShiftJis, false);
+    auto inSjis = Import(sjisPage, EncodingAuto, 1);
+    ASSERT_EQ(inSjis->doc.MapName(), "&#51648;&#50669;");
+    inSjis->Area(0).m_alt = "b2";
+    const PageUpdate s = Update(sjisPage, inSjis->doc);
+    ASSERT_TRUE(s.Ok());
+    EXPECT_EQ(s.report.changedAreaTags, 1);
+    EXPECT_EQ(s.bytes.find("alt=\"a\""), sjisPage.find("alt=\"a\""));
+    EXPECT_NE(s.bytes.find("alt=\"b2\""), std::string::npos);
 }
 
 // A tag whose text holds the start of a comment (as the reader takes it, up to
@@ -723,7 +762,7 @@ namespace
 std::string RealPage(const std::filesystem::path& path)
 {
     std::string bytes, reason;
-    localfile::ReadWholeNativeFile(path, bytes, reason);
+    localfile::ReadWholeFile(path, bytes, reason);
     return bytes;
 }
 

@@ -174,14 +174,19 @@ TEST(XmlText, Escape)
         {"&#0;&#xD800;", "&amp;#0;&amp;#xD800;"}, // no character XML allows
         {"&unknown; &amp &;", "&amp;unknown; &amp;amp &amp;;"},
         {"<a href=\"x\">", "&lt;a href=&quot;x&quot;&gt;"},
-        {"tab\there\x01\x1F", "tab\there"},       // controls XML refuses are left out
-        {"\x83\x5C\x83\x40", "\x83\x5C\x83\x40"}, // Shift-JIS whose trail bytes are '\' and '@'
-        {"\x83<\x83\"", "\x83&lt;\x83&quot;"},    // a lead byte before no trail byte stands alone
+        {"tab\there\x01\x1F", "tab\there"}, // controls XML refuses are left out
+        {"ソァ Café 😀", "ソァ Café 😀"},     // characters beyond ASCII as they are
+        {"地<図\"", "地&lt;図&quot;"},
     };
     for (const auto& row : rows)
         EXPECT_EQ(xmltext::Escape(row.html), row.xml) << row.html;
-    EXPECT_EQ(xmltext::IdPart("Map 1:\x8A\xBF.x_"), "Map_201_3A_8A_BF.x_5F");
+    // A name Shift-JIS holds gives its bytes there (漢 is 8A BF), as ids always had.
+    EXPECT_EQ(xmltext::IdPart("Map 1:漢.x_"), "Map_201_3A_8A_BF.x_5F");
     EXPECT_NE(xmltext::IdPart("a b"), xmltext::IdPart("a_b"));
+    // Any other name its characters' numbers, which no name of the first kind gives.
+    EXPECT_EQ(xmltext::IdPart("지도 é"), "_u00C9C0_u00B3C4_20_u0000E9");
+    EXPECT_NE(xmltext::IdPart("é"), xmltext::IdPart("ﾃｩ")); // ﾃｩ is C3 A9 in Shift-JIS, é is C3 A9 in UTF-8
+    EXPECT_NE(xmltext::IdPart("지도"), xmltext::IdPart("지역"));
 }
 
 TEST(SvgCarriedAttributes, ValidNamesOnceEach)

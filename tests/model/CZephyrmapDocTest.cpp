@@ -219,7 +219,7 @@ TEST_F(DocTest, DeleteContentsClearsEverything)
     EXPECT_FALSE(doc.IsModified());
     EXPECT_EQ(doc.AreaCount(), 0);
     EXPECT_EQ(doc.Title(), texts::Untitled());
-    EXPECT_EQ(frame.title, "\x96\xB3\x91\xE8"); // 無題
+    EXPECT_EQ(frame.title, "無題"); // 無題
     EXPECT_EQ(doc.History().OwnedCount(), 0u);
     EXPECT_EQ(frame.calls.back(), "reset");
 }

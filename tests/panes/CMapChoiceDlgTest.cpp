@@ -16,7 +16,7 @@ std::vector<FoundMap> ThreeMaps()
     std::vector<FoundMap> maps(3);
     maps[0].mapName = "top";
     maps[0].picture = "img/top.gif";
-    maps[1].mapName = "\x92\x6E\x90\x7D"; // 地図 in Shift-JIS
+    maps[1].mapName = "地図";
     maps[1].picture = "http://example.com/map.png";
     maps[2].mapName = "side";
     maps[2].picture = "side.jpg";

@@ -155,23 +155,23 @@ private slots:
         QVERIFY(!Stored(QStringLiteral("PathSettings/Initial_filter_img")).isValid());
     }
 
-    // Guards against a typed name reaching the map as '?'s.
-    void aNameShiftJisCannotHoldKeepsTheDialogOpen()
+    // Regression: a name or path outside Shift-JIS kept the dialog open with
+    // a refusal; every character is taken as typed.
+    void namesAndPathsOfAnyCharactersAreTaken()
     {
         SettingsStore store(Ini());
         CMapSetupDlg dlg(store);
         dlg.show();
-        Child<QLineEdit>(&dlg, "nameEdit")->setText(QStringLiteral("map\U0001F600"));
-        {
-            modal::BoxWatcher boxes;
-            QTest::mouseClick(Child<QPushButton>(&dlg, "okButton"), Qt::LeftButton);
-            QCOMPARE(boxes.Boxes().size(), size_t(1));
-            QCOMPARE(boxes.Boxes()[0].title, QStringLiteral("Zephyrmap!"));
-            QCOMPARE(boxes.Boxes()[0].text, QStringLiteral("\"map\U0001F600\" には、Zephyrmap!で扱えない文字が含まれて"
-                                                           "います。\n別の文字に置き換えてください。"));
-        }
-        QVERIFY(dlg.isVisible());
-        QCOMPARE(dlg.result(), int(QDialog::Rejected));
+        Child<QLineEdit>(&dlg, "nameEdit")->setText(QStringLiteral("map\U0001F600 지도"));
+        Child<QLineEdit>(&dlg, "pictureEdit")->setText(QStringLiteral("/home/José/Café/naïve.png"));
+        Child<QLineEdit>(&dlg, "htmlEdit")->setText(QStringLiteral("/home/José/中文目录/index.html"));
+        modal::BoxWatcher boxes;
+        QTest::mouseClick(Child<QPushButton>(&dlg, "okButton"), Qt::LeftButton);
+        QCOMPARE(boxes.Boxes().size(), size_t(0));
+        QCOMPARE(dlg.result(), int(QDialog::Accepted));
+        QCOMPARE(dlg.MapName(), std::string("map\U0001F600 지도"));
+        QCOMPARE(dlg.PicturePath(), std::string("/home/José/Café/naïve.png"));
+        QCOMPARE(dlg.HtmlPath(), std::string("/home/José/中文目录/index.html"));
     }
 };
 

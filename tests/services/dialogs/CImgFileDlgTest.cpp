@@ -92,7 +92,7 @@ private slots:
         QCOMPARE(pane->objectName(), QStringLiteral("previewPane"));
         QVERIFY(MakeCurrent(&dlg, QStringLiteral("red.png")));
         QCOMPARE(pane->CurrentMode(), FilePreviewWnd::ShowingPicture);
-        QCOMPARE(pane->WidthText(), std::string("\x95\x9D 40")); // 幅 40
+        QCOMPARE(pane->WidthText(), std::string("幅 40"));
 
         PreviewCheck(&dlg)->click();
         QCOMPARE(pane->CurrentMode(), FilePreviewWnd::Nothing);

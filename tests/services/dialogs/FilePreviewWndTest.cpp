@@ -1,5 +1,4 @@
 #include "services/dialogs/FilePreviewWnd.h"
-#include "services/text/Utf8Bridge.h"
 #include "tests/services/picture/PictureFiles.h"
 
 #include <QFontDatabase>
@@ -14,11 +13,7 @@ namespace
 
 std::string Program(const QString& path)
 {
-    return utf8::Utf8ToSjis(path.toStdString());
-}
-std::string Utf8(const std::string& sjis)
-{
-    return utf8::SjisToUtf8(sjis);
+    return path.toStdString();
 }
 
 // Pixels of `image` inside `r` that are (or are not) `color`.
@@ -55,8 +50,8 @@ private slots:
         FilePreviewWnd pane;
         pane.SetFile(Program(Path("wide.png")));
         QCOMPARE(pane.CurrentMode(), FilePreviewWnd::ShowingPicture);
-        QCOMPARE(Utf8(pane.HeightText()), std::string("高さ 300"));
-        QCOMPARE(Utf8(pane.WidthText()), std::string("幅 400"));
+        QCOMPARE(pane.HeightText(), std::string("高さ 300"));
+        QCOMPARE(pane.WidthText(), std::string("幅 400"));
         QCOMPARE(pane.SizeText(), std::string("12.3 kbyte"));
     }
 

@@ -21,7 +21,8 @@ TEST(PictureInfo, KindComesFromTheExtensionInAnyCase)
     EXPECT_EQ(KindOf("/p.png/picture"), PictureNone); // a dot in a folder is no extension
     EXPECT_EQ(KindOf("/p/a.png.txt"), PictureNone);
     // A Shift-JIS name whose trail byte is a '.' lookalike is stepped over whole.
-    EXPECT_EQ(KindOf(utf8::Utf8ToSjis("/写真/ソ.png")), PicturePng);
+    EXPECT_EQ(KindOf("/写真/ソ.png"), PicturePng);
+    EXPECT_EQ(KindOf("/Café/naïve.PNG"), PicturePng);
 }
 
 TEST(PictureInfo, FitRectNeverEnlargesAndCentres)
@@ -61,9 +62,9 @@ TEST(PictureInfo, SizeTextsUseThousandByteKilobytes)
 
 TEST(PictureInfo, StatusTextNamesTheType)
 {
-    EXPECT_EQ(utf8::SjisToUtf8(pictureinfo::StatusText("640", "480", "35.2", "/p/a.jpg")), " W640×H480 35.2KByte JPEG");
-    EXPECT_EQ(utf8::SjisToUtf8(pictureinfo::StatusText("1", "2", "0.1", "/p/a.jfif")), " W1×H2 0.1KByte JPEG");
-    EXPECT_EQ(utf8::SjisToUtf8(pictureinfo::StatusText("1", "2", "0.1", "/p/a.Jpe")), " W1×H2 0.1KByte JPEG");
-    EXPECT_EQ(utf8::SjisToUtf8(pictureinfo::StatusText("1", "2", "0.1", "/p/a.png")), " W1×H2 0.1KByte PNG");
+    EXPECT_EQ(pictureinfo::StatusText("640", "480", "35.2", "/p/a.jpg"), " W640×H480 35.2KByte JPEG");
+    EXPECT_EQ(pictureinfo::StatusText("1", "2", "0.1", "/p/a.jfif"), " W1×H2 0.1KByte JPEG");
+    EXPECT_EQ(pictureinfo::StatusText("1", "2", "0.1", "/p/a.Jpe"), " W1×H2 0.1KByte JPEG");
+    EXPECT_EQ(pictureinfo::StatusText("1", "2", "0.1", "/Café/naïve.png"), " W1×H2 0.1KByte PNG");
     EXPECT_EQ(pictureinfo::StatusText("1", "2", "", "/p/a.png"), "");
 }

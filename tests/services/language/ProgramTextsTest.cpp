@@ -74,13 +74,13 @@ private slots:
         QFETCH(QStringList, values);
         const std::string sjis = message.toStdString();
         QCOMPARE(programtexts::Translate(sjis), ToQString(sjis));
-        QCOMPARE(programtexts::TranslateSjis(sjis), sjis);
+        QCOMPARE(programtexts::TranslateText(sjis), sjis);
         QVERIFY(ProgramLanguage::Install(Language::English));
         const QString english = programtexts::Translate(sjis);
         QVERIFY2(!HasJapanese(english), qPrintable(english));
         for (const QString& value : values)
             QVERIFY2(english.contains(value), qPrintable(english));
-        QCOMPARE(programtexts::TranslateSjis(sjis), FromQString(english));
+        QCOMPARE(programtexts::TranslateText(sjis), FromQString(english));
     }
 
     // Word for word, where the values move.
@@ -88,8 +88,8 @@ private slots:
     {
         QVERIFY(ProgramLanguage::Install(Language::English));
         QCOMPARE(programtexts::Translate(texts::CharactersReplaced(3, 14)),
-                 QStringLiteral("This HTML had 3 characters that Shift-JIS cannot represent; they were read as "
-                                "\"?\".\nThe first of them is on line 14."));
+                 QStringLiteral("This HTML had 3 characters that could not be read; they were read as "
+                                "\"\uFFFD\".\nThe first of them is on line 14."));
         QCOMPARE(programtexts::Translate(checktexts::DuplicateMapName("a", 9)),
                  QStringLiteral("The map name \"a\" is the same as that of the map on line 9. Browsers use the first "
                                 "map."));
@@ -126,7 +126,7 @@ private slots:
     void japaneseKeepsTheBytes()
     {
         const std::string odd = std::string("\x81\x7f\xa0\xfd\xff", 5) + texts::NoMapInHtml();
-        QCOMPARE(programtexts::TranslateSjis(odd), odd);
+        QCOMPARE(programtexts::TranslateText(odd), odd);
     }
 };
 

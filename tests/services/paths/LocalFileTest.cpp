@@ -46,6 +46,16 @@ struct LocalFileTest : ::testing::Test {
     }
 };
 
+// A save as the program reports a failed one: "cannot save PATH: REASON".
+bool Save(const std::string& path, std::string_view bytes, std::string& error)
+{
+    std::string reason;
+    if (WriteFileAtomically(PathOf(path), bytes, reason))
+        return true;
+    error = CannotSave(PathOf(path), reason);
+    return false;
+}
+
 } // namespace
 
 TEST_F(LocalFileTest, ReadsAWholeFile)
@@ -54,15 +64,17 @@ TEST_F(LocalFileTest, ReadsAWholeFile)
     big[12345] = '\0';
     std::ofstream(Path("big"), std::ios::binary) << big;
     std::string bytes, reason;
-    ASSERT_TRUE(ReadWholeFile(Path("big"), bytes, reason)) << reason;
+    ASSERT_TRUE(ReadWholeFile(PathOf(Path("big")), bytes, reason)) << reason;
     EXPECT_EQ(bytes, big);
     std::ofstream(Path("empty"), std::ios::binary);
-    ASSERT_TRUE(ReadWholeFile(Path("empty"), bytes, reason));
+    ASSERT_TRUE(ReadWholeFile(PathOf(Path("empty")), bytes, reason));
     EXPECT_EQ(bytes, "");
-    // A program path in Shift-JIS names the file the platform knows as 地図.
-    std::ofstream(dir / "地図", std::ios::binary) << "map";
-    ASSERT_TRUE(ReadWholeFile(Path("\x92\x6E\x90\x7D"), bytes, reason)) << reason;
-    EXPECT_EQ(bytes, "map");
+    // A program path names the file of that name, whatever its characters.
+    for (const char* name : {"地図", "café", "José's maps", "😀.html", "中文目录"}) {
+        std::ofstream(PathOf(Path(name)), std::ios::binary) << name;
+        ASSERT_TRUE(ReadWholeFile(PathOf(Path(name)), bytes, reason)) << reason;
+        EXPECT_EQ(bytes, name);
+    }
 }
 
 // The size the system reports only sizes the first read: a file that says
@@ -71,7 +83,7 @@ TEST_F(LocalFileTest, ReadsPastTheReportedSize)
 {
 #ifdef __linux__
     std::string bytes, reason;
-    ASSERT_TRUE(ReadWholeNativeFile("/proc/self/status", bytes, reason)) << reason;
+    ASSERT_TRUE(ReadWholeFile(PathOf("/proc/self/status"), bytes, reason)) << reason;
     EXPECT_EQ(bytes.rfind("Name:", 0), 0u);
     EXPECT_NE(bytes.find("VmRSS:"), std::string::npos); // well past the first byte
 #else
@@ -96,22 +108,22 @@ TEST_F(LocalFileTest, RefusesWhatIsNoRegularFile)
     };
     for (const Row& r : rows) {
         std::string bytes = "old", reason;
-        EXPECT_FALSE(ReadWholeNativeFile(r.path, bytes, reason)) << r.path;
+        EXPECT_FALSE(ReadWholeFile(PathOf(r.path), bytes, reason)) << r.path;
         EXPECT_EQ(reason, r.reason) << r.path;
         EXPECT_EQ(bytes, "") << r.path;
     }
     std::string head;
-    EXPECT_FALSE(ReadHead(dir.string(), 10, head));
-    EXPECT_FALSE(ReadHead(Path("pipe"), 10, head));
+    EXPECT_FALSE(ReadHead(dir, 10, head));
+    EXPECT_FALSE(ReadHead(PathOf(Path("pipe")), 10, head));
 }
 
 TEST_F(LocalFileTest, ReadsUpToTheLimitOnly)
 {
     std::ofstream(Path("ten"), std::ios::binary) << "0123456789";
     std::string bytes, reason;
-    EXPECT_TRUE(ReadWholeFile(Path("ten"), bytes, reason, 10));
+    EXPECT_TRUE(ReadWholeFile(PathOf(Path("ten")), bytes, reason, 10));
     EXPECT_EQ(bytes, "0123456789");
-    EXPECT_FALSE(ReadWholeFile(Path("ten"), bytes, reason, 9));
+    EXPECT_FALSE(ReadWholeFile(PathOf(Path("ten")), bytes, reason, 9));
     EXPECT_EQ(reason, "larger than 0 MB");
     EXPECT_EQ(bytes, "");
 }
@@ -120,19 +132,19 @@ TEST_F(LocalFileTest, SavesAtomicallyAndLeavesNothingBehind)
 {
     const std::string target = Path("map.zmf");
     std::string error;
-    ASSERT_TRUE(WriteFileAtomically(target, "first", error)) << error;
-    ASSERT_TRUE(WriteFileAtomically(target, "second, longer", error)) << error;
+    ASSERT_TRUE(Save(target, "first", error)) << error;
+    ASSERT_TRUE(Save(target, "second, longer", error)) << error;
     EXPECT_EQ(Slurp(target), "second, longer");
     EXPECT_EQ(Names(), std::set<std::string>{"map.zmf"});
     // The replacement keeps the old file's permissions.
     ASSERT_EQ(::chmod(target.c_str(), 0640), 0);
-    ASSERT_TRUE(WriteFileAtomically(target, "third", error)) << error;
+    ASSERT_TRUE(Save(target, "third", error)) << error;
     struct stat status;
     ASSERT_EQ(::stat(target.c_str(), &status), 0);
     EXPECT_EQ(status.st_mode & 0777, 0640u);
-    // Shift-JIS program paths.
-    ASSERT_TRUE(WriteFileAtomically(Path("\x92\x6E\x90\x7D.zmf"), "ja", error)) << error;
-    EXPECT_EQ(Slurp((dir / "地図.zmf").string()), "ja");
+    // Program paths of any characters.
+    ASSERT_TRUE(Save(Path("地図 naïve 😀.zmf"), "ja", error)) << error;
+    EXPECT_EQ(Slurp(Path("地図 naïve 😀.zmf")), "ja");
 }
 
 // Regression: every save used the same temporary name beside its target, so
@@ -144,7 +156,7 @@ TEST_F(LocalFileTest, SavesAtOnceUseTheirOwnTemporaries)
     auto saveMany = [&target](const std::string& bytes, bool* ok) {
         for (int i = 0; i < 40; ++i) {
             std::string error;
-            *ok = WriteFileAtomically(target, bytes, error) && *ok;
+            *ok = Save(target, bytes, error) && *ok;
         }
     };
     bool okA = true, okB = true;
@@ -167,19 +179,19 @@ TEST_F(LocalFileTest, SavesKeepLinksAndLeaveSpecialFilesAlone)
     std::ofstream(real, std::ios::binary) << "old";
     std::filesystem::create_symlink("real/map.zmf", dir / "link.zmf");
     std::string error;
-    ASSERT_TRUE(WriteFileAtomically(Path("link.zmf"), "through the link", error)) << error;
+    ASSERT_TRUE(Save(Path("link.zmf"), "through the link", error)) << error;
     EXPECT_TRUE(std::filesystem::is_symlink(dir / "link.zmf"));
     EXPECT_EQ(Slurp(real), "through the link");
     // A link to a file not made yet makes it.
     std::filesystem::create_symlink(dir / "real/new.zmf", dir / "ahead.zmf");
-    ASSERT_TRUE(WriteFileAtomically(Path("ahead.zmf"), "new", error)) << error;
+    ASSERT_TRUE(Save(Path("ahead.zmf"), "new", error)) << error;
     EXPECT_TRUE(std::filesystem::is_symlink(dir / "ahead.zmf"));
     EXPECT_EQ(Slurp(Path("real/new.zmf")), "new");
 
     // Another name of the file (a hard link) gets the new file; the old
     // content stays whole under the other name, as a snapshot would want.
     std::filesystem::create_hard_link(real, dir / "other-name.zmf");
-    ASSERT_TRUE(WriteFileAtomically(Path("other-name.zmf"), "new name", error)) << error;
+    ASSERT_TRUE(Save(Path("other-name.zmf"), "new name", error)) << error;
     EXPECT_EQ(Slurp(Path("other-name.zmf")), "new name");
     EXPECT_EQ(Slurp(real), "through the link");
     EXPECT_EQ(std::filesystem::hard_link_count(real), 1u);
@@ -187,7 +199,7 @@ TEST_F(LocalFileTest, SavesKeepLinksAndLeaveSpecialFilesAlone)
     // Links that loop lead nowhere.
     std::filesystem::create_symlink("loop-b", dir / "loop-a");
     std::filesystem::create_symlink("loop-a", dir / "loop-b");
-    EXPECT_FALSE(WriteFileAtomically(Path("loop-a"), "x", error));
+    EXPECT_FALSE(Save(Path("loop-a"), "x", error));
     EXPECT_EQ(error, "cannot save " + Path("loop-a") + ": Too many levels of symbolic links");
     EXPECT_TRUE(std::filesystem::is_symlink(dir / "loop-a"));
 
@@ -195,13 +207,13 @@ TEST_F(LocalFileTest, SavesKeepLinksAndLeaveSpecialFilesAlone)
     // writes nothing where the link leads.
     std::filesystem::create_symlink("real/map.zmf", dir / "backup~");
     std::string reason;
-    ASSERT_TRUE(WriteNativeFileAtomically(dir / "backup~", "backup", reason, SaveLinks::Replace)) << reason;
+    ASSERT_TRUE(WriteFileAtomically(dir / "backup~", "backup", reason, SaveLinks::Replace)) << reason;
     EXPECT_FALSE(std::filesystem::is_symlink(dir / "backup~"));
     EXPECT_EQ(Slurp(Path("backup~")), "backup");
     EXPECT_EQ(Slurp(real), "through the link");
 
     ASSERT_EQ(::mkfifo(Path("pipe").c_str(), 0600), 0);
-    EXPECT_FALSE(WriteFileAtomically(Path("pipe"), "x", error));
+    EXPECT_FALSE(Save(Path("pipe"), "x", error));
     EXPECT_EQ(error, "cannot save " + Path("pipe") + ": not a regular file");
     EXPECT_TRUE(std::filesystem::is_fifo(dir / "pipe"));
 
@@ -210,7 +222,7 @@ TEST_F(LocalFileTest, SavesKeepLinksAndLeaveSpecialFilesAlone)
     std::ofstream(locked, std::ios::binary) << "locked";
     std::filesystem::permissions(locked, std::filesystem::perms::owner_read);
     if (::geteuid() != 0) {
-        EXPECT_FALSE(WriteFileAtomically(locked, "x", error));
+        EXPECT_FALSE(Save(locked, "x", error));
         EXPECT_EQ(error, "cannot save " + locked + ": Permission denied");
         EXPECT_EQ(Slurp(locked), "locked");
     }
@@ -232,7 +244,7 @@ TEST_F(LocalFileTest, FailedSavesKeepTheOldFile)
     rlimit small = previous;
     small.rlim_cur = 100;
     ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
-    const bool saved = WriteFileAtomically(target, std::string(5000, 'n'), error);
+    const bool saved = Save(target, std::string(5000, 'n'), error);
     ::setrlimit(RLIMIT_FSIZE, &previous);
     EXPECT_FALSE(saved);
     EXPECT_EQ(error, "cannot save " + target + ": File too large");
@@ -240,10 +252,10 @@ TEST_F(LocalFileTest, FailedSavesKeepTheOldFile)
     EXPECT_EQ(Names(), std::set<std::string>{"keep.zmf"});
     // The rename fails: the target is a folder.
     std::filesystem::create_directory(dir / "folder");
-    EXPECT_FALSE(WriteFileAtomically(Path("folder"), "x", error));
+    EXPECT_FALSE(Save(Path("folder"), "x", error));
     EXPECT_EQ(error, "cannot save " + Path("folder") + ": Is a directory");
     EXPECT_EQ(Names(), (std::set<std::string>{"folder", "keep.zmf"}));
     // No temporary can be made: the folder does not exist.
-    EXPECT_FALSE(WriteFileAtomically(Path("none/x.zmf"), "x", error));
+    EXPECT_FALSE(Save(Path("none/x.zmf"), "x", error));
     EXPECT_EQ(error, "cannot save " + Path("none/x.zmf") + ": No such file or directory");
 }

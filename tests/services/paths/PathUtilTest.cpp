@@ -13,8 +13,10 @@ struct RelativeRowPlain {
 };
 constexpr char W = '\\'; // the Windows style
 constexpr char U = '/';  // this platform's style
-// "表" ends in 0x5C, the backslash.
-const std::string kHyo = "\x95\x5C";
+// "表" ends in 0x5C, the backslash, in Shift-JIS; no byte of it is ASCII in
+// the program's UTF-8, nor of the other names.
+const std::string kHyo = "表";
+const std::string kWorld[] = {"表", "Café", "José's maps", "中文目录", "naïve😀", "지도"};
 } // namespace
 
 TEST(PathUtil, FileNameOf)
@@ -32,7 +34,10 @@ TEST(PathUtil, FileNameOf)
     // named like any other.
     EXPECT_EQ(FileNameOf("/a.png", U), "a.png");
     EXPECT_EQ(FileNameOf("/", U), "/");
-    EXPECT_EQ(FileNameOf("C:\\x\\" + kHyo + ".png", W), kHyo + ".png");
+    for (const std::string& name : kWorld) {
+        EXPECT_EQ(FileNameOf("C:\\x\\" + name + ".png", W), name + ".png");
+        EXPECT_EQ(FileNameOf("/x/" + name + "/" + name + ".png", U), name + ".png");
+    }
 }
 
 // Regression: a '/' inside an anchor was taken for a folder break, so
@@ -70,10 +75,9 @@ TEST(PathUtil, IsAbsolutePath)
     EXPECT_TRUE(IsAbsolutePath("http://example.com/a.html"));
     EXPECT_TRUE(IsAbsolutePath("  mailto:x@y"));
     EXPECT_FALSE(IsAbsolutePath("a b:c"));
-    EXPECT_FALSE(IsAbsolutePath("a\x81\x40"
-                                "b:c"));  // full-width space before the colon
-    EXPECT_FALSE(IsAbsolutePath(":abc")); // colon at index 0
-    EXPECT_FALSE(IsAbsolutePath("ab:"));  // colon as the last character
+    EXPECT_FALSE(IsAbsolutePath("a\u3000b:c")); // full-width space before the colon
+    EXPECT_FALSE(IsAbsolutePath(":abc"));       // colon at index 0
+    EXPECT_FALSE(IsAbsolutePath("ab:"));        // colon as the last character
     EXPECT_FALSE(IsAbsolutePath("sub/a.html"));
     EXPECT_FALSE(IsAbsolutePath("#top"));
 }
@@ -204,6 +208,13 @@ TEST(PathUtil, ComposeOutputPath)
     EXPECT_EQ(ComposeOutputPath("/index.html", "/a.html", true, false, true, U), "a.html");
     EXPECT_EQ(ComposeOutputPath("/index.html", "/a.html", true, true, true, U), "./a.html");
     EXPECT_EQ(ComposeOutputPath("/index.html", "/img/a.png", true, true, false, U), "./img/a.png");
+    // Names of any characters are written readable, not percent-encoded:
+    // a page reads them as they stand.
+    EXPECT_EQ(ComposeOutputPath("/Café/中文目录/index.html", "/Café/images/naïve 😀.png", true, true, true, U),
+              "../images/naïve 😀.png");
+    EXPECT_EQ(ComposeOutputPath("/home/José/maps/地図.html", "/home/José/maps/Zürich.html#ñ", true, true, true, U),
+              "./Zürich.html#ñ");
+    EXPECT_EQ(ResolveReference("../images/naïve.png", "/Café/中文目录/index.html", U), "/Café/images/naïve.png");
     // Folders shared with the document keep a '#' in their names.
     EXPECT_EQ(ComposeOutputPath("/dev/C#/index.html", "/dev/C#/a.html", true, false, true, U), "a.html");
     EXPECT_EQ(ComposeOutputPath("/dev/C#/index.html", "/dev/C#/img/a.png", true, true, false, U), "./img/a.png");

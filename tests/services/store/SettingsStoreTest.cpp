@@ -62,7 +62,7 @@ private slots:
         {
             SettingsStore store(Ini("persist.ini"));
             AppSettings s;
-            s.IMG_Editor = "/opt/\x89\xE6\x91\x9C/edit"; // 画像 in Shift-JIS
+            s.IMG_Editor = "/opt/画像 José 😀/edit";
             s.DEFAULTArea_Tail = 0;
             s.HtmlOption = 0x6A;
             s.nTraceTolerance = 34;
@@ -73,7 +73,7 @@ private slots:
         SettingsStore store(Ini("persist.ini"));
         AppSettings s;
         store.LoadSettings(s);
-        QCOMPARE(s.IMG_Editor, std::string("/opt/\x89\xE6\x91\x9C/edit"));
+        QCOMPARE(s.IMG_Editor, std::string("/opt/画像 José 😀/edit"));
         QCOMPARE(s.DefaultAreaTailInEffect, 0);
         QCOMPARE(s.HtmlOption, 0x6Au);
         QCOMPARE(s.nTraceTolerance, 34);
@@ -81,7 +81,7 @@ private slots:
         QVERIFY(!store.BarVisible(QStringLiteral("MAP")));
         QVERIFY(store.BarVisible(QStringLiteral("MAIN")));
         QSettings raw(Ini("persist.ini"), QSettings::IniFormat);
-        QCOMPARE(raw.value(QStringLiteral("Settings/IMG_Editor")).toString(), QStringLiteral("/opt/画像/edit"));
+        QCOMPARE(raw.value(QStringLiteral("Settings/IMG_Editor")).toString(), QStringLiteral("/opt/画像 José 😀/edit"));
     }
 
     void deletedFolderFallsBackAndOnlyConfirmWrites()

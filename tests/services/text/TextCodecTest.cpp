@@ -369,3 +369,54 @@ TEST(Utf8Bridge, EveryUnitTakesBothRoutesAlike)
         }
     }
 }
+
+// The text-only conversions stay byte for byte what they were, but what a
+// target lacks is counted, with the line of the first: never a silent loss.
+TEST(TextCodecLoss, WhatTheTargetLacksIsCounted)
+{
+    struct Row {
+        const char* what;
+        int from, to;
+        std::string input, output;
+        std::size_t lost, line;
+    };
+    const Row rows[] = {
+        {"UTF-8 to Shift-JIS, '?' as always", 4, 1, "a\n\xF0\x9F\x98\x80 caf\xC3\xA9\n\xE6\xBC\xA2",
+         "a\n? caf?\n\x8A\xBF", 2, 2},
+        {"Japanese UTF-8 loses nothing", 4, 1, "\xE6\xBC\xA2\xE5\xAD\x97", kKanji, 0, 0},
+        {"UTF-16 to EUC-JP, raw as always", 6, 3, Utf16Le(u"a\r\n\u00E9\u6F22"), "a\r\n\xE9\xB4\xC1", 1, 2},
+        {"UTF-16 to Shift-JIS: a pair counts once", 6, 1, Utf16Le(u"\U0001F600"), std::string("\xD8\x3D\xDE\x00", 4), 1,
+         1},
+        {"UTF-16 to JIS: 0xA2 reads as a katakana", 6, 2, Utf16Le(u"\u6F22\u00A2"), "\x1B$B4A\x1B(I\"\x1B(J", 1, 1},
+        {"Shift-JIS to EUC-JP: bytes that form no character pass, no loss", 1, 3, "\x81\x20" + kKanji,
+         "\x81\x20\xB4\xC1\xBB\xFA", 0, 0},
+        {"Shift-JIS to UTF-16 loses nothing", 1, 6, kKanji, Utf16Le(u"\u6F22\u5B57"), 0, 0},
+        {"Shift-JIS to UTF-8 loses nothing", 1, 4, kKanji, "\xE6\xBC\xA2\xE5\xAD\x97", 0, 0},
+    };
+    for (const Row& r : rows) {
+        TextCodec codec;
+        const ConvertedBytes out = codec.ConvertBytes(r.from, r.to, r.input, false);
+        EXPECT_EQ(std::string(reinterpret_cast<const char*>(out.data), out.size), r.output) << r.what;
+        EXPECT_EQ(out.lost, r.lost) << r.what;
+        EXPECT_EQ(out.firstLostLine, r.line) << r.what;
+    }
+}
+
+TEST(Utf8Bridge, ValidTextAndRepairs)
+{
+    EXPECT_TRUE(utf8::IsValid("Café 😀 地図"));
+    EXPECT_FALSE(utf8::IsValid("caf\xE9"));
+    utf8::Repairs repairs;
+    EXPECT_EQ(utf8::MakeValid("Café 😀", repairs), "Café 😀");
+    EXPECT_EQ(repairs.count, 0u);
+    // A broken sequence (a surrogate's too) is replaced once.
+    EXPECT_EQ(utf8::MakeValid("a\xC3(b\xF0\x9F\x98 \xED\xA0\x80z", repairs), "a\uFFFD(b\uFFFD \uFFFDz");
+    EXPECT_EQ(repairs.count, 3u);
+    EXPECT_EQ(repairs.firstOffset, 1u);
+    std::size_t i = 0;
+    EXPECT_EQ(utf8::NextCodePoint("😀a", i), U'😀');
+    EXPECT_EQ(i, 4u);
+    EXPECT_TRUE(utf8::FitsShiftJis("地図 ｱ ① abc \u00D7"));
+    EXPECT_FALSE(utf8::FitsShiftJis("地図 é"));
+    EXPECT_FALSE(utf8::FitsShiftJis("😀"));
+}

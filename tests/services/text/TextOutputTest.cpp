@@ -1,0 +1,112 @@
+#include "services/text/TextOutput.h"
+
+#include "services/text/HtmlPageText.h"
+#include "services/text/Utf8Bridge.h"
+
+#include <gtest/gtest.h>
+
+#include <regex>
+#include <string>
+
+namespace
+{
+
+// Text of many scripts: Latin with accents, a combining accent, Korean,
+// Chinese, a character beyond the first plane, emoji, the everyday marks
+// Shift-JIS lacks, and Japanese that it holds.
+const std::string kWorld = "Café crème — ©2026 €5 😀 /wiki/Zürich?q=ñ 지도 naïve 𠮷野家 图片地图 e\u0301 "
+                           "£©€—–½™• 地図のページ ｱｲ ①";
+
+// Numeric references back to their characters, as a browser reads them.
+std::string ReadReferences(const std::string& text)
+{
+    static const std::regex reference("&#(x[0-9A-Fa-f]+|[0-9]+);");
+    std::string out;
+    std::size_t at = 0;
+    for (std::sregex_iterator it(text.begin(), text.end(), reference), end; it != end; ++it) {
+        out += text.substr(at, static_cast<std::size_t>(it->position()) - at);
+        const std::string digits = (*it)[1];
+        const unsigned long code =
+            digits[0] == 'x' ? std::stoul(digits.substr(1), nullptr, 16) : std::stoul(digits, nullptr, 10);
+        utf8::AppendCodePoint(out, static_cast<char32_t>(code));
+        at = static_cast<std::size_t>(it->position() + it->length());
+    }
+    return out + text.substr(at);
+}
+
+} // namespace
+
+TEST(TextOutput, ReferencesDecimalAndBeyondTheFirstPlaneHexadecimal)
+{
+    EXPECT_EQ(textout::CharacterReference(0xE9), "&#233;");
+    EXPECT_EQ(textout::CharacterReference(0xFFFD), "&#65533;");
+    EXPECT_EQ(textout::CharacterReference(0x1F600), "&#x1F600;");
+    EXPECT_EQ(textout::CharacterReference(0x20BB7), "&#x20BB7;");
+}
+
+TEST(TextOutput, WhatEachEncodingHolds)
+{
+    const struct {
+        char32_t c;
+        bool sjis, euc;
+    } rows[] = {
+        {U'a', true, true},       {U'地', true, true},       {U'ｱ', true, true},
+        {U'①', true, true},                                  // an NEC special character, row 13
+        {U'\uE000', true, false},                            // user-defined: code page 932 has it, EUC-JP not
+        {U'é', false, false},     {U'¥', false, false},      // 0xA5 would read as a katakana
+        {U'¢', false, false},     {U'\u301C', false, false}, // the wave dash code page 932 lacks
+        {U'\uFF5E', true, true},  {U'😀', false, false},      {U'지', false, false},
+    };
+    for (const auto& row : rows) {
+        EXPECT_EQ(textout::Holds(EncodingShiftJis, row.c), row.sjis) << std::hex << static_cast<unsigned long>(row.c);
+        EXPECT_EQ(textout::Holds(EncodingEucJp, row.c), row.euc) << std::hex << static_cast<unsigned long>(row.c);
+        EXPECT_EQ(textout::Holds(EncodingJis, row.c), row.euc) << std::hex << static_cast<unsigned long>(row.c);
+        for (int unicode : {EncodingUtf8, EncodingUtf8Signature, EncodingUtf16Le, EncodingUtf16Be})
+            EXPECT_TRUE(textout::Holds(unicode, row.c));
+    }
+}
+
+// Text of many scripts written in each of the seven encodings and read back
+// as a page is read: every character the same, as itself in UTF-8 and
+// UTF-16, as a reference in the Japanese encodings.
+TEST(TextOutput, EveryEncodingGivesEveryCharacterBack)
+{
+    const std::string text = "<p alt=\"" + kWorld + "\">\r\n";
+    for (int encoding = EncodingShiftJis; encoding <= EncodingUtf16Be; ++encoding) {
+        std::size_t references = 0;
+        const std::string bytes = textout::Encode(text, encoding, true, &references);
+        const PageText back = DecodeHtmlPage(bytes, encoding == EncodingUtf8Signature ? EncodingAuto : encoding);
+        EXPECT_EQ(back.replaced, 0u) << encoding;
+        const bool japanese = encoding <= EncodingEucJp;
+        EXPECT_EQ(references > 0, japanese) << encoding;
+        EXPECT_EQ(back.text == text, !japanese) << encoding << ": " << back.text;
+        EXPECT_EQ(ReadReferences(back.text), text) << encoding << ": " << back.text;
+    }
+}
+
+// What Japanese-only text is written as stays byte for byte what it was.
+TEST(TextOutput, JapaneseTextIsWrittenAsAlways)
+{
+    const std::string text = "<AREA ALT=\"地図のページ ｱｲ ① 表ソ\">";
+    const std::string sjis = utf8::Utf8ToSjis(text);
+    EXPECT_EQ(textout::Encode(text, EncodingShiftJis, true), sjis);
+    for (int encoding : {EncodingJis, EncodingEucJp, EncodingUtf16Le, EncodingUtf16Be}) {
+        TextCodec codec;
+        const ConvertedBytes old = codec.ConvertBytes(EncodingShiftJis, encoding, sjis, true);
+        EXPECT_EQ(textout::Encode(text, encoding, true), std::string(reinterpret_cast<const char*>(old.data), old.size))
+            << encoding;
+    }
+    EXPECT_EQ(textout::Encode(text, EncodingUtf8, true), text);
+    EXPECT_EQ(textout::Encode(text, EncodingUtf8Signature, false), "\xEF\xBB\xBF" + text);
+    EXPECT_EQ(textout::Encode("a", EncodingUtf16Le, false), std::string("a\0", 2));
+}
+
+TEST(TextOutput, PageFormOfACharsetWithoutTables)
+{
+    EXPECT_EQ(textout::AsciiWithReferences("Zürich 地図 😀"), "Z&#252;rich &#22320;&#22259; &#x1F600;");
+    std::size_t references = 0;
+    EXPECT_EQ(textout::WithReferences("Zürich", EncodingUtf8, &references), "Zürich");
+    EXPECT_EQ(references, 0u);
+    EXPECT_EQ(textout::WithReferences("Zürich ü", EncodingShiftJis, &references), "Z&#252;rich &#252;");
+    EXPECT_EQ(references, 2u);
+}
