@@ -221,8 +221,12 @@ void CompositeIntoBitmap(png_structp png, png_row_infop row, png_bytep data)
     auto* target = static_cast<RgbaTarget*>(png_get_user_transform_ptr(png));
     const png_uint_32 y = png_get_current_row_number(png);
     PictureDib& dib = *target->dib;
+    // The row must be the RGBA it was set up to be: a damaged file (a
+    // second, broken tRNS chunk) can leave it RGB, shorter than the width
+    // says, and the blend would read past it.
+    constexpr png_byte kRgbaChannels = 4, kByteDepth = 8;
     if (y >= static_cast<png_uint_32>(dib.Height()) || row->width != static_cast<png_uint_32>(dib.Width()) ||
-        row->rowbytes > dib.Stride())
+        row->rowbytes > dib.Stride() || row->channels != kRgbaChannels || row->bit_depth != kByteDepth)
         png_error(png, "unexpected row size");
     CompositeRow(data, dib.Row(static_cast<std::int32_t>(y)), dib.Width(), target->background);
 }

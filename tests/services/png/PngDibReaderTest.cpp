@@ -187,6 +187,30 @@ TEST(PngDibReader, RgbWithTransparencyBecomesThirtyTwoBits)
     EXPECT_EQ(dib.PixelAt(1, 0), Rgb(4, 5, 6));
 }
 
+// Regression (found by the fuzzer): a second, broken tRNS chunk left the
+// rows RGB while the bitmap was set up for RGBA, and the blend read past
+// libpng's row. Such a file is refused; with one tRNS it loads.
+TEST(PngDibReader, ABrokenSecondTransparencyChunkIsRefused)
+{
+    std::vector<std::uint8_t> row;
+    for (int x = 0; x < 32; ++x)
+        row.insert(row.end(), {static_cast<std::uint8_t>(x), 2, 3});
+    const std::vector<std::uint8_t> palette(3 * 16, 0x80);
+    PictureDib dib;
+    const Loaded damaged = ReadBytes(
+        PngMaker(32, 1, 8, 2).Transparency({0, 1, 0, 2, 0, 3}).Palette(palette).Transparency({0}).Rows({row}).Bytes(),
+        dib);
+    if (damaged.ok) { // a libpng that drops the second chunk whole reads it as it should
+        EXPECT_EQ(dib.BitCount(), 32);
+        EXPECT_EQ(dib.PixelAt(31, 0), Rgb(31, 2, 3));
+    } else {
+        EXPECT_TRUE(dib.IsEmpty());
+    }
+    ASSERT_TRUE(
+        ReadBytes(PngMaker(32, 1, 8, 2).Palette(palette).Transparency({0, 1, 0, 2, 0, 3}).Rows({row}).Bytes(), dib).ok);
+    EXPECT_EQ(dib.PixelAt(31, 0), Rgb(31, 2, 3));
+}
+
 // Every colour value under every alpha, over a background whose channels
 // differ, in rows of a width that leaves the wide compositing a tail: each
 // pixel as the exact formula says, read straight or interlaced.
