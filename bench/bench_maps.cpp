@@ -13,6 +13,7 @@
 #include "services/paths/LocalFile.h"
 #include "services/settings/AppSettings.h"
 #include "services/text/HtmlPageText.h"
+#include "services/text/Utf8Bridge.h"
 
 #include <benchmark/benchmark.h>
 
@@ -102,6 +103,48 @@ void BM_ReadPage(benchmark::State& state)
     state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * page.size()));
 }
 BENCHMARK(BM_ReadPage)->Unit(benchmark::kMillisecond);
+
+// A Japanese page of about 20 MB: the same maps with Japanese ALT texts, and
+// a paragraph of Japanese prose beside each, as UTF-8 and as Shift-JIS. Read
+// as the program reads a page: decoded into its text, its maps found.
+std::string JapanesePage()
+{
+    std::string page = "<html><body>\n";
+    const std::string prose = "<p>地図のページです。エリアをクリックすると、それぞれの案内ページが開きます。"
+                              "東京、大阪、名古屋、福岡の各支店の所在地と営業時間を掲載しています。</p>\n";
+    for (int m = 0; page.size() < (std::size_t(20) << 20); ++m) {
+        const std::string name = "map" + std::to_string(m);
+        page += prose;
+        page += "<p><img src=\"img/p" + std::to_string(m) + ".png\" usemap=\"#" + name + "\" alt=\"案内図\">\n";
+        page += "<map name=\"" + name + "\">\n";
+        for (int a = 0; a < 20; ++a)
+            page += "<area shape=\"rect\" coords=\"" + std::to_string(a) + ",10,120,140\" href=\"p" +
+                    std::to_string(a) + ".html\" alt=\"支店 " + std::to_string(a) + " の案内\">\n";
+        page += "</map></p>\n";
+    }
+    return page + "</body></html>\n";
+}
+
+void ReadJapanesePage(benchmark::State& state, const std::string& page)
+{
+    for (auto _ : state)
+        benchmark::DoNotOptimize(html::FindMaps(DecodeHtmlPage(page, 0).text).size());
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * page.size()));
+}
+
+void BM_ReadUtf8JapanesePage(benchmark::State& state)
+{
+    static const std::string page = JapanesePage();
+    ReadJapanesePage(state, page);
+}
+BENCHMARK(BM_ReadUtf8JapanesePage)->Unit(benchmark::kMillisecond);
+
+void BM_ReadShiftJisJapanesePage(benchmark::State& state)
+{
+    static const std::string page = utf8::Utf8ToSjis(JapanesePage());
+    ReadJapanesePage(state, page);
+}
+BENCHMARK(BM_ReadShiftJisJapanesePage)->Unit(benchmark::kMillisecond);
 
 // The same page with the map in its middle put back, one area moved.
 void BM_UpdatePage(benchmark::State& state)

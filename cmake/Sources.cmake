@@ -4,7 +4,7 @@
 
 set(ZM_CORE_FOLDERS
   services/types      # points, rectangles, colours, the picture interface
-  services/text       # Shift-JIS strings, the codec and its tables, the UTF-8 bridge
+  services/text       # the program's text (UTF-8), the codec and its tables, text in and out
   services/paths      # local paths and HTML references; the file system
   services/settings   # the preferences record
   services/fileinfo   # what is known of a file without decoding it

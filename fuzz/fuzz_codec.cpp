@@ -1,8 +1,11 @@
 // Arbitrary bytes through every source code to every target code, and
 // through the line-end conversions. The first byte picks the codes.
+#include "services/text/HtmlPageText.h"
 #include "services/text/TextCodec.h"
+#include "services/text/TextOutput.h"
 #include "services/text/Utf8Bridge.h"
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -35,6 +38,20 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (utf8::Utf8ToSjis(asUtf8, onePass) != utf8::Utf16ToSjis(utf8::ToUtf16(asUtf8), viaUtf16) ||
         onePass.count != viaUtf16.count || onePass.firstOffset != viaUtf16.firstOffset)
         __builtin_trap();
+    // The bytes as the program's text, written into the target with
+    // references for what it lacks, read back as that text.
+    utf8::Repairs repairs;
+    std::string program = utf8::MakeValid(asUtf8, repairs);
+    program.erase(std::remove(program.begin(), program.end(), '\0'), program.end());
+    while (program.rfind("\xEF\xBB\xBF", 0) == 0) // a page's first U+FEFF is its signature
+        program.erase(0, 3);
+    if (!utf8::IsValid(program))
+        __builtin_trap();
+    if (to >= EncodingShiftJis && to != EncodingUtf8Signature) {
+        const PageText back = DecodeHtmlPage(textout::Encode(program, to, false), to);
+        if (back.replaced || back.text != textout::WithReferences(program, to))
+            __builtin_trap();
+    }
     // Every source once more into Shift-JIS and UTF-16, as opening a file does.
     for (int source = 0; source < 8; ++source) {
         TextCodec c;

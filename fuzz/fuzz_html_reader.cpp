@@ -9,6 +9,8 @@
 #include "services/settings/AppSettings.h"
 #include "services/text/HtmlPageText.h"
 #include "services/text/TextCodec.h"
+#include "services/text/TextOutput.h"
+#include "services/text/Utf8Bridge.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -29,14 +31,22 @@ void ReadMaps(const std::string& text)
         maps[i].documentPath = "/web/index.html";
         html::BuildDocumentFromMap(doc, maps, static_cast<int>(i));
         doc.EnsureDefaultArea();
-        html::WriteMapHtml(doc, options);
+        const std::string source = html::WriteMapHtml(doc, options);
+        // In an encoding that lacks some of its characters the source goes
+        // as references, and reads back whole.
+        if (utf8::IsValid(source) && source.find('\0') == std::string::npos) { // a page ends at a NUL
+            const PageText back = DecodeHtmlPage(textout::Encode(source, EncodingEucJp, false), EncodingEucJp);
+            if (back.replaced || back.text != textout::WithReferences(source, EncodingEucJp))
+                __builtin_trap();
+        }
     }
 }
 
+// A page read is the program's text: valid UTF-8, without NUL.
 void CheckPage(const PageText& page)
 {
     if ((page.replaced == 0) != (page.firstReplacedLine == 0) || page.replaced > page.text.size() ||
-        page.text.find('\0') != std::string::npos)
+        page.text.find('\0') != std::string::npos || !utf8::IsValid(page.text))
         __builtin_trap();
 }
 

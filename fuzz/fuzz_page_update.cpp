@@ -2,9 +2,8 @@
 // the page has one, with its own map moved, in each encoding rule. The update
 // either fails cleanly or gives a page that a second update with the same map
 // leaves exactly as it is. (The writer writes values as they are, so a map
-// whose texts hold markup characters, or bytes that are no whole Shift-JIS
-// characters, may well change a page's tags; the page's own map keeps only
-// its plain texts.)
+// whose texts hold markup characters may well change a page's tags; the
+// page's own map keeps only its plain texts, which may be of any script.)
 #include "formats/HtmlOutputOptions.h"
 #include "formats/HtmlReader.h"
 #include "formats/PageUpdate.h"
@@ -34,18 +33,20 @@ void FillMap(CZephyrmapDoc& doc)
     doc.SetAttribute(AttrMapName, "m");
     doc.SetAttribute(AttrImageSrc, "/web/img/a.png");
     doc.SetAttribute(AttrWidth, "40");
-    doc.SetAttribute(AttrImgAlt, "\x92\x6E\x90\x7D"); // Japanese, which some encodings lack
-    doc.AppendArea(Area(ShapeRect, {{1, 2}, {5, 2}, {5, 6}, {1, 6}}, "/web/a.html", ""));
-    doc.AppendArea(Area(ShapeCirc, {{0, 0}, {4, 0}, {4, 4}, {0, 4}}, "http://x/", "c"));
+    doc.SetAttribute(AttrImgAlt, "地図"); // Japanese, which some encodings lack
+    doc.AppendArea(Area(ShapeRect, {{1, 2}, {5, 2}, {5, 6}, {1, 6}}, "/web/Zürich.html", ""));
+    doc.AppendArea(
+        Area(ShapeCirc, {{0, 0}, {4, 0}, {4, 4}, {0, 4}}, "http://x/", "Café 😀 지도")); // as references where lacked
     doc.AppendArea(Area(ShapePoly, {{0, 0}, {9, 0}, {4, 7}}, "", ""));
     doc.AreaAt(2)->m_noHref = 1;
 }
 
-// Printable ASCII without markup characters and with its quotes in pairs.
+// Printable text of any script, without markup characters and with its
+// quotes in pairs.
 bool Plain(const std::string& text)
 {
     return std::all_of(text.begin(), text.end(),
-                       [](char c) { return c >= 0x20 && c < 0x7F && c != '<' && c != '>'; }) &&
+                       [](char c) { return (c >= 0x20 || c < 0) && c != 0x7F && c != '<' && c != '>'; }) &&
            std::count(text.begin(), text.end(), '"') % 2 == 0 && std::count(text.begin(), text.end(), '\'') % 2 == 0;
 }
 

@@ -238,11 +238,16 @@ bool IsPassedByte(char16_t u)
     return u >= 0x80 && u <= 0xFF && jis::FromUnicode(u) <= 0xFF;
 }
 
+// What a decoder gives for what it could not read, beside lone surrogates.
+enum class Unread {
+    Nothing,     // UTF-16: every other unit is a character, U+FFFD too
+    MarkedFffd,  // windows-1252 and the charsets without tables: U+FFFD
+    PassedBytes, // the Japanese byte decoders: a byte passed on as a unit of its own
+};
+
 // Units into the program's text: a leading signature is dropped, the text
-// ends at its first NUL, and what is no character (an unknown one of a
-// charset without tables, a lone surrogate, and from the Japanese byte
-// decoders a byte passed on alone) becomes U+FFFD and is counted.
-PageText FromUnits(std::u16string units, int encoding, bool bytesPassed = false)
+// ends at its first NUL, and what is no character becomes U+FFFD and is counted.
+PageText FromUnits(std::u16string units, int encoding, Unread unread)
 {
     if (!units.empty() && units.front() == kSignature)
         units.erase(0, 1);
@@ -251,8 +256,9 @@ PageText FromUnits(std::u16string units, int encoding, bool bytesPassed = false)
     page.encoding = encoding;
     for (std::size_t i = 0; i < units.size(); ++i) {
         char16_t& u = units[i];
-        const bool unknown = u == kUnknownCharacter || (IsSurrogate(u) && !IsPairedSurrogate(units, i)) ||
-                             (bytesPassed && IsPassedByte(u));
+        const bool unknown = (IsSurrogate(u) && !IsPairedSurrogate(units, i)) ||
+                             (unread == Unread::MarkedFffd && u == kUnknownCharacter) ||
+                             (unread == Unread::PassedBytes && IsPassedByte(u));
         if (!unknown)
             continue;
         u = kUnknownCharacter;
@@ -456,23 +462,23 @@ PageText DecodePageBytes(const std::string& bytes, PageCoding coding)
     case PageCoding::ShiftJis:
         return FromShiftJis(bytes);
     case PageCoding::Jis:
-        return FromUnits(TableUnits(KindJis, bytes), encoding, true);
+        return FromUnits(TableUnits(KindJis, bytes), encoding, Unread::PassedBytes);
     case PageCoding::NecKanji:
-        return FromUnits(TableUnits(KindNecKanji, bytes), encoding, true);
+        return FromUnits(TableUnits(KindNecKanji, bytes), encoding, Unread::PassedBytes);
     case PageCoding::EucJp:
-        return FromUnits(TableUnits(KindEucJp, bytes), encoding, true);
+        return FromUnits(TableUnits(KindEucJp, bytes), encoding, Unread::PassedBytes);
     case PageCoding::Utf8:
         return FromUtf8(bytes);
     case PageCoding::Utf16Le:
-        return FromUnits(Utf16Units(bytes, false), encoding);
+        return FromUnits(Utf16Units(bytes, false), encoding, Unread::Nothing);
     case PageCoding::Utf16Be:
-        return FromUnits(Utf16Units(bytes, true), encoding);
+        return FromUnits(Utf16Units(bytes, true), encoding, Unread::Nothing);
     case PageCoding::Western:
-        return FromUnits(WesternUnits(bytes), encoding);
+        return FromUnits(WesternUnits(bytes), encoding, Unread::MarkedFffd);
     case PageCoding::ForeignDoubleByte:
-        return FromUnits(ForeignUnits(bytes, true), encoding);
+        return FromUnits(ForeignUnits(bytes, true), encoding, Unread::MarkedFffd);
     case PageCoding::ForeignSingleByte:
-        return FromUnits(ForeignUnits(bytes, false), encoding);
+        return FromUnits(ForeignUnits(bytes, false), encoding, Unread::MarkedFffd);
     }
     return FromShiftJis(bytes);
 }

@@ -15,6 +15,7 @@ constexpr char32_t kFirstHalfWidthKatakana = 0xFF61, kLastHalfWidthKatakana = 0x
 // EUC-JP and JIS carry the rows of JIS X 0208 and the NEC rows among them;
 // the user-defined rows after these would come out as other bytes.
 constexpr unsigned kLastCarriedRow = 0x7E;
+constexpr char32_t kEscape = 0x1B;
 
 bool HoldsInShiftJis(char32_t c)
 {
@@ -71,6 +72,8 @@ bool Holds(int encoding, char32_t c)
     case EncodingShiftJis:
         return HoldsInShiftJis(c);
     case EncodingJis:
+        // An escape character of the text would read as one of JIS's own.
+        return c != kEscape && HoldsInJisRows(c);
     case EncodingEucJp:
         return HoldsInJisRows(c);
     default:

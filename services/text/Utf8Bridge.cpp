@@ -362,29 +362,94 @@ bool FitsShiftJis(std::string_view text)
     return true;
 }
 
+namespace
+{
+
+constexpr char16_t kUndefined = 0x30FB; // what code page 932 gives for a code it leaves free
+
+// The character of code page 932 that starts at the non-ASCII byte `i`,
+// which moves past it.
+char16_t SjisCharacterAt(std::string_view s, std::size_t& i)
+{
+    const unsigned lead = static_cast<unsigned char>(s[i++]);
+    if (lead >= 0xA1 && lead <= 0xDF)
+        return static_cast<char16_t>(lead + 0xFEC0);
+    if (const char16_t lone = LoneByteToUnicode(lead))
+        return lone;
+    const unsigned trail = i < s.size() ? static_cast<unsigned char>(s[i]) : 0;
+    if (trail < 0x40 || trail == 0x7F || trail > 0xFC)
+        return kUndefined; // a lead byte without its trail
+    ++i;
+    const std::uint16_t u = jis::ToUnicode(jis::FromShiftJis(lead, trail));
+    return u ? u : kUndefined;
+}
+
+} // namespace
+
 std::u16string SjisToUtf16(std::string_view s)
 {
     std::u16string out;
     out.reserve(s.size());
-    for (std::size_t i = 0; i < s.size(); ++i) {
-        unsigned lead = static_cast<unsigned char>(s[i]);
-        if (lead < 0x80) {
-            out.push_back(static_cast<char16_t>(lead));
-        } else if (lead >= 0xA1 && lead <= 0xDF) {
-            out.push_back(static_cast<char16_t>(lead + 0xFEC0));
-        } else if (const char16_t lone = LoneByteToUnicode(lead)) {
-            out.push_back(lone);
-        } else {
-            unsigned trail = i + 1 < s.size() ? static_cast<unsigned char>(s[i + 1]) : 0;
-            if (trail < 0x40 || trail == 0x7F || trail > 0xFC) {
-                out.push_back(0x30FB); // a lead byte without its trail
-                continue;
-            }
+    for (std::size_t i = 0; i < s.size();) {
+        const auto b = static_cast<unsigned char>(s[i]);
+        if (b < 0x80) {
+            out.push_back(b);
             ++i;
-            std::uint16_t u = jis::ToUnicode(jis::FromShiftJis(lead, trail));
-            out.push_back(u ? u : 0x30FB);
+        } else {
+            out.push_back(SjisCharacterAt(s, i));
         }
     }
+    return out;
+}
+
+namespace
+{
+
+// Writes the UTF-8 of a unit of the first plane at `out`; returns where it ends.
+inline char* PutUnitUtf8(char* out, char16_t u)
+{
+    if (u < 0x800) {
+        out[0] = static_cast<char>(0xC0 | (u >> 6));
+        out[1] = static_cast<char>(0x80 | (u & 0x3F));
+        return out + 2;
+    }
+    out[0] = static_cast<char>(0xE0 | (u >> 12));
+    out[1] = static_cast<char>(0x80 | ((u >> 6) & 0x3F));
+    out[2] = static_cast<char>(0x80 | (u & 0x3F));
+    return out + 3;
+}
+
+} // namespace
+
+std::string SjisToUtf8(std::string_view s)
+{
+    // Code page 932 has no character beyond the first plane: at most three
+    // bytes a character, which takes at least one.
+    constexpr std::size_t kMostBytes = 3;
+    std::string out(s.size() + s.size() / 2 + kMostBytes, '\0');
+    std::size_t o = 0;
+    const auto* const begin = reinterpret_cast<const unsigned char*>(s.data());
+    const std::uint16_t* const pairs = sjis::PairTable();
+    for (std::size_t i = 0; i < s.size();) {
+        // Pages are mostly ASCII: its runs are copied whole.
+        const std::size_t run = static_cast<std::size_t>(SkipAscii(begin + i, begin + s.size()) - (begin + i));
+        if (out.size() - o < run + kMostBytes)
+            out.resize(std::max(2 * out.size(), o + run + kMostBytes));
+        std::memcpy(out.data() + o, s.data() + i, run);
+        o += run;
+        i += run;
+        if (i == s.size())
+            break;
+        // The common pairs straight from the table, everything else the long way.
+        const unsigned lead = begin[i], trail = i + 1 < s.size() ? begin[i + 1] : 0;
+        char16_t u = trail != 0x7F ? pairs[lead << 8 | trail] : 0;
+        if (u)
+            i += 2;
+        else
+            u = SjisCharacterAt(s, i);
+        o = static_cast<std::size_t>(PutUnitUtf8(out.data() + o, u) - out.data());
+    }
+    out.resize(o);
     return out;
 }
 

@@ -29,10 +29,8 @@ struct SjisLoss {
 };
 std::string Utf16ToSjis(std::u16string_view utf16, SjisLoss& loss);
 
-inline std::string SjisToUtf8(std::string_view sjis)
-{
-    return FromUtf16(SjisToUtf16(sjis));
-}
+// The same as FromUtf16(SjisToUtf16(sjis)), in one pass.
+std::string SjisToUtf8(std::string_view sjis);
 
 // The code point of the character at `i`, which moves past it; a broken
 // sequence gives U+FFFD and is passed over once.

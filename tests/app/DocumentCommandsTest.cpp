@@ -440,6 +440,54 @@ private slots:
         QCOMPARE(h.boxes.back(), QStringLiteral("HTMLソースをクリップボードにコピーしました。"));
         QVERIFY(!h.Doc().IsModified());
     }
+
+    // Regression: a picture, page or map under a folder or with a name that
+    // Shift-JIS lacks was refused. The editor opens, saves, reads its picture
+    // from and writes its page for any name, and shows names as they are.
+    void namesOfAnyCharactersOpenSaveAndShow()
+    {
+        AppHarness h;
+        for (const QString& folder : {QStringLiteral("Café/José's maps"), QStringLiteral("中文目录/😀")}) {
+            h.OpenMap(folder + QStringLiteral("/naïve 😀.png"), folder + QStringLiteral("/Zürich 地図.html"));
+            int width = 0, height = 0;
+            QVERIFY(h.Doc().Picture()->LoadedSize(width, height));
+            QCOMPARE(width, 300);
+            h.AddRect(1, 1, 9, 9)->m_alt = "Café 😀";
+            const QString map = h.Path(folder + QStringLiteral("/José's 地図 😀.zmf"));
+            h.app->Files()->chooseSavePath = [map] { return std::optional<QString>(map); };
+            QVERIFY(h.app->Files()->SaveAs());
+            QVERIFY(QFileInfo::exists(map));
+            QCOMPARE(h.Frame().windowTitle(), QFileInfo(map).fileName() + QStringLiteral(" - Zephyrmap !"));
+            QVERIFY(h.app->Files()->Open(map));
+            QCOMPARE(h.Doc().AreaAt(0)->m_alt, std::string("Café 😀"));
+            QCOMPARE(h.Doc().ImageSrc(), h.ProgramPath(folder + QStringLiteral("/naïve 😀.png")));
+            QCOMPARE(h.app->Files()->RecentFiles().front(), map);
+            // The map put back into its page, under its own name.
+            QFile page(h.Path(folder + QStringLiteral("/Zürich 地図.html")));
+            QVERIFY(page.open(QIODevice::WriteOnly));
+            page.write("<meta charset=utf-8><img src=x.png usemap=#m>\n<map name=m>\n</map>\n");
+            page.close();
+            h.answer = QMessageBox::Yes;
+            QVERIFY(h.app->Commands()->UpdateHtmlDocument());
+            QVERIFY(page.open(QIODevice::ReadOnly));
+            QByteArray updated = page.readAll();
+            page.close();
+            QVERIFY2(updated.contains("src=\"naïve 😀.png\""), updated.constData());
+            QVERIFY2(updated.contains("ALT=\"Café 😀\""), updated.constData());
+            // A page that does not say it is UTF-8 is read as Shift-JIS: what
+            // that lacks goes in as references, which read as the characters.
+            QVERIFY(page.open(QIODevice::WriteOnly));
+            page.write("<img src=x.png usemap=#m>\n<map name=m>\n</map>\n");
+            page.close();
+            QVERIFY(h.app->Commands()->UpdateHtmlDocument());
+            QVERIFY(page.open(QIODevice::ReadOnly));
+            updated = page.readAll();
+            page.close();
+            QVERIFY2(updated.contains("src=\"na&#239;ve &#x1F600;.png\""), updated.constData());
+            QVERIFY2(updated.contains("ALT=\"Caf&#233; &#x1F600;\""), updated.constData());
+        }
+        QVERIFY2(h.boxes.filter(QStringLiteral("扱えない")).isEmpty(), qPrintable(h.boxes.join(QLatin1Char('\n'))));
+    }
 };
 
 QTEST_MAIN(DocumentCommandsTest)

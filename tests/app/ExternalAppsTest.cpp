@@ -91,6 +91,30 @@ private slots:
         QVERIFY(bytes.endsWith("</MAP>\r\n\r\n</BODY>\r\n\r\n</HTML>"));
     }
 
+    // The preview page goes beside a document of any name, is UTF-8 with
+    // its charset declared, and holds every character of the map.
+    void thePreviewTakesAnyNameAndEveryCharacter()
+    {
+        Setup s;
+        const QString folder = s.h.dir.filePath(QStringLiteral("Café/中文目录 😀"));
+        QVERIFY(QDir().mkpath(folder));
+        WriteFile(folder + QStringLiteral("/José's page.html"));
+        s.h.doc.SetAttribute(AttrHtmlPath, FromQString(folder + QStringLiteral("/José's page.html")));
+        const QString record = s.Path("argument.txt");
+        const QString browser = s.Path("browser.sh");
+        WriteFile(browser, QStringLiteral("#!/bin/sh\nprintf '%s' \"$1\" > '%1'\n").arg(record).toUtf8());
+        QFile::setPermissions(browser, QFile::permissions(browser) | QFileDevice::ExeOwner);
+        s.h.settings.Browser = FromQString(browser);
+        s.h.AddRect(1, 1, 10, 10)->m_alt = "Café 😀 지도 𠮷";
+        s.apps.BrowserPreview();
+        const QString preview = folder + QStringLiteral("/Zephyrmap_tmp.html");
+        QTRY_COMPARE(QString::fromUtf8(ReadAll(record)), preview);
+        QVERIFY(m_boxes.isEmpty());
+        const QByteArray bytes = ReadAll(preview);
+        QVERIFY(bytes.contains("charset=UTF-8"));
+        QVERIFY(bytes.contains("ALT=\"Café 😀 지도 𠮷\""));
+    }
+
     void theHeadAndTailFollowTheTagCase()
     {
         Setup s;

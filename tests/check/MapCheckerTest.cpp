@@ -250,17 +250,19 @@ TEST(MapChecker, LinkTargetsOnDisk)
     std::filesystem::create_directories(dir);
     std::ofstream((dir / "there.html").string()) << "x";
     std::ofstream((dir / "with space.html").string()) << "x";
-    std::ofstream((dir / "地図.html").string()) << "x"; // UTF-8 on the disk, Shift-JIS in the program
+    std::ofstream((dir / "地図.html").string()) << "x";
+    // Regression: "Zürich.html" was looked for as "Z?rich.html".
+    std::ofstream((dir / "Zürich.html").string()) << "x";
     AppSettings settings;
     CZephyrmapDoc doc(settings);
     doc.SetAttribute(AttrHtmlPath, (dir / "index.html").string());
-    for (const char* href : {"there.html", "with%20space.html", "%E5%9C%B0%E5%9B%B3.html", "gone.html"})
+    for (const char* href : {"there.html", "with%20space.html", "%E5%9C%B0%E5%9B%B3.html", "Zürich.html",
+                             "Z%C3%BCrich.html#ñ", "地図.html", "gone.html"})
         doc.AppendArea(Rect4(0, 0, 10, 10, href));
     const std::vector<Finding> findings = MapChecker().Check(doc, {});
     std::vector<std::string> codes = Codes(findings);
-    std::erase(codes, "duplicate-area@1"), std::erase(codes, "duplicate-area@2"), std::erase(codes, "duplicate-area@3");
-    EXPECT_EQ(codes,
-              (std::vector<std::string>{"hidden-area@1", "hidden-area@2", "hidden-area@3", "missing-link-target@3"}));
+    std::erase_if(codes, [](const std::string& code) { return code.rfind("missing-link-target", 0) != 0; });
+    EXPECT_EQ(codes, (std::vector<std::string>{"missing-link-target@6"}));
     std::filesystem::remove_all(dir);
 }
 

@@ -48,6 +48,15 @@ TEST(PageChecker, HowEachImgFindsItsMap)
          "<img usemap=#m>\n<map name=m></map>\r<map name=m></map>\r\n<map name=m></map>",
          {"duplicate-map-name 3 m", "duplicate-map-name 4 m"}},
         {"one map for two IMGs", "<img usemap=#m><img usemap=#m><map name=m></map>", {}},
+        // Regression: names that differ only in characters Shift-JIS lacks
+        // were read alike and reported as one name twice.
+        {"names of any script",
+         "<img usemap=\"#지도\"><img usemap=\"#지역\">\n<map name=\"지도\"></map>\n<map name=\"지역\"></map>\n"
+         "<img usemap=#Café><map name=Café></map><img usemap=#😀><map name=😀></map>",
+         {}},
+        {"two maps of a name in any script",
+         "<img usemap=#지도>\n<map name=지도></map>\n<map name=지도></map>",
+         {"duplicate-map-name 3 지도"}},
     };
     for (const auto& row : rows)
         EXPECT_EQ(Summary(pagecheck::CheckMapReferences(row.page)), row.summary) << row.what;

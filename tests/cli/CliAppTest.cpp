@@ -672,3 +672,71 @@ TEST(CliUpdate, TextThatCannotBeWrittenOrKeptAndTangledTags)
     }
     std::filesystem::remove_all(dir);
 }
+
+// Regression: any page, picture or map under a folder or with a name that
+// Shift-JIS lacks was refused by every command ("has characters Shift-JIS
+// cannot hold"). Every command takes any name the file system holds: accents,
+// Chinese, emoji and a quote, in the folder and in the file's own name.
+TEST(CliNames, EveryCommandTakesAnyName)
+{
+    for (const std::string& folderName : {std::string("Café/José's maps"), std::string("中文目录/😀")}) {
+        const std::filesystem::path dir = std::filesystem::path(TempPath("names")) / folderName;
+        std::filesystem::create_directories(dir);
+        const std::string folder = dir.string() + "/";
+        const std::string png = folder + "naïve 😀.png", page = folder + "Zürich \"地図\".html";
+        const std::string zmf = folder + "José's 地図.zmf", out = folder + "出力 é.html";
+        std::ofstream(png, std::ios::binary) << HalfRedPng();
+        std::ofstream(page, std::ios::binary)
+            << "<img src=\"naïve 😀.png\" usemap=\"#지도\" alt=\"Café\">\n"
+               "<map name=\"지도\"><area shape=rect coords=\"0,0,2,1\" href='Zürich \"地図\".html' alt=\"😀\"></map>\n";
+        const struct {
+            std::vector<std::string> args;
+            int status;
+        } rows[] = {
+            {{"maps", page}, 0},
+            {{"import", page, "-o", zmf}, 0},
+            {{"dump", zmf}, 0},
+            {{"html", zmf, "-o", out}, 0},
+            {{"svg", zmf, "-o", out}, 0},
+            {{"update", page, zmf, "-o", out}, 0},
+            {{"update", page, zmf}, 0},
+            {{"check", page}, 0},
+            {{"check", zmf}, 0},
+            {{"picture", png}, 0},
+            {{"trace", png, "1", "1"}, 0},
+            {{"convert", "--from", "4", "--to", "4", page, "-o", out}, 0},
+        };
+        for (const auto& row : rows) {
+            const Outcome r = Cli(row.args);
+            EXPECT_EQ(r.status, row.status) << row.args[0] << " in " << folderName << ": " << r.err;
+            EXPECT_EQ(r.err.find("Shift-JIS"), std::string::npos) << r.err;
+        }
+        // The map knows its picture and page by their names as they are.
+        const Outcome dump = Cli({"dump", zmf});
+        EXPECT_NE(dump.out.find("\"" + png + "\""), std::string::npos) << dump.out;
+        EXPECT_NE(dump.out.find("\"alt\":\"😀\""), std::string::npos) << dump.out;
+        const Outcome picture = Cli({"picture", png});
+        EXPECT_NE(picture.out.find("PNG"), std::string::npos);
+        EXPECT_EQ(Cli({"maps", page}).out, "0\t지도\tnaïve 😀.png\n");
+        // The picture is written relative, readable: no percent escapes.
+        EXPECT_NE(Cli({"html", zmf, "--src-relative"}).out.find("SRC=\"./naïve 😀.png\""), std::string::npos);
+        std::filesystem::remove_all(TempPath("names"));
+    }
+}
+
+// The text-only conversions keep their bytes, and say what did not convert.
+TEST(CliConvert, CharactersTheTargetLacksAreReported)
+{
+    Outcome r = Cli({"convert", "--from", "4", "--to", "1"}, "ok\nCafé 😀\n地図");
+    EXPECT_EQ(r.status, 3);
+    EXPECT_EQ(r.out, "ok\nCaf? ?\n\x92\x6E\x90\x7D");
+    EXPECT_EQ(r.err, "zephyrmap-cli: 2 characters the target encoding cannot hold did not convert; the first is on "
+                     "line 2\n");
+    Outcome clean = Cli({"convert", "--from", "4", "--to", "1"}, "地図");
+    EXPECT_EQ(clean.status, 0);
+    EXPECT_EQ(clean.err, "");
+    Outcome utf16 = Cli({"convert", "--from", "6", "--to", "3"}, std::string("a\0\xE9\0", 4));
+    EXPECT_EQ(utf16.status, 3);
+    EXPECT_EQ(utf16.out, "a\xE9");
+    EXPECT_NE(utf16.err.find("1 character the target"), std::string::npos);
+}

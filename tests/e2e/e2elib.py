@@ -333,7 +333,16 @@ class App:
 
     def type(self, text, window=None):
         self.focus(window)
-        xdotool("type", "--delay", 10, text)
+        if text.isascii():
+            xdotool("type", "--delay", 10, text)
+            return
+        # xdotool types a character the keyboard lacks by mapping a spare key to it for the moment;
+        # the next such character maps the same key anew, and a program that has not yet read the
+        # new mapping would take the key for the old character. One at a time, with a pause.
+        # xdotool keeps the key mapped for its delay after each key, so a long one lets the program
+        # read the key before the mapping goes back.
+        for character in text:
+            xdotool("type", "--delay", 10 if character.isascii() else 150, character)
 
     def menu(self, *letters):
         """Opens a menu of the main window by its letter and chooses an item by its letter."""

@@ -31,8 +31,8 @@ KEYS = ["Delete", "ctrl+Delete", "ctrl+z", "ctrl+y", "Left", "Right", "Up", "Dow
         "ctrl+a", "Home", "End", "Page_Down"]
 # Menus: Edit, Area, Tools and View, with any letter; File only for what does not end the program.
 MENUS = ["e", "a", "t", "v"]
-# The panes that float as windows of their own.
-DOCKS = "^(マッププロパティ|マップの検査)$"
+# The panes, and the tool bar, that float as windows of their own once dragged off.
+DOCKS = "^(マッププロパティ|マップの検査|メイン)$"
 FILE_LETTERS = ["n", "h", "c", "t", "u", "b", "o", "s", "a"]
 
 
@@ -67,8 +67,8 @@ class Monkey:
         return x, y + 60, w, h - 60  # below the menu bar: its items are chosen by letters
 
     def others(self):
-        """Dialogs, messages and menus: every window but the main one and its docked panes, which a
-        double-click on their title sets floating."""
+        """Dialogs, messages and menus: every window but the main one, its docked panes, which a
+        double-click on their title sets floating, and its tool bar, which a drag can float."""
         docks = self.app.windows(DOCKS)
         return [w for w in self.app.windows(".") if w != self.app.main and w not in docks]
 

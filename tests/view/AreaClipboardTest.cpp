@@ -86,6 +86,32 @@ private slots:
         QCOMPARE(drawn[0]->m_otherAttrs, std::string("id=q"));
     }
 
+    // Any text survives a copy, between views as between running copies: an
+    // area Shift-JIS holds goes in both blocks, any other in the UTF-8 one alone.
+    void anyTextSurvivesACopy()
+    {
+        ViewHarness from(1000, 800), to(1000, 800);
+        CMapData* area = from.AddRect(20, 20, 60, 40);
+        area->SetAttributes(std::string("/wiki/Zürich?q=ñ"), std::string("𠮷"), std::string("Café — ©2026 €5 😀"), 0, 0,
+                            std::string("title=\"지도 图片地图\""));
+        from.view.SelectArea(area);
+        RunCommand(from.view, CmdCopyArea);
+        const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+        QCOMPARE(data->formats().size(), 1); // the Shift-JIS block would spoil the texts
+        PasteAt(to, 150, 150, CmdPasteAreaWithAttributes);
+        to.Move(160, 155);
+        to.Click(160, 155);
+        const std::vector<CMapData*> drawn = to.Drawn();
+        QCOMPARE(drawn.size(), std::size_t(1));
+        QCOMPARE(drawn[0]->m_href, std::string("/wiki/Zürich?q=ñ"));
+        QCOMPARE(drawn[0]->m_target, std::string("𠮷"));
+        QCOMPARE(drawn[0]->m_alt, std::string("Café — ©2026 €5 😀"));
+        QCOMPARE(drawn[0]->m_otherAttrs, std::string("title=\"지도 图片地图\""));
+        area->SetAttributes(std::string("地図.html"), std::string("_top"), std::string("地図"), 0, -1, std::string());
+        RunCommand(from.view, CmdCopyArea);
+        QCOMPARE(QGuiApplication::clipboard()->mimeData()->formats().size(), 2);
+    }
+
     void aDamagedBlockLeavesTheViewAlone()
     {
         ViewHarness h(1000, 800);
