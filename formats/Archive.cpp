@@ -9,10 +9,6 @@
 namespace
 {
 
-// Counted strings of up to 254 bytes give their length in one byte; up to
-// 65533 in a word after 0xFF; longer ones in an int32 after 0xFF, 0xFFFF.
-constexpr std::size_t kLongestByteLength = 254;
-constexpr std::size_t kLongestWordLength = 0xFFFD;
 // Class indexes up to this fit the tag word of a stored class.
 constexpr std::uint32_t kLargestWordIndex = 32766;
 // What comes before the length of a text stored in UTF-16: 0xFF, word 0xFFFE.
@@ -20,12 +16,6 @@ constexpr char kWideMark[] = "\xFF\xFE\xFF";
 constexpr std::size_t kWideMarkSize = 3;
 
 } // namespace
-
-std::size_t ArchiveWriter::StringSize(std::size_t length)
-{
-    const std::size_t prefix = length <= kLongestByteLength ? 1 : length <= kLongestWordLength ? 3 : 7;
-    return prefix + length;
-}
 
 void ArchiveWriter::Reserve(std::size_t size)
 {
@@ -60,59 +50,30 @@ void ArchiveWriter::Append(const char* data, std::size_t n)
         std::memcpy(Room(n), data, n);
 }
 
-char* ArchiveWriter::PutLength(char* p, std::size_t n)
+void ArchiveText::Convert(std::string_view text)
 {
-    if (n <= kLongestByteLength) {
-        *p++ = static_cast<char>(n);
-    } else if (n <= kLongestWordLength) {
-        *p++ = static_cast<char>(0xFF);
-        p = PutWord(p, static_cast<std::uint16_t>(n));
-    } else {
-        *p++ = static_cast<char>(0xFF);
-        p = PutWord(p, 0xFFFF);
-        p = PutInt32(p, static_cast<std::int32_t>(static_cast<std::uint32_t>(n)));
-    }
-    return p;
-}
-
-char* ArchiveWriter::PutString(char* p, std::string_view s)
-{
-    p = PutLength(p, s.size());
-    if (!s.empty())
-        std::memcpy(p, s.data(), s.size());
-    return p + s.size();
-}
-
-ArchiveText::ArchiveText(std::string_view text) : m_bytes(text)
-{
-    if (utf8::IsAscii(text))
-        return;
     utf8::SjisLoss loss;
-    m_stored = utf8::Utf8ToSjis(text, loss);
+    m_stored = std::make_unique<std::string>(utf8::Utf8ToSjis(text, loss));
     if (loss.count) {
         const std::u16string units = utf8::ToUtf16(text);
-        m_stored.assign(2 * units.size(), '\0');
+        m_stored->assign(2 * units.size(), '\0');
         for (std::size_t i = 0; i < units.size(); ++i) {
-            m_stored[2 * i] = static_cast<char>(units[i] & 0xFF);
-            m_stored[2 * i + 1] = static_cast<char>(units[i] >> 8);
+            (*m_stored)[2 * i] = static_cast<char>(units[i] & 0xFF);
+            (*m_stored)[2 * i + 1] = static_cast<char>(units[i] >> 8);
         }
         m_wide = true;
     }
-    m_bytes = m_stored;
+    m_bytes = *m_stored;
 }
 
-std::size_t ArchiveText::Size() const
+std::size_t ArchiveText::WideSize() const
 {
-    if (!m_wide)
-        return ArchiveWriter::StringSize(m_bytes.size());
     const std::size_t units = m_bytes.size() / 2;
     return kWideMarkSize + ArchiveWriter::StringSize(units) - units + m_bytes.size();
 }
 
-char* ArchiveText::Put(char* p) const
+char* ArchiveText::PutWide(char* p) const
 {
-    if (!m_wide)
-        return ArchiveWriter::PutString(p, m_bytes);
     std::memcpy(p, kWideMark, kWideMarkSize);
     p = ArchiveWriter::PutLength(p + kWideMarkSize, m_bytes.size() / 2);
     std::memcpy(p, m_bytes.data(), m_bytes.size());
@@ -232,7 +193,7 @@ std::string FromStored(const char* bytes, std::size_t n)
 
 std::string ArchiveReader::Text()
 {
-    if (!m_failed && m_pos < m_size && m_data[m_pos] <= kLongestByteLength) {
+    if (!m_failed && m_pos < m_size && m_data[m_pos] <= ArchiveWriter::kLongestByteLength) {
         // The usual short string, without the checks for the longer forms.
         const std::size_t n = m_data[m_pos];
         if (n >= m_size - m_pos) {

@@ -22,6 +22,8 @@
 // Reading is bounded by the bytes at hand: no length or count may claim more
 // than is left, and any shortfall fails the whole read.
 
+#include "services/text/Utf8String.h"
+
 #include <bit>
 #include <cstddef>
 #include <cstdint>
@@ -37,14 +39,22 @@
 class ArchiveText
 {
 public:
-    explicit ArchiveText(std::string_view text);
-    // What ArchiveWriter::PutText writes for it.
+    explicit ArchiveText(std::string_view text) : m_bytes(text)
+    {
+        if (!utf8::IsAscii(text))
+            Convert(text);
+    }
+    // What Put writes for it.
     std::size_t Size() const;
     char* Put(char* p) const;
 
 private:
-    std::string_view m_bytes; // the text itself when ASCII, else m_stored
-    std::string m_stored;     // Shift-JIS bytes, or UTF-16 units little-endian first
+    void Convert(std::string_view text);
+    std::size_t WideSize() const;
+    char* PutWide(char* p) const;
+
+    std::string_view m_bytes;              // the text itself when ASCII, else *m_stored
+    std::unique_ptr<std::string> m_stored; // Shift-JIS bytes, or UTF-16 units little-endian first
     bool m_wide = false;
 };
 
@@ -77,17 +87,44 @@ public:
     }
     static char* PutCount(char* p, std::uint32_t n);
     // The counted bytes, and the counted length alone.
-    static char* PutString(char* p, std::string_view s);
-    static char* PutLength(char* p, std::size_t n);
+    static char* PutString(char* p, std::string_view s)
+    {
+        p = PutLength(p, s.size());
+        if (!s.empty())
+            std::memcpy(p, s.data(), s.size());
+        return p + s.size();
+    }
+    static char* PutLength(char* p, std::size_t n)
+    {
+        if (n <= kLongestByteLength) {
+            *p++ = static_cast<char>(n);
+        } else if (n <= kLongestWordLength) {
+            *p++ = static_cast<char>(0xFF);
+            p = PutWord(p, static_cast<std::uint16_t>(n));
+        } else {
+            *p++ = static_cast<char>(0xFF);
+            p = PutWord(p, 0xFFFF);
+            p = PutInt32(p, static_cast<std::int32_t>(static_cast<std::uint32_t>(n)));
+        }
+        return p;
+    }
     // The class tag of the next object of the class `name`; counts the object.
     void ClassTag(std::string_view name, std::uint16_t schema);
 
     // What each of the writes above takes, for sizing a file ahead.
-    static std::size_t StringSize(std::size_t length);
+    static std::size_t StringSize(std::size_t length)
+    {
+        return (length <= kLongestByteLength ? 1 : length <= kLongestWordLength ? 3 : 7) + length;
+    }
     static std::size_t CountSize(std::uint32_t n) { return n < 0xFFFF ? 2 : 6; }
     // The most a class tag takes: a new class's tag less its name, or a
     // stored class's tag with its 32-bit index.
     static constexpr std::size_t kLargestTag = 6;
+
+    // Counted strings of up to 254 bytes give their length in one byte; up to
+    // 65533 in a word after 0xFF; longer ones in an int32 after 0xFF, 0xFFFF.
+    static constexpr std::size_t kLongestByteLength = 254;
+    static constexpr std::size_t kLongestWordLength = 0xFFFD;
 
     // Room for `size` bytes more than are written.
     void Reserve(std::size_t size);
@@ -169,3 +206,13 @@ private:
     std::vector<std::pair<std::uint32_t, int>> m_classSchema; // class index -> schema
     std::uint32_t m_nextIndex = 1;
 };
+
+inline std::size_t ArchiveText::Size() const
+{
+    return m_wide ? WideSize() : ArchiveWriter::StringSize(m_bytes.size());
+}
+
+inline char* ArchiveText::Put(char* p) const
+{
+    return m_wide ? PutWide(p) : ArchiveWriter::PutString(p, m_bytes);
+}

@@ -23,21 +23,6 @@ std::size_t SequenceLength(unsigned char lead)
     return 0;
 }
 
-constexpr std::uint64_t kHighBits = 0x8080808080808080ull;
-
-// How many of the bytes from `i` on are ASCII, in whole blocks of eight:
-// pages and names are mostly ASCII.
-std::size_t AsciiBlocks(std::string_view s, std::size_t i)
-{
-    std::size_t n = 0;
-    for (std::uint64_t block; s.size() - i - n >= 8; n += 8) {
-        std::memcpy(&block, s.data() + i + n, 8);
-        if (block & kHighBits)
-            break;
-    }
-    return n;
-}
-
 void MapCase(std::string& s, char first, char last, int shift)
 {
     for (char& c : s) {
@@ -114,16 +99,6 @@ std::string ToUpper(std::string_view s)
     std::string out(s);
     MakeUpper(out);
     return out;
-}
-
-bool IsAscii(std::string_view s)
-{
-    std::size_t i = AsciiBlocks(s, 0);
-    for (; i < s.size(); ++i) {
-        if (static_cast<unsigned char>(s[i]) >= 0x80)
-            return false;
-    }
-    return true;
 }
 
 std::string_view PrefixOfAtMost(std::string_view s, std::size_t maxBytes)
