@@ -9,7 +9,7 @@
 #include "model/CMapData.h"
 #include "view/Interaction.h"
 
-class CZephyrmapView;
+class InteractionHost;
 
 class BoxCreation : public Interaction
 {
@@ -19,7 +19,7 @@ public:
     static constexpr int kDragDistance = 4;
 
     // `shape`: ShapeRect or ShapeCirc.
-    BoxCreation(CZephyrmapView& view, int shape) : m_view(view), m_shape(shape) {}
+    BoxCreation(InteractionHost& view, int shape) : m_view(view), m_shape(shape) {}
 
     void Pressed(Point p) override;
     void Moved(Point p) override;
@@ -38,7 +38,7 @@ private:
     void Abandon();
     Point Snapped(Point p);
 
-    CZephyrmapView& m_view;
+    InteractionHost& m_view;
     int m_shape;
     CMapData m_area;
     Point m_pressed; // the first corner, where the press was

@@ -543,6 +543,12 @@ void CZephyrmapView::RecordGeometryEdit(UndoKind kind, std::unique_ptr<CMapData>
     emit StateChanged();
 }
 
+void CZephyrmapView::ReshapeAreas(const std::vector<CMapData*>& areas, const std::vector<PointList>& points,
+                                  UndoKind kind)
+{
+    SelectionEdits(*this).Reshape(areas, points, kind);
+}
+
 void CZephyrmapView::DeleteSelectedArea()
 {
     if (!IsDragging())

@@ -1,12 +1,16 @@
 #include "view/GroupMove.h"
 
+#include "model/CZephyrmapDoc.h"
 #include "view/AreaMove.h"
-#include "view/CZephyrmapView.h"
+#include "view/InteractionHost.h"
 #include "view/SelectionEdits.h"
+#include "view/SelectionState.h"
+#include "view/Snapper.h"
+#include "view/ViewPainter.h"
 
 #include <cstdlib>
 
-GroupMove::GroupMove(CZephyrmapView& view, std::vector<CMapData*> areas, Point down, CMapData* pressed,
+GroupMove::GroupMove(InteractionHost& view, std::vector<CMapData*> areas, Point down, CMapData* pressed,
                      std::optional<std::vector<CMapData*>> toggleFrom)
     : m_view(view), m_areas(std::move(areas)), m_pressed(pressed), m_toggleFrom(std::move(toggleFrom)), m_down(down),
       m_last(down)
@@ -66,7 +70,7 @@ void GroupMove::Released(Point)
     std::vector<PointList> moved;
     for (const CMapData& copy : m_copies)
         moved.push_back(copy.m_points);
-    SelectionEdits(m_view).Reshape(m_areas, moved, UndoAreaMoved);
+    m_view.ReshapeAreas(m_areas, moved, UndoAreaMoved);
 }
 
 bool GroupMove::Cancel()
@@ -80,5 +84,5 @@ bool GroupMove::Cancel()
 void GroupMove::Paint(QPainter& painter) const
 {
     for (const CMapData& copy : m_copies)
-        m_view.DrawInverted(painter, copy);
+        m_view.Painter().DrawInverted(painter, copy);
 }

@@ -1,7 +1,10 @@
 #include "view/PolygonCreation.h"
 
-#include "view/CZephyrmapView.h"
+#include "model/CZephyrmapDoc.h"
+#include "view/InteractionHost.h"
 #include "view/SelectionState.h"
+#include "view/Snapper.h"
+#include "view/ViewPainter.h"
 
 #include <QPainter>
 

@@ -10,12 +10,12 @@
 #include "model/CMapData.h"
 #include "view/Interaction.h"
 
-class CZephyrmapView;
+class InteractionHost;
 
 class PolygonCreation : public Interaction
 {
 public:
-    explicit PolygonCreation(CZephyrmapView& view) : m_view(view) {}
+    explicit PolygonCreation(InteractionHost& view) : m_view(view) {}
 
     void Pressed(Point p) override;
     void Moved(Point p) override;
@@ -35,7 +35,7 @@ private:
     void AddIfWhole();
     void GiveUp();
 
-    CZephyrmapView& m_view;
+    InteractionHost& m_view;
     CMapData m_area;
     bool m_creating = false;
     bool m_pointerMoved = false;

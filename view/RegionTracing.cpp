@@ -1,12 +1,16 @@
 #include "view/RegionTracing.h"
 
 #include "model/CMapData.h"
+#include "model/CZephyrmapDoc.h"
 #include "services/dialogs/ProgramMessage.h"
 #include "services/picture/MapPicture.h"
 #include "services/picture/PictureTrace.h"
 #include "services/settings/AppSettings.h"
-#include "view/CZephyrmapView.h"
+#include "view/InteractionHost.h"
 #include "view/PaneInterface.h"
+#include "view/SelectionState.h"
+#include "view/Snapper.h"
+#include "view/ViewPainter.h"
 
 #include <QCoreApplication>
 #include <QPainter>
@@ -27,7 +31,7 @@ constexpr qreal kDashLength = 4;
 
 } // namespace
 
-RegionTracing::RegionTracing(CZephyrmapView& view) : m_view(view)
+RegionTracing::RegionTracing(InteractionHost& view) : m_view(view)
 {
     m_rest.setSingleShot(true);
     m_rest.setInterval(kRestMilliseconds);
@@ -123,7 +127,7 @@ bool RegionTracing::AcceptSize(const TraceResult& traced)
     if (share <= kLargeShare)
         return true;
     const int percent = static_cast<int>(std::lround(share * 100));
-    return ProgramMessage::Show(&m_view, QMessageBox::Question, kInfoCaption, LargeRegionQuestion(percent),
+    return ProgramMessage::Show(m_view.Window(), QMessageBox::Question, kInfoCaption, LargeRegionQuestion(percent),
                                 QMessageBox::Yes | QMessageBox::No, QMessageBox::No) == QMessageBox::Yes;
 }
 

@@ -14,7 +14,7 @@
 #include <QString>
 #include <QTimer>
 
-class CZephyrmapView;
+class InteractionHost;
 
 class RegionTracing : public Interaction
 {
@@ -29,7 +29,7 @@ public:
     static constexpr int kLeastSimplify = 1;
     static constexpr int kMostSimplify = 100;
 
-    explicit RegionTracing(CZephyrmapView& view);
+    explicit RegionTracing(InteractionHost& view);
 
     void Pressed(Point p) override;
     void Moved(Point p) override;
@@ -54,7 +54,7 @@ private:
     void HidePreview();
     void ShowPrompt();
 
-    CZephyrmapView& m_view;
+    InteractionHost& m_view;
     QTimer m_rest;
     Point m_pointer;
     bool m_previewShown = false;

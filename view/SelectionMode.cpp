@@ -5,10 +5,13 @@
 #include "view/AreaMove.h"
 #include "view/AreaPicker.h"
 #include "view/AreaReshape.h"
-#include "view/CZephyrmapView.h"
 #include "view/GroupMove.h"
+#include "view/InteractionHost.h"
 #include "view/PaneInterface.h"
 #include "view/RubberBandSelection.h"
+#include "view/SelectionState.h"
+#include "view/Snapper.h"
+#include "view/ViewPainter.h"
 
 #include <algorithm>
 #include <cmath>
