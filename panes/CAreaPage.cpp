@@ -262,9 +262,7 @@ CMapData* CAreaPage::MarkedArea() const
 void CAreaPage::SelectRowFromCode(int row)
 {
     m_selecting = true;
-    m_list->clearSelection();
-    m_list->setCurrentCell(row, 0);
-    m_list->selectRow(row);
+    m_list->SelectOnlyRow(row);
     // A row out of sight is scrolled to the top; a row in sight stays where it is.
     const QRect shown = m_list->visualItemRect(m_list->item(row, 0));
     if (!m_list->viewport()->rect().contains(shown))

@@ -2,7 +2,8 @@
 // one map, each the way a person takes it: typing into the pages' fields and
 // leaving them, drawing rectangles, moving them by keys and by dragging,
 // reshaping them by a corner, deleting, copying, cutting and pasting them,
-// undo, redo and Ctrl+S. After every step the map must equal the model, the
+// undo, redo and Ctrl+S, and Ctrl+Z inside the field being typed in, after
+// which typing goes on. After every step the map must equal the model, the
 // modified flag must say whether the map differs from the file last saved
 // (read back from the disk), and undo and redo must step over exactly one
 // user action. A failure prints its seed and the shortest list of steps
@@ -107,6 +108,7 @@ enum class Act {
     Undo,
     Redo,
     Save,
+    UndoInField,
 };
 
 // A step's numbers are drawn once; what they name (which area, which field)
@@ -130,7 +132,8 @@ const char* const kNames[] = {"type into an area field",
                               "paste",
                               "undo",
                               "redo",
-                              "save"};
+                              "save",
+                              "Ctrl+Z in the field"};
 
 std::string Describe(const Step& step)
 {
@@ -146,7 +149,7 @@ Step RandomStep(std::mt19937& random)
     static const Act kWeighted[] = {Act::TypeArea, Act::TypeArea, Act::TypeArea, Act::TypeMap, Act::TypeMap,
                                     Act::Leave,    Act::Draw,     Act::Draw,     Act::Arrow,   Act::Drag,
                                     Act::Reshape,  Act::Delete,   Act::Copy,     Act::Cut,     Act::Paste,
-                                    Act::Undo,     Act::Undo,     Act::Redo,     Act::Save};
+                                    Act::Undo,     Act::Undo,     Act::Redo,     Act::Save,    Act::UndoInField};
     std::uniform_int_distribution<int> pick(0, static_cast<int>(std::size(kWeighted)) - 1);
     std::uniform_int_distribution<int> number(0, 999);
     return {kWeighted[pick(random)], number(random), number(random), number(random), number(random)};
@@ -200,15 +203,19 @@ private:
         m_states.push_back(std::move(next));
         ++m_index;
     }
-    // Typing on in the same field: the same episode, one action.
+    // Typing on in the same field: the same episode, one action; an episode
+    // that comes back to where it began (typing taken back in the field) is
+    // no action at all.
     void PushOrMerge(Model next, int episode)
     {
-        if (m_episode == episode && m_episode != kNoEpisode) {
-            m_states[m_index] = std::move(next);
-            return;
+        if (m_episode != episode || m_episode == kNoEpisode) {
+            m_episodeBase = m_index;
+            m_episode = episode;
         }
-        Push(std::move(next));
-        m_episode = episode;
+        m_states.resize(m_episodeBase + 1);
+        m_index = m_episodeBase;
+        if (!(next == m_states[m_episodeBase]))
+            Push(std::move(next));
     }
 
     void AddToModel(Model& m, ModelArea area) const
@@ -271,6 +278,8 @@ private:
             return UndoOrRedo(false);
         case Act::Save:
             return Save();
+        case Act::UndoInField:
+            return UndoInField(episode);
         }
         return {};
     }
@@ -316,11 +325,51 @@ private:
         return {};
     }
 
+    static constexpr int kMapEpisodes = 1000;
+    static constexpr MapAttribute kMapFields[] = {AttrMapName, AttrImgAlt, AttrHspace};
+
+    // The field an episode of typing is in, and the model's text it edits.
+    QLineEdit* FieldOf(int episode)
+    {
+        if (episode >= kMapEpisodes)
+            return m_h.MapPage().Edit(static_cast<MapAttribute>(episode - kMapEpisodes));
+        CAreaPage& page = m_h.AreaPage();
+        return episode % 2 == 0 ? page.AltEdit() : page.TargetCombo()->lineEdit();
+    }
+    static std::string& TextOf(Model& m, int episode)
+    {
+        if (episode >= kMapEpisodes) {
+            const MapAttribute which = static_cast<MapAttribute>(episode - kMapEpisodes);
+            return which == AttrMapName ? m.name : which == AttrImgAlt ? m.imgAlt : m.hspace;
+        }
+        ModelArea& area = m.areas[static_cast<std::size_t>(episode / 2)];
+        return episode % 2 == 0 ? area.alt : area.target;
+    }
+
+    // Ctrl+Z in the field being typed in takes back some of the field's own
+    // typing, and the map follows; typing goes on in the same episode.
+    // (Regression: the row was left unselected, and every later key lost.)
+    std::string UndoInField(int episode)
+    {
+        if (episode == kNoEpisode || !FieldOf(episode)->isUndoAvailable())
+            return Nothing();
+        QLineEdit* field = FieldOf(episode);
+        QTest::keySequence(field, QKeySequence::Undo);
+        Model next = Current();
+        std::string& text = TextOf(next, episode);
+        const std::string shown = field->text().toStdString();
+        if (text.rfind(shown, 0) != 0)
+            return "Ctrl+Z in the field left \"" + shown + "\", no earlier state of \"" + text + "\"";
+        text = shown;
+        m_episode = episode;
+        PushOrMerge(std::move(next), episode);
+        return {};
+    }
+
     std::string TypeMap(const Step& step, int episode)
     {
-        static const MapAttribute kFields[] = {AttrMapName, AttrImgAlt, AttrHspace};
-        const MapAttribute which = kFields[step.a % 3];
-        const int thisEpisode = 1000 + which;
+        const MapAttribute which = kMapFields[step.a % 3];
+        const int thisEpisode = kMapEpisodes + which;
         QLineEdit* field = m_h.MapPage().Edit(which);
         if (episode != thisEpisode) {
             m_h.Frame().ShowTab(0);
@@ -567,7 +616,8 @@ private:
     std::size_t m_index = 0;     // the one shown now
     std::optional<Model> m_saved;
     std::optional<ModelArea> m_clip;
-    int m_episode = kNoEpisode; // the field typing goes on in, if any
+    int m_episode = kNoEpisode;    // the field typing goes on in, if any
+    std::size_t m_episodeBase = 0; // the state before it began
     bool m_acted = true;
 };
 
