@@ -227,8 +227,9 @@ void CZephyrmapView::SetPictureInfoText(const std::string& path)
 void CZephyrmapView::ShowPointer()
 {
     const CMapData* shape = Active().Shape();
-    m_frame.SetStatusText(PaneCoordinates, shape ? coordinatestatus::ShapeText(*shape)
-                                                 : coordinatestatus::PointerText(ToPicture(m_pointer)));
+    const Point pointer = ToPicture(m_pointer);
+    m_frame.SetStatusText(PaneCoordinates, shape ? coordinatestatus::ShapeText(*shape, pointer)
+                                                 : coordinatestatus::PointerText(pointer));
 }
 
 void CZephyrmapView::ShowRenderingFailure()
@@ -286,8 +287,13 @@ Point CZephyrmapView::ToPictureFromLogical(QPoint logical) const
 {
     const QPoint origin = Origin();
     const float reciprocal = 1.0f / Factor();
-    return {static_cast<int>(static_cast<float>(logical.x() - origin.x()) * reciprocal),
-            static_cast<int>(static_cast<float>(logical.y() - origin.y()) * reciprocal)};
+    const float x = static_cast<float>(logical.x() - origin.x()) * reciprocal;
+    const float y = static_cast<float>(logical.y() - origin.y()) * reciprocal;
+    // Beyond 300 % a pixel spans many window pixels: the corner nearest the
+    // pointer, not the pixel's top-left one, up to half a pixel away.
+    if (Factor() > magnification::kLargestClassic)
+        return {static_cast<int>(std::floor(x + 0.5f)), static_cast<int>(std::floor(y + 0.5f))};
+    return {static_cast<int>(x), static_cast<int>(y)};
 }
 
 Point CZephyrmapView::ToPicture(QPoint viewportPoint) const

@@ -12,7 +12,7 @@ QString PointerText(Point p)
     return QStringLiteral("X %1  Y %2").arg(p.x).arg(p.y);
 }
 
-QString ShapeText(const CMapData& area)
+QString ShapeText(const CMapData& area, Point pointer)
 {
     const Rect r = area.Bounds();
     switch (area.m_shape) {
@@ -29,8 +29,8 @@ QString ShapeText(const CMapData& area)
             .arg((r.right - r.left) / 2);
     case ShapePoly:
         return QCoreApplication::translate("CoordinateStatus", "X %1  Y %2  頂点 %3")
-            .arg(r.left)
-            .arg(r.top)
+            .arg(pointer.x)
+            .arg(pointer.y)
             .arg(area.m_points.size());
     default:
         return QString();

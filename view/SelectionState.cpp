@@ -1,6 +1,7 @@
 #include "view/SelectionState.h"
 
 #include "model/CMapData.h"
+#include "view/Magnification.h"
 
 #include <algorithm>
 #include <cmath>
@@ -108,6 +109,15 @@ bool SelectionState::IsOnHandle(int index, Point p, float factor) const
 {
     if (index < 0 || index >= static_cast<int>(m_handles.size()))
         return false;
+    if (factor > magnification::kLargestClassic) {
+        // A picture pixel is wider than the probe here: the handle is met
+        // where its square drawn and the probe overlap, in window pixels,
+        // so that what is drawn can always be grabbed.
+        const Rect& h = m_handles[index];
+        const Point centre{h.left + (h.right - h.left) / 2, h.top + (h.bottom - h.top) / 2};
+        return static_cast<float>(std::abs(p.x - centre.x)) * factor <= kHandleReach &&
+               static_cast<float>(std::abs(p.y - centre.y)) * factor <= kHandleReach;
+    }
     const int side = static_cast<int>(6.0f / factor);
     const Rect probe{p.x - side / 2, p.y - side / 2, p.x - side / 2 + side, p.y - side / 2 + side};
     return Meets(m_handles[index], probe);

@@ -55,6 +55,9 @@ public:
     static int HandleHalfSize(float factor);
     // How near the outline a click must be to insert a vertex, in window pixels.
     static constexpr float kEdgeReach = 3.0f;
+    // How far from a handle's centre, in window pixels, a press still takes
+    // it above 300 %: half the square drawn and half the probe.
+    static constexpr float kHandleReach = 6.0f;
     static std::vector<Point> HandlePoints(const CMapData& area);
 
 private:

@@ -184,6 +184,21 @@ struct ViewHarness {
         return raw;
     }
 
+    // The window (viewport) as it is drawn now.
+    QImage Grab() { return view.viewport()->grab().toImage(); }
+
+    // Runs a view command as its menu item would, if it is enabled; false if not.
+    bool Run(CommandId id)
+    {
+        for (const CommandRoute& route : view.Commands()) {
+            if (route.id == id && (!route.enabled || route.enabled())) {
+                route.run();
+                return true;
+            }
+        }
+        return false;
+    }
+
     // The areas drawn by the user, DEFAULT left out.
     std::vector<CMapData*> Drawn()
     {
