@@ -99,6 +99,7 @@ CMainFrame::CMainFrame(CZephyrmapDoc& doc, AppSettings& settings, SettingsStore&
     BuildMenus();
     m_view = new CZephyrmapView(doc, settings, *this, zoomed, this);
     setCentralWidget(m_view);
+    AddToolKeys();
     BuildToolBar();
     BuildPane();
     BuildCheckPane();
@@ -163,6 +164,9 @@ void CMainFrame::AddExtraShortcuts()
         ->setShortcuts({QKeySequence(QStringLiteral("Ctrl+V")), QKeySequence(QStringLiteral("Shift+Ins"))});
     Action(CmdPasteAreaWithAttributes)->setShortcut(QKeySequence(QStringLiteral("Ctrl+Shift+V")));
     Action(CmdPrint)->setShortcut(QKeySequence(QStringLiteral("Ctrl+P")));
+    // Redo as most programs of the desktop have it, beside the menu's Ctrl+Y.
+    Action(CmdRedo)->setShortcuts(
+        {QKeySequence(QStringLiteral("Ctrl+Y")), QKeySequence(QStringLiteral("Ctrl+Shift+Z"))});
     Action(CmdZoom100)->setShortcut(QKeySequence(QStringLiteral("Ctrl+0")));
     // Plus without Shift, where the keyboard has it on the "=" key.
     Action(CmdZoomIn)->setShortcuts({QKeySequence(QStringLiteral("Ctrl++")), QKeySequence(QStringLiteral("Ctrl+="))});
@@ -170,6 +174,22 @@ void CMainFrame::AddExtraShortcuts()
     for (int id : {CmdDeleteArea, CmdDeletePoint, CmdCopyArea, CmdCutArea, CmdPasteArea, CmdPasteAreaWithAttributes,
                    CmdUndo, CmdRedo})
         ActionById(id)->setShortcutContext(Qt::WindowShortcut);
+}
+
+// One letter chooses a tool while the view has the focus; typed into a
+// field it stays a letter. The tool tip names the key.
+void CMainFrame::AddToolKeys()
+{
+    const std::pair<int, const char*> keys[] = {
+        {CmdRectangleTool, "R"}, {CmdCircleTool, "C"}, {CmdPolygonTool, "P"}, {CmdTraceTool, "T"}, {CmdSelectTool, "V"},
+    };
+    for (const auto& [id, key] : keys) {
+        QAction* action = ActionById(id);
+        action->setShortcut(QKeySequence(QLatin1String(key)));
+        action->setShortcutContext(Qt::WidgetShortcut);
+        action->setToolTip(tr("%1 (キー %2)").arg(action->toolTip(), QLatin1String(key)));
+        m_view->addAction(action);
+    }
 }
 
 void CMainFrame::BuildMenus()
@@ -204,7 +224,7 @@ void CMainFrame::AddMagnificationMenu(QMenu& menu)
     for (const ViewCommands::Zoom& step : ViewCommands::Zooms())
         zoom->addAction(ActionById(step.id));
     zoom->addSeparator();
-    for (int id : {CmdZoomIn, CmdZoomOut, CmdZoomToFit})
+    for (int id : {CmdZoomIn, CmdZoomOut, CmdZoomToFit, CmdZoomToSelection})
         zoom->addAction(ActionById(id));
     connect(zoom, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommandUI);
 }
@@ -347,8 +367,9 @@ QLabel& CMainFrame::StatusPaneLabel(StatusPane pane) const
 
 void CMainFrame::SetStatusText(StatusPane pane, const QString& text)
 {
+    // An empty prompt is the idle one.
     if (pane == PanePrompt)
-        statusBar()->showMessage(text);
+        statusBar()->showMessage(text.isEmpty() ? ReadyText() : text);
     else
         m_statusPanes[pane]->setText(text);
 }
@@ -629,6 +650,7 @@ void CMainFrame::EnablePanes(bool enable)
 void CMainFrame::MapChanged()
 {
     m_checkPane->MapChanged();
+    m_areaPage->RefreshGeometry();
 }
 
 void CMainFrame::FillList()
@@ -677,15 +699,20 @@ MapAttrChange CMainFrame::TakeMapAttrChange()
     return m_mapEdit;
 }
 
-std::pair<std::unique_ptr<CMapData>, CMapData*> CMainFrame::TakeAreaEdit()
+AreaEdits CMainFrame::TakeAreaEdits()
 {
-    CMapData* live = m_doc.IndexOf(m_editedArea) >= 0 ? m_editedArea : nullptr;
-    return {std::move(m_areaCopy), live};
+    AreaEdits edits;
+    for (std::size_t i = 0; i < m_areaCopies.size(); ++i) {
+        CMapData* live = m_doc.IndexOf(m_editedAreas[i]) >= 0 ? m_editedAreas[i] : nullptr;
+        edits.push_back({std::move(m_areaCopies[i]), live});
+    }
+    m_areaCopies.clear();
+    return edits;
 }
 
 void CMainFrame::AreaEditConsumed()
 {
-    m_areaCopy.reset();
+    m_areaCopies.clear();
 }
 
 void CMainFrame::ShowMessage(const std::string& text, bool error)
@@ -760,16 +787,26 @@ void CMainFrame::CommitPendingEdits()
     if (m_doc.IsMapEditPending()) {
         m_doc.RecordMapEdit(TakeMapAttrChange(), true);
     } else if (m_doc.IsAreaEditPending()) {
-        auto [before, live] = TakeAreaEdit();
-        m_doc.RecordAreaEdit(std::move(before), live);
+        m_doc.RecordAreaEdits(TakeAreaEdits());
     }
     ScheduleCommandUpdate();
 }
 
 void CMainFrame::BeginAreaEdit(int index)
 {
-    m_editedArea = m_doc.AreaAt(index);
-    m_areaCopy = m_editedArea ? std::make_unique<CMapData>(*m_editedArea) : nullptr;
+    BeginAreasEdit({index});
+}
+
+void CMainFrame::BeginAreasEdit(const std::vector<int>& indices)
+{
+    m_editedAreas.clear();
+    m_areaCopies.clear();
+    for (int index : indices) {
+        if (CMapData* area = m_doc.AreaAt(index)) {
+            m_editedAreas.push_back(area);
+            m_areaCopies.push_back(std::make_unique<CMapData>(*area));
+        }
+    }
 }
 
 void CMainFrame::BeginMapEdit(int attributeIndex, const std::string& text)
@@ -781,11 +818,18 @@ void CMainFrame::BeginMapEdit(int attributeIndex, const std::string& text)
 
 void CMainFrame::EnsureAreaEdit(int index)
 {
-    const CMapData* area = m_doc.AreaAt(index);
-    if (m_doc.IsAreaEditPending() && m_areaCopy && m_editedArea == area)
+    EnsureAreasEdit({index});
+}
+
+void CMainFrame::EnsureAreasEdit(const std::vector<int>& indices)
+{
+    std::vector<CMapData*> areas;
+    for (int index : indices)
+        areas.push_back(m_doc.AreaAt(index));
+    if (m_doc.IsAreaEditPending() && !m_areaCopies.empty() && m_editedAreas == areas)
         return;
     CommitPendingEdits();
-    BeginAreaEdit(index);
+    BeginAreasEdit(indices);
 }
 
 void CMainFrame::EnsureMapEdit(int attributeIndex)

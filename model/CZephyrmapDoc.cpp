@@ -261,8 +261,7 @@ void CZephyrmapDoc::CommitPendingEdit()
         m_mapEditPending = false;
         RecordMapEdit(change, true);
     } else if (m_areaEditPending) {
-        auto [before, live] = m_listener->TakeAreaEdit();
-        RecordAreaEdit(std::move(before), live);
+        RecordAreaEdits(m_listener->TakeAreaEdits());
     }
 }
 
@@ -279,17 +278,52 @@ void CZephyrmapDoc::RecordEdit(UndoStep step, std::unique_ptr<CMapData> owned, C
     UpdateModified();
 }
 
+void CZephyrmapDoc::ReshapeAreaUndoable(int index, const PointList& points)
+{
+    CMapData* area = AreaAt(index);
+    if (!area || area->m_points == points)
+        return;
+    auto before = std::make_unique<CMapData>(*area);
+    area->m_points = points;
+    area->BuildRegion();
+    UndoStep step;
+    step.kind = UndoAreaReshaped;
+    RecordEdit(std::move(step), std::move(before), area, true);
+    RedrawPicture();
+    SelectInViewAndList(area);
+}
+
 void CZephyrmapDoc::RecordAreaEdit(std::unique_ptr<CMapData> beforeCopy, CMapData* live)
+{
+    AreaEdits edits;
+    edits.push_back({std::move(beforeCopy), live});
+    RecordAreaEdits(std::move(edits));
+}
+
+void CZephyrmapDoc::RecordAreaEdits(AreaEdits edits)
 {
     m_areaEditPending = false;
     // Typed and taken back out: a step would change nothing and drop what
     // redo holds.
-    if (beforeCopy && live && !beforeCopy->SameContent(*live)) {
-        UndoStep step;
-        step.kind = UndoAreaAttributes;
-        RecordEdit(std::move(step), std::move(beforeCopy), live, true);
-    } else {
+    std::vector<UndoStep> parts;
+    for (AreaEdit& edit : edits) {
+        if (!edit.before || !edit.live || edit.before->SameContent(*edit.live))
+            continue;
+        UndoStep part;
+        part.kind = UndoAreaAttributes;
+        part.owned = m_history.Own(std::move(edit.before));
+        part.live = m_history.Refer(edit.live);
+        parts.insert(parts.begin(), std::move(part)); // newest first, as the stacks
+    }
+    if (parts.empty()) {
         m_history.SettleUndoAvailable();
+    } else if (parts.size() == 1) {
+        RecordEdit(std::move(parts.front()), nullptr, nullptr, true);
+    } else {
+        UndoStep group;
+        group.kind = UndoGroup;
+        group.parts = std::move(parts);
+        RecordEdit(std::move(group), nullptr, nullptr, true);
     }
     m_listener->AreaEditConsumed();
     UpdateModified();

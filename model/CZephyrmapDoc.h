@@ -65,8 +65,14 @@ public:
     // The areas in the map among these, as one undo step.
     void RemoveAreasUndoable(const std::vector<CMapData*>& areas);
     bool MoveAreaUndoable(int destination, int source);
+    // The area at list index `index` takes `points` (typed on the area page),
+    // as one undo step, and is shown selected; nothing for the same points.
+    void ReshapeAreaUndoable(int index, const PointList& points);
     void RecordEdit(UndoStep step, std::unique_ptr<CMapData> owned, CMapData* live, bool clearRedo);
     void RecordAreaEdit(std::unique_ptr<CMapData> beforeCopy, CMapData* live);
+    // The areas an episode changed, as one undo step; none for an episode
+    // that changed nothing.
+    void RecordAreaEdits(AreaEdits edits);
     void RecordMapEdit(const MapAttrChange& change, bool clearRedo);
     void MarkMapEditPending(bool pending);
     void AreaAttributesChanged(bool pending);

@@ -1,9 +1,12 @@
 #pragma once
 // The "エリア" tab of the property pane: every area of the map in output
 // order, and the link attributes of the selected one (HREF, ALT, TARGET,
-// NOHREF, other attributes). Edits go to the document at once and become one
-// undo step per area and episode. Dragging a row reorders the map's areas.
-// The page shares one selection with the view, through the main frame.
+// NOHREF, other attributes), with its geometry as numbers below them. Edits
+// go to the document at once and become one undo step per area and episode.
+// With several areas selected the fields show what they share (blank where
+// they differ) and an edit gives all of them the value, as one undo step.
+// Dragging a row reorders the map's areas. The page shares one selection
+// with the view, through the main frame.
 
 #include "panes/CAreaListCtrl.h"
 
@@ -14,6 +17,7 @@
 #include <string>
 #include <vector>
 
+class AreaGeometryField;
 class CMapData;
 class CZephyrmapDoc;
 class PaneInterface;
@@ -40,7 +44,7 @@ public:
     void FillList();
     // Selects the row of the area at list index `index` and shows it.
     void SelectArea(int index);
-    // Selects several rows; no area's attributes are shown then.
+    // Selects several rows and shows what their areas share.
     void SelectAreas(const std::vector<int>& indices);
     void SelectDefaultArea();
     void ClearSelection();
@@ -48,6 +52,8 @@ public:
     void EnablePage(bool enable);
     void ShowAreaAttributes(int index);
     void UpdateRelativeCheck();
+    // The selected area may have been moved or reshaped: its numbers again.
+    void RefreshGeometry();
     // The list index of the area in the marked row; -1 for none, and for
     // several rows.
     int GetSelectedArea() const;
@@ -72,6 +78,7 @@ public:
     QCheckBox* NoHrefCheck() const { return m_noHref; }
     QCheckBox* RelativeCheck() const { return m_relative; }
     QPushButton* BrowseButton() const { return m_browse; }
+    AreaGeometryField* Geometry() const { return m_geometry; }
 
     // The dialog "参照..." opens; the program's own unless a test puts a
     // stand-in here. It answers the chosen program path, or nothing.
@@ -87,6 +94,12 @@ private:
     void ApplyHrefRule();
     void ClearAttributeFields();
     void ClearAttributesQuietly();
+    void ShowSharedAttributes();
+    void ShowSeveralValues(bool several);
+    std::vector<int> SelectedIndices() const;
+    void SetAttribute(int index, int which, const std::string& value);
+    void SharedHrefChanged(const QString& text);
+    void BrowseForSeveral();
     void SelectRowFromCode(int row);
     int RowOf(int index) const;
     std::vector<int> SelectedRows() const;
@@ -127,4 +140,5 @@ private:
     QLabel* m_otherLabel = nullptr;
     QPlainTextEdit* m_other = nullptr;
     QCheckBox* m_noHref = nullptr;
+    AreaGeometryField* m_geometry = nullptr;
 };

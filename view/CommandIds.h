@@ -28,11 +28,13 @@ enum CommandId : int {
     CmdPasteAreaWithAttributes = 32782,
     CmdDeleteArea = 32789,
     CmdDeletePoint = 157,
+    CmdSelectAll = 32910,
     // Area
     CmdRectangleTool = 32773,
     CmdCircleTool = 32774,
     CmdPolygonTool = 32772,
     CmdTraceTool = 32870,
+    CmdSelectTool = 32912,
     CmdKeepTool = 32880,
     CmdAlignLeft = 32881, // the "整列" submenu, up to CmdSameHeight
     CmdAlignRight = 32882,
@@ -71,6 +73,7 @@ enum CommandId : int {
     CmdZoomIn = 32895,
     CmdZoomOut = 32896,
     CmdZoomToFit = 32897,
+    CmdZoomToSelection = 32911,
     CmdShowGrid = 32898,
     CmdSnapToGrid = 32899,
     CmdSnapToAreas = 32900,

@@ -12,6 +12,13 @@ QString PointerText(Point p)
     return QStringLiteral("X %1  Y %2").arg(p.x).arg(p.y);
 }
 
+QString LinkText(const CMapData& area)
+{
+    const QString link =
+        area.m_noHref ? QStringLiteral("NOHREF") : QStringLiteral("HREF: %1").arg(QString::fromStdString(area.m_href));
+    return QStringLiteral("%1    ALT: %2").arg(link, QString::fromStdString(area.m_alt));
+}
+
 QString ShapeText(const CMapData& area, Point pointer)
 {
     const Rect r = area.Bounds();

@@ -16,5 +16,8 @@ namespace coordinatestatus
 
 QString PointerText(Point p);
 QString ShapeText(const CMapData& area, Point pointer);
+// For the prompt pane while the pointer rests over an area: where it leads
+// (or that it leads nowhere) and its ALT.
+QString LinkText(const CMapData& area);
 
 } // namespace coordinatestatus

@@ -71,8 +71,20 @@ void SelectionState::SetAreas(std::vector<CMapData*> areas, float factor)
         Build(areas.front(), factor, -1);
         return;
     }
+    // A chosen reference stays chosen while it leads the group.
+    const bool keep = m_referenceChosen && !m_areas.empty() && !areas.empty() && areas.front() == m_areas.front();
     Clear();
     m_areas = std::move(areas);
+    m_referenceChosen = keep;
+}
+
+void SelectionState::ChooseReference(CMapData* area)
+{
+    const auto at = std::find(m_areas.begin(), m_areas.end(), area);
+    if (!IsGroup() || at == m_areas.end())
+        return;
+    std::rotate(m_areas.begin(), at, at + 1);
+    m_referenceChosen = true;
 }
 
 bool SelectionState::Contains(const CMapData* area) const
@@ -94,6 +106,7 @@ void SelectionState::BuildHandles(float factor)
 void SelectionState::Clear()
 {
     m_areas.clear();
+    m_referenceChosen = false;
     m_handles.clear();
     m_edges.clear();
     hoveredHandle = grabbedHandle = hoveredEdge = -1;

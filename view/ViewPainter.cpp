@@ -136,14 +136,15 @@ void ViewPainter::PaintHandles(QPainter& painter, const SelectionState& selectio
 }
 
 // Several areas selected: hollow squares at their corners, which take no
-// drag, so that they read as a group to move rather than shapes to reshape.
+// drag, so that they read as a group to move rather than shapes to reshape;
+// the reference, which the others take their size from, has solid ones.
 void ViewPainter::PaintGroupHandles(QPainter& painter, const SelectionState& selection) const
 {
     painter.save();
     painter.setCompositionMode(QPainter::RasterOp_NotDestination);
     painter.setPen(QPen(Qt::black, 0));
-    painter.setBrush(Qt::NoBrush);
     for (const CMapData* area : selection.Areas()) {
+        painter.setBrush(area == selection.Reference() ? QBrush(Qt::black) : QBrush(Qt::NoBrush));
         for (const Point& p : SelectionState::HandlePoints(*area)) {
             const QPoint at = m_view.ToLogical(p);
             painter.drawRect(QRect(at - QPoint(3, 3), QSize(6, 6)));

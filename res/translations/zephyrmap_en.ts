@@ -2,6 +2,49 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="ja">
 <context>
+    <name>AreaGeometryField</name>
+    <message>
+        <source>座標 X, Y, 幅, 高さ(&amp;C)</source>
+        <translation>&amp;Coordinates X, Y, width, height</translation>
+    </message>
+    <message>
+        <source>中心 X, Y, 半径(&amp;C)</source>
+        <translation>&amp;Centre X, Y, radius</translation>
+    </message>
+    <message>
+        <source>頂点 X,Y, X,Y, ...(&amp;C)</source>
+        <translation>&amp;Corners X,Y, X,Y, ...</translation>
+    </message>
+    <message>
+        <source>座標(&amp;C)</source>
+        <translation>&amp;Coordinates</translation>
+    </message>
+    <message>
+        <source>座標には整数を、カンマか空白で区切って入力してください。</source>
+        <translation>Type whole numbers for the coordinates, separated by commas or spaces.</translation>
+    </message>
+    <message>
+        <source>四角形には X, Y, 幅, 高さの4つ、円形には中心の X, Y と半径の3つの数を入力してください。</source>
+        <translation>A rectangle takes four numbers (X, Y, width, height); a circle takes three (the centre's X and Y, and the radius).</translation>
+    </message>
+    <message>
+        <source>幅、高さ、半径は1以上にしてください。</source>
+        <translation>The width, the height and the radius must be 1 or more.</translation>
+    </message>
+    <message>
+        <source>多角形の頂点は X と Y の組で入力してください。数が奇数です。</source>
+        <translation>Type a polygon's corners as pairs of X and Y: the count of numbers is odd.</translation>
+    </message>
+    <message>
+        <source>多角形には3つ以上の頂点が必要です。</source>
+        <translation>A polygon needs three corners or more.</translation>
+    </message>
+    <message>
+        <source>座標が大きすぎます。%1 までの数を入力してください。</source>
+        <translation>A coordinate is too large: type numbers up to %1.</translation>
+    </message>
+</context>
+<context>
     <name>CAboutDlg</name>
     <message>
         <source>ﾊﾞｰｼﾞｮﾝ情報</source>
@@ -77,6 +120,10 @@
     <message>
         <source>NOHREF ( リンクしない )</source>
         <translation>NOHREF ( no link )</translation>
+    </message>
+    <message>
+        <source>(エリアごとに異なる値)</source>
+        <translation>(differs between the areas)</translation>
     </message>
 </context>
 <context>
@@ -208,6 +255,10 @@ Source</translation>
     <message>
         <source>指定のﾌｧｲﾙを開く</source>
         <translation>Open this file</translation>
+    </message>
+    <message>
+        <source>%1 (キー %2)</source>
+        <translation>%1 (key %2)</translation>
     </message>
 </context>
 <context>
@@ -1496,6 +1547,36 @@ About</translation>
     <message>
         <source>ﾍﾙﾌﾟ(&amp;H)</source>
         <translation>&amp;Help</translation>
+    </message>
+    <message>
+        <source>すべて選択(&amp;A)	Ctrl+A</source>
+        <translation>Select &amp;All	Ctrl+A</translation>
+    </message>
+    <message>
+        <source>DEFAULTのほかのすべてのエリアを選択
+すべて選択</source>
+        <translation>Select every area but DEFAULT
+Select All</translation>
+    </message>
+    <message>
+        <source>選択(&amp;S)</source>
+        <translation>&amp;Select</translation>
+    </message>
+    <message>
+        <source>エリアを選んで動かし、形を変えるツール
+選択</source>
+        <translation>The tool that selects, moves and reshapes areas
+Select</translation>
+    </message>
+    <message>
+        <source>選択したエリアに合わせる(&amp;E)	Ctrl+Shift+F</source>
+        <translation>Zoom to &amp;Selection	Ctrl+Shift+F</translation>
+    </message>
+    <message>
+        <source>選択したエリアがウィンドウいっぱいに見える表示倍率に
+選択したエリアに合わせる</source>
+        <translation>Zoom until the selected areas fill the window
+Zoom to Selection</translation>
     </message>
 </context>
 <context>

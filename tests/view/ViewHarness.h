@@ -72,6 +72,7 @@ public:
     void BeginAreaEdit(int) override {}
     void BeginMapEdit(int, const std::string&) override {}
     void EnsureAreaEdit(int) override {}
+    void EnsureAreasEdit(const std::vector<int>&) override {}
     void EnsureMapEdit(int) override {}
     void SelectAreaInView(int index) override { view->SelectAreaAt(index); }
     void SelectAreasInView(const std::vector<int>& indices) override
