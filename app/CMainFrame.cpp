@@ -1,6 +1,7 @@
 #include "app/CMainFrame.h"
 
 #include "app/CommandTable.h"
+#include "app/ToolKeys.h"
 #include "model/CZephyrmapDoc.h"
 #include "panes/CAreaPage.h"
 #include "panes/CMapPage.h"
@@ -180,15 +181,15 @@ void CMainFrame::AddExtraShortcuts()
 // field it stays a letter. The tool tip names the key.
 void CMainFrame::AddToolKeys()
 {
-    const std::pair<int, const char*> keys[] = {
-        {CmdRectangleTool, "R"}, {CmdCircleTool, "C"}, {CmdPolygonTool, "P"}, {CmdTraceTool, "T"}, {CmdSelectTool, "V"},
+    const std::pair<int, Qt::Key> keys[] = {
+        {CmdRectangleTool, Qt::Key_R}, {CmdCircleTool, Qt::Key_C}, {CmdPolygonTool, Qt::Key_P},
+        {CmdTraceTool, Qt::Key_T},     {CmdSelectTool, Qt::Key_V},
     };
+    auto* toolKeys = new ToolKeys(*m_view);
     for (const auto& [id, key] : keys) {
         QAction* action = ActionById(id);
-        action->setShortcut(QKeySequence(QLatin1String(key)));
-        action->setShortcutContext(Qt::WidgetShortcut);
-        action->setToolTip(tr("%1 (キー %2)").arg(action->toolTip(), QLatin1String(key)));
-        m_view->addAction(action);
+        toolKeys->Add(key, *action);
+        action->setToolTip(tr("%1 (キー %2)").arg(action->toolTip(), QKeySequence(key).toString()));
     }
 }
 

@@ -448,6 +448,11 @@ void CAreaPage::ShowSharedAttributes()
         return;
     }
     const SharedAttributes shared = SharedAttributes::Of(areas, m_doc.HtmlPath(), m_settings);
+    m_shared = shared;
+    m_sharedBefore.clear();
+    for (const CMapData* area : areas)
+        m_sharedBefore.push_back(
+            {m_doc.IndexOf(area), area->m_href, area->m_hrefIsPath, area->m_alt, area->m_target, area->m_otherAttrs});
     const bool updating = m_updating;
     m_updating = true;
     m_href->setText(ToQString(shared.href.value_or(std::string())));
@@ -502,10 +507,18 @@ void CAreaPage::AttributeChanged(int which, const QString& text)
     if (m_updating)
         return;
     if (SeveralRowsSelected()) {
-        const std::vector<int> indices = SelectedIndices();
-        m_frame.EnsureAreasEdit(indices);
-        for (int index : indices)
-            SetAttribute(index, which, FromQString(text));
+        m_frame.EnsureAreasEdit(SelectedIndices());
+        // A field blank because the areas differ, emptied again (the
+        // field's own undo), gives each area back its own value.
+        const bool differed = which == FieldAlt      ? !m_shared.alt
+                              : which == FieldTarget ? !m_shared.target
+                                                     : !m_shared.otherAttrs;
+        for (const SharedOriginal& original : m_sharedBefore) {
+            const std::string& own = which == FieldAlt      ? original.alt
+                                     : which == FieldTarget ? original.target
+                                                            : original.otherAttrs;
+            SetAttribute(original.index, which, differed && text.isEmpty() ? own : FromQString(text));
+        }
         m_doc.AreaAttributesChanged(true);
         return;
     }
@@ -537,11 +550,15 @@ void CAreaPage::SetAttribute(int index, int which, const std::string& value)
 // Several areas take the link as typed, each in its row.
 void CAreaPage::SharedHrefChanged(const QString& text)
 {
-    const std::vector<int> indices = SelectedIndices();
-    m_frame.EnsureAreasEdit(indices);
-    for (int index : indices) {
-        m_doc.SetAreaAttributes(index, FromQString(text), std::nullopt, std::nullopt, 0, -1, std::nullopt);
-        SetLinkColumn(RowOf(index), *m_doc.AreaAt(index));
+    m_frame.EnsureAreasEdit(SelectedIndices());
+    const bool ownBack = !m_shared.href && text.isEmpty();
+    for (const SharedOriginal& original : m_sharedBefore) {
+        if (ownBack)
+            m_doc.SetAreaAttributes(original.index, original.href, std::nullopt, std::nullopt, original.hrefIsPath, -1,
+                                    std::nullopt);
+        else
+            m_doc.SetAreaAttributes(original.index, FromQString(text), std::nullopt, std::nullopt, 0, -1, std::nullopt);
+        SetLinkColumn(RowOf(original.index), *m_doc.AreaAt(original.index));
     }
     m_doc.AreaAttributesChanged(true);
 }

@@ -8,6 +8,7 @@
 // Dragging a row reorders the map's areas. The page shares one selection
 // with the view, through the main frame.
 
+#include "model/SharedAttributes.h"
 #include "panes/CAreaListCtrl.h"
 
 #include <QWidget>
@@ -141,4 +142,15 @@ private:
     QPlainTextEdit* m_other = nullptr;
     QCheckBox* m_noHref = nullptr;
     AreaGeometryField* m_geometry = nullptr;
+
+    // Several areas selected: what the fields showed, and each area's own
+    // values then, which a field emptied again gives back.
+    struct SharedOriginal {
+        int index = -1;
+        std::string href;
+        int hrefIsPath = 0;
+        std::string alt, target, otherAttrs;
+    };
+    SharedAttributes m_shared;
+    std::vector<SharedOriginal> m_sharedBefore;
 };

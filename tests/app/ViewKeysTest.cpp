@@ -35,6 +35,22 @@ private slots:
         QCOMPARE(h.View().CurrentTool(), Tool::Select);
     }
 
+    // With a menu open the letter is the menu's mnemonic: the menu runs its
+    // item and closes, so the next click reaches the picture.
+    void aLetterWithAMenuOpenIsTheMenus()
+    {
+        AppHarness h;
+        h.OpenMap();
+        h.View().setFocus();
+        h.Frame().UpdateCommandUI();
+        QMenu* area = h.Frame().menuBar()->actions()[2]->menu();
+        area->popup(h.Frame().mapToGlobal(QPoint(20, 20)));
+        QVERIFY(QTest::qWaitForWindowExposed(area));
+        QTest::keyClick(area, Qt::Key_R);
+        QTRY_VERIFY(!area->isVisible());
+        QCOMPARE(h.View().CurrentTool(), Tool::Rectangle);
+    }
+
     // In a field of the area page, a letter is text.
     void aLetterInAFieldIsText()
     {
@@ -84,9 +100,7 @@ private slots:
     {
         AppHarness h;
         CMainFrame& frame = h.Frame();
-        QCOMPARE(frame.Action(CmdRectangleTool)->shortcut(), QKeySequence(QStringLiteral("R")));
         QCOMPARE(frame.Action(CmdRectangleTool)->toolTip(), QStringLiteral("RECT (キー R)"));
-        QCOMPARE(frame.Action(CmdSelectTool)->shortcut(), QKeySequence(QStringLiteral("V")));
         QCOMPARE(frame.Action(CmdSelectAll)->shortcut(), QKeySequence(QStringLiteral("Ctrl+A")));
         QCOMPARE(frame.Action(CmdZoomToSelection)->shortcut(), QKeySequence(QStringLiteral("Ctrl+Shift+F")));
         QVERIFY(frame.Action(CmdRedo)->shortcuts().contains(QKeySequence(QStringLiteral("Ctrl+Shift+Z"))));
