@@ -12,7 +12,7 @@ const std::string& FailureText(RefitFailure failure)
                                                   "合う特徴が見つかりませんでした。",
                                    tooLittleDetail = "画像に目印になる模様が少なすぎるため、新しい画像が"
                                                      "元の画像のどこに当たるかわかりません。",
-                                   notAReExport = "新しい画像は元の画像を大きく回転したか、裏返したか、"
+                                   notAReExport = "新しい画像は、元の画像を大きく回転したか、裏返したか、"
                                                   "斜めにゆがめたものです。エリアを合わせられません。",
                                    outOfMemory = "画像が大きすぎるため、合わせられません。";
     switch (failure) {
