@@ -615,6 +615,7 @@ void CMainFrame::RefreshPages()
 {
     FillPanes();
     m_checkPane->MapChanged();
+    emit MapMayHaveChanged();
 }
 
 void CMainFrame::EnablePanes(bool enable)
@@ -624,11 +625,13 @@ void CMainFrame::EnablePanes(bool enable)
     m_mapOpen = enable;
     m_checkPane->MapChanged();
     ScheduleCommandUpdate();
+    emit MapMayHaveChanged();
 }
 
 void CMainFrame::MapChanged()
 {
     m_checkPane->MapChanged();
+    emit MapMayHaveChanged();
 }
 
 void CMainFrame::FillList()

@@ -119,7 +119,7 @@ public:
                 return found;
         }
         RefitResult ratio = FromSizeRatio();
-        if (!ratio.Ok() && Convincing(m_match) && !reExport)
+        if (!ratio.Ok() && Convincing(m_match) && !reExport && LikeUnder(*m_match.Transform()))
             return Failed(RefitFailure::NotAReExport, &m_match);
         return ratio;
     }
@@ -136,6 +136,13 @@ private:
             m_newCopy = std::move(stretched);
             m_match = std::move(again);
         }
+    }
+
+    // The same scene where `t` lays the old picture over the new one: a
+    // far turn is told from another scene that shares a label or a logo.
+    bool LikeUnder(const PictureTransform& t) const
+    {
+        return t.Inverse() && SceneCompare(m_oldCopy, m_newCopy).Agreement(t) >= kSameSceneByFeatures;
     }
 
     double AgreementDistance() const { return kAgreementDistance / m_newCopy.fromPicture.MeanScale(); }
@@ -157,7 +164,7 @@ private:
             pairs = std::move(refined->pairs);
         }
         result.transform = Snapped(t, pairs, result.residual, m_older, m_newer);
-        if (SceneCompare(m_oldCopy, m_newCopy).Agreement(result.transform) < kSameSceneByFeatures)
+        if (!LikeUnder(result.transform))
             return Failed(RefitFailure::NotSameScene, &m_match);
         return result;
     }
