@@ -15,8 +15,9 @@ namespace
 
 // The pictures are held at most this large for showing.
 constexpr int kLargestShown = 1600;
-// What the canvas asks for at most, and the room around the picture.
+// What the canvas asks for at most and at least, and the room around the picture.
 const QSize kLargestHint(760, 520);
+const QSize kSmallest(240, 180);
 constexpr int kMargin = 8;
 // How near (in widget pixels) a press must come to a pair's point to take it.
 constexpr double kGrabDistance = 8;
@@ -107,9 +108,15 @@ QSize RefitCanvas::sizeHint() const
 {
     if (m_newShown.isNull())
         return kLargestHint;
+    // A small picture is shown enlarged, so that its points can be taken
+    // precisely.
     const QSize picture(m_newSize.width, m_newSize.height);
-    return picture.scaled(kLargestHint.boundedTo(picture), Qt::KeepAspectRatio)
-        .grownBy(QMargins(kMargin, kMargin, kMargin, kMargin));
+    return picture.scaled(kLargestHint, Qt::KeepAspectRatio).grownBy(QMargins(kMargin, kMargin, kMargin, kMargin));
+}
+
+QSize RefitCanvas::minimumSizeHint() const
+{
+    return kSmallest;
 }
 
 double RefitCanvas::ViewScale() const

@@ -53,6 +53,7 @@ public:
     PlanePoint ToPicture(QPointF p) const;
 
     QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
 
 signals:
     void Changed();
