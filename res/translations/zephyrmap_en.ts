@@ -1978,8 +1978,8 @@ Please check the path.</translation>
         <translation>The pictures have too little detail to tell where the new picture lies over the old one.</translation>
     </message>
     <message>
-        <source>新しい画像は、元の画像を大きく回転したか、裏返したか、斜めにゆがめたものです。エリアを合わせられません。</source>
-        <translation>The new picture is the old one turned far, mirrored or slanted; the areas cannot be fitted to it.</translation>
+        <source>新しい画像は、元の画像を大きく回転したか、裏返したか、斜めにゆがめたか、16倍を超えて拡大・縮小したものです。エリアを合わせられません。</source>
+        <translation>The new picture is the old one turned far, mirrored, slanted or scaled more than sixteen times; the areas cannot be fitted to it.</translation>
     </message>
     <message>
         <source>画像が大きすぎるため、合わせられません。</source>

@@ -76,8 +76,9 @@ const CoreText kCoreTexts[] = {
                                                    "合う特徴が見つかりませんでした。")},
     {"RefitTexts", QT_TRANSLATE_NOOP("RefitTexts", "画像に目印になる模様が少なすぎるため、新しい画像が"
                                                    "元の画像のどこに当たるかわかりません。")},
-    {"RefitTexts", QT_TRANSLATE_NOOP("RefitTexts", "新しい画像は、元の画像を大きく回転したか、裏返したか、"
-                                                   "斜めにゆがめたものです。エリアを合わせられません。")},
+    {"RefitTexts",
+     QT_TRANSLATE_NOOP("RefitTexts", "新しい画像は、元の画像を大きく回転したか、裏返したか、斜めにゆがめたか、"
+                                     "16倍を超えて拡大・縮小したものです。エリアを合わせられません。")},
     {"RefitTexts", QT_TRANSLATE_NOOP("RefitTexts", "画像が大きすぎるため、合わせられません。")},
     {"RefitTexts", QT_TRANSLATE_NOOP("RefitTexts", "基準点どうしが近すぎます。離れた点を選んでください。")},
     {"RefitTexts", QT_TRANSLATE_NOOP("RefitTexts", "3組の基準点が一直線に並んでいます。")},

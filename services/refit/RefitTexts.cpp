@@ -5,16 +5,17 @@ namespace refittexts
 
 const std::string& FailureText(RefitFailure failure)
 {
-    static const std::string none, noPicture = "画像の画素を読み取れませんでした。",
-                                   noOldSize = "元の画像がなく、マップのWIDTHとHEIGHTもないため、"
-                                               "元の画像の大きさがわかりません。",
-                                   notSameScene = "新しい画像は元の画像と同じ場面ではないようです。"
-                                                  "合う特徴が見つかりませんでした。",
-                                   tooLittleDetail = "画像に目印になる模様が少なすぎるため、新しい画像が"
-                                                     "元の画像のどこに当たるかわかりません。",
-                                   notAReExport = "新しい画像は、元の画像を大きく回転したか、裏返したか、"
-                                                  "斜めにゆがめたものです。エリアを合わせられません。",
-                                   outOfMemory = "画像が大きすぎるため、合わせられません。";
+    static const std::string none,
+        noPicture = "画像の画素を読み取れませんでした。",
+        noOldSize = "元の画像がなく、マップのWIDTHとHEIGHTもないため、"
+                    "元の画像の大きさがわかりません。",
+        notSameScene = "新しい画像は元の画像と同じ場面ではないようです。"
+                       "合う特徴が見つかりませんでした。",
+        tooLittleDetail = "画像に目印になる模様が少なすぎるため、新しい画像が"
+                          "元の画像のどこに当たるかわかりません。",
+        notAReExport = "新しい画像は、元の画像を大きく回転したか、裏返したか、斜めにゆがめたか、"
+                       "16倍を超えて拡大・縮小したものです。エリアを合わせられません。",
+        outOfMemory = "画像が大きすぎるため、合わせられません。";
     switch (failure) {
     case RefitFailure::NoPicture:
         return noPicture;

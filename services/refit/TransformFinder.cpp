@@ -172,6 +172,8 @@ private:
     RefitResult FromSizeRatio()
     {
         const PictureTransform ratio = SizeRatio(m_older, m_newer);
+        if (!TransformFinder::IsReExport(ratio))
+            return Failed(RefitFailure::NotAReExport, &m_match);
         if (SceneCompare(m_oldCopy, m_newCopy).Agreement(ratio) < kSameSceneBySize) {
             const bool plain = std::min(m_match.OldFeatures(), m_match.NewFeatures()) < kFewestFeatures;
             return Failed(plain ? RefitFailure::TooLittleDetail : RefitFailure::NotSameScene, &m_match);
@@ -217,7 +219,7 @@ RefitResult TransformFinder::FromSizes(DisplaySize oldFrame, DisplaySize newSize
     result.method = RefitMethod::MapSize;
     result.transform =
         PictureTransform::ScaleShift(double(newSize.width) / oldFrame.width, double(newSize.height) / oldFrame.height);
-    return result;
+    return IsReExport(result.transform) ? result : Failed(RefitFailure::NotAReExport);
 }
 
 bool TransformFinder::IsReExport(const PictureTransform& t)

@@ -28,7 +28,7 @@ enum class RefitFailure {
     NoOldSize,       // neither the old picture nor the map's size is known
     NotSameScene,    // the new picture shows something else
     TooLittleDetail, // too plain to tell where the new picture lies, and not the old one at another size
-    NotAReExport,    // the pictures match only turned far, mirrored or slanted
+    NotAReExport,    // the pictures match only turned far, mirrored, slanted or scaled beyond the ways below
     OutOfMemory,
 };
 

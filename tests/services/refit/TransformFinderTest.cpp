@@ -220,6 +220,8 @@ TEST(TransformFinderTest, FromSizesStretchesTheOldFrameOverTheNewPicture)
     EXPECT_DOUBLE_EQ(r.transform.ScaleY(), 0.75);
     EXPECT_EQ(TransformFinder::FromSizes({}, {400, 450}).failure, RefitFailure::NoOldSize);
     EXPECT_EQ(TransformFinder::FromSizes({800, 600}, {}).failure, RefitFailure::NoPicture);
+    // Shrunk sixty times: no export of the same picture for the same page.
+    EXPECT_EQ(TransformFinder::FromSizes({6000, 4000}, {100, 80}).failure, RefitFailure::NotAReExport);
 }
 
 struct Way {
