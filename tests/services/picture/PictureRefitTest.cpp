@@ -16,6 +16,7 @@
 #include "services/refit/RefitTexts.h"
 #include "services/settings/AppSettings.h"
 #include "tests/services/picture/RefitPictures.h"
+#include "tests/services/refit/RefitTruth.h"
 
 #include <QTemporaryDir>
 #include <QtTest>
@@ -35,37 +36,6 @@ std::vector<CMapData> Areas()
     areas[2].m_shape = ShapePoly;
     areas[2].m_points = {{130, 140}, {760, 150}, {750, 560}, {400, 500}, {140, 570}};
     return areas;
-}
-
-// Where the points belong before rounding, by the rule rectangles and
-// circles are carried with.
-std::vector<PlanePoint> TruePoints(const CMapData& area, const PictureTransform& t)
-{
-    const PointList& p = area.m_points;
-    if (area.m_shape == ShapePoly) {
-        std::vector<PlanePoint> points;
-        for (const Point& q : p)
-            points.push_back(t.Apply({double(q.x), double(q.y)}));
-        return points;
-    }
-    const double hw = (p[2].x - p[0].x) / 2.0, hh = (p[2].y - p[0].y) / 2.0;
-    const PlanePoint c = t.Apply({p[0].x + hw, p[0].y + hh});
-    const bool circle = area.m_shape == ShapeCirc;
-    const double w = hw * (circle ? t.MeanScale() : t.ScaleX()), h = hh * (circle ? t.MeanScale() : t.ScaleY());
-    return {{c.x - w, c.y - h}, {c.x + w, c.y - h}, {c.x + w, c.y + h}, {c.x - w, c.y + h}};
-}
-
-double WorstError(const PictureTransform& found, const PictureTransform& truth, DisplaySize size)
-{
-    double worst = 0;
-    for (const CMapData& area : Areas()) {
-        const PointList carried = maprefit::Carried(area, found, size);
-        const std::vector<PlanePoint> truePoints = TruePoints(area, truth);
-        for (std::size_t i = 0; i < truePoints.size(); ++i)
-            worst =
-                std::max({worst, std::abs(carried[i].x - truePoints[i].x), std::abs(carried[i].y - truePoints[i].y)});
-    }
-    return worst;
 }
 
 struct Loaded {
@@ -150,7 +120,7 @@ private slots:
         const RefitResult r = picturerefit::Fit(*doc, &older.picture, loaded.picture);
         QVERIFY2(r.Ok(), qPrintable(programtexts::Translate(refittexts::FailureText(r.failure))));
         QCOMPARE(r.method, RefitMethod::Features);
-        const double worst = WorstError(r.transform, truth, {size.width(), size.height()});
+        const double worst = refittruth::WorstError(Areas(), r.transform, truth, {size.width(), size.height()});
         qInfo("%s: worst error %.3f px; %d of %d features agree, residual %.3f px; scale %.5f x %.5f, turn %.3f°, "
               "shift %.2f, %.2f; %lld ms",
               QTest::currentDataTag(), worst, r.agreeing, r.matched, r.residual, r.transform.ScaleX(),

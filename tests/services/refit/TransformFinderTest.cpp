@@ -1,8 +1,7 @@
 #include "services/refit/TransformFinder.h"
 
-#include "model/CMapData.h"
-#include "services/refit/MapRefit.h"
 #include "tests/services/refit/RefitScenes.h"
+#include "tests/services/refit/RefitTruth.h"
 
 #include <gtest/gtest.h>
 
@@ -30,39 +29,6 @@ std::vector<CMapData> MapAreas()
     areas[3].m_shape = ShapeRect;
     areas[3].m_points = {{300, 200}, {470, 200}, {470, 350}, {300, 350}}; // near the bottom-right corner
     return areas;
-}
-
-// Where the area's points belong in the new picture, before any rounding,
-// by the rule MapRefit carries rectangles and circles with.
-std::vector<PlanePoint> TruePoints(const CMapData& area, const PictureTransform& t)
-{
-    const PointList& p = area.m_points;
-    if (area.m_shape == ShapePoly) {
-        std::vector<PlanePoint> points;
-        for (const Point& q : p)
-            points.push_back(t.Apply({double(q.x), double(q.y)}));
-        return points;
-    }
-    const double hw = (p[2].x - p[0].x) / 2.0, hh = (p[2].y - p[0].y) / 2.0;
-    const PlanePoint c = t.Apply({p[0].x + hw, p[0].y + hh});
-    const double w = area.m_shape == ShapeCirc ? hw * t.MeanScale() : hw * t.ScaleX();
-    const double h = area.m_shape == ShapeCirc ? hh * t.MeanScale() : hh * t.ScaleY();
-    return {{c.x - w, c.y - h}, {c.x + w, c.y - h}, {c.x + w, c.y + h}, {c.x - w, c.y + h}};
-}
-
-// The largest distance, along either axis, between a carried point and where it belongs.
-double WorstError(const PictureTransform& found, const PictureTransform& truth, DisplaySize newSize)
-{
-    double worst = 0;
-    for (const CMapData& area : MapAreas()) {
-        const PointList carried = maprefit::Carried(area, found, newSize);
-        const std::vector<PlanePoint> truePoints = TruePoints(area, truth);
-        for (std::size_t i = 0; i < truePoints.size(); ++i) {
-            worst = std::max(worst, std::abs(carried[i].x - truePoints[i].x));
-            worst = std::max(worst, std::abs(carried[i].y - truePoints[i].y));
-        }
-    }
-    return worst;
 }
 
 struct Change {
@@ -93,7 +59,7 @@ TEST_P(RefitChangeTest, EveryPointLandsWithinAPixel)
     EXPECT_EQ(r.method, RefitMethod::Features);
     EXPECT_GE(r.agreeing, 12);
     EXPECT_LT(r.residual, 1.0);
-    const double worst = WorstError(r.transform, c.oldToNew, {c.width, c.height});
+    const double worst = refittruth::WorstError(MapAreas(), r.transform, c.oldToNew, {c.width, c.height});
     std::cout << "[ refit    ] " << c.name << ": worst error " << worst << " px, " << r.agreeing << " of " << r.matched
               << " features agree, residual " << r.residual << " px\n";
     EXPECT_LE(worst, 1.0);
