@@ -1,6 +1,5 @@
 #include "app/CRefitDlg.h"
 
-#include "model/CMapData.h"
 #include "services/language/ProgramTexts.h"
 #include "services/picture/MapPicture.h"
 #include "services/picture/PictureRefit.h"
@@ -107,10 +106,8 @@ QString CRefitDlg::OutsideText(const PictureTransform& t) const
 {
     QStringList outside;
     for (std::size_t i = 0; i < m_setup.areas.size(); ++i) {
-        CMapData area;
-        area.m_shape = m_setup.areas[i].first;
-        area.m_points = m_setup.areas[i].second;
-        if (maprefit::WhollyOutside(area.m_shape, maprefit::Carried(area, t, m_newSize), m_newSize))
+        const auto& [shape, points] = m_setup.areas[i];
+        if (maprefit::WhollyOutside(shape, maprefit::Carried(shape, points, t, m_newSize), m_newSize))
             outside << QString::number(i);
     }
     return outside.isEmpty() ? QString() : tr("新しい画像の外に出るエリア: %1").arg(outside.join(QStringLiteral(", ")));

@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QRegularExpression>
 #include <QToolButton>
 
 PictureSizeNotice::PictureSizeNotice(QAction* refit, QWidget* parent)
@@ -13,12 +14,17 @@ PictureSizeNotice::PictureSizeNotice(QAction* refit, QWidget* parent)
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_text);
     layout->addWidget(m_button);
-    m_button->setDefaultAction(refit);
-    m_button->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    // "…(&R)..." and "&Replace…" alike lose their mnemonic.
+    m_button->setText(
+        QString(refit->text()).remove(QRegularExpression(QStringLiteral("\\(&.\\)"))).remove(QLatin1Char('&')));
+    m_button->setToolTip(refit->statusTip());
+    m_button->setEnabled(refit->isEnabled());
+    connect(m_button, &QToolButton::clicked, refit, &QAction::trigger);
+    connect(refit, &QAction::changed, m_button, [this, refit] { m_button->setEnabled(refit->isEnabled()); });
     hide();
 }
 
-void PictureSizeNotice::Show(DisplaySize picture, DisplaySize map)
+void PictureSizeNotice::ShowSizes(DisplaySize picture, DisplaySize map)
 {
     const bool differ = picture.Known() && map.Known() && picture != map;
     if (differ)

@@ -2,7 +2,8 @@
 // A note in the status bar while the map's picture is not the size of the
 // map's WIDTH and HEIGHT (the picture was exported again in its place): it
 // says so, with both sizes, and offers the command that fits the areas to
-// the new picture.
+// the new picture. Its button shows the command's text without the menu's
+// mnemonic, which would take Alt and the letter from the panes' fields.
 
 #include "formats/DisplaySize.h"
 
@@ -19,7 +20,7 @@ public:
     PictureSizeNotice(QAction* refit, QWidget* parent = nullptr);
 
     // Shown with the two sizes when they differ, hidden otherwise.
-    void Show(DisplaySize picture, DisplaySize map);
+    void ShowSizes(DisplaySize picture, DisplaySize map);
     QLabel& Text() const { return *m_text; }
     QToolButton& Button() const { return *m_button; }
 

@@ -184,10 +184,7 @@ void RefitCanvas::DrawAreas(QPainter& painter, const PictureTransform& t, Qt::Pe
     for (const auto& [shape, points] : m_areas) {
         if (shape == ShapeDefault)
             continue;
-        CMapData area;
-        area.m_shape = shape;
-        area.m_points = points;
-        const PointList carried = maprefit::Carried(area, t, m_newSize);
+        const PointList carried = maprefit::Carried(shape, points, t, m_newSize);
         QPolygonF outline;
         for (const Point& p : carried)
             outline << view.map(QPointF(p.x, p.y));

@@ -80,5 +80,5 @@ void RefitCommands::UpdateNotice()
         m_notice->hide();
         return;
     }
-    m_notice->Show(picturerefit::SizeOf(m_picture), ParseDisplaySize(m_doc.Width(), m_doc.Height()));
+    m_notice->ShowSizes(picturerefit::SizeOf(m_picture), ParseDisplaySize(m_doc.Width(), m_doc.Height()));
 }

@@ -77,8 +77,12 @@ bool IsOldSize(const CZephyrmapDoc& doc, DisplaySize oldFrame)
 
 PointList Carried(const CMapData& area, const PictureTransform& t, DisplaySize newSize)
 {
-    const PointList& p = area.m_points;
-    switch (area.m_shape) {
+    return Carried(area.m_shape, area.m_points, t, newSize);
+}
+
+PointList Carried(int shape, const PointList& p, const PictureTransform& t, DisplaySize newSize)
+{
+    switch (shape) {
     case ShapeDefault:
         return {{0, 0}, {newSize.width, newSize.height}};
     case ShapeRect:

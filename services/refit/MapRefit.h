@@ -30,7 +30,9 @@ struct Plan {
     bool sizeKept = false;
 };
 
-// The area's new points; the DEFAULT area's are the new picture's corners.
+// The new points of an area of that shape; the DEFAULT area's are the new
+// picture's corners.
+PointList Carried(int shape, const PointList& points, const PictureTransform& t, DisplaySize newSize);
 PointList Carried(const CMapData& area, const PictureTransform& t, DisplaySize newSize);
 // Whether the points of an area of that shape lie wholly outside the picture.
 bool WhollyOutside(int shape, const PointList& points, DisplaySize picture);

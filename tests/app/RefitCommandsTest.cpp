@@ -189,12 +189,16 @@ private slots:
         QVERIFY(notice.isVisibleTo(&h.Frame()));
         QCOMPARE(notice.Text().text(),
                  QStringLiteral("画像の大きさ(400×300)がマップのWIDTHとHEIGHT(800×600)と違います。"));
-        QCOMPARE(notice.Button().defaultAction(), h.Frame().ActionById(CmdReplacePictureAndFit));
+        QCOMPARE(notice.Button().text(), QStringLiteral("画像を差し替えてエリアを合わせる..."));
+        // The note's button runs the command.
         QString said;
-        QVERIFY(h.RunWith(QStringLiteral("pic.png"), [&](CRefitDlg& dialog) {
+        h.Refit().choosePicture = [&h] { return std::optional(h.ProgramPath(QStringLiteral("pic.png"))); };
+        h.Refit().runDialog = [&](CRefitDlg& dialog) {
             said = dialog.Summary().text();
             return kAccept(dialog);
-        }));
+        };
+        h.Frame().UpdateCommandUI();
+        notice.Button().click();
         QVERIFY2(said.startsWith(QStringLiteral("元の画像がないため、マップの大きさ(800×600)")), qPrintable(said));
         QCOMPARE(h.State(), h.ProgramPath(QStringLiteral("pic.png")) + " 400x300 20,30,120,80 165,115,15 0,0,400,300");
         QVERIFY(!notice.isVisibleTo(&h.Frame()));
