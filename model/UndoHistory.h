@@ -54,7 +54,7 @@ struct UndoStep {
     // UndoAreaAdded: where the area stood, so that it goes back to that place.
     int sourceIndex = -1;
     int destinationIndex = -1;   // UndoAreaReordered: the insert-before index
-    std::vector<UndoStep> parts; // UndoGroup
+    std::vector<UndoStep> parts; // UndoGroup; UndoPictureReplaced: its WIDTH and HEIGHT
 };
 
 class UndoHistory
