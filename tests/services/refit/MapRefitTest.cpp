@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <limits>
+#include <ostream>
 
 namespace
 {
@@ -31,6 +32,11 @@ struct Carrying {
     PictureTransform t;
     PointList expected;
 };
+
+void PrintTo(const Carrying& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
 class CarriedTest : public ::testing::TestWithParam<Carrying>
 {

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <vector>
 
 namespace
@@ -82,6 +84,11 @@ struct Refusal {
     std::vector<ReferencePair> pairs;
     ReferenceFailure failure;
 };
+
+void PrintTo(const Refusal& r, std::ostream* os)
+{
+    *os << r.name;
+}
 
 class ReferenceRefusalTest : public ::testing::TestWithParam<Refusal>
 {

@@ -196,6 +196,11 @@ struct Way {
     bool reExport;
 };
 
+void PrintTo(const Way& w, std::ostream* os)
+{
+    *os << w.name;
+}
+
 class ReExportTest : public ::testing::TestWithParam<Way>
 {
 };
