@@ -637,6 +637,7 @@ void CMainFrame::RefreshPages()
 {
     FillPanes();
     m_checkPane->MapChanged();
+    emit MapMayHaveChanged();
 }
 
 void CMainFrame::EnablePanes(bool enable)
@@ -646,12 +647,14 @@ void CMainFrame::EnablePanes(bool enable)
     m_mapOpen = enable;
     m_checkPane->MapChanged();
     ScheduleCommandUpdate();
+    emit MapMayHaveChanged();
 }
 
 void CMainFrame::MapChanged()
 {
     m_checkPane->MapChanged();
     m_areaPage->RefreshGeometry();
+    emit MapMayHaveChanged();
 }
 
 void CMainFrame::FillList()

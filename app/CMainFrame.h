@@ -122,6 +122,10 @@ public:
     bool IsRouted(int id) const { return m_routes.contains(id); }
     void CommandStateChanged() override;
 
+signals:
+    // The map, its picture or whether one is open may have changed.
+    void MapMayHaveChanged();
+
 protected:
     QMenu* createPopupMenu() override;
     void closeEvent(QCloseEvent* event) override;

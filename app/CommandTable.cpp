@@ -14,6 +14,9 @@ const std::vector<CommandInfo> kCommands = {
      QT_TRANSLATE_NOOP("CommandTable", "作業中のﾌｧｲﾙを印刷\n印刷")},
     {CmdNewMap, QT_TRANSLATE_NOOP("CommandTable", "新規作成(&N)...\tCtrl+N"),
      QT_TRANSLATE_NOOP("CommandTable", "新規にクリッカブルマップを作成\n新規マップ")},
+    {CmdReplacePictureAndFit, QT_TRANSLATE_NOOP("CommandTable", "画像を差し替えてエリアを合わせる(&R)..."),
+     QT_TRANSLATE_NOOP("CommandTable", "マップの画像を新しい画像に差し替え、エリアを新しい画像に合わせて動かす\n"
+                                       "画像を差し替えてエリアを合わせる")},
     {CmdOpenFromHtmlFile, QT_TRANSLATE_NOOP("CommandTable", "HTMLファイルから開く(&H)...\tCtrl+H"),
      QT_TRANSLATE_NOOP("CommandTable", "HTMLファイルからクリッカブルマップを開く\nHTMLから開く")},
     {CmdOpenFromClipboard, QT_TRANSLATE_NOOP("CommandTable", "クリップボードから開く(&C)\tCtrl+B"),
@@ -162,9 +165,9 @@ const std::vector<CommandInfo> kCommands = {
 
 const std::vector<MenuInfo> kMainMenu = {
     {QT_TRANSLATE_NOOP("CommandTable", "ﾌｧｲﾙ(&F)"),
-     {CmdNewMap, kSeparator, CmdOpenFromHtmlFile, CmdOpenFromClipboard, CmdSaveHtmlSource, CmdSaveSvgSource,
-      CmdUpdateHtmlDocument, CmdCopyHtmlToClipboard, CmdCopySvgToClipboard, kSeparator, CmdOpen, CmdSave, CmdSaveAs,
-      kSeparator, CmdExit}},
+     {CmdNewMap, CmdReplacePictureAndFit, kSeparator, CmdOpenFromHtmlFile, CmdOpenFromClipboard, CmdSaveHtmlSource,
+      CmdSaveSvgSource, CmdUpdateHtmlDocument, CmdCopyHtmlToClipboard, CmdCopySvgToClipboard, kSeparator, CmdOpen,
+      CmdSave, CmdSaveAs, kSeparator, CmdExit}},
     {QT_TRANSLATE_NOOP("CommandTable", "編集(&E)"),
      {CmdUndo, CmdRedo, kSeparator, CmdCopyArea, CmdCutArea, kSeparator, CmdPasteArea, CmdPasteAreaWithAttributes,
       kSeparator, CmdDeleteArea, CmdDeletePoint, kSeparator, CmdSelectAll}},

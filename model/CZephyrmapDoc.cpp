@@ -254,6 +254,38 @@ bool CZephyrmapDoc::MoveAreaUndoable(int destination, int source)
     return true;
 }
 
+void CZephyrmapDoc::ReplacePictureUndoable(const PictureReplacement& replacement)
+{
+    BeginGroup();
+    UndoStep picture;
+    picture.kind = UndoPictureReplaced;
+    picture.oldText = ImageSrc();
+    picture.newText = replacement.path;
+    for (auto [index, text] : {std::pair(AttrWidth, &replacement.width), std::pair(AttrHeight, &replacement.height)}) {
+        UndoStep size;
+        size.kind = UndoMapAttribute;
+        size.attrIndex = index;
+        size.oldText = Attribute(index);
+        size.newText = *text;
+        picture.parts.push_back(std::move(size));
+    }
+    ShowReplacedPicture(replacement.path, replacement.width, replacement.height);
+    m_history.PushUndo(std::move(picture));
+    m_history.ClearRedo();
+    for (const auto& [area, points] : replacement.areas) {
+        auto before = std::make_unique<CMapData>(*area);
+        area->m_points = points;
+        area->BuildRegion();
+        UndoStep step;
+        step.kind = UndoAreaReshaped;
+        RecordEdit(std::move(step), std::move(before), area, true);
+    }
+    RefillList();
+    RedrawPicture();
+    ShowInView(nullptr);
+    EndGroup();
+}
+
 void CZephyrmapDoc::CommitPendingEdit()
 {
     if (m_mapEditPending) {
@@ -429,6 +461,9 @@ void CZephyrmapDoc::UndoStepOf(UndoStep step)
     case UndoGroup:
         ReplayGroup(std::move(step), true);
         break;
+    case UndoPictureReplaced:
+        ReplayPicture(std::move(step), true);
+        break;
     default:
         break;
     }
@@ -471,8 +506,26 @@ void CZephyrmapDoc::RedoStepOf(UndoStep step)
     case UndoGroup:
         ReplayGroup(std::move(step), false);
         break;
+    case UndoPictureReplaced:
+        ReplayPicture(std::move(step), false);
+        break;
     default:
         break;
+    }
+}
+
+void CZephyrmapDoc::ReplayPicture(UndoStep step, bool undo)
+{
+    const auto textOf = [undo](const UndoStep& s) -> const std::string& { return undo ? s.oldText : s.newText; };
+    const std::string& width = step.parts.size() == 2 ? textOf(step.parts[0]) : Width();
+    const std::string& height = step.parts.size() == 2 ? textOf(step.parts[1]) : Height();
+    ShowReplacedPicture(textOf(step), width, height);
+    m_listener->ShowTab(0);
+    if (undo) {
+        m_history.PushRedo(std::move(step));
+    } else {
+        m_history.PushUndo(std::move(step));
+        UpdateModified();
     }
 }
 
@@ -730,6 +783,16 @@ bool CZephyrmapDoc::RefreshPictureSize()
     SetAttribute(AttrWidth, loaded ? std::to_string(width) : std::string());
     SetAttribute(AttrHeight, loaded ? std::to_string(height) : std::string());
     return loaded;
+}
+
+void CZephyrmapDoc::ShowReplacedPicture(const std::string& path, const std::string& width, const std::string& height)
+{
+    LoadPicture(path);
+    m_listener->ShowPicture(path);
+    SetAttribute(AttrImageSrc, path);
+    SetAttribute(AttrWidth, width);
+    SetAttribute(AttrHeight, height);
+    m_listener->RefreshPages();
 }
 
 void CZephyrmapDoc::SetPicture(const std::string& path)

@@ -13,6 +13,7 @@ enum CommandId : int {
     CmdUpdateHtmlDocument = 32840,
     CmdSaveSvgSource = 32860,
     CmdCopySvgToClipboard = 32861,
+    CmdReplacePictureAndFit = 32901,
     CmdOpen = 57601,
     CmdSave = 57603,
     CmdSaveAs = 57604,
