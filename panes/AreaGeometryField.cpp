@@ -4,6 +4,7 @@
 #include "model/GeometryText.h"
 #include "services/dialogs/ProgramMessage.h"
 
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QVBoxLayout>
@@ -39,6 +40,7 @@ AreaGeometryField::AreaGeometryField(CZephyrmapDoc& doc, QWidget* parent) : QWid
     layout->addWidget(m_label);
     layout->addWidget(m_edit);
     connect(m_edit, &QLineEdit::editingFinished, this, &AreaGeometryField::Apply);
+    m_edit->installEventFilter(this);
     ShowArea(-1);
 }
 
@@ -51,6 +53,19 @@ void AreaGeometryField::ShowArea(int index)
     m_label->setEnabled(shown);
     m_edit->setEnabled(shown);
     ShowText();
+}
+
+// The field would take Ctrl+Z for itself even with nothing of its own to
+// undo; left unclaimed, the key reaches the window's Undo.
+bool AreaGeometryField::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_edit && event->type() == QEvent::ShortcutOverride) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if ((key->matches(QKeySequence::Undo) && !m_edit->isUndoAvailable()) ||
+            (key->matches(QKeySequence::Redo) && !m_edit->isRedoAvailable()))
+            return true;
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void AreaGeometryField::Refresh()

@@ -4,6 +4,8 @@
 // radius, a polygon's vertices in the COORDS form. Enter, or leaving the
 // field, gives the area what was typed as one undo step; what cannot be
 // that area is refused with a message and the field shows the area again.
+// Ctrl+Z and Ctrl+Y undo and redo the field's typing while it has some, and
+// the map's steps once it has none (right after Enter, say).
 
 #include <QWidget>
 
@@ -32,6 +34,9 @@ public:
     QLineEdit* Edit() const { return m_edit; }
     QLabel* Label() const { return m_label; }
     static QString RefusalText(geometrytext::Refusal refusal);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void Apply();

@@ -190,6 +190,34 @@ private slots:
         QCOMPARE(field->text(), QStringLiteral("10, 20, 40, 30"));
     }
 
+    // Ctrl+Z right after Enter, the field still focused, undoes the map's
+    // step (the field has no typing of its own left to undo); Ctrl+Y redoes it.
+    void ctrlZAfterEnterUndoesTheNumbers()
+    {
+        AppHarness h;
+        h.OpenMap();
+        CMapData* area = h.AddRect(10, 20, 50, 50);
+        h.ShowAreaPage();
+        h.View().SelectAndTell(area);
+        h.Frame().UpdateCommandUI();
+        QLineEdit* field = h.AreaPage().Geometry()->Edit();
+        TypeAndEnter(field, QStringLiteral("30, 25, 10, 12"));
+        QCOMPARE(QString::fromStdString(area->FormatCoords()), QStringLiteral("30,25,40,37"));
+        QVERIFY(field->hasFocus());
+        h.Frame().UpdateCommandUI();
+        QTest::keyClick(field, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(QString::fromStdString(area->FormatCoords()), QStringLiteral("10,20,50,50"));
+        QCOMPARE(field->text(), QStringLiteral("10, 20, 40, 30"));
+        h.Frame().UpdateCommandUI();
+        QTest::keyClick(field, Qt::Key_Y, Qt::ControlModifier);
+        QCOMPARE(QString::fromStdString(area->FormatCoords()), QStringLiteral("30,25,40,37"));
+        // While typing, Ctrl+Z is the field's.
+        QTest::keyClicks(field, QStringLiteral("9"));
+        QTest::keyClick(field, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(field->text(), QStringLiteral("30, 25, 10, 12"));
+        QCOMPARE(QString::fromStdString(area->FormatCoords()), QStringLiteral("30,25,40,37"));
+    }
+
     // Moved in the view, the numbers follow.
     void theNumbersFollowAMoveInTheView()
     {
