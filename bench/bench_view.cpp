@@ -11,6 +11,7 @@
 // move repainted: what one move costs.
 #include "app/CMainFrame.h"
 #include "app/CZephyrmapApp.h"
+#include "bench/BenchEditor.h"
 #include "model/CZephyrmapDoc.h"
 #include "model/MapCommands.h"
 #include "services/picture/QtText.h"
@@ -103,36 +104,11 @@ void BM_DragOverLargePicture(benchmark::State& state)
     Drag(state, 8000, 6000);
 }
 
-struct Editor {
-    QTemporaryDir dir;
-    std::unique_ptr<CZephyrmapApp> app;
-    CZephyrmapView* view = nullptr;
-
-    Editor(int width, int height)
-    {
-        const QString picture = dir.filePath(QStringLiteral("picture.png"));
-        {
-            QImage image(width, height, QImage::Format_RGB32);
-            image.fill(QColor(200, 220, 240));
-            image.save(picture);
-        }
-        app = std::make_unique<CZephyrmapApp>(std::make_unique<SettingsStore>(dir.filePath(QStringLiteral("b.ini"))));
-        app->InitInstance({}, false);
-        app->Frame()->resize(1200, 900);
-        app->Frame()->show();
-        app->Document()->SetAttribute(AttrImageSrc, FromQString(picture));
-        mapcmd::AfterMapCreated(*app->Document());
-        view = &app->Frame()->View();
-        QApplication::processEvents();
-    }
-    ~Editor() { app->DestroyFrame(); }
-};
-
 // Back and forth between the magnification and three quarters of it, the
 // view painted after each change.
 void BM_ZoomChange(benchmark::State& state)
 {
-    Editor editor(8000, 6000);
+    BenchEditor editor(8000, 6000);
     const float factor = static_cast<float>(state.range(0)) / 100.0f;
     bool full = false;
     for (auto _ : state) {
@@ -145,7 +121,7 @@ void BM_ZoomChange(benchmark::State& state)
 
 void BM_RubberBandOverTenThousandAreas(benchmark::State& state)
 {
-    Editor editor(8000, 6000);
+    BenchEditor editor(8000, 6000);
     CZephyrmapDoc& doc = *editor.app->Document();
     for (int i = 0; i < 10000; ++i) {
         auto area = std::make_unique<CMapData>();
@@ -180,10 +156,5 @@ BENCHMARK(BM_DragOverLargePicture)->Unit(benchmark::kMicrosecond)->MinTime(2.0);
 
 int main(int argc, char** argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    qputenv("QT_LOGGING_RULES", "qt.qpa.*=false");
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    return 0;
+    return RunEditorBenchmarks(argc, argv);
 }

@@ -195,15 +195,19 @@ void CAreaPage::FillList()
     m_updating = true;
     m_list->CancelDrag();
     m_list->setRowCount(0);
-    int index = 0;
+    // Every row made at once and filled without a repaint per item: a row
+    // inserted at a time moves the table's sections once per area.
+    m_list->setUpdatesEnabled(false);
+    m_list->setRowCount(static_cast<int>(m_doc.Areas().size()));
+    int row = 0;
     for (const auto& area : m_doc.Areas()) {
-        const int row = m_list->rowCount();
-        m_list->insertRow(row);
         auto* shape = new QTableWidgetItem(ShapeKeyword(*area, m_settings.HtmlOption));
-        shape->setData(Qt::UserRole, index++);
+        shape->setData(Qt::UserRole, row);
         m_list->setItem(row, 0, shape);
         m_list->setItem(row, 1, new QTableWidgetItem(LinkText(*area)));
+        ++row;
     }
+    m_list->setUpdatesEnabled(true);
     ClearAttributeFields();
     EnableAttributes(false);
     m_updating = false;
@@ -393,8 +397,8 @@ void CAreaPage::ApplyHrefRule()
     if (const CMapData* area = MarkedArea()) {
         linking = !area->m_noHref;
     } else if (SeveralRowsSelected()) {
-        for (int index : SelectedIndices())
-            linking = linking || (m_doc.AreaAt(index) && !m_doc.AreaAt(index)->m_noHref);
+        for (const CMapData* area : m_doc.AreasAt(SelectedIndices()))
+            linking = linking || (area && !area->m_noHref);
     }
     const bool on = linking && m_group->isEnabled();
     m_href->setEnabled(on);
@@ -438,10 +442,17 @@ void CAreaPage::ShowAreaAttributes(int index)
 // Several areas selected: what they share, a blank field where they differ.
 void CAreaPage::ShowSharedAttributes()
 {
+    // The areas found in one walk of the map: with every area of a large map
+    // selected, a walk for each would cost the square of the map.
+    const std::vector<int> indices = SelectedIndices();
+    const std::vector<CMapData*> found = m_doc.AreasAt(indices);
     std::vector<const CMapData*> areas;
-    for (int index : SelectedIndices()) {
-        if (const CMapData* area = m_doc.AreaAt(index))
-            areas.push_back(area);
+    std::vector<int> areaIndices;
+    for (std::size_t i = 0; i < found.size(); ++i) {
+        if (found[i]) {
+            areas.push_back(found[i]);
+            areaIndices.push_back(indices[i]);
+        }
     }
     if (areas.empty()) {
         ClearAttributesQuietly();
@@ -450,9 +461,11 @@ void CAreaPage::ShowSharedAttributes()
     const SharedAttributes shared = SharedAttributes::Of(areas, m_doc.HtmlPath(), m_settings);
     m_shared = shared;
     m_sharedBefore.clear();
-    for (const CMapData* area : areas)
+    for (std::size_t i = 0; i < areas.size(); ++i) {
+        const CMapData* area = areas[i];
         m_sharedBefore.push_back(
-            {m_doc.IndexOf(area), area->m_href, area->m_hrefIsPath, area->m_alt, area->m_target, area->m_otherAttrs});
+            {areaIndices[i], area->m_href, area->m_hrefIsPath, area->m_alt, area->m_target, area->m_otherAttrs});
+    }
     const bool updating = m_updating;
     m_updating = true;
     m_href->setText(ToQString(shared.href.value_or(std::string())));

@@ -388,9 +388,8 @@ void CZephyrmapView::PaintSurface(QPainter& painter, const QRect& clip)
         m_creation->Paint(painter);
     painter.setPen(m_painter.OutlinePen());
     painter.setBrush(m_painter.AreaBrush());
-    for (const auto& area : m_doc.Areas())
-        m_painter.DrawArea(painter, *area);
-    m_painter.PaintHandles(painter, m_selection);
+    m_painter.DrawAreasMeeting(painter, m_doc.Areas(), clip);
+    m_painter.PaintHandles(painter, m_selection, clip);
     if (m_drag)
         m_drag->Paint(painter);
     if (m_snapper.Mark())

@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <unordered_set>
 
 RubberBandSelection::RubberBandSelection(InteractionHost& view, Point start, std::vector<CMapData*> kept)
     : m_view(view), m_start(start), m_end(start), m_kept(std::move(kept))
@@ -40,9 +41,13 @@ void RubberBandSelection::Released(Point p)
     m_view.InvalidateAll();
     if (IsClick())
         return;
+    // The areas kept from before are few or many; a set answers for each
+    // area the band takes at once, where a search of the growing list would
+    // cost the square of a large selection.
     std::vector<CMapData*> areas = m_kept;
+    std::unordered_set<const CMapData*> taken(m_kept.begin(), m_kept.end());
     for (CMapData* area : AreaPicker(m_view.Doc()).Inside(Band())) {
-        if (std::find(areas.begin(), areas.end(), area) == areas.end())
+        if (taken.insert(area).second)
             areas.push_back(area);
     }
     m_view.SelectAndTell(areas);

@@ -114,10 +114,27 @@ QRect ViewPainter::HandleSquare(const Rect& handle) const
                  QPoint(handle.right + dx + grow - 1, handle.bottom + dy + grow - 1));
 }
 
-void ViewPainter::PaintHandles(QPainter& painter, const SelectionState& selection) const
+QRect ViewPainter::ShownBox(const CMapData& area) const
+{
+    // A handle reaches three window pixels past its point, a pen one more.
+    constexpr int kReach = 4;
+    const Rect bounds = area.Bounds();
+    return QRect(m_view.ToLogical({bounds.left, bounds.top}), m_view.ToLogical({bounds.right, bounds.bottom}))
+        .adjusted(-kReach, -kReach, kReach, kReach);
+}
+
+void ViewPainter::DrawAreasMeeting(QPainter& painter, const AreaList& areas, const QRect& clip) const
+{
+    for (const auto& area : areas) {
+        if (ShownBox(*area).intersects(clip))
+            DrawArea(painter, *area);
+    }
+}
+
+void ViewPainter::PaintHandles(QPainter& painter, const SelectionState& selection, const QRect& clip) const
 {
     if (selection.IsGroup()) {
-        PaintGroupHandles(painter, selection);
+        PaintGroupHandles(painter, selection, clip);
         return;
     }
     const std::vector<Rect>& handles = selection.Handles();
@@ -138,16 +155,27 @@ void ViewPainter::PaintHandles(QPainter& painter, const SelectionState& selectio
 // Several areas selected: hollow squares at their corners, which take no
 // drag, so that they read as a group to move rather than shapes to reshape;
 // the reference, which the others take their size from, has solid ones.
-void ViewPainter::PaintGroupHandles(QPainter& painter, const SelectionState& selection) const
+void ViewPainter::PaintGroupHandles(QPainter& painter, const SelectionState& selection, const QRect& clip) const
 {
+    constexpr int kSide = 6;
     painter.save();
     painter.setCompositionMode(QPainter::RasterOp_NotDestination);
     painter.setPen(QPen(Qt::black, 0));
     for (const CMapData* area : selection.Areas()) {
+        const QRect shown = ShownBox(*area);
+        if (!shown.intersects(clip))
+            continue;
         painter.setBrush(area == selection.Reference() ? QBrush(Qt::black) : QBrush(Qt::NoBrush));
+        // An area smaller on the screen than two handles would have its
+        // squares overlap, and inverted twice they would vanish: it gets one
+        // square at its middle.
+        if (shown.width() < 2 * kSide + 8 && shown.height() < 2 * kSide + 8) {
+            painter.drawRect(QRect(shown.center() - QPoint(kSide / 2, kSide / 2), QSize(kSide, kSide)));
+            continue;
+        }
         for (const Point& p : SelectionState::HandlePoints(*area)) {
             const QPoint at = m_view.ToLogical(p);
-            painter.drawRect(QRect(at - QPoint(3, 3), QSize(6, 6)));
+            painter.drawRect(QRect(at - QPoint(kSide / 2, kSide / 2), QSize(kSide, kSide)));
         }
     }
     painter.restore();

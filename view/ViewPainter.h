@@ -4,6 +4,7 @@
 // areas' handles, the grid, the mark of a snapped point and the rubber band.
 // Positions are picture pixels, drawn on the view's logical surface.
 
+#include "model/AreaList.h"
 #include "services/types/Geometry.h"
 
 #include <QBrush>
@@ -12,7 +13,6 @@
 #include <QRect>
 
 #include <span>
-#include <vector>
 
 class CMapData;
 class CZephyrmapView;
@@ -33,7 +33,10 @@ public:
     void DrawInverted(QPainter& painter, const CMapData& area) const;
     // A line through the points, inverted; `closed` joins the last to the first.
     void DrawInvertedLine(QPainter& painter, std::span<const Point> points, bool closed) const;
-    void PaintHandles(QPainter& painter, const SelectionState& selection) const;
+    // Every area whose outline may meet `clip` (window pixels of the whole
+    // surface); the others cost a look at their box.
+    void DrawAreasMeeting(QPainter& painter, const AreaList& areas, const QRect& clip) const;
+    void PaintHandles(QPainter& painter, const SelectionState& selection, const QRect& clip) const;
     void PaintGrid(QPainter& painter, const QRect& clip) const;
     void PaintSnapMark(QPainter& painter, Point at) const;
     void PaintRubberBand(QPainter& painter, const Rect& band) const;
@@ -41,7 +44,9 @@ public:
     QRect HandleSquare(const Rect& handle) const;
 
 private:
-    void PaintGroupHandles(QPainter& painter, const SelectionState& selection) const;
+    void PaintGroupHandles(QPainter& painter, const SelectionState& selection, const QRect& clip) const;
+    // The window pixels an area's outline and handles may touch.
+    QRect ShownBox(const CMapData& area) const;
 
     const CZephyrmapView& m_view;
     const AppSettings& m_settings;
