@@ -56,8 +56,8 @@ const char kHelp[] =
     "\n"
     "  convert --from CODE --to CODE [--eol-from LE --eol-to LE] [--signature] [--result]\n"
     "          [INPUT|-] [-o OUTPUT|-]\n"
-    "      convert text between encodings. CODE: 0 automatic, 1 Shift-JIS, 2 JIS,\n"
-    "      3 EUC-JP, 4 UTF-8, 5 UTF-8 with signature, 6 UTF-16LE, 7 UTF-16BE.\n"
+    "      convert text between encodings. CODE: 0 automatic (--from only), 1 Shift-JIS,\n"
+    "      2 JIS, 3 EUC-JP, 4 UTF-8, 5 UTF-8 with signature, 6 UTF-16LE, 7 UTF-16BE.\n"
     "      UTF-8 converts to and from Shift-JIS only (--from 4 --to 1, --from 1 --to 4|5).\n"
     "      LE: 0 automatic, 1 CR+LF, 2 LF, 3 CR. Characters the target lacks are written\n"
     "      as \"?\" (from UTF-8) or as their raw bytes; their count and the first one's\n"
@@ -225,7 +225,9 @@ int CliApp::Convert(const std::vector<std::string>& argv)
 {
     CliArgs args(argv, {"--from", "--to", "--eol-from", "--eol-to", "-o"}, {"--signature", "--result"});
     auto from = args.Int("--from", 0, 7);
-    auto to = args.Int("--to", 0, 7);
+    // 0, automatic, is a way to read; written, it was the codec's JIS codes
+    // without escapes, which no program reads.
+    auto to = args.Int("--to", 1, 7);
     auto eolFrom = args.Int("--eol-from", 0, 3);
     auto eolTo = args.Int("--eol-to", 0, 3);
     if (args.Ok() && (!from || !to))

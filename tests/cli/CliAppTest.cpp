@@ -28,6 +28,16 @@ Outcome Cli(const std::vector<std::string>& args, const std::string& input = "")
 
 const std::string kSjis = "<p>\x8A\xBF\x8E\x9A \xB1\xB2 \x81\x60</p>\r\n"; // 漢字 ｱｲ ～
 
+std::string Utf16Le(std::u16string_view units)
+{
+    std::string out;
+    for (char16_t u : units) {
+        out += static_cast<char>(u & 0xFF);
+        out += static_cast<char>(u >> 8);
+    }
+    return out;
+}
+
 } // namespace
 
 TEST(CliApp, VersionAndHelp)
@@ -739,4 +749,36 @@ TEST(CliConvert, CharactersTheTargetLacksAreReported)
     EXPECT_EQ(utf16.status, 3);
     EXPECT_EQ(utf16.out, "a\xE9");
     EXPECT_NE(utf16.err.find("1 character the target"), std::string::npos);
+}
+
+// Regression: on the table route the IBM extensions of Shift-JIS came out
+// as Latin-1 characters ("ûü" for 髙), the user-defined ones too, with exit
+// status 0 and nothing said.
+TEST(CliConvert, ShiftJisExtensionsConvertOrAreReported)
+{
+    const std::string sjis = "a\n\xFB\xFC\x8B\xB4 \xFA\x40\n\xF0\x40\n";
+    const struct {
+        const char* to;
+        std::string out;
+        int status;
+        const char* err;
+    } rows[] = {
+        {"6", Utf16Le(u"a\n\u9AD9\u6A4B \u2170\n\uE000\n"), 0, ""},
+        {"3", "a\n\xFC\xE2\xB6\xB6 \xFC\xF1\n?\n", 3,
+         "zephyrmap-cli: 1 character the target encoding cannot hold did not convert; the first is on line 3\n"},
+        {"2", "a\n\x1B$B|b66\x1B(J \x1B$B|q\x1B(J\n?\n", 3,
+         "zephyrmap-cli: 1 character the target encoding cannot hold did not convert; the first is on line 3\n"},
+    };
+    for (const auto& row : rows) {
+        const Outcome r = Cli({"convert", "--from", "1", "--to", row.to}, sjis);
+        EXPECT_EQ(r.out, row.out) << row.to;
+        EXPECT_EQ(r.status, row.status) << row.to;
+        EXPECT_EQ(r.err, row.err) << row.to;
+    }
+    // 0 reads automatically; as a target it wrote the codec's JIS codes
+    // without escapes, which nothing reads.
+    const Outcome automatic = Cli({"convert", "--from", "1", "--to", "0"}, sjis);
+    EXPECT_EQ(automatic.status, 2);
+    EXPECT_EQ(automatic.out, "");
+    EXPECT_EQ(automatic.err, "zephyrmap-cli: --to takes a number from 1 to 7 (see zephyrmap-cli --help)\n");
 }

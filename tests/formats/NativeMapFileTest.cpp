@@ -195,6 +195,22 @@ TEST_F(NativeTest, TextsShiftJisCannotHoldAreStoredInUtf16)
     EXPECT_EQ(back.AreaAt(1)->m_alt, longText + "€");
 }
 
+// Regression: 髙橋 stored as FB FC 8B B4 (the IBM extension, as Windows
+// pages have it) was saved again as EE E0 8B B4, and so went into Shift-JIS
+// sources.
+TEST_F(NativeTest, IbmExtensionsAreStoredAsTheyWere)
+{
+    std::string bytes = native::SaveToBytes(doc);
+    const std::size_t at = bytes.find(Short("\x83\x41"));
+    ASSERT_NE(at, std::string::npos);
+    bytes.replace(at, 3, Short("\xFB\xFC\x8B\xB4"));
+    AppSettings s2;
+    CZephyrmapDoc back(s2);
+    ASSERT_EQ(native::LoadFromBytes(back, bytes), native::LoadResult::Ok);
+    EXPECT_EQ(back.AreaAt(1)->m_alt, "髙橋");
+    EXPECT_EQ(native::SaveToBytes(back), bytes);
+}
+
 TEST_F(NativeTest, OldLayoutAndRefusals)
 {
     std::string current = native::SaveToBytes(doc);
