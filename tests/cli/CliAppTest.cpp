@@ -469,6 +469,37 @@ TEST(CliImport, SizesComeFromThePicture)
     std::filesystem::remove_all(dir);
 }
 
+// Regression: a page the program wrote in Shift-JIS, a name's characters it
+// lacks as references, read back with its picture's name the references and
+// all (the picture not found, its size lost), and the checker took the
+// link's references for the file's name, cut at their '#'.
+TEST(CliImport, AShiftJisPageTheProgramWroteReadsBack)
+{
+    for (const char* folder : {"Café 😀", "a#b", "a?b", "a%20b"}) {
+        const std::filesystem::path dir = std::filesystem::path(TempPath("written")) / folder;
+        std::filesystem::create_directories(dir);
+        std::ofstream((dir / "naïve 😀.png").string(), std::ios::binary) << HalfRedPng();
+        std::ofstream((dir / "Zürich.html").string()) << "<p>";
+        const std::string source = (dir / "src.html").string(), sjis = (dir / "sjis.html").string();
+        const std::string zmf = (dir / "m.zmf").string(), again = (dir / "again.zmf").string();
+        std::ofstream(source) << "<img src=\"naïve 😀.png\" usemap=\"#m\"><map name=\"m\">"
+                                 "<area shape=rect coords=1,1,2,2 href=\"Zürich.html\" alt=\"x\"></map>";
+        ASSERT_EQ(Cli({"import", source, "-o", zmf}).status, 0) << folder;
+        ASSERT_EQ(Cli({"html", zmf, "--encoding", "1", "--src-relative", "--href-relative", "-o", sjis}).status, 0);
+        ASSERT_NE(Slurp(sjis).find("na&#239;ve &#x1F600;.png"), std::string::npos) << Slurp(sjis);
+        const Outcome imported = Cli({"import", sjis, "-o", again});
+        EXPECT_EQ(imported.status, 0) << folder << ": " << imported.err;
+        EXPECT_EQ(imported.err, "") << folder;
+        const std::string dump = Cli({"dump", again}).out;
+        EXPECT_NE(dump.find("\"" + (dir / "naïve 😀.png").string() + "\""), std::string::npos) << dump;
+        EXPECT_NE(dump.find("\"height\":\"2\",\"width\":\"3\""), std::string::npos) << dump;
+        EXPECT_NE(dump.find("\"" + (dir / "Zürich.html").string() + "\""), std::string::npos) << dump;
+        const Outcome checked = Cli({"check", sjis});
+        EXPECT_EQ(checked.status, 0) << folder << ": " << checked.out;
+    }
+    std::filesystem::remove_all(TempPath("written"));
+}
+
 namespace
 {
 
