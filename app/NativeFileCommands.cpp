@@ -1,5 +1,6 @@
 #include "app/NativeFileCommands.h"
 
+#include "app/SaveFailure.h"
 #include "formats/NativeMapFile.h"
 #include "model/CZephyrmapDoc.h"
 #include "model/MapCommands.h"
@@ -18,12 +19,6 @@ namespace
 {
 
 const QString kDialogKey = QStringLiteral("zeph");
-
-QString CannotSaveText(const QString& path, const std::string& reason)
-{
-    return QCoreApplication::translate("NativeFileCommands", "ファイル \"%1\" を保存できませんでした。\r\n%2")
-        .arg(path, QString::fromStdString(reason));
-}
 
 } // namespace
 
@@ -118,9 +113,10 @@ bool NativeFileCommands::SaveTo(const std::string& path)
 {
     if (beforeSave)
         beforeSave();
-    std::string error;
-    if (!native::SaveToFile(m_doc, localfile::PathOf(path), error)) {
-        ProgramMessage::Show(m_window, QMessageBox::Critical, kErrorCaption, CannotSaveText(ToQString(path), error));
+    std::string reason;
+    if (!native::SaveToFile(m_doc, localfile::PathOf(path), reason)) {
+        ProgramMessage::Show(m_window, QMessageBox::Critical, kErrorCaption,
+                             SaveFailure::Message(ToQString(path), reason));
         return false;
     }
     m_doc.SetPathName(path);

@@ -1556,12 +1556,6 @@ Overwrite it?</translation>
         <translation>The file &quot;%1&quot;</translation>
     </message>
     <message>
-        <source>ファイル &quot;%1&quot; を保存できませんでした。<byte value="xd"/>
-%2</source>
-        <translation>The file &quot;%1&quot; could not be saved.
-%2</translation>
-    </message>
-    <message>
         <source>HTMLソースをクリップボードにコピーしました。</source>
         <translation>The HTML source was copied to the clipboard.</translation>
     </message>
@@ -1850,12 +1844,6 @@ The first of them is on line %2.</translation>
 <context>
     <name>NativeFileCommands</name>
     <message>
-        <source>ファイル &quot;%1&quot; を保存できませんでした。<byte value="xd"/>
-%2</source>
-        <translation>The file &quot;%1&quot; could not be saved.
-%2</translation>
-    </message>
-    <message>
         <source>Zephyrmap!形式のファイルを開く</source>
         <translation>Open a Zephyrmap! File</translation>
     </message>
@@ -1916,6 +1904,33 @@ Add this region as an area?</translation>
     <message>
         <source>SVGソースをクリップボードにコピーしました。</source>
         <translation>The SVG source was copied to the clipboard.</translation>
+    </message>
+</context>
+<context>
+    <name>SaveFailure</name>
+    <message>
+        <source>ファイル &quot;%1&quot; を保存できませんでした。</source>
+        <translation>The file &quot;%1&quot; could not be saved.</translation>
+    </message>
+    <message>
+        <source>同じ名前のフォルダがあります。</source>
+        <translation>A folder has the same name.</translation>
+    </message>
+    <message>
+        <source>同じ名前の、ファイルではないもの(デバイスや名前付きパイプなど)があります。</source>
+        <translation>Something that is not a file (a device or a named pipe) has the same name.</translation>
+    </message>
+    <message>
+        <source>ファイルへの書き込みが許可されていません。</source>
+        <translation>Writing to the file is not allowed.</translation>
+    </message>
+    <message>
+        <source>フォルダ &quot;%1&quot; がありません。</source>
+        <translation>The folder &quot;%1&quot; does not exist.</translation>
+    </message>
+    <message>
+        <source>フォルダ &quot;%1&quot; への書き込みが許可されていません。</source>
+        <translation>Writing to the folder &quot;%1&quot; is not allowed.</translation>
     </message>
 </context>
 <context>

@@ -405,9 +405,4 @@ bool WriteFileAtomically(const std::filesystem::path& path, std::string_view byt
     return true;
 }
 
-std::string CannotSave(const std::filesystem::path& path, const std::string& reason)
-{
-    return "cannot save " + TextOf(path) + ": " + reason;
-}
-
 } // namespace localfile

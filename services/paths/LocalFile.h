@@ -73,7 +73,5 @@ enum class SaveLinks { Follow, Replace };
 // never naming the temporary.
 bool WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes, std::string& reason,
                          SaveLinks links = SaveLinks::Follow);
-// "cannot save PATH: REASON", the path as the user named it.
-std::string CannotSave(const std::filesystem::path& path, const std::string& reason);
 
 } // namespace localfile

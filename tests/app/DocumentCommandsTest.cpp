@@ -13,6 +13,9 @@
 #include <QMenuBar>
 #include <QMimeData>
 
+#include <filesystem>
+#include <sys/stat.h>
+
 namespace
 {
 
@@ -439,6 +442,48 @@ private slots:
         QVERIFY(QGuiApplication::clipboard()->text().startsWith(QStringLiteral("<IMG SRC=\"pic.png\"")));
         QCOMPARE(h.boxes.back(), QStringLiteral("HTMLソースをクリップボードにコピーしました。"));
         QVERIFY(!h.Doc().IsModified());
+    }
+
+    // Regression: a failed save showed the file's path twice, the second time
+    // in an English "cannot save PATH: REASON". The program's sentence names
+    // it once, and says why: in the program's words where it can tell, else
+    // in the system's.
+    void aFailedSaveIsToldOnceInTheProgramsWords_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("a named pipe")
+            << QStringLiteral("fifo é.zmf")
+            << QStringLiteral("同じ名前の、ファイルではないもの(デバイスや名前付きパイプなど)があります。");
+        QTest::newRow("a folder") << QStringLiteral("folder é.zmf") << QStringLiteral("同じ名前のフォルダがあります。");
+        QTest::newRow("no folder") << QStringLiteral("none/map é.zmf")
+                                   << QStringLiteral("フォルダ \"%1\" がありません。");
+        // What the program cannot tell in its words, the system tells, once.
+        QTest::newRow("a name too long") << QStringLiteral("long %1.zmf").arg(QString(300, QLatin1Char('x')))
+                                         << QStringLiteral("File name too long");
+    }
+    void aFailedSaveIsToldOnceInTheProgramsWords()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, reason);
+        AppHarness h;
+        h.OpenMap();
+        const QString path = h.Path(name);
+        if (name.startsWith(QStringLiteral("fifo")))
+            QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        else if (name.startsWith(QStringLiteral("folder")))
+            QVERIFY(QDir().mkpath(path));
+        const QString expected =
+            QStringLiteral("ファイル \"%1\" を保存できませんでした。\n").arg(path) +
+            (reason.contains(QStringLiteral("%1")) ? reason.arg(h.Path(QStringLiteral("none"))) : reason);
+        h.app->Files()->chooseSavePath = [path] { return std::optional<QString>(path); };
+        h.boxes.clear();
+        QVERIFY(!h.app->Files()->SaveAs());
+        QCOMPARE(h.boxes, QStringList{expected});
+        h.boxes.clear();
+        QVERIFY(!DocumentCommands::WriteSourceFile(&h.Frame(), "<p>",
+                                                   DocumentCommands::SaveTarget{FromQString(path), 4, 1, 1}));
+        QCOMPARE(h.boxes, QStringList{expected});
     }
 
     // Regression: a picture, page or map under a folder or with a name that
