@@ -20,6 +20,15 @@ namespace
 
 const QString kDialogKey = QStringLiteral("zeph");
 
+QString UnreadableNameText(const QString& path)
+{
+    return QCoreApplication::translate(
+               "NativeFileCommands",
+               "ファイル名 \"%1\" には、文字として読めないバイトが含まれているため、Zephyrmap!では扱えません。\r\n"
+               "ファイルまたはフォルダの名前を変えてから、もう一度開いてください。")
+        .arg(path);
+}
+
 } // namespace
 
 NativeFileCommands::NativeFileCommands(CZephyrmapDoc& doc, SettingsStore& store, QWidget* window)
@@ -49,6 +58,15 @@ void NativeFileCommands::OpenWithDialog()
 bool NativeFileCommands::Open(const QString& path)
 {
     const std::string program = FromQString(QDir::cleanPath(QFileInfo(path).absoluteFilePath()));
+    // The command line and a drop give a name whose bytes are not UTF-8 with
+    // U+FFFD for them (the file dialogs do not list such names at all): no
+    // file has the name shown, and the map would keep it.
+    if (localfile::HasUnreadableName(program)) {
+        ProgramMessage::Show(m_window, QMessageBox::Critical, kErrorCaption,
+                             UnreadableNameText(QDir::toNativeSeparators(ToQString(program))));
+        Forget(ToQString(program));
+        return false;
+    }
     if (saveModified && !saveModified())
         return false;
     if (LoadFile(program))

@@ -1859,6 +1859,12 @@ The first of them is on line %2.</translation>
         <source>Zephyrmap ﾌｧｲﾙ (*.zmf)|*.zmf||</source>
         <translation>Zephyrmap files (*.zmf)|*.zmf||</translation>
     </message>
+    <message>
+        <source>ファイル名 &quot;%1&quot; には、文字として読めないバイトが含まれているため、Zephyrmap!では扱えません。<byte value="xd"/>
+ファイルまたはフォルダの名前を変えてから、もう一度開いてください。</source>
+        <translation>The name &quot;%1&quot; holds bytes that are not characters, so Zephyrmap! cannot use it.
+Rename the file or folder, then open it again.</translation>
+    </message>
 </context>
 <context>
     <name>PreviewColumn</name>

@@ -1,5 +1,7 @@
 #include "services/paths/LocalFile.h"
 
+#include "services/text/Utf8Bridge.h"
+
 #include <algorithm>
 #include <cerrno>
 #include <chrono>
@@ -317,6 +319,25 @@ std::string TextOf(const std::filesystem::path& path)
 {
     const std::u8string text = path.u8string();
     return std::string(text.begin(), text.end());
+}
+
+bool HasUnreadableName(std::string_view path)
+{
+    if (!utf8::IsValid(path))
+        return true;
+    constexpr std::string_view kShownForBytes = "\xEF\xBF\xBD"; // U+FFFD
+    const std::size_t shown = path.find(kShownForBytes);
+    if (shown == std::string_view::npos)
+        return false;
+#ifdef _WIN32
+    constexpr std::string_view kSeparators = "/\\";
+#else
+    constexpr std::string_view kSeparators = "/";
+#endif
+    // The first part of the path holding it: a folder or the file itself.
+    const std::size_t partEnd = path.find_first_of(kSeparators, shown);
+    std::error_code ec;
+    return !std::filesystem::exists(PathOf(path.substr(0, partEnd)), ec);
 }
 
 FileHandle OpenForRead(const std::filesystem::path& path)

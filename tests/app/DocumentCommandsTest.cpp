@@ -486,6 +486,31 @@ private slots:
         QCOMPARE(h.boxes, QStringList{expected});
     }
 
+    // Regression: a map in a folder whose name is not UTF-8 (Linux allows
+    // any bytes), opened from the command line or dropped, was taken by the
+    // name Qt shows for it, U+FFFD for those bytes, which no file has. Such a
+    // name is refused, named.
+    void aNameThatIsNotUtf8IsRefused()
+    {
+        AppHarness h;
+        AppSettings settings;
+        CZephyrmapDoc other(settings);
+        other.SetAttribute(AttrMapName, "m");
+        const QByteArray folder = QFile::encodeName(h.dir.path()) + "/bad\xFF\xFE";
+        QCOMPARE(::mkdir(folder.constData(), 0700), 0);
+        std::string error;
+        QVERIFY(native::SaveToFile(other, std::filesystem::path(folder.toStdString() + "/m.zmf"), error));
+        const QString shown = QFile::decodeName(folder + "/m.zmf");
+        QVERIFY(shown.contains(QChar(0xFFFD)));
+        QVERIFY(!h.app->Files()->Open(shown));
+        QCOMPARE(h.boxes,
+                 QStringList{QStringLiteral("ファイル名 \"%1\" には、文字として読めないバイトが含まれているため、"
+                                            "Zephyrmap!では扱えません。\nファイルまたはフォルダの名前を変えてから、"
+                                            "もう一度開いてください。")
+                                 .arg(shown)});
+        QVERIFY(h.app->Files()->RecentFiles().isEmpty());
+    }
+
     // Regression: a picture, page or map under a folder or with a name that
     // Shift-JIS lacks was refused. The editor opens, saves, reads its picture
     // from and writes its page for any name, and shows names as they are.

@@ -813,3 +813,46 @@ TEST(CliConvert, ShiftJisExtensionsConvertOrAreReported)
     EXPECT_EQ(automatic.out, "");
     EXPECT_EQ(automatic.err, "zephyrmap-cli: --to takes a number from 1 to 7 (see zephyrmap-cli --help)\n");
 }
+
+// Regression: a page in a folder whose name is not UTF-8 (Linux allows any
+// bytes) was imported with U+FFFD in the map's paths, so later commands
+// could not find its picture. Such a name is refused before anything is
+// read or written, named with its bytes shown.
+TEST(CliNames, NamesThatAreNotUtf8AreRefused)
+{
+    const std::string dir = TempPath("bad\xFF\xFE");
+    std::filesystem::create_directories(dir);
+    std::ofstream(dir + "/p.png", std::ios::binary) << HalfRedPng();
+    std::ofstream(dir + "/p.html") << "<img src=p.png usemap=#m><map name=m><area shape=rect coords=1,1,2,2></map>";
+    const std::string shown = TempPath("bad\\xFF\\xFE");
+    const std::string refusal = "\" is not UTF-8; maps and pages keep names as UTF-8 text, which would change this "
+                                "one and lose its file: rename it\n";
+    const struct {
+        std::vector<std::string> args;
+        std::string named;
+    } rows[] = {
+        {{"import", dir + "/p.html", "-o", TempPath("bad.zmf")}, shown + "/p.html"},
+        {{"check", dir + "/p.html"}, shown + "/p.html"},
+        {{"maps", dir + "/p.html"}, shown + "/p.html"},
+        {{"picture", dir + "/p.png"}, shown + "/p.png"},
+        {{"import", TempPath("p.html"), "-o", dir + "/m.zmf"}, shown + "/m.zmf"},
+    };
+    for (const auto& row : rows) {
+        const Outcome r = Cli(row.args);
+        EXPECT_EQ(r.status, 2) << row.args[0];
+        EXPECT_EQ(r.err, "zephyrmap-cli: the name \"" + row.named + refusal) << row.args[0];
+        EXPECT_EQ(r.out, "") << row.args[0];
+    }
+    EXPECT_FALSE(std::filesystem::exists(TempPath("bad.zmf")));
+    EXPECT_FALSE(std::filesystem::exists(dir + "/m.zmf"));
+    // A relative name read in a folder whose name is not UTF-8: the folder's
+    // name would go into the map.
+    const std::filesystem::path before = std::filesystem::current_path();
+    std::filesystem::current_path(dir);
+    const Outcome relative = Cli({"import", "p.html", "-o", "m.zmf"});
+    std::filesystem::current_path(before);
+    EXPECT_EQ(relative.status, 2);
+    EXPECT_EQ(relative.err, "zephyrmap-cli: the name \"" + shown + "/p.html" + refusal);
+    EXPECT_FALSE(std::filesystem::exists(dir + "/m.zmf"));
+    std::filesystem::remove_all(dir);
+}
