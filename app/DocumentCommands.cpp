@@ -404,7 +404,7 @@ bool DocumentCommands::UpdateHtmlDocument()
     const int replaced = update.report.changedAreaTags + update.report.removedAreaTags;
     ProgramMessage::Show(
         &m_frame, QMessageBox::Information, kInfoCaption,
-        QCoreApplication::translate("DocumentCommands", "AREA %1 個を更新しました").arg(replaced));
+        QCoreApplication::translate("DocumentCommands", "AREA %n 個を更新しました", nullptr, replaced));
     m_doc.SetModified(false);
     return true;
 }

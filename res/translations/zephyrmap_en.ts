@@ -1572,10 +1572,6 @@ Please try again.</translation>
 The old file is kept as &quot;%1~&quot;.</translation>
     </message>
     <message>
-        <source>AREA %1 個を更新しました</source>
-        <translation>%1 AREA tags updated</translation>
-    </message>
-    <message>
         <source>ファイル&quot;%1&quot;には、マップ&quot;%2&quot;がありません。<byte value="xd"/>
 HTMLソースを保存しますか?</source>
         <translation>The file &quot;%1&quot; has no map &quot;%2&quot;.
@@ -1604,6 +1600,13 @@ The file was not changed.</translation>
 %2</source>
         <translation>The file &quot;%1&quot; could not be updated.
 %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>AREA %n 個を更新しました</source>
+        <translation>
+            <numerusform>%n AREA tag updated</numerusform>
+            <numerusform>%n AREA tags updated</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1834,11 +1837,15 @@ JPEG、PNG、GIF、BMPの画像ファイルを選択してください。</sourc
         <translation>The picture file &quot; %1 &quot; could not be read.
 Please choose a JPEG, PNG, GIF or BMP picture.</translation>
     </message>
-    <message>
-        <source>このHTMLには、読み取れない文字が%1個あったため、&quot;�&quot;に置き換えて読み込みました。<byte value="xd"/>
-最初に置き換えた文字は%2行目にあります。</source>
-        <translation>This HTML had %1 characters that could not be read; they were read as &quot;�&quot;.
-The first of them is on line %2.</translation>
+    <message numerus="yes">
+        <source>このHTMLには、読み取れない文字が%n個あったため、&quot;�&quot;に置き換えて読み込みました。<byte value="xd"/>
+最初に置き換えた文字は%1行目にあります。</source>
+        <translation>
+            <numerusform>This HTML had %n character that could not be read; it was read as &quot;�&quot;.
+It is on line %1.</numerusform>
+            <numerusform>This HTML had %n characters that could not be read; they were read as &quot;�&quot;.
+The first of them is on line %1.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1898,21 +1905,6 @@ Add this region as an area?</translation>
     </message>
 </context>
 <context>
-    <name>SvgCommands</name>
-    <message>
-        <source>SVG文書(*.svg)|*.svg|HTML文書(*.*htm* )|*.*htm*|テキスト文書(*.txt )|*.txt|すべてのファイル(*.*)|*.*||</source>
-        <translation>SVG documents (*.svg)|*.svg|HTML documents (*.*htm*)|*.*htm*|Text documents (*.txt)|*.txt|All files (*.*)|*.*||</translation>
-    </message>
-    <message>
-        <source>SVGソースをファイルに保存</source>
-        <translation>Save SVG Source to File</translation>
-    </message>
-    <message>
-        <source>SVGソースをクリップボードにコピーしました。</source>
-        <translation>The SVG source was copied to the clipboard.</translation>
-    </message>
-</context>
-<context>
     <name>SaveFailure</name>
     <message>
         <source>ファイル &quot;%1&quot; を保存できませんでした。</source>
@@ -1937,6 +1929,21 @@ Add this region as an area?</translation>
     <message>
         <source>フォルダ &quot;%1&quot; への書き込みが許可されていません。</source>
         <translation>Writing to the folder &quot;%1&quot; is not allowed.</translation>
+    </message>
+</context>
+<context>
+    <name>SvgCommands</name>
+    <message>
+        <source>SVG文書(*.svg)|*.svg|HTML文書(*.*htm* )|*.*htm*|テキスト文書(*.txt )|*.txt|すべてのファイル(*.*)|*.*||</source>
+        <translation>SVG documents (*.svg)|*.svg|HTML documents (*.*htm*)|*.*htm*|Text documents (*.txt)|*.txt|All files (*.*)|*.*||</translation>
+    </message>
+    <message>
+        <source>SVGソースをファイルに保存</source>
+        <translation>Save SVG Source to File</translation>
+    </message>
+    <message>
+        <source>SVGソースをクリップボードにコピーしました。</source>
+        <translation>The SVG source was copied to the clipboard.</translation>
     </message>
 </context>
 <context>

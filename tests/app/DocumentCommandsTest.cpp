@@ -3,6 +3,7 @@
 #include "app/NativeFileCommands.h"
 #include "formats/FoundMap.h"
 #include "formats/NativeMapFile.h"
+#include "services/language/ProgramLanguage.h"
 #include "tests/app/AppHarness.h"
 
 #include <QClipboard>
@@ -378,6 +379,40 @@ private slots:
         QVERIFY(!updated.contains("1,1,9,9"));
         QCOMPARE(ReadAll(h.Path(QStringLiteral("index.html~"))), page);
         QVERIFY(!h.Doc().IsModified());
+    }
+
+    // Regression: one updated tag was "1 AREA tags updated" in English. The
+    // count takes its form; the Japanese stays as it was.
+    void theUpdatedCountTakesItsForm_data()
+    {
+        QTest::addColumn<int>("areas");
+        QTest::addColumn<bool>("english");
+        QTest::addColumn<QString>("told");
+        QTest::newRow("one, Japanese") << 1 << false << QStringLiteral("AREA 1 個を更新しました");
+        QTest::newRow("two, Japanese") << 2 << false << QStringLiteral("AREA 2 個を更新しました");
+        QTest::newRow("one, English") << 1 << true << QStringLiteral("1 AREA tag updated");
+        QTest::newRow("two, English") << 2 << true << QStringLiteral("2 AREA tags updated");
+    }
+    void theUpdatedCountTakesItsForm()
+    {
+        QFETCH(int, areas);
+        QFETCH(bool, english);
+        QFETCH(QString, told);
+        AppHarness h;
+        h.OpenMap();
+        QByteArray page = "<img src=\"pic.png\" usemap=\"#m\">\r\n<map name=\"m\">\r\n";
+        for (int i = 0; i < areas; ++i) {
+            page += QByteArray("  <area shape=\"rect\" coords=\"1,1,9,9\" href=\"a.html\">\r\n");
+            h.AddRect(10 + i, 20, 110, 70);
+        }
+        WriteAll(h.Path(QStringLiteral("index.html")), page + "</map>\r\n");
+        h.answer = QMessageBox::Yes;
+        if (english)
+            QVERIFY(ProgramLanguage::Install(Language::English));
+        const bool updated = h.app->Commands()->UpdateHtmlDocument();
+        ProgramLanguage::Install(Language::Japanese);
+        QVERIFY(updated);
+        QCOMPARE(h.boxes.back(), told);
     }
 
     void aPageWithoutTheMapOffersTheSourceInstead()
