@@ -167,7 +167,9 @@ public:
     QPoint ToLogical(Point p) const override;
     Point ToPicture(QPoint viewportPoint) const;
     Point ToPictureFromLogical(QPoint logical) const;
-    QPoint ScrollPosition() const;
+    QPoint ScrollPosition() const override;
+    void ScrollTo(QPoint position) override;
+    QPoint PointerInWindow() const override { return m_pointer; }
     // The picture's rectangle on the logical surface.
     QRect PictureRect() const;
 
@@ -206,12 +208,15 @@ private:
     void ApplyCursor();
     CursorKind HandleCursor(const CMapData& area, int handle);
     void SyncModifiers(Qt::KeyboardModifiers modifiers);
+    bool StartPan(Qt::MouseButton button);
+    void SetSpaceHeld(bool held);
     void ModifiersFromKeys(bool shift, bool ctrl, bool alt);
     QSize SurfaceClient() const;
     void UpdateScrollBars();
     void SetMagnificationText();
     void SetPictureInfoText(const std::string& path);
     void ShowPointer();
+    void ShowHoveredLink();
     void ShowRenderingFailure();
     void PaintPicture(QPainter& painter, const QRect& clip);
     void FollowPointer(QPoint viewportPoint);
@@ -235,9 +240,11 @@ private:
     bool m_shift = false;
     bool m_ctrl = false;
     bool m_alt = false;
+    bool m_space = false; // held: a left drag moves the picture
     bool m_initialised = false;
-    QSize m_pageClient; // while a page is rendered: the client it stands for
-    QPoint m_pointer;   // the last pointer position, in viewport pixels
+    QSize m_pageClient;  // while a page is rendered: the client it stands for
+    QPoint m_pointer;    // the last pointer position, in viewport pixels
+    QString m_linkShown; // the hovered area's link as the prompt shows it
     bool m_clipboardHasArea = false;
     QTimer m_clickTimer;
 };

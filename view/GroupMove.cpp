@@ -56,8 +56,12 @@ void GroupMove::Released(Point)
     m_view.Snapping().ClearMark();
     m_view.InvalidateAll();
     if (m_offset.x == 0 && m_offset.y == 0) {
+        // A click that moved nothing: with Shift it takes the area out of the
+        // group; without, it makes the area the one the others follow.
         if (m_toggleFrom && m_pressed)
             m_view.SelectAndTell(AreaMove::Toggled(*m_toggleFrom, m_pressed));
+        else if (m_pressed)
+            m_view.Selection().ChooseReference(m_pressed);
         return;
     }
     if (m_view.CtrlHeld()) {

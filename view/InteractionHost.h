@@ -62,6 +62,12 @@ public:
     virtual QPoint ToLogical(Point p) const = 0;
     // Whether the last pointer position lies strictly inside the picture.
     virtual bool PointerInsidePicture() const = 0;
+    // The last pointer position in window (viewport) pixels, and the
+    // scrolled surface's offset under the window.
+    virtual QPoint PointerInWindow() const = 0;
+    virtual QPoint ScrollPosition() const = 0;
+    // Scrolls as far towards `position` as the surface goes.
+    virtual void ScrollTo(QPoint position) = 0;
 
     // Drawing and repainting.
     virtual const ViewPainter& Painter() const = 0;

@@ -40,6 +40,9 @@ void SelectionMode::DoubleClicked(Point p)
 
 void SelectionMode::Pressed(Point p)
 {
+    // What lies under the press, not under the last move: a press right
+    // after an area was drawn, or the view scrolled, comes without a move.
+    m_view.Hover(p);
     if (m_view.AltHeld()) {
         SelectNextBeneath(p);
         return;

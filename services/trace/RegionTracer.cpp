@@ -4,18 +4,10 @@
 #include "services/trace/RegionMask.h"
 
 #include <cmath>
-#include <cstdlib>
 #include <new>
 
 namespace
 {
-
-bool UsablePixels(const TracePixels& pixels)
-{
-    return pixels.top && pixels.width > 0 && pixels.height > 0 &&
-           (pixels.bytesPerPixel == 3 || pixels.bytesPerPixel == 4) &&
-           std::abs(pixels.stride) >= static_cast<std::ptrdiff_t>(pixels.width) * pixels.bytesPerPixel;
-}
 
 bool UsableOptions(const TraceOptions& options)
 {
@@ -34,7 +26,7 @@ TraceResult Failed(TraceFailure failure)
 
 TraceResult RegionTracer::Trace(const TracePixels& pixels, Point seed) const
 {
-    if (!UsablePixels(pixels))
+    if (!pixels.Usable())
         return Failed(TraceFailure::NoPicture);
     if (!UsableOptions(m_options))
         return Failed(TraceFailure::BadOptions);

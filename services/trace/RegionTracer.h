@@ -13,22 +13,14 @@
 // Plain C++ in and out; the image processing behind it stays in this folder.
 
 #include "services/types/Geometry.h"
+#include "services/types/PixelView.h"
 
 #include <cstddef>
 #include <cstdint>
 #include <vector>
 
-// A picture's pixels where they already are, without a copy: rows of 3-byte
-// (blue, green, red) or 4-byte (blue, green, red, unused) pixels. `top`
-// points at the picture's first row and `stride` is the distance in bytes
-// from a row to the one below it, negative for a bitmap stored bottom-up.
-struct TracePixels {
-    const std::uint8_t* top = nullptr;
-    std::ptrdiff_t stride = 0;
-    int width = 0;
-    int height = 0;
-    int bytesPerPixel = 4; // 3 or 4
-};
+// The picture's pixels as the tracer reads them.
+using TracePixels = PixelView;
 
 struct TraceOptions {
     static constexpr double kDefaultTolerance = 20.0;

@@ -850,9 +850,13 @@ TEST(CliNames, NamesThatAreNotUtf8AreRefused)
     const std::filesystem::path before = std::filesystem::current_path();
     std::filesystem::current_path(dir);
     const Outcome relative = Cli({"import", "p.html", "-o", "m.zmf"});
+    // The new picture's path goes into the refitted map.
+    const Outcome refit = Cli({"refit", "m.zmf", "p.png"});
     std::filesystem::current_path(before);
     EXPECT_EQ(relative.status, 2);
     EXPECT_EQ(relative.err, "zephyrmap-cli: the name \"" + shown + "/p.html" + refusal);
     EXPECT_FALSE(std::filesystem::exists(dir + "/m.zmf"));
+    EXPECT_EQ(refit.status, 2);
+    EXPECT_EQ(refit.err, "zephyrmap-cli: the name \"" + shown + "/p.png" + refusal);
     std::filesystem::remove_all(dir);
 }
