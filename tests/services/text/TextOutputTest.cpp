@@ -122,8 +122,22 @@ TEST(TextOutput, ShiftJisWritesTheCodeWindowsAndBrowsersWrite)
         const char* character;
         std::string sjis;
     } rows[] = {
-        {"髙", "\xFB\xFC"}, {"﨑", "\xFA\xB1"}, {"ⅰ", "\xFA\x40"}, {"纊", "\xFA\x5C"},
-        {"∵", "\x81\xE6"},  {"￢", "\x81\xCA"}, {"Ⅰ", "\x87\x54"}, {"≒", "\x81\xE0"},
+        {"髙", "\xFB\xFC"},
+        {"﨑", "\xFA\xB1"},
+        {"ⅰ", "\xFA\x40"},
+        {"纊", "\xFA\x5C"},
+        {"∵", "\x81\xE6"},
+        {"￢", "\x81\xCA"},
+        {"Ⅰ", "\x87\x54"},
+        {"≒", "\x81\xE0"},
+        // NEC's row 13 before the IBM extensions' FA 58..FA 5A; the IBM
+        // symbols before NEC's selection of them (EE FA..EE FC).
+        {"№", "\x87\x82"},
+        {"㈱", "\x87\x8A"},
+        {"℡", "\x87\x84"},
+        {"￤", "\xFA\x55"},
+        {"＇", "\xFA\x56"},
+        {"＂", "\xFA\x57"},
     };
     for (const auto& row : rows) {
         EXPECT_EQ(textout::Encode(row.character, EncodingShiftJis, false), row.sjis) << row.character;
