@@ -4,6 +4,7 @@
 #include "app/CSaveChangesDlg.h"
 #include "app/ClipboardLifetime.h"
 #include "app/NativeFileCommands.h"
+#include "app/SaveFailure.h"
 #include "formats/HtmlOutputOptions.h"
 #include "formats/HtmlReader.h"
 #include "formats/HtmlWriter.h"
@@ -329,11 +330,8 @@ bool DocumentCommands::WriteSourceFile(QWidget* parent, std::string text, const 
     std::string reason;
     if (localfile::WriteFileAtomically(localfile::PathOf(target.path), bytes, reason))
         return true;
-    const std::string error = localfile::CannotSave(localfile::PathOf(target.path), reason);
-    ProgramMessage::Show(
-        parent, QMessageBox::Critical, kErrorCaption,
-        QCoreApplication::translate("DocumentCommands", "ファイル \"%1\" を保存できませんでした。\r\n%2")
-            .arg(ToQString(target.path), QString::fromStdString(error)));
+    ProgramMessage::Show(parent, QMessageBox::Critical, kErrorCaption,
+                         SaveFailure::Message(ToQString(target.path), reason));
     return false;
 }
 
@@ -404,8 +402,9 @@ bool DocumentCommands::UpdateHtmlDocument()
         return false;
     }
     const int replaced = update.report.changedAreaTags + update.report.removedAreaTags;
-    ProgramMessage::Show(&m_frame, QMessageBox::Information, kInfoCaption,
-                         QCoreApplication::translate("DocumentCommands", "AREA %1 個を更新しました").arg(replaced));
+    ProgramMessage::Show(
+        &m_frame, QMessageBox::Information, kInfoCaption,
+        QCoreApplication::translate("DocumentCommands", "AREA %n 個を更新しました", nullptr, replaced));
     m_doc.SetModified(false);
     return true;
 }

@@ -1,5 +1,6 @@
 #include "app/NativeFileCommands.h"
 
+#include "app/SaveFailure.h"
 #include "formats/NativeMapFile.h"
 #include "model/CZephyrmapDoc.h"
 #include "model/MapCommands.h"
@@ -19,10 +20,13 @@ namespace
 
 const QString kDialogKey = QStringLiteral("zeph");
 
-QString CannotSaveText(const QString& path, const std::string& reason)
+QString UnreadableNameText(const QString& path)
 {
-    return QCoreApplication::translate("NativeFileCommands", "ファイル \"%1\" を保存できませんでした。\r\n%2")
-        .arg(path, QString::fromStdString(reason));
+    return QCoreApplication::translate(
+               "NativeFileCommands",
+               "ファイル名 \"%1\" には、文字として読めないバイトが含まれているため、Zephyrmap!では扱えません。\r\n"
+               "ファイルまたはフォルダの名前を変えてから、もう一度開いてください。")
+        .arg(path);
 }
 
 } // namespace
@@ -54,6 +58,15 @@ void NativeFileCommands::OpenWithDialog()
 bool NativeFileCommands::Open(const QString& path)
 {
     const std::string program = FromQString(QDir::cleanPath(QFileInfo(path).absoluteFilePath()));
+    // The command line and a drop give a name whose bytes are not UTF-8 with
+    // U+FFFD for them (the file dialogs do not list such names at all): no
+    // file has the name shown, and the map would keep it.
+    if (localfile::HasUnreadableName(program)) {
+        ProgramMessage::Show(m_window, QMessageBox::Critical, kErrorCaption,
+                             UnreadableNameText(QDir::toNativeSeparators(ToQString(program))));
+        Forget(ToQString(program));
+        return false;
+    }
     if (saveModified && !saveModified())
         return false;
     if (LoadFile(program))
@@ -118,9 +131,10 @@ bool NativeFileCommands::SaveTo(const std::string& path)
 {
     if (beforeSave)
         beforeSave();
-    std::string error;
-    if (!native::SaveToFile(m_doc, localfile::PathOf(path), error)) {
-        ProgramMessage::Show(m_window, QMessageBox::Critical, kErrorCaption, CannotSaveText(ToQString(path), error));
+    std::string reason;
+    if (!native::SaveToFile(m_doc, localfile::PathOf(path), reason)) {
+        ProgramMessage::Show(m_window, QMessageBox::Critical, kErrorCaption,
+                             SaveFailure::Message(ToQString(path), reason));
         return false;
     }
     m_doc.SetPathName(path);

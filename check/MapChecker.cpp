@@ -2,6 +2,7 @@
 
 #include "check/CheckTexts.h"
 #include "check/CoverageGrid.h"
+#include "formats/CharacterReference.h"
 #include "formats/HtmlWriter.h"
 #include "model/CZephyrmapDoc.h"
 #include "services/paths/LocalFile.h"
@@ -55,22 +56,61 @@ bool PolygonHasNoArea(std::span<const Point> points)
 
 // %XX escapes of a link as the file name they stand for (a browser takes
 // them for the bytes of the name, UTF-8 on the web). Empty when there are none.
-std::string Unescaped(const std::string& path)
+std::string Unescaped(const std::string& link)
 {
-    if (path.find('%') == npos)
+    if (link.find('%') == npos)
         return std::string();
     std::string bytes;
-    for (std::size_t i = 0; i < path.size(); ++i) {
-        const std::string hex = path.substr(i + 1, 2);
-        if (path[i] == '%' && hex.size() == 2 && std::isxdigit(static_cast<unsigned char>(hex[0])) &&
+    for (std::size_t i = 0; i < link.size(); ++i) {
+        const std::string hex = link.substr(i + 1, 2);
+        if (link[i] == '%' && hex.size() == 2 && std::isxdigit(static_cast<unsigned char>(hex[0])) &&
             std::isxdigit(static_cast<unsigned char>(hex[1]))) {
             bytes += static_cast<char>(std::stoi(hex, nullptr, 16));
             i += 2;
         } else {
-            bytes += path[i];
+            bytes += link[i];
         }
     }
     return bytes;
+}
+
+// A link's text up to where a browser cuts it: its fragment, then its query.
+std::string WithoutFragmentAndQuery(std::string link)
+{
+    link.erase(std::min(link.find('#'), link.size()));
+    link.erase(std::min(link.find('?'), link.size()));
+    return link;
+}
+
+// A typed link read against the page, as a browser reads the page's text.
+// A reference that has lost everything but a '#' of its name keeps it as a
+// name, which the resolution would take for an anchor.
+std::string Resolved(const std::string& reference, const std::string& htmlPath)
+{
+    return paths::ResolveReference(reference[0] == '#' ? "./" + reference : reference, htmlPath);
+}
+
+// The local file of a link typed as HTML source (references read as a
+// browser reads them); only the link's own text is cut and unescaped.
+LinkedFiles TypedLinkTarget(const std::string& href, const std::string& htmlPath)
+{
+    if (paths::IsUrlReference(href))
+        return {};
+    const std::string own = WithoutFragmentAndQuery(charref::Decode(href));
+    if (own.empty()) // the page's own anchor
+        return {htmlPath, std::string()};
+    const std::string unescaped = Unescaped(own);
+    return {Resolved(own, htmlPath), unescaped.empty() ? std::string() : Resolved(unescaped, htmlPath)};
+}
+
+// A file the link was picked as, or read from the page as: its folders are
+// folders whatever their names hold; its name is the link's own text.
+LinkedFiles PathTarget(const std::string& path, const std::string& htmlPath)
+{
+    const auto [folder, name] = paths::DirectoryOf(path.substr(0, paths::LinkAnchorStart(htmlPath, path)));
+    const std::string own = WithoutFragmentAndQuery(name);
+    const std::string unescaped = Unescaped(own);
+    return {folder + own, unescaped.empty() ? std::string() : folder + unescaped};
 }
 
 // The state of one check: the findings so far, the pixels covered by the
@@ -183,12 +223,11 @@ private:
 
     void CheckLinkTarget(const CMapData& area)
     {
-        const std::string file = MapChecker::LinkedFile(area, m_doc.HtmlPath());
-        if (file.empty() || Exists(file))
+        const LinkedFiles target = MapChecker::LinkTarget(area, m_doc.HtmlPath());
+        if (target.file.empty() || Exists(target.file))
             return;
-        const std::string unescaped = Unescaped(file);
-        if (unescaped.empty() || !Exists(unescaped))
-            Add(FindingCode::MissingLinkTarget, area, checktexts::MissingLinkTarget(file));
+        if (target.unescaped.empty() || !Exists(target.unescaped))
+            Add(FindingCode::MissingLinkTarget, area, checktexts::MissingLinkTarget(target.file));
     }
 
     bool Exists(const std::string& file)
@@ -237,19 +276,14 @@ bool MapChecker::IsEmptyArea(const CMapData& area)
     }
 }
 
-std::string MapChecker::LinkedFile(const CMapData& area, const std::string& htmlPath)
+LinkedFiles MapChecker::LinkTarget(const CMapData& area, const std::string& htmlPath)
 {
     if (area.m_noHref || area.m_href.empty())
-        return std::string();
-    std::string file = area.m_href;
-    if (!area.m_hrefIsPath) {
-        if (paths::IsUrlReference(file))
-            return std::string();
-        file = paths::ResolveReference(file, htmlPath);
-    }
-    paths::SplitAnchor(file);
-    const std::size_t query = utf8::FindChar(file, '?');
-    if (query != npos)
-        file.erase(query);
-    return file;
+        return {};
+    return area.m_hrefIsPath ? PathTarget(area.m_href, htmlPath) : TypedLinkTarget(area.m_href, htmlPath);
+}
+
+std::string MapChecker::LinkedFile(const CMapData& area, const std::string& htmlPath)
+{
+    return LinkTarget(area, htmlPath).file;
 }

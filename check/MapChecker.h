@@ -15,6 +15,13 @@
 class CMapData;
 class CZephyrmapDoc;
 
+// The local file a link leads to, as its text names it and as its %XX
+// escapes read (empty when it has none): a browser finds either.
+struct LinkedFiles {
+    std::string file;
+    std::string unescaped;
+};
+
 class MapChecker
 {
 public:
@@ -30,8 +37,12 @@ public:
     std::vector<Finding> Check(const CZephyrmapDoc& doc, DisplaySize picture) const;
 
     // The local file an area links to, resolved against the HTML document as
-    // a browser would (anchor and query cut off); empty for a URL, an anchor
-    // in the page itself, a root-relative link or no link.
+    // a browser would: a typed link's character references read, and its
+    // anchor, its query and its escapes taken from its own text, never from
+    // the folders it is read in; empty for a URL, a root-relative link or no
+    // link, the document itself for an anchor in it.
+    static LinkedFiles LinkTarget(const CMapData& area, const std::string& htmlPath);
+    // The file as its link names it.
     static std::string LinkedFile(const CMapData& area, const std::string& htmlPath);
     // Whether the area has no size a browser would click.
     static bool IsEmptyArea(const CMapData& area);

@@ -22,6 +22,8 @@
 #include "services/text/HtmlPageText.h"
 #include "services/text/TextCodec.h"
 #include "services/text/TextOutput.h"
+#include "services/text/Utf8Bridge.h"
+#include "services/text/Utf8String.h"
 
 #include <algorithm>
 #include <charconv>
@@ -50,6 +52,8 @@ private:
 };
 
 const char kVersionLine[] = "Zephyrmap !  Version 2.5.3 [Dec. 2009]";
+// The exit status of arguments the tool cannot take.
+constexpr int kBadArguments = 2;
 // The exit status of a conversion that wrote characters the target lacks as something else.
 constexpr int kConversionLost = 3;
 
@@ -58,8 +62,8 @@ const char kHelp[] =
     "\n"
     "  convert --from CODE --to CODE [--eol-from LE --eol-to LE] [--signature] [--result]\n"
     "          [INPUT|-] [-o OUTPUT|-]\n"
-    "      convert text between encodings. CODE: 0 automatic, 1 Shift-JIS, 2 JIS,\n"
-    "      3 EUC-JP, 4 UTF-8, 5 UTF-8 with signature, 6 UTF-16LE, 7 UTF-16BE.\n"
+    "      convert text between encodings. CODE: 0 automatic (--from only), 1 Shift-JIS,\n"
+    "      2 JIS, 3 EUC-JP, 4 UTF-8, 5 UTF-8 with signature, 6 UTF-16LE, 7 UTF-16BE.\n"
     "      UTF-8 converts to and from Shift-JIS only (--from 4 --to 1, --from 1 --to 4|5).\n"
     "      LE: 0 automatic, 1 CR+LF, 2 LF, 3 CR. Characters the target lacks are written\n"
     "      as \"?\" (from UTF-8) or as their raw bytes; their count and the first one's\n"
@@ -138,7 +142,39 @@ int CliApp::Run(int argc, char* argv[])
 int CliApp::Usage(const std::string& problem)
 {
     m_err << "zephyrmap-cli: " << problem << " (see zephyrmap-cli --help)\n";
-    return 2;
+    return kBadArguments;
+}
+
+namespace
+{
+
+// A name as the terminal can show it: each byte that is no part of a UTF-8
+// character as \xHH.
+std::string Shown(const std::string& name)
+{
+    static const char kHex[] = "0123456789ABCDEF";
+    std::string shown;
+    for (std::size_t i = 0; i < name.size();) {
+        const std::size_t length = utf8::CharLength(name, i);
+        if (utf8::IsValid(std::string_view(name).substr(i, length))) {
+            shown.append(name, i, length);
+            i += length;
+            continue;
+        }
+        const auto byte = static_cast<unsigned char>(name[i++]);
+        shown += {'\\', 'x', kHex[byte >> 4], kHex[byte & 0xF]};
+    }
+    return shown;
+}
+
+} // namespace
+
+int CliApp::RefuseName(const std::string& name)
+{
+    m_err << "zephyrmap-cli: the name \"" << Shown(name)
+          << "\" is not UTF-8; maps and pages keep names as UTF-8 text, which would change this one and lose "
+             "its file: rename it\n";
+    return kBadArguments;
 }
 
 int CliApp::Fail(const std::string& message)
@@ -182,6 +218,13 @@ int CliApp::Run(const std::vector<std::string>& args)
 {
     if (args.empty())
         return Usage("no command given");
+    // The program's texts are UTF-8: a name (or any other argument) that is
+    // not could be kept only changed, and is refused before anything is read
+    // or written.
+    for (const std::string& arg : args) {
+        if (!utf8::IsValid(arg))
+            return RefuseName(arg);
+    }
     const std::string& command = args[0];
     const std::vector<std::string> rest(args.begin() + 1, args.end());
     if (command == "--help" || command == "-h") {
@@ -236,7 +279,9 @@ int CliApp::Convert(const std::vector<std::string>& argv)
 {
     CliArgs args(argv, {"--from", "--to", "--eol-from", "--eol-to", "-o"}, {"--signature", "--result"});
     auto from = args.Int("--from", 0, 7);
-    auto to = args.Int("--to", 0, 7);
+    // 0, automatic, is a way to read; written, it was the codec's JIS codes
+    // without escapes, which no program reads.
+    auto to = args.Int("--to", 1, 7);
     auto eolFrom = args.Int("--eol-from", 0, 3);
     auto eolTo = args.Int("--eol-to", 0, 3);
     if (args.Ok() && (!from || !to))
@@ -276,18 +321,18 @@ void CliApp::Message(const std::string& message)
     m_err << text << "\n";
 }
 
-namespace
-{
-
-// A path named on the command line, made absolute, as the program's text.
-std::string AbsoluteText(const std::string& path)
+std::optional<std::string> CliApp::AbsoluteName(const std::string& path)
 {
     std::error_code ec;
     const std::filesystem::path absolute = std::filesystem::absolute(localfile::PathOf(path), ec);
-    return ec ? path : localfile::TextOf(absolute);
+    const std::string text = ec ? path : localfile::TextOf(absolute);
+    // The current folder's name goes into the map with a relative one.
+    if (localfile::HasUnreadableName(text)) {
+        RefuseName(text);
+        return std::nullopt;
+    }
+    return text;
 }
-
-} // namespace
 
 bool CliApp::ReadPage(const std::string& path, int encoding, std::string& text)
 {
@@ -334,7 +379,10 @@ int CliApp::Import(const std::vector<std::string>& argv)
         return Usage(args.Error());
     const std::string page = args.Positional()[0];
     std::string text;
-    const std::string documentPath = args.Value("--document").value_or(AbsoluteText(page));
+    const std::optional<std::string> documentPath =
+        args.Has("--document") ? args.Value("--document") : AbsoluteName(page);
+    if (!documentPath)
+        return kBadArguments;
     if (!ReadPage(page, encoding.value_or(0), text))
         return 1;
     std::vector<FoundMap> maps = html::FindMaps(text);
@@ -352,7 +400,7 @@ int CliApp::Import(const std::vector<std::string>& argv)
     MessagePrinter printer([this](const std::string& text) { Message(text); });
     CZephyrmapDoc doc(settings, &printer, &picture);
     doc.DeleteContents();
-    maps[index.value_or(0)].documentPath = documentPath;
+    maps[index.value_or(0)].documentPath = *documentPath;
     const int clean = html::BuildDocumentFromMap(doc, maps, index.value_or(0));
     mapcmd::AfterMapCreated(doc);
     const std::string output = *args.Value("-o");
@@ -593,14 +641,17 @@ int CliApp::Update(const std::vector<std::string>& argv)
     PageUpdateTarget target;
     target.encoding = encoding.value_or(EncodingAuto);
     target.mapName = args.Value("--map").value_or("");
-    target.pagePath = AbsoluteText(page);
-    const std::string outputPath = output.empty() ? std::string() : AbsoluteText(output);
+    const std::optional<std::string> pagePath = AbsoluteName(page);
+    const std::optional<std::string> outputPath = output.empty() ? std::string() : AbsoluteName(output);
+    if (!pagePath || !outputPath)
+        return kBadArguments;
+    target.pagePath = *pagePath;
     MapPicture picture;
     MessagePrinter printer([this](const std::string& text) { Message(text); });
     CZephyrmapDoc doc(settings, &printer, &picture);
     if (!OpenMap(args.Positional()[1], doc))
         return 1;
-    const PageUpdate r = html::UpdateMapInPageFile(target, outputPath, doc, HtmlOutputOptions::FromSettings(settings));
+    const PageUpdate r = html::UpdateMapInPageFile(target, *outputPath, doc, HtmlOutputOptions::FromSettings(settings));
     const std::string mapName = target.mapName.empty() ? doc.MapName() : target.mapName;
     if (!r.Ok())
         return Fail(UpdateFailure(r, page, output.empty() ? page : output, mapName));
@@ -778,10 +829,10 @@ bool CliApp::CheckMapFile(const std::string& path, std::vector<Finding>& finding
     return true;
 }
 
-bool CliApp::CheckPageFile(const std::string& path, int encoding, std::vector<Finding>& findings)
+bool CliApp::CheckPageFile(const std::string& path, const std::string& documentPath, int encoding,
+                           std::vector<Finding>& findings)
 {
     std::string text;
-    const std::string documentPath = AbsoluteText(path);
     if (!ReadPage(path, encoding, text))
         return false;
     // A map is shown at its IMG's WIDTH and HEIGHT, else at its picture's size.
@@ -806,8 +857,11 @@ int CliApp::Check(const std::vector<std::string>& argv)
         return Usage(args.Error());
     const std::string& input = args.Positional()[0];
     std::vector<Finding> findings;
-    const bool read =
-        IsMapFileName(input) ? CheckMapFile(input, findings) : CheckPageFile(input, encoding.value_or(0), findings);
+    const std::optional<std::string> documentPath = IsMapFileName(input) ? input : AbsoluteName(input);
+    if (!documentPath)
+        return kBadArguments;
+    const bool read = IsMapFileName(input) ? CheckMapFile(input, findings)
+                                           : CheckPageFile(input, *documentPath, encoding.value_or(0), findings);
     if (!read)
         return 1;
     if (args.Has("--json")) {
@@ -919,6 +973,10 @@ int CliApp::Refit(const std::vector<std::string>& argv)
         return Usage(args.Error());
     const std::string& mapFile = args.Positional()[0];
     const std::string& pictureFile = args.Positional()[1];
+    // The new picture's path goes into the map as it is made absolute.
+    const std::optional<std::string> picturePath = AbsoluteName(pictureFile);
+    if (!picturePath)
+        return kBadArguments;
     AppSettings settings;
     MapPicture oldPicture;
     oldPicture.SetBackgroundColor(settings.Bgcolor);
@@ -938,7 +996,7 @@ int CliApp::Refit(const std::vector<std::string>& argv)
         return Fail(reason);
     }
     const maprefit::Plan plan = maprefit::PlanFor(doc, r.transform, picturerefit::OldFrame(doc, &oldPicture),
-                                                  picturerefit::SizeOf(newPicture), AbsoluteText(pictureFile));
+                                                  picturerefit::SizeOf(newPicture), *picturePath);
     doc.ReplacePictureUndoable(plan.replacement);
     const std::string output = args.Value("-o").value_or(mapFile);
     std::string reason;

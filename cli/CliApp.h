@@ -5,6 +5,7 @@
 #include "services/types/ColorRef.h"
 
 #include <iosfwd>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -24,6 +25,11 @@ public:
 private:
     int Usage(const std::string& problem);
     int Fail(const std::string& message); // exit status 1
+    // A name whose bytes are not UTF-8, refused with exit status 2.
+    int RefuseName(const std::string& name);
+    // A path named on the command line made absolute; nothing, refused, when
+    // the current folder has a name RefuseName refuses.
+    std::optional<std::string> AbsoluteName(const std::string& path);
     bool ReadInput(const std::string& name, std::string& bytes);
     bool WriteOutput(const std::string& name, const std::string& bytes);
 
@@ -47,7 +53,8 @@ private:
     bool WriteText(std::string text, int encoding, int lineEnd, const std::string& output);
     // The findings of a map file or a page; false when INPUT could not be read.
     bool CheckMapFile(const std::string& path, std::vector<Finding>& findings);
-    bool CheckPageFile(const std::string& path, int encoding, std::vector<Finding>& findings);
+    bool CheckPageFile(const std::string& path, const std::string& documentPath, int encoding,
+                       std::vector<Finding>& findings);
     // Reads a native map file into the document and runs the steps the
     // editor runs after opening one; false (with a message) when refused.
     bool OpenMap(const std::string& path, CZephyrmapDoc& doc);

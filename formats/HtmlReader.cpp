@@ -1,5 +1,6 @@
 #include "formats/HtmlReader.h"
 
+#include "formats/CharacterReference.h"
 #include "formats/TagScanner.h"
 #include "formats/TagSearch.h"
 #include "model/CZephyrmapDoc.h"
@@ -134,9 +135,9 @@ int ShapeOf(const std::string& keyword)
 
 void SetLink(CMapData& area, const std::string& value, const std::string& documentPath)
 {
-    std::string resolved = paths::ResolveReference(value, documentPath);
-    area.m_hrefIsPath = resolved.empty() ? 0 : 1;
-    area.m_href = resolved.empty() ? value : resolved;
+    bool isFile = false;
+    area.m_href = ReadLink(value, documentPath, isFile);
+    area.m_hrefIsPath = isFile ? 1 : 0;
 }
 
 // What is left of the tag once the known attributes are out.
@@ -191,6 +192,22 @@ std::unique_ptr<CMapData> ParseAreaTag(const std::string& tagText, const std::st
 }
 
 } // namespace
+
+std::string ReadLink(const std::string& href, const std::string& documentPath, bool& isFile)
+{
+    const std::string resolved = paths::ResolveReference(charref::Decode(href), documentPath);
+    isFile = !resolved.empty();
+    return isFile ? resolved : href;
+}
+
+std::string PicturePath(const std::string& src, const std::string& documentPath)
+{
+    if (paths::IsUrlReference(src))
+        return src;
+    const std::string decoded = charref::Decode(src);
+    const std::string resolved = paths::ResolveReference(decoded, documentPath);
+    return resolved.empty() ? decoded : resolved;
+}
 
 namespace
 {
@@ -277,8 +294,7 @@ int BuildDocumentFromMap(CZephyrmapDoc& doc, const std::vector<FoundMap>& maps, 
 {
     const FoundMap& m = maps.at(static_cast<std::size_t>(index));
     doc.SetAttribute(AttrHtmlPath, m.documentPath);
-    std::string picture = paths::ResolveReference(m.picture, m.documentPath);
-    doc.SetAttribute(AttrImageSrc, picture.empty() ? m.picture : picture);
+    doc.SetAttribute(AttrImageSrc, PicturePath(m.picture, m.documentPath));
     doc.SetAttribute(AttrMapName, m.mapName);
     TagScanner img(m.imageTag);
     for (const MapAttributeInfo& info : kMapAttributes) {

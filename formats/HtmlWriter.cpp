@@ -1,5 +1,6 @@
 #include "formats/HtmlWriter.h"
 
+#include "formats/CharacterReference.h"
 #include "model/CZephyrmapDoc.h"
 #include "services/paths/PathUtil.h"
 #include "services/text/Utf8String.h"
@@ -176,16 +177,31 @@ const char* ShapeKeyword(int shape, const HtmlOutputOptions& o)
     }
 }
 
+namespace
+{
+
+// A file's name as HTML source: an '&' that would begin a character
+// reference is written "&amp;", so that a browser, and the reader, find the
+// file the name names. Any other name is written as it always was.
+std::string FileReference(const std::string& reference, bool isFile)
+{
+    return isFile && !paths::IsUrlReference(reference) ? charref::EscapeAmpersands(reference) : reference;
+}
+
+} // namespace
+
 std::string LinkReference(const CMapData& area, const std::string& documentPath, const HtmlOutputOptions& o)
 {
-    return paths::ComposeOutputPath(documentPath, area.m_href, area.m_hrefIsPath != 0, o.hrefRelative,
-                                    o.omitInPageFileName);
+    const bool isFile = area.m_hrefIsPath != 0;
+    return FileReference(
+        paths::ComposeOutputPath(documentPath, area.m_href, isFile, o.hrefRelative, o.omitInPageFileName), isFile);
 }
 
 std::string PictureReference(const CZephyrmapDoc& doc, const std::string& documentPath, const HtmlOutputOptions& o)
 {
     const bool localPicture = !o.isLocalFile || o.isLocalFile(doc.ImageSrc(), documentPath);
-    return paths::ComposeOutputPath(documentPath, doc.ImageSrc(), localPicture, o.srcRelative, false);
+    return FileReference(paths::ComposeOutputPath(documentPath, doc.ImageSrc(), localPicture, o.srcRelative, false),
+                         localPicture);
 }
 
 std::vector<const CMapData*> AreasInWritingOrder(const CZephyrmapDoc& doc)

@@ -22,7 +22,8 @@ std::vector<const CMapData*> AreasInWritingOrder(const CZephyrmapDoc& doc);
 // The SHAPE keyword of a shape, long or short as the options say.
 const char* ShapeKeyword(int shape, const HtmlOutputOptions& options);
 // The text written for an area's HREF and for the picture's SRC, seen from
-// the HTML document at `documentPath`.
+// the HTML document at `documentPath`; in a file's name, an '&' that would
+// begin a character reference is written "&amp;".
 std::string LinkReference(const CMapData& area, const std::string& documentPath, const HtmlOutputOptions& options);
 std::string PictureReference(const CZephyrmapDoc& doc, const std::string& documentPath,
                              const HtmlOutputOptions& options);

@@ -177,15 +177,11 @@ std::string SaveToBytes(const CZephyrmapDoc& doc)
     return ar.TakeBytes();
 }
 
-bool SaveToFile(const CZephyrmapDoc& doc, const std::filesystem::path& path, std::string& error)
+bool SaveToFile(const CZephyrmapDoc& doc, const std::filesystem::path& path, std::string& reason)
 {
     ArchiveWriter ar;
     Encode(doc, ar);
-    std::string reason;
-    if (localfile::WriteFileAtomically(path, ar.Bytes(), reason))
-        return true;
-    error = localfile::CannotSave(path, reason);
-    return false;
+    return localfile::WriteFileAtomically(path, ar.Bytes(), reason);
 }
 
 LoadResult LoadFromBytes(CZephyrmapDoc& doc, const std::string& bytes)

@@ -25,8 +25,9 @@ enum class LoadResult { Ok, OldLayout, CannotOpen, NotOurFormat, NewerVersion, U
 
 std::string SaveToBytes(const CZephyrmapDoc& doc);
 // Saves atomically (localfile::WriteFileAtomically), so a failed save leaves
-// the old file whole; `error` names the file and the system's reason.
-bool SaveToFile(const CZephyrmapDoc& doc, const std::filesystem::path& path, std::string& error);
+// the old file whole; `reason` is the system's reason, which the caller puts
+// in its own words with the file's name.
+bool SaveToFile(const CZephyrmapDoc& doc, const std::filesystem::path& path, std::string& reason);
 
 // Empties the document, then fills it from the bytes; a refused or damaged
 // file leaves it empty. OldLayout is a success (with a warning to show).

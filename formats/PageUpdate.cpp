@@ -1,6 +1,7 @@
 #include "formats/PageUpdate.h"
 
 #include "formats/AreaAlignment.h"
+#include "formats/CharacterReference.h"
 #include "formats/HtmlReader.h"
 #include "formats/HtmlWriter.h"
 #include "formats/PageMarkup.h"
@@ -8,7 +9,6 @@
 #include "formats/TagSearch.h"
 #include "model/CZephyrmapDoc.h"
 #include "services/paths/LocalFile.h"
-#include "services/paths/PathUtil.h"
 #include "services/text/Utf8String.h"
 
 #include <algorithm>
@@ -135,6 +135,7 @@ private:
     std::size_t EndTagAfter(std::size_t tagEnd) const;
     void FindImageTags();
     bool UsesMap(const StartTag& img) const;
+    bool NamesTheMap(const std::string& value) const;
     bool WithinMapTags(const StartTag& tag) const;
 
     // The map's areas against the tags.
@@ -142,7 +143,8 @@ private:
     std::string WrittenOtherAttributes(const std::string& other) const;
     static AreaDifference Compare(const AreaFacts& page, const AreaFacts& map);
     static bool SameLink(const AreaFacts& page, const AreaFacts& map);
-    std::string Resolved(const std::string& reference) const;
+    // An HREF the map writes as the reader reads it back from the page.
+    std::string LinkAsRead(const std::string& href) const;
     void UpdateAreas();
     void UpdateBetween(std::size_t tag, std::size_t tagEnd, std::size_t area, std::size_t areaEnd,
                        const std::vector<const CMapData*>& areas, const std::vector<AreaFacts>& facts);
@@ -182,7 +184,8 @@ private:
     const CZephyrmapDoc& m_doc;
     const HtmlOutputOptions& m_options;
     const std::string m_pagePath;
-    const std::string m_name; // the MAP looked for
+    const std::string m_name;     // the MAP looked for
+    const std::string m_readName; // its name as a browser reads it, references and all
     const std::string m_renameTo;
     const int m_encoding;
     const bool m_checked;
@@ -201,8 +204,9 @@ PageUpdater::PageUpdater(const std::string& page, PageCoding coding, const PageU
                          const CZephyrmapDoc& doc, const HtmlOutputOptions& options, bool checked)
     : m_page(page), m_doc(doc), m_options(options),
       m_pagePath(target.pagePath.empty() ? doc.HtmlPath() : target.pagePath),
-      m_name(target.mapName.empty() ? doc.MapName() : target.mapName),
-      m_renameTo(!doc.MapName().empty() && doc.MapName() != m_name ? doc.MapName() : std::string()),
+      m_name(target.mapName.empty() ? doc.MapName() : target.mapName), m_readName(charref::Decode(m_name)),
+      m_renameTo(!doc.MapName().empty() && charref::Decode(doc.MapName()) != m_readName ? doc.MapName()
+                                                                                        : std::string()),
       m_encoding(target.encoding), m_checked(checked), m_markup(page, coding), m_search(m_markup.Text())
 {
     m_result.report.encoding = EncodingOf(m_markup.Coding());
@@ -278,7 +282,7 @@ bool PageUpdater::FindMap()
         if (close == npos)
             return false;
         const TagAttribute* name = tag ? tag->Find("name") : nullptr;
-        if (name && name->hasValue && ValueOf(*name) == InPage(m_name)) {
+        if (name && name->hasValue && NamesTheMap(ValueOf(*name))) {
             m_map = tag;
             m_mapClose = close;
             return true;
@@ -350,7 +354,14 @@ bool PageUpdater::UsesMap(const StartTag& img) const
         return false;
     std::string name = ValueOf(*usemap);
     const std::size_t hash = utf8::FindChar(name, '#');
-    return hash != npos && name.erase(hash, 1) == InPage(m_name);
+    return hash != npos && NamesTheMap(name.erase(hash, 1));
+}
+
+// Names compare as a browser reads them: "&#xC9C0;&#xB3C4;" in the page is
+// the map 지도, however the page or the map writes its characters.
+bool PageUpdater::NamesTheMap(const std::string& value) const
+{
+    return charref::Decode(value) == m_readName;
 }
 
 // Whether a tag shares text with the MAP's start or end tag or an AREA tag.
@@ -364,10 +375,10 @@ bool PageUpdater::WithinMapTags(const StartTag& tag) const
 
 // ---- The map's areas against the tags ----
 
-std::string PageUpdater::Resolved(const std::string& reference) const
+std::string PageUpdater::LinkAsRead(const std::string& href) const
 {
-    std::string resolved = paths::ResolveReference(reference, m_pagePath);
-    return resolved.empty() ? reference : resolved;
+    bool isFile = false;
+    return ReadLink(href, m_pagePath, isFile);
 }
 
 // Other attributes as the writer writes them: their names in the options'
@@ -392,7 +403,7 @@ AreaFacts PageUpdater::FactsOf(const CMapData& area) const
     f.noHref = area.m_noHref != 0;
     f.href = InPage(area.m_href);
     f.hrefIsPath = area.m_hrefIsPath;
-    f.linkLeadsTo = Resolved(InPage(LinkReference(area, m_pagePath, m_options)));
+    f.linkLeadsTo = InPage(LinkAsRead(LinkReference(area, m_pagePath, m_options)));
     f.target = InPage(area.m_target);
     f.alt = InPage(area.m_alt);
     f.other = WithoutClosingSlash(WrittenOtherAttributes(InPage(area.m_otherAttrs)));
@@ -623,9 +634,8 @@ void PageUpdater::RenameMap()
 
 bool PageUpdater::SamePicture(const std::string& value) const
 {
-    const std::string stored = Resolved(value);
-    return stored == InPage(m_doc.ImageSrc()) ||
-           stored == Resolved(InPage(PictureReference(m_doc, m_pagePath, m_options)));
+    const std::string read = PicturePath(value, m_pagePath);
+    return read == m_doc.ImageSrc() || read == PicturePath(PictureReference(m_doc, m_pagePath, m_options), m_pagePath);
 }
 
 void PageUpdater::UpdateImageTag(const StartTag& img)

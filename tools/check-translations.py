@@ -22,8 +22,10 @@ import tempfile
 
 FOLDERS = ["app", "panes", "view", "services", "cli"]
 TS = os.path.join("res", "translations", "zephyrmap_en.ts")
-MESSAGE = re.compile(r"<name>(.*?)</name>|<message>\s*<source>(.*?)</source>\s*<translation( type=\"\w+\")?>(.*?)"
-                     r"</translation>", re.S)
+MESSAGE = re.compile(r"<name>(.*?)</name>|<message(?: numerus=\"yes\")?>\s*<source>(.*?)</source>\s*"
+                     r"<translation( type=\"\w+\")?>(.*?)</translation>", re.S)
+# The forms of a text with a count (%n), one for each form the count takes.
+NUMERUS_FORM = re.compile(r"<numerusform>(.*?)</numerusform>", re.S)
 # Kana, CJK ideographs and punctuation, half- and full-width forms.
 JAPANESE = re.compile("[\u3000-\u30ff\u3400-\u9fff\uff00-\uffef]")
 
@@ -52,6 +54,13 @@ def mnemonics(text):
 
 def problems_of(context, source, translation):
     found = []
+    if "%n" in source:
+        forms = NUMERUS_FORM.findall(translation)
+        if not forms or not all(forms):
+            return ["no English for every form of the count"]
+        if not all("%n" in form for form in forms):
+            found.append("a form of the count does not hold %n")
+        translation = "\n".join(forms)
     if not translation:
         return ["no English"]
     if JAPANESE.search(translation):

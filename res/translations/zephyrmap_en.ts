@@ -25,7 +25,7 @@
     </message>
     <message>
         <source>四角形には X, Y, 幅, 高さの4つ、円形には中心の X, Y と半径の3つの数を入力してください。</source>
-        <translation>A rectangle takes four numbers (X, Y, width, height); a circle takes three (the centre's X and Y, and the radius).</translation>
+        <translation>A rectangle takes four numbers (X, Y, width, height); a circle takes three (the centre&apos;s X and Y, and the radius).</translation>
     </message>
     <message>
         <source>幅、高さ、半径は1以上にしてください。</source>
@@ -33,7 +33,7 @@
     </message>
     <message>
         <source>多角形の頂点は X と Y の組で入力してください。数が奇数です。</source>
-        <translation>Type a polygon's corners as pairs of X and Y: the count of numbers is odd.</translation>
+        <translation>Type a polygon&apos;s corners as pairs of X and Y: the count of numbers is odd.</translation>
     </message>
     <message>
         <source>多角形には3つ以上の頂点が必要です。</source>
@@ -1694,12 +1694,6 @@ Overwrite it?</translation>
         <translation>The file &quot;%1&quot;</translation>
     </message>
     <message>
-        <source>ファイル &quot;%1&quot; を保存できませんでした。<byte value="xd"/>
-%2</source>
-        <translation>The file &quot;%1&quot; could not be saved.
-%2</translation>
-    </message>
-    <message>
         <source>HTMLソースをクリップボードにコピーしました。</source>
         <translation>The HTML source was copied to the clipboard.</translation>
     </message>
@@ -1714,10 +1708,6 @@ Please try again.</translation>
 元のファイルは&quot;%1~&quot;として残ります。</source>
         <translation>Replace the map &quot;%2&quot; in the file &quot;%1&quot; with the map being edited?
 The old file is kept as &quot;%1~&quot;.</translation>
-    </message>
-    <message>
-        <source>AREA %1 個を更新しました</source>
-        <translation>%1 AREA tags updated</translation>
     </message>
     <message>
         <source>ファイル&quot;%1&quot;には、マップ&quot;%2&quot;がありません。<byte value="xd"/>
@@ -1748,6 +1738,13 @@ The file was not changed.</translation>
 %2</source>
         <translation>The file &quot;%1&quot; could not be updated.
 %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>AREA %n 個を更新しました</source>
+        <translation>
+            <numerusform>%n AREA tag updated</numerusform>
+            <numerusform>%n AREA tags updated</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1978,21 +1975,19 @@ JPEG、PNG、GIF、BMPの画像ファイルを選択してください。</sourc
         <translation>The picture file &quot; %1 &quot; could not be read.
 Please choose a JPEG, PNG, GIF or BMP picture.</translation>
     </message>
-    <message>
-        <source>このHTMLには、読み取れない文字が%1個あったため、&quot;�&quot;に置き換えて読み込みました。<byte value="xd"/>
-最初に置き換えた文字は%2行目にあります。</source>
-        <translation>This HTML had %1 characters that could not be read; they were read as &quot;�&quot;.
-The first of them is on line %2.</translation>
+    <message numerus="yes">
+        <source>このHTMLには、読み取れない文字が%n個あったため、&quot;�&quot;に置き換えて読み込みました。<byte value="xd"/>
+最初に置き換えた文字は%1行目にあります。</source>
+        <translation>
+            <numerusform>This HTML had %n character that could not be read; it was read as &quot;�&quot;.
+It is on line %1.</numerusform>
+            <numerusform>This HTML had %n characters that could not be read; they were read as &quot;�&quot;.
+The first of them is on line %1.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
     <name>NativeFileCommands</name>
-    <message>
-        <source>ファイル &quot;%1&quot; を保存できませんでした。<byte value="xd"/>
-%2</source>
-        <translation>The file &quot;%1&quot; could not be saved.
-%2</translation>
-    </message>
     <message>
         <source>Zephyrmap!形式のファイルを開く</source>
         <translation>Open a Zephyrmap! File</translation>
@@ -2008,6 +2003,12 @@ The first of them is on line %2.</translation>
     <message>
         <source>Zephyrmap ﾌｧｲﾙ (*.zmf)|*.zmf||</source>
         <translation>Zephyrmap files (*.zmf)|*.zmf||</translation>
+    </message>
+    <message>
+        <source>ファイル名 &quot;%1&quot; には、文字として読めないバイトが含まれているため、Zephyrmap!では扱えません。<byte value="xd"/>
+ファイルまたはフォルダの名前を変えてから、もう一度開いてください。</source>
+        <translation>The name &quot;%1&quot; holds bytes that are not characters, so Zephyrmap! cannot use it.
+Rename the file or folder, then open it again.</translation>
     </message>
 </context>
 <context>
@@ -2092,6 +2093,33 @@ Please check the path.</translation>
         <translation>The region traced covers %1% of the whole picture.
 Please make sure you did not click the background.
 Add this region as an area?</translation>
+    </message>
+</context>
+<context>
+    <name>SaveFailure</name>
+    <message>
+        <source>ファイル &quot;%1&quot; を保存できませんでした。</source>
+        <translation>The file &quot;%1&quot; could not be saved.</translation>
+    </message>
+    <message>
+        <source>同じ名前のフォルダがあります。</source>
+        <translation>A folder has the same name.</translation>
+    </message>
+    <message>
+        <source>同じ名前の、ファイルではないもの(デバイスや名前付きパイプなど)があります。</source>
+        <translation>Something that is not a file (a device or a named pipe) has the same name.</translation>
+    </message>
+    <message>
+        <source>ファイルへの書き込みが許可されていません。</source>
+        <translation>Writing to the file is not allowed.</translation>
+    </message>
+    <message>
+        <source>フォルダ &quot;%1&quot; がありません。</source>
+        <translation>The folder &quot;%1&quot; does not exist.</translation>
+    </message>
+    <message>
+        <source>フォルダ &quot;%1&quot; への書き込みが許可されていません。</source>
+        <translation>Writing to the folder &quot;%1&quot; is not allowed.</translation>
     </message>
 </context>
 <context>

@@ -80,6 +80,17 @@ QString ProgramLanguage::Translate(const char* context, const char* source)
     return QString::fromUtf8(source);
 }
 
+QString ProgramLanguage::Translate(const char* context, const char* source, int count)
+{
+    QString translated = QString::fromUtf8(source);
+    if (CurrentLanguage() == Language::English && !ProgramTranslator().isEmpty()) {
+        const QString numerus = ProgramTranslator().translate(context, source, nullptr, count);
+        if (!numerus.isNull())
+            translated = numerus;
+    }
+    return translated.replace(QStringLiteral("%n"), QString::number(count));
+}
+
 Language ProgramLanguage::Current()
 {
     return CurrentLanguage();

@@ -37,6 +37,9 @@ public:
     // A text of the program in the language installed, with or without an
     // application object.
     static QString Translate(const char* context, const char* source);
+    // A text with a count, "%n", in the form the count takes (English: one
+    // character, 2 characters), the count written in it.
+    static QString Translate(const char* context, const char* source, int count);
     // The language installed last; Japanese until something is installed,
     // so tests speak Japanese whatever the machine's locale.
     static Language Current();

@@ -12,7 +12,8 @@ namespace
 {
 
 // The core's messages (model/Messages, check/CheckTexts) as patterns: %1,
-// %2 stand where the core puts its values, in order.
+// %2 stand where the core puts its values, and %n where it puts a count that
+// the English form of the text depends on.
 struct CoreText {
     const char* context;
     const char* source;
@@ -42,8 +43,9 @@ const CoreText kCoreTexts[] = {
      QT_TRANSLATE_NOOP("Messages", "画像ファイル\" %1 \"が見つかりません。\r\n改めて画像ファイルを選択してください。")},
     {"Messages", QT_TRANSLATE_NOOP("Messages", "画像ファイル\" %1 \"を読み込めませんでした。\r\n"
                                                "JPEG、PNG、GIF、BMPの画像ファイルを選択してください。")},
-    {"Messages", QT_TRANSLATE_NOOP("Messages", "このHTMLには、読み取れない文字が%1個あったため、\"\uFFFD\"に置き換えて"
-                                               "読み込みました。\r\n最初に置き換えた文字は%2行目にあります。")},
+    {"Messages",
+     QT_TRANSLATE_N_NOOP("Messages", "このHTMLには、読み取れない文字が%n個あったため、\"\uFFFD\"に置き換えて"
+                                     "読み込みました。\r\n最初に置き換えた文字は%1行目にあります。")},
     {"CheckTexts",
      QT_TRANSLATE_NOOP("CheckTexts",
                        "リンクのあるエリアにALTがありません。スクリーンリーダーはこのリンクを読み上げられません。")},
@@ -85,16 +87,30 @@ const CoreText kCoreTexts[] = {
     {"RefitTexts", QT_TRANSLATE_NOOP("RefitTexts", "基準点の並びが裏返しになっています。")},
 };
 
-// One core text as a whole-text pattern whose groups take the values.
+// One core text as a whole-text pattern whose groups take the values; the
+// group of its count, if it has one.
 struct Pattern {
     const CoreText* text;
     QRegularExpression match;
+    int countGroup = 0;
 };
 
 const QRegularExpression& Placeholder()
 {
-    static const QRegularExpression placeholder(QStringLiteral("%[1-9]"));
+    static const QRegularExpression placeholder(QStringLiteral("%[1-9n]"));
     return placeholder;
+}
+
+// The group that takes "%n" in a text; 0 for none.
+int CountGroup(const QString& source)
+{
+    int group = 0;
+    for (const QRegularExpressionMatch& m : Placeholder().globalMatch(source)) {
+        ++group;
+        if (m.captured() == QStringLiteral("%n"))
+            return group;
+    }
+    return 0;
 }
 
 QRegularExpression PatternOf(const QString& source)
@@ -115,10 +131,24 @@ const std::vector<Pattern>& Patterns()
     static const std::vector<Pattern> patterns = [] {
         std::vector<Pattern> built;
         for (const CoreText& text : kCoreTexts)
-            built.push_back({&text, PatternOf(QString::fromUtf8(text.source))});
+            built.push_back(
+                {&text, PatternOf(QString::fromUtf8(text.source)), CountGroup(QString::fromUtf8(text.source))});
         return built;
     }();
     return patterns;
+}
+
+// All values at once, so that a "%2" inside a file name stays text.
+QString WithValues(const QString& translated, const QStringList& values)
+{
+    switch (values.size()) {
+    case 0:
+        return translated;
+    case 1:
+        return translated.arg(values[0]);
+    default:
+        return translated.arg(values[0], values[1]);
+    }
 }
 
 } // namespace
@@ -134,16 +164,12 @@ QString Translate(const QString& text)
         const QRegularExpressionMatch m = pattern.match.match(text);
         if (!m.hasMatch())
             continue;
-        const QString translated = ProgramLanguage::Translate(pattern.text->context, pattern.text->source);
-        // All values at once, so that a "%2" inside a file name stays text.
-        switch (m.lastCapturedIndex()) {
-        case 0:
-            return translated;
-        case 1:
-            return translated.arg(m.captured(1));
-        default:
-            return translated.arg(m.captured(1), m.captured(2));
+        QStringList values = m.capturedTexts().mid(1);
+        if (pattern.countGroup) {
+            const int count = values.takeAt(pattern.countGroup - 1).toInt();
+            return WithValues(ProgramLanguage::Translate(pattern.text->context, pattern.text->source, count), values);
         }
+        return WithValues(ProgramLanguage::Translate(pattern.text->context, pattern.text->source), values);
     }
     return text;
 }

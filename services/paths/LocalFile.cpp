@@ -1,5 +1,7 @@
 #include "services/paths/LocalFile.h"
 
+#include "services/text/Utf8Bridge.h"
+
 #include <algorithm>
 #include <cerrno>
 #include <chrono>
@@ -319,6 +321,25 @@ std::string TextOf(const std::filesystem::path& path)
     return std::string(text.begin(), text.end());
 }
 
+bool HasUnreadableName(std::string_view path)
+{
+    if (!utf8::IsValid(path))
+        return true;
+    constexpr std::string_view kShownForBytes = "\xEF\xBF\xBD"; // U+FFFD
+    const std::size_t shown = path.find(kShownForBytes);
+    if (shown == std::string_view::npos)
+        return false;
+#ifdef _WIN32
+    constexpr std::string_view kSeparators = "/\\";
+#else
+    constexpr std::string_view kSeparators = "/";
+#endif
+    // The first part of the path holding it: a folder or the file itself.
+    const std::size_t partEnd = path.find_first_of(kSeparators, shown);
+    std::error_code ec;
+    return !std::filesystem::exists(PathOf(path.substr(0, partEnd)), ec);
+}
+
 FileHandle OpenForRead(const std::filesystem::path& path)
 {
     return OpenNativeForRead(path);
@@ -403,11 +424,6 @@ bool WriteFileAtomically(const std::filesystem::path& path, std::string_view byt
         return false;
     SyncFolderOf(target);
     return true;
-}
-
-std::string CannotSave(const std::filesystem::path& path, const std::string& reason)
-{
-    return "cannot save " + TextOf(path) + ": " + reason;
 }
 
 } // namespace localfile

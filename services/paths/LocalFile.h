@@ -21,6 +21,13 @@ namespace localfile
 std::filesystem::path PathOf(std::string_view text);
 // A path as the program's text, for a map's strings and for showing it.
 std::string TextOf(const std::filesystem::path& path);
+// Whether a path names its file by bytes that are not UTF-8, which Linux
+// allows in a name but the program's texts (UTF-8, as maps store them and
+// pages get them) could hold only changed, so that the map would lose its
+// file: the text itself is not UTF-8 (a name on the command line), or it
+// holds U+FFFD, as Qt shows such bytes, in a part of the path that names
+// nothing.
+bool HasUnreadableName(std::string_view path);
 
 struct CloseFile {
     void operator()(std::FILE* f) const { std::fclose(f); }
@@ -73,7 +80,5 @@ enum class SaveLinks { Follow, Replace };
 // never naming the temporary.
 bool WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes, std::string& reason,
                          SaveLinks links = SaveLinks::Follow);
-// "cannot save PATH: REASON", the path as the user named it.
-std::string CannotSave(const std::filesystem::path& path, const std::string& reason);
 
 } // namespace localfile

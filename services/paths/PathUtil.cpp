@@ -164,6 +164,11 @@ std::string SplitAnchor(std::string& ref, char sep)
     return anchor;
 }
 
+std::size_t LinkAnchorStart(const std::string& documentPath, const std::string& target, char sep)
+{
+    return AnchorStart(target, sep, SharedFolderLength(documentPath, target, sep));
+}
+
 std::string InPageAnchor(const std::string& documentPath, const std::string& target, char sep)
 {
     const std::size_t hash = AnchorStart(target, sep, SharedFolderLength(documentPath, target, sep));
@@ -239,7 +244,7 @@ std::string ComposeOutputPath(const std::string& documentPath, const std::string
         return target;
     // Folders the link shares with the document are real folders even when
     // their names hold a '#'.
-    const std::size_t anchor = AnchorStart(target, sep, SharedFolderLength(documentPath, target, sep));
+    const std::size_t anchor = LinkAnchorStart(documentPath, target, sep);
     if (!relativeMode)
         return FileNameBefore(target, anchor, sep);
     if (omitInPage) {

@@ -35,6 +35,10 @@ bool SameDriveLetter(const std::string& a, const std::string& b);
 // Cuts the anchor ("#...") off `ref` and returns it; empty and no change when
 // there is none.
 std::string SplitAnchor(std::string& ref, char sep = kSeparator);
+// Where the anchor of a file's path begins as a link to it from the document
+// is written (ComposeOutputPath): the folders it shares with the document
+// are plain folders whatever their names hold. npos when it has none.
+std::size_t LinkAnchorStart(const std::string& documentPath, const std::string& target, char sep = kSeparator);
 std::string InPageAnchor(const std::string& documentPath, const std::string& target, char sep = kSeparator);
 int CountOccurrences(const std::string& text, const std::string& pattern);
 int ReplaceChar(std::string& text, char from, char to);

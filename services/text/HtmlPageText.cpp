@@ -1,9 +1,9 @@
 #include "services/text/HtmlPageText.h"
 
 #include "services/text/CodeConverter.h"
-#include "services/text/JisTables.h"
 #include "services/text/TextCodec.h"
 #include "services/text/Utf8Bridge.h"
+#include "services/text/Windows1252.h"
 
 #include <algorithm>
 #include <array>
@@ -151,37 +151,38 @@ std::u16string UnitsOf(const UnitBuffer& units)
 std::u16string TableUnits(int kind, const std::string& bytes)
 {
     CodeConverter converter;
-    converter.SetDecoder(MakeDecoder(kind));
+    converter.SetDecoder(MakeDecoder(kind, false, Undecodable::Replace));
     ByteStream in{reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size(), 0};
     converter.Decode(in);
     return UnitsOf(converter.Units());
 }
 
+// A lone surrogate, which the program's text counts as unreadable: it stands
+// for an odd last byte, half a unit.
+constexpr char16_t kHalfUnit = 0xD800;
+
 std::u16string Utf16Units(const std::string& bytes, bool bigEndian)
 {
     std::u16string units;
-    units.reserve(bytes.size() / 2);
+    units.reserve(bytes.size() / 2 + 1);
     const int high = bigEndian ? 0 : 1;
     for (std::size_t i = 0; i + 1 < bytes.size(); i += 2)
         units.push_back(static_cast<char16_t>((static_cast<unsigned char>(bytes[i + high]) << 8) |
                                               static_cast<unsigned char>(bytes[i + 1 - high])));
+    if (bytes.size() % 2)
+        units.push_back(kHalfUnit);
     return units;
 }
 
-// Windows-1252's characters at 0x80..0x9F; the rest of the bytes are
-// Latin-1, their own Unicode values. The five codes it leaves free are unknown.
-constexpr std::array<char16_t, 32> kWindows1252 = {0x20AC, 0xFFFD, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-                                                   0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0xFFFD, 0x017D, 0xFFFD,
-                                                   0xFFFD, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-                                                   0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0xFFFD, 0x017E, 0x0178};
-
+// Windows-1252: Latin-1 but for 0x80..0x9F.
 std::u16string WesternUnits(const std::string& bytes)
 {
     std::u16string units;
     units.reserve(bytes.size());
     for (char c : bytes) {
         const unsigned b = static_cast<unsigned char>(c);
-        units.push_back(b >= 0x80 && b <= 0x9F ? kWindows1252[b - 0x80] : static_cast<char16_t>(b));
+        units.push_back(windows1252::Differs(b) ? windows1252::kDiffering[b - windows1252::kFirstDiffering]
+                                                : static_cast<char16_t>(b));
     }
     return units;
 }
@@ -231,18 +232,10 @@ bool IsPairedSurrogate(std::u16string_view units, std::size_t i)
     return u >= 0xDC00 && u <= 0xDFFF && i > 0 && units[i - 1] >= 0xD800 && units[i - 1] <= 0xDBFF;
 }
 
-// A unit the Japanese byte decoders passed on for a byte that formed no
-// character: one up to 0xFF that is no JIS character.
-bool IsPassedByte(char16_t u)
-{
-    return u >= 0x80 && u <= 0xFF && jis::FromUnicode(u) <= 0xFF;
-}
-
 // What a decoder gives for what it could not read, beside lone surrogates.
 enum class Unread {
-    Nothing,     // UTF-16: every other unit is a character, U+FFFD too
-    MarkedFffd,  // windows-1252 and the charsets without tables: U+FFFD
-    PassedBytes, // the Japanese byte decoders: a byte passed on as a unit of its own
+    Nothing,    // UTF-16: every other unit is a character, U+FFFD too
+    MarkedFffd, // the Japanese byte decoders, windows-1252 and the charsets without tables: U+FFFD
 };
 
 // Units into the program's text: a leading signature is dropped, the text
@@ -257,8 +250,7 @@ PageText FromUnits(std::u16string units, int encoding, Unread unread)
     for (std::size_t i = 0; i < units.size(); ++i) {
         char16_t& u = units[i];
         const bool unknown = (IsSurrogate(u) && !IsPairedSurrogate(units, i)) ||
-                             (unread == Unread::MarkedFffd && u == kUnknownCharacter) ||
-                             (unread == Unread::PassedBytes && IsPassedByte(u));
+                             (unread == Unread::MarkedFffd && u == kUnknownCharacter);
         if (!unknown)
             continue;
         u = kUnknownCharacter;
@@ -289,8 +281,11 @@ PageText FromUtf8(const std::string& bytes)
 PageText FromShiftJis(const std::string& bytes)
 {
     PageText page;
-    page.text = utf8::SjisToUtf8(std::string_view(bytes).substr(0, bytes.find('\0')));
+    utf8::Repairs repairs;
+    page.text = utf8::SjisToUtf8(std::string_view(bytes).substr(0, bytes.find('\0')), repairs);
     page.encoding = EncodingShiftJis;
+    page.replaced = repairs.count;
+    page.firstReplacedLine = repairs.count ? LineOf(std::string_view(page.text), repairs.firstOffset) : 0;
     return page;
 }
 
@@ -363,9 +358,6 @@ PageCoding CodingOfCharset(const std::string& bytes, const Charset& charset)
     }
 }
 
-// Without a mark or a declaration: UTF-8 when the bytes are valid UTF-8 with
-// multi-byte characters in them (no NUL: those are 16-bit text), else what
-// the codec detects.
 // Whether NULs stand as UTF-16 puts them: each ASCII character of its markup
 // has one, always on the same side of its byte pair. Stray NULs in a page of
 // bytes (a damaged file, one in a comment) are few or fall on both sides.
@@ -379,11 +371,14 @@ bool NulsLikeUtf16(const std::string& bytes)
 }
 
 // A page without a signature or a declaration is UTF-16 only when its NULs
-// say so; otherwise the page is judged without them.
+// say so; otherwise the page is judged without them: UTF-8 when the bytes
+// are valid UTF-8 with multi-byte characters in them, or hold its wide
+// characters far more often than a few stray bytes that break it, else what
+// the codec detects.
 PageCoding UndeclaredCoding(const std::string& bytes)
 {
     if (bytes.find('\0') == npos)
-        return utf8::LooksLikeUtf8(bytes) ? PageCoding::Utf8 : Detected(bytes);
+        return utf8::LooksLikeUtf8(bytes) || utf8::MostlyUtf8(bytes) ? PageCoding::Utf8 : Detected(bytes);
     if (NulsLikeUtf16(bytes))
         return Detected(bytes);
     std::string withoutNuls = bytes;
@@ -462,11 +457,11 @@ PageText DecodePageBytes(const std::string& bytes, PageCoding coding)
     case PageCoding::ShiftJis:
         return FromShiftJis(bytes);
     case PageCoding::Jis:
-        return FromUnits(TableUnits(KindJis, bytes), encoding, Unread::PassedBytes);
+        return FromUnits(TableUnits(KindJis, bytes), encoding, Unread::MarkedFffd);
     case PageCoding::NecKanji:
-        return FromUnits(TableUnits(KindNecKanji, bytes), encoding, Unread::PassedBytes);
+        return FromUnits(TableUnits(KindNecKanji, bytes), encoding, Unread::MarkedFffd);
     case PageCoding::EucJp:
-        return FromUnits(TableUnits(KindEucJp, bytes), encoding, Unread::PassedBytes);
+        return FromUnits(TableUnits(KindEucJp, bytes), encoding, Unread::MarkedFffd);
     case PageCoding::Utf8:
         return FromUtf8(bytes);
     case PageCoding::Utf16Le:

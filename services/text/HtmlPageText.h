@@ -6,12 +6,14 @@
 // A chosen encoding is used as it is. The automatic choice goes by, in order:
 // a byte-order mark; a charset the page declares in a <meta> tag within its
 // first few kilobytes; the bytes being valid UTF-8 holding multi-byte
-// characters (Shift-JIS and EUC-JP text practically never is); and last the
-// codec's own detection. Every character of the Japanese encodings, UTF-8,
-// UTF-16 and windows-1252 comes in as itself. A declared charset the program
-// has no tables for (Korean, Chinese, the other single-byte code pages)
-// keeps its ASCII, and its other characters become U+FFFD, as do broken
-// sequences; the caller learns how many and where the first stood.
+// characters (Shift-JIS and EUC-JP text practically never is), or nearly so,
+// a few stray bytes among many characters of UTF-8; and last the codec's own
+// detection. Every character of the Japanese encodings, UTF-8, UTF-16 and
+// windows-1252 comes in as itself. A declared charset the program has no
+// tables for (Korean, Chinese, the other single-byte code pages) keeps its
+// ASCII, and its other characters become U+FFFD, as do the sequences of any
+// encoding that form no character (one U+FFFD each, as browsers read them);
+// the caller learns how many and where the first stood.
 
 #include "services/text/TextCodec.h"
 

@@ -36,6 +36,19 @@ inline std::uint16_t ToUnicode(std::uint32_t v)
     return kJisToUnicode[(row - 0x21) * kCellsPerRow + (cell - 0x21)];
 }
 
+// What the table holds where code page 932 leaves a position free: the
+// katakana middle dot, whose own position is 0x2126.
+constexpr std::uint16_t kUndefinedUnit = 0x30FB;
+constexpr std::uint32_t kMiddleDot = 0x2126;
+
+// Whether a double-byte JIS code stands for a character of code page 932,
+// and not for the middle dot put where it has none.
+inline bool IsCharacter(std::uint32_t v)
+{
+    const std::uint16_t u = ToUnicode(v);
+    return u != 0 && (u != kUndefinedUnit || v == kMiddleDot);
+}
+
 // Unicode -> JIS; 0 when the unit has no mapping.
 inline std::uint16_t FromUnicode(std::uint16_t u)
 {

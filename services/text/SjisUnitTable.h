@@ -6,6 +6,7 @@
 // arithmetic.
 
 #include <cstdint>
+#include <string_view>
 
 namespace sjis
 {
@@ -16,7 +17,8 @@ inline constexpr unsigned char kLoneBytes[] = {0x80, 0xA0, 0xFD, 0xFE, 0xFF};
 inline constexpr char16_t kLoneUnicode[] = {0x0080, 0xF8F0, 0xF8F1, 0xF8F2, 0xF8F3};
 
 // An entry: 0 when code page 932 lacks the unit, a value up to 0xFF for one
-// byte, else lead << 8 | trail. Units below 0x80 are themselves and are not
+// byte, else lead << 8 | trail: for a character with several codes the one
+// Windows and the browsers write. Units below 0x80 are themselves and are not
 // looked up (their entry 0 would read as "lacking" for U+0000).
 using UnitBytes = std::uint16_t;
 
@@ -29,16 +31,22 @@ inline bool IsLeadByte(unsigned char c)
     return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC);
 }
 
-// Whether a byte starts a double-byte character for the codec's Shift-JIS
-// decoder (the user-defined and IBM leads 0xF0..0xFC do not).
-inline bool IsPairLead(unsigned byte)
-{
-    return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xEF);
-}
+// What stands for a sequence of a page's bytes that is no character.
+inline constexpr char16_t kReplacementCharacter = 0xFFFD;
+
+// The character of a page's Shift-JIS that starts at the non-ASCII byte `i`,
+// which moves past it, as browsers read it: kReplacementCharacter where the
+// bytes form none. A lead takes the byte after it along unless that byte is
+// ASCII, which is a character of its own; 0xA0 and 0xFD..0xFF, which code
+// page 932 gives to the private use area, are none.
+char16_t PageCharacterAt(std::string_view bytes, std::size_t& i);
 
 // The unit of each lead and trail, indexed by lead << 8 | trail, as the
-// codec's Shift-JIS decoder reads them through the JIS tables: 0 where the
-// pair makes no character (and for every byte that is no pair lead).
+// codec's Shift-JIS decoder reads them through the JIS tables, the
+// user-defined area (leads 0xF0..0xF9) in the private use area and the IBM
+// extensions (0xFA..0xFC) among them: 0 where the JIS tables have no
+// position for the pair (and for every byte that is no lead), U+30FB where
+// they hold no character.
 const std::uint16_t* PairTable();
 
 } // namespace sjis

@@ -179,20 +179,35 @@ bool IsLowSurrogate(std::uint16_t u)
     return u >= 0xDC00 && u <= 0xDFFF;
 }
 
+bool IsByteEncoding(int code)
+{
+    return code == EncodingShiftJis || code == EncodingJis || code == EncodingEucJp;
+}
+
+// Whether the target writes the character as itself: the fallback writer
+// (any other code) writes JIS codes, which are no character's bytes.
+bool TargetHolds(int target, char32_t c)
+{
+    return IsByteEncoding(target) || target == EncodingUtf16Le || target == EncodingUtf16Be ? textout::Holds(target, c)
+                                                                                            : c < 0x80;
+}
+
 // The characters of decoded units a target lacks. From UTF-16 every unit is
-// a character; from a byte encoding a unit up to 0xFF may be a byte that
-// formed no character, which goes out again as that byte and is not counted.
+// a character; from a byte encoding a unit from 0x80 to 0xFF is a byte that
+// formed no character, which a byte encoding writes again as that byte and
+// any other target turns into a character it never was.
 void CountLost(const UnitBuffer& units, bool fromUtf16, int target, std::size_t& lost, std::size_t& firstLine)
 {
     lost = 0;
     firstLine = 0;
     for (std::size_t i = 0; i < units.size(); ++i) {
         const std::uint16_t u = units[i];
-        if (u < 0x80 || (!fromUtf16 && u <= 0xFF) || IsLowSurrogate(u))
+        if (u < 0x80 || IsLowSurrogate(u))
             continue;
+        const bool passedByte = !fromUtf16 && u <= 0xFF;
         const bool pair = IsHighSurrogate(u) && i + 1 < units.size() && IsLowSurrogate(units[i + 1]);
         const char32_t c = pair ? 0x10000 + ((u - 0xD800u) << 10) + (units[i + 1] - 0xDC00u) : u;
-        if (textout::Holds(target, c))
+        if (passedByte ? IsByteEncoding(target) : TargetHolds(target, c))
             continue;
         if (lost++ == 0)
             firstLine = LineAt(units, i);

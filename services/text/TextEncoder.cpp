@@ -134,45 +134,62 @@ private:
 class JisEncoder : public EncoderBase<KindJis>
 {
 public:
-    using EncoderBase::EncoderBase;
+    explicit JisEncoder(JisRomanBytes backslashAndTilde) : m_asciiForRoman(backslashAndTilde == JisRomanBytes::Ascii) {}
     void Run(const UnitBuffer& in, std::string& out) override
     {
         if (in.empty())
             return;
-        State state = Roman;
+        Shift shift;
         out.reserve(out.size() + in.size() * 2);
         for (std::uint16_t u : in) {
             std::uint16_t j = jis::FromUnicode(u);
             if (j == 0) {
                 PutRaw(out, u);
             } else if (BeyondJisRows(j)) {
-                Enter(out, state, Roman);
-                Put(out, kReplacement);
+                SingleByte(out, shift, kReplacement);
             } else if (j > 0xFF) {
-                Enter(out, state, Kanji);
+                Enter(out, shift, Kanji);
                 Put(out, j >> 8);
                 Put(out, j);
             } else if (j >= 0xA1 && j <= 0xDF) {
-                Enter(out, state, Katakana);
+                Enter(out, shift, Katakana);
                 Put(out, j & 0x7F);
             } else {
-                Enter(out, state, Roman);
-                Put(out, j);
+                SingleByte(out, shift, static_cast<unsigned>(j));
             }
         }
-        Enter(out, state, Roman);
+        Enter(out, shift, Roman);
     }
 
 private:
-    enum State { Roman, Katakana, Kanji };
-    static void Enter(std::string& out, State& state, State wanted)
+    enum State { Roman, Katakana, Kanji, Ascii };
+    // Where the encoder stands: a reader begins in ASCII, which JIS-Roman
+    // reads alike but for two bytes, so until an escape is written the text
+    // is in the reader's own first state whatever it says.
+    struct Shift {
+        State state = Roman;
+        bool escaped = false;
+    };
+
+    static void Enter(std::string& out, Shift& shift, State wanted)
     {
-        if (state == wanted)
+        if (shift.state == wanted)
             return;
-        static const char* const escapes[] = {"\x1B(J", "\x1B(I", "\x1B$B"};
+        static const char* const escapes[] = {"\x1B(J", "\x1B(I", "\x1B$B", "\x1B(B"};
         out += escapes[wanted];
-        state = wanted;
+        shift = {wanted, true};
     }
+
+    // A byte of ASCII or JIS-Roman: in the run of ASCII it is in, else in JIS-Roman.
+    void SingleByte(std::string& out, Shift& shift, unsigned byte) const
+    {
+        const bool differsInRoman = byte == '\\' || byte == '~';
+        if (shift.state != Ascii)
+            Enter(out, shift, m_asciiForRoman && shift.escaped && differsInRoman ? Ascii : Roman);
+        Put(out, byte);
+    }
+
+    const bool m_asciiForRoman;
 };
 
 class Utf16Encoder : public EncoderBase<KindUtf16>
@@ -201,7 +218,7 @@ std::unique_ptr<TextEncoder> MakeEncoder(int kind, bool bigEndian)
     case KindShiftJis:
         return std::make_unique<ShiftJisEncoder>();
     case KindJis:
-        return std::make_unique<JisEncoder>();
+        return MakeJisEncoder(JisRomanBytes::Roman);
     case KindEucJp:
         return std::make_unique<EucJpEncoder>();
     case KindUtf16:
@@ -209,4 +226,9 @@ std::unique_ptr<TextEncoder> MakeEncoder(int kind, bool bigEndian)
     default:
         return std::make_unique<FallbackEncoder>();
     }
+}
+
+std::unique_ptr<TextEncoder> MakeJisEncoder(JisRomanBytes backslashAndTilde)
+{
+    return std::make_unique<JisEncoder>(backslashAndTilde);
 }

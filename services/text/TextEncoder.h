@@ -22,5 +22,14 @@ private:
     bool m_bigEndian;
 };
 
-// Kind 1 is the fallback writer.
+// Kind 1 is the fallback writer; kind 4 writes '\' and '~' as JisRomanBytes::Roman.
 std::unique_ptr<TextEncoder> MakeEncoder(int kind, bool bigEndian = false);
+
+// Where the JIS encoder writes '\' and '~' once it has written an escape
+// (after text in kanji or katakana). In JIS-Roman, to which it returns, other
+// readers take those bytes for the yen sign and the overline.
+enum class JisRomanBytes {
+    Roman, // with the rest, byte for byte as the codec's conversions always wrote them
+    Ascii, // in ASCII (ESC ( B), for the rest of that run of single bytes: read as themselves everywhere
+};
+std::unique_ptr<TextEncoder> MakeJisEncoder(JisRomanBytes backslashAndTilde);

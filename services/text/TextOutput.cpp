@@ -60,7 +60,11 @@ std::string TableBytes(std::string_view text, int kind)
 {
     const std::u16string units = utf8::ToUtf16(text);
     std::string bytes;
-    MakeEncoder(kind)->Run(UnitBuffer(units.begin(), units.end()), bytes);
+    // '\' and '~' after kanji go in ASCII, where every reader takes them for
+    // themselves (a link to "/~user/" must not turn into an overline).
+    const std::unique_ptr<TextEncoder> encoder =
+        kind == KindJis ? MakeJisEncoder(JisRomanBytes::Ascii) : MakeEncoder(kind);
+    encoder->Run(UnitBuffer(units.begin(), units.end()), bytes);
     return bytes;
 }
 
@@ -72,7 +76,8 @@ bool Holds(int encoding, char32_t c)
     case EncodingShiftJis:
         return HoldsInShiftJis(c);
     case EncodingJis:
-        // An escape character of the text would read as one of JIS's own.
+        // An escape character of the text would read as one of JIS's own;
+        // '\' and '~' go in ASCII wherever JIS-Roman would change them.
         return c != kEscape && HoldsInJisRows(c);
     case EncodingEucJp:
         return HoldsInJisRows(c);

@@ -245,6 +245,28 @@ bool LooksLikeUtf8(std::string_view s)
     return multiByte;
 }
 
+bool MostlyUtf8(std::string_view s)
+{
+    // Short Shift-JIS and EUC-JP sentences reach two such characters to a
+    // broken sequence at the most: four leaves room.
+    constexpr std::size_t kWidePerBroken = 4;
+    std::size_t wide = 0, broken = 0;
+    for (std::size_t i = 0; i < s.size();) {
+        if (static_cast<unsigned char>(s[i]) < 0x80) {
+            ++i;
+            continue;
+        }
+        char32_t value = 0;
+        int seen = 0;
+        bool cutOff = false;
+        const int length = ReadSequence(s, i, value, seen, &cutOff);
+        wide += length >= 3;
+        broken += !length && !cutOff;
+        i += length ? length : seen;
+    }
+    return wide > 0 && wide >= kWidePerBroken * broken;
+}
+
 std::string FromUtf16(std::u16string_view s)
 {
     std::string out;
@@ -421,7 +443,13 @@ inline char* PutUnitUtf8(char* out, char16_t u)
 
 } // namespace
 
-std::string SjisToUtf8(std::string_view s)
+namespace
+{
+
+// Shift-JIS into UTF-8 in one pass. `repairs` null: code page 932's own
+// reading, U+30FB for what it lacks; else the page's, each sequence that is
+// no character U+FFFD and counted.
+std::string SjisToUtf8In(std::string_view s, Repairs* repairs)
 {
     // Code page 932 has no character beyond the first plane: at most three
     // bytes a character, which takes at least one.
@@ -443,14 +471,32 @@ std::string SjisToUtf8(std::string_view s)
         // The common pairs straight from the table, everything else the long way.
         const unsigned lead = begin[i], trail = i + 1 < s.size() ? begin[i + 1] : 0;
         char16_t u = trail != 0x7F ? pairs[lead << 8 | trail] : 0;
-        if (u)
+        if (u == jis::kUndefinedUnit && repairs && jis::FromShiftJis(lead, trail) != jis::kMiddleDot)
+            u = 0;
+        if (u) {
             i += 2;
-        else
+        } else if (!repairs) {
             u = SjisCharacterAt(s, i);
+        } else if ((u = sjis::PageCharacterAt(s, i)) == kReplacement && repairs->count++ == 0) {
+            repairs->firstOffset = o;
+        }
         o = static_cast<std::size_t>(PutUnitUtf8(out.data() + o, u) - out.data());
     }
     out.resize(o);
     return out;
+}
+
+} // namespace
+
+std::string SjisToUtf8(std::string_view s)
+{
+    return SjisToUtf8In(s, nullptr);
+}
+
+std::string SjisToUtf8(std::string_view s, Repairs& repairs)
+{
+    repairs = Repairs();
+    return SjisToUtf8In(s, &repairs);
 }
 
 std::string Utf16ToSjis(std::u16string_view s, SjisLoss& loss)

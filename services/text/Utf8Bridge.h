@@ -14,6 +14,11 @@ std::u16string ToUtf16(std::string_view utf8);
 // Holds multi-byte UTF-8 and nothing that breaks the rules, except perhaps
 // a sequence cut off by the end (a head read from a longer file).
 bool LooksLikeUtf8(std::string_view text);
+// Holds characters of three and four bytes (Japanese, Chinese, emoji) at
+// least four times as often as sequences that break the rules: UTF-8 with a
+// few stray bytes. Shift-JIS and EUC-JP text forms such characters by chance
+// far more seldom than it breaks the rules.
+bool MostlyUtf8(std::string_view text);
 // Unpaired surrogates become U+FFFD.
 std::string FromUtf16(std::u16string_view utf16);
 
@@ -47,6 +52,12 @@ struct Repairs {
 // The text with every broken sequence replaced by U+FFFD: valid text comes
 // back as it is.
 std::string MakeValid(std::string_view text, Repairs& repairs);
+
+// Shift-JIS as browsers read a page: code page 932's characters, and one
+// U+FFFD, counted, for each sequence that is none (a lead without a trail it
+// can take, a code it leaves free, the bytes 0xA0 and 0xFD..0xFF); an ASCII
+// byte after a lead that cannot take it stays a character of its own.
+std::string SjisToUtf8(std::string_view sjis, Repairs& repairs);
 
 // Whether code page 932 holds every character of the text.
 bool FitsShiftJis(std::string_view text);

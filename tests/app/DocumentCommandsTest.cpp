@@ -3,6 +3,7 @@
 #include "app/NativeFileCommands.h"
 #include "formats/FoundMap.h"
 #include "formats/NativeMapFile.h"
+#include "services/language/ProgramLanguage.h"
 #include "tests/app/AppHarness.h"
 
 #include <QClipboard>
@@ -12,6 +13,9 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
+
+#include <filesystem>
+#include <sys/stat.h>
 
 namespace
 {
@@ -377,6 +381,40 @@ private slots:
         QVERIFY(!h.Doc().IsModified());
     }
 
+    // Regression: one updated tag was "1 AREA tags updated" in English. The
+    // count takes its form; the Japanese stays as it was.
+    void theUpdatedCountTakesItsForm_data()
+    {
+        QTest::addColumn<int>("areas");
+        QTest::addColumn<bool>("english");
+        QTest::addColumn<QString>("told");
+        QTest::newRow("one, Japanese") << 1 << false << QStringLiteral("AREA 1 個を更新しました");
+        QTest::newRow("two, Japanese") << 2 << false << QStringLiteral("AREA 2 個を更新しました");
+        QTest::newRow("one, English") << 1 << true << QStringLiteral("1 AREA tag updated");
+        QTest::newRow("two, English") << 2 << true << QStringLiteral("2 AREA tags updated");
+    }
+    void theUpdatedCountTakesItsForm()
+    {
+        QFETCH(int, areas);
+        QFETCH(bool, english);
+        QFETCH(QString, told);
+        AppHarness h;
+        h.OpenMap();
+        QByteArray page = "<img src=\"pic.png\" usemap=\"#m\">\r\n<map name=\"m\">\r\n";
+        for (int i = 0; i < areas; ++i) {
+            page += QByteArray("  <area shape=\"rect\" coords=\"1,1,9,9\" href=\"a.html\">\r\n");
+            h.AddRect(10 + i, 20, 110, 70);
+        }
+        WriteAll(h.Path(QStringLiteral("index.html")), page + "</map>\r\n");
+        h.answer = QMessageBox::Yes;
+        if (english)
+            QVERIFY(ProgramLanguage::Install(Language::English));
+        const bool updated = h.app->Commands()->UpdateHtmlDocument();
+        ProgramLanguage::Install(Language::Japanese);
+        QVERIFY(updated);
+        QCOMPARE(h.boxes.back(), told);
+    }
+
     void aPageWithoutTheMapOffersTheSourceInstead()
     {
         AppHarness h;
@@ -439,6 +477,73 @@ private slots:
         QVERIFY(QGuiApplication::clipboard()->text().startsWith(QStringLiteral("<IMG SRC=\"pic.png\"")));
         QCOMPARE(h.boxes.back(), QStringLiteral("HTMLソースをクリップボードにコピーしました。"));
         QVERIFY(!h.Doc().IsModified());
+    }
+
+    // Regression: a failed save showed the file's path twice, the second time
+    // in an English "cannot save PATH: REASON". The program's sentence names
+    // it once, and says why: in the program's words where it can tell, else
+    // in the system's.
+    void aFailedSaveIsToldOnceInTheProgramsWords_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("a named pipe")
+            << QStringLiteral("fifo é.zmf")
+            << QStringLiteral("同じ名前の、ファイルではないもの(デバイスや名前付きパイプなど)があります。");
+        QTest::newRow("a folder") << QStringLiteral("folder é.zmf") << QStringLiteral("同じ名前のフォルダがあります。");
+        QTest::newRow("no folder") << QStringLiteral("none/map é.zmf")
+                                   << QStringLiteral("フォルダ \"%1\" がありません。");
+        // What the program cannot tell in its words, the system tells, once.
+        QTest::newRow("a name too long") << QStringLiteral("long %1.zmf").arg(QString(300, QLatin1Char('x')))
+                                         << QStringLiteral("File name too long");
+    }
+    void aFailedSaveIsToldOnceInTheProgramsWords()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, reason);
+        AppHarness h;
+        h.OpenMap();
+        const QString path = h.Path(name);
+        if (name.startsWith(QStringLiteral("fifo")))
+            QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        else if (name.startsWith(QStringLiteral("folder")))
+            QVERIFY(QDir().mkpath(path));
+        const QString expected =
+            QStringLiteral("ファイル \"%1\" を保存できませんでした。\n").arg(path) +
+            (reason.contains(QStringLiteral("%1")) ? reason.arg(h.Path(QStringLiteral("none"))) : reason);
+        h.app->Files()->chooseSavePath = [path] { return std::optional<QString>(path); };
+        h.boxes.clear();
+        QVERIFY(!h.app->Files()->SaveAs());
+        QCOMPARE(h.boxes, QStringList{expected});
+        h.boxes.clear();
+        QVERIFY(!DocumentCommands::WriteSourceFile(&h.Frame(), "<p>",
+                                                   DocumentCommands::SaveTarget{FromQString(path), 4, 1, 1}));
+        QCOMPARE(h.boxes, QStringList{expected});
+    }
+
+    // Regression: a map in a folder whose name is not UTF-8 (Linux allows
+    // any bytes), opened from the command line or dropped, was taken by the
+    // name Qt shows for it, U+FFFD for those bytes, which no file has. Such a
+    // name is refused, named.
+    void aNameThatIsNotUtf8IsRefused()
+    {
+        AppHarness h;
+        AppSettings settings;
+        CZephyrmapDoc other(settings);
+        other.SetAttribute(AttrMapName, "m");
+        const QByteArray folder = QFile::encodeName(h.dir.path()) + "/bad\xFF\xFE";
+        QCOMPARE(::mkdir(folder.constData(), 0700), 0);
+        std::string error;
+        QVERIFY(native::SaveToFile(other, std::filesystem::path(folder.toStdString() + "/m.zmf"), error));
+        const QString shown = QFile::decodeName(folder + "/m.zmf");
+        QVERIFY(shown.contains(QChar(0xFFFD)));
+        QVERIFY(!h.app->Files()->Open(shown));
+        QCOMPARE(h.boxes,
+                 QStringList{QStringLiteral("ファイル名 \"%1\" には、文字として読めないバイトが含まれているため、"
+                                            "Zephyrmap!では扱えません。\nファイルまたはフォルダの名前を変えてから、"
+                                            "もう一度開いてください。")
+                                 .arg(shown)});
+        QVERIFY(h.app->Files()->RecentFiles().isEmpty());
     }
 
     // Regression: a picture, page or map under a folder or with a name that

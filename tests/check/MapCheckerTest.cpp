@@ -1,6 +1,7 @@
 #include "check/MapChecker.h"
 
 #include "check/CheckTexts.h"
+#include "formats/HtmlReader.h"
 #include "model/CZephyrmapDoc.h"
 #include "services/settings/AppSettings.h"
 #include "services/text/Utf8Bridge.h"
@@ -204,30 +205,64 @@ TEST(MapChecker, LinkTargets)
     const struct {
         const char* href;
         int picked;
-        const char* file; // "" for none looked for
+        const char* file;      // "" for none looked for
+        const char* unescaped; // the file its %XX escapes name, "" for none
     } rows[] = {
-        {"/web/sub/a.html#top", 1, "/web/sub/a.html#top"},
-        {"sub/b.html?x=1#y", 0, "/web/sub/b.html"},
-        {"../c.html", 0, "/c.html"},
-        {"#top", 0, "/web/index.html"},
-        {"http://example.com/a.html", 0, ""},
-        {"mailto:a@example.com", 0, ""},
-        {"javascript:go()", 0, ""},
-        {"//cdn.example.com/x", 0, ""},
-        {"/root/relative.html", 0, ""},
-        {"", 0, ""},
+        {"/web/sub/a.html#top", 1, "/web/sub/a.html", ""},
+        {"sub/b.html?x=1#y", 0, "/web/sub/b.html", ""},
+        {"../c.html", 0, "/c.html", ""},
+        {"#top", 0, "/web/index.html", ""},
+        {"http://example.com/a.html", 0, "", ""},
+        {"mailto:a@example.com", 0, "", ""},
+        {"javascript:go()", 0, "", ""},
+        {"//cdn.example.com/x", 0, "", ""},
+        {"/root/relative.html", 0, "", ""},
+        {"", 0, "", ""},
+        // Regression: a typed link's references were part of its file name,
+        // and its '#' cut it short.
+        {"Z&#252;rich.html", 0, "/web/Zürich.html", ""},
+        {"sub/caf&eacute;.html#&#233;", 0, "/web/sub/café.html", ""},
+        {"t%231.html?q", 0, "/web/t%231.html", "/web/t#1.html"},
+        {"%23top.html", 0, "/web/%23top.html", "/web/#top.html"},
     };
     for (const auto& row : rows) {
         auto area = Area(ShapeRect, {}, row.href);
         area->m_hrefIsPath = row.picked;
-        std::string expected = row.file;
-        if (row.picked) // a picked path keeps no anchor either
-            expected = "/web/sub/a.html";
-        EXPECT_EQ(MapChecker::LinkedFile(*area, "/web/index.html"), expected) << row.href;
+        const LinkedFiles target = MapChecker::LinkTarget(*area, "/web/index.html");
+        EXPECT_EQ(target.file, row.file) << row.href;
+        EXPECT_EQ(target.unescaped, row.unescaped) << row.href;
+        EXPECT_EQ(MapChecker::LinkedFile(*area, "/web/index.html"), row.file) << row.href;
     }
     auto hole = Area(ShapeRect, {}, "a.html");
     hole->m_noHref = 1;
     EXPECT_EQ(MapChecker::LinkedFile(*hole, "/web/index.html"), "");
+}
+
+// Regression: the folders a link was read in were cut at a '#' or a '?'
+// and unescaped too; only the link's own text is.
+TEST(MapChecker, LinkTargetsOfPagesInFoldersOfAnyName)
+{
+    const struct {
+        const char* page;
+        const char* href;
+        int picked;
+        const char* file;
+        const char* unescaped;
+    } rows[] = {
+        {"/web/a#b/p.html", "/web/a#b/t%231.html", 1, "/web/a#b/t%231.html", "/web/a#b/t#1.html"},
+        {"/web/a#b/p.html", "t%231.html#top", 0, "/web/a#b/t%231.html", "/web/a#b/t#1.html"},
+        {"/web/a?b/p.html", "/web/a?b/Z%C3%BCrich.html", 1, "/web/a?b/Z%C3%BCrich.html", "/web/a?b/Zürich.html"},
+        {"/web/a?b/p.html", "Z%C3%BCrich.html", 0, "/web/a?b/Z%C3%BCrich.html", "/web/a?b/Zürich.html"},
+        {"/web/a%20b/p.html", "/web/a%20b/x.html#top", 1, "/web/a%20b/x.html", ""},
+        {"/web/a%20b/p.html", "Z%C3%BCrich.html", 0, "/web/a%20b/Z%C3%BCrich.html", "/web/a%20b/Zürich.html"},
+    };
+    for (const auto& row : rows) {
+        auto area = Area(ShapeRect, {}, row.href);
+        area->m_hrefIsPath = row.picked;
+        const LinkedFiles target = MapChecker::LinkTarget(*area, row.page);
+        EXPECT_EQ(target.file, row.file) << row.href;
+        EXPECT_EQ(target.unescaped, row.unescaped) << row.href;
+    }
 }
 
 TEST(MapChecker, MissingLinkTargetsAreLookedUpOnce)
@@ -264,6 +299,37 @@ TEST(MapChecker, LinkTargetsOnDisk)
     std::erase_if(codes, [](const std::string& code) { return code.rfind("missing-link-target", 0) != 0; });
     EXPECT_EQ(codes, (std::vector<std::string>{"missing-link-target@6"}));
     std::filesystem::remove_all(dir);
+}
+
+// Regression: the checker cut the page's own folders at a '#' or a '?' and
+// unescaped them, and so said files there were missing; and it took a
+// link's character references for part of the name.
+TEST(MapChecker, LinkTargetsInFoldersOfAnyName)
+{
+    const std::filesystem::path root =
+        std::filesystem::temp_directory_path() / ("zmcheck-folders-" + std::to_string(::getpid()));
+    for (const char* folder : {"a#b", "a?b", "a%20b", "plain"}) {
+        const std::filesystem::path dir = root / folder;
+        std::filesystem::create_directories(dir);
+        std::ofstream((dir / "t#1.html").string()) << "x";
+        std::ofstream((dir / "Zürich.html").string()) << "x";
+        const std::string page = (dir / "index.html").string();
+        AppSettings settings;
+        CZephyrmapDoc doc(settings);
+        doc.SetAttribute(AttrHtmlPath, page);
+        // Each link as the reader reads it against the page, and as typed.
+        for (const std::string link : {"t%231.html", "Z%C3%BCrich.html", "Z&#252;rich.html", "gone.html"}) {
+            bool isFile = false;
+            auto read = Rect4(0, 0, 10, 10, html::ReadLink(link, page, isFile));
+            read->m_hrefIsPath = isFile ? 1 : 0;
+            doc.AppendArea(std::move(read));
+            doc.AppendArea(Rect4(0, 0, 10, 10, link));
+        }
+        std::vector<std::string> codes = Codes(MapChecker().Check(doc, {}));
+        std::erase_if(codes, [](const std::string& code) { return code.rfind("missing-link-target", 0) != 0; });
+        EXPECT_EQ(codes, (std::vector<std::string>{"missing-link-target@6", "missing-link-target@7"})) << folder;
+    }
+    std::filesystem::remove_all(root);
 }
 
 TEST(MapChecker, EmptyAreas)

@@ -28,6 +28,16 @@ Outcome Cli(const std::vector<std::string>& args, const std::string& input = "")
 
 const std::string kSjis = "<p>\x8A\xBF\x8E\x9A \xB1\xB2 \x81\x60</p>\r\n"; // 漢字 ｱｲ ～
 
+std::string Utf16Le(std::u16string_view units)
+{
+    std::string out;
+    for (char16_t u : units) {
+        out += static_cast<char>(u & 0xFF);
+        out += static_cast<char>(u >> 8);
+    }
+    return out;
+}
+
 } // namespace
 
 TEST(CliApp, VersionAndHelp)
@@ -459,6 +469,37 @@ TEST(CliImport, SizesComeFromThePicture)
     std::filesystem::remove_all(dir);
 }
 
+// Regression: a page the program wrote in Shift-JIS, a name's characters it
+// lacks as references, read back with its picture's name the references and
+// all (the picture not found, its size lost), and the checker took the
+// link's references for the file's name, cut at their '#'.
+TEST(CliImport, AShiftJisPageTheProgramWroteReadsBack)
+{
+    for (const char* folder : {"Café 😀", "a#b", "a?b", "a%20b"}) {
+        const std::filesystem::path dir = std::filesystem::path(TempPath("written")) / folder;
+        std::filesystem::create_directories(dir);
+        std::ofstream((dir / "naïve 😀.png").string(), std::ios::binary) << HalfRedPng();
+        std::ofstream((dir / "Zürich.html").string()) << "<p>";
+        const std::string source = (dir / "src.html").string(), sjis = (dir / "sjis.html").string();
+        const std::string zmf = (dir / "m.zmf").string(), again = (dir / "again.zmf").string();
+        std::ofstream(source) << "<img src=\"naïve 😀.png\" usemap=\"#m\"><map name=\"m\">"
+                                 "<area shape=rect coords=1,1,2,2 href=\"Zürich.html\" alt=\"x\"></map>";
+        ASSERT_EQ(Cli({"import", source, "-o", zmf}).status, 0) << folder;
+        ASSERT_EQ(Cli({"html", zmf, "--encoding", "1", "--src-relative", "--href-relative", "-o", sjis}).status, 0);
+        ASSERT_NE(Slurp(sjis).find("na&#239;ve &#x1F600;.png"), std::string::npos) << Slurp(sjis);
+        const Outcome imported = Cli({"import", sjis, "-o", again});
+        EXPECT_EQ(imported.status, 0) << folder << ": " << imported.err;
+        EXPECT_EQ(imported.err, "") << folder;
+        const std::string dump = Cli({"dump", again}).out;
+        EXPECT_NE(dump.find("\"" + (dir / "naïve 😀.png").string() + "\""), std::string::npos) << dump;
+        EXPECT_NE(dump.find("\"height\":\"2\",\"width\":\"3\""), std::string::npos) << dump;
+        EXPECT_NE(dump.find("\"" + (dir / "Zürich.html").string() + "\""), std::string::npos) << dump;
+        const Outcome checked = Cli({"check", sjis});
+        EXPECT_EQ(checked.status, 0) << folder << ": " << checked.out;
+    }
+    std::filesystem::remove_all(TempPath("written"));
+}
+
 namespace
 {
 
@@ -739,4 +780,83 @@ TEST(CliConvert, CharactersTheTargetLacksAreReported)
     EXPECT_EQ(utf16.status, 3);
     EXPECT_EQ(utf16.out, "a\xE9");
     EXPECT_NE(utf16.err.find("1 character the target"), std::string::npos);
+}
+
+// Regression: on the table route the IBM extensions of Shift-JIS came out
+// as Latin-1 characters ("ûü" for 髙), the user-defined ones too, with exit
+// status 0 and nothing said.
+TEST(CliConvert, ShiftJisExtensionsConvertOrAreReported)
+{
+    const std::string sjis = "a\n\xFB\xFC\x8B\xB4 \xFA\x40\n\xF0\x40\n";
+    const struct {
+        const char* to;
+        std::string out;
+        int status;
+        const char* err;
+    } rows[] = {
+        {"6", Utf16Le(u"a\n\u9AD9\u6A4B \u2170\n\uE000\n"), 0, ""},
+        {"3", "a\n\xFC\xE2\xB6\xB6 \xFC\xF1\n?\n", 3,
+         "zephyrmap-cli: 1 character the target encoding cannot hold did not convert; the first is on line 3\n"},
+        {"2", "a\n\x1B$B|b66\x1B(J \x1B$B|q\x1B(J\n?\n", 3,
+         "zephyrmap-cli: 1 character the target encoding cannot hold did not convert; the first is on line 3\n"},
+    };
+    for (const auto& row : rows) {
+        const Outcome r = Cli({"convert", "--from", "1", "--to", row.to}, sjis);
+        EXPECT_EQ(r.out, row.out) << row.to;
+        EXPECT_EQ(r.status, row.status) << row.to;
+        EXPECT_EQ(r.err, row.err) << row.to;
+    }
+    // 0 reads automatically; as a target it wrote the codec's JIS codes
+    // without escapes, which nothing reads.
+    const Outcome automatic = Cli({"convert", "--from", "1", "--to", "0"}, sjis);
+    EXPECT_EQ(automatic.status, 2);
+    EXPECT_EQ(automatic.out, "");
+    EXPECT_EQ(automatic.err, "zephyrmap-cli: --to takes a number from 1 to 7 (see zephyrmap-cli --help)\n");
+}
+
+// Regression: a page in a folder whose name is not UTF-8 (Linux allows any
+// bytes) was imported with U+FFFD in the map's paths, so later commands
+// could not find its picture. Such a name is refused before anything is
+// read or written, named with its bytes shown.
+TEST(CliNames, NamesThatAreNotUtf8AreRefused)
+{
+    const std::string dir = TempPath("bad\xFF\xFE");
+    std::filesystem::create_directories(dir);
+    std::ofstream(dir + "/p.png", std::ios::binary) << HalfRedPng();
+    std::ofstream(dir + "/p.html") << "<img src=p.png usemap=#m><map name=m><area shape=rect coords=1,1,2,2></map>";
+    const std::string shown = TempPath("bad\\xFF\\xFE");
+    const std::string refusal = "\" is not UTF-8; maps and pages keep names as UTF-8 text, which would change this "
+                                "one and lose its file: rename it\n";
+    const struct {
+        std::vector<std::string> args;
+        std::string named;
+    } rows[] = {
+        {{"import", dir + "/p.html", "-o", TempPath("bad.zmf")}, shown + "/p.html"},
+        {{"check", dir + "/p.html"}, shown + "/p.html"},
+        {{"maps", dir + "/p.html"}, shown + "/p.html"},
+        {{"picture", dir + "/p.png"}, shown + "/p.png"},
+        {{"import", TempPath("p.html"), "-o", dir + "/m.zmf"}, shown + "/m.zmf"},
+    };
+    for (const auto& row : rows) {
+        const Outcome r = Cli(row.args);
+        EXPECT_EQ(r.status, 2) << row.args[0];
+        EXPECT_EQ(r.err, "zephyrmap-cli: the name \"" + row.named + refusal) << row.args[0];
+        EXPECT_EQ(r.out, "") << row.args[0];
+    }
+    EXPECT_FALSE(std::filesystem::exists(TempPath("bad.zmf")));
+    EXPECT_FALSE(std::filesystem::exists(dir + "/m.zmf"));
+    // A relative name read in a folder whose name is not UTF-8: the folder's
+    // name would go into the map.
+    const std::filesystem::path before = std::filesystem::current_path();
+    std::filesystem::current_path(dir);
+    const Outcome relative = Cli({"import", "p.html", "-o", "m.zmf"});
+    // The new picture's path goes into the refitted map.
+    const Outcome refit = Cli({"refit", "m.zmf", "p.png"});
+    std::filesystem::current_path(before);
+    EXPECT_EQ(relative.status, 2);
+    EXPECT_EQ(relative.err, "zephyrmap-cli: the name \"" + shown + "/p.html" + refusal);
+    EXPECT_FALSE(std::filesystem::exists(dir + "/m.zmf"));
+    EXPECT_EQ(refit.status, 2);
+    EXPECT_EQ(refit.err, "zephyrmap-cli: the name \"" + shown + "/p.png" + refusal);
+    std::filesystem::remove_all(dir);
 }

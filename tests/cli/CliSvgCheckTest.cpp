@@ -1,4 +1,5 @@
 #include "cli/CliApp.h"
+#include "services/text/Utf8Bridge.h"
 #include "tests/TestData.h"
 #include "tests/cli/CliRun.h"
 #include "tests/services/png/PngMaker.h"
@@ -154,6 +155,31 @@ TEST(CliCheck, FindingsExitThree)
     EXPECT_NE(bare.out.find("{\"code\":\"usemap-unresolved\",\"map\":null,\"area\":null,\"line\":1,"),
               std::string::npos)
         << bare.out;
+}
+
+// Bytes of a page that form no character reach the JSON as U+FFFD, so that
+// what --json prints stays JSON (which is UTF-8) whatever the page holds.
+TEST(CliCheck, JsonStaysUtf8WhateverThePageHolds)
+{
+    Folder dir("check-bytes");
+    const struct {
+        const char* what;
+        std::string page;
+    } rows[] = {
+        {"UTF-8", "<meta charset=utf-8><img usemap=\"#m\xFF\"><map name=\"m\xFF\"></map>\n<map name=\"m\xFF\"></map>"},
+        {"Shift-JIS", "<meta charset=shift_jis><img usemap=\"#m\x85\"><map name=\"m\x85\"></map>\n"
+                      "<map name=\"m\x85\"></map>"},
+        {"EUC-JP", "<meta charset=euc-jp><img usemap=\"#m\x8F\xA2\"><map name=\"m\x8F\xA2\"></map>\n"
+                   "<map name=\"m\x8F\xA2\"></map>"},
+    };
+    for (const auto& row : rows) {
+        const Outcome json = Cli({"check", dir.File("bytes.html", row.page), "--json"});
+        EXPECT_EQ(json.status, 3) << row.what;
+        EXPECT_TRUE(utf8::IsValid(json.out)) << row.what;
+        EXPECT_NE(json.out.find("{\"code\":\"duplicate-map-name\",\"map\":\"m\uFFFD\",\"area\":null,\"line\":2,"),
+                  std::string::npos)
+            << row.what << json.out;
+    }
 }
 
 TEST(CliCheck, AMapFileIsCheckedAtItsSize)

@@ -5,6 +5,8 @@
 #include "formats/TagScanner.h"
 #include "model/CZephyrmapDoc.h"
 #include "services/settings/AppSettings.h"
+#include "services/text/HtmlPageText.h"
+#include "services/text/TextOutput.h"
 #include "tests/TestData.h"
 
 #include <gtest/gtest.h>
@@ -225,6 +227,60 @@ TEST(HtmlReader, LinksResolvedAgainstTheDocument)
 #ifndef _WIN32
     SUCCEED();
 #endif
+}
+
+// Regression: SRC and HREF that hold character references (as the writer
+// writes a name the page's encoding lacks) were taken as file names, the
+// references and all. The texts stay as the page has them.
+TEST(HtmlReader, ReferencesInFileNamesAreReadAsBrowsersReadThem)
+{
+    auto maps = FindMaps("<img src=\"na&#239;ve &#x1F600;.png\" usemap=\"#m\"><map name=\"m\">"
+                         "<area shape=rect coords=1,2,3,4 href=\"Z&#252;rich.html#caf&#233;\" alt=\"caf&#233;\">"
+                         "<area shape=rect coords=1,2,3,4 href=\"http://x/?a=1&amp;b=2\"></map>");
+    ASSERT_EQ(maps.size(), 1u);
+    maps[0].documentPath = "/web/index.html";
+    AppSettings settings;
+    CZephyrmapDoc doc(settings);
+    html::BuildDocumentFromMap(doc, maps, 0);
+    EXPECT_EQ(doc.ImageSrc(), "/web/naïve 😀.png");
+    EXPECT_EQ(doc.AreaAt(0)->m_href, "/web/Zürich.html#café");
+    EXPECT_EQ(doc.AreaAt(0)->m_hrefIsPath, 1);
+    EXPECT_EQ(doc.AreaAt(0)->m_alt, "caf&#233;");
+    EXPECT_EQ(doc.AreaAt(1)->m_href, "http://x/?a=1&amp;b=2"); // a URL, as typed
+    EXPECT_EQ(html::PicturePath("http://x/a.png?a&amp;b", "/web/index.html"), "http://x/a.png?a&amp;b");
+}
+
+// What the writer writes in an encoding that lacks characters of a file's
+// name, it reads back as that name: names with references' look-alikes too.
+TEST(HtmlReader, FileNamesWrittenInAnyEncodingReadBack)
+{
+    for (const std::string folder : {"/web/Café 😀/", "/web/sp ace&amp;#x/", "/web/a&b/"}) {
+        for (int encoding = EncodingShiftJis; encoding <= EncodingUtf16Be; ++encoding) {
+            AppSettings settings;
+            CZephyrmapDoc doc(settings);
+            doc.SetAttribute(AttrHtmlPath, "/web/index.html");
+            doc.SetAttribute(AttrMapName, "m");
+            doc.SetAttribute(AttrImageSrc, folder + "naïve 😀 &#233;.png");
+            auto area = std::make_unique<CMapData>();
+            area->m_shape = ShapeRect;
+            area->m_points = {{1, 2}, {3, 2}, {3, 4}, {1, 4}};
+            area->m_href = folder + "Zürich&copy;.html#top";
+            area->m_hrefIsPath = 1;
+            doc.AppendArea(std::move(area));
+            HtmlOutputOptions options;
+            options.srcRelative = options.hrefRelative = true;
+            const std::string bytes = textout::Encode(html::WriteMapHtml(doc, options), encoding, true);
+            auto maps = FindMaps(DecodeHtmlPage(bytes, EncodingAuto).text);
+            ASSERT_EQ(maps.size(), 1u) << folder << encoding;
+            maps[0].documentPath = "/web/index.html";
+            AppSettings s2;
+            CZephyrmapDoc back(s2);
+            html::BuildDocumentFromMap(back, maps, 0);
+            EXPECT_EQ(back.ImageSrc(), doc.ImageSrc()) << folder << encoding;
+            ASSERT_EQ(back.AreaCount(), 1) << folder << encoding;
+            EXPECT_EQ(back.AreaAt(0)->m_href, folder + "Zürich&copy;.html#top") << folder << encoding;
+        }
+    }
 }
 
 TEST(HtmlReader, MalformedAltStaysInOtherAttributes)

@@ -195,6 +195,22 @@ TEST_F(NativeTest, TextsShiftJisCannotHoldAreStoredInUtf16)
     EXPECT_EQ(back.AreaAt(1)->m_alt, longText + "€");
 }
 
+// Regression: 髙橋 stored as FB FC 8B B4 (the IBM extension, as Windows
+// pages have it) was saved again as EE E0 8B B4, and so went into Shift-JIS
+// sources.
+TEST_F(NativeTest, IbmExtensionsAreStoredAsTheyWere)
+{
+    std::string bytes = native::SaveToBytes(doc);
+    const std::size_t at = bytes.find(Short("\x83\x41"));
+    ASSERT_NE(at, std::string::npos);
+    bytes.replace(at, 3, Short("\xFB\xFC\x8B\xB4"));
+    AppSettings s2;
+    CZephyrmapDoc back(s2);
+    ASSERT_EQ(native::LoadFromBytes(back, bytes), native::LoadResult::Ok);
+    EXPECT_EQ(back.AreaAt(1)->m_alt, "髙橋");
+    EXPECT_EQ(native::SaveToBytes(back), bytes);
+}
+
 TEST_F(NativeTest, OldLayoutAndRefusals)
 {
     std::string current = native::SaveToBytes(doc);
@@ -313,10 +329,10 @@ TEST_F(NativeTest, FileNamesOfAnyCharactersAndSaveErrors)
         EXPECT_EQ(native::LoadFromFile(back, path), native::LoadResult::Ok) << name;
         EXPECT_EQ(back.AreaAt(1)->m_alt, "ア");
     }
-    std::string error;
-    // A failed save names the file and the reason, not a temporary.
+    std::string reason;
+    // A failed save gives the system's reason, which names no temporary.
     const std::string missing = (dir / "no" / "map.zmf").string();
-    EXPECT_FALSE(native::SaveToFile(doc, missing, error));
-    EXPECT_EQ(error, "cannot save " + missing + ": No such file or directory");
+    EXPECT_FALSE(native::SaveToFile(doc, missing, reason));
+    EXPECT_EQ(reason, "No such file or directory");
     std::filesystem::remove_all(dir);
 }

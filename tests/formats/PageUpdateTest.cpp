@@ -614,6 +614,41 @@ TEST(PageUpdate, MapsAreFoundByTheirExactNames)
     EXPECT_NE(s.bytes.find("alt=\"b2\""), std::string::npos);
 }
 
+// Regression: a map was found only when the page wrote its name as the
+// program writes references; "&#xC9C0;&#xB3C4;" is the map 지도 too. The
+// page keeps the name as it wrote it.
+TEST(PageUpdate, MapNamesCompareAsBrowsersReadThem)
+{
+    const struct {
+        const char* what;
+        std::string inPage, inMap;
+        int encoding;
+    } rows[] = {
+        {"hexadecimal references, the map's own characters", "&#xC9C0;&#xB3C4;", "지도", EncodingShiftJis},
+        {"decimal references, the map's hexadecimal", "&#51648;&#46020;", "&#xC9C0;&#xB3C4;", EncodingShiftJis},
+        {"the characters, the map's references", "지도", "&#51648;&#46020;", EncodingUtf8},
+        {"a named reference", "caf&eacute;", "café", EncodingEucJp},
+    };
+    for (const auto& row : rows) {
+        const std::string page =
+            textout::Encode("<img src=a.png usemap=\"#" + row.inPage + "\" alt=\"A\">\n<map name=\"" + row.inPage +
+                                "\">\n<area shape=rect coords=1,2,3,4 alt=\"a\">\n</map>\n",
+                            row.encoding, false);
+        auto imported = Import(page, row.encoding);
+        ASSERT_EQ(imported->doc.AreaCount(), 2) << row.what;
+        imported->doc.SetAttribute(AttrMapName, row.inMap);
+        imported->Area(0).m_alt = "b";
+        const PageUpdate u = Update(page, imported->doc, {}, "", row.encoding);
+        ASSERT_EQ(u.status, PageUpdateStatus::Updated) << row.what;
+        EXPECT_EQ(u.report.changedAreaTags, 1) << row.what;
+        EXPECT_EQ(u.report.imageTags, 1) << row.what;
+        EXPECT_EQ(u.report.changedImageTags, 0) << row.what;
+        std::string expected = page;
+        expected.replace(expected.find("alt=\"a\""), 7, "alt=\"b\"");
+        EXPECT_EQ(u.bytes, expected) << row.what;
+    }
+}
+
 // A tag whose text holds the start of a comment (as the reader takes it, up to
 // its first '>'): writing it anew would take that start away and switch on
 // what the comment hid; adding after it would put the tags inside the comment.
@@ -644,12 +679,13 @@ TEST(PageUpdate, TangledTags)
     auto i = Import(inside);
     EXPECT_EQ(Update(inside, i->doc).status, PageUpdateStatus::Tangled);
     // A tag ending amid JIS two-byte text: its '>' paired with a line end
-    // makes no character, so both pass as they are.
+    // makes no character, which reads as U+FFFD, as browsers read it, and is
+    // not written over.
     const std::string jis = kImg + "<map name=m><area shape=rect coords=1,2,3,4\x1B$B>\n\x1B(B</map>";
     auto j = Import(jis, EncodingJis);
     ASSERT_EQ(j->doc.AreaCount(), 2);
     Move(j->Area(0), 1, 0);
-    EXPECT_EQ(Update(jis, j->doc, {}, "", EncodingJis).status, PageUpdateStatus::Tangled);
+    EXPECT_EQ(Update(jis, j->doc, {}, "", EncodingJis).status, PageUpdateStatus::CannotKeep);
     // Markup in the map's own text: the writer writes values as they are, and
     // the new page would read as another map.
     const std::string plain = kImg + "<map name=m>\n<area shape=rect coords=1,2,3,4>\n</map>";

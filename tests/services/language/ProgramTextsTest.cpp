@@ -95,6 +95,35 @@ private slots:
                                 "map."));
     }
 
+    // Regression: one unreadable character was "1 characters" in English. The
+    // count takes its form; the Japanese stays as it was.
+    void aCountTakesItsForm_data()
+    {
+        QTest::addColumn<int>("count");
+        QTest::addColumn<QString>("english");
+        QTest::addColumn<QString>("japanese");
+        QTest::newRow("one") << 1
+                             << QStringLiteral("This HTML had 1 character that could not be read; it was read as "
+                                               "\"\uFFFD\".\nIt is on line 7.")
+                             << QStringLiteral("このHTMLには、読み取れない文字が1個あったため、\"\uFFFD\"に置き換えて"
+                                               "読み込みました。\r\n最初に置き換えた文字は7行目にあります。");
+        QTest::newRow("two") << 2
+                             << QStringLiteral("This HTML had 2 characters that could not be read; they were read as "
+                                               "\"\uFFFD\".\nThe first of them is on line 7.")
+                             << QStringLiteral("このHTMLには、読み取れない文字が2個あったため、\"\uFFFD\"に置き換えて"
+                                               "読み込みました。\r\n最初に置き換えた文字は7行目にあります。");
+    }
+    void aCountTakesItsForm()
+    {
+        QFETCH(int, count);
+        QFETCH(QString, english);
+        QFETCH(QString, japanese);
+        const std::string message = texts::CharactersReplaced(static_cast<std::size_t>(count), 7);
+        QCOMPARE(programtexts::Translate(message), japanese);
+        QVERIFY(ProgramLanguage::Install(Language::English));
+        QCOMPARE(programtexts::Translate(message), english);
+    }
+
     // A file name is a value, whatever it holds: Japanese, a "%2", a piece of
     // another message.
     void aValueStaysAsItIs_data()

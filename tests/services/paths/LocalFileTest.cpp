@@ -46,13 +46,13 @@ struct LocalFileTest : ::testing::Test {
     }
 };
 
-// A save as the program reports a failed one: "cannot save PATH: REASON".
+// A save as the command-line tool reports a failed one: "cannot save PATH: REASON".
 bool Save(const std::string& path, std::string_view bytes, std::string& error)
 {
     std::string reason;
     if (WriteFileAtomically(PathOf(path), bytes, reason))
         return true;
-    error = CannotSave(PathOf(path), reason);
+    error = "cannot save " + path + ": " + reason;
     return false;
 }
 

@@ -212,8 +212,8 @@ TEST(HtmlPageText, ReplacementsAreCountedWithTheirFirstLine)
     EXPECT_EQ(DecodeHtmlPage("\xC3\x28", 4).replaced, 1u);                    // broken UTF-8
     EXPECT_EQ(DecodeHtmlPage(Utf16("a", false) + std::string("\0\xD8", 2) + Utf16("b", false), 6).replaced,
               1u); // a lone surrogate
-    // JIS X 0212 in EUC-JP: the codec passes its bytes on, which are no characters.
-    EXPECT_EQ(DecodeHtmlPage("\x8F\xA2\xAF", 3).text, "\uFFFD\uFFFD");
+    // JIS X 0212 in EUC-JP, which the program has no table for: one character, one U+FFFD.
+    EXPECT_EQ(DecodeHtmlPage("\x8F\xA2\xAF", 3).text, "\uFFFD");
     PageText clean = DecodeHtmlPage("地図", 0);
     EXPECT_EQ(clean.replaced, 0u);
     EXPECT_EQ(clean.firstReplacedLine, 0u);
@@ -221,6 +221,72 @@ TEST(HtmlPageText, ReplacementsAreCountedWithTheirFirstLine)
     PageText cut = DecodeHtmlPage(std::string("ab\0\xF0\x9F\x98\x80", 6), 4);
     EXPECT_EQ(cut.text, "ab");
     EXPECT_EQ(cut.replaced, 0u);
+}
+
+// Regression: bytes the Japanese decoders could not read came out as U+30FB
+// (・) or as Latin-1 characters (°, ±), or were dropped, and nothing was
+// said. Each sequence that forms no character is one U+FFFD, counted, as
+// browsers read it: a lead takes the byte after it along unless that byte
+// is ASCII.
+TEST(HtmlPageText, UndecodableSequencesAreOneReplacementEach)
+{
+    const struct {
+        const char* what;
+        int encoding;
+        std::string bytes;    // on the page's second line
+        std::string expected; // the program's text of those bytes
+        std::size_t replaced;
+    } rows[] = {
+        {"Shift-JIS, a free code with an ASCII trail", 1, "\x85\x50", "\uFFFDP", 1},
+        {"Shift-JIS, a free code", 1, "\x85\x9F", "\uFFFD", 1},
+        {"Shift-JIS, a lead at the end", 1, "a\x85", "a\uFFFD", 1},
+        {"Shift-JIS, a trail out of range", 1, "\x81\xFF", "\uFFFD", 1},
+        {"Shift-JIS, lone bytes no browser reads", 1, "\xA0\xFD", "\uFFFD\uFFFD", 2},
+        {"Shift-JIS, the real middle dot", 1, "\x81\x45", "・", 0},
+        {"Shift-JIS, an IBM extension", 1, "\xFB\xFC", "髙", 0},
+        {"EUC-JP, a lead with an ASCII trail", 3, "\xB0\x41", "\uFFFDA", 1},
+        {"EUC-JP, JIS X 0212", 3, "\x8F\xAB\xB1", "\uFFFD", 1},
+        {"EUC-JP, 0x8E without a katakana", 3, "\x8E\x42", "\uFFFDB", 1},
+        {"EUC-JP, a free code", 3, "\xF5\xA1", "\uFFFD", 1},
+        {"EUC-JP, a byte no lead", 3, "\x80", "\uFFFD", 1},
+        {"EUC-JP, the real middle dot", 3, "\xA1\xA6", "・", 0},
+        {"EUC-JP, JIS X 0212 cut off by the end", 3, "a\x8F\xA2", "a\uFFFD", 1},
+        {"EUC-JP, a lead at the end", 3, "a\xB0", "a\uFFFD", 1},
+        {"JIS, a cell out of range", 2, "\x1B$B\x30\x7F\x1B(B", "\uFFFD", 1},
+        {"JIS, a free code", 2, "\x1B$B\x22\x30\x1B(B", "\uFFFD", 1},
+        {"JIS, the real middle dot", 2, "\x1B$B\x21\x26\x1B(B", "・", 0},
+        {"JIS, a lead at the end", 2, "a\x1B$B\x30", "a\uFFFD", 1},
+        {"JIS, an escape it does not know", 2, "\x1B(Zx", "\uFFFD(Zx", 1},
+    };
+    for (const auto& row : rows) {
+        const PageText page = DecodeHtmlPage("<p>\n" + row.bytes, row.encoding);
+        EXPECT_EQ(page.text, "<p>\n" + row.expected) << row.what;
+        EXPECT_EQ(page.replaced, row.replaced) << row.what;
+        EXPECT_EQ(page.firstReplacedLine, row.replaced ? 2u : 0u) << row.what;
+    }
+    // Regression: the odd last byte of a UTF-16 page was dropped unsaid.
+    const PageText odd = DecodeHtmlPage("\xFF\xFE" + Utf16("<p>\na", false) + "b", 6);
+    EXPECT_EQ(odd.text, "<p>\na\uFFFD");
+    EXPECT_EQ(odd.replaced, 1u);
+    EXPECT_EQ(odd.firstReplacedLine, 2u);
+}
+
+// Regression: an undeclared UTF-8 page with one stray byte was read whole as
+// Shift-JIS, its every character garbled. A few stray bytes among many
+// characters of UTF-8 leave it UTF-8, the strays U+FFFD.
+TEST(HtmlPageText, NearlyValidUtf8IsReadAsUtf8)
+{
+    const std::string map = "<img usemap=\"#地図\"><map name=\"地図\"><area alt=\"Café 地図\"></map>\n";
+    PageText page = DecodeHtmlPage(map + "<p>\xFF</p>", EncodingAuto);
+    EXPECT_EQ(page.encoding, EncodingUtf8);
+    EXPECT_EQ(page.text, map + "<p>\uFFFD</p>");
+    EXPECT_EQ(page.replaced, 1u);
+    EXPECT_EQ(page.firstReplacedLine, 2u);
+    // An undeclared windows-1252 page is no UTF-8: Shift-JIS, its é unreadable and said so.
+    page = DecodeHtmlPage("<p>Caf\xE9</p>", EncodingAuto);
+    EXPECT_EQ(page.encoding, EncodingShiftJis);
+    EXPECT_EQ(page.text, "<p>Caf\uFFFD</p>");
+    EXPECT_EQ(page.replaced, 1u);
 }
 
 namespace
@@ -293,10 +359,12 @@ TEST(HtmlPageText, RealPages)
 TEST(HtmlPageText, JapaneseEncodingsAreNotValidUtf8)
 {
     ZM_SKIP_WITHOUT_TESTDATA();
-    for (const char* name :
-         {"01-ja-eucjp-melonpan-kiyaku-map-in-comment.html", "02-ja-eucjp-ecopri-top-six-maps.html",
-          "03-ja-eucjp-ecopri-circles-events-no-href.html", "05-ja-utf8-pc4353-php-commented-area-fragment.sjis.html"})
+    for (const char* name : {"01-ja-eucjp-melonpan-kiyaku-map-in-comment.html", "02-ja-eucjp-ecopri-top-six-maps.html",
+                             "03-ja-eucjp-ecopri-circles-events-no-href.html",
+                             "05-ja-utf8-pc4353-php-commented-area-fragment.sjis.html"}) {
         EXPECT_FALSE(utf8::LooksLikeUtf8(RealPage(name))) << name;
+        EXPECT_FALSE(utf8::MostlyUtf8(RealPage(name))) << name;
+    }
 }
 
 TEST(HtmlPageText, GeneratedJapaneseTextIsNotValidUtf8)
@@ -334,6 +402,7 @@ TEST(HtmlPageText, GeneratedJapaneseTextIsNotValidUtf8)
             euc += static_cast<char>(cell + 0x80);
         }
         passed += utf8::LooksLikeUtf8(sjis + "\n") + utf8::LooksLikeUtf8(euc + "\n");
+        passed += utf8::MostlyUtf8(sjis + "\n") + utf8::MostlyUtf8(euc + "\n");
     }
     EXPECT_EQ(passed, 0);
 }

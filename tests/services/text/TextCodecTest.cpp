@@ -84,13 +84,32 @@ TEST(TextCodecDecoders, ShiftJis)
 {
     EXPECT_EQ(Convert(1, 6, "a" + kKanji + kKana), Utf16Le(u"a漢字ｱｲ"));
     EXPECT_EQ(Convert(1, 6, "\x81\x60"), Utf16Le(u"\uFF5E"));
-    // FA 5C is not a pair start: two units, written back as the same bytes.
-    EXPECT_EQ(Convert(1, 6, "\xFA\x5C"), Utf16Le(u"\u00FA\u005C"));
+    // Two Latin-1 units the table lacks are written raw, the same bytes as
+    // FA 5C, which Shift-JIS reads as the IBM extension's 纊.
     EXPECT_EQ(Convert(6, 1, Utf16Le(u"\u00FA\u005C")), "\xFA\x5C");
     // A lead byte at the end stays a unit of its own value.
     EXPECT_EQ(Convert(1, 6, "a\x88"), Utf16Le(u"a\u0088"));
     // A bad trail passes both bytes.
     EXPECT_EQ(Convert(1, 6, std::string("\x88\x20", 2)), Utf16Le(u"\u0088 "));
+}
+
+// Regression: leads 0xF0..0xFC were no pair starts, so the IBM extensions
+// (FB FC, 髙, on many a Windows page) came out as two Latin-1 characters.
+TEST(TextCodecDecoders, ShiftJisExtensionsReadThroughTheTable)
+{
+    const struct {
+        const char* what;
+        std::string sjis;
+        std::u16string units;
+    } rows[] = {
+        {"IBM extension ⅰ", "\xFA\x40", u"\u2170"},
+        {"IBM extension 纊", "\xFA\x5C", u"\u7E8A"},
+        {"IBM extension 髙 before 橋", "\xFB\xFC\x8B\xB4", u"\u9AD9\u6A4B"},
+        {"the first user-defined character", "\xF0\x40", u"\uE000"},
+        {"the last user-defined character", "\xF9\xFC", u"\uE757"},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(Convert(1, 6, row.sjis), Utf16Le(row.units)) << row.what;
 }
 
 TEST(TextCodecDecoders, EucJp)
@@ -329,7 +348,7 @@ TEST(Utf8Bridge, OnePassMatchesTheRouteThroughUtf16)
         {"a two-byte sequence with a code", "\xC2\xA7", "\x81\x98", 0, none},
         {"a two-byte sequence code page 932 lacks", "x\xC2\xA5", "x?", 1, 1},
         {"lone single bytes", "\xC2\x80\xEF\xA3\xB0", "\x80\xA0", 0, none},
-        {"NEC-selected IBM rows win over IBM rows", "\xE7\xBA\x8A", "\xED\x40", 0, none},
+        {"the IBM extensions win over NEC's selection of them", "\xE7\xBA\x8A", "\xFA\x5C", 0, none},
         {"a character beyond the first plane is one '?'", "\xF0\x9F\x98\x80!", "?!", 1, 0},
         {"an encoded surrogate is one broken sequence", "\xED\xA0\x80", "?", 1, 0},
         {"an overlong three-byte form", "\xE0\x80\xAF", "?", 1, 0},
@@ -395,6 +414,15 @@ TEST(TextCodecLoss, WhatTheTargetLacksIsCounted)
          "\x81\x20\xB4\xC1\xBB\xFA", 0, 0},
         {"Shift-JIS to UTF-16 loses nothing", 1, 6, kKanji, Utf16Le(u"\u6F22\u5B57"), 0, 0},
         {"Shift-JIS to UTF-8 loses nothing", 1, 4, kKanji, "\xE6\xBC\xA2\xE5\xAD\x97", 0, 0},
+        // Regression: the IBM extensions and the user-defined characters came
+        // out as Latin-1 characters, with nothing said.
+        {"Shift-JIS extensions to UTF-16", 1, 6, "a\n\xFB\xFC\x8B\xB4 \xFA\x40\n\xF0\x40\n",
+         Utf16Le(u"a\n\u9AD9\u6A4B \u2170\n\uE000\n"), 0, 0},
+        {"Shift-JIS extensions to EUC-JP: the user-defined one is lost", 1, 3, "a\n\xFB\xFC \xFA\x40\n\xF0\x40\n",
+         "a\n\xFC\xE2 \xFC\xF1\n?\n", 1, 3},
+        {"Shift-JIS bytes that form no character to UTF-16 are lost", 1, 6, "a\n\x81\x20", Utf16Le(u"a\n\u0081 "), 1,
+         2},
+        {"the fallback writer writes no character but ASCII", 1, 0, "a" + kKanji, "a\x34\x41\x3B\x7A", 2, 1},
     };
     for (const Row& r : rows) {
         TextCodec codec;

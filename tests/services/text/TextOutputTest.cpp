@@ -1,6 +1,7 @@
 #include "services/text/TextOutput.h"
 
 #include "services/text/HtmlPageText.h"
+#include "services/text/JisTables.h"
 #include "services/text/Utf8Bridge.h"
 
 #include <gtest/gtest.h>
@@ -109,4 +110,103 @@ TEST(TextOutput, PageFormOfACharsetWithoutTables)
     EXPECT_EQ(references, 0u);
     EXPECT_EQ(textout::WithReferences("Zürich ü", EncodingShiftJis, &references), "Z&#252;rich &#252;");
     EXPECT_EQ(references, 2u);
+}
+
+// Regression: a character both of NEC's selection of the IBM extensions
+// (ED, EE) and the IBM extensions (FA..FC) hold was written with the NEC
+// code, so a map read from a Windows page with 髙 (FB FC) no longer wrote it
+// byte for byte. JIS X 0208 and NEC's row 13 keep their codes.
+TEST(TextOutput, ShiftJisWritesTheCodeWindowsAndBrowsersWrite)
+{
+    const struct {
+        const char* character;
+        std::string sjis;
+    } rows[] = {
+        {"髙", "\xFB\xFC"},
+        {"﨑", "\xFA\xB1"},
+        {"ⅰ", "\xFA\x40"},
+        {"纊", "\xFA\x5C"},
+        {"∵", "\x81\xE6"},
+        {"￢", "\x81\xCA"},
+        {"Ⅰ", "\x87\x54"},
+        {"≒", "\x81\xE0"},
+        // NEC's row 13 before the IBM extensions' FA 58..FA 5A; the IBM
+        // symbols before NEC's selection of them (EE FA..EE FC).
+        {"№", "\x87\x82"},
+        {"㈱", "\x87\x8A"},
+        {"℡", "\x87\x84"},
+        {"￤", "\xFA\x55"},
+        {"＇", "\xFA\x56"},
+        {"＂", "\xFA\x57"},
+    };
+    for (const auto& row : rows) {
+        EXPECT_EQ(textout::Encode(row.character, EncodingShiftJis, false), row.sjis) << row.character;
+        EXPECT_EQ(utf8::Utf8ToSjis(row.character), row.sjis) << row.character;
+        EXPECT_EQ(utf8::SjisToUtf8(row.sjis), row.character) << row.character;
+    }
+}
+
+namespace
+{
+
+// JIS as other programs read it: in JIS-Roman (ESC ( J) 0x5C is the yen
+// sign and 0x7E the overline; the text begins in ASCII.
+std::string ReadAsOtherReadersDo(const std::string& bytes)
+{
+    enum { Ascii, Roman, Katakana, Kanji } state = Ascii;
+    std::string out;
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+        if (bytes.compare(i, 3, "\x1B(B") == 0 || bytes.compare(i, 3, "\x1B(J") == 0 ||
+            bytes.compare(i, 3, "\x1B(I") == 0 || bytes.compare(i, 3, "\x1B$B") == 0) {
+            const char kind = bytes[i + 2];
+            state = kind == 'B' ? (bytes[i + 1] == '$' ? Kanji : Ascii) : kind == 'J' ? Roman : Katakana;
+            i += 2;
+        } else if (state == Kanji && i + 1 < bytes.size()) {
+            utf8::AppendCodePoint(out, jis::ToUnicode(static_cast<unsigned char>(bytes[i]) * 256u +
+                                                      static_cast<unsigned char>(bytes[i + 1])));
+            ++i;
+        } else if (state == Katakana) {
+            utf8::AppendCodePoint(out, jis::ToUnicode(static_cast<unsigned char>(bytes[i]) | 0x80u));
+        } else if (state == Roman && (bytes[i] == '\\' || bytes[i] == '~')) {
+            out += bytes[i] == '\\' ? "\u00A5" : "\u203E";
+        } else {
+            out += bytes[i];
+        }
+    }
+    return out;
+}
+
+} // namespace
+
+// Regression: after kanji the JIS writer went back to JIS-Roman, where other
+// programs read "/~user/a\b.html" as "/‾user/a¥b.html". Where no escape
+// came before, and for every other character, it writes what it always wrote.
+TEST(TextOutput, JisWritesBackslashAndTildeInAscii)
+{
+    const struct {
+        const char* what;
+        std::string text, jis;
+    } rows[] = {
+        {"ASCII alone, no escape", "/~user/a\\b.html", "/~user/a\\b.html"},
+        {"kanji then letters, JIS-Roman as always", "地図ab", "\x1B$BCO?^\x1B(Jab"},
+        {"kanji at the end", "a地図", "a\x1B$BCO?^\x1B(J"},
+        {"kanji then a tilde", "地図~user", "\x1B$BCO?^\x1B(B~user\x1B(J"},
+        {"kanji, a slash, then a tilde", "地/~u", "\x1B$BCO\x1B(J/\x1B(B~u\x1B(J"},
+        {"kanji, a letter, then a backslash", "地a\\b", "\x1B$BCO\x1B(Ja\x1B(B\\b\x1B(J"},
+        {"katakana then a tilde", "ｱ~", "\x1B(I1\x1B(B~\x1B(J"},
+        {"kanji again after the ASCII run", "地~a地b", "\x1B$BCO\x1B(B~a\x1B$BCO\x1B(Jb"},
+    };
+    for (const auto& row : rows) {
+        const std::string jis = textout::Encode(row.text, EncodingJis, false);
+        EXPECT_EQ(jis, row.jis) << row.what;
+        EXPECT_EQ(DecodeHtmlPage(jis, EncodingJis).text, row.text) << row.what;
+    }
+    // Every character JIS is said to hold reads back as itself in other
+    // programs too, after kanji as anywhere.
+    for (char32_t c = 0x20; c < 0x7F; ++c) {
+        std::string text = "地";
+        utf8::AppendCodePoint(text, c);
+        ASSERT_TRUE(textout::Holds(EncodingJis, c));
+        EXPECT_EQ(ReadAsOtherReadersDo(textout::Encode(text, EncodingJis, false)), text) << text;
+    }
 }
