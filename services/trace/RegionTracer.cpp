@@ -1,6 +1,7 @@
 #include "services/trace/RegionTracer.h"
 
 #include "services/trace/OutlineSimplifier.h"
+#include "services/trace/RegionColour.h"
 #include "services/trace/RegionMask.h"
 
 #include <cmath>
@@ -9,13 +10,6 @@
 
 namespace
 {
-
-bool UsablePixels(const TracePixels& pixels)
-{
-    return pixels.top && pixels.width > 0 && pixels.height > 0 &&
-           (pixels.bytesPerPixel == 3 || pixels.bytesPerPixel == 4) &&
-           std::abs(pixels.stride) >= static_cast<std::ptrdiff_t>(pixels.width) * pixels.bytesPerPixel;
-}
 
 bool UsableOptions(const TraceOptions& options)
 {
@@ -32,20 +26,38 @@ TraceResult Failed(TraceFailure failure)
 
 } // namespace
 
+bool RegionTracer::CanRead(const TracePixels& pixels)
+{
+    const bool fourBytes = pixels.bytesPerPixel == 4;
+    return pixels.top && pixels.width > 0 && pixels.height > 0 && (fourBytes || pixels.bytesPerPixel == 3) &&
+           (fourBytes || pixels.bytes == PixelBytes::Bgr) &&
+           std::abs(pixels.stride) >= static_cast<std::ptrdiff_t>(pixels.width) * pixels.bytesPerPixel;
+}
+
 TraceResult RegionTracer::Trace(const TracePixels& pixels, Point seed) const
 {
-    if (!UsablePixels(pixels))
+    if (!CanRead(pixels))
         return Failed(TraceFailure::NoPicture);
     if (!UsableOptions(m_options))
         return Failed(TraceFailure::BadOptions);
     if (seed.x < 0 || seed.y < 0 || seed.x >= pixels.width || seed.y >= pixels.height)
         return Failed(TraceFailure::OutsidePicture);
     try {
-        const RegionMask region = RegionMask::Find(pixels, cv::Point(seed.x, seed.y), m_options.tolerance);
-        TraceResult result;
-        result.regionPixels = region.EnclosedPixels();
-        result.outline = OutlineSimplifier(region.OuterCorners()).Simplify(m_options.epsilon, m_options.maxVertices);
-        return result;
+        const LabPixels lab(pixels);
+        const cv::Point at(seed.x, seed.y);
+        const std::vector<RegionColour::Choice> choices = RegionColour::Around(lab, at, m_options.tolerance);
+        for (std::size_t i = 0; i < choices.size(); ++i) {
+            const RegionMask region =
+                RegionMask::Find(lab, choices[i].start, choices[i].colour, m_options.tolerance, m_thinnest);
+            if (i + 1 < choices.size() && !region.Holds(at))
+                continue;
+            TraceResult result;
+            result.regionPixels = region.EnclosedPixels();
+            result.outline =
+                OutlineSimplifier(region.OuterCorners()).Simplify(m_options.epsilon, m_options.maxVertices);
+            return result;
+        }
+        return Failed(TraceFailure::NoPicture); // not reached: the last choice is always taken
     } catch (const cv::Exception&) {
         return Failed(TraceFailure::OutOfMemory);
     } catch (const std::bad_alloc&) {
