@@ -10,6 +10,7 @@
 #include <QPalette>
 
 #include <algorithm>
+#include <atomic>
 #include <cmath>
 
 namespace
@@ -155,6 +156,8 @@ bool MapPicture::LoadImage(const std::string& path)
 
 void MapPicture::Clear()
 {
+    static std::atomic<std::uint64_t> loads{0};
+    m_generation = ++loads;
     m_image = QImage();
     m_dib.Free();
     m_width = m_height = 0;

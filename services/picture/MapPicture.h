@@ -43,6 +43,10 @@ public:
     const QImage& Image() const { return m_image; }
 
     bool LoadedSize(int& width, int& height) const override;
+    // A number no other load of any picture has had, changed whenever the
+    // picture is loaded or emptied: what is made from its pixels (a copy to
+    // trace on another thread) knows by it whether they are still these.
+    std::uint64_t Generation() const { return m_generation; }
 
 private:
     bool LoadImage(const std::string& path);
@@ -55,6 +59,7 @@ private:
     std::int32_t m_height = 0;
     std::int64_t m_fileSize = 0;
     bool m_loaded = false;
+    std::uint64_t m_generation = 0;
     PictureKind m_kind = PictureNone;
     ColorRef m_background;
 };
