@@ -14,10 +14,17 @@ namespace
 // region costs a small window and a large one about three times its
 // bounding box, all windows together.
 constexpr int kFirstReach = 160;
-// An edge the picture itself has softened (antialiasing, JPEG's coarser
-// colour) may leave pixels of the region beyond the tolerance: they are given
-// back (Regrow), looking this many steps out and comparing with the colour
-// this much farther.
+// The smoothing the colours are also judged after: a Gaussian of 5 x 5
+// pixels, which reads this many pixels beyond a window where the picture has
+// them, so that a pixel's smoothed colour does not depend on the window it
+// was seen through.
+const cv::Size kBlurSize(5, 5);
+constexpr double kBlurSigma = 1.0;
+constexpr int kBlurReach = 2;
+// The pixels smoothing wore off the region, and those an edge the picture
+// itself has softened (antialiasing, JPEG's coarser colour) left beyond the
+// tolerance, are given back (Regrow), looking this many steps out and
+// comparing with the colour this much farther.
 constexpr int kRegrowSteps = 2;
 constexpr int kFarther = 2;
 // Notches are filled this many times over, a pixel with the region on this
@@ -54,19 +61,44 @@ cv::Rect Widened(const cv::Rect& window, const cv::Rect& box, const cv::Rect& pi
 
 } // namespace
 
-// Each pixel is judged by its own colour, never a smoothed one: a line one
-// pixel wide is a border whenever its colour lies beyond the tolerance,
-// however the colours on either side of it compare. Noise that puts single
-// pixels beyond the tolerance only makes holes, which the outer outline
-// passes over.
+// A pixel belongs when its own colour lies within the tolerance, so that a
+// line one pixel wide is a border whenever its colour lies beyond it,
+// however the colours on either side compare; and when its colour smoothed
+// with its neighbours' does too, so that noise which brings single pixels
+// of the next region within the tolerance (a photograph's, a JPEG's blocks)
+// builds no bridge into it: there the neighbours' colour decides. Smoothing
+// wears the region in by a pixel at a strong edge and beside a thin line,
+// which the pixels' own colours give back (Regrow). Where the start itself
+// is too thin a thing for its smoothed colour to belong (a road two pixels
+// wide), its own colour alone decides.
+cv::Mat RegionMask::Within(const LabPixels& pixels, const cv::Rect& window, const cv::Vec4b& colour, double tolerance,
+                           bool smoothedToo)
+{
+    if (!smoothedToo)
+        return ColourDistance::Within(pixels.Window(window), colour, tolerance);
+    const cv::Rect read = Grown(window, kBlurReach) & pixels.Bounds();
+    const cv::Mat own = pixels.Window(read);
+    cv::Mat smoothed;
+    cv::GaussianBlur(own, smoothed, kBlurSize, kBlurSigma, kBlurSigma, cv::BORDER_REFLECT_101);
+    const cv::Rect inRead = window - read.tl();
+    cv::Mat mask = ColourDistance::Within(own(inRead), colour, tolerance);
+    mask &= ColourDistance::Within(smoothed(inRead), colour, tolerance);
+    return mask;
+}
+
 RegionMask RegionMask::Find(const LabPixels& pixels, cv::Point start, const cv::Vec4b& colour, double tolerance,
                             int thinnest)
 {
     const cv::Rect picture = pixels.Bounds();
     cv::Rect window = Grown(cv::Rect(start, cv::Size(1, 1)), kFirstReach) & picture;
+    bool smoothedToo = true;
     for (;;) {
-        cv::Mat mask = ColourDistance::Within(pixels.Window(window), colour, tolerance);
+        cv::Mat mask = Within(pixels, window, colour, tolerance, smoothedToo);
         const cv::Point at = start - window.tl();
+        if (mask.at<std::uint8_t>(at) != kWithin && smoothedToo) {
+            smoothedToo = false;
+            continue;
+        }
         // A start beyond the tolerance is a region of one pixel.
         if (mask.at<std::uint8_t>(at) != kWithin) {
             mask.setTo(0);
@@ -85,24 +117,26 @@ RegionMask RegionMask::Find(const LabPixels& pixels, cv::Point start, const cv::
         RegionMask region;
         cv::compare(mask(box), kReached, region.m_mask, cv::CMP_EQ);
         region.m_origin = window.tl() + box.tl();
-        region.Regrow(pixels, colour);
+        region.Regrow(pixels, colour, tolerance);
         region.Smooth(start, picture.size(), thinnest);
         region.Enclose();
         return region;
     }
 }
 
-// An edge between two colours lies where its pixels are half-way between
-// them, and a softened edge may leave pixels nearer the region's colour than
-// the colour beyond them outside the tolerance: the region steps back out to
-// side neighbours (never across a corner, which a diagonal line would not
-// stop) less than half-way from the region's colour to the colour a few
-// pixels further out. A thin line between two regions of the region's colour
-// is no nearer one than the other: it stays out; so does one whose colour
-// lies at least half-way to the colour beyond it. Only the pixels along the
-// region's edge are looked at.
-void RegionMask::Regrow(const LabPixels& pixels, const cv::Vec4b& colour)
+// Smoothing wears the region in from a strong edge and from a thin line,
+// and an edge between two colours lies where its pixels are half-way between
+// them, a softened edge leaving pixels nearer the region's colour than the
+// colour beyond them outside the tolerance. The region steps back out to side
+// neighbours (never across a corner, which a diagonal line would not stop)
+// whose own colour lies within the tolerance, or less than half-way from the
+// region's colour to the colour a few pixels further out. A thin line between
+// two regions of the region's colour is no nearer one than the other: it
+// stays out; so does one whose colour lies at least half-way to the colour
+// beyond it. Only the pixels along the region's edge are looked at.
+void RegionMask::Regrow(const LabPixels& pixels, const cv::Vec4b& colour, double tolerance)
 {
+    const float limit = static_cast<float>(tolerance * tolerance);
     const cv::Rect picture = pixels.Bounds();
     const cv::Rect area = Grown(cv::Rect(m_origin, m_mask.size()), kRegrowSteps) & picture;
     cv::Mat grown = cv::Mat::zeros(area.size(), CV_8U);
@@ -130,10 +164,14 @@ void RegionMask::Regrow(const LabPixels& pixels, const cv::Vec4b& colour)
             }
         }
         const std::vector<cv::Vec4b> ownColour = pixels.At(own), farColour = pixels.At(far);
-        std::vector<bool> joins(edge.size(), false);
+        std::vector<float> distance(edge.size());
+        std::vector<bool> joins(edge.size());
+        for (std::size_t i = 0; i < edge.size(); ++i) {
+            distance[i] = ColourDistance::Squared(ownColour[i], colour);
+            joins[i] = distance[i] <= limit;
+        }
         for (std::size_t k = 0; k < far.size(); ++k) {
-            const float distance = ColourDistance::Squared(ownColour[owner[k]], colour);
-            if (4 * distance < ColourDistance::Squared(farColour[k], colour))
+            if (4 * distance[owner[k]] < ColourDistance::Squared(farColour[k], colour))
                 joins[owner[k]] = true;
         }
         for (std::size_t i = 0; i < edge.size(); ++i) {

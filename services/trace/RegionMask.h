@@ -14,11 +14,12 @@ class RegionMask
 {
 public:
     // The region around `start` (a pixel of the picture within `tolerance`
-    // of `colour`): the 4-connected pixels whose own colour lies within
-    // `tolerance` (Delta E, opacity counted) of `colour`, grown back by the
-    // pixels along its edge that an antialiased or softened edge left beyond
-    // it, with spurs and necks narrower than `thinnest` pixels taken off
-    // unless that leaves the start outside.
+    // of `colour`): the 4-connected pixels whose own colour, and whose colour
+    // smoothed with their neighbours', lie within `tolerance` (Delta E,
+    // opacity counted) of `colour`, grown back by the pixels along its edge
+    // whose own colour does or that a softened edge left beyond it, with
+    // spurs and necks narrower than `thinnest` pixels taken off unless that
+    // leaves the start outside.
     static RegionMask Find(const LabPixels& pixels, cv::Point start, const cv::Vec4b& colour, double tolerance,
                            int thinnest);
 
@@ -36,7 +37,9 @@ public:
     cv::Point Origin() const { return m_origin; }
 
 private:
-    void Regrow(const LabPixels& pixels, const cv::Vec4b& colour);
+    static cv::Mat Within(const LabPixels& pixels, const cv::Rect& window, const cv::Vec4b& colour, double tolerance,
+                          bool smoothedToo);
+    void Regrow(const LabPixels& pixels, const cv::Vec4b& colour, double tolerance);
     cv::Mat Padded(cv::Size picture) const;
     void FillNotches(cv::Size picture);
     void Smooth(cv::Point start, cv::Size picture, int thinnest);
