@@ -50,3 +50,31 @@ cv::Mat ColourDistance::Within(const cv::Mat& laba, const cv::Vec4b& reference, 
     }
     return mask;
 }
+
+cv::Mat ColourDistance::BothWithin(const cv::Mat& laba, const cv::Mat& other, const cv::Vec4b& reference,
+                                   double tolerance)
+{
+    // Each channel's share of the squared distance, by the channel's value.
+    const Steps& steps = Table();
+    constexpr int zero = kChannelValues - 1;
+    std::array<std::array<float, kChannelValues>, 4> share;
+    for (int v = 0; v < kChannelValues; ++v) {
+        share[0][v] = steps.lightness[v - reference[0] + zero];
+        share[1][v] = steps.chroma[v - reference[1] + zero];
+        share[2][v] = steps.chroma[v - reference[2] + zero];
+        share[3][v] = steps.lightness[v - reference[3] + zero];
+    }
+    const float limit = static_cast<float>(tolerance * tolerance);
+    auto within = [&](const cv::Vec4b& c) {
+        return share[0][c[0]] + share[1][c[1]] + share[2][c[2]] + share[3][c[3]] <= limit;
+    };
+    cv::Mat mask(laba.size(), CV_8U);
+    for (int y = 0; y < laba.rows; ++y) {
+        const cv::Vec4b* first = laba.ptr<cv::Vec4b>(y);
+        const cv::Vec4b* second = other.ptr<cv::Vec4b>(y);
+        std::uint8_t* out = mask.ptr<std::uint8_t>(y);
+        for (int x = 0; x < laba.cols; ++x)
+            out[x] = within(first[x]) && within(second[x]) ? kIn : kOut;
+    }
+    return mask;
+}

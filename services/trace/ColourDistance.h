@@ -21,6 +21,9 @@ public:
     // 255 where a pixel of `laba` (CV_8UC4) lies within `tolerance` of
     // `reference`, else 0.
     static cv::Mat Within(const cv::Mat& laba, const cv::Vec4b& reference, double tolerance);
+    // 255 where a pixel of `laba` and the same pixel of `other` (of the same
+    // size) both lie within `tolerance` of `reference`, else 0.
+    static cv::Mat BothWithin(const cv::Mat& laba, const cv::Mat& other, const cv::Vec4b& reference, double tolerance);
 
 private:
     static constexpr int kChannelValues = 256;

@@ -14,13 +14,6 @@ namespace
 // region costs a small window and a large one about three times its
 // bounding box, all windows together.
 constexpr int kFirstReach = 160;
-// The smoothing the colours are also judged after: a Gaussian of 5 x 5
-// pixels, which reads this many pixels beyond a window where the picture has
-// them, so that a pixel's smoothed colour does not depend on the window it
-// was seen through.
-const cv::Size kBlurSize(5, 5);
-constexpr double kBlurSigma = 1.0;
-constexpr int kBlurReach = 2;
 // The pixels smoothing wore off the region, and those an edge the picture
 // itself has softened (antialiasing, JPEG's coarser colour) left beyond the
 // tolerance, are given back (Regrow), looking this many steps out and
@@ -76,14 +69,25 @@ cv::Mat RegionMask::Within(const LabPixels& pixels, const cv::Rect& window, cons
 {
     if (!smoothedToo)
         return ColourDistance::Within(pixels.Window(window), colour, tolerance);
-    const cv::Rect read = Grown(window, kBlurReach) & pixels.Bounds();
-    const cv::Mat own = pixels.Window(read);
-    cv::Mat smoothed;
-    cv::GaussianBlur(own, smoothed, kBlurSize, kBlurSigma, kBlurSigma, cv::BORDER_REFLECT_101);
-    const cv::Rect inRead = window - read.tl();
-    cv::Mat mask = ColourDistance::Within(own(inRead), colour, tolerance);
-    mask &= ColourDistance::Within(smoothed(inRead), colour, tolerance);
-    return mask;
+    return ColourDistance::BothWithin(pixels.Window(window), pixels.Smoothed(window), colour, tolerance);
+}
+
+// `within` of `from`, grown to `to` (which holds it) by the strips around it:
+// each pixel is judged once however often the window grows.
+cv::Mat RegionMask::Extended(const LabPixels& pixels, const cv::Mat& within, const cv::Rect& from, const cv::Rect& to,
+                             const cv::Vec4b& colour, double tolerance, bool smoothedToo)
+{
+    cv::Mat grown(to.size(), CV_8U);
+    within.copyTo(grown(from - to.tl()));
+    const cv::Rect strips[] = {{to.x, to.y, to.width, from.y - to.y},                        // above
+                               {to.x, from.br().y, to.width, to.br().y - from.br().y},       // below
+                               {to.x, from.y, from.x - to.x, from.height},                   // left
+                               {from.br().x, from.y, to.br().x - from.br().x, from.height}}; // right
+    for (const cv::Rect& strip : strips) {
+        if (!strip.empty())
+            Within(pixels, strip, colour, tolerance, smoothedToo).copyTo(grown(strip - to.tl()));
+    }
+    return grown;
 }
 
 RegionMask RegionMask::Find(const LabPixels& pixels, cv::Point start, const cv::Vec4b& colour, double tolerance,
@@ -91,26 +95,32 @@ RegionMask RegionMask::Find(const LabPixels& pixels, cv::Point start, const cv::
 {
     const cv::Rect picture = pixels.Bounds();
     cv::Rect window = Grown(cv::Rect(start, cv::Size(1, 1)), kFirstReach) & picture;
+    const cv::Point at = start - window.tl();
     bool smoothedToo = true;
+    cv::Mat within = Within(pixels, window, colour, tolerance, smoothedToo);
+    if (within.at<std::uint8_t>(at) != kWithin) {
+        smoothedToo = false;
+        within = Within(pixels, window, colour, tolerance, smoothedToo);
+    }
+    // A start beyond the tolerance is a region of one pixel.
+    if (within.at<std::uint8_t>(at) != kWithin) {
+        RegionMask alone;
+        alone.m_mask = cv::Mat(1, 1, CV_8U, cv::Scalar(kInRegion));
+        alone.m_origin = start;
+        alone.Enclose();
+        return alone;
+    }
     for (;;) {
-        cv::Mat mask = Within(pixels, window, colour, tolerance, smoothedToo);
-        const cv::Point at = start - window.tl();
-        if (mask.at<std::uint8_t>(at) != kWithin && smoothedToo) {
-            smoothedToo = false;
-            continue;
-        }
-        // A start beyond the tolerance is a region of one pixel.
-        if (mask.at<std::uint8_t>(at) != kWithin) {
-            mask.setTo(0);
-            mask.at<std::uint8_t>(at) = kWithin;
-        }
+        cv::Mat mask = within.clone();
         cv::Rect box;
-        cv::floodFill(mask, at, cv::Scalar(kReached), &box, cv::Scalar(), cv::Scalar(), 4 | cv::FLOODFILL_FIXED_RANGE);
+        cv::floodFill(mask, start - window.tl(), cv::Scalar(kReached), &box, cv::Scalar(), cv::Scalar(),
+                      4 | cv::FLOODFILL_FIXED_RANGE);
         cv::Rect wider = Widened(window, box, picture);
         // Most of the picture already: the rest costs less than another widening.
         if (wider != window && 2 * wider.area() > picture.area())
             wider = picture;
         if (wider != window) {
+            within = Extended(pixels, within, window, wider, colour, tolerance, smoothedToo);
             window = wider;
             continue;
         }
@@ -208,15 +218,13 @@ cv::Mat RegionMask::Padded(cv::Size picture) const
 // pixel wide has the region on two sides at most, and stays out.
 void RegionMask::FillNotches(cv::Size picture)
 {
-    const cv::Mat sides = (cv::Mat_<float>(3, 3) << 0, 1, 0, 1, 0, 1, 0, 1, 0);
+    const cv::Rect inner(cv::Point(1, 1), m_mask.size());
     for (int round = 0; round < kNotchRounds; ++round) {
-        cv::Mat padded = Padded(picture), in, count;
-        cv::compare(padded, 0, in, cv::CMP_NE);
-        in.convertTo(in, CV_32F, 1.0 / kInRegion);
-        cv::filter2D(in, count, CV_32F, sides, cv::Point(-1, -1), 0, cv::BORDER_CONSTANT);
-        cv::Mat notches;
-        cv::compare(count(cv::Rect(cv::Point(1, 1), m_mask.size())), kNotchSides - 0.5, notches, cv::CMP_GT);
-        m_mask.setTo(kInRegion, notches);
+        cv::Mat in;
+        cv::bitwise_and(Padded(picture), cv::Scalar(1), in);
+        const cv::Mat sides = in(inner - cv::Point(1, 0)) + in(inner + cv::Point(1, 0)) + in(inner - cv::Point(0, 1)) +
+                              in(inner + cv::Point(0, 1));
+        m_mask.setTo(kInRegion, sides >= kNotchSides);
     }
 }
 

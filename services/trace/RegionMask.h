@@ -39,6 +39,8 @@ public:
 private:
     static cv::Mat Within(const LabPixels& pixels, const cv::Rect& window, const cv::Vec4b& colour, double tolerance,
                           bool smoothedToo);
+    static cv::Mat Extended(const LabPixels& pixels, const cv::Mat& within, const cv::Rect& from, const cv::Rect& to,
+                            const cv::Vec4b& colour, double tolerance, bool smoothedToo);
     void Regrow(const LabPixels& pixels, const cv::Vec4b& colour, double tolerance);
     cv::Mat Padded(cv::Size picture) const;
     void FillNotches(cv::Size picture);

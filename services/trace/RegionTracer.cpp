@@ -36,6 +36,11 @@ bool RegionTracer::CanRead(const TracePixels& pixels)
 
 TraceResult RegionTracer::Trace(const TracePixels& pixels, Point seed) const
 {
+    return Trace(pixels, nullptr, seed);
+}
+
+TraceResult RegionTracer::Trace(const TracePixels& pixels, const TracePixels* smoothed, Point seed) const
+{
     if (!CanRead(pixels))
         return Failed(TraceFailure::NoPicture);
     if (!UsableOptions(m_options))
@@ -43,7 +48,7 @@ TraceResult RegionTracer::Trace(const TracePixels& pixels, Point seed) const
     if (seed.x < 0 || seed.y < 0 || seed.x >= pixels.width || seed.y >= pixels.height)
         return Failed(TraceFailure::OutsidePicture);
     try {
-        const LabPixels lab(pixels);
+        const LabPixels lab(pixels, smoothed);
         const cv::Point at(seed.x, seed.y);
         const std::vector<RegionColour::Choice> choices = RegionColour::Around(lab, at, m_options.tolerance);
         for (std::size_t i = 0; i < choices.size(); ++i) {

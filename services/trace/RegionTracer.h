@@ -105,6 +105,8 @@ private:
     // tangle it. A halved canvas's pixels are two of the picture's wide.
     static constexpr int kThinnest = 3;
     RegionTracer(const TraceOptions& options, int thinnest) : m_options(options), m_thinnest(thinnest) {}
+    // With the pixels smoothed already (a canvas keeps them so), or null.
+    TraceResult Trace(const TracePixels& pixels, const TracePixels* smoothed, Point seed) const;
 
     TraceOptions m_options;
     int m_thinnest = kThinnest;

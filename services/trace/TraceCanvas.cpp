@@ -12,122 +12,96 @@ namespace
 {
 
 constexpr int kHalf = 2;
-// A pixel stands out of its block when its colour lies farther than this
-// from the block's mean (squared distance over blue, green, red and opacity;
-// about Delta E 6): a line one pixel wide of a colour at least Delta E 12
-// from its ground does, the noise of a photograph mostly does not.
-constexpr int kStandsOut = 16 * 16;
-// Picture rows read at a time while halving.
-constexpr int kBandBlocks = 128;
+// Picture rows halved at a time, and the rows read beyond them on either
+// side for the blocks around the band's own.
+constexpr int kBandRows = 256;
+constexpr int kBandMargin = 2;
+// A pixel stands out of its block only when it differs from the block's
+// mean by more than this (squared distance over blue, green, red and
+// opacity; about Delta E 3): below it, noise.
+constexpr int kNoise = 8 * 8;
+constexpr double kLeastHalvedEpsilon = 1.0;
 
-struct Bgra {
-    int c[4];
-};
-
-int SquaredDistance(const Bgra& a, const Bgra& b)
+int SquaredDistance(const std::uint8_t* a, const std::int32_t* b)
 {
     int sum = 0;
     for (int i = 0; i < 4; ++i)
-        sum += (a.c[i] - b.c[i]) * (a.c[i] - b.c[i]);
+        sum += (a[i] - b[i]) * (a[i] - b[i]);
     return sum;
 }
 
-Bgra PixelAt(const TracePixels& pixels, int x, int y)
+// Picture rows [first, last) as blue, green, red and opacity (opaque where
+// the picture has none), padded to an even size by repeating its last
+// column and row.
+cv::Mat BgraRows(const TracePixels& pixels, int first, int last)
 {
-    const std::uint8_t* p = pixels.top + static_cast<std::ptrdiff_t>(y) * pixels.stride +
-                            static_cast<std::ptrdiff_t>(x) * pixels.bytesPerPixel;
-    const int opacity = pixels.bytes == PixelBytes::Bgra ? p[3] : 255;
-    return {{p[0], p[1], p[2], opacity}};
+    cv::Mat source(last - first, pixels.width, pixels.bytesPerPixel == 4 ? CV_8UC4 : CV_8UC3);
+    const std::size_t rowBytes = static_cast<std::size_t>(pixels.width) * pixels.bytesPerPixel;
+    for (int y = first; y < last; ++y)
+        std::memcpy(source.ptr(y - first), pixels.top + static_cast<std::ptrdiff_t>(y) * pixels.stride, rowBytes);
+    cv::Mat bgra;
+    if (source.channels() == 3)
+        cv::cvtColor(source, bgra, cv::COLOR_BGR2BGRA);
+    else
+        bgra = source;
+    if (pixels.bytes != PixelBytes::Bgra)
+        bgra |= cv::Scalar(0, 0, 0, 255);
+    cv::copyMakeBorder(bgra, bgra, 0, bgra.rows % kHalf, 0, bgra.cols % kHalf, cv::BORDER_REPLICATE);
+    return bgra;
 }
 
-// The blocks of picture rows [2 * first, 2 * last) as their pixels' means
-// (CV_32SC4), with one block more above and below where the picture has them.
-struct Band {
-    int first, last; // the band's block rows
-    int top;         // the block row of means.row(0)
-    cv::Mat means;
-};
-
-Band MeansOf(const TracePixels& pixels, int first, int last, int blockRows, int blockColumns)
+// The colour block (bx, by) of `rows` keeps. A pixel that stands out more
+// from the blocks around than from its own block (a line one pixel wide, a
+// letter's stroke, a speck of opacity) gives the block its colour, so that
+// what a trace stops at survives. Otherwise the block takes its mean: along
+// an edge between two regions that is the edge antialiased, where choosing
+// one side or the other pixel by pixel would fray it.
+void BlockColour(const cv::Mat& rows, const cv::Vec4i& mean, const cv::Vec4i& around, int bx, int by, std::uint8_t* out)
 {
-    Band band{first, last, std::max(0, first - 1), cv::Mat()};
-    const int bottom = std::min(blockRows, last + 1);
-    band.means.create(bottom - band.top, blockColumns, CV_32SC4);
-    for (int by = band.top; by < bottom; ++by) {
-        for (int bx = 0; bx < blockColumns; ++bx) {
-            Bgra sum{{0, 0, 0, 0}};
-            int count = 0;
-            for (int y = kHalf * by; y < std::min(pixels.height, kHalf * by + kHalf); ++y) {
-                for (int x = kHalf * bx; x < std::min(pixels.width, kHalf * bx + kHalf); ++x) {
-                    const Bgra p = PixelAt(pixels, x, y);
-                    for (int i = 0; i < 4; ++i)
-                        sum.c[i] += p.c[i];
-                    ++count;
-                }
-            }
-            cv::Vec4i& mean = band.means.at<cv::Vec4i>(by - band.top, bx);
-            for (int i = 0; i < 4; ++i)
-                mean[i] = (sum.c[i] + count / 2) / count;
-        }
-    }
-    return band;
-}
-
-// The mean of the blocks around (bx, by) and the block itself.
-Bgra AroundMean(const Band& band, int bx, int by)
-{
-    Bgra sum{{0, 0, 0, 0}};
-    int count = 0;
-    for (int y = std::max(band.top, by - 1); y < std::min(band.top + band.means.rows, by + 2); ++y) {
-        for (int x = std::max(0, bx - 1); x < std::min(band.means.cols, bx + 2); ++x) {
-            const cv::Vec4i& m = band.means.at<cv::Vec4i>(y - band.top, x);
-            for (int i = 0; i < 4; ++i)
-                sum.c[i] += m[i];
-            ++count;
-        }
-    }
-    for (int& c : sum.c)
-        c /= count;
-    return sum;
-}
-
-// The colour block (bx, by) keeps: its pixel farthest from the blocks
-// around, when that one stands out of the block, else the block's mean.
-Bgra BlockColour(const TracePixels& pixels, const Band& band, int bx, int by)
-{
-    const cv::Vec4i& m = band.means.at<cv::Vec4i>(by - band.top, bx);
-    const Bgra mean{{m[0], m[1], m[2], m[3]}};
-    const Bgra around = AroundMean(band, bx, by);
-    Bgra chosen = mean;
+    const std::uint8_t* chosen = nullptr;
     int farthest = -1;
-    for (int y = kHalf * by; y < std::min(pixels.height, kHalf * by + kHalf); ++y) {
-        for (int x = kHalf * bx; x < std::min(pixels.width, kHalf * bx + kHalf); ++x) {
-            const Bgra p = PixelAt(pixels, x, y);
-            const int distance = SquaredDistance(p, around);
+    for (int dy = 0; dy < kHalf; ++dy) {
+        const std::uint8_t* p = rows.ptr(kHalf * by + dy) + 4 * kHalf * bx;
+        for (int dx = 0; dx < kHalf; ++dx, p += 4) {
+            const int distance = SquaredDistance(p, around.val);
             if (distance > farthest) {
                 farthest = distance;
                 chosen = p;
             }
         }
     }
-    return SquaredDistance(chosen, mean) > kStandsOut ? chosen : mean;
+    const int fromMean = SquaredDistance(chosen, mean.val);
+    if (fromMean > kNoise && farthest > fromMean) {
+        std::memcpy(out, chosen, 4);
+        return;
+    }
+    for (int i = 0; i < 4; ++i)
+        out[i] = static_cast<std::uint8_t>(mean[i]);
 }
 
 // Halved in blue, green, red and opacity, band by band, so that a large
 // picture is never held whole in a second form; converted after.
 cv::Mat Halved(const TracePixels& pixels)
 {
-    const int blockColumns = (pixels.width + 1) / kHalf, blockRows = (pixels.height + 1) / kHalf;
-    cv::Mat halved(blockRows, blockColumns, CV_8UC4);
-    for (int first = 0; first < blockRows; first += kBandBlocks) {
-        const Band band = MeansOf(pixels, first, std::min(blockRows, first + kBandBlocks), blockRows, blockColumns);
-        for (int by = band.first; by < band.last; ++by) {
-            auto* out = halved.ptr<cv::Vec4b>(by);
-            for (int bx = 0; bx < blockColumns; ++bx) {
-                const Bgra c = BlockColour(pixels, band, bx, by);
-                out[bx] =
-                    cv::Vec4b(std::uint8_t(c.c[0]), std::uint8_t(c.c[1]), std::uint8_t(c.c[2]), std::uint8_t(c.c[3]));
-            }
+    const int columns = (pixels.width + 1) / kHalf, blockRows = (pixels.height + 1) / kHalf;
+    cv::Mat halved(blockRows, columns, CV_8UC4);
+    for (int first = 0; first < pixels.height; first += kBandRows) {
+        const int last = std::min(pixels.height, first + kBandRows);
+        const int readFirst = std::max(0, first - kBandMargin), readLast = std::min(pixels.height, last + kBandMargin);
+        const cv::Mat rows = BgraRows(pixels, readFirst, readLast);
+        cv::Mat means, around;
+        cv::resize(rows, means, cv::Size(rows.cols / kHalf, rows.rows / kHalf), 0, 0, cv::INTER_AREA);
+        cv::Mat wide;
+        means.convertTo(wide, CV_32SC4);
+        cv::blur(means, around, cv::Size(3, 3), cv::Point(-1, -1), cv::BORDER_REPLICATE);
+        cv::Mat aroundWide;
+        around.convertTo(aroundWide, CV_32SC4);
+        for (int by = (first - readFirst) / kHalf; by < (last - readFirst + 1) / kHalf; ++by) {
+            std::uint8_t* out = halved.ptr(readFirst / kHalf + by);
+            const cv::Vec4i* mean = wide.ptr<cv::Vec4i>(by);
+            const cv::Vec4i* near = aroundWide.ptr<cv::Vec4i>(by);
+            for (int bx = 0; bx < columns; ++bx)
+                BlockColour(rows, mean[bx], near[bx], bx, by, out + 4 * bx);
         }
     }
     return halved;
@@ -135,7 +109,8 @@ cv::Mat Halved(const TracePixels& pixels)
 
 } // namespace
 
-// The converted pixels, copied out of OpenCV's keeping.
+// The converted pixels, and the same smoothed once for every trace, copied
+// out of OpenCV's keeping.
 void TraceCanvas::Take(const TracePixels& pixels)
 {
     const cv::Mat laba = LabPixels(pixels).Window(cv::Rect(0, 0, pixels.width, pixels.height));
@@ -143,6 +118,8 @@ void TraceCanvas::Take(const TracePixels& pixels)
     m_rows = laba.rows;
     m_laba.resize(static_cast<std::size_t>(m_columns) * m_rows * 4);
     laba.copyTo(cv::Mat(laba.size(), CV_8UC4, m_laba.data()));
+    m_smoothed.resize(m_laba.size());
+    LabPixels::Smoothing(laba).copyTo(cv::Mat(laba.size(), CV_8UC4, m_smoothed.data()));
 }
 
 TraceCanvas TraceCanvas::Of(const TracePixels& pixels)
@@ -154,7 +131,7 @@ TraceCanvas TraceCanvas::Of(const TracePixels& pixels)
 TraceCanvas TraceCanvas::Of(const TracePixels& pixels, int scale)
 {
     TraceCanvas canvas;
-    if (!RegionTracer::CanRead(pixels) || (scale != 1 && scale != kHalf))
+    if (!RegionTracer::CanRead(pixels) || pixels.bytes == PixelBytes::Laba || (scale != 1 && scale != kHalf))
         return canvas;
     try {
         if (scale == kHalf) {
@@ -184,12 +161,16 @@ TraceResult TraceCanvas::Trace(Point seed, const TraceOptions& options) const
         refused.failure = TraceFailure::OutsidePicture;
     if (!refused.Ok())
         return refused;
+    // The distance in canvas pixels; on a halved canvas never under one, the
+    // step of its outline's staircase, which a smaller one would follow
+    // corner by corner: two picture pixels at most.
     TraceOptions scaled = options;
-    scaled.epsilon = options.epsilon / m_scale;
-    const TracePixels pixels{m_laba.data(),   static_cast<std::ptrdiff_t>(m_columns) * 4, m_columns, m_rows, 4,
-                             PixelBytes::Laba};
+    scaled.epsilon = m_scale == 1 ? options.epsilon : std::max(options.epsilon / m_scale, kLeastHalvedEpsilon);
+    const std::ptrdiff_t stride = static_cast<std::ptrdiff_t>(m_columns) * 4;
+    const TracePixels pixels{m_laba.data(), stride, m_columns, m_rows, 4, PixelBytes::Laba};
+    const TracePixels smoothed{m_smoothed.data(), stride, m_columns, m_rows, 4, PixelBytes::Laba};
     const int thinnest = m_scale == 1 ? RegionTracer::kThinnest : RegionTracer::kThinnest - 1;
-    TraceResult result = RegionTracer(scaled, thinnest).Trace(pixels, {seed.x / m_scale, seed.y / m_scale});
+    TraceResult result = RegionTracer(scaled, thinnest).Trace(pixels, &smoothed, {seed.x / m_scale, seed.y / m_scale});
     // A canvas pixel of the last column or row of an odd-sized picture covers
     // one picture pixel, not two: its far corners are the picture's edge.
     for (Point& p : result.outline) {

@@ -42,8 +42,9 @@ public:
 private:
     void Take(const TracePixels& converted);
 
-    std::vector<std::uint8_t> m_laba; // rows of 4-byte pixels, PixelBytes::Laba
-    int m_columns = 0, m_rows = 0;    // the canvas's
+    std::vector<std::uint8_t> m_laba;     // rows of 4-byte pixels, PixelBytes::Laba
+    std::vector<std::uint8_t> m_smoothed; // the same smoothed as the tracer smooths them
+    int m_columns = 0, m_rows = 0;        // the canvas's
     int m_scale = 1;
     int m_width = 0, m_height = 0; // the picture's
 };
