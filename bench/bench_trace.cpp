@@ -5,7 +5,8 @@
 //
 // - Load: reading the file into the picture the editor holds.
 // - Canvas: what the trace tool's preview makes of a picture once, on its
-//   own thread (a copy of the pixels, halved and converted).
+//   own thread (halved and converted); the editor's own thread only shares
+//   the picture's pixels with it.
 // - Hover: the preview's trace under a resting pointer, on that canvas.
 // - Click: the trace a click makes, on the picture itself.
 #include "services/picture/MapPicture.h"
@@ -96,9 +97,9 @@ void Canvas(benchmark::State& state, const std::string& path)
         state.SkipWithError("load failed");
         return;
     }
+    const PicturePixels shared = PicturePixels::Of(picture);
     for (auto _ : state) {
-        const PicturePixels copy = PicturePixels::Of(picture).Owned();
-        const TraceCanvas canvas = TraceCanvas::Of(copy.Pixels());
+        const TraceCanvas canvas = TraceCanvas::Of(shared.Pixels());
         benchmark::DoNotOptimize(&canvas);
     }
 }

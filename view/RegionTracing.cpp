@@ -114,7 +114,7 @@ void RegionTracing::TakePicture()
     const MapPicture& picture = m_view.Picture();
     if (picture.Generation() == m_pictureGeneration && picture.BackgroundColor() == m_pictureBackground)
         return;
-    m_background.SetPicture(std::make_shared<const PicturePixels>(PicturePixels::Of(picture).Owned()));
+    m_background.SetPicture(std::make_shared<const PicturePixels>(PicturePixels::Of(picture)));
     m_pictureGeneration = picture.Generation();
     m_pictureBackground = picture.BackgroundColor();
 }

@@ -14,6 +14,7 @@
 #include <QImage>
 
 #include <cstdint>
+#include <memory>
 #include <string>
 
 class QPainter;
@@ -38,7 +39,10 @@ public:
 
     PictureKind Kind() const { return m_kind; }
     // The bitmap of a loaded PNG; empty for the other kinds.
-    const PictureDib& Dib() const { return m_dib; }
+    const PictureDib& Dib() const { return *m_dib; }
+    // The same bitmap, kept alive for as long as it is held: a picture
+    // loaded anew takes a bitmap of its own, as Qt's images share theirs.
+    std::shared_ptr<const PictureDib> SharedDib() const { return m_dib; }
     // The decoded picture of the other kinds; null for a PNG.
     const QImage& Image() const { return m_image; }
 
@@ -53,8 +57,8 @@ private:
     void Clear();
     void DrawDib(QPainter& painter, const QRectF& target) const;
 
-    QImage m_image;   // JPEG, GIF and BMP
-    PictureDib m_dib; // PNG
+    QImage m_image;                    // JPEG, GIF and BMP
+    std::shared_ptr<PictureDib> m_dib; // PNG; never null
     std::int32_t m_width = 0;
     std::int32_t m_height = 0;
     std::int64_t m_fileSize = 0;

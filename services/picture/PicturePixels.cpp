@@ -59,9 +59,8 @@ PicturePixels PicturePixels::Expanded(const MapPicture& picture)
     const PictureDib& dib = picture.Dib();
     const int width = dib.Width(), height = dib.Height();
     const bool opacity = dib.HasTableOpacity();
-    PicturePixels held;
-    held.m_bytes.resize(static_cast<std::size_t>(width) * height * kFourBytes);
-    std::uint8_t* out = held.m_bytes.data();
+    auto bytes = std::make_shared<std::vector<std::uint8_t>>(static_cast<std::size_t>(width) * height * kFourBytes);
+    std::uint8_t* out = bytes->data();
     for (int y = 0; y < height; ++y) {
         const std::uint8_t* row = dib.Row(y);
         for (int x = 0; x < width; ++x, out += kFourBytes) {
@@ -70,8 +69,10 @@ PicturePixels PicturePixels::Expanded(const MapPicture& picture)
             out[3] = opacity ? dib.TableOpacity(dib.IndexAt(row, x)) : kOpaque;
         }
     }
-    held.m_pixels = {held.m_bytes.data(), static_cast<std::ptrdiff_t>(width) * kFourBytes, width, height,
-                     kFourBytes,          opacity ? PixelBytes::Bgra : PixelBytes::Bgr};
+    PicturePixels held;
+    held.m_pixels = {bytes->data(), static_cast<std::ptrdiff_t>(width) * kFourBytes, width, height,
+                     kFourBytes,    opacity ? PixelBytes::Bgra : PixelBytes::Bgr};
+    held.m_bytes = std::move(bytes);
     return held;
 }
 
@@ -90,24 +91,6 @@ PicturePixels PicturePixels::Of(const MapPicture& picture)
     held.m_pixels = {dib.Row(0),         -static_cast<std::ptrdiff_t>(dib.Stride()),
                      dib.Width(),        dib.Height(),
                      dib.BitCount() / 8, dib.BitCount() == 32 ? PixelBytes::Bgra : PixelBytes::Bgr};
-    held.m_borrowed = true;
+    held.m_dib = picture.SharedDib();
     return held;
-}
-
-PicturePixels PicturePixels::Owned() const
-{
-    PicturePixels copy;
-    copy.m_pixels = m_pixels;
-    if (!m_pixels.top)
-        return copy;
-    copy.m_image = m_image; // shared, and never changed in place
-    if (!m_borrowed && m_bytes.empty())
-        return copy;
-    const std::size_t rowBytes = static_cast<std::size_t>(m_pixels.width) * m_pixels.bytesPerPixel;
-    copy.m_bytes.resize(rowBytes * m_pixels.height);
-    for (int y = 0; y < m_pixels.height; ++y)
-        std::memcpy(copy.m_bytes.data() + rowBytes * y, m_pixels.top + m_pixels.stride * y, rowBytes);
-    copy.m_pixels.top = copy.m_bytes.data();
-    copy.m_pixels.stride = static_cast<std::ptrdiff_t>(rowBytes);
-    return copy;
 }

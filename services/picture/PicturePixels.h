@@ -5,7 +5,7 @@
 // decoded image as it is when it has 32-bit pixels, and one with
 // transparency laid over the picture's background colour as drawing lays it,
 // its opacity kept. Whatever conversion the pixels needed is held here with
-// them. Move-only: the pixels may point into this object's own storage.
+// them.
 
 #include "services/trace/RegionTracer.h"
 #include "services/types/ColorRef.h"
@@ -13,25 +13,21 @@
 #include <QImage>
 
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 class MapPicture;
+class PictureDib;
 
 class PicturePixels
 {
 public:
-    PicturePixels() = default;
-    PicturePixels(PicturePixels&&) = default;
-    PicturePixels& operator=(PicturePixels&&) = default;
-    PicturePixels(const PicturePixels&) = delete;
-    PicturePixels& operator=(const PicturePixels&) = delete;
-
-    // No pixels when nothing is loaded.
+    // No pixels when nothing is loaded. The pixels live as long as this
+    // object and its copies, whatever becomes of the picture: they may be
+    // traced on another thread while the picture is loaded anew. Nothing is
+    // copied for that: a PNG's bitmap and Qt's image are shared, and neither
+    // is changed after loading.
     static PicturePixels Of(const MapPicture& picture);
-    // The same pixels held by this object alone, copied where they lay in the
-    // picture's own bitmap: they may be traced on another thread while the
-    // picture is loaded anew.
-    PicturePixels Owned() const;
 
     const TracePixels& Pixels() const { return m_pixels; }
 
@@ -40,7 +36,7 @@ private:
     static PicturePixels Expanded(const MapPicture& picture);
 
     TracePixels m_pixels;
-    QImage m_image;                    // Qt's image, shared, or a converted copy
-    std::vector<std::uint8_t> m_bytes; // a bitmap expanded or copied here
-    bool m_borrowed = false;           // the pixels lie in the picture's own bitmap
+    QImage m_image;                                           // Qt's image, shared, or a converted copy
+    std::shared_ptr<const std::vector<std::uint8_t>> m_bytes; // a bitmap looked up into here
+    std::shared_ptr<const PictureDib> m_dib;                  // the PNG's bitmap, where the pixels lie
 };

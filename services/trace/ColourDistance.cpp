@@ -68,13 +68,23 @@ cv::Mat ColourDistance::BothWithin(const cv::Mat& laba, const cv::Mat& other, co
     auto within = [&](const cv::Vec4b& c) {
         return share[0][c[0]] + share[1][c[1]] + share[2][c[2]] + share[3][c[3]] <= limit;
     };
+    // Neighbours share their colours more often than not (a plain fill, a
+    // smooth sky): a pixel like the one before it is judged as that one was.
     cv::Mat mask(laba.size(), CV_8U);
     for (int y = 0; y < laba.rows; ++y) {
-        const cv::Vec4b* first = laba.ptr<cv::Vec4b>(y);
-        const cv::Vec4b* second = other.ptr<cv::Vec4b>(y);
+        const auto* first = laba.ptr<std::uint32_t>(y);
+        const auto* second = other.ptr<std::uint32_t>(y);
         std::uint8_t* out = mask.ptr<std::uint8_t>(y);
-        for (int x = 0; x < laba.cols; ++x)
-            out[x] = within(first[x]) && within(second[x]) ? kIn : kOut;
+        std::uint32_t lastFirst = ~first[0], lastSecond = 0;
+        std::uint8_t last = kOut;
+        for (int x = 0; x < laba.cols; ++x) {
+            if (first[x] != lastFirst || second[x] != lastSecond) {
+                lastFirst = first[x];
+                lastSecond = second[x];
+                last = within(laba.ptr<cv::Vec4b>(y)[x]) && within(other.ptr<cv::Vec4b>(y)[x]) ? kIn : kOut;
+            }
+            out[x] = last;
+        }
     }
     return mask;
 }

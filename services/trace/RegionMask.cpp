@@ -52,6 +52,26 @@ cv::Rect Widened(const cv::Rect& window, const cv::Rect& box, const cv::Rect& pi
     return cv::Rect(topLeft, bottomRight) & picture;
 }
 
+// The pixels outside `mask` (CV_8U) with a side neighbour inside it, in
+// one pass over it.
+std::vector<cv::Point> Fringe(const cv::Mat& mask)
+{
+    std::vector<cv::Point> fringe;
+    for (int y = 0; y < mask.rows; ++y) {
+        const std::uint8_t* row = mask.ptr<std::uint8_t>(y);
+        const std::uint8_t* above = y > 0 ? mask.ptr<std::uint8_t>(y - 1) : nullptr;
+        const std::uint8_t* below = y + 1 < mask.rows ? mask.ptr<std::uint8_t>(y + 1) : nullptr;
+        for (int x = 0; x < mask.cols; ++x) {
+            if (row[x])
+                continue;
+            if ((x > 0 && row[x - 1]) || (x + 1 < mask.cols && row[x + 1]) || (above && above[x]) ||
+                (below && below[x]))
+                fringe.emplace_back(x, y);
+        }
+    }
+    return fringe;
+}
+
 } // namespace
 
 // A pixel belongs when its own colour lies within the tolerance, so that a
@@ -151,14 +171,9 @@ void RegionMask::Regrow(const LabPixels& pixels, const cv::Vec4b& colour, double
     const cv::Rect area = Grown(cv::Rect(m_origin, m_mask.size()), kRegrowSteps) & picture;
     cv::Mat grown = cv::Mat::zeros(area.size(), CV_8U);
     m_mask.copyTo(grown(cv::Rect(m_origin - area.tl(), m_mask.size())));
-    const cv::Mat side = cv::getStructuringElement(cv::MORPH_CROSS, cv::Size(3, 3));
     const cv::Point sides[] = {{1, 0}, {-1, 0}, {0, 1}, {0, -1}};
     for (int step = 0; step < kRegrowSteps; ++step) {
-        cv::Mat fringe;
-        cv::dilate(grown, fringe, side);
-        fringe &= ~grown;
-        std::vector<cv::Point> edge;
-        cv::findNonZero(fringe, edge);
+        const std::vector<cv::Point> edge = Fringe(grown);
         // Each edge pixel with the pixels further out from each region pixel beside it.
         std::vector<cv::Point> own, far;
         std::vector<std::size_t> owner;

@@ -175,13 +175,13 @@ private slots:
         BackgroundTrace trace([&](const TraceResult& r) { results.push_back(r); });
         MapPicture picture;
         QVERIFY(picture.Load(first));
-        trace.SetPicture(std::make_shared<const PicturePixels>(PicturePixels::Of(picture).Owned()));
+        trace.SetPicture(std::make_shared<const PicturePixels>(PicturePixels::Of(picture)));
         QVERIFY(picture.Load(second)); // the first bitmap is gone
         trace.Request({15, 12}, TraceOptions());
         QTRY_COMPARE(results.size(), std::size_t(1));
         QVERIFY(results[0].Ok());
         QCOMPARE(results[0].regionPixels, 20 * 20);
-        trace.SetPicture(std::make_shared<const PicturePixels>(PicturePixels::Of(picture).Owned()));
+        trace.SetPicture(std::make_shared<const PicturePixels>(PicturePixels::Of(picture)));
         trace.Request({15, 5}, TraceOptions());
         QTRY_COMPARE(results.size(), std::size_t(2));
         QCOMPARE(results[1].regionPixels, 40 * 10);
