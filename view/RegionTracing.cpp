@@ -38,7 +38,7 @@ public:
 } // namespace
 
 RegionTracing::RegionTracing(CZephyrmapView& view)
-    : m_view(view), m_background([this](const TraceResult& traced) { Traced(traced); })
+    : m_view(view), m_previewTracer([this](const TraceResult& traced) { Traced(traced); })
 {
     m_rest.setSingleShot(true);
     m_rest.setInterval(kRestMilliseconds);
@@ -106,15 +106,15 @@ void RegionTracing::Moved(Point p)
         HidePreview();
 }
 
-// The picture is copied for the tracing thread once, and again only when it
-// has been loaded anew (or its background, which transparency is laid over,
-// has changed) since.
+// The picture's pixels go to the tracing thread (shared, not copied) once,
+// and again only when it has been loaded anew since, or its background,
+// which transparency is laid over, has changed.
 void RegionTracing::TakePicture()
 {
     const MapPicture& picture = m_view.Picture();
     if (picture.Generation() == m_pictureGeneration && picture.BackgroundColor() == m_pictureBackground)
         return;
-    m_background.SetPicture(std::make_shared<const PicturePixels>(PicturePixels::Of(picture)));
+    m_previewTracer.SetPicture(std::make_shared<const PicturePixels>(PicturePixels::Of(picture)));
     m_pictureGeneration = picture.Generation();
     m_pictureBackground = picture.BackgroundColor();
 }
@@ -122,13 +122,13 @@ void RegionTracing::TakePicture()
 void RegionTracing::Rested()
 {
     if (!m_view.Picture().IsLoaded()) {
-        m_background.Cancel();
+        m_previewTracer.Cancel();
         HidePreview();
         return;
     }
     TakePicture();
     m_asked = m_pointer;
-    m_background.Request(m_pointer, Options());
+    m_previewTracer.Request(m_pointer, Options());
 }
 
 // A preview arrives after the pointer may have moved on: it is shown while
@@ -166,7 +166,7 @@ void RegionTracing::HidePreview()
 void RegionTracing::Pressed(Point p)
 {
     m_rest.stop();
-    m_background.Cancel();
+    m_previewTracer.Cancel();
     HidePreview();
     int width = 0, height = 0;
     m_view.Picture().LoadedSize(width, height);
@@ -206,7 +206,7 @@ bool RegionTracing::KeyPressed(int key)
 bool RegionTracing::Cancel()
 {
     m_rest.stop();
-    m_background.Cancel();
+    m_previewTracer.Cancel();
     HidePreview();
     m_view.Frame().SetStatusText(PanePrompt, QString());
     m_view.ReturnToSelectionTool();

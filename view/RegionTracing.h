@@ -55,7 +55,7 @@ public:
     int Tolerance() const;
     bool IsRestTimerActive() const { return m_rest.isActive(); }
     // A preview is being traced, or waits to be.
-    bool IsTracing() const { return m_background.IsBusy(); }
+    bool IsTracing() const { return m_previewTracer.IsBusy(); }
 
     static int ToleranceAbove(int tolerance);
     static int ToleranceBelow(int tolerance);
@@ -82,5 +82,5 @@ private:
     TraceResult m_traced; // the preview's while it is shown
     std::uint64_t m_pictureGeneration = 0;
     ColorRef m_pictureBackground = 0;
-    BackgroundTrace m_background;
+    BackgroundTrace m_previewTracer;
 };

@@ -6,9 +6,10 @@
 // (RegionColour); it holds the 4-connected pixels whose own colour stays
 // within a tolerance of that colour, so that a line of another colour parts
 // two regions however thin it is, and an edge of opacity parts them as one of
-// colour does. Its outer outline (a name inside is part of the region, and an
-// area has no holes) is simplified to within a distance, with at most so many
-// corners, never crossing itself.
+// colour does, and whose colour evened out with their neighbours' does too,
+// so that noise builds no bridge across a hard edge. Its outer outline (a
+// name inside is part of the region, and an area has no holes) is simplified
+// to within a distance, with at most so many corners, never crossing itself.
 //
 // The outline runs along pixel corners: (x, y) is the top-left corner of
 // pixel (x, y), so a pixel is inside the polygon exactly when its centre is,
