@@ -253,6 +253,44 @@ private slots:
         QVERIFY2(iou >= 0.97, qPrintable(QStringLiteral("IoU %1: %2").arg(iou).arg(Describe(r.outline))));
     }
 
+    // Two white halves parted by a line one pixel wide, saved as JPEG at
+    // quality 75: a click three pixels from the line, on either side, traces
+    // that half alone, the line's blocks smeared as they may be. Guards the
+    // smoothing before the region grows, which erased the line.
+    void aJpegOfHalvesKeepsTheLine_data()
+    {
+        QTest::addColumn<int>("grey");
+        QTest::addColumn<int>("seedX");
+        QTest::addColumn<int>("left");
+        QTest::addColumn<int>("right");
+        QTest::newRow("mid-grey, left") << 128 << 47 << 0 << 50;
+        QTest::newRow("mid-grey, right") << 128 << 53 << 51 << 100;
+        QTest::newRow("light grey, left") << 170 << 47 << 0 << 50;
+        QTest::newRow("light grey, right") << 170 << 53 << 51 << 100;
+    }
+    void aJpegOfHalvesKeepsTheLine()
+    {
+        QFETCH(int, grey);
+        QFETCH(int, seedX);
+        QFETCH(int, left);
+        QFETCH(int, right);
+        const Picture halves = Halves(Bgrx(grey, grey, grey));
+        const QString path = m_dir.filePath(QStringLiteral("halves.jpg"));
+        QVERIFY(ImageOf(halves).save(path, "JPEG", 75));
+        MapPicture picture;
+        QVERIFY(picture.Load(utf8::Utf8ToSjis(path.toStdString())));
+        const TraceResult r = picturetrace::Trace(picture, {seedX, 30}, TraceOptions());
+        QVERIFY(r.Ok());
+        const Inside half = [&](double x, double) { return x >= left && x < right; };
+        const std::vector<bool> traced = Covered(halves.width, halves.height, Filled(r.outline));
+        const double iou = IoU(Covered(halves.width, halves.height, half), traced);
+        QVERIFY2(iou >= 0.95, qPrintable(QStringLiteral("IoU %1: %2").arg(iou).arg(Describe(r.outline))));
+        // Nothing of the other half, beyond the line.
+        const int across = seedX < 50 ? 52 : 48;
+        for (int y = 0; y < halves.height; ++y)
+            QVERIFY2(!traced[std::size_t(y) * halves.width + across], qPrintable(Describe(r.outline)));
+    }
+
     // The map of countries and the photograph, saved as JPEG at quality 75:
     // a click on the name, beside it or by a border still gives the country,
     // and the sky stops at the horizon.
