@@ -1,6 +1,7 @@
 #include "app/CMainFrame.h"
 
 #include "app/CommandTable.h"
+#include "app/ToolKeys.h"
 #include "model/CZephyrmapDoc.h"
 #include "panes/CAreaPage.h"
 #include "panes/CMapPage.h"
@@ -99,6 +100,7 @@ CMainFrame::CMainFrame(CZephyrmapDoc& doc, AppSettings& settings, SettingsStore&
     BuildMenus();
     m_view = new CZephyrmapView(doc, settings, *this, zoomed, this);
     setCentralWidget(m_view);
+    AddToolKeys();
     BuildToolBar();
     BuildPane();
     BuildCheckPane();
@@ -163,6 +165,9 @@ void CMainFrame::AddExtraShortcuts()
         ->setShortcuts({QKeySequence(QStringLiteral("Ctrl+V")), QKeySequence(QStringLiteral("Shift+Ins"))});
     Action(CmdPasteAreaWithAttributes)->setShortcut(QKeySequence(QStringLiteral("Ctrl+Shift+V")));
     Action(CmdPrint)->setShortcut(QKeySequence(QStringLiteral("Ctrl+P")));
+    // Redo as most programs of the desktop have it, beside the menu's Ctrl+Y.
+    Action(CmdRedo)->setShortcuts(
+        {QKeySequence(QStringLiteral("Ctrl+Y")), QKeySequence(QStringLiteral("Ctrl+Shift+Z"))});
     Action(CmdZoom100)->setShortcut(QKeySequence(QStringLiteral("Ctrl+0")));
     // Plus without Shift, where the keyboard has it on the "=" key.
     Action(CmdZoomIn)->setShortcuts({QKeySequence(QStringLiteral("Ctrl++")), QKeySequence(QStringLiteral("Ctrl+="))});
@@ -170,6 +175,22 @@ void CMainFrame::AddExtraShortcuts()
     for (int id : {CmdDeleteArea, CmdDeletePoint, CmdCopyArea, CmdCutArea, CmdPasteArea, CmdPasteAreaWithAttributes,
                    CmdUndo, CmdRedo})
         ActionById(id)->setShortcutContext(Qt::WindowShortcut);
+}
+
+// One letter chooses a tool while the view has the focus; typed into a
+// field it stays a letter. The tool tip names the key.
+void CMainFrame::AddToolKeys()
+{
+    const std::pair<int, Qt::Key> keys[] = {
+        {CmdRectangleTool, Qt::Key_R}, {CmdCircleTool, Qt::Key_C}, {CmdPolygonTool, Qt::Key_P},
+        {CmdTraceTool, Qt::Key_T},     {CmdSelectTool, Qt::Key_V},
+    };
+    auto* toolKeys = new ToolKeys(*m_view);
+    for (const auto& [id, key] : keys) {
+        QAction* action = ActionById(id);
+        toolKeys->Add(key, *action);
+        action->setToolTip(tr("%1 (キー %2)").arg(action->toolTip(), QKeySequence(key).toString()));
+    }
 }
 
 void CMainFrame::BuildMenus()
@@ -204,7 +225,7 @@ void CMainFrame::AddMagnificationMenu(QMenu& menu)
     for (const ViewCommands::Zoom& step : ViewCommands::Zooms())
         zoom->addAction(ActionById(step.id));
     zoom->addSeparator();
-    for (int id : {CmdZoomIn, CmdZoomOut, CmdZoomToFit})
+    for (int id : {CmdZoomIn, CmdZoomOut, CmdZoomToFit, CmdZoomToSelection})
         zoom->addAction(ActionById(id));
     connect(zoom, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommandUI);
 }
@@ -349,9 +370,11 @@ QLabel& CMainFrame::StatusPaneLabel(StatusPane pane) const
 
 void CMainFrame::SetStatusText(StatusPane pane, const QString& text)
 {
+    // An empty prompt is the idle one; it is kept to come back when a
+    // menu's tips leave the status bar.
     if (pane == PanePrompt) {
         m_prompt = text;
-        statusBar()->showMessage(text);
+        statusBar()->showMessage(text.isEmpty() ? ReadyText() : text);
     } else
         m_statusPanes[pane]->setText(text);
 }
@@ -618,6 +641,7 @@ void CMainFrame::RefreshPages()
 {
     FillPanes();
     m_checkPane->MapChanged();
+    emit MapMayHaveChanged();
 }
 
 void CMainFrame::EnablePanes(bool enable)
@@ -627,11 +651,14 @@ void CMainFrame::EnablePanes(bool enable)
     m_mapOpen = enable;
     m_checkPane->MapChanged();
     ScheduleCommandUpdate();
+    emit MapMayHaveChanged();
 }
 
 void CMainFrame::MapChanged()
 {
     m_checkPane->MapChanged();
+    m_areaPage->RefreshGeometry();
+    emit MapMayHaveChanged();
 }
 
 void CMainFrame::FillList()
@@ -680,15 +707,20 @@ MapAttrChange CMainFrame::TakeMapAttrChange()
     return m_mapEdit;
 }
 
-std::pair<std::unique_ptr<CMapData>, CMapData*> CMainFrame::TakeAreaEdit()
+AreaEdits CMainFrame::TakeAreaEdits()
 {
-    CMapData* live = m_doc.IndexOf(m_editedArea) >= 0 ? m_editedArea : nullptr;
-    return {std::move(m_areaCopy), live};
+    AreaEdits edits;
+    for (std::size_t i = 0; i < m_areaCopies.size(); ++i) {
+        CMapData* live = m_doc.IndexOf(m_editedAreas[i]) >= 0 ? m_editedAreas[i] : nullptr;
+        edits.push_back({std::move(m_areaCopies[i]), live});
+    }
+    m_areaCopies.clear();
+    return edits;
 }
 
 void CMainFrame::AreaEditConsumed()
 {
-    m_areaCopy.reset();
+    m_areaCopies.clear();
 }
 
 void CMainFrame::ShowMessage(const std::string& text, bool error)
@@ -763,16 +795,26 @@ void CMainFrame::CommitPendingEdits()
     if (m_doc.IsMapEditPending()) {
         m_doc.RecordMapEdit(TakeMapAttrChange(), true);
     } else if (m_doc.IsAreaEditPending()) {
-        auto [before, live] = TakeAreaEdit();
-        m_doc.RecordAreaEdit(std::move(before), live);
+        m_doc.RecordAreaEdits(TakeAreaEdits());
     }
     ScheduleCommandUpdate();
 }
 
 void CMainFrame::BeginAreaEdit(int index)
 {
-    m_editedArea = m_doc.AreaAt(index);
-    m_areaCopy = m_editedArea ? std::make_unique<CMapData>(*m_editedArea) : nullptr;
+    BeginAreasEdit({index});
+}
+
+void CMainFrame::BeginAreasEdit(const std::vector<int>& indices)
+{
+    m_editedAreas.clear();
+    m_areaCopies.clear();
+    for (int index : indices) {
+        if (CMapData* area = m_doc.AreaAt(index)) {
+            m_editedAreas.push_back(area);
+            m_areaCopies.push_back(std::make_unique<CMapData>(*area));
+        }
+    }
 }
 
 void CMainFrame::BeginMapEdit(int attributeIndex, const std::string& text)
@@ -784,11 +826,18 @@ void CMainFrame::BeginMapEdit(int attributeIndex, const std::string& text)
 
 void CMainFrame::EnsureAreaEdit(int index)
 {
-    const CMapData* area = m_doc.AreaAt(index);
-    if (m_doc.IsAreaEditPending() && m_areaCopy && m_editedArea == area)
+    EnsureAreasEdit({index});
+}
+
+void CMainFrame::EnsureAreasEdit(const std::vector<int>& indices)
+{
+    std::vector<CMapData*> areas;
+    for (int index : indices)
+        areas.push_back(m_doc.AreaAt(index));
+    if (m_doc.IsAreaEditPending() && !m_areaCopies.empty() && m_editedAreas == areas)
         return;
     CommitPendingEdits();
-    BeginAreaEdit(index);
+    BeginAreasEdit(indices);
 }
 
 void CMainFrame::EnsureMapEdit(int attributeIndex)

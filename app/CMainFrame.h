@@ -87,7 +87,7 @@ public:
     void ModifiedChanged(bool modified) override;
     void MapChanged() override;
     MapAttrChange TakeMapAttrChange() override;
-    std::pair<std::unique_ptr<CMapData>, CMapData*> TakeAreaEdit() override;
+    AreaEdits TakeAreaEdits() override;
     void AreaEditConsumed() override;
     void ShowMessage(const std::string& text, bool error) override;
 
@@ -104,8 +104,10 @@ public:
     void ShowAreaAttributes(int index) override;
     void CommitPendingEdits() override;
     void BeginAreaEdit(int index) override;
+    void BeginAreasEdit(const std::vector<int>& indices);
     void BeginMapEdit(int attributeIndex, const std::string& text) override;
     void EnsureAreaEdit(int index) override;
+    void EnsureAreasEdit(const std::vector<int>& indices) override;
     void EnsureMapEdit(int attributeIndex) override;
     void SelectAreaInView(int index) override;
     void SelectAreasInView(const std::vector<int>& indices) override;
@@ -119,6 +121,10 @@ public:
     // Whether something handles the command.
     bool IsRouted(int id) const { return m_routes.contains(id); }
     void CommandStateChanged() override;
+
+signals:
+    // The map, its picture or whether one is open may have changed.
+    void MapMayHaveChanged();
 
 protected:
     QMenu* createPopupMenu() override;
@@ -139,6 +145,7 @@ private:
     void RestoreBars();
     QAction* MakeAction(int id);
     void AddExtraShortcuts();
+    void AddToolKeys();
     void ShowMagnificationMenu();
     static QRect OnAScreen(const QRect& remembered);
     void ToggleBar(QWidget* bar, const QString& key);
@@ -166,8 +173,8 @@ private:
     // The map page's pending edit, and the area page's: the area being edited
     // and its copy from before the edit.
     MapAttrChange m_mapEdit;
-    CMapData* m_editedArea = nullptr; // in the document
-    std::unique_ptr<CMapData> m_areaCopy;
+    std::vector<CMapData*> m_editedAreas; // in the document
+    std::vector<std::unique_ptr<CMapData>> m_areaCopies;
     std::function<bool()> m_saveModified;
     std::function<void(const QString&)> m_openDropped;
     std::function<void(const QString&)> m_openRecent;

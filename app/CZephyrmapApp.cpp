@@ -7,6 +7,7 @@
 #include "app/ExternalApps.h"
 #include "app/InstalledFiles.h"
 #include "app/NativeFileCommands.h"
+#include "app/RefitCommands.h"
 #include "app/SvgCommands.h"
 #include "model/CZephyrmapDoc.h"
 #include "services/dialogs/ProgramMessage.h"
@@ -41,6 +42,7 @@ void CZephyrmapApp::InitInstance(const QStringList& arguments, bool show)
     m_externals = std::make_unique<ExternalApps>(*m_doc, m_settings, *m_frame, &m_frame->View());
     m_commands = std::make_unique<DocumentCommands>(*m_doc, m_settings, *m_store, *m_frame, *m_files);
     m_svg = std::make_unique<SvgCommands>(*m_doc, m_settings, *m_store, *m_frame);
+    m_refit = std::make_unique<RefitCommands>(*m_doc, *m_picture, m_settings, *m_store, *m_frame);
     ConnectCommands();
     m_doc->DeleteContents();
     m_frame->View().InitialUpdate();
@@ -63,6 +65,7 @@ void CZephyrmapApp::ConnectCommands()
     m_frame->SetDropHandler([this](const QString& path) { m_files->Open(path); });
     m_frame->AddCommands(m_commands->Commands());
     m_frame->AddCommands(m_svg->Commands());
+    m_frame->AddCommands(m_refit->Commands());
     m_files->saveModified = [this] { return m_commands->SaveModified(); };
     m_files->beforeSave = [frame] { frame->CommitPendingEdits(); };
     m_frame->SetSaveModifiedCheck([this] { return m_commands->SaveModified(true); });
@@ -78,6 +81,7 @@ void CZephyrmapApp::DestroyFrame()
 {
     if (m_doc)
         m_doc->SetListener(nullptr);
+    m_refit.reset();
     m_svg.reset();
     m_commands.reset();
     m_externals.reset();

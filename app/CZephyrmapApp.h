@@ -16,6 +16,7 @@ class ExternalApps;
 class CZephyrmapDoc;
 class MapPicture;
 class NativeFileCommands;
+class RefitCommands;
 class SvgCommands;
 class ZoomedPicture;
 
@@ -41,6 +42,7 @@ public:
     ExternalApps* Externals() { return m_externals.get(); }
     DocumentCommands* Commands() { return m_commands.get(); }
     SvgCommands* Svg() { return m_svg.get(); }
+    RefitCommands* Refit() { return m_refit.get(); }
 
     // The commands that belong to no document: help, ReadMe, about, settings.
     void Help();
@@ -63,4 +65,5 @@ private:
     std::unique_ptr<ExternalApps> m_externals;
     std::unique_ptr<DocumentCommands> m_commands;
     std::unique_ptr<SvgCommands> m_svg;
+    std::unique_ptr<RefitCommands> m_refit;
 };

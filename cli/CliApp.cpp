@@ -15,7 +15,9 @@
 #include "services/language/ProgramTexts.h"
 #include "services/paths/LocalFile.h"
 #include "services/picture/MapPicture.h"
+#include "services/picture/PictureRefit.h"
 #include "services/picture/PictureTrace.h"
+#include "services/refit/RefitTexts.h"
 #include "services/settings/AppSettings.h"
 #include "services/text/HtmlPageText.h"
 #include "services/text/TextCodec.h"
@@ -102,6 +104,13 @@ const char kHelp[] =
     "      stray from the region's outline, in pixels (default 1.5); N: at most N\n"
     "      corners (default 300). A region of fewer than 16 pixels is printed, said\n"
     "      on standard error, and the exit status is 3\n"
+    "  refit MAP.zmf NEW_PICTURE [-o OUT.zmf] [--json]\n"
+    "      carry the map onto a new picture of its scene (exported again at another size,\n"
+    "      stretched, cropped, padded, compressed anew or turned a little): find how the new\n"
+    "      picture lies over the map's picture, print the transform and how well the pictures\n"
+    "      agree (or with --json one JSON object), and write the map with its areas moved and\n"
+    "      NEW_PICTURE as its picture to OUT.zmf, or over MAP.zmf. Exit status 1, with the\n"
+    "      reason, when the new picture is not the same scene\n"
     "  --help       show this text (COMMAND --help: that command's part of it)\n"
     "  --version    show the version\n";
 
@@ -232,6 +241,8 @@ int CliApp::Run(const std::vector<std::string>& args)
         return Svg(rest);
     if (command == "check")
         return Check(rest);
+    if (command == "refit")
+        return Refit(rest);
     return Usage("unknown command '" + command + "'");
 }
 
@@ -851,4 +862,133 @@ int CliApp::Check(const std::vector<std::string>& argv)
             m_out << FindingLine(input, f);
     }
     return findings.empty() ? kNothingFound : kFindings;
+}
+
+namespace
+{
+
+const char* MethodName(RefitMethod method)
+{
+    switch (method) {
+    case RefitMethod::Features:
+        return "features";
+    case RefitMethod::SizeRatio:
+        return "size-ratio";
+    case RefitMethod::MapSize:
+        return "map-size";
+    default:
+        return "reference-points";
+    }
+}
+
+const char* FailureCode(RefitFailure failure)
+{
+    switch (failure) {
+    case RefitFailure::NoPicture:
+        return "no-picture";
+    case RefitFailure::NoOldSize:
+        return "no-old-size";
+    case RefitFailure::NotSameScene:
+        return "not-same-scene";
+    case RefitFailure::TooLittleDetail:
+        return "too-little-detail";
+    case RefitFailure::NotAReExport:
+        return "not-a-re-export";
+    default:
+        return "out-of-memory";
+    }
+}
+
+// Six significant digits, a point for the decimals whatever the locale.
+std::string Number(double v)
+{
+    char text[32];
+    std::snprintf(text, sizeof text, "%.6g", v);
+    std::string s = text;
+    std::replace(s.begin(), s.end(), ',', '.');
+    return s == "-0" ? "0" : s;
+}
+
+std::string IndexList(const std::vector<int>& indexes, const char* separator)
+{
+    std::string list;
+    for (int i : indexes)
+        list += (list.empty() ? "" : separator) + std::to_string(i);
+    return list;
+}
+
+std::string RefitReport(const RefitResult& r, const maprefit::Plan& plan, const std::string& written)
+{
+    const PictureTransform& t = r.transform;
+    std::string report = std::string("method: ") + MethodName(r.method) + "\n";
+    report += "scale: " + Number(t.ScaleX()) + " x " + Number(t.ScaleY()) + "\n";
+    report += "rotation: " + Number(t.RotationDegrees()) + " degrees\n";
+    report += "shift: " + Number(t.C()) + ", " + Number(t.F()) + "\n";
+    report += "transform: " + Number(t.A()) + " " + Number(t.B()) + " " + Number(t.C()) + " " + Number(t.D()) + " " +
+              Number(t.E()) + " " + Number(t.F()) + "\n";
+    report += "features: " + std::to_string(r.agreeing) + " of " + std::to_string(r.matched) + " matched agree\n";
+    report += "residual: " + Number(r.residual) + " px\n";
+    report += "outside: " + (plan.outside.empty() ? std::string("none") : IndexList(plan.outside, ", ")) + "\n";
+    report += "size: " + plan.replacement.width + " x " + plan.replacement.height +
+              (plan.sizeKept ? " (kept: not the old picture's size)" : "") + "\n";
+    return report + "written: " + written + "\n";
+}
+
+std::string RefitJson(const RefitResult& r, const maprefit::Plan& plan, const std::string& written)
+{
+    const PictureTransform& t = r.transform;
+    return std::string("{\"method\":\"") + MethodName(r.method) + "\",\"transform\":[" + Number(t.A()) + "," +
+           Number(t.B()) + "," + Number(t.C()) + "," + Number(t.D()) + "," + Number(t.E()) + "," + Number(t.F()) +
+           "],\"scaleX\":" + Number(t.ScaleX()) + ",\"scaleY\":" + Number(t.ScaleY()) +
+           ",\"rotation\":" + Number(t.RotationDegrees()) + ",\"agreeing\":" + std::to_string(r.agreeing) +
+           ",\"matched\":" + std::to_string(r.matched) + ",\"residual\":" + Number(r.residual) + ",\"outside\":[" +
+           IndexList(plan.outside, ",") + "],\"width\":" + Json(plan.replacement.width) +
+           ",\"height\":" + Json(plan.replacement.height) + ",\"sizeKept\":" + (plan.sizeKept ? "true" : "false") +
+           ",\"written\":" + Json(written) + "}\n";
+}
+
+std::string RefusalJson(const RefitResult& r, const std::string& message)
+{
+    return std::string("{\"refused\":\"") + FailureCode(r.failure) + "\",\"message\":" + Json(message) +
+           ",\"agreeing\":" + std::to_string(r.agreeing) + ",\"matched\":" + std::to_string(r.matched) + "}\n";
+}
+
+} // namespace
+
+int CliApp::Refit(const std::vector<std::string>& argv)
+{
+    CliArgs args(argv, {"-o"}, {"--json"});
+    if (args.Ok() && args.Positional().size() != 2)
+        args.Fail("refit takes one map file and one picture");
+    if (!args.Ok())
+        return Usage(args.Error());
+    const std::string& mapFile = args.Positional()[0];
+    const std::string& pictureFile = args.Positional()[1];
+    AppSettings settings;
+    MapPicture oldPicture;
+    oldPicture.SetBackgroundColor(settings.Bgcolor);
+    MessagePrinter printer([this](const std::string& text) { Message(text); });
+    CZephyrmapDoc doc(settings, &printer, &oldPicture);
+    if (!OpenMap(mapFile, doc))
+        return 1;
+    std::string path;
+    MapPicture newPicture;
+    if (!LoadPicture(pictureFile, settings.Bgcolor, newPicture, path))
+        return 1;
+    const RefitResult r = picturerefit::Fit(doc, &oldPicture, newPicture);
+    if (!r.Ok()) {
+        const std::string reason = programtexts::TranslateText(refittexts::FailureText(r.failure));
+        if (args.Has("--json"))
+            m_out << RefusalJson(r, reason);
+        return Fail(reason);
+    }
+    const maprefit::Plan plan = maprefit::PlanFor(doc, r.transform, picturerefit::OldFrame(doc, &oldPicture),
+                                                  picturerefit::SizeOf(newPicture), AbsoluteText(pictureFile));
+    doc.ReplacePictureUndoable(plan.replacement);
+    const std::string output = args.Value("-o").value_or(mapFile);
+    std::string reason;
+    if (!localfile::WriteFileAtomically(localfile::PathOf(output), native::SaveToBytes(doc), reason))
+        return Fail("cannot save " + output + ": " + reason);
+    m_out << (args.Has("--json") ? RefitJson(r, plan, output) : RefitReport(r, plan, output));
+    return 0;
 }

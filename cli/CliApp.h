@@ -37,6 +37,9 @@ private:
     // The editor's trace tool: a point of a picture to the polygon around it.
     int Trace(const std::vector<std::string>& args);
     int Svg(const std::vector<std::string>& args);
+    // A map carried onto a new picture of its scene: the transform found
+    // between the pictures, the map written with its areas moved.
+    int Refit(const std::vector<std::string>& args);
     int Check(const std::vector<std::string>& args);
     // The program's text (CR LF) in the chosen encoding and line ends to OUT
     // or standard output, a character the encoding lacks as a character

@@ -14,6 +14,7 @@ set(ZM_CORE_FOLDERS
 )
 set(ZM_PNG_FOLDERS services/png)          # PNG through libpng into our own bitmap
 set(ZM_TRACE_FOLDERS services/trace)      # a region of a picture traced into a polygon, on OpenCV
+set(ZM_REFIT_FOLDERS services/refit)      # how a new picture lies over the old one, and the map carried over, on OpenCV
 set(ZM_PICTURE_FOLDERS
   services/picture    # pictures on QtGui, shared with the CLI
   services/language   # the language of the run and the translation of the core's messages
@@ -52,12 +53,13 @@ endfunction()
 zm_sources(ZM_CORE_SOURCES ${ZM_CORE_FOLDERS})
 zm_sources(ZM_PNG_SOURCES ${ZM_PNG_FOLDERS})
 zm_sources(ZM_TRACE_SOURCES ${ZM_TRACE_FOLDERS})
+zm_sources(ZM_REFIT_SOURCES ${ZM_REFIT_FOLDERS})
 zm_sources(ZM_PICTURE_SOURCES ${ZM_PICTURE_FOLDERS})
 zm_sources(ZM_GUI_SOURCES ${ZM_GUI_FOLDERS})
 zm_sources(ZM_CLI_LIB_SOURCES ${ZM_CLI_FOLDERS})
 
-# GoogleTest for the core, the PNG route and the tracer; Qt Test, one program
+# GoogleTest for the core, the PNG route, the tracer and the refit; Qt Test, one program
 # a test class, for everything on Qt; GoogleTest again for the command-line tool.
-zm_tests(ZM_CORE_TEST_SOURCES ${ZM_CORE_FOLDERS} ${ZM_PNG_FOLDERS} ${ZM_TRACE_FOLDERS})
+zm_tests(ZM_CORE_TEST_SOURCES ${ZM_CORE_FOLDERS} ${ZM_PNG_FOLDERS} ${ZM_TRACE_FOLDERS} ${ZM_REFIT_FOLDERS})
 zm_tests(ZM_GUI_TESTS ${ZM_PICTURE_FOLDERS} ${ZM_GUI_FOLDERS})
 zm_tests(ZM_CLI_TESTS ${ZM_CLI_FOLDERS})

@@ -18,10 +18,25 @@ PointList Shifted(PointList points, int dx, int dy)
     return points;
 }
 
+// A circle's box made `size` square around the same centre: a circle is
+// placed by its centre, which must not wander when its size changes.
+PointList CircleResized(const CMapData& area, int size)
+{
+    PointList points = area.m_points;
+    const Rect r = area.Bounds();
+    const int left = r.left + (r.right - r.left - size) / 2;
+    const int top = r.top + (r.bottom - r.top - size) / 2;
+    for (Point& p : points)
+        p = {p.x == r.left ? left : left + size, p.y == r.top ? top : top + size};
+    return points;
+}
+
 // Stretched along one axis from the bounds' near edge, so that the bounds
-// become `size` long; a circle keeps its box square.
+// become `size` long.
 PointList Resized(const CMapData& area, int size, bool horizontal)
 {
+    if (area.m_shape == ShapeCirc)
+        return CircleResized(area, size);
     PointList points = area.m_points;
     const Rect r = area.Bounds();
     const int old = horizontal ? r.right - r.left : r.bottom - r.top;
@@ -29,12 +44,6 @@ PointList Resized(const CMapData& area, int size, bool horizontal)
         int& value = horizontal ? p.x : p.y;
         const int from = horizontal ? r.left : r.top;
         value = old == 0 ? from + size : from + static_cast<int>(std::lround(double(value - from) * size / old));
-        if (area.m_shape == ShapeCirc) {
-            int& other = horizontal ? p.y : p.x;
-            const int otherFrom = horizontal ? r.top : r.left;
-            if (other != otherFrom)
-                other = otherFrom + size;
-        }
     }
     return points;
 }
@@ -44,15 +53,17 @@ int Centre(int a, int b)
     return a + (b - a) / 2;
 }
 
-std::vector<PointList> Aligned(Kind kind, const std::vector<const CMapData*>& areas)
+std::vector<PointList> Aligned(Kind kind, const std::vector<const CMapData*>& areas, Reference reference)
 {
     std::vector<Rect> bounds;
     for (const CMapData* area : areas)
         bounds.push_back(area->Bounds());
     Rect all = bounds.front();
-    for (const Rect& r : bounds)
-        all = {std::min(all.left, r.left), std::min(all.top, r.top), std::max(all.right, r.right),
-               std::max(all.bottom, r.bottom)};
+    if (reference == Reference::Extent) {
+        for (const Rect& r : bounds)
+            all = {std::min(all.left, r.left), std::min(all.top, r.top), std::max(all.right, r.right),
+                   std::max(all.bottom, r.bottom)};
+    }
     std::vector<PointList> out;
     for (std::size_t i = 0; i < areas.size(); ++i) {
         const Rect& r = bounds[i];
@@ -121,7 +132,7 @@ int FewestAreas(Kind kind)
     return kind == Kind::DistributeHorizontally || kind == Kind::DistributeVertically ? 3 : 2;
 }
 
-std::vector<PointList> Arrange(Kind kind, const std::vector<const CMapData*>& areas)
+std::vector<PointList> Arrange(Kind kind, const std::vector<const CMapData*>& areas, Reference reference)
 {
     std::vector<PointList> out;
     if (areas.empty() || std::any_of(areas.begin(), areas.end(), [](const CMapData* a) { return a->m_points.empty(); }))
@@ -142,7 +153,7 @@ std::vector<PointList> Arrange(Kind kind, const std::vector<const CMapData*>& ar
         return out;
     }
     default:
-        return Aligned(kind, areas);
+        return Aligned(kind, areas, reference);
     }
     for (const CMapData* area : areas)
         out.push_back(area->m_points);

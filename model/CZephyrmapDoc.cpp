@@ -254,6 +254,38 @@ bool CZephyrmapDoc::MoveAreaUndoable(int destination, int source)
     return true;
 }
 
+void CZephyrmapDoc::ReplacePictureUndoable(const PictureReplacement& replacement)
+{
+    BeginGroup();
+    UndoStep picture;
+    picture.kind = UndoPictureReplaced;
+    picture.oldText = ImageSrc();
+    picture.newText = replacement.path;
+    for (auto [index, text] : {std::pair(AttrWidth, &replacement.width), std::pair(AttrHeight, &replacement.height)}) {
+        UndoStep size;
+        size.kind = UndoMapAttribute;
+        size.attrIndex = index;
+        size.oldText = Attribute(index);
+        size.newText = *text;
+        picture.parts.push_back(std::move(size));
+    }
+    ShowReplacedPicture(replacement.path, replacement.width, replacement.height);
+    m_history.PushUndo(std::move(picture));
+    m_history.ClearRedo();
+    for (const auto& [area, points] : replacement.areas) {
+        auto before = std::make_unique<CMapData>(*area);
+        area->m_points = points;
+        area->BuildRegion();
+        UndoStep step;
+        step.kind = UndoAreaReshaped;
+        RecordEdit(std::move(step), std::move(before), area, true);
+    }
+    RefillList();
+    RedrawPicture();
+    ShowInView(nullptr);
+    EndGroup();
+}
+
 void CZephyrmapDoc::CommitPendingEdit()
 {
     if (m_mapEditPending) {
@@ -261,8 +293,7 @@ void CZephyrmapDoc::CommitPendingEdit()
         m_mapEditPending = false;
         RecordMapEdit(change, true);
     } else if (m_areaEditPending) {
-        auto [before, live] = m_listener->TakeAreaEdit();
-        RecordAreaEdit(std::move(before), live);
+        RecordAreaEdits(m_listener->TakeAreaEdits());
     }
 }
 
@@ -279,17 +310,52 @@ void CZephyrmapDoc::RecordEdit(UndoStep step, std::unique_ptr<CMapData> owned, C
     UpdateModified();
 }
 
+void CZephyrmapDoc::ReshapeAreaUndoable(int index, const PointList& points)
+{
+    CMapData* area = AreaAt(index);
+    if (!area || area->m_points == points)
+        return;
+    auto before = std::make_unique<CMapData>(*area);
+    area->m_points = points;
+    area->BuildRegion();
+    UndoStep step;
+    step.kind = UndoAreaReshaped;
+    RecordEdit(std::move(step), std::move(before), area, true);
+    RedrawPicture();
+    SelectInViewAndList(area);
+}
+
 void CZephyrmapDoc::RecordAreaEdit(std::unique_ptr<CMapData> beforeCopy, CMapData* live)
+{
+    AreaEdits edits;
+    edits.push_back({std::move(beforeCopy), live});
+    RecordAreaEdits(std::move(edits));
+}
+
+void CZephyrmapDoc::RecordAreaEdits(AreaEdits edits)
 {
     m_areaEditPending = false;
     // Typed and taken back out: a step would change nothing and drop what
     // redo holds.
-    if (beforeCopy && live && !beforeCopy->SameContent(*live)) {
-        UndoStep step;
-        step.kind = UndoAreaAttributes;
-        RecordEdit(std::move(step), std::move(beforeCopy), live, true);
-    } else {
+    std::vector<UndoStep> parts;
+    for (AreaEdit& edit : edits) {
+        if (!edit.before || !edit.live || edit.before->SameContent(*edit.live))
+            continue;
+        UndoStep part;
+        part.kind = UndoAreaAttributes;
+        part.owned = m_history.Own(std::move(edit.before));
+        part.live = m_history.Refer(edit.live);
+        parts.insert(parts.begin(), std::move(part)); // newest first, as the stacks
+    }
+    if (parts.empty()) {
         m_history.SettleUndoAvailable();
+    } else if (parts.size() == 1) {
+        RecordEdit(std::move(parts.front()), nullptr, nullptr, true);
+    } else {
+        UndoStep group;
+        group.kind = UndoGroup;
+        group.parts = std::move(parts);
+        RecordEdit(std::move(group), nullptr, nullptr, true);
     }
     m_listener->AreaEditConsumed();
     UpdateModified();
@@ -395,6 +461,9 @@ void CZephyrmapDoc::UndoStepOf(UndoStep step)
     case UndoGroup:
         ReplayGroup(std::move(step), true);
         break;
+    case UndoPictureReplaced:
+        ReplayPicture(std::move(step), true);
+        break;
     default:
         break;
     }
@@ -437,8 +506,26 @@ void CZephyrmapDoc::RedoStepOf(UndoStep step)
     case UndoGroup:
         ReplayGroup(std::move(step), false);
         break;
+    case UndoPictureReplaced:
+        ReplayPicture(std::move(step), false);
+        break;
     default:
         break;
+    }
+}
+
+void CZephyrmapDoc::ReplayPicture(UndoStep step, bool undo)
+{
+    const auto textOf = [undo](const UndoStep& s) -> const std::string& { return undo ? s.oldText : s.newText; };
+    const std::string& width = step.parts.size() == 2 ? textOf(step.parts[0]) : Width();
+    const std::string& height = step.parts.size() == 2 ? textOf(step.parts[1]) : Height();
+    ShowReplacedPicture(textOf(step), width, height);
+    m_listener->ShowTab(0);
+    if (undo) {
+        m_history.PushRedo(std::move(step));
+    } else {
+        m_history.PushUndo(std::move(step));
+        UpdateModified();
     }
 }
 
@@ -696,6 +783,16 @@ bool CZephyrmapDoc::RefreshPictureSize()
     SetAttribute(AttrWidth, loaded ? std::to_string(width) : std::string());
     SetAttribute(AttrHeight, loaded ? std::to_string(height) : std::string());
     return loaded;
+}
+
+void CZephyrmapDoc::ShowReplacedPicture(const std::string& path, const std::string& width, const std::string& height)
+{
+    LoadPicture(path);
+    m_listener->ShowPicture(path);
+    SetAttribute(AttrImageSrc, path);
+    SetAttribute(AttrWidth, width);
+    SetAttribute(AttrHeight, height);
+    m_listener->RefreshPages();
 }
 
 void CZephyrmapDoc::SetPicture(const std::string& path)

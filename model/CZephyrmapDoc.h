@@ -8,6 +8,7 @@
 #include "model/CMapData.h"
 #include "model/DocListener.h"
 #include "model/MapAttributes.h"
+#include "model/PictureReplacement.h"
 #include "model/SavedState.h"
 #include "model/UndoHistory.h"
 #include "services/types/PictureSource.h"
@@ -65,8 +66,17 @@ public:
     // The areas in the map among these, as one undo step.
     void RemoveAreasUndoable(const std::vector<CMapData*>& areas);
     bool MoveAreaUndoable(int destination, int source);
+    // The area at list index `index` takes `points` (typed on the area page),
+    // as one undo step, and is shown selected; nothing for the same points.
+    void ReshapeAreaUndoable(int index, const PointList& points);
+    // The new picture shown, WIDTH and HEIGHT and the areas' points set, as
+    // one undo step; the areas must be in the map.
+    void ReplacePictureUndoable(const PictureReplacement& replacement);
     void RecordEdit(UndoStep step, std::unique_ptr<CMapData> owned, CMapData* live, bool clearRedo);
     void RecordAreaEdit(std::unique_ptr<CMapData> beforeCopy, CMapData* live);
+    // The areas an episode changed, as one undo step; none for an episode
+    // that changed nothing.
+    void RecordAreaEdits(AreaEdits edits);
     void RecordMapEdit(const MapAttrChange& change, bool clearRedo);
     void MarkMapEditPending(bool pending);
     void AreaAttributesChanged(bool pending);
@@ -129,6 +139,10 @@ private:
     void UpdateModified();
     void SwapWithBeforeCopy(const UndoStep& step);
     void RestoreMapAttribute(int index, const std::string& text);
+    // The picture loaded and shown with the WIDTH and HEIGHT given, not
+    // taken from it: a map may hold another size than its picture's.
+    void ShowReplacedPicture(const std::string& path, const std::string& width, const std::string& height);
+    void ReplayPicture(UndoStep step, bool undo);
     void UndoStepOf(UndoStep step);
     void RedoStepOf(UndoStep step);
     void UndoRemoved(UndoStep step);

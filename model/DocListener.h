@@ -3,6 +3,7 @@
 // depends on an answer except for the pending edits it asks for; every
 // method has a do-nothing default so the document runs headless.
 
+#include "model/AreaEdit.h"
 #include "model/UndoHistory.h"
 
 #include <memory>
@@ -41,10 +42,10 @@ public:
     // The map may have changed: an edit, an undo or redo, an edit pending.
     virtual void MapChanged() {}
 
-    // Pending edits: the map page's change, and the area page's before-copy
-    // with the live area it was taken from.
+    // Pending edits: the map page's change, and the area page's before-copies
+    // with the live areas they were taken from.
     virtual MapAttrChange TakeMapAttrChange() { return {}; }
-    virtual std::pair<std::unique_ptr<CMapData>, CMapData*> TakeAreaEdit() { return {nullptr, nullptr}; }
+    virtual AreaEdits TakeAreaEdits() { return {}; }
     virtual void AreaEditConsumed() {}
 
     // A message for the user: text and whether it is an error.

@@ -24,6 +24,11 @@ enum UndoKind : int {
     // Several steps taken as one: a move, a deletion or an arrangement of
     // several areas at once. Its parts are kept newest first, as the stacks.
     UndoGroup = 8,
+    // The picture replaced, with WIDTH and HEIGHT, as a refit of the map to
+    // a new picture does: oldText and newText hold the picture, the parts
+    // hold WIDTH and HEIGHT as UndoMapAttribute steps restored with it
+    // (never taken on their own).
+    UndoPictureReplaced = 9,
 };
 
 // A map attribute edit: the index is a MapAttribute below AttrHeight.
@@ -49,7 +54,7 @@ struct UndoStep {
     // UndoAreaAdded: where the area stood, so that it goes back to that place.
     int sourceIndex = -1;
     int destinationIndex = -1;   // UndoAreaReordered: the insert-before index
-    std::vector<UndoStep> parts; // UndoGroup
+    std::vector<UndoStep> parts; // UndoGroup; UndoPictureReplaced: its WIDTH and HEIGHT
 };
 
 class UndoHistory

@@ -201,9 +201,14 @@ bool CAreaListCtrl::MoveRow(int dragged, int position)
         setItem(position, column, items[column]);
     removeRow(removed);
     const int landed = dragged >= position ? position : position - 1;
-    setCurrentCell(landed, 0);
-    selectRow(landed);
+    SelectOnlyRow(landed);
     return true;
+}
+
+void CAreaListCtrl::SelectOnlyRow(int row)
+{
+    selectionModel()->setCurrentIndex(model()->index(row, 0),
+                                      QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
 }
 
 // ---- The insertion mark ----

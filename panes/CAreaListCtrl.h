@@ -43,6 +43,11 @@ public:
     bool MoveRow(int dragged, int position);
     // Ends a row drag, or a press that may start one, without moving anything.
     void CancelDrag();
+    // That row alone selected and current, whatever keys are held: the
+    // view's own selection follows the keys (Ctrl toggles a row), and a
+    // selection made from code while Ctrl is down for a shortcut would
+    // otherwise toggle the row twice and leave it unselected.
+    void SelectOnlyRow(int row);
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;

@@ -2,6 +2,8 @@
 
 #include "formats/HtmlReader.h"
 #include "model/CZephyrmapDoc.h"
+#include "model/SharedAttributes.h"
+#include "panes/AreaGeometryField.h"
 #include "panes/FieldUndo.h"
 #include "panes/PaneMnemonics.h"
 #include "services/dialogs/CImgFileDlg.h"
@@ -120,9 +122,12 @@ void CAreaPage::BuildControls()
     fields->addWidget(m_other);
     fields->addWidget(m_noHref);
 
+    m_geometry = new AreaGeometryField(m_doc, this);
+
     auto* page = new QVBoxLayout(this);
     page->addWidget(m_list, 1);
     page->addWidget(m_group);
+    page->addWidget(m_geometry);
 
     QWidget::setTabOrder(m_list, m_relative);
     QWidget::setTabOrder(m_relative, m_href);
@@ -131,6 +136,7 @@ void CAreaPage::BuildControls()
     QWidget::setTabOrder(m_alt, m_target);
     QWidget::setTabOrder(m_target, m_other);
     QWidget::setTabOrder(m_other, m_noHref);
+    QWidget::setTabOrder(m_noHref, m_geometry->Edit());
 
     for (QWidget* w : {static_cast<QWidget*>(m_href), static_cast<QWidget*>(m_alt), static_cast<QWidget*>(m_target),
                        static_cast<QWidget*>(m_target->lineEdit()), static_cast<QWidget*>(m_other),
@@ -262,9 +268,7 @@ CMapData* CAreaPage::MarkedArea() const
 void CAreaPage::SelectRowFromCode(int row)
 {
     m_selecting = true;
-    m_list->clearSelection();
-    m_list->setCurrentCell(row, 0);
-    m_list->selectRow(row);
+    m_list->SelectOnlyRow(row);
     // A row out of sight is scrolled to the top; a row in sight stays where it is.
     const QRect shown = m_list->visualItemRect(m_list->item(row, 0));
     if (!m_list->viewport()->rect().contains(shown))
@@ -304,7 +308,7 @@ void CAreaPage::SelectAreas(const std::vector<int>& indices)
     m_selecting = true;
     m_list->selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
     m_selecting = false;
-    ClearAttributesQuietly();
+    ShowSharedAttributes();
 }
 
 void CAreaPage::SelectDefaultArea()
@@ -334,7 +338,7 @@ void CAreaPage::EnablePage(bool enable)
 {
     m_list->setEnabled(enable);
     m_group->setEnabled(enable);
-    EnableAttributes(enable && GetSelectedArea() >= 0);
+    EnableAttributes(enable && (GetSelectedArea() >= 0 || SeveralRowsSelected()));
 }
 
 void CAreaPage::ClearAttributeFields()
@@ -343,7 +347,20 @@ void CAreaPage::ClearAttributeFields()
     m_alt->clear();
     m_target->setEditText(QString());
     m_other->clear();
+    m_noHref->setTristate(false);
     m_noHref->setChecked(false);
+    ShowSeveralValues(false);
+    m_geometry->ShowArea(-1);
+}
+
+// A field left blank because the selected areas differ in it says so.
+void CAreaPage::ShowSeveralValues(bool several)
+{
+    const QString note = several ? tr("(エリアごとに異なる値)") : QString();
+    m_href->setPlaceholderText(note);
+    m_alt->setPlaceholderText(note);
+    m_target->lineEdit()->setPlaceholderText(note);
+    m_other->setPlaceholderText(note);
 }
 
 // No one area's attributes to show: the fields empty and off, without their
@@ -368,10 +385,18 @@ void CAreaPage::EnableAttributes(bool enable)
     ApplyHrefRule();
 }
 
+// The link is off for an area that links nowhere; for several areas, only
+// when none of them links anywhere.
 void CAreaPage::ApplyHrefRule()
 {
-    const CMapData* area = MarkedArea();
-    const bool on = area && !area->m_noHref && m_group->isEnabled();
+    bool linking = false;
+    if (const CMapData* area = MarkedArea()) {
+        linking = !area->m_noHref;
+    } else if (SeveralRowsSelected()) {
+        for (int index : SelectedIndices())
+            linking = linking || (m_doc.AreaAt(index) && !m_doc.AreaAt(index)->m_noHref);
+    }
+    const bool on = linking && m_group->isEnabled();
     m_href->setEnabled(on);
     m_browse->setEnabled(on);
 }
@@ -401,10 +426,64 @@ void CAreaPage::ShowAreaAttributes(int index)
     m_alt->setText(ToQString(area->m_alt));
     m_target->setEditText(ToQString(area->m_target));
     m_other->setPlainText(ToQString(area->m_otherAttrs));
+    m_noHref->setTristate(false);
     m_noHref->setChecked(area->m_noHref != 0);
+    ShowSeveralValues(false);
+    m_geometry->ShowArea(index);
     UpdateRelativeCheck();
     ApplyHrefRule();
     m_updating = updating;
+}
+
+// Several areas selected: what they share, a blank field where they differ.
+void CAreaPage::ShowSharedAttributes()
+{
+    std::vector<const CMapData*> areas;
+    for (int index : SelectedIndices()) {
+        if (const CMapData* area = m_doc.AreaAt(index))
+            areas.push_back(area);
+    }
+    if (areas.empty()) {
+        ClearAttributesQuietly();
+        return;
+    }
+    const SharedAttributes shared = SharedAttributes::Of(areas, m_doc.HtmlPath(), m_settings);
+    m_shared = shared;
+    m_sharedBefore.clear();
+    for (const CMapData* area : areas)
+        m_sharedBefore.push_back(
+            {m_doc.IndexOf(area), area->m_href, area->m_hrefIsPath, area->m_alt, area->m_target, area->m_otherAttrs});
+    const bool updating = m_updating;
+    m_updating = true;
+    m_href->setText(ToQString(shared.href.value_or(std::string())));
+    m_alt->setText(ToQString(shared.alt.value_or(std::string())));
+    m_target->setEditText(ToQString(shared.target.value_or(std::string())));
+    m_other->setPlainText(ToQString(shared.otherAttrs.value_or(std::string())));
+    m_noHref->setTristate(!shared.noHref);
+    m_noHref->setCheckState(!shared.noHref ? Qt::PartiallyChecked : *shared.noHref ? Qt::Checked : Qt::Unchecked);
+    ShowSeveralValues(true);
+    m_href->setPlaceholderText(shared.href ? QString() : m_href->placeholderText());
+    m_alt->setPlaceholderText(shared.alt ? QString() : m_alt->placeholderText());
+    m_target->lineEdit()->setPlaceholderText(shared.target ? QString() : m_target->lineEdit()->placeholderText());
+    m_other->setPlaceholderText(shared.otherAttrs ? QString() : m_other->placeholderText());
+    m_geometry->ShowArea(-1);
+    m_updating = updating;
+    EnableAttributes(true);
+}
+
+void CAreaPage::RefreshGeometry()
+{
+    m_geometry->Refresh();
+}
+
+std::vector<int> CAreaPage::SelectedIndices() const
+{
+    std::vector<int> indices;
+    for (int row : SelectedRows()) {
+        if (const QTableWidgetItem* item = m_list->item(row, 0))
+            indices.push_back(item->data(Qt::UserRole).toInt());
+    }
+    return indices;
 }
 
 // ---- Editing ----
@@ -425,12 +504,36 @@ void CAreaPage::StartOwnEdit(int index)
 
 void CAreaPage::AttributeChanged(int which, const QString& text)
 {
-    const int index = GetSelectedArea();
-    if (m_updating || index < 0)
+    if (m_updating)
         return;
-    const std::string value = FromQString(text);
-    const std::optional<std::string> none;
+    if (SeveralRowsSelected()) {
+        m_frame.EnsureAreasEdit(SelectedIndices());
+        // A field blank because the areas differ, emptied again (the
+        // field's own undo), gives each area back its own value.
+        const bool differed = which == FieldAlt      ? !m_shared.alt
+                              : which == FieldTarget ? !m_shared.target
+                                                     : !m_shared.otherAttrs;
+        for (const SharedOriginal& original : m_sharedBefore) {
+            const std::string& own = which == FieldAlt      ? original.alt
+                                     : which == FieldTarget ? original.target
+                                                            : original.otherAttrs;
+            SetAttribute(original.index, which, differed && text.isEmpty() ? own : FromQString(text));
+        }
+        m_doc.AreaAttributesChanged(true);
+        return;
+    }
+    const int index = GetSelectedArea();
+    if (index < 0)
+        return;
     m_frame.EnsureAreaEdit(index);
+    SetAttribute(index, which, FromQString(text));
+    m_doc.AreaAttributesChanged(true);
+    SelectRowFromCode(RowOf(index));
+}
+
+void CAreaPage::SetAttribute(int index, int which, const std::string& value)
+{
+    const std::optional<std::string> none;
     switch (which) {
     case FieldAlt:
         m_doc.SetAreaAttributes(index, none, none, value, 0, -1, none);
@@ -442,8 +545,22 @@ void CAreaPage::AttributeChanged(int which, const QString& text)
         m_doc.SetAreaAttributes(index, none, none, none, 0, -1, html::TidyOtherAttributes(value));
         break;
     }
+}
+
+// Several areas take the link as typed, each in its row.
+void CAreaPage::SharedHrefChanged(const QString& text)
+{
+    m_frame.EnsureAreasEdit(SelectedIndices());
+    const bool ownBack = !m_shared.href && text.isEmpty();
+    for (const SharedOriginal& original : m_sharedBefore) {
+        if (ownBack)
+            m_doc.SetAreaAttributes(original.index, original.href, std::nullopt, std::nullopt, original.hrefIsPath, -1,
+                                    std::nullopt);
+        else
+            m_doc.SetAreaAttributes(original.index, FromQString(text), std::nullopt, std::nullopt, 0, -1, std::nullopt);
+        SetLinkColumn(RowOf(original.index), *m_doc.AreaAt(original.index));
+    }
     m_doc.AreaAttributesChanged(true);
-    SelectRowFromCode(RowOf(index));
 }
 
 void CAreaPage::OtherAttributesChanged()
@@ -455,6 +572,10 @@ void CAreaPage::OtherAttributesChanged()
 // stored path stays); any other change makes the link the text as typed.
 void CAreaPage::HrefChanged(const QString& text)
 {
+    if (!m_updating && SeveralRowsSelected()) {
+        SharedHrefChanged(text);
+        return;
+    }
     const int index = GetSelectedArea();
     CMapData* area = m_doc.AreaAt(index);
     if (m_updating || !area)
@@ -513,6 +634,10 @@ void CAreaPage::HrefLostFocus(Qt::FocusReason reason)
 
 void CAreaPage::Browse()
 {
+    if (SeveralRowsSelected()) {
+        BrowseForSeveral();
+        return;
+    }
     const int index = GetSelectedArea();
     if (index < 0)
         return;
@@ -532,8 +657,42 @@ void CAreaPage::Browse()
     UpdateRelativeCheck();
 }
 
+// The file picked becomes every selected area's link, as one step.
+void CAreaPage::BrowseForSeveral()
+{
+    const std::vector<int> indices = SelectedIndices();
+    m_frame.CommitPendingEdits();
+    const std::optional<std::string> path = chooseLinkTarget();
+    if (!path)
+        return;
+    m_frame.EnsureAreasEdit(indices);
+    for (int index : indices) {
+        m_doc.SetAreaAttributes(index, *path, std::nullopt, std::nullopt, 1, -1, std::nullopt);
+        SetLinkColumn(RowOf(index), *m_doc.AreaAt(index));
+    }
+    m_doc.AreaAttributesChanged(true);
+    m_frame.CommitPendingEdits();
+    ShowSharedAttributes();
+}
+
 void CAreaPage::NoHrefClicked(bool checked)
 {
+    if (SeveralRowsSelected()) {
+        // Mixed, the box goes straight to on or off, never back to mixed.
+        m_noHref->setTristate(false);
+        m_noHref->setChecked(checked);
+        const std::vector<int> indices = SelectedIndices();
+        m_frame.CommitPendingEdits();
+        m_frame.EnsureAreasEdit(indices);
+        for (int index : indices) {
+            m_doc.SetAreaAttributes(index, std::nullopt, std::nullopt, std::nullopt, 0, checked ? 1 : 0, std::nullopt);
+            SetLinkColumn(RowOf(index), *m_doc.AreaAt(index));
+        }
+        m_doc.AreaAttributesChanged(true);
+        m_frame.CommitPendingEdits();
+        ShowSharedAttributes();
+        return;
+    }
     const int index = GetSelectedArea();
     if (CMapData* area = m_doc.AreaAt(index)) {
         StartOwnEdit(index);
@@ -567,7 +726,7 @@ void CAreaPage::RowSelectionChanged()
         std::vector<int> indices;
         for (int row : rows)
             indices.push_back(m_list->item(row, 0)->data(Qt::UserRole).toInt());
-        ClearAttributesQuietly();
+        ShowSharedAttributes();
         m_frame.SelectAreasInView(indices);
         return;
     }

@@ -1,10 +1,14 @@
 #pragma once
 // The "エリア" tab of the property pane: every area of the map in output
 // order, and the link attributes of the selected one (HREF, ALT, TARGET,
-// NOHREF, other attributes). Edits go to the document at once and become one
-// undo step per area and episode. Dragging a row reorders the map's areas.
-// The page shares one selection with the view, through the main frame.
+// NOHREF, other attributes), with its geometry as numbers below them. Edits
+// go to the document at once and become one undo step per area and episode.
+// With several areas selected the fields show what they share (blank where
+// they differ) and an edit gives all of them the value, as one undo step.
+// Dragging a row reorders the map's areas. The page shares one selection
+// with the view, through the main frame.
 
+#include "model/SharedAttributes.h"
 #include "panes/CAreaListCtrl.h"
 
 #include <QWidget>
@@ -14,6 +18,7 @@
 #include <string>
 #include <vector>
 
+class AreaGeometryField;
 class CMapData;
 class CZephyrmapDoc;
 class PaneInterface;
@@ -40,7 +45,7 @@ public:
     void FillList();
     // Selects the row of the area at list index `index` and shows it.
     void SelectArea(int index);
-    // Selects several rows; no area's attributes are shown then.
+    // Selects several rows and shows what their areas share.
     void SelectAreas(const std::vector<int>& indices);
     void SelectDefaultArea();
     void ClearSelection();
@@ -48,6 +53,8 @@ public:
     void EnablePage(bool enable);
     void ShowAreaAttributes(int index);
     void UpdateRelativeCheck();
+    // The selected area may have been moved or reshaped: its numbers again.
+    void RefreshGeometry();
     // The list index of the area in the marked row; -1 for none, and for
     // several rows.
     int GetSelectedArea() const;
@@ -72,6 +79,7 @@ public:
     QCheckBox* NoHrefCheck() const { return m_noHref; }
     QCheckBox* RelativeCheck() const { return m_relative; }
     QPushButton* BrowseButton() const { return m_browse; }
+    AreaGeometryField* Geometry() const { return m_geometry; }
 
     // The dialog "参照..." opens; the program's own unless a test puts a
     // stand-in here. It answers the chosen program path, or nothing.
@@ -87,6 +95,12 @@ private:
     void ApplyHrefRule();
     void ClearAttributeFields();
     void ClearAttributesQuietly();
+    void ShowSharedAttributes();
+    void ShowSeveralValues(bool several);
+    std::vector<int> SelectedIndices() const;
+    void SetAttribute(int index, int which, const std::string& value);
+    void SharedHrefChanged(const QString& text);
+    void BrowseForSeveral();
     void SelectRowFromCode(int row);
     int RowOf(int index) const;
     std::vector<int> SelectedRows() const;
@@ -127,4 +141,16 @@ private:
     QLabel* m_otherLabel = nullptr;
     QPlainTextEdit* m_other = nullptr;
     QCheckBox* m_noHref = nullptr;
+    AreaGeometryField* m_geometry = nullptr;
+
+    // Several areas selected: what the fields showed, and each area's own
+    // values then, which a field emptied again gives back.
+    struct SharedOriginal {
+        int index = -1;
+        std::string href;
+        int hrefIsPath = 0;
+        std::string alt, target, otherAttrs;
+    };
+    SharedAttributes m_shared;
+    std::vector<SharedOriginal> m_sharedBefore;
 };

@@ -6,7 +6,7 @@ set -euo pipefail
 # qt6-l10n-tools and qt6-tools-dev: lupdate, lrelease and CMake's Qt6LinguistTools for the English translation
 packages=(cmake g++ clang clang-format make pkg-config python3 qt6-base-dev qt6-svg-dev libgl-dev libpng-dev zlib1g-dev libxcb1-dev
           qt6-translations-l10n qt6-l10n-tools qt6-tools-dev libgtest-dev libbenchmark-dev libxml2-dev fonts-ipafont-gothic
-          libopencv-core-dev libopencv-imgproc-dev
+          libopencv-core-dev libopencv-imgproc-dev libopencv-features2d-dev libopencv-calib3d-dev
           desktop-file-utils shared-mime-info libxml2-utils
           # the end-to-end tests: a virtual X server, input, screenshots, the clipboard
           xvfb xauth xdotool imagemagick xclip

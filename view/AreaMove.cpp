@@ -1,11 +1,14 @@
 #include "view/AreaMove.h"
 
 #include "model/CZephyrmapDoc.h"
-#include "view/CZephyrmapView.h"
+#include "view/InteractionHost.h"
+#include "view/SelectionState.h"
+#include "view/Snapper.h"
+#include "view/ViewPainter.h"
 
 #include <algorithm>
 
-AreaMove::AreaMove(CZephyrmapView& view, const CMapData& area, Point down, bool moving,
+AreaMove::AreaMove(InteractionHost& view, const CMapData& area, Point down, bool moving,
                    std::optional<std::vector<CMapData*>> toggleFrom)
     : m_view(view), m_area(const_cast<CMapData*>(&area)), m_snapshot(std::make_unique<CMapData>(area)),
       m_toggleFrom(std::move(toggleFrom)), m_moving(moving)
@@ -95,5 +98,5 @@ void AreaMove::Released(Point p)
 void AreaMove::Paint(QPainter& painter) const
 {
     if (m_moving)
-        m_view.DrawInverted(painter, m_copy.Area());
+        m_view.Painter().DrawInverted(painter, m_copy.Area());
 }

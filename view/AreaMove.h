@@ -13,7 +13,7 @@
 #include <optional>
 #include <vector>
 
-class CZephyrmapView;
+class InteractionHost;
 
 class AreaMove : public Interaction
 {
@@ -21,7 +21,7 @@ public:
     // `moving`: the move starts at once (the area was already selected).
     // `toggleFrom`: Shift was held; a click that moves nothing then takes
     // the area into, or out of, this selection.
-    AreaMove(CZephyrmapView& view, const CMapData& area, Point down, bool moving,
+    AreaMove(InteractionHost& view, const CMapData& area, Point down, bool moving,
              std::optional<std::vector<CMapData*>> toggleFrom = std::nullopt);
 
     void Moved(Point p) override;
@@ -42,7 +42,7 @@ public:
 private:
     void Follow(Point p);
 
-    CZephyrmapView& m_view;
+    InteractionHost& m_view;
     CMapData* m_area; // in the document: the one pressed on, whatever is selected later
     MovingCopy m_copy;
     std::unique_ptr<CMapData> m_snapshot; // the area before the move

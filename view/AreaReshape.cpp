@@ -1,9 +1,12 @@
 #include "view/AreaReshape.h"
 
 #include "model/CZephyrmapDoc.h"
-#include "view/CZephyrmapView.h"
+#include "view/InteractionHost.h"
+#include "view/SelectionState.h"
+#include "view/Snapper.h"
+#include "view/ViewPainter.h"
 
-AreaReshape::AreaReshape(CZephyrmapView& view, Kind kind, int which, Point)
+AreaReshape::AreaReshape(InteractionHost& view, Kind kind, int which, Point)
     : m_view(view), m_area(view.Selection().Area()), m_kind(kind), m_which(which)
 {
     if (m_area)
@@ -137,5 +140,5 @@ void AreaReshape::ModifiersChanged()
 void AreaReshape::Paint(QPainter& painter) const
 {
     if (m_rightMove)
-        m_view.DrawInverted(painter, m_copy.Area());
+        m_view.Painter().DrawInverted(painter, m_copy.Area());
 }

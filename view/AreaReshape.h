@@ -11,7 +11,7 @@
 
 #include <memory>
 
-class CZephyrmapView;
+class InteractionHost;
 
 class AreaReshape : public Interaction
 {
@@ -20,7 +20,7 @@ public:
 
     // `which`: the vertex, the corner (0 to 3) or the edge (0 top, 1 right,
     // 2 bottom, 3 left). The area is copied now, before anything changes.
-    AreaReshape(CZephyrmapView& view, Kind kind, int which, Point down);
+    AreaReshape(InteractionHost& view, Kind kind, int which, Point down);
 
     // The vertex a drag started by inserting it.
     void SetVertex(int index) { m_which = index; }
@@ -43,7 +43,7 @@ private:
     // Whether the area is still in the map (nothing may have taken it out).
     bool AreaAlive() const;
 
-    CZephyrmapView& m_view;
+    InteractionHost& m_view;
     CMapData* m_area; // in the document: the one the drag began on
     Kind m_kind;
     int m_which;

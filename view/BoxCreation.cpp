@@ -1,6 +1,11 @@
 #include "view/BoxCreation.h"
 
-#include "view/CZephyrmapView.h"
+#include "model/CZephyrmapDoc.h"
+#include "view/BoxConstraint.h"
+#include "view/InteractionHost.h"
+#include "view/SelectionState.h"
+#include "view/Snapper.h"
+#include "view/ViewPainter.h"
 
 #include <QPainter>
 
@@ -54,20 +59,40 @@ void BoxCreation::Finish(Point p)
     m_view.FinishCreation();
 }
 
+// Before the press, the mark shows where the first corner would snap.
 void BoxCreation::Moved(Point p)
 {
+    m_last = p;
     if (m_creating)
         DragTo(Snapped(p), false);
+    else if (m_view.Snapping().Preview(p, m_view.Factor()))
+        m_view.InvalidateAll();
 }
 
-// Point 0 follows the pointer; point 2 stays at the first click.
+void BoxCreation::ModifiersChanged()
+{
+    if (m_creating)
+        DragTo(Snapped(m_last), false);
+}
+
+// Point 0 follows the pointer; point 2 stays at the first click, or mirrors
+// the pointer there when Shift draws from the middle. Ctrl squares a
+// rectangle; a circle's box is square already.
 void BoxCreation::DragTo(Point p, bool normalize)
 {
     const Rect before = m_area.GetScreenBounds(m_view.Factor());
+    const bool fromCentre = m_view.ShiftHeld();
+    const bool square =
+        fromCentre ? m_shape == ShapeCirc || m_view.CtrlHeld() : m_shape == ShapeRect && m_view.CtrlHeld();
+    const boxconstraint::Corners corners = boxconstraint::Apply(m_pressed, p, square, fromCentre);
+    Point& fixed = m_area.m_points[2];
+    fixed = corners.fixed;
+    m_area.m_points[1].x = fixed.x;
+    m_area.m_points[3].y = fixed.y;
     if (m_shape == ShapeCirc)
-        m_area.DragCircleCorner(p.x, p.y, 0, normalize);
+        m_area.DragCircleCorner(corners.moving.x, corners.moving.y, 0, normalize);
     else
-        m_area.DragRectCorner(p.x, p.y, 0, normalize);
+        m_area.DragRectCorner(corners.moving.x, corners.moving.y, 0, normalize);
     m_view.InvalidateChange(before, m_area.GetScreenBounds(m_view.Factor()));
 }
 

@@ -2,14 +2,16 @@
 // Drawing a rectangle or a circle: click at one corner, move, click at the
 // other; or press at one corner, drag and let go at the other. A circle's
 // second corner stays on the diagonal through the first, so its box stays
-// square. Corners snap onto other areas and the grid. An empty box makes no
-// area; a double-click abandons the drawing, and Escape gives it up with the
-// tool still chosen (or, with nothing begun, puts the tool down).
+// square. Ctrl draws a square rectangle and Shift draws from the middle.
+// Corners snap onto other areas and the grid, and the snap shows before the
+// press. An empty box makes no area; a double-click abandons the drawing,
+// and Escape gives it up with the tool still chosen (or, with nothing begun,
+// puts the tool down).
 
 #include "model/CMapData.h"
 #include "view/Interaction.h"
 
-class CZephyrmapView;
+class InteractionHost;
 
 class BoxCreation : public Interaction
 {
@@ -19,12 +21,13 @@ public:
     static constexpr int kDragDistance = 4;
 
     // `shape`: ShapeRect or ShapeCirc.
-    BoxCreation(CZephyrmapView& view, int shape) : m_view(view), m_shape(shape) {}
+    BoxCreation(InteractionHost& view, int shape) : m_view(view), m_shape(shape) {}
 
     void Pressed(Point p) override;
     void Moved(Point p) override;
     void Released(Point p) override;
     void DoubleClicked(Point p) override;
+    void ModifiersChanged() override;
     void Paint(QPainter& painter) const override;
     bool Cancel() override;
     const CMapData* Shape() const override { return m_creating ? &m_area : nullptr; }
@@ -38,9 +41,10 @@ private:
     void Abandon();
     Point Snapped(Point p);
 
-    CZephyrmapView& m_view;
+    InteractionHost& m_view;
     int m_shape;
     CMapData m_area;
     Point m_pressed; // the first corner, where the press was
+    Point m_last;    // the pointer, for keys that change the box without a move
     bool m_creating = false;
 };

@@ -14,6 +14,7 @@
 #include "view/EdgeScroller.h"
 #include "view/HoverProbe.h"
 #include "view/Magnification.h"
+#include "view/PanDrag.h"
 #include "view/PaneInterface.h"
 #include "view/PastePlacement.h"
 #include "view/PolygonCreation.h"
@@ -27,6 +28,7 @@
 #include "view/ZoomControl.h"
 #include "view/ZoomedPicture.h"
 
+#include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QGuiApplication>
@@ -227,8 +229,22 @@ void CZephyrmapView::SetPictureInfoText(const std::string& path)
 void CZephyrmapView::ShowPointer()
 {
     const CMapData* shape = Active().Shape();
-    m_frame.SetStatusText(PaneCoordinates, shape ? coordinatestatus::ShapeText(*shape)
-                                                 : coordinatestatus::PointerText(ToPicture(m_pointer)));
+    const Point pointer = ToPicture(m_pointer);
+    m_frame.SetStatusText(PaneCoordinates, shape ? coordinatestatus::ShapeText(*shape, pointer)
+                                                 : coordinatestatus::PointerText(pointer));
+    ShowHoveredLink();
+}
+
+// Where the area under a resting pointer leads, in the prompt pane; the
+// prompt goes back to idle when the pointer leaves it.
+void CZephyrmapView::ShowHoveredLink()
+{
+    const CMapData* area = m_tool == Tool::Select && !m_drag ? m_hovered : nullptr;
+    const QString text = area ? coordinatestatus::LinkText(*area) : QString();
+    if (text == m_linkShown)
+        return;
+    m_linkShown = text;
+    m_frame.SetStatusText(PanePrompt, text);
 }
 
 void CZephyrmapView::ShowRenderingFailure()
@@ -286,8 +302,13 @@ Point CZephyrmapView::ToPictureFromLogical(QPoint logical) const
 {
     const QPoint origin = Origin();
     const float reciprocal = 1.0f / Factor();
-    return {static_cast<int>(static_cast<float>(logical.x() - origin.x()) * reciprocal),
-            static_cast<int>(static_cast<float>(logical.y() - origin.y()) * reciprocal)};
+    const float x = static_cast<float>(logical.x() - origin.x()) * reciprocal;
+    const float y = static_cast<float>(logical.y() - origin.y()) * reciprocal;
+    // Beyond 300 % a pixel spans many window pixels: the corner nearest the
+    // pointer, not the pixel's top-left one, up to half a pixel away.
+    if (Factor() > magnification::kLargestClassic)
+        return {static_cast<int>(std::floor(x + 0.5f)), static_cast<int>(std::floor(y + 0.5f))};
+    return {static_cast<int>(x), static_cast<int>(y)};
 }
 
 Point CZephyrmapView::ToPicture(QPoint viewportPoint) const
@@ -427,7 +448,16 @@ void CZephyrmapView::ApplyCursor()
     case CursorKind::InsertVertex:
         viewport()->setCursor(ProgramCursors::Insert());
         break;
+    case CursorKind::Pan:
+        viewport()->setCursor(Qt::OpenHandCursor);
+        break;
+    case CursorKind::Panning:
+        viewport()->setCursor(Qt::ClosedHandCursor);
+        break;
     }
+    // Space held over an idle view: the hand that a drag would take.
+    if (m_space && m_cursor != CursorKind::Panning && !Active().IsBusy())
+        viewport()->setCursor(Qt::OpenHandCursor);
 }
 
 void CZephyrmapView::Hover(Point p)
@@ -543,6 +573,12 @@ void CZephyrmapView::RecordGeometryEdit(UndoKind kind, std::unique_ptr<CMapData>
     emit StateChanged();
 }
 
+void CZephyrmapView::ReshapeAreas(const std::vector<CMapData*>& areas, const std::vector<PointList>& points,
+                                  UndoKind kind)
+{
+    SelectionEdits(*this).Reshape(areas, points, kind);
+}
+
 void CZephyrmapView::DeleteSelectedArea()
 {
     if (!IsDragging())
@@ -615,6 +651,7 @@ void CZephyrmapView::SetTool(Tool tool)
         return;
     // Whatever was being drawn or placed is dropped: the next area starts empty.
     RetireDrag();
+    m_snapper.ClearMark();
     if (m_creation)
         m_retired.push_back(std::move(m_creation));
     switch (tool) {
@@ -745,11 +782,38 @@ void CZephyrmapView::SyncModifiers(Qt::KeyboardModifiers modifiers)
     m_snapper.SetSuspended(m_alt);
 }
 
+// The middle button, or the left with Space held, moves the picture; a
+// drawing in progress waits meanwhile.
+bool CZephyrmapView::StartPan(Qt::MouseButton button)
+{
+    const bool middle = button == Qt::MiddleButton;
+    if (m_drag || !m_frame.IsMapOpen() || !(middle || (button == Qt::LeftButton && m_space)))
+        return false;
+    BeginDrag(std::make_unique<PanDrag>(*this, middle ? PanDrag::Middle : PanDrag::Left));
+    return true;
+}
+
+void CZephyrmapView::SetSpaceHeld(bool held)
+{
+    m_space = held;
+    ApplyCursor();
+}
+
+void CZephyrmapView::ScrollTo(QPoint position)
+{
+    horizontalScrollBar()->setValue(position.x());
+    verticalScrollBar()->setValue(position.y());
+}
+
 void CZephyrmapView::mousePressEvent(QMouseEvent* event)
 {
     m_pointer = event->position().toPoint();
     SyncModifiers(event->modifiers());
     const Point p = ToPicture(event->position().toPoint());
+    if (StartPan(event->button())) {
+        AfterEvent();
+        return;
+    }
     if (event->button() == Qt::LeftButton)
         Active().Pressed(p);
     else if (event->button() == Qt::RightButton && m_drag)
@@ -775,6 +839,8 @@ void CZephyrmapView::mouseReleaseEvent(QMouseEvent* event)
         Active().Released(p);
     else if (event->button() == Qt::RightButton && m_drag)
         m_drag->RightReleased(p);
+    else if (event->button() == Qt::MiddleButton && m_drag)
+        m_drag->MiddleReleased(p);
     AfterEvent();
 }
 
@@ -787,10 +853,18 @@ void CZephyrmapView::mouseDoubleClickEvent(QMouseEvent* event)
     AfterEvent();
 }
 
-// Ctrl with the wheel zooms around the pointer; the wheel alone scrolls.
+// Ctrl with the wheel zooms around the pointer; Shift with it scrolls
+// sideways; the wheel alone scrolls.
 void CZephyrmapView::wheelEvent(QWheelEvent* event)
 {
     const int notches = event->angleDelta().y();
+    if (event->modifiers() == Qt::ShiftModifier && notches != 0) {
+        // A notch is 120; it scrolls as many lines as the desktop says.
+        QScrollBar* bar = horizontalScrollBar();
+        bar->setValue(bar->value() - notches * QApplication::wheelScrollLines() * bar->singleStep() / 120);
+        event->accept();
+        return;
+    }
     if (!(event->modifiers() & Qt::ControlModifier) || notches == 0 || !m_frame.IsMapOpen()) {
         QAbstractScrollArea::wheelEvent(event);
         return;
@@ -820,8 +894,7 @@ void CZephyrmapView::ModifiersFromKeys(bool shift, bool ctrl, bool alt)
     m_ctrl = ctrl;
     m_alt = alt;
     m_snapper.SetSuspended(alt);
-    if (m_drag)
-        m_drag->ModifiersChanged();
+    Active().ModifiersChanged();
     ApplyCursor();
 }
 
@@ -853,6 +926,10 @@ void CZephyrmapView::keyPressEvent(QKeyEvent* event)
     case Qt::Key_Alt:
         ModifiersFromKeys(m_shift, m_ctrl, true);
         return;
+    case Qt::Key_Space:
+        if (!event->isAutoRepeat())
+            SetSpaceHeld(true);
+        return;
     default:
         break;
     }
@@ -871,13 +948,15 @@ void CZephyrmapView::keyReleaseEvent(QKeyEvent* event)
         ModifiersFromKeys(m_shift, false, m_alt);
     else if (event->key() == Qt::Key_Alt)
         ModifiersFromKeys(m_shift, m_ctrl, false);
+    else if (event->key() == Qt::Key_Space && !event->isAutoRepeat())
+        SetSpaceHeld(false);
     else
         QAbstractScrollArea::keyReleaseEvent(event);
 }
 
 void CZephyrmapView::focusInEvent(QFocusEvent* event)
 {
-    m_shift = m_ctrl = m_alt = false;
+    m_shift = m_ctrl = m_alt = m_space = false;
     m_snapper.SetSuspended(false);
     QAbstractScrollArea::focusInEvent(event);
 }

@@ -12,6 +12,7 @@
 #include "services/types/Geometry.h"
 #include "view/CommandRoute.h"
 #include "view/Interaction.h"
+#include "view/InteractionHost.h"
 #include "view/SelectionState.h"
 #include "view/Snapper.h"
 #include "view/ViewPainter.h"
@@ -35,7 +36,7 @@ struct AppSettings;
 // the user keeps it; the trace tool stays until Escape or another tool.
 enum class Tool : int { Select = 0, Polygon = 1, Circle = 2, Rectangle = 3, Trace = 4 };
 
-class CZephyrmapView : public QAbstractScrollArea
+class CZephyrmapView : public QAbstractScrollArea, public InteractionHost
 {
     Q_OBJECT
 public:
@@ -81,10 +82,10 @@ public:
     void SelectAreas(const std::vector<CMapData*>& areas);
     void DeselectArea();
     void DeleteSelectedArea();
-    void DeletePoint();
-    void AddArea(std::unique_ptr<CMapData> area);
+    void DeletePoint() override;
+    void AddArea(std::unique_ptr<CMapData> area) override;
     // Several new areas, one undo step, selected together.
-    void AddAreas(std::vector<std::unique_ptr<CMapData>> areas);
+    void AddAreas(std::vector<std::unique_ptr<CMapData>> areas) override;
     bool HasSelection() const { return m_selection.IsSelected(); }
     // A button is held on an area being moved or reshaped: commands that
     // would change the map under it wait until it is released.
@@ -112,44 +113,47 @@ public:
     bool PassKey(int key);
 
     // For the interactions.
-    CZephyrmapDoc& Doc() { return m_doc; }
-    PaneInterface& Frame() { return m_frame; }
+    CZephyrmapDoc& Doc() override { return m_doc; }
+    PaneInterface& Frame() override { return m_frame; }
+    QWidget* Window() override { return this; }
     const AppSettings& Settings() const { return m_settings; }
-    AppSettings& Settings() { return m_settings; }
+    AppSettings& Settings() override { return m_settings; }
     // The document's picture, as loaded.
-    const MapPicture& Picture() const;
-    SelectionState& Selection() { return m_selection; }
+    const MapPicture& Picture() const override;
+    SelectionState& Selection() override { return m_selection; }
     const SelectionState& Selection() const { return m_selection; }
-    Snapper& Snapping() { return m_snapper; }
-    const ViewPainter& Painter() const { return m_painter; }
-    float Factor() const;
-    bool ShiftHeld() const { return m_shift; }
-    bool CtrlHeld() const { return m_ctrl; }
-    bool AltHeld() const { return m_alt; }
-    CMapData* HoveredArea() const { return m_hovered; }
+    Snapper& Snapping() override { return m_snapper; }
+    const ViewPainter& Painter() const override { return m_painter; }
+    float Factor() const override;
+    bool ShiftHeld() const override { return m_shift; }
+    bool CtrlHeld() const override { return m_ctrl; }
+    bool AltHeld() const override { return m_alt; }
+    CMapData* HoveredArea() const override { return m_hovered; }
     void SetHoveredArea(CMapData* area) { m_hovered = area; }
-    CursorKind Cursor() const { return m_cursor; }
-    void SetCursorKind(CursorKind kind);
-    void InvalidateAll();
+    CursorKind Cursor() const override { return m_cursor; }
+    void SetCursorKind(CursorKind kind) override;
+    void InvalidateAll() override;
     // Repaints what an area covered before and covers now (GetScreenBounds of each).
-    void InvalidateChange(const Rect& before, const Rect& after);
+    void InvalidateChange(const Rect& before, const Rect& after) override;
     // Selects in the view and in the area page, as a click does.
-    void SelectAndTell(CMapData* area);
-    void SelectAndTell(const std::vector<CMapData*>& areas);
-    void ClearViewSelection();
+    void SelectAndTell(CMapData* area) override;
+    void SelectAndTell(const std::vector<CMapData*>& areas) override;
+    void ClearViewSelection() override;
     // A drawing tool has made its area: back to selection, unless the user
     // keeps the tool.
-    void FinishCreation();
-    void ReturnToSelectionTool();
-    void RecordGeometryEdit(UndoKind kind, std::unique_ptr<CMapData> before, CMapData* live);
-    void StartClickTimer() { m_clickTimer.start(); }
-    void StopClickTimer() { m_clickTimer.stop(); }
+    void FinishCreation() override;
+    void ReturnToSelectionTool() override;
+    void RecordGeometryEdit(UndoKind kind, std::unique_ptr<CMapData> before, CMapData* live) override;
+    void ReshapeAreas(const std::vector<CMapData*>& areas, const std::vector<PointList>& points,
+                      UndoKind kind) override;
+    void StartClickTimer() override { m_clickTimer.start(); }
+    void StopClickTimer() override { m_clickTimer.stop(); }
     // Whether the last pointer position lies strictly inside the picture.
-    bool PointerInsidePicture() const;
+    bool PointerInsidePicture() const override;
     // Mouse hovering in selection mode: handles, edges, then areas.
-    void Hover(Point p);
+    void Hover(Point p) override;
     // The interaction that runs until the buttons are released.
-    void BeginDrag(std::unique_ptr<Interaction> drag);
+    void BeginDrag(std::unique_ptr<Interaction> drag) override;
     // Drops whatever is being drawn, moved, reshaped or placed, unrecorded,
     // and goes back to the selection tool.
     void EndInteractions();
@@ -160,10 +164,12 @@ public:
 
     // Coordinates. The scrolled surface's pixels are "logical".
     QPoint Origin() const;
-    QPoint ToLogical(Point p) const;
+    QPoint ToLogical(Point p) const override;
     Point ToPicture(QPoint viewportPoint) const;
     Point ToPictureFromLogical(QPoint logical) const;
-    QPoint ScrollPosition() const;
+    QPoint ScrollPosition() const override;
+    void ScrollTo(QPoint position) override;
+    QPoint PointerInWindow() const override { return m_pointer; }
     // The picture's rectangle on the logical surface.
     QRect PictureRect() const;
 
@@ -202,12 +208,15 @@ private:
     void ApplyCursor();
     CursorKind HandleCursor(const CMapData& area, int handle);
     void SyncModifiers(Qt::KeyboardModifiers modifiers);
+    bool StartPan(Qt::MouseButton button);
+    void SetSpaceHeld(bool held);
     void ModifiersFromKeys(bool shift, bool ctrl, bool alt);
     QSize SurfaceClient() const;
     void UpdateScrollBars();
     void SetMagnificationText();
     void SetPictureInfoText(const std::string& path);
     void ShowPointer();
+    void ShowHoveredLink();
     void ShowRenderingFailure();
     void PaintPicture(QPainter& painter, const QRect& clip);
     void FollowPointer(QPoint viewportPoint);
@@ -231,9 +240,11 @@ private:
     bool m_shift = false;
     bool m_ctrl = false;
     bool m_alt = false;
+    bool m_space = false; // held: a left drag moves the picture
     bool m_initialised = false;
-    QSize m_pageClient; // while a page is rendered: the client it stands for
-    QPoint m_pointer;   // the last pointer position, in viewport pixels
+    QSize m_pageClient;  // while a page is rendered: the client it stands for
+    QPoint m_pointer;    // the last pointer position, in viewport pixels
+    QString m_linkShown; // the hovered area's link as the prompt shows it
     bool m_clipboardHasArea = false;
     QTimer m_clickTimer;
 };

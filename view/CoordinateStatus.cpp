@@ -12,7 +12,14 @@ QString PointerText(Point p)
     return QStringLiteral("X %1  Y %2").arg(p.x).arg(p.y);
 }
 
-QString ShapeText(const CMapData& area)
+QString LinkText(const CMapData& area)
+{
+    const QString link =
+        area.m_noHref ? QStringLiteral("NOHREF") : QStringLiteral("HREF: %1").arg(QString::fromStdString(area.m_href));
+    return QStringLiteral("%1    ALT: %2").arg(link, QString::fromStdString(area.m_alt));
+}
+
+QString ShapeText(const CMapData& area, Point pointer)
 {
     const Rect r = area.Bounds();
     switch (area.m_shape) {
@@ -29,8 +36,8 @@ QString ShapeText(const CMapData& area)
             .arg((r.right - r.left) / 2);
     case ShapePoly:
         return QCoreApplication::translate("CoordinateStatus", "X %1  Y %2  頂点 %3")
-            .arg(r.left)
-            .arg(r.top)
+            .arg(pointer.x)
+            .arg(pointer.y)
             .arg(area.m_points.size());
     default:
         return QString();

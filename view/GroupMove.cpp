@@ -1,12 +1,16 @@
 #include "view/GroupMove.h"
 
+#include "model/CZephyrmapDoc.h"
 #include "view/AreaMove.h"
-#include "view/CZephyrmapView.h"
+#include "view/InteractionHost.h"
 #include "view/SelectionEdits.h"
+#include "view/SelectionState.h"
+#include "view/Snapper.h"
+#include "view/ViewPainter.h"
 
 #include <cstdlib>
 
-GroupMove::GroupMove(CZephyrmapView& view, std::vector<CMapData*> areas, Point down, CMapData* pressed,
+GroupMove::GroupMove(InteractionHost& view, std::vector<CMapData*> areas, Point down, CMapData* pressed,
                      std::optional<std::vector<CMapData*>> toggleFrom)
     : m_view(view), m_areas(std::move(areas)), m_pressed(pressed), m_toggleFrom(std::move(toggleFrom)), m_down(down),
       m_last(down)
@@ -52,8 +56,12 @@ void GroupMove::Released(Point)
     m_view.Snapping().ClearMark();
     m_view.InvalidateAll();
     if (m_offset.x == 0 && m_offset.y == 0) {
+        // A click that moved nothing: with Shift it takes the area out of the
+        // group; without, it makes the area the one the others follow.
         if (m_toggleFrom && m_pressed)
             m_view.SelectAndTell(AreaMove::Toggled(*m_toggleFrom, m_pressed));
+        else if (m_pressed)
+            m_view.Selection().ChooseReference(m_pressed);
         return;
     }
     if (m_view.CtrlHeld()) {
@@ -66,7 +74,7 @@ void GroupMove::Released(Point)
     std::vector<PointList> moved;
     for (const CMapData& copy : m_copies)
         moved.push_back(copy.m_points);
-    SelectionEdits(m_view).Reshape(m_areas, moved, UndoAreaMoved);
+    m_view.ReshapeAreas(m_areas, moved, UndoAreaMoved);
 }
 
 bool GroupMove::Cancel()
@@ -80,5 +88,5 @@ bool GroupMove::Cancel()
 void GroupMove::Paint(QPainter& painter) const
 {
     for (const CMapData& copy : m_copies)
-        m_view.DrawInverted(painter, copy);
+        m_view.Painter().DrawInverted(painter, copy);
 }

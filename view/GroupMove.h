@@ -11,13 +11,13 @@
 #include <optional>
 #include <vector>
 
-class CZephyrmapView;
+class InteractionHost;
 
 class GroupMove : public Interaction
 {
 public:
     // `pressed`: the area the press was on; `toggleFrom` as for AreaMove.
-    GroupMove(CZephyrmapView& view, std::vector<CMapData*> areas, Point down, CMapData* pressed = nullptr,
+    GroupMove(InteractionHost& view, std::vector<CMapData*> areas, Point down, CMapData* pressed = nullptr,
               std::optional<std::vector<CMapData*>> toggleFrom = std::nullopt);
 
     void Moved(Point p) override;
@@ -30,7 +30,7 @@ public:
 private:
     void Follow(Point p);
 
-    CZephyrmapView& m_view;
+    InteractionHost& m_view;
     std::vector<CMapData*> m_areas; // in the document
     CMapData* m_pressed;            // in the document
     std::optional<std::vector<CMapData*>> m_toggleFrom;

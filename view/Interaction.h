@@ -20,6 +20,8 @@ enum class CursorKind : int {
     SizeWe = 5,       // the middle of a rectangle's left or right edge
     Drawing = 6,      // a drawing tool is chosen, or a drag is in progress
     InsertVertex = 7, // an edge of the selected polygon: a click inserts a vertex
+    Pan = 8,          // Space is held: a drag moves the picture
+    Panning = 9,      // the picture is being moved by hand
 };
 
 class Interaction
@@ -33,6 +35,7 @@ public:
     virtual void DoubleClicked(Point) {}
     virtual void RightPressed(Point) {}
     virtual void RightReleased(Point) {}
+    virtual void MiddleReleased(Point) {}
     // Shift or Ctrl went down or up.
     virtual void ModifiersChanged() {}
     // The 90 ms click timer fired.

@@ -12,6 +12,11 @@ namespace magnification
 inline constexpr std::array<float, 9> kSteps = {0.25f, 0.5f, 1.0f, 1.5f, 2.0f, 3.0f, 4.0f, 6.0f, 8.0f};
 inline constexpr float kSmallest = 0.05f; // only a fit goes below the first step
 inline constexpr float kLargest = 8.0f;
+// Up to 300 % the editor keeps its first rules for pixels and handles: a
+// point is the pixel under the pointer, and handles are met in picture
+// pixels. Beyond it a picture pixel spans several window pixels, and the
+// pointer's nearest pixel corner is taken.
+inline constexpr float kLargestClassic = 3.0f;
 
 // A stored magnification that is no step becomes 1.0: a damaged settings
 // file must not make an absurd view.

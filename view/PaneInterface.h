@@ -52,6 +52,8 @@ public:
     // it (a save, an output, undo, any command, the pane losing the focus),
     // so the next change after that starts from a fresh copy.
     virtual void EnsureAreaEdit(int index) = 0;
+    // The same for an edit of several areas at once.
+    virtual void EnsureAreasEdit(const std::vector<int>& indices) = 0;
     virtual void EnsureMapEdit(int attributeIndex) = 0;
 
     // The view, for the pages.

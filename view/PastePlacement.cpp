@@ -1,12 +1,16 @@
 #include "view/PastePlacement.h"
 
-#include "view/CZephyrmapView.h"
+#include "model/CZephyrmapDoc.h"
+#include "view/InteractionHost.h"
+#include "view/SelectionState.h"
+#include "view/Snapper.h"
+#include "view/ViewPainter.h"
 
 #include <algorithm>
 #include <cstdint>
 #include <memory>
 
-PastePlacement::PastePlacement(CZephyrmapView& view, std::vector<CMapData> areas, Point pointer)
+PastePlacement::PastePlacement(InteractionHost& view, std::vector<CMapData> areas, Point pointer)
     : m_view(view), m_areas(std::move(areas)), m_first(pointer)
 {
     for (const CMapData& area : m_areas)
@@ -45,7 +49,7 @@ bool PastePlacement::Cancel()
 void PastePlacement::Paint(QPainter& painter) const
 {
     for (const CMapData& area : m_areas)
-        m_view.DrawInverted(painter, area);
+        m_view.Painter().DrawInverted(painter, area);
 }
 
 // In 64 bits: a block from elsewhere may hold points far apart.

@@ -8,13 +8,13 @@
 
 #include <vector>
 
-class CZephyrmapView;
+class InteractionHost;
 
 class PastePlacement : public Interaction
 {
 public:
     // `areas` are already centred on the pointer at `pointer`.
-    PastePlacement(CZephyrmapView& view, std::vector<CMapData> areas, Point pointer);
+    PastePlacement(InteractionHost& view, std::vector<CMapData> areas, Point pointer);
 
     void Pressed(Point p) override;
     void Moved(Point p) override;
@@ -30,7 +30,7 @@ public:
     static void CentreOn(std::vector<CMapData>& areas, Point target);
 
 private:
-    CZephyrmapView& m_view;
+    InteractionHost& m_view;
     std::vector<CMapData> m_areas;
     std::vector<Point> m_start; // every point as pasted
     Point m_first;              // the pointer when the placement began

@@ -1,7 +1,10 @@
 #include "view/PolygonCreation.h"
 
-#include "view/CZephyrmapView.h"
+#include "model/CZephyrmapDoc.h"
+#include "view/InteractionHost.h"
 #include "view/SelectionState.h"
+#include "view/Snapper.h"
+#include "view/ViewPainter.h"
 
 #include <QPainter>
 
@@ -19,12 +22,7 @@ constexpr int kHandleReach = 3;
 void PolygonCreation::Pressed(Point pointer)
 {
     if (m_creating && ClosesAt(pointer)) {
-        m_creating = false;
-        m_view.Snapping().ClearMark();
-        m_area.m_points.pop_back(); // the point that followed the pointer
-        AddIfWhole();
-        m_view.InvalidateAll();
-        m_view.FinishCreation();
+        Close();
         return;
     }
     const Point p = m_view.Snapping().Snap(pointer, m_view.Factor(), {});
@@ -41,6 +39,18 @@ void PolygonCreation::Pressed(Point pointer)
     m_area.m_points.push_back(p); // the point that follows the pointer
 }
 
+// The vertices placed make the polygon; the point that followed the
+// pointer is no vertex.
+void PolygonCreation::Close()
+{
+    m_creating = false;
+    m_view.Snapping().ClearMark();
+    m_area.m_points.pop_back();
+    AddIfWhole();
+    m_view.InvalidateAll();
+    m_view.FinishCreation();
+}
+
 bool PolygonCreation::ClosesAt(Point p) const
 {
     // The first vertex, the ones placed after it, and the one following the pointer.
@@ -52,8 +62,12 @@ bool PolygonCreation::ClosesAt(Point p) const
 
 void PolygonCreation::Moved(Point pointer)
 {
-    if (!m_creating)
+    if (!m_creating) {
+        // Before the first press, the mark shows where it would snap.
+        if (m_view.Snapping().Preview(pointer, m_view.Factor()))
+            m_view.InvalidateAll();
         return;
+    }
     m_pointerMoved = true;
     const Point p = m_view.Snapping().Snap(pointer, m_view.Factor(), {});
     const Rect before = m_area.GetScreenBounds(m_view.Factor());
@@ -79,10 +93,15 @@ void PolygonCreation::DoubleClicked(Point)
     m_view.FinishCreation();
 }
 
-// The last placed vertex goes; with only the first one left, the drawing
-// ends, the tool still chosen.
+// Enter closes the polygon as a double-click does. Backspace takes the last
+// placed vertex back; with only the first one left, the drawing ends, the
+// tool still chosen.
 bool PolygonCreation::KeyPressed(int key)
 {
+    if ((key == Qt::Key_Return || key == Qt::Key_Enter) && m_creating) {
+        Close();
+        return true;
+    }
     if (key != Qt::Key_Backspace || !m_creating)
         return false;
     if (m_area.m_points.size() <= 2) {

@@ -4,11 +4,12 @@
 #include "services/picture/MapPicture.h"
 #include "services/picture/PictureTrace.h"
 #include "services/settings/AppSettings.h"
-#include "view/CZephyrmapView.h"
+#include "view/InteractionHost.h"
 #include "view/PaneInterface.h"
 #include "view/TracedRegionCheck.h"
 
 #include <QCoreApplication>
+#include <QCursor>
 #include <QGuiApplication>
 #include <QPainter>
 #include <QPolygon>
@@ -37,7 +38,7 @@ public:
 
 } // namespace
 
-RegionTracing::RegionTracing(CZephyrmapView& view)
+RegionTracing::RegionTracing(InteractionHost& view)
     : m_view(view), m_previewTracer([this](const TraceResult& traced) { Traced(traced); })
 {
     m_rest.setSingleShot(true);
@@ -179,7 +180,7 @@ void RegionTracing::Pressed(Point p)
         ShowPrompt(TracedRegionCheck::FailureText(traced.failure));
         return;
     }
-    if (!TracedRegionCheck(&m_view, width, height, Tolerance()).Accept(traced))
+    if (!TracedRegionCheck(m_view.Window(), width, height, Tolerance()).Accept(traced))
         return;
     auto area = std::make_unique<CMapData>();
     area->m_shape = ShapePoly;

@@ -22,7 +22,7 @@
 #include <array>
 #include <cstdint>
 
-class CZephyrmapView;
+class InteractionHost;
 
 class RegionTracing : public Interaction
 {
@@ -41,7 +41,7 @@ public:
     static constexpr int kLeastSimplify = 1;
     static constexpr int kMostSimplify = 100;
 
-    explicit RegionTracing(CZephyrmapView& view);
+    explicit RegionTracing(InteractionHost& view);
 
     void Pressed(Point p) override;
     void Moved(Point p) override;
@@ -73,7 +73,7 @@ private:
     void ShowPrompt(const QString& more = QString());
     void ShowRegionPrompt();
 
-    CZephyrmapView& m_view;
+    InteractionHost& m_view;
     QTimer m_rest;
     Point m_pointer;
     Point m_asked; // where the last preview was asked for

@@ -1,12 +1,16 @@
 #include "view/RubberBandSelection.h"
 
+#include "model/CZephyrmapDoc.h"
 #include "view/AreaPicker.h"
-#include "view/CZephyrmapView.h"
+#include "view/InteractionHost.h"
+#include "view/SelectionState.h"
+#include "view/Snapper.h"
+#include "view/ViewPainter.h"
 
 #include <algorithm>
 #include <cstdlib>
 
-RubberBandSelection::RubberBandSelection(CZephyrmapView& view, Point start, std::vector<CMapData*> kept)
+RubberBandSelection::RubberBandSelection(InteractionHost& view, Point start, std::vector<CMapData*> kept)
     : m_view(view), m_start(start), m_end(start), m_kept(std::move(kept))
 {
 }

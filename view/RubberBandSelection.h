@@ -9,7 +9,7 @@
 #include <vector>
 
 class CMapData;
-class CZephyrmapView;
+class InteractionHost;
 
 class RubberBandSelection : public Interaction
 {
@@ -17,7 +17,7 @@ public:
     static constexpr int kSmallestBand = 4; // window pixels
 
     // `kept`: the areas selected before, which an adding band keeps.
-    RubberBandSelection(CZephyrmapView& view, Point start, std::vector<CMapData*> kept);
+    RubberBandSelection(InteractionHost& view, Point start, std::vector<CMapData*> kept);
 
     void Moved(Point p) override;
     void Released(Point p) override;
@@ -29,7 +29,7 @@ public:
 private:
     bool IsClick() const;
 
-    CZephyrmapView& m_view;
+    InteractionHost& m_view;
     Point m_start;
     Point m_end;
     std::vector<CMapData*> m_kept;

@@ -55,6 +55,19 @@ void SelectionEdits::Delete()
     emit m_view.StateChanged();
 }
 
+void SelectionEdits::SelectAll()
+{
+    std::vector<CMapData*> areas;
+    for (const auto& area : m_view.Doc().Areas()) {
+        if (area->m_shape != ShapeDefault)
+            areas.push_back(area.get());
+    }
+    if (areas.empty())
+        return;
+    m_view.SelectAndTell(areas);
+    m_view.InvalidateAll();
+}
+
 bool SelectionEdits::CanArrange(arrangement::Kind kind) const
 {
     return static_cast<int>(m_view.Selection().Areas().size()) >= arrangement::FewestAreas(kind);
@@ -66,7 +79,9 @@ void SelectionEdits::Arrange(arrangement::Kind kind)
         return;
     const std::vector<CMapData*> areas = m_view.Selection().Areas();
     const std::vector<const CMapData*> constAreas(areas.begin(), areas.end());
-    Reshape(areas, arrangement::Arrange(kind, constAreas), UndoAreaReshaped);
+    const auto reference =
+        m_view.Selection().ReferenceChosen() ? arrangement::Reference::First : arrangement::Reference::Extent;
+    Reshape(areas, arrangement::Arrange(kind, constAreas, reference), UndoAreaReshaped);
 }
 
 void SelectionEdits::Copy()

@@ -1,7 +1,8 @@
 #pragma once
 // Edits of every selected area at once, each one undo step: moving by the
 // arrow keys, deleting, arranging, and the area clipboard (copy, cut,
-// paste). With one area selected they are that area's own edits.
+// paste), and taking every area into the selection. With one area selected
+// they are that area's own edits.
 
 #include "model/Arrangement.h"
 #include "model/UndoHistory.h"
@@ -16,6 +17,8 @@ class SelectionEdits
 public:
     explicit SelectionEdits(CZephyrmapView& view) : m_view(view) {}
 
+    // Every area but DEFAULT, in the view and in the area list.
+    void SelectAll();
     void MoveBy(int dx, int dy);
     void Delete();
     // Nothing unless enough areas are selected for it to change anything.

@@ -5,10 +5,13 @@
 #include "view/AreaMove.h"
 #include "view/AreaPicker.h"
 #include "view/AreaReshape.h"
-#include "view/CZephyrmapView.h"
 #include "view/GroupMove.h"
+#include "view/InteractionHost.h"
 #include "view/PaneInterface.h"
 #include "view/RubberBandSelection.h"
+#include "view/SelectionState.h"
+#include "view/Snapper.h"
+#include "view/ViewPainter.h"
 
 #include <algorithm>
 #include <cmath>
@@ -37,6 +40,9 @@ void SelectionMode::DoubleClicked(Point p)
 
 void SelectionMode::Pressed(Point p)
 {
+    // What lies under the press, not under the last move: a press right
+    // after an area was drawn, or the view scrolled, comes without a move.
+    m_view.Hover(p);
     if (m_view.AltHeld()) {
         SelectNextBeneath(p);
         return;

@@ -9,12 +9,12 @@
 
 #include "view/Interaction.h"
 
-class CZephyrmapView;
+class InteractionHost;
 
 class SelectionMode : public Interaction
 {
 public:
-    explicit SelectionMode(CZephyrmapView& view) : m_view(view) {}
+    explicit SelectionMode(InteractionHost& view) : m_view(view) {}
 
     void Pressed(Point p) override;
     void Moved(Point p) override;
@@ -33,5 +33,5 @@ private:
     void PressOnSelection(Point p);
     void InsertVertex(Point p);
 
-    CZephyrmapView& m_view;
+    InteractionHost& m_view;
 };

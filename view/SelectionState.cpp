@@ -1,6 +1,7 @@
 #include "view/SelectionState.h"
 
 #include "model/CMapData.h"
+#include "view/Magnification.h"
 
 #include <algorithm>
 #include <cmath>
@@ -70,8 +71,20 @@ void SelectionState::SetAreas(std::vector<CMapData*> areas, float factor)
         Build(areas.front(), factor, -1);
         return;
     }
+    // A chosen reference stays chosen while it leads the group.
+    const bool keep = m_referenceChosen && !m_areas.empty() && !areas.empty() && areas.front() == m_areas.front();
     Clear();
     m_areas = std::move(areas);
+    m_referenceChosen = keep;
+}
+
+void SelectionState::ChooseReference(CMapData* area)
+{
+    const auto at = std::find(m_areas.begin(), m_areas.end(), area);
+    if (!IsGroup() || at == m_areas.end())
+        return;
+    std::rotate(m_areas.begin(), at, at + 1);
+    m_referenceChosen = true;
 }
 
 bool SelectionState::Contains(const CMapData* area) const
@@ -93,6 +106,7 @@ void SelectionState::BuildHandles(float factor)
 void SelectionState::Clear()
 {
     m_areas.clear();
+    m_referenceChosen = false;
     m_handles.clear();
     m_edges.clear();
     hoveredHandle = grabbedHandle = hoveredEdge = -1;
@@ -108,6 +122,15 @@ bool SelectionState::IsOnHandle(int index, Point p, float factor) const
 {
     if (index < 0 || index >= static_cast<int>(m_handles.size()))
         return false;
+    if (factor > magnification::kLargestClassic) {
+        // A picture pixel is wider than the probe here: the handle is met
+        // where its square drawn and the probe overlap, in window pixels,
+        // so that what is drawn can always be grabbed.
+        const Rect& h = m_handles[index];
+        const Point centre{h.left + (h.right - h.left) / 2, h.top + (h.bottom - h.top) / 2};
+        return static_cast<float>(std::abs(p.x - centre.x)) * factor <= kHandleReach &&
+               static_cast<float>(std::abs(p.y - centre.y)) * factor <= kHandleReach;
+    }
     const int side = static_cast<int>(6.0f / factor);
     const Rect probe{p.x - side / 2, p.y - side / 2, p.x - side / 2 + side, p.y - side / 2 + side};
     return Meets(m_handles[index], probe);

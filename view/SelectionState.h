@@ -34,6 +34,12 @@ public:
     // Every selected area, in the order they were selected.
     const std::vector<CMapData*>& Areas() const { return m_areas; }
     bool Contains(const CMapData* area) const;
+    // In a group, the area the others take their size from: the first
+    // selected, or the one the user has since clicked. Once clicked, the
+    // others line up on it too, as they would on a drawing's key shape.
+    const CMapData* Reference() const { return IsGroup() ? m_areas.front() : nullptr; }
+    bool ReferenceChosen() const { return IsGroup() && m_referenceChosen; }
+    void ChooseReference(CMapData* area);
     const std::vector<Rect>& Handles() const { return m_handles; }
     const std::vector<EdgeZone>& Edges() const { return m_edges; }
     // Moves one handle's rectangle to follow a dragged vertex.
@@ -55,12 +61,16 @@ public:
     static int HandleHalfSize(float factor);
     // How near the outline a click must be to insert a vertex, in window pixels.
     static constexpr float kEdgeReach = 3.0f;
+    // How far from a handle's centre, in window pixels, a press still takes
+    // it above 300 %: half the square drawn and half the probe.
+    static constexpr float kHandleReach = 6.0f;
     static std::vector<Point> HandlePoints(const CMapData& area);
 
 private:
     void BuildHandles(float factor);
 
     std::vector<CMapData*> m_areas; // in the document
+    bool m_referenceChosen = false;
     std::vector<Rect> m_handles;
     std::vector<EdgeZone> m_edges;
 };

@@ -129,6 +129,13 @@ Point Snapper::Snap(Point p, float factor, const std::vector<const CMapData*>& i
     return *snapped;
 }
 
+bool Snapper::Preview(Point p, float factor)
+{
+    const std::optional<Point> before = m_mark;
+    Snap(p, factor, {});
+    return before != m_mark;
+}
+
 Point Snapper::SnapOffset(std::span<const Point> moving, Point offset, float factor,
                           const std::vector<const CMapData*>& ignore)
 {

@@ -35,6 +35,10 @@ public:
     Point SnapOffset(std::span<const Point> moving, Point offset, float factor,
                      const std::vector<const CMapData*>& ignore);
 
+    // Where a point pressed at `p` would go, marked before the press; true
+    // when the mark appeared, went or moved.
+    bool Preview(Point p, float factor);
+
     const std::optional<Point>& Mark() const { return m_mark; }
     void ClearMark() { m_mark.reset(); }
 

@@ -7,6 +7,7 @@
 #include "view/PaneInterface.h"
 #include "view/SelectionEdits.h"
 #include "view/ViewPrinter.h"
+#include "view/ZoomControl.h"
 #include "view/ZoomedPicture.h"
 
 const std::vector<ViewCommands::Zoom>& ViewCommands::Zooms()
@@ -34,7 +35,8 @@ void ViewCommands::AddTools(std::vector<CommandRoute>& routes)
     CZephyrmapView& v = m_view;
     auto mapOpen = [&v] { return v.Frame().IsMapOpen(); };
     for (const auto& entry : {std::pair{CmdRectangleTool, Tool::Rectangle}, std::pair{CmdCircleTool, Tool::Circle},
-                              std::pair{CmdPolygonTool, Tool::Polygon}, std::pair{CmdTraceTool, Tool::Trace}}) {
+                              std::pair{CmdPolygonTool, Tool::Polygon}, std::pair{CmdTraceTool, Tool::Trace},
+                              std::pair{CmdSelectTool, Tool::Select}}) {
         const CommandId id = entry.first;
         const Tool tool = entry.second;
         routes.push_back(
@@ -59,6 +61,10 @@ void ViewCommands::AddEdits(std::vector<CommandRoute>& routes)
         {
             {CmdDeleteArea, [&v] { v.DeleteSelectedArea(); }, selectedAndFree, {}},
             {CmdDeletePoint, [&v] { v.DeletePoint(); }, [&v] { return v.CanDeletePoint(); }, {}},
+            {CmdSelectAll,
+             [&v] { SelectionEdits(v).SelectAll(); },
+             [&v] { return v.Frame().IsMapOpen() && !v.IsDragging(); },
+             {}},
             {CmdToggleHatching, [&v] { v.ToggleHatching(); }, mapOpen, [&v] { return v.Settings().Hatching != 0; }},
             {CmdPrint, [&v] { ViewPrinter(v).Print(); }, mapOpen, {}},
             {CmdCopyArea, [&v] { v.CopyArea(); }, selected, {}},
@@ -110,6 +116,10 @@ void ViewCommands::AddZooms(std::vector<CommandRoute>& routes)
     routes.push_back({CmdZoomIn, [step] { step(1); }, mapOpen, {}});
     routes.push_back({CmdZoomOut, [step] { step(-1); }, mapOpen, {}});
     routes.push_back({CmdZoomToFit, [&v] { v.ZoomToFit(); }, mapOpen, {}});
+    routes.push_back({CmdZoomToSelection,
+                      [&v] { ZoomControl(v).ToSelection(); },
+                      [&v] { return v.Frame().IsMapOpen() && v.HasSelection(); },
+                      {}});
 }
 
 void ViewCommands::AddGrid(std::vector<CommandRoute>& routes)

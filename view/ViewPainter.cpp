@@ -21,8 +21,24 @@ QRect Grown(const QRect& r, int by)
 
 // Half the side of the cross that marks a snapped point, in window pixels.
 constexpr int kMarkReach = 5;
-// Grid lines closer than this on screen would hide the picture.
-constexpr int kFinestGridOnScreen = 4;
+// Grid lines closer than this on screen would hide the picture: a grid that
+// fine shows every second, fifth, tenth... line instead.
+constexpr float kClosestGridOnScreen = 8.0f;
+// Every fifth line shown is drawn stronger, to count by.
+constexpr int kMajorEvery = 5;
+
+// The lines shown: every `spacing` picture pixels, or a multiple of it (1,
+// 2, 5, 10, 20, 50...) far enough apart at magnification `z`.
+int ShownSpacing(int spacing, float z)
+{
+    for (long multiple = 1;; multiple *= 10) {
+        for (long step : {multiple, 2 * multiple, 5 * multiple}) {
+            const long shown = spacing * step;
+            if (static_cast<float>(shown) * z >= kClosestGridOnScreen || shown > (1L << 24))
+                return static_cast<int>(shown);
+        }
+    }
+}
 
 } // namespace
 
@@ -120,14 +136,15 @@ void ViewPainter::PaintHandles(QPainter& painter, const SelectionState& selectio
 }
 
 // Several areas selected: hollow squares at their corners, which take no
-// drag, so that they read as a group to move rather than shapes to reshape.
+// drag, so that they read as a group to move rather than shapes to reshape;
+// the reference, which the others take their size from, has solid ones.
 void ViewPainter::PaintGroupHandles(QPainter& painter, const SelectionState& selection) const
 {
     painter.save();
     painter.setCompositionMode(QPainter::RasterOp_NotDestination);
     painter.setPen(QPen(Qt::black, 0));
-    painter.setBrush(Qt::NoBrush);
     for (const CMapData* area : selection.Areas()) {
+        painter.setBrush(area == selection.Reference() ? QBrush(Qt::black) : QBrush(Qt::NoBrush));
         for (const Point& p : SelectionState::HandlePoints(*area)) {
             const QPoint at = m_view.ToLogical(p);
             painter.drawRect(QRect(at - QPoint(3, 3), QSize(6, 6)));
@@ -139,30 +156,39 @@ void ViewPainter::PaintGroupHandles(QPainter& painter, const SelectionState& sel
 // Lines every spacing picture pixels over the picture, in the grid colour.
 void ViewPainter::PaintGrid(QPainter& painter, const QRect& clip) const
 {
-    const int spacing = m_settings.GridSpacing;
-    const float z = m_view.Factor();
-    if (spacing <= 0 || static_cast<float>(spacing) * z < kFinestGridOnScreen)
+    if (m_settings.GridSpacing <= 0)
         return;
+    const int spacing = ShownSpacing(m_settings.GridSpacing, m_view.Factor());
+    const int major = spacing * kMajorEvery;
     const QRect picture = m_view.PictureRect();
     const QRect area = picture.intersected(clip);
     if (area.isEmpty())
         return;
     painter.save();
-    painter.setPen(QPen(ToQColor(m_settings.GridColor), 0));
+    const QColor colour = ToQColor(m_settings.GridColor);
+    // A stronger line is one window pixel wider, to its right and below.
+    const auto line = [&](int at, bool vertical, bool strong) {
+        for (int extra = 0; extra <= (strong ? 1 : 0); ++extra) {
+            if (vertical)
+                painter.fillRect(at + extra, area.top(), 1, area.height(), colour);
+            else
+                painter.fillRect(area.left(), at + extra, area.width(), 1, colour);
+        }
+    };
     const Point first = m_view.ToPictureFromLogical(area.topLeft());
     for (int x = first.x / spacing * spacing;; x += spacing) {
         const int at = m_view.ToLogical({x, 0}).x();
         if (at > area.right())
             break;
-        if (at >= area.left())
-            painter.drawLine(at, area.top(), at, area.bottom());
+        if (at >= area.left() - 1)
+            line(at, true, x % major == 0);
     }
     for (int y = first.y / spacing * spacing;; y += spacing) {
         const int at = m_view.ToLogical({0, y}).y();
         if (at > area.bottom())
             break;
-        if (at >= area.top())
-            painter.drawLine(area.left(), at, area.right(), at);
+        if (at >= area.top() - 1)
+            line(at, false, y % major == 0);
     }
     painter.restore();
 }

@@ -7,6 +7,8 @@
 #include <QPoint>
 #include <QPointF>
 
+#include "services/types/Geometry.h"
+
 class CZephyrmapView;
 
 class ZoomControl
@@ -18,11 +20,15 @@ public:
     bool Around(float factor, QPoint anchor);
     // The whole picture in the window, as large as it fits (up to 800 %).
     void ToFit();
+    // The selected areas in the middle of the window, as large as they fit
+    // with a margin around them (up to 800 %).
+    void ToSelection();
 
 private:
     // The picture point to keep still, and the viewport point it stays at.
     QPointF KeptPoint(QPoint& at) const;
     QPointF PictureUnder(QPoint viewportPoint) const;
+    Rect SelectionBounds() const;
     bool Change(float factor, QPointF kept, QPoint at);
 
     CZephyrmapView& m_view;

@@ -2,6 +2,49 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="ja">
 <context>
+    <name>AreaGeometryField</name>
+    <message>
+        <source>座標 X, Y, 幅, 高さ(&amp;C)</source>
+        <translation>&amp;Coordinates X, Y, width, height</translation>
+    </message>
+    <message>
+        <source>中心 X, Y, 半径(&amp;C)</source>
+        <translation>&amp;Centre X, Y, radius</translation>
+    </message>
+    <message>
+        <source>頂点 X,Y, X,Y, ...(&amp;C)</source>
+        <translation>&amp;Corners X,Y, X,Y, ...</translation>
+    </message>
+    <message>
+        <source>座標(&amp;C)</source>
+        <translation>&amp;Coordinates</translation>
+    </message>
+    <message>
+        <source>座標には整数を、カンマか空白で区切って入力してください。</source>
+        <translation>Type whole numbers for the coordinates, separated by commas or spaces.</translation>
+    </message>
+    <message>
+        <source>四角形には X, Y, 幅, 高さの4つ、円形には中心の X, Y と半径の3つの数を入力してください。</source>
+        <translation>A rectangle takes four numbers (X, Y, width, height); a circle takes three (the centre&apos;s X and Y, and the radius).</translation>
+    </message>
+    <message>
+        <source>幅、高さ、半径は1以上にしてください。</source>
+        <translation>The width, the height and the radius must be 1 or more.</translation>
+    </message>
+    <message>
+        <source>多角形の頂点は X と Y の組で入力してください。数が奇数です。</source>
+        <translation>Type a polygon&apos;s corners as pairs of X and Y: the count of numbers is odd.</translation>
+    </message>
+    <message>
+        <source>多角形には3つ以上の頂点が必要です。</source>
+        <translation>A polygon needs three corners or more.</translation>
+    </message>
+    <message>
+        <source>座標が大きすぎます。%1 までの数を入力してください。</source>
+        <translation>A coordinate is too large: type numbers up to %1.</translation>
+    </message>
+</context>
+<context>
     <name>CAboutDlg</name>
     <message>
         <source>ﾊﾞｰｼﾞｮﾝ情報</source>
@@ -77,6 +120,10 @@
     <message>
         <source>NOHREF ( リンクしない )</source>
         <translation>NOHREF ( no link )</translation>
+    </message>
+    <message>
+        <source>(エリアごとに異なる値)</source>
+        <translation>(differs between the areas)</translation>
     </message>
 </context>
 <context>
@@ -208,6 +255,10 @@ Source</translation>
     <message>
         <source>指定のﾌｧｲﾙを開く</source>
         <translation>Open this file</translation>
+    </message>
+    <message>
+        <source>%1 (キー %2)</source>
+        <translation>%1 (key %2)</translation>
     </message>
 </context>
 <context>
@@ -602,6 +653,53 @@ takes effect when Zephyrmap! next starts.</translation>
     <message>
         <source>編集画面の設定をデフォルトに戻しますか?</source>
         <translation>Restore the display settings to their defaults?</translation>
+    </message>
+</context>
+<context>
+    <name>CRefitDlg</name>
+    <message>
+        <source>画像を差し替えてエリアを合わせる</source>
+        <translation>Replace Image and Fit Areas</translation>
+    </message>
+    <message>
+        <source>エリアがずれているときは、エリアや元の画像の目印になる点を押して、新しい画像の正しい位置までドラッグしてください(3組まで)。1組で位置を、2組で縦横の倍率を、3組で回転も合わせます。右クリックで基準点を消します。</source>
+        <translation>Where the areas are off, press on a landmark of the areas or of the old picture and drag it to where it belongs in the new picture (up to three pairs). One pair fits the position, two the scales across and down, three the turn as well. A right click takes a reference point away.</translation>
+    </message>
+    <message>
+        <source>元の画像を重ねて表示(&amp;O)</source>
+        <translation>&amp;Overlay the Old Picture</translation>
+    </message>
+    <message>
+        <source>基準点を消す(&amp;C)</source>
+        <translation>&amp;Clear Reference Points</translation>
+    </message>
+    <message>
+        <source>基準点から求めました(%1 / 3 組)。</source>
+        <translation>Found from the reference points (%1 of 3 pairs).</translation>
+    </message>
+    <message>
+        <source>基準点をドラッグすれば合わせられます。</source>
+        <translation>Drag reference points to fit the areas by hand.</translation>
+    </message>
+    <message>
+        <source>特徴の一致から求めました(%1 / %2 個が一致、残差 %3 ピクセル)。</source>
+        <translation>Found by matching features (%1 of %2 agree, residual %3 px).</translation>
+    </message>
+    <message>
+        <source>手がかりになる特徴が少ないため、画像の大きさの比から求めました。</source>
+        <translation>Too few features to match: found from the ratio of the pictures&apos; sizes.</translation>
+    </message>
+    <message>
+        <source>元の画像がないため、マップの大きさ(%1×%2)と新しい画像の大きさの比から求めました。</source>
+        <translation>The old picture is not at hand: found from the ratio of the map&apos;s size (%1×%2) to the new picture&apos;s.</translation>
+    </message>
+    <message>
+        <source>新しい画像の外に出るエリア: %1</source>
+        <translation>Areas outside the new picture: %1</translation>
+    </message>
+    <message>
+        <source>倍率 横 %1 × 縦 %2、回転 %3°、移動 (%4, %5)</source>
+        <translation>Scale %1 across × %2 down, turned %3°, shifted by (%4, %5)</translation>
     </message>
 </context>
 <context>
@@ -1497,6 +1595,46 @@ About</translation>
         <source>ﾍﾙﾌﾟ(&amp;H)</source>
         <translation>&amp;Help</translation>
     </message>
+    <message>
+        <source>すべて選択(&amp;A)	Ctrl+A</source>
+        <translation>Select &amp;All	Ctrl+A</translation>
+    </message>
+    <message>
+        <source>DEFAULTのほかのすべてのエリアを選択
+すべて選択</source>
+        <translation>Select every area but DEFAULT
+Select All</translation>
+    </message>
+    <message>
+        <source>選択(&amp;S)</source>
+        <translation>&amp;Select</translation>
+    </message>
+    <message>
+        <source>エリアを選んで動かし、形を変えるツール
+選択</source>
+        <translation>The tool that selects, moves and reshapes areas
+Select</translation>
+    </message>
+    <message>
+        <source>選択したエリアに合わせる(&amp;E)	Ctrl+Shift+F</source>
+        <translation>Zoom to &amp;Selection	Ctrl+Shift+F</translation>
+    </message>
+    <message>
+        <source>選択したエリアがウィンドウいっぱいに見える表示倍率に
+選択したエリアに合わせる</source>
+        <translation>Zoom until the selected areas fill the window
+Zoom to Selection</translation>
+    </message>
+    <message>
+        <source>画像を差し替えてエリアを合わせる(&amp;R)...</source>
+        <translation>&amp;Replace Image and Fit Areas...</translation>
+    </message>
+    <message>
+        <source>マップの画像を新しい画像に差し替え、エリアを新しい画像に合わせて動かす
+画像を差し替えてエリアを合わせる</source>
+        <translation>Replace the map&apos;s picture with a new one and move the areas to fit it
+Replace image and fit areas</translation>
+    </message>
 </context>
 <context>
     <name>CoordinateStatus</name>
@@ -1873,6 +2011,13 @@ The first of them is on line %2.</translation>
     </message>
 </context>
 <context>
+    <name>PictureSizeNotice</name>
+    <message>
+        <source>画像の大きさ(%1×%2)がマップのWIDTHとHEIGHT(%3×%4)と違います。</source>
+        <translation>The picture&apos;s size (%1×%2) is not the map&apos;s WIDTH and HEIGHT (%3×%4).</translation>
+    </message>
+</context>
+<context>
     <name>PreviewColumn</name>
     <message>
         <source>プレビュー</source>
@@ -1886,6 +2031,52 @@ The first of them is on line %2.</translation>
 パスを確認してください。</source>
         <translation>The folder &quot;%1&quot; was not found.
 Please check the path.</translation>
+    </message>
+</context>
+<context>
+    <name>RefitCommands</name>
+    <message>
+        <source>差し替える新しい画像の指定</source>
+        <translation>Choose the New Picture</translation>
+    </message>
+</context>
+<context>
+    <name>RefitTexts</name>
+    <message>
+        <source>画像の画素を読み取れませんでした。</source>
+        <translation>The picture&apos;s pixels could not be read.</translation>
+    </message>
+    <message>
+        <source>元の画像がなく、マップのWIDTHとHEIGHTもないため、元の画像の大きさがわかりません。</source>
+        <translation>The old picture is not at hand and the map has no WIDTH and HEIGHT, so the old picture&apos;s size is unknown.</translation>
+    </message>
+    <message>
+        <source>新しい画像は元の画像と同じ場面ではないようです。合う特徴が見つかりませんでした。</source>
+        <translation>The new picture does not seem to show the old picture&apos;s scene: no features match.</translation>
+    </message>
+    <message>
+        <source>画像に目印になる模様が少なすぎるため、新しい画像が元の画像のどこに当たるかわかりません。</source>
+        <translation>The pictures have too little detail to tell where the new picture lies over the old one.</translation>
+    </message>
+    <message>
+        <source>新しい画像は、元の画像を大きく回転したか、裏返したか、斜めにゆがめたか、16倍を超えて拡大・縮小したものです。エリアを合わせられません。</source>
+        <translation>The new picture is the old one turned far, mirrored, slanted or scaled more than sixteen times; the areas cannot be fitted to it.</translation>
+    </message>
+    <message>
+        <source>画像が大きすぎるため、合わせられません。</source>
+        <translation>The pictures are too large to fit.</translation>
+    </message>
+    <message>
+        <source>基準点どうしが近すぎます。離れた点を選んでください。</source>
+        <translation>The reference points are too close together; choose points farther apart.</translation>
+    </message>
+    <message>
+        <source>3組の基準点が一直線に並んでいます。</source>
+        <translation>The three reference points lie on one line.</translation>
+    </message>
+    <message>
+        <source>基準点の並びが裏返しになっています。</source>
+        <translation>The reference points turn the picture over.</translation>
     </message>
 </context>
 <context>

@@ -69,6 +69,20 @@ const CoreText kCoreTexts[] = {
                                                    "ブラウザやツールによってマップの探し方が違います。")},
     {"CheckTexts", QT_TRANSLATE_NOOP("CheckTexts", "マップの名前 \"%1\" は、%2行目のマップと同じです。"
                                                    "ブラウザは最初のマップを使います。")},
+    {"RefitTexts", QT_TRANSLATE_NOOP("RefitTexts", "画像の画素を読み取れませんでした。")},
+    {"RefitTexts", QT_TRANSLATE_NOOP("RefitTexts", "元の画像がなく、マップのWIDTHとHEIGHTもないため、"
+                                                   "元の画像の大きさがわかりません。")},
+    {"RefitTexts", QT_TRANSLATE_NOOP("RefitTexts", "新しい画像は元の画像と同じ場面ではないようです。"
+                                                   "合う特徴が見つかりませんでした。")},
+    {"RefitTexts", QT_TRANSLATE_NOOP("RefitTexts", "画像に目印になる模様が少なすぎるため、新しい画像が"
+                                                   "元の画像のどこに当たるかわかりません。")},
+    {"RefitTexts",
+     QT_TRANSLATE_NOOP("RefitTexts", "新しい画像は、元の画像を大きく回転したか、裏返したか、斜めにゆがめたか、"
+                                     "16倍を超えて拡大・縮小したものです。エリアを合わせられません。")},
+    {"RefitTexts", QT_TRANSLATE_NOOP("RefitTexts", "画像が大きすぎるため、合わせられません。")},
+    {"RefitTexts", QT_TRANSLATE_NOOP("RefitTexts", "基準点どうしが近すぎます。離れた点を選んでください。")},
+    {"RefitTexts", QT_TRANSLATE_NOOP("RefitTexts", "3組の基準点が一直線に並んでいます。")},
+    {"RefitTexts", QT_TRANSLATE_NOOP("RefitTexts", "基準点の並びが裏返しになっています。")},
 };
 
 // One core text as a whole-text pattern whose groups take the values.

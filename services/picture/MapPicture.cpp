@@ -207,7 +207,10 @@ bool MapPicture::Draw(QPainter& painter, Rect rect) const
     if (target.isEmpty())
         return true;
     painter.save();
-    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    // Reduced, the picture is smoothed; enlarged, each of its pixels stays a
+    // hard-edged block, so that a pixel's edges can be seen and met.
+    const bool reduced = target.width() < m_width || target.height() < m_height;
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, reduced);
     if (m_kind == PicturePng)
         DrawDib(painter, target);
     else

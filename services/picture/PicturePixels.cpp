@@ -10,7 +10,7 @@ namespace
 constexpr int kFourBytes = 4;
 constexpr unsigned kOpaque = 255;
 
-TracePixels PixelsOf(const QImage& image, PixelBytes bytes)
+PixelView PixelsOf(const QImage& image, PixelBytes bytes)
 {
     return {image.constBits(), static_cast<std::ptrdiff_t>(image.bytesPerLine()),
             image.width(),     image.height(),

@@ -5,7 +5,6 @@
 #include "services/trace/RegionMask.h"
 
 #include <cmath>
-#include <cstdlib>
 #include <new>
 
 namespace
@@ -26,14 +25,6 @@ TraceResult Failed(TraceFailure failure)
 
 } // namespace
 
-bool RegionTracer::CanRead(const TracePixels& pixels)
-{
-    const bool fourBytes = pixels.bytesPerPixel == 4;
-    return pixels.top && pixels.width > 0 && pixels.height > 0 && (fourBytes || pixels.bytesPerPixel == 3) &&
-           (fourBytes || pixels.bytes == PixelBytes::Bgr) &&
-           std::abs(pixels.stride) >= static_cast<std::ptrdiff_t>(pixels.width) * pixels.bytesPerPixel;
-}
-
 TraceResult RegionTracer::Trace(const TracePixels& pixels, Point seed) const
 {
     return Trace(pixels, nullptr, seed);
@@ -41,7 +32,7 @@ TraceResult RegionTracer::Trace(const TracePixels& pixels, Point seed) const
 
 TraceResult RegionTracer::Trace(const TracePixels& pixels, const TracePixels* smoothed, Point seed) const
 {
-    if (!CanRead(pixels))
+    if (!pixels.Usable())
         return Failed(TraceFailure::NoPicture);
     if (!UsableOptions(m_options))
         return Failed(TraceFailure::BadOptions);

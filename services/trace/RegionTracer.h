@@ -19,31 +19,14 @@
 // Plain C++ in and out; the image processing behind it stays in this folder.
 
 #include "services/types/Geometry.h"
+#include "services/types/PixelView.h"
 
 #include <cstddef>
 #include <cstdint>
 #include <vector>
 
-// What the bytes of a pixel hold.
-enum class PixelBytes {
-    Bgr,  // blue, green, red, and with 4 bytes a pixel an unused fourth byte
-    Bgra, // 4 bytes: blue, green, red as the picture is drawn, then its
-          // opacity, 0 see-through to 255 opaque
-    Laba, // 4 bytes: 8-bit L*a*b* (L * 255 / 100, a + 128, b + 128) and the
-          // opacity: a picture converted once for many traces (TraceCanvas)
-};
-
-// A picture's pixels where they already are, without a copy. `top` points at
-// the picture's first row and `stride` is the distance in bytes from a row to
-// the one below it, negative for a bitmap stored bottom-up.
-struct TracePixels {
-    const std::uint8_t* top = nullptr;
-    std::ptrdiff_t stride = 0;
-    int width = 0;
-    int height = 0;
-    int bytesPerPixel = 4; // 3 or 4; 4 for Bgra and Laba
-    PixelBytes bytes = PixelBytes::Bgr;
-};
+// The picture's pixels as the tracer reads them.
+using TracePixels = PixelView;
 
 struct TraceOptions {
     static constexpr double kDefaultTolerance = 20.0;
@@ -94,10 +77,8 @@ class RegionTracer
 public:
     explicit RegionTracer(const TraceOptions& options = {}) : m_options(options) {}
 
+    // NoPicture unless the pixels are Usable().
     TraceResult Trace(const TracePixels& pixels, Point seed) const;
-    // Whether the tracer can read `pixels`: some rows, of a pixel size and
-    // bytes it knows.
-    static bool CanRead(const TracePixels& pixels);
 
 private:
     friend class TraceCanvas;

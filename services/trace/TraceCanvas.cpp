@@ -131,7 +131,7 @@ TraceCanvas TraceCanvas::Of(const TracePixels& pixels)
 TraceCanvas TraceCanvas::Of(const TracePixels& pixels, int scale)
 {
     TraceCanvas canvas;
-    if (!RegionTracer::CanRead(pixels) || pixels.bytes == PixelBytes::Laba || (scale != 1 && scale != kHalf))
+    if (!pixels.Usable() || !pixels.HoldsDrawnColours() || (scale != 1 && scale != kHalf))
         return canvas;
     try {
         if (scale == kHalf) {

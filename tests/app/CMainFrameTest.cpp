@@ -189,9 +189,10 @@ private slots:
         for (QAction* a : area->actions())
             items << a->text();
         // Then the keep-tool check and the arrangements, each after a separator.
-        QCOMPARE(items, (QStringList{QStringLiteral("四角形(&R)"), QStringLiteral("円形(&L)"),
-                                     QStringLiteral("多角形(&N)"), QStringLiteral("領域をトレース(&T)"), QString(),
-                                     QStringLiteral("ツールを続けて使う(&K)"), QString(), QStringLiteral("整列(&A)")}));
+        QCOMPARE(items,
+                 (QStringList{QStringLiteral("四角形(&R)"), QStringLiteral("円形(&L)"), QStringLiteral("多角形(&N)"),
+                              QStringLiteral("領域をトレース(&T)"), QStringLiteral("選択(&S)"), QString(),
+                              QStringLiteral("ツールを続けて使う(&K)"), QString(), QStringLiteral("整列(&A)")}));
         const QList<QAction*> buttons = frame.ToolBar().actions();
         const qsizetype polygon = buttons.indexOf(frame.Action(CmdPolygonTool));
         QCOMPARE(buttons.value(polygon + 1), frame.Action(CmdTraceTool));

@@ -2,7 +2,9 @@
 // one map, each the way a person takes it: typing into the pages' fields and
 // leaving them, drawing rectangles, moving them by keys and by dragging,
 // reshaping them by a corner, deleting, copying, cutting and pasting them,
-// undo, redo and Ctrl+S. After every step the map must equal the model, the
+// undo, redo and Ctrl+S, Ctrl+Z inside the field being typed in, after
+// which typing goes on, typing into the ALT field with two areas selected,
+// and typing an area's numbers (sometimes ones it must refuse). After every step the map must equal the model, the
 // modified flag must say whether the map differs from the file last saved
 // (read back from the disk), and undo and redo must step over exactly one
 // user action. A failure prints its seed and the shortest list of steps
@@ -12,6 +14,7 @@
 
 #include "app/NativeFileCommands.h"
 #include "formats/NativeMapFile.h"
+#include "panes/AreaGeometryField.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -107,6 +110,9 @@ enum class Act {
     Undo,
     Redo,
     Save,
+    UndoInField,
+    TypeShared,
+    TypeCoordinates,
 };
 
 // A step's numbers are drawn once; what they name (which area, which field)
@@ -130,7 +136,10 @@ const char* const kNames[] = {"type into an area field",
                               "paste",
                               "undo",
                               "redo",
-                              "save"};
+                              "save",
+                              "Ctrl+Z in the field",
+                              "type into ALT with two areas selected",
+                              "type an area's numbers"};
 
 std::string Describe(const Step& step)
 {
@@ -143,10 +152,11 @@ std::string Describe(const Step& step)
 Step RandomStep(std::mt19937& random)
 {
     // Typing comes often, as it does in use, so that episodes get long.
-    static const Act kWeighted[] = {Act::TypeArea, Act::TypeArea, Act::TypeArea, Act::TypeMap, Act::TypeMap,
-                                    Act::Leave,    Act::Draw,     Act::Draw,     Act::Arrow,   Act::Drag,
-                                    Act::Reshape,  Act::Delete,   Act::Copy,     Act::Cut,     Act::Paste,
-                                    Act::Undo,     Act::Undo,     Act::Redo,     Act::Save};
+    static const Act kWeighted[] = {Act::TypeArea,   Act::TypeArea,       Act::TypeArea, Act::TypeMap, Act::TypeMap,
+                                    Act::Leave,      Act::Draw,           Act::Draw,     Act::Arrow,   Act::Drag,
+                                    Act::Reshape,    Act::Delete,         Act::Copy,     Act::Cut,     Act::Paste,
+                                    Act::Undo,       Act::Undo,           Act::Redo,     Act::Save,    Act::UndoInField,
+                                    Act::TypeShared, Act::TypeCoordinates};
     std::uniform_int_distribution<int> pick(0, static_cast<int>(std::size(kWeighted)) - 1);
     std::uniform_int_distribution<int> number(0, 999);
     return {kWeighted[pick(random)], number(random), number(random), number(random), number(random)};
@@ -200,15 +210,19 @@ private:
         m_states.push_back(std::move(next));
         ++m_index;
     }
-    // Typing on in the same field: the same episode, one action.
+    // Typing on in the same field: the same episode, one action; an episode
+    // that comes back to where it began (typing taken back in the field) is
+    // no action at all.
     void PushOrMerge(Model next, int episode)
     {
-        if (m_episode == episode && m_episode != kNoEpisode) {
-            m_states[m_index] = std::move(next);
-            return;
+        if (m_episode != episode || m_episode == kNoEpisode) {
+            m_episodeBase = m_index;
+            m_episode = episode;
         }
-        Push(std::move(next));
-        m_episode = episode;
+        m_states.resize(m_episodeBase + 1);
+        m_index = m_episodeBase;
+        if (!(next == m_states[m_episodeBase]))
+            Push(std::move(next));
     }
 
     void AddToModel(Model& m, ModelArea area) const
@@ -271,6 +285,12 @@ private:
             return UndoOrRedo(false);
         case Act::Save:
             return Save();
+        case Act::UndoInField:
+            return UndoInField(episode);
+        case Act::TypeShared:
+            return TypeShared(step, episode);
+        case Act::TypeCoordinates:
+            return TypeCoordinates(step);
         }
         return {};
     }
@@ -316,11 +336,141 @@ private:
         return {};
     }
 
+    static constexpr int kMapEpisodes = 1000;
+    static constexpr MapAttribute kMapFields[] = {AttrMapName, AttrImgAlt, AttrHspace};
+
+    // Two areas selected, ALT typed: both take the field's text, which
+    // starts as their shared ALT or blank where they differ.
+    static constexpr int kSharedEpisodes = 2000;
+    static std::pair<int, int> SharedPair(int episode)
+    {
+        return {(episode - kSharedEpisodes) / 64, (episode - kSharedEpisodes) % 64};
+    }
+
+    std::string TypeShared(const Step& step, int episode)
+    {
+        const int count = static_cast<int>(Current().areas.size());
+        if (count < 2)
+            return Nothing();
+        const int first = step.a % count;
+        const int second = (first + 1 + step.b % (count - 1)) % count;
+        const int thisEpisode = kSharedEpisodes + std::min(first, second) * 64 + std::max(first, second);
+        CAreaPage& page = m_h.AreaPage();
+        if (episode != thisEpisode) {
+            ClickRow(first);
+            CAreaListCtrl* list = page.List();
+            list->scrollToItem(list->item(second, 0));
+            QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::ControlModifier,
+                              list->visualRect(list->model()->index(second, 1)).center());
+            page.AltEdit()->setFocus();
+            page.AltEdit()->end(false);
+        } else {
+            m_episode = episode;
+        }
+        // A DEFAULT area is selected in the list only; the view has no outline for it.
+        const auto rows = page.List()->selectionModel()->selectedRows().size();
+        if (!page.AltEdit()->isEnabled() || rows != 2)
+            return "two selected rows are not two areas to type into (" + std::to_string(rows) + " selected)";
+        const Model& now = Current();
+        const std::string shown = now.areas[first].alt == now.areas[second].alt ? now.areas[first].alt : "";
+        if (page.AltEdit()->text().toStdString() != shown)
+            return "the ALT field shows \"" + page.AltEdit()->text().toStdString() + "\", not \"" + shown + "\"";
+        const std::string text = Letters(step.c);
+        QTest::keyClicks(page.AltEdit(), QString::fromStdString(text));
+        Model next = Current();
+        next.areas[first].alt = next.areas[second].alt = shown + text;
+        PushOrMerge(std::move(next), thisEpisode);
+        return {};
+    }
+
+    // The numbers of a rectangle, typed and entered: one action; numbers it
+    // must refuse change nothing.
+    std::string TypeCoordinates(const Step& step)
+    {
+        const int index = DrawnArea(step.a);
+        if (index < 0)
+            return Nothing();
+        ClickRow(index);
+        QLineEdit* field = m_h.AreaPage().Geometry()->Edit();
+        if (!field->isEnabled())
+            return "the selected area's numbers cannot be typed";
+        const int l = 5 + step.b % 200, t = 5 + step.c % 120, w = 30 + step.d % 60, h = 30 + step.a % 60;
+        const bool refused = step.d % 5 == 0;
+        const QString typed = refused ? QStringLiteral("%1, %2, 0, %3").arg(l).arg(t).arg(h)
+                                      : QStringLiteral("%1, %2, %3, %4").arg(l).arg(t).arg(w).arg(h);
+        field->setFocus();
+        field->selectAll();
+        QTest::keyClick(field, Qt::Key_Backspace);
+        QTest::keyClicks(field, typed);
+        const qsizetype boxes = m_h.boxes.size();
+        QTest::keyClick(field, Qt::Key_Return);
+        if (refused)
+            return m_h.boxes.size() == boxes + 1 ? std::string() : "a width of 0 was not refused with a message";
+        Model next = Current();
+        ModelArea reshaped = Rectangle(l, t, l + w, t + h);
+        reshaped.alt = next.areas[index].alt;
+        reshaped.target = next.areas[index].target;
+        next.areas[index] = reshaped;
+        if (!(next == Current()))
+            Push(std::move(next));
+        return {};
+    }
+
+    // The field an episode of typing is in, and the model's text it edits.
+    QLineEdit* FieldOf(int episode)
+    {
+        if (episode >= kSharedEpisodes)
+            return m_h.AreaPage().AltEdit();
+        if (episode >= kMapEpisodes)
+            return m_h.MapPage().Edit(static_cast<MapAttribute>(episode - kMapEpisodes));
+        CAreaPage& page = m_h.AreaPage();
+        return episode % 2 == 0 ? page.AltEdit() : page.TargetCombo()->lineEdit();
+    }
+    static std::string& TextOf(Model& m, int episode)
+    {
+        if (episode >= kSharedEpisodes)
+            return m.areas[static_cast<std::size_t>(SharedPair(episode).first)].alt;
+        if (episode >= kMapEpisodes) {
+            const MapAttribute which = static_cast<MapAttribute>(episode - kMapEpisodes);
+            return which == AttrMapName ? m.name : which == AttrImgAlt ? m.imgAlt : m.hspace;
+        }
+        ModelArea& area = m.areas[static_cast<std::size_t>(episode / 2)];
+        return episode % 2 == 0 ? area.alt : area.target;
+    }
+
+    // Ctrl+Z in the field being typed in takes back some of the field's own
+    // typing, and the map follows; typing goes on in the same episode.
+    // (Regression: the row was left unselected, and every later key lost.)
+    std::string UndoInField(int episode)
+    {
+        if (episode == kNoEpisode || !FieldOf(episode)->isUndoAvailable())
+            return Nothing();
+        QLineEdit* field = FieldOf(episode);
+        QTest::keySequence(field, QKeySequence::Undo);
+        Model next = Current();
+        std::string& text = TextOf(next, episode);
+        const std::string shown = field->text().toStdString();
+        if (text.rfind(shown, 0) != 0)
+            return "Ctrl+Z in the field left \"" + shown + "\", no earlier state of \"" + text + "\"";
+        text = shown;
+        if (episode >= kSharedEpisodes) {
+            // Both follow the field; emptied where they differed, each has
+            // its own ALT back.
+            const auto [first, second] = SharedPair(episode);
+            const Model& base = m_states[m_episodeBase];
+            const bool differed = base.areas[first].alt != base.areas[second].alt;
+            next.areas[first].alt = differed && shown.empty() ? base.areas[first].alt : shown;
+            next.areas[second].alt = differed && shown.empty() ? base.areas[second].alt : shown;
+        }
+        m_episode = episode;
+        PushOrMerge(std::move(next), episode);
+        return {};
+    }
+
     std::string TypeMap(const Step& step, int episode)
     {
-        static const MapAttribute kFields[] = {AttrMapName, AttrImgAlt, AttrHspace};
-        const MapAttribute which = kFields[step.a % 3];
-        const int thisEpisode = 1000 + which;
+        const MapAttribute which = kMapFields[step.a % 3];
+        const int thisEpisode = kMapEpisodes + which;
         QLineEdit* field = m_h.MapPage().Edit(which);
         if (episode != thisEpisode) {
             m_h.Frame().ShowTab(0);
@@ -567,7 +717,8 @@ private:
     std::size_t m_index = 0;     // the one shown now
     std::optional<Model> m_saved;
     std::optional<ModelArea> m_clip;
-    int m_episode = kNoEpisode; // the field typing goes on in, if any
+    int m_episode = kNoEpisode;    // the field typing goes on in, if any
+    std::size_t m_episodeBase = 0; // the state before it began
     bool m_acted = true;
 };
 

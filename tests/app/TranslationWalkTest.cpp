@@ -6,6 +6,7 @@
 // English no two mnemonics of one menu, page or dialog share a letter.
 
 #include "app/CAboutDlg.h"
+#include "app/CRefitDlg.h"
 #include "app/CSaveChangesDlg.h"
 #include "panes/CHtmlDocDlg.h"
 #include "panes/CMapChoiceDlg.h"
@@ -349,7 +350,8 @@ struct Walk : AppHarness {
     void ReadCommandDialogs()
     {
         // The map is changed: a new map asks what to do with it first.
-        for (int id : {CmdNewMap, CmdSaveHtmlSource, CmdSaveSvgSource, CmdSaveAs, CmdSettings, CmdAbout})
+        for (int id : {CmdNewMap, CmdReplacePictureAndFit, CmdSaveHtmlSource, CmdSaveSvgSource, CmdSaveAs, CmdSettings,
+                       CmdAbout})
             ReadWindowsOf([&] { Run(id); }, seen);
     }
 
@@ -370,6 +372,7 @@ struct Walk : AppHarness {
         Collect(&document, QStringLiteral("html document"), seen);
         CMapChoiceDlg choice({FoundMap{}, FoundMap{}}, &Frame());
         Collect(&choice, QStringLiteral("map choice"), seen);
+        ReadRefitDialogs();
         // The dialogs that the question about the changed map kept away.
         Doc().DeleteContents();
         for (int id : {CmdNewMap, CmdOpenFromHtmlFile, CmdOpen})
@@ -379,6 +382,23 @@ struct Walk : AppHarness {
         ReadWindowsOf([&] { Run(CmdOpenFromClipboard); }, seen);
         for (const QString& box : boxes)
             Add(seen, QStringLiteral("message"), box);
+    }
+
+    // The refit dialog, shown as when a transform was found and as when the
+    // pictures were refused, over the map's own picture.
+    void ReadRefitDialogs()
+    {
+        RefitSetup setup;
+        setup.older = setup.newer = app->Picture();
+        setup.oldFrame = {300, 200};
+        setup.areas.emplace_back(ShapeRect, PointList{{10, 10}, {100, 10}, {100, 100}, {10, 100}});
+        setup.found.transform = PictureTransform::ScaleShift(1, 1, -200, 0);
+        for (RefitFailure failure : {RefitFailure::None, RefitFailure::NotSameScene}) {
+            setup.found.failure = failure;
+            CRefitDlg refit(setup, &Frame());
+            refit.show();
+            Collect(&refit, QStringLiteral("refit"), seen);
+        }
     }
 
     SettingsStore& Store() { return app->Store(); }
@@ -422,6 +442,10 @@ private slots:
                                      "About Zephyrmap !",
                                      "Choose the Link Target",
                                      "Choose the Map's Picture",
+                                     "Choose the New Picture",
+                                     "Replace Image and Fit Areas",
+                                     "&Replace Image and Fit Areas...",
+                                     "&Overlay the Old Picture",
                                      "Choose the HTML Document Using the Map",
                                      "Name the HTML document that uses the clickable map.",
                                      "Choose a Map",

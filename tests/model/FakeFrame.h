@@ -41,10 +41,12 @@ public:
     void TitleChanged(const std::string& t) override { title = t; }
     MapAttrChange TakeMapAttrChange() override { return pendingMap; }
     // As the frame: the live area only while it is in the map.
-    std::pair<std::unique_ptr<CMapData>, CMapData*> TakeAreaEdit() override
+    AreaEdits TakeAreaEdits() override
     {
         CMapData* live = doc && doc->IndexOf(pendingLive) < 0 ? nullptr : pendingLive;
-        return {std::move(pendingBefore), live};
+        AreaEdits edits;
+        edits.push_back({std::move(pendingBefore), live});
+        return edits;
     }
     void AreaEditConsumed() override { ++consumed; }
 };

@@ -305,7 +305,11 @@ private slots:
         h.Move(50, 10);
         h.Click(50, 10);
         h.Move(50, 50);
-        QCOMPARE(h.pane.status[PaneCoordinates], QStringLiteral("X 10  Y 10  頂点 3"));
+        // A polygon's next vertex goes where the pointer is: that, not the
+        // polygon's box, beside the vertex count.
+        QCOMPARE(h.pane.status[PaneCoordinates], QStringLiteral("X 50  Y 50  頂点 3"));
+        h.Move(73, 61);
+        QCOMPARE(h.pane.status[PaneCoordinates], QStringLiteral("X 73  Y 61  頂点 3"));
     }
 
     // ---- Narrow polygons ----

@@ -143,7 +143,7 @@ private slots:
         // Outside the picture there is no grid.
         const QPoint beyond = h.At(300, 100) + QPoint(25, 0);
         QCOMPARE(grid.pixelColor(beyond), QColor(0x80, 0x80, 0x80));
-        // A grid finer than a few window pixels is not drawn.
+        // A grid finer than eight window pixels shows only every few lines.
         h.view.ApplyMagnification(0.25f);
         h.settings.GridSpacing = 4;
         const QImage fine = Grab(h.view);

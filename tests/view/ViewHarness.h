@@ -72,6 +72,7 @@ public:
     void BeginAreaEdit(int) override {}
     void BeginMapEdit(int, const std::string&) override {}
     void EnsureAreaEdit(int) override {}
+    void EnsureAreasEdit(const std::vector<int>&) override {}
     void EnsureMapEdit(int) override {}
     void SelectAreaInView(int index) override { view->SelectAreaAt(index); }
     void SelectAreasInView(const std::vector<int>& indices) override
@@ -182,6 +183,21 @@ struct ViewHarness {
         CMapData* raw = area.get();
         doc.AddAreaUndoable(std::move(area));
         return raw;
+    }
+
+    // The window (viewport) as it is drawn now.
+    QImage Grab() { return view.viewport()->grab().toImage(); }
+
+    // Runs a view command as its menu item would, if it is enabled; false if not.
+    bool Run(CommandId id)
+    {
+        for (const CommandRoute& route : view.Commands()) {
+            if (route.id == id && (!route.enabled || route.enabled())) {
+                route.run();
+                return true;
+            }
+        }
+        return false;
     }
 
     // The areas drawn by the user, DEFAULT left out.
