@@ -354,10 +354,12 @@ void CMainFrame::BuildStatusBar()
         bar->addPermanentWidget(label);
         m_statusPanes[pane] = label;
     }
-    // When a prompt goes, the ready text comes back.
-    connect(bar, &QStatusBar::messageChanged, this, [bar](const QString& message) {
+    // When a menu's tip goes, the prompt of the tool in hand comes back (the
+    // ready text when there is none): a menu opened and closed while tracing
+    // leaves the tolerance showing.
+    connect(bar, &QStatusBar::messageChanged, this, [this, bar](const QString& message) {
         if (message.isEmpty())
-            bar->showMessage(ReadyText());
+            bar->showMessage(m_prompt.isEmpty() ? ReadyText() : m_prompt);
     });
 }
 
@@ -368,10 +370,12 @@ QLabel& CMainFrame::StatusPaneLabel(StatusPane pane) const
 
 void CMainFrame::SetStatusText(StatusPane pane, const QString& text)
 {
-    // An empty prompt is the idle one.
-    if (pane == PanePrompt)
+    // An empty prompt is the idle one; it is kept to come back when a
+    // menu's tips leave the status bar.
+    if (pane == PanePrompt) {
+        m_prompt = text;
         statusBar()->showMessage(text.isEmpty() ? ReadyText() : text);
-    else
+    } else
         m_statusPanes[pane]->setText(text);
 }
 

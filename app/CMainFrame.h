@@ -167,6 +167,7 @@ private:
     CMapPage* m_mapPage = nullptr;
     MapCheckPane* m_checkPane = nullptr; // owned by the window
     QLabel* m_statusPanes[5] = {};
+    QString m_prompt; // the prompt pane's text, shown again when a menu's tips leave
     QMenu* m_magnificationMenu = nullptr;
     bool m_mapOpen = false;
     // The map page's pending edit, and the area page's: the area being edited

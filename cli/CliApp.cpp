@@ -36,6 +36,7 @@
 #include <fstream>
 #include <iostream>
 #include <optional>
+#include <sstream>
 
 namespace
 {
@@ -99,10 +100,14 @@ const char kHelp[] =
     "      bitmap of a PNG as loaded (header, colour table, rows)\n"
     "  trace PICTURE X Y [--tolerance T] [--epsilon E] [--max-vertices N]\n"
     "      trace the region around pixel X,Y of the picture as the editor's trace tool\n"
-    "      does and print its polygon as the COORDS text the editor writes for it.\n"
-    "      T: the colour difference (Delta E) a pixel may have from the point's and\n"
-    "      still belong to the region (default 20); E: how far the polygon may stray\n"
-    "      from the region's outline, in pixels (default 1.5); N: at most N corners\n"
+    "      does and print its polygon as the COORDS text the editor writes for it,\n"
+    "      each corner once. The region's colour is the one most pixels around X,Y\n"
+    "      share, so a point on a label or a border line means the region around it.\n"
+    "      T: the colour difference (Delta E) a pixel may have from the region's\n"
+    "      colour and still belong to it (default 20); E: how far the polygon may\n"
+    "      stray from the region's outline, in pixels (default 1.5); N: at most N\n"
+    "      corners (default 300). A region of fewer than 16 pixels is printed, said\n"
+    "      on standard error, and the exit status is 3\n"
     "  refit MAP.zmf NEW_PICTURE [-o OUT.zmf] [--json]\n"
     "      carry the map onto a new picture of its scene (exported again at another size,\n"
     "      stretched, cropped, padded, compressed anew or turned a little): find how the new\n"
@@ -110,8 +115,28 @@ const char kHelp[] =
     "      agree (or with --json one JSON object), and write the map with its areas moved and\n"
     "      NEW_PICTURE as its picture to OUT.zmf, or over MAP.zmf. Exit status 1, with the\n"
     "      reason, when the new picture is not the same scene\n"
-    "  --help       show this text\n"
+    "  --help       show this text (COMMAND --help: that command's part of it)\n"
     "  --version    show the version\n";
+
+// The part of the help text about `command`: its lines, up to the next
+// line that names a command, as a usage line.
+std::string CommandHelp(const std::string& command)
+{
+    const std::string text = kHelp;
+    const std::size_t from = text.find("\n  " + command + " ");
+    if (from == std::string::npos)
+        return text;
+    std::size_t to = text.find('\n', from + 1);
+    while (to != std::string::npos && to + 3 < text.size() && text.compare(to + 1, 3, "   ") == 0)
+        to = text.find('\n', to + 1);
+    return "usage: zephyrmap-cli " + text.substr(from + 3, to + 1 - (from + 3));
+}
+
+bool AsksForHelp(const std::vector<std::string>& args)
+{
+    return std::find_if(args.begin(), args.end(), [](const std::string& a) { return a == "--help" || a == "-h"; }) !=
+           args.end();
+}
 
 // All of a stream, unless it passes the read limit every file has.
 bool ReadBounded(std::istream& in, std::string& bytes)
@@ -233,6 +258,10 @@ int CliApp::Run(const std::vector<std::string>& args)
     }
     if (command == "--version") {
         m_out << kVersionLine << "\n";
+        return 0;
+    }
+    if (AsksForHelp(rest) && CommandHelp(command) != kHelp) {
+        m_out << CommandHelp(command);
         return 0;
     }
     if (command == "convert")
@@ -727,6 +756,16 @@ namespace
 
 constexpr double kMostTolerance = 400; // beyond any two colours' distance
 constexpr double kMostEpsilon = 100;
+// The exit status of a trace whose region is of a few pixels only.
+constexpr int kTinyRegion = 3;
+
+// A number as a person writes it: 20, 2.5.
+std::string Decimal(double value)
+{
+    std::ostringstream text;
+    text << value;
+    return text.str();
+}
 
 std::optional<int> WholeNumber(const std::string& text)
 {
@@ -782,7 +821,7 @@ int CliApp::Trace(const std::vector<std::string>& argv)
     TraceOptions options;
     options.tolerance = args.Number("--tolerance", 0, kMostTolerance).value_or(options.tolerance);
     options.epsilon = args.Number("--epsilon", 0, kMostEpsilon).value_or(options.epsilon);
-    options.maxVertices = args.Int("--max-vertices", 3, 1 << 30).value_or(0);
+    options.maxVertices = args.Int("--max-vertices", 3, 1 << 30).value_or(options.maxVertices);
     if (args.Ok() && args.Positional().size() != 3)
         args.Fail("trace takes a picture and a point X Y");
     std::optional<int> x, y;
@@ -807,12 +846,18 @@ int CliApp::Trace(const std::vector<std::string>& argv)
                     std::to_string(width) + " x " + std::to_string(height) + " picture " + file);
     }
     if (!traced.Ok())
-        return Fail("the region of " + file + " is too large to trace");
+        return Fail("the region around " + std::to_string(*x) + "," + std::to_string(*y) + " of " + file +
+                    " is too large to trace: a lower --tolerance (now " + Decimal(options.tolerance) + ") narrows it");
     CMapData area;
     area.m_shape = ShapePoly;
     area.m_points = traced.outline;
     m_out << area.FormatCoords() << '\n';
-    return 0;
+    if (!traced.IsTiny())
+        return 0;
+    m_err << "zephyrmap-cli: the region around " << *x << "," << *y << " is only " << traced.regionPixels
+          << " pixels: a higher --tolerance (now " << Decimal(options.tolerance)
+          << ") widens it where the picture has noise\n";
+    return kTinyRegion;
 }
 
 bool CliApp::CheckMapFile(const std::string& path, std::vector<Finding>& findings)

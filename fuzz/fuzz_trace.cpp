@@ -3,13 +3,15 @@
 // and never touches itself, and no more corners than were allowed.
 //
 // Input layout: width - 1 (1 byte, taken modulo 48), height - 1 (likewise),
-// flags (bit 0: 3-byte pixels, bit 1: rows bottom-up), seed x and y (1 byte
+// flags (bit 0: 3-byte pixels, bit 1: rows bottom-up, bit 2: the fourth byte
+// is opacity, bit 3: traced on a halved canvas), seed x and y (1 byte
 // each), tolerance (1 byte, Delta E), epsilon (1 byte, tenths of a pixel),
 // most corners (1 byte; 0 no limit, else at least 3), then the pixels' bytes,
 // repeated as far as the picture needs. Few distinct bytes give regions with
 // necks, holes and diagonal touches.
 #include "services/trace/PolygonCheck.h"
 #include "services/trace/RegionTracer.h"
+#include "services/trace/TraceCanvas.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -31,6 +33,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const int width = data[0] % kLargestSide + 1, height = data[1] % kLargestSide + 1;
     const int bytesPerPixel = (data[2] & 1) ? 3 : 4;
     const bool bottomUp = data[2] & 2;
+    const PixelBytes bytes = bytesPerPixel == 4 && (data[2] & 4) ? PixelBytes::Bgra : PixelBytes::Bgr;
+    const bool halved = data[2] & 8;
     const Point seed{data[3] % (width + 2) - 1, data[4] % (height + 2) - 1};
     TraceOptions options;
     options.tolerance = data[5];
@@ -40,12 +44,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::vector<std::uint8_t> pixels(stride * height);
     for (std::size_t i = 0; i < pixels.size(); ++i)
         pixels[i] = data[kHeader + i % (size - kHeader)];
-    TracePixels view{pixels.data(), static_cast<std::ptrdiff_t>(stride), width, height, bytesPerPixel};
+    TracePixels view{pixels.data(), static_cast<std::ptrdiff_t>(stride), width, height, bytesPerPixel, bytes};
     if (bottomUp) {
         view.top = pixels.data() + stride * (height - 1);
         view.stride = -view.stride;
     }
-    const TraceResult r = RegionTracer(options).Trace(view, seed);
+    const TraceResult r =
+        halved ? TraceCanvas::Of(view, 2).Trace(seed, options) : RegionTracer(options).Trace(view, seed);
     const bool outside = seed.x < 0 || seed.y < 0 || seed.x >= width || seed.y >= height;
     if (r.failure != (outside ? TraceFailure::OutsidePicture : TraceFailure::None))
         std::abort();

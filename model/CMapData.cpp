@@ -307,12 +307,12 @@ std::string CMapData::FormatCoords() const
     auto pair = [](const Point& q) { return std::to_string(q.x) + "," + std::to_string(q.y); };
     switch (m_shape) {
     case ShapePoly: {
-        if (p.empty())
-            return std::string();
+        // Each vertex once: browsers close a polygon themselves, and a
+        // repeated first vertex reads as one vertex more than the area has.
         std::string text;
         for (const Point& q : p)
-            text += pair(q) + ",";
-        return text + pair(p[0]);
+            text += (text.empty() ? "" : ",") + pair(q);
+        return text;
     }
     case ShapeCirc: {
         if (p.size() != 4)

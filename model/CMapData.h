@@ -61,6 +61,8 @@ public:
     bool SameAttributes(const CMapData& other) const;
     bool IsInPageLink(const std::string& documentPath) const;
     std::string GetOutputHref(const std::string& documentPath, const AppSettings& settings) const;
+    // The COORDS text: a polygon's vertices each once, a circle's centre and
+    // radius, a rectangle's corners, the DEFAULT area's two points.
     std::string FormatCoords() const;
 
     bool ContainsPoint(int x, int y) const { return Region().ContainsPoint(x, y); }

@@ -2087,12 +2087,12 @@ Please check the path.</translation>
         <translation>Trace colour tolerance : %1  ( [ lowers it, ] raises it )</translation>
     </message>
     <message>
-        <source>トレースした領域は画像全体の%1%を占めています。<byte value="xd"/>
-背景をクリックしていないか確かめて下さい。<byte value="xd"/>
-この領域をエリアとして追加しますか?</source>
-        <translation>The region traced covers %1% of the whole picture.
-Please make sure you did not click the background.
-Add this region as an area?</translation>
+        <source>領域 : %1 ピクセル (画像の %2%)</source>
+        <translation>Region: %1 pixels (%2% of the picture)</translation>
+    </message>
+    <message>
+        <source>領域 : %1 ピクセル、小さすぎます ( ] で許容差を上げて下さい )</source>
+        <translation>Region: %1 pixels, too small (raise the tolerance with ])</translation>
     </message>
 </context>
 <context>
@@ -2135,6 +2135,47 @@ Add this region as an area?</translation>
     <message>
         <source>SVGソースをクリップボードにコピーしました。</source>
         <translation>The SVG source was copied to the clipboard.</translation>
+    </message>
+</context>
+<context>
+    <name>TracedRegionCheck</name>
+    <message>
+        <source>トレースした領域は画像全体の%1%を占めています。<byte value="xd"/>
+背景をクリックしたか、境界の切れ目から隣の領域へ広がったのかもしれません。<byte value="xd"/>
+[ で色の許容差を下げると (いまは %2)、領域は狭くなります。<byte value="xd"/>
+この領域をエリアとして追加しますか?</source>
+        <translation>The traced region covers %1% of the whole picture.
+You may have clicked the background, or the region may have spread through a gap in its border into the next one.
+Lowering the colour tolerance with [ (now %2) narrows the region.
+Add this region as an area?</translation>
+    </message>
+    <message>
+        <source>トレースした領域は %1 × %2 ピクセルしかありません。<byte value="xd"/>
+色の許容差 (いまは %3) が写真のノイズなどに対して低すぎるのかもしれません。<byte value="xd"/>
+] で許容差を上げると、領域は広くなります。<byte value="xd"/>
+この領域をエリアとして追加しますか?</source>
+        <translation>The traced region measures only %1 × %2 pixels.
+The colour tolerance (now %3) may be too low for the picture&apos;s noise.
+Raising it with ] widens the region.
+Add this region as an area?</translation>
+    </message>
+    <message>
+        <source>画像が読み込まれていないため、トレースできません。</source>
+        <translation>No picture is loaded, so there is nothing to trace.</translation>
+    </message>
+    <message>
+        <source>画像の外はトレースできません。</source>
+        <translation>There is nothing to trace outside the picture.</translation>
+    </message>
+    <message>
+        <source>この領域は、作業に要るメモリが足りないため、トレースできませんでした。<byte value="xd"/>
+[ で色の許容差を下げて、領域を狭くして下さい。</source>
+        <translation>This region could not be traced: there was not enough memory for the work.
+Lower the colour tolerance with [ to narrow the region.</translation>
+    </message>
+    <message>
+        <source>この領域はトレースできませんでした。</source>
+        <translation>This region could not be traced.</translation>
     </message>
 </context>
 <context>

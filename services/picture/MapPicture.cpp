@@ -10,6 +10,7 @@
 #include <QPalette>
 
 #include <algorithm>
+#include <atomic>
 #include <cmath>
 
 namespace
@@ -109,7 +110,7 @@ bool FitsTheLimit(QImageReader& reader)
 
 } // namespace
 
-MapPicture::MapPicture() : m_background(WorkspaceColor()) {}
+MapPicture::MapPicture() : m_dib(std::make_shared<PictureDib>()), m_background(WorkspaceColor()) {}
 
 bool MapPicture::Load(const std::string& path)
 {
@@ -119,10 +120,10 @@ bool MapPicture::Load(const std::string& path)
         return false;
     if (kind == PicturePng) {
         PngDibReader reader(m_background);
-        if (!reader.Read(localfile::PathOf(path), m_dib))
+        if (!reader.Read(localfile::PathOf(path), *m_dib))
             return false;
-        m_width = m_dib.Width();
-        m_height = m_dib.Height();
+        m_width = m_dib->Width();
+        m_height = m_dib->Height();
     } else if (!LoadImage(path)) {
         return false;
     }
@@ -155,8 +156,10 @@ bool MapPicture::LoadImage(const std::string& path)
 
 void MapPicture::Clear()
 {
+    static std::atomic<std::uint64_t> loads{0};
+    m_generation = ++loads;
     m_image = QImage();
-    m_dib.Free();
+    m_dib = std::make_shared<PictureDib>();
     m_width = m_height = 0;
     m_fileSize = 0;
     m_loaded = false;
@@ -241,7 +244,7 @@ void MapPicture::DrawDib(QPainter& painter, const QRectF& target) const
     for (int d0 = top; d0 < bottom; d0 += bandTarget) {
         const int d1 = std::min(bottom, d0 + bandTarget);
         const Span rows = SourceSpan(d0, d1, scaleY, kBandMargin, factor, m_height);
-        const QImage band = BandImage(m_dib, rows, columns, factor);
+        const QImage band = BandImage(*m_dib, rows, columns, factor);
         const double width = band.width() * factor * scaleX;
         const double height = band.height() * factor * scaleY;
         painter.save();

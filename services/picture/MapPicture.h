@@ -14,6 +14,7 @@
 #include <QImage>
 
 #include <cstdint>
+#include <memory>
 #include <string>
 
 class QPainter;
@@ -38,23 +39,31 @@ public:
 
     PictureKind Kind() const { return m_kind; }
     // The bitmap of a loaded PNG; empty for the other kinds.
-    const PictureDib& Dib() const { return m_dib; }
+    const PictureDib& Dib() const { return *m_dib; }
+    // The same bitmap, kept alive for as long as it is held: a picture
+    // loaded anew takes a bitmap of its own, as Qt's images share theirs.
+    std::shared_ptr<const PictureDib> SharedDib() const { return m_dib; }
     // The decoded picture of the other kinds; null for a PNG.
     const QImage& Image() const { return m_image; }
 
     bool LoadedSize(int& width, int& height) const override;
+    // A number no other load of any picture has had, changed whenever the
+    // picture is loaded or emptied: what is made from its pixels (a copy to
+    // trace on another thread) knows by it whether they are still these.
+    std::uint64_t Generation() const { return m_generation; }
 
 private:
     bool LoadImage(const std::string& path);
     void Clear();
     void DrawDib(QPainter& painter, const QRectF& target) const;
 
-    QImage m_image;   // JPEG, GIF and BMP
-    PictureDib m_dib; // PNG
+    QImage m_image;                    // JPEG, GIF and BMP
+    std::shared_ptr<PictureDib> m_dib; // PNG; never null
     std::int32_t m_width = 0;
     std::int32_t m_height = 0;
     std::int64_t m_fileSize = 0;
     bool m_loaded = false;
+    std::uint64_t m_generation = 0;
     PictureKind m_kind = PictureNone;
     ColorRef m_background;
 };

@@ -1,8 +1,11 @@
 #pragma once
 // The pixels of a loaded picture as the region tracer and the refit read
-// them: a PNG's bitmap or Qt's decoded image where they lie when they hold
-// 24 or 32 bits a pixel, a converted copy otherwise, with transparency
-// composited onto the picture's background colour as drawing shows it.
+// them: a PNG's bitmap where it lies (24 bits, or 32 with the opacity kept
+// beside the colours composited at load), a bitmap with a colour table
+// looked up, Qt's decoded image as it is when it has 32-bit pixels, and one
+// with transparency laid over the picture's background colour as drawing
+// lays it, its opacity kept. Whatever conversion the pixels needed is held
+// here with them.
 
 #include "services/types/ColorRef.h"
 #include "services/types/PixelView.h"
@@ -10,25 +13,30 @@
 #include <QImage>
 
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 class MapPicture;
+class PictureDib;
 
 class PicturePixels
 {
 public:
-    // An empty view when nothing is loaded. The picture must outlive this.
-    explicit PicturePixels(const MapPicture& picture);
-    PicturePixels(const PicturePixels&) = delete;
-    PicturePixels& operator=(const PicturePixels&) = delete;
+    // No pixels when nothing is loaded. The pixels live as long as this
+    // object and its copies, whatever becomes of the picture: they may be
+    // traced on another thread while the picture is loaded anew. Nothing is
+    // copied for that: a PNG's bitmap and Qt's image are shared, and neither
+    // is changed after loading.
+    static PicturePixels Of(const MapPicture& picture);
 
-    const PixelView& View() const { return m_view; }
+    const PixelView& Pixels() const { return m_pixels; }
 
 private:
-    PixelView ImagePixels(const QImage& image, ColorRef background);
-    PixelView DibPixels(const MapPicture& picture);
+    static PicturePixels OfImage(const QImage& image, ColorRef background);
+    static PicturePixels Expanded(const MapPicture& picture);
 
-    QImage m_converted;                  // a Qt image in 32-bit pixels, when it had others
-    std::vector<std::uint32_t> m_looked; // a bitmap with a colour table, looked up
-    PixelView m_view;
+    PixelView m_pixels;
+    QImage m_image;                                           // Qt's image, shared, or a converted copy
+    std::shared_ptr<const std::vector<std::uint8_t>> m_bytes; // a bitmap looked up into here
+    std::shared_ptr<const PictureDib> m_dib;                  // the PNG's bitmap, where the pixels lie
 };

@@ -30,8 +30,8 @@ RefitResult Fit(const CZephyrmapDoc& doc, const MapPicture* oldPicture, const Ma
         return TransformFinder::FromSizes(OldFrame(doc, oldPicture), {});
     if (!OldPictureUsable(doc, oldPicture))
         return TransformFinder::FromSizes(OldFrame(doc, oldPicture), SizeOf(newPicture));
-    const PicturePixels older(*oldPicture), newer(newPicture);
-    return TransformFinder().Find(older.View(), newer.View());
+    const PicturePixels older = PicturePixels::Of(*oldPicture), newer = PicturePixels::Of(newPicture);
+    return TransformFinder().Find(older.Pixels(), newer.Pixels());
 }
 
 } // namespace picturerefit

@@ -7,8 +7,7 @@ namespace picturetrace
 
 TraceResult Trace(const MapPicture& picture, Point seed, const TraceOptions& options)
 {
-    const PicturePixels pixels(picture); // NoPicture when nothing is loaded
-    return RegionTracer(options).Trace(pixels.View(), seed);
+    return RegionTracer(options).Trace(PicturePixels::Of(picture).Pixels(), seed);
 }
 
 } // namespace picturetrace

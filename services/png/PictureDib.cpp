@@ -86,6 +86,7 @@ bool PictureDib::Create(std::int32_t width, std::int32_t height, int bitCount, s
 void PictureDib::Free()
 {
     m_block.reset();
+    m_tableOpacity.clear();
     m_rowSize = 0;
     m_width = m_height = 0;
     m_bitCount = 0;
@@ -123,21 +124,40 @@ std::size_t PictureDib::RowsOffsetOf(const std::uint8_t* packed, std::size_t siz
     return kHeaderSize + 4 * static_cast<std::size_t>(used ? used : ColorCountOf(bits));
 }
 
+void PictureDib::SetTableOpacity(unsigned index, std::uint8_t opacity)
+{
+    if (index >= static_cast<unsigned>(ColorCount()))
+        return;
+    if (m_tableOpacity.empty())
+        m_tableOpacity.assign(static_cast<std::size_t>(ColorCount()), 255);
+    m_tableOpacity[index] = opacity;
+}
+
 std::uint32_t PictureDib::TableColor(unsigned index) const
 {
     const std::uint8_t* e = ColorTable() + 4 * index;
     return (std::uint32_t(e[2]) << 16) | (std::uint32_t(e[1]) << 8) | e[0];
 }
 
+unsigned PictureDib::IndexAt(const std::uint8_t* row, std::int32_t x) const
+{
+    switch (m_bitCount) {
+    case 1:
+        return (row[x >> 3] >> (7 - (x & 7))) & 1;
+    case 4:
+        return (row[x >> 1] >> ((x & 1) ? 0 : 4)) & 15;
+    default:
+        return row[x];
+    }
+}
+
 std::uint32_t PictureDib::PixelAt(const std::uint8_t* row, std::int32_t x) const
 {
     switch (m_bitCount) {
     case 1:
-        return TableColor((row[x >> 3] >> (7 - (x & 7))) & 1);
     case 4:
-        return TableColor((row[x >> 1] >> ((x & 1) ? 0 : 4)) & 15);
     case 8:
-        return TableColor(row[x]);
+        return TableColor(IndexAt(row, x));
     default: {
         const std::uint8_t* p = row + static_cast<std::size_t>(x) * (m_bitCount / 8);
         return (std::uint32_t(p[2]) << 16) | (std::uint32_t(p[1]) << 8) | p[0];

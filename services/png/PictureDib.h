@@ -21,6 +21,7 @@
 #include <cstdint>
 #include <cstdlib>
 #include <memory>
+#include <vector>
 
 class PictureDib
 {
@@ -54,6 +55,19 @@ public:
         return Bits() + static_cast<std::size_t>(m_height - 1 - y) * Stride();
     }
 
+    // The opacity of a colour table's entry as the picture gave it (a PNG
+    // palette's transparency), 255 where it gave none. It lives beside the
+    // packed bitmap, whose entries hold their colours composited and a zero
+    // fourth byte, for those who trace the picture rather than draw it.
+    std::uint8_t TableOpacity(unsigned index) const
+    {
+        return index < m_tableOpacity.size() ? m_tableOpacity[index] : std::uint8_t(255);
+    }
+    void SetTableOpacity(unsigned index, std::uint8_t opacity);
+    bool HasTableOpacity() const { return !m_tableOpacity.empty(); }
+
+    // The colour table's entry of a pixel of a row, for 1, 4 and 8 bits.
+    unsigned IndexAt(const std::uint8_t* row, std::int32_t x) const;
     // A pixel of a row as 0x00RRGGBB, through the colour table when there is one.
     std::uint32_t PixelAt(const std::uint8_t* row, std::int32_t x) const;
     std::uint32_t PixelAt(std::int32_t x, std::int32_t y) const { return PixelAt(Row(y), x); }
@@ -79,6 +93,7 @@ private:
         void operator()(std::uint8_t* p) const { std::free(p); }
     };
     std::unique_ptr<std::uint8_t[], FreeBlock> m_block;
+    std::vector<std::uint8_t> m_tableOpacity; // by entry; empty while every entry is opaque
     std::size_t m_rowSize = 0;
     std::int32_t m_width = 0;
     std::int32_t m_height = 0;

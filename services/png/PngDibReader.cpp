@@ -451,5 +451,6 @@ void PngDibReader::CompositePalette(Session& s, PictureDib& dib) const
         entry[0] = Blend(entry[0], alpha[i], bgBlue);
         entry[1] = Blend(entry[1], alpha[i], bgGreen);
         entry[2] = Blend(entry[2], alpha[i], bgRed);
+        dib.SetTableOpacity(static_cast<unsigned>(i), alpha[i]);
     }
 }

@@ -39,7 +39,8 @@ private:
     bool ChooseLayout(Session& s);
     void FillColorTable(Session& s, PictureDib& dib);
     // Transparency of a palette onto the background, through its colour
-    // table; RGBA pixels are composited row by row as they are decoded.
+    // table, the opacity kept beside it; RGBA pixels are composited row by
+    // row as they are decoded, their opacity kept in their fourth byte.
     void CompositePalette(Session& s, PictureDib& dib) const;
 
     ColorRef m_background;

@@ -197,7 +197,9 @@ private:
 
 RefitResult TransformFinder::Find(const PixelView& oldPicture, const PixelView& newPicture) const
 {
-    if (!oldPicture.Usable() || !newPicture.Usable())
+    // The features are found in the grey of the colours as drawn.
+    if (!oldPicture.Usable() || !newPicture.Usable() || !oldPicture.HoldsDrawnColours() ||
+        !newPicture.HoldsDrawnColours())
         return Failed(RefitFailure::NoPicture);
     try {
         const GrayPicture older(oldPicture), newer(newPicture);

@@ -1,6 +1,7 @@
 #include "services/trace/RegionTracer.h"
 
 #include "services/trace/OutlineSimplifier.h"
+#include "services/trace/RegionColour.h"
 #include "services/trace/RegionMask.h"
 
 #include <cmath>
@@ -26,6 +27,11 @@ TraceResult Failed(TraceFailure failure)
 
 TraceResult RegionTracer::Trace(const TracePixels& pixels, Point seed) const
 {
+    return Trace(pixels, nullptr, seed);
+}
+
+TraceResult RegionTracer::Trace(const TracePixels& pixels, const TracePixels* smoothed, Point seed) const
+{
     if (!pixels.Usable())
         return Failed(TraceFailure::NoPicture);
     if (!UsableOptions(m_options))
@@ -33,11 +39,21 @@ TraceResult RegionTracer::Trace(const TracePixels& pixels, Point seed) const
     if (seed.x < 0 || seed.y < 0 || seed.x >= pixels.width || seed.y >= pixels.height)
         return Failed(TraceFailure::OutsidePicture);
     try {
-        const RegionMask region = RegionMask::Find(pixels, cv::Point(seed.x, seed.y), m_options.tolerance);
-        TraceResult result;
-        result.regionPixels = region.EnclosedPixels();
-        result.outline = OutlineSimplifier(region.OuterCorners()).Simplify(m_options.epsilon, m_options.maxVertices);
-        return result;
+        const LabPixels lab(pixels, smoothed);
+        const cv::Point at(seed.x, seed.y);
+        const std::vector<RegionColour::Choice> choices = RegionColour::Around(lab, at, m_options.tolerance);
+        for (std::size_t i = 0; i < choices.size(); ++i) {
+            const RegionMask region =
+                RegionMask::Find(lab, choices[i].start, choices[i].colour, m_options.tolerance, m_thinnest);
+            if (i + 1 < choices.size() && !region.Holds(at))
+                continue;
+            TraceResult result;
+            result.regionPixels = region.EnclosedPixels();
+            result.outline =
+                OutlineSimplifier(region.OuterCorners()).Simplify(m_options.epsilon, m_options.maxVertices);
+            return result;
+        }
+        return Failed(TraceFailure::NoPicture); // not reached: the last choice is always taken
     } catch (const cv::Exception&) {
         return Failed(TraceFailure::OutOfMemory);
     } catch (const std::bad_alloc&) {

@@ -12,6 +12,7 @@
 #include <QMenuBar>
 #include <QScreen>
 #include <QStatusBar>
+#include <QStatusTipEvent>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -200,6 +201,28 @@ private slots:
         // The prompt pane is the status bar's message.
         frame.SetStatusText(PanePrompt, QStringLiteral("prompt"));
         QCOMPARE(frame.statusBar()->currentMessage(), QStringLiteral("prompt"));
+    }
+
+    // Guards the prompt against a menu: the tips of its items take the
+    // status bar while it is open, and when they left, "Ready" stood there
+    // although the trace tool was still in hand.
+    void aMenusTipsGiveThePromptBack()
+    {
+        auto app = MakeApp("prompt.ini");
+        CMainFrame& frame = *app->Frame();
+        frame.show();
+        frame.SetStatusText(PanePrompt, QStringLiteral("prompt"));
+        QStatusTipEvent tip(QStringLiteral("a menu item's tip"));
+        QApplication::sendEvent(&frame, &tip);
+        QCOMPARE(frame.statusBar()->currentMessage(), QStringLiteral("a menu item's tip"));
+        QStatusTipEvent gone{QString()};
+        QApplication::sendEvent(&frame, &gone);
+        QCOMPARE(frame.statusBar()->currentMessage(), QStringLiteral("prompt"));
+        // With the prompt gone, the ready text is what comes back.
+        frame.SetStatusText(PanePrompt, QString());
+        QApplication::sendEvent(&frame, &tip);
+        QApplication::sendEvent(&frame, &gone);
+        QCOMPARE(frame.statusBar()->currentMessage(), QStringLiteral("ﾚﾃﾞｨ"));
     }
 
     void exitCommandCloses()

@@ -744,7 +744,7 @@ TEST(CliNames, EveryCommandTakesAnyName)
             {{"check", page}, 0},
             {{"check", zmf}, 0},
             {{"picture", png}, 0},
-            {{"trace", png, "1", "1"}, 0},
+            {{"trace", png, "1", "1"}, 3}, // the picture's 6 pixels: a region of a few pixels, said
             {{"convert", "--from", "4", "--to", "4", page, "-o", out}, 0},
         };
         for (const auto& row : rows) {

@@ -8,8 +8,11 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <filesystem>
 #include <fstream>
+#include <functional>
+#include <random>
 #include <set>
 #include <sstream>
 #include <unistd.h>
@@ -52,8 +55,8 @@ std::string BlockPng()
 
 using Corners = std::set<std::pair<int, int>>;
 
-// The corners of COORDS text "x0,y0,...,x0,y0" with its line end; the
-// closing point must repeat the first.
+// The corners of COORDS text "x0,y0,...,xn,yn" with its line end, each
+// listed once: the first is not repeated at the end.
 Corners CornersOf(const std::string& coords)
 {
     std::vector<int> numbers;
@@ -62,13 +65,25 @@ Corners CornersOf(const std::string& coords)
     while (std::getline(in, item, ','))
         numbers.push_back(std::stoi(item));
     EXPECT_EQ(numbers.size() % 2, 0u) << coords;
-    EXPECT_GE(numbers.size(), 8u) << coords;
-    EXPECT_EQ(numbers[0], numbers[numbers.size() - 2]) << coords;
-    EXPECT_EQ(numbers[1], numbers[numbers.size() - 1]) << coords;
+    EXPECT_GE(numbers.size(), 6u) << coords;
     Corners corners;
-    for (std::size_t i = 0; i + 3 < numbers.size(); i += 2)
+    for (std::size_t i = 0; i + 1 < numbers.size(); i += 2)
         corners.insert({numbers[i], numbers[i + 1]});
+    EXPECT_EQ(corners.size(), numbers.size() / 2) << "a corner repeated: " << coords;
     return corners;
+}
+
+// RGB or RGBA rows of a picture of `width` x `height` from a colour for each pixel.
+std::string PngOf(int width, int height, bool alpha,
+                  const std::function<std::vector<std::uint8_t>(int x, int y)>& colour)
+{
+    std::vector<std::vector<std::uint8_t>> rows(height);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x) {
+            const std::vector<std::uint8_t> c = colour(x, y);
+            rows[y].insert(rows[y].end(), c.begin(), c.end());
+        }
+    return PngMaker(width, height, 8, alpha ? 6 : 2).Rows(rows).Bytes();
 }
 
 } // namespace
@@ -134,4 +149,97 @@ TEST(CliTrace, ExitCodes)
         EXPECT_EQ(r.err.rfind(row.message, 0), 0u) << r.err;
         EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << r.err;
     }
+}
+
+// Guards the help of a command: "trace --help" was an unknown option.
+TEST(CliTrace, HelpOfItsOwn)
+{
+    for (const std::vector<std::string>& args :
+         {std::vector<std::string>{"trace", "--help"}, {"trace", "picture.png", "1", "2", "--help"}, {"trace", "-h"}}) {
+        const Outcome r = Cli(args);
+        EXPECT_EQ(r.status, 0) << r.err;
+        EXPECT_EQ(r.err, "");
+        EXPECT_EQ(
+            r.out.rfind("usage: zephyrmap-cli trace PICTURE X Y [--tolerance T] [--epsilon E] [--max-vertices N]\n"
+                        "      trace the region around pixel X,Y",
+                        0),
+            0u)
+            << r.out;
+        EXPECT_NE(r.out.find("corners (default 300)"), std::string::npos) << r.out;
+        EXPECT_EQ(r.out.find("  svg "), std::string::npos) << r.out; // the other commands' parts stay out
+    }
+    // Every command has its part.
+    EXPECT_EQ(Cli({"svg", "--help"}).out.rfind("usage: zephyrmap-cli svg MAP.zmf", 0), 0u);
+    EXPECT_EQ(Cli({"check", "--help"}).status, 0);
+}
+
+// Guards the blur before the region grew: a grey line one pixel wide between
+// two white halves let a point three pixels from it trace the whole picture.
+TEST(CliTrace, AOnePixelLineIsABorder)
+{
+    const TempFile png(
+        "halves.png", PngOf(100, 60, false, [](int x, int) {
+            return x == 50 ? std::vector<std::uint8_t>{128, 128, 128} : std::vector<std::uint8_t>{255, 255, 255};
+        }));
+    const Outcome left = Cli({"trace", png.path, "47", "30"});
+    EXPECT_EQ(left.status, 0) << left.err;
+    EXPECT_EQ(CornersOf(left.out), (Corners{{0, 0}, {50, 0}, {50, 60}, {0, 60}})) << left.out;
+    const Outcome right = Cli({"trace", png.path, "53", "30"});
+    EXPECT_EQ(CornersOf(right.out), (Corners{{51, 0}, {100, 0}, {100, 60}, {51, 60}})) << right.out;
+}
+
+// Guards laying transparency over the background before tracing: a disc of
+// the background's own grey on a see-through ground traced the whole picture.
+TEST(CliTrace, AnEdgeOfOpacityIsAnEdge)
+{
+    const TempFile png(
+        "disc.png", PngOf(100, 80, true, [](int x, int y) {
+            const bool in = std::hypot(x + 0.5 - 50, y + 0.5 - 40) <= 30;
+            return in ? std::vector<std::uint8_t>{192, 192, 192, 255} : std::vector<std::uint8_t>{0, 0, 0, 0};
+        }));
+    const Outcome r = Cli({"trace", png.path, "50", "40"});
+    EXPECT_EQ(r.status, 0) << r.err;
+    const Corners corners = CornersOf(r.out);
+    for (const auto& [x, y] : corners)
+        EXPECT_LE(std::hypot(x - 50, y - 40), 32) << r.out;
+}
+
+// A region of a few pixels is still printed, but said, with what to try,
+// and the exit status tells a script.
+TEST(CliTrace, ARegionOfAFewPixelsIsSaid)
+{
+    std::mt19937 random(5);
+    std::uniform_int_distribution<int> noise(0, 255);
+    const TempFile png("noise.png", PngOf(60, 40, false, [&](int, int) {
+                           const auto grey = static_cast<std::uint8_t>(noise(random));
+                           return std::vector<std::uint8_t>{grey, grey, grey};
+                       }));
+    const Outcome r = Cli({"trace", png.path, "30", "20", "--tolerance", "1"});
+    EXPECT_EQ(r.status, 3) << r.err;
+    EXPECT_GE(CornersOf(r.out).size(), 3u);
+    EXPECT_EQ(r.err.rfind("zephyrmap-cli: the region around 30,20 is only ", 0), 0u) << r.err;
+    EXPECT_NE(r.err.find(" pixels: a higher --tolerance (now 1) widens it where the picture has noise\n"),
+              std::string::npos)
+        << r.err;
+}
+
+// Guards outlines of thousands of corners: a ragged skyline keeps to 300
+// unless more are asked for.
+TEST(CliTrace, AtMostThreeHundredCornersByDefault)
+{
+    std::mt19937 random(7);
+    std::uniform_int_distribution<int> step(-6, 6);
+    std::vector<int> skyline(1200);
+    int height = 100;
+    for (int& h : skyline)
+        h = height = std::clamp(height + step(random), 20, 180);
+    const TempFile png(
+        "skyline.png", PngOf(1200, 200, false, [&](int x, int y) {
+            return y < skyline[x] ? std::vector<std::uint8_t>{150, 190, 240} : std::vector<std::uint8_t>{60, 50, 40};
+        }));
+    const Outcome capped = Cli({"trace", png.path, "5", "5"});
+    EXPECT_EQ(capped.status, 0) << capped.err;
+    EXPECT_LE(CornersOf(capped.out).size(), 300u);
+    const Outcome more = Cli({"trace", png.path, "5", "5", "--max-vertices", "100000"});
+    EXPECT_GT(CornersOf(more.out).size(), 300u);
 }

@@ -196,7 +196,7 @@ TEST(HtmlReader, BlankSeparatedCoordsAndLongNumbers)
         {"rect", "30 20,245 210", "30,20,245,210"},       // mixed
         {"rect", "-5 +7 10 20", "-5,7,10,20"},            // signs start numbers too
         {"rect", "10 x 20,30,40,50", "10,30,40,50"},      // a blank before no number separates nothing
-        {"poly", "0 0 50 0 25 40", "0,0,50,0,25,40,0,0"},
+        {"poly", "0 0 50 0 25 40", "0,0,50,0,25,40"},
         {"circle", "100 100 50", "100,100,50"},
         {"rect", "1234567890,0,5,5", "5,0,1234567890,5"},                          // read in full
         {"rect", "0,0,99999999999,-99999999999", "0,-2147483648,2147483647,0"},    // held to 32 bits

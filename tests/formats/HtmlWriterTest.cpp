@@ -39,7 +39,7 @@ TEST_F(WriterTest, WorkedExample)
                        "<MAP NAME=\"ZephyrmapMap\">\r\n"
                        "  <AREA SHAPE=\"rect\" COORDS=\"10,20,110,70\" HREF=\"a.html\" ALT=\"A\">\r\n"
                        "  <AREA SHAPE=\"circle\" COORDS=\"230,80,30\" HREF=\"b.html\" TARGET=\"_blank\">\r\n"
-                       "  <AREA SHAPE=\"poly\" COORDS=\"0,0,50,0,25,40,0,0\" NOHREF>\r\n"
+                       "  <AREA SHAPE=\"poly\" COORDS=\"0,0,50,0,25,40\" NOHREF>\r\n"
                        "  <AREA SHAPE=\"default\" COORDS=\"0,0,0,0\" HREF=\"index.html#top\">\r\n"
                        "</MAP>");
 }

@@ -148,7 +148,7 @@ TEST(PageUpdate, AMovedAreaChangesOnlyItsCoordinates)
         {"over several lines, '/>'",
          "<map name=\"m\">\n\t<area\n\t  shape=\"polygon\"\n\t  coords=\"0,0,10,0,5,8\"\n\t  href=\"p.html\"\n\t/>\n"
          "</map>",
-         "<map name=\"m\">\n\t<area\n\t  shape=\"polygon\"\n\t  coords=\"1,0,11,0,6,8,1,0\"\n\t  "
+         "<map name=\"m\">\n\t<area\n\t  shape=\"polygon\"\n\t  coords=\"1,0,11,0,6,8\"\n\t  "
          "href=\"p.html\"\n\t/>\n"
          "</map>",
          0},

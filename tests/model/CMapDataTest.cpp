@@ -41,8 +41,12 @@ TEST(CMapData, FormatCoordsOfEachShape)
     // Point 2 left of point 0: a negative radius, as computed.
     EXPECT_EQ(Square(ShapeCirc, 30, 30, 10, 10).FormatCoords(), "20,20,-10");
     EXPECT_EQ(Square(ShapeRect, 10, 20, 50, 60).FormatCoords(), "10,20,50,60");
-    EXPECT_EQ(Make(ShapePoly, {{0, 0}, {10, 0}, {5, 8}}).FormatCoords(), "0,0,10,0,5,8,0,0");
-    EXPECT_EQ(Make(ShapePoly, {{-3, 4}, {10, -7}, {5, 8}}).FormatCoords(), "-3,4,10,-7,5,8,-3,4");
+    // A polygon lists each vertex once: a traced room of four corners was
+    // written with five, its first corner again at the end.
+    EXPECT_EQ(Make(ShapePoly, {{0, 0}, {10, 0}, {5, 8}}).FormatCoords(), "0,0,10,0,5,8");
+    EXPECT_EQ(Make(ShapePoly, {{-3, 4}, {10, -7}, {5, 8}}).FormatCoords(), "-3,4,10,-7,5,8");
+    EXPECT_EQ(Make(ShapePoly, {{1, 1}, {9, 1}, {9, 9}, {1, 9}}).FormatCoords(), "1,1,9,1,9,9,1,9");
+    EXPECT_EQ(Make(ShapePoly, {}).FormatCoords(), "");
     EXPECT_EQ(Make(ShapeDefault, {{0, 0}, {0, 0}}).FormatCoords(), "0,0,0,0");
     EXPECT_EQ(Make(ShapeDefault, {{10, 20}}).FormatCoords(), "");
     EXPECT_EQ(Make(ShapeRect, {{1, 2}, {3, 4}}).FormatCoords(), "");

@@ -59,9 +59,9 @@ TEST(GeometryText, WhatEachShapeTakes)
         {kRect, "  -5 ,  +7,10 20 ", "-5,7,5,27"},
         {kRect, "1,,2,3,4", "1,2,4,6"},
         {kCircle, "100, 90, 15", "100,90,15"},
-        {kTriangle, "0,0,10,0,10,10,0,10", "0,0,10,0,10,10,0,10,0,0"},
+        {kTriangle, "0,0,10,0,10,10,0,10", "0,0,10,0,10,10,0,10"},
         // A list from a page closes on its first vertex; that is no vertex.
-        {kTriangle, "0,0,10,0,10,10,0,0", "0,0,10,0,10,10,0,0"},
+        {kTriangle, "0,0,10,0,10,10,0,0", "0,0,10,0,10,10"},
         {kRect, "1, 2, 3", refused(Refusal::WrongCount)},
         {kRect, "", refused(Refusal::WrongCount)},
         {kCircle, "1, 2, 3, 4", refused(Refusal::WrongCount)},
@@ -74,7 +74,7 @@ TEST(GeometryText, WhatEachShapeTakes)
         {kTriangle, "0,0,10,0,10", refused(Refusal::OddCount)},
         {kTriangle, "0,0,10,0", refused(Refusal::TooFewVertices)},
         // Three pairs are three vertices, even when the last repeats the first.
-        {kTriangle, "0,0,10,0,0,0", "0,0,10,0,0,0,0,0"},
+        {kTriangle, "0,0,10,0,0,0", "0,0,10,0,0,0"},
         {kRect, "1, 2, 1000001, 4", refused(Refusal::TooLarge)},
         {kRect, "1, 2, 99999999999999999999999, 4", refused(Refusal::TooLarge)},
         {kCircle, "0, 0, 1000000", "0,0,1000000"},

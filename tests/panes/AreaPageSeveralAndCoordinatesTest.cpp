@@ -125,7 +125,7 @@ private slots:
                                 << "100,90,15";
         QTest::newRow("polygon") << int(ShapePoly) << "10,20,50,20,50,50"
                                  << "1,2, 30,2, 30,40, 1,40"
-                                 << "1,2,30,2,30,40,1,40,1,2";
+                                 << "1,2,30,2,30,40,1,40";
     }
     void typedNumbersReshapeTheAreaInOneStep()
     {

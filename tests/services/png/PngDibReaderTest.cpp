@@ -259,6 +259,18 @@ TEST(PngDibReader, PaletteTransparencyCompositesTheTable)
     EXPECT_EQ(dib.PixelAt(0, 0), Rgb(231, 103, 103));
     EXPECT_EQ(dib.PixelAt(1, 0), Rgb(208, 208, 208));
     EXPECT_EQ(dib.ColorTable()[4 * 2], 9); // past the tRNS entries: untouched
+    // The opacity stays beside the table, for tracing; the packed entries'
+    // fourth byte stays zero.
+    ASSERT_TRUE(dib.HasTableOpacity());
+    EXPECT_EQ(dib.TableOpacity(0), 128);
+    EXPECT_EQ(dib.TableOpacity(1), 0);
+    EXPECT_EQ(dib.TableOpacity(2), 255);
+    EXPECT_EQ(dib.ColorTable()[3], 0);
+    EXPECT_EQ(dib.ColorTable()[4 + 3], 0);
+    // A picture read after it has no transparency of its own.
+    ASSERT_TRUE(ReadBytes(PngMaker(2, 1, 8, 3).Palette({1, 2, 3, 4, 5, 6}).Rows({{0, 1}}).Bytes(), dib).ok);
+    EXPECT_FALSE(dib.HasTableOpacity());
+    EXPECT_EQ(dib.TableOpacity(0), 255);
 }
 
 TEST(PngDibReader, TransparencyLongerThanThePaletteIsLeftAlone)

@@ -175,6 +175,15 @@ TEST(TransformFinderTest, NoPixelsIsNoPicture)
     PixelView odd = picture.Pixels();
     odd.bytesPerPixel = 2;
     EXPECT_EQ(TransformFinder().Find(picture.Pixels(), odd).failure, RefitFailure::NoPicture);
+    // Another form of the colours than the drawn ones, and opacity in
+    // pixels of three bytes, are no picture to match either.
+    PixelView lab = picture.Pixels();
+    lab.bytes = PixelBytes::Laba;
+    EXPECT_EQ(TransformFinder().Find(lab, picture.Pixels()).failure, RefitFailure::NoPicture);
+    PixelView threeWithOpacity = picture.Pixels();
+    threeWithOpacity.bytesPerPixel = 3;
+    threeWithOpacity.bytes = PixelBytes::Bgra;
+    EXPECT_EQ(TransformFinder().Find(picture.Pixels(), threeWithOpacity).failure, RefitFailure::NoPicture);
 }
 
 TEST(TransformFinderTest, FromSizesStretchesTheOldFrameOverTheNewPicture)

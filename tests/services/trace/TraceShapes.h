@@ -74,10 +74,11 @@ constexpr std::uint32_t Bgrx(int r, int g, int b)
 struct Picture {
     int width = 0, height = 0;
     std::vector<std::uint32_t> bgrx;
+    PixelBytes bytes = PixelBytes::Bgr; // Bgra: the fourth byte is the opacity
 
     TracePixels Pixels() const
     {
-        return {reinterpret_cast<const std::uint8_t*>(bgrx.data()), std::ptrdiff_t(width) * 4, width, height, 4};
+        return {reinterpret_cast<const std::uint8_t*>(bgrx.data()), std::ptrdiff_t(width) * 4, width, height, 4, bytes};
     }
     std::uint32_t At(int x, int y) const { return bgrx[std::size_t(y) * width + x]; }
 };
