@@ -100,6 +100,29 @@ TEST(CliSvg, TheMapAsAnInlineSvgElement)
     EXPECT_NE(sjis.find("</a>\r\n</svg>"), std::string::npos);
 }
 
+// What SVG does not allow on a link is left out, and said on standard error.
+TEST(CliSvg, SaysWhatItLeavesOut)
+{
+    Folder dir("svg-left-out");
+    const std::string zmf = dir.File("map.zmf");
+    ASSERT_EQ(Cli({"import",
+                   dir.File("index.html", "<img src=p.png usemap=#m alt=M><map name=m>"
+                                          "<area shape=rect coords=0,0,9,9 href=a.html alt=A accesskey=a title=T>"
+                                          "<area shape=rect coords=10,0,19,9 href=b.html alt=B dir=rtl "
+                                          "itemprop=x class=k></map>"),
+                   "-o", zmf})
+                  .status,
+              0);
+    const Outcome r = Cli({"svg", zmf});
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.err.substr(r.err.find("エリア 0")),
+              "エリア 0: 属性 \"accesskey\" はSVGのリンクに書けないため、省きました。\n"
+              "エリア 1: 属性 \"dir\", \"itemprop\" はSVGのリンクに書けないため、省きました。\n");
+    EXPECT_EQ(r.out.find("accesskey"), std::string::npos);
+    EXPECT_NE(r.out.find("<title>T</title>"), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("class=\"k\""), std::string::npos) << r.out;
+}
+
 TEST(CliSvg, BadArgumentsAndFiles)
 {
     Folder dir("svg-bad");
@@ -133,7 +156,7 @@ TEST(CliCheck, NothingFoundExitsZero)
 TEST(CliCheck, FindingsExitThree)
 {
     Folder dir("check-found");
-    const std::string page = dir.File("index.html", std::string(kPage) + "<img usemap=\"#nothing\">\n" +
+    const std::string page = dir.File("index.html", std::string(kPage) + "<img usemap=\"#nothing\" alt=\"x\">\n" +
                                                         "<map name=\"m\"></map>\n");
     const Outcome r = Cli({"check", page});
     EXPECT_EQ(r.status, 3);
