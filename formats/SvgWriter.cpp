@@ -289,13 +289,17 @@ bool CanCover(const Written& w)
     return w.area->m_shape != ShapeDefault && w.shape.HasArea();
 }
 
-// The boxes of the shapes that can cover others; an empty box for the rest.
+// The boxes of the shapes that can cover others, an empty box for the rest.
+// A pixel on a shape's outline is the shape's, so shapes that only touch
+// share the pixels along the touch: each box takes its last column and row.
 OverlapIndex IndexOfCovering(const std::vector<Written>& written)
 {
     std::vector<Box> boxes;
     boxes.reserve(written.size());
-    for (const Written& w : written)
-        boxes.push_back(CanCover(w) ? w.shape.bounds : Box());
+    for (const Written& w : written) {
+        const Box& b = w.shape.bounds;
+        boxes.push_back(CanCover(w) ? Box{b.left, b.top, b.right + 1, b.bottom + 1} : Box());
+    }
     return OverlapIndex(std::move(boxes));
 }
 

@@ -160,6 +160,21 @@ TEST_F(SvgWriterTest, EarlierShapesWrittenOnceAndReferredTo)
     EXPECT_EQ(Links(text, "id").size(), 6u) << text; // three shapes, three links
 }
 
+// Shapes that only touch share the pixels along the touch, which are the
+// earlier one's: the later one is cut there too.
+TEST_F(SvgWriterTest, ShapesThatOnlyTouchShareTheirEdge)
+{
+    doc.DeleteContents();
+    doc.SetAttribute(AttrWidth, "100");
+    doc.SetAttribute(AttrHeight, "100");
+    doc.InsertArea(Rectangle(0, 0, 10, 10, "upper"));
+    doc.InsertArea(Rectangle(5, 10, 20, 20, "touching"));
+    doc.InsertArea(Rectangle(11, 0, 20, 9, "apart"));
+    const std::string text = Write();
+    EXPECT_NE(text.find("<a href=\"touching\"><g clip-path=\"url(#zmt-k0)\"><rect"), std::string::npos) << text;
+    EXPECT_NE(text.find("<a href=\"apart\"><rect"), std::string::npos) << text;
+}
+
 // A circle's cut holds the whole pixels on its outline and none beyond: its
 // radius lies between r and the root of r² + 1.
 TEST_F(SvgWriterTest, CutsTakeTheOutline)
