@@ -99,7 +99,7 @@ def vnu_errors(jar, path):
 
 def same_fault(error):
     """An error as it reads for an AREA and for the SVG link in its place."""
-    return re.sub(r"element “(area|a)”", "element “link”", error).split(": ")[0]
+    return re.sub(r"element “(area|a)”", "element “link”", error).split(": ")[0].rstrip(".")
 
 
 def carried_duplicate(error):
