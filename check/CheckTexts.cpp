@@ -34,6 +34,8 @@ ZM_TEXT(MissingAlt, "リンクのあるエリアにALTがありません。ス�
 ZM_TEXT(EmptyRectangle, "幅か高さが0の四角形です。クリックできる部分がありません。")
 ZM_TEXT(EmptyCircle, "半径が0の円です。クリックできる部分がありません。")
 ZM_TEXT(EmptyPolygon, "面積のない多角形です(異なる点が3つ未満か、すべての点が一直線上にあります)。")
+ZM_TEXT(ImgMissingAlt,
+        "マップを使うIMGにALTがありません。スクリーンリーダーは、この画像とマップが何かを伝えられません。")
 ZM_TEXT(HiddenArea, "リストで先にあるエリアに完全に隠れているため、このエリアはクリックできません。")
 
 std::string OutsidePicture(std::int32_t width, std::int32_t height)
@@ -92,6 +94,32 @@ std::string DuplicateMapName(const std::string& name, std::size_t firstLine)
 {
     return Join({std::string("マップの名前 \""), name, std::string("\" は、"), std::to_string(firstLine),
                  std::string("行目のマップと同じです。ブラウザは最初のマップを使います。")});
+}
+
+std::string MapUnused(const std::string& name)
+{
+    return Join({std::string("マップ \""), name,
+                 std::string("\" を使うIMGが、このページにありません。このマップは表示されません。")});
+}
+
+std::string QuotedNames(const std::vector<std::string>& names)
+{
+    std::string text;
+    for (const std::string& name : names)
+        text += (text.empty() ? "\"" : ", \"") + name + "\"";
+    return text;
+}
+
+std::string SvgAttributesLeftOut(const std::string& names)
+{
+    return Join({std::string("属性 "), names,
+                 std::string(" はSVGのリンクに書けないため、SVG形式では省かれます(HTML形式には残ります)。")});
+}
+
+std::string SvgAttributesLeftOutOfArea(int area, const std::string& names)
+{
+    return Join({std::string("エリア "), std::to_string(area), std::string(": 属性 "), names,
+                 std::string(" はSVGのリンクに書けないため、省きました。")});
 }
 
 } // namespace checktexts

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace checktexts
 {
@@ -23,5 +24,12 @@ std::string UsemapDiffersInCase(const std::string& name, const std::string& mapN
 std::string UsemapById(const std::string& name);
 std::string UsemapTextBeforeHash(const std::string& usemap);
 std::string DuplicateMapName(const std::string& name, std::size_t firstLine);
+const std::string& ImgMissingAlt();
+std::string MapUnused(const std::string& name);
+// Names in double quotes, separated by ", ", for the texts below.
+std::string QuotedNames(const std::vector<std::string>& names);
+// `names`: the attributes, as QuotedNames gives them.
+std::string SvgAttributesLeftOut(const std::string& names);
+std::string SvgAttributesLeftOutOfArea(int area, const std::string& names);
 
 } // namespace checktexts

@@ -19,6 +19,12 @@ const char* CodeName(FindingCode code)
         return "usemap-unresolved";
     case FindingCode::DuplicateMapName:
         return "duplicate-map-name";
+    case FindingCode::ImgMissingAlt:
+        return "img-missing-alt";
+    case FindingCode::MapUnused:
+        return "map-unused";
+    case FindingCode::SvgAttributeLeftOut:
+        return "svg-attribute-left-out";
     }
     return "";
 }

@@ -13,6 +13,9 @@ enum class FindingCode {
     MissingLinkTarget,
     UsemapUnresolved,
     DuplicateMapName,
+    ImgMissingAlt,
+    MapUnused,
+    SvgAttributeLeftOut,
 };
 
 // The code as scripts see it: "missing-alt", "outside-picture" and so on.

@@ -4,6 +4,7 @@
 #include "check/CoverageGrid.h"
 #include "formats/CharacterReference.h"
 #include "formats/HtmlWriter.h"
+#include "formats/SvgWriter.h"
 #include "model/CZephyrmapDoc.h"
 #include "services/paths/LocalFile.h"
 #include "services/paths/PathUtil.h"
@@ -118,8 +119,9 @@ LinkedFiles PathTarget(const std::string& path, const std::string& htmlPath)
 class CheckRun
 {
 public:
-    CheckRun(const CZephyrmapDoc& doc, DisplaySize picture, const MapChecker::FileProbe& exists)
-        : m_doc(doc), m_picture(picture), m_exists(exists), m_grid(GridWidth(), GridHeight())
+    CheckRun(const CZephyrmapDoc& doc, DisplaySize picture, const MapChecker::FileProbe& exists,
+             const MapChecker::LinkTest& isLink)
+        : m_doc(doc), m_picture(picture), m_exists(exists), m_isLink(isLink), m_grid(GridWidth(), GridHeight())
     {
         int index = 0;
         for (const auto& area : doc.Areas())
@@ -164,9 +166,20 @@ private:
         } else {
             CheckGeometry(area);
         }
-        if (!area.m_noHref && IsBlankText(area.m_alt))
+        if (IsLink(area) && IsBlankText(area.m_alt))
             Add(FindingCode::MissingAlt, area, checktexts::MissingAlt());
         CheckLinkTarget(area);
+        CheckSvgAttributes(area);
+    }
+
+    bool IsLink(const CMapData& area) const { return m_isLink ? m_isLink(area) : !area.m_noHref; }
+
+    void CheckSvgAttributes(const CMapData& area)
+    {
+        const std::vector<std::string> leftOut = svg::LeftOutAttributes(area.m_otherAttrs);
+        if (!leftOut.empty())
+            Add(FindingCode::SvgAttributeLeftOut, area,
+                checktexts::SvgAttributesLeftOut(checktexts::QuotedNames(leftOut)));
     }
 
     void CheckGeometry(const CMapData& area)
@@ -241,6 +254,7 @@ private:
     const CZephyrmapDoc& m_doc;
     DisplaySize m_picture;
     const MapChecker::FileProbe& m_exists;
+    const MapChecker::LinkTest& m_isLink;
     CoverageGrid m_grid;
     std::unordered_map<const CMapData*, int> m_index;
     std::unordered_map<std::string, int> m_geometries;
@@ -254,9 +268,9 @@ MapChecker::MapChecker() : m_exists(FileExists) {}
 
 MapChecker::MapChecker(FileProbe exists) : m_exists(std::move(exists)) {}
 
-std::vector<Finding> MapChecker::Check(const CZephyrmapDoc& doc, DisplaySize picture) const
+std::vector<Finding> MapChecker::Check(const CZephyrmapDoc& doc, DisplaySize picture, const LinkTest& isLink) const
 {
-    return CheckRun(doc, picture, m_exists).Run();
+    return CheckRun(doc, picture, m_exists, isLink).Run();
 }
 
 bool MapChecker::IsEmptyArea(const CMapData& area)

@@ -1,7 +1,8 @@
 #pragma once
 // Checks one map for what browsers and screen readers will stumble on: links
 // without text, areas off the picture, areas of no size, areas hidden under
-// earlier ones or repeated, and links to local files that are not there.
+// earlier ones or repeated, links to local files that are not there, and
+// attributes the SVG form cannot carry.
 // Areas are taken in the order they are written (the DEFAULT area last, as
 // browsers take it), and findings name them by their index in the map's list.
 
@@ -27,6 +28,9 @@ class MapChecker
 public:
     // Whether a local file (a program path) exists.
     using FileProbe = std::function<bool(const std::string& path)>;
+    // Whether an area is a link where the map is written; by default, every
+    // area without NOHREF, as the map writes them.
+    using LinkTest = std::function<bool(const CMapData& area)>;
 
     // Asks the file system.
     MapChecker();
@@ -34,7 +38,7 @@ public:
 
     // `picture` is the size the picture is shown at; when it is unknown,
     // nothing is called outside it, and the DEFAULT area is not called hidden.
-    std::vector<Finding> Check(const CZephyrmapDoc& doc, DisplaySize picture) const;
+    std::vector<Finding> Check(const CZephyrmapDoc& doc, DisplaySize picture, const LinkTest& isLink = {}) const;
 
     // The local file an area links to, resolved against the HTML document as
     // a browser would: a typed link's character references read, and its

@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <unordered_map>
+#include <unordered_set>
 
 namespace pagecheck
 {
@@ -42,6 +43,7 @@ private:
 struct ImageUse {
     std::string usemap;
     std::size_t line;
+    bool hasAlt;
 };
 
 struct MapElement {
@@ -113,6 +115,38 @@ void CheckUse(const ImageUse& use, const std::vector<MapElement>& maps, std::vec
                                   : checktexts::UsemapNamesNoMap(name));
 }
 
+// An IMG that uses a map is named by its ALT, and the map's links with it;
+// an empty ALT is one the author chose.
+void CheckAlt(const ImageUse& use, std::vector<Finding>& findings)
+{
+    const std::size_t hash = utf8::FindChar(use.usemap, '#');
+    if (use.hasAlt || hash == npos)
+        return;
+    findings.push_back(PageFinding(FindingCode::ImgMissingAlt, use.usemap.substr(hash + 1), true, use.line,
+                                   checktexts::ImgMissingAlt()));
+}
+
+// A map that no IMG's USEMAP names in any way is never shown. One an IMG
+// names in another case, by its id or without '#' is reported for the IMG.
+void CheckMapsUsed(const std::vector<ImageUse>& uses, const std::vector<MapElement>& maps,
+                   std::vector<Finding>& findings)
+{
+    std::vector<std::string> named;
+    for (const ImageUse& use : uses) {
+        const std::size_t hash = utf8::FindChar(use.usemap, '#');
+        named.push_back(utf8::ToLower(hash == npos ? use.usemap : use.usemap.substr(hash + 1)));
+    }
+    const auto usedAs = [&](const AttributeRead& read) {
+        return read.status == AttributeRead::Read &&
+               std::find(named.begin(), named.end(), utf8::ToLower(read.value)) != named.end();
+    };
+    for (const MapElement& m : maps) {
+        if (m.name.status == AttributeRead::Read && !usedAs(m.name) && !usedAs(m.id))
+            findings.push_back(
+                PageFinding(FindingCode::MapUnused, m.name.value, true, m.line, checktexts::MapUnused(m.name.value)));
+    }
+}
+
 void CheckMapNames(const std::vector<MapElement>& maps, std::vector<Finding>& findings)
 {
     std::unordered_map<std::string, std::size_t> firstLine;
@@ -126,6 +160,22 @@ void CheckMapNames(const std::vector<MapElement>& maps, std::vector<Finding>& fi
     }
 }
 
+// The areas whose tags in the page have an HREF: the links, as the page is
+// written (the map would write an HREF for every area without NOHREF). One
+// area is read from each AREA tag, in order.
+std::unordered_set<const CMapData*> LinksOfPage(const CZephyrmapDoc& doc, const FoundMap& map)
+{
+    std::unordered_set<const CMapData*> links;
+    std::size_t i = 0;
+    for (const auto& area : doc.Areas()) {
+        if (i < map.areaTags.size() &&
+            TagScanner(map.areaTags[i]).GetAttribute("HREF", false).status == AttributeRead::Read)
+            links.insert(area.get());
+        ++i;
+    }
+    return links;
+}
+
 } // namespace
 
 std::vector<Finding> CheckMapReferences(const std::string& text)
@@ -137,15 +187,19 @@ std::vector<Finding> CheckMapReferences(const std::string& text)
     ForEachTag(text, search, "img", [&](const TagScanner& tag, std::size_t at) {
         const AttributeRead usemap = tag.GetAttribute("USEMAP", true);
         if (usemap.status == AttributeRead::Read)
-            uses.push_back({usemap.value, lines.LineOf(at)});
+            uses.push_back(
+                {usemap.value, lines.LineOf(at), tag.GetAttribute("ALT", true).status != AttributeRead::Absent});
     });
     ForEachTag(text, search, "map", [&](const TagScanner& tag, std::size_t at) {
         maps.push_back({tag.GetAttribute("NAME", true), tag.GetAttribute("ID", true), lines.LineOf(at)});
     });
     std::vector<Finding> findings;
-    for (const ImageUse& use : uses)
+    for (const ImageUse& use : uses) {
         CheckUse(use, maps, findings);
+        CheckAlt(use, findings);
+    }
     CheckMapNames(maps, findings);
+    CheckMapsUsed(uses, maps, findings);
     std::stable_sort(findings.begin(), findings.end(),
                      [](const Finding& a, const Finding& b) { return a.line < b.line; });
     return findings;
@@ -161,10 +215,12 @@ std::vector<Finding> CheckPage(const std::string& text, const std::string& docum
         CZephyrmapDoc doc(settings);
         maps[i].documentPath = documentPath;
         html::BuildDocumentFromMap(doc, maps, static_cast<int>(i));
+        const std::unordered_set<const CMapData*> links = LinksOfPage(doc, maps[i]);
         doc.EnsureDefaultArea();
         if (settings.DefaultAreaTailInEffect)
             doc.MoveDefaultAreaToEnd();
-        std::vector<Finding> more = checker.Check(doc, sizeOf(doc));
+        const auto isLink = [&](const CMapData& area) { return !area.m_noHref && links.count(&area) > 0; };
+        std::vector<Finding> more = checker.Check(doc, sizeOf(doc), isLink);
         findings.insert(findings.end(), std::make_move_iterator(more.begin()), std::make_move_iterator(more.end()));
     }
     return findings;

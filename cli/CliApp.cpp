@@ -1,5 +1,6 @@
 #include "cli/CliApp.h"
 
+#include "check/CheckTexts.h"
 #include "check/MapChecker.h"
 #include "check/PageChecker.h"
 #include "cli/CliArgs.h"
@@ -582,6 +583,13 @@ int CliApp::Svg(const std::vector<std::string>& argv)
     DisplaySize loaded;
     picture.LoadedSize(loaded.width, loaded.height);
     const std::string text = svg::WriteMapSvg(doc, HtmlOutputOptions::FromSettings(settings), loaded);
+    int index = 0;
+    for (const auto& area : doc.Areas()) {
+        const std::vector<std::string> leftOut = svg::LeftOutAttributes(area->m_otherAttrs);
+        if (!leftOut.empty())
+            Message(checktexts::SvgAttributesLeftOutOfArea(index, checktexts::QuotedNames(leftOut)));
+        ++index;
+    }
     return WriteText(text, encoding.value_or(EncodingUtf8), eol.value_or(LineEndLf), args.Value("-o").value_or("")) ? 0
                                                                                                                     : 1;
 }

@@ -12,6 +12,12 @@ packages=(cmake g++ clang clang-format make pkg-config python3 qt6-base-dev qt6-
           xvfb xauth xdotool imagemagick xclip
           # the browser test: the SVG form and the image map clicked in a real browser
           chromium)
+# The referee tests: npm brings the validator, axe-core and puppeteer-core into the build folder, and
+# Java runs the validator. Only when the commands are missing: a Node.js of another packaging carries
+# its own npm, which Debian's npm would conflict with.
+command -v node >/dev/null || packages+=(nodejs)
+command -v npm >/dev/null || packages+=(npm)
+command -v java >/dev/null || packages+=(default-jre-headless)
 
 missing=()
 for p in "${packages[@]}"; do

@@ -888,6 +888,22 @@ Please try a lower magnification.</translation>
         <source>マップの名前 &quot;%1&quot; は、%2行目のマップと同じです。ブラウザは最初のマップを使います。</source>
         <translation>The map name &quot;%1&quot; is the same as that of the map on line %2. Browsers use the first map.</translation>
     </message>
+    <message>
+        <source>マップを使うIMGにALTがありません。スクリーンリーダーは、この画像とマップが何かを伝えられません。</source>
+        <translation>The IMG that uses the map has no ALT. Screen readers cannot tell what the picture and its map are.</translation>
+    </message>
+    <message>
+        <source>マップ &quot;%1&quot; を使うIMGが、このページにありません。このマップは表示されません。</source>
+        <translation>No IMG on this page uses the map &quot;%1&quot;. The map is never shown.</translation>
+    </message>
+    <message>
+        <source>属性 %1 はSVGのリンクに書けないため、SVG形式では省かれます(HTML形式には残ります)。</source>
+        <translation>The attributes %1 are not allowed on an SVG link, so the SVG form leaves them out (the HTML form keeps them).</translation>
+    </message>
+    <message>
+        <source>エリア %1: 属性 %2 はSVGのリンクに書けないため、省きました。</source>
+        <translation>Area %1: left out the attributes %2, which are not allowed on an SVG link.</translation>
+    </message>
 </context>
 <context>
     <name>CommandTable</name>

@@ -71,6 +71,14 @@ const CoreText kCoreTexts[] = {
                                                    "ブラウザやツールによってマップの探し方が違います。")},
     {"CheckTexts", QT_TRANSLATE_NOOP("CheckTexts", "マップの名前 \"%1\" は、%2行目のマップと同じです。"
                                                    "ブラウザは最初のマップを使います。")},
+    {"CheckTexts", QT_TRANSLATE_NOOP("CheckTexts", "マップを使うIMGにALTがありません。"
+                                                   "スクリーンリーダーは、この画像とマップが何かを伝えられません。")},
+    {"CheckTexts",
+     QT_TRANSLATE_NOOP("CheckTexts",
+                       "マップ \"%1\" を使うIMGが、このページにありません。このマップは表示されません。")},
+    {"CheckTexts", QT_TRANSLATE_NOOP("CheckTexts", "属性 %1 はSVGのリンクに書けないため、"
+                                                   "SVG形式では省かれます(HTML形式には残ります)。")},
+    {"CheckTexts", QT_TRANSLATE_NOOP("CheckTexts", "エリア %1: 属性 %2 はSVGのリンクに書けないため、省きました。")},
     {"RefitTexts", QT_TRANSLATE_NOOP("RefitTexts", "画像の画素を読み取れませんでした。")},
     {"RefitTexts", QT_TRANSLATE_NOOP("RefitTexts", "元の画像がなく、マップのWIDTHとHEIGHTもないため、"
                                                    "元の画像の大きさがわかりません。")},

@@ -70,14 +70,15 @@ PROBES = [
 ]
 
 # Keyboard and screen readers meet the links in list order, the DEFAULT
-# area (beneath the others) first; each named by its ALT.
+# area last, as in the image map (its copy beneath the others, for the
+# pointer, is hidden from them); each named by its ALT.
 SVG_LINKS = [
-    ["d.html", "Elsewhere"],
     ["a0.html", "Zero & one"],
     ["a1.html", "One"],
     ["a2.html", "Star"],
     ["a4.html", "Four"],
     ["a5.html", "Hidden"],
+    ["d.html", "Elsewhere"],
 ]
 
 SCRIPT = """
@@ -100,7 +101,7 @@ window.addEventListener('load', function () {
     return e.tagName === 'IMG' ? 'picture' : 'other:' + e.tagName;
   }
   var links = [];
-  document.querySelectorAll(kind === 'svg' ? 'svg a' : 'area[href]').forEach(function (a) {
+  document.querySelectorAll(kind === 'svg' ? 'svg a:not([aria-hidden="true"])' : 'area[href]').forEach(function (a) {
     links.push([a.getAttribute('href'), a.getAttribute(kind === 'svg' ? 'aria-label' : 'alt')]);
   });
   var result = {width: box.width, height: box.height, links: links,

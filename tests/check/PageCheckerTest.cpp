@@ -32,31 +32,43 @@ TEST(PageChecker, HowEachImgFindsItsMap)
         const char* page;
         std::vector<std::string> summary;
     } rows[] = {
-        {"found by name", "<img usemap=\"#m\">\n<map name=\"m\"></map>", {}},
-        {"no '#'", "<img usemap=\"m\">\n<map name=\"m\"></map>", {"usemap-unresolved 1 -"}},
-        {"no such map", "<img usemap=\"#m\">\n<map name=\"n\"></map>", {"usemap-unresolved 1 m"}},
-        {"only an id", "<map id=\"m\"></map>\n<img usemap=\"#m\">", {"usemap-unresolved 2 m"}},
-        {"another case", "<img usemap=\"#Map\"><map name=\"map\"></map>", {"usemap-unresolved 1 Map"}},
-        {"text before '#'", "<img usemap=\"page.html#m\">\n<map name=\"m\"></map>", {"usemap-unresolved 1 m"}},
+        {"found by name", "<img alt=x usemap=\"#m\">\n<map name=\"m\"></map>", {}},
+        {"no '#'", "<img alt=x usemap=\"m\">\n<map name=\"m\"></map>", {"usemap-unresolved 1 -"}},
+        {"no such map",
+         "<img alt=x usemap=\"#m\">\n<map name=\"n\"></map>",
+         {"usemap-unresolved 1 m", "map-unused 2 n"}},
+        {"only an id", "<map id=\"m\"></map>\n<img alt=x usemap=\"#m\">", {"usemap-unresolved 2 m"}},
+        {"another case", "<img alt=x usemap=\"#Map\"><map name=\"map\"></map>", {"usemap-unresolved 1 Map"}},
+        {"text before '#'", "<img alt=x usemap=\"page.html#m\">\n<map name=\"m\"></map>", {"usemap-unresolved 1 m"}},
         {"a blank before '#'",
-         "<img usemap=\" #m\">\n<map name=\"n\"></map>",
-         {"usemap-unresolved 1 m", "usemap-unresolved 1 m"}},
-        {"the map in a comment", "<img usemap=#m>\r\n<!-- <map name=m></map> -->", {"usemap-unresolved 1 m"}},
-        {"an IMG in a comment", "<!--\n<img usemap=#x>\n-->", {}},
+         "<img alt=x usemap=\" #m\">\n<map name=\"n\"></map>",
+         {"usemap-unresolved 1 m", "usemap-unresolved 1 m", "map-unused 2 n"}},
+        {"the map in a comment", "<img alt=x usemap=#m>\r\n<!-- <map name=m></map> -->", {"usemap-unresolved 1 m"}},
+        {"an IMG in a comment", "<!--\n<img alt=x usemap=#x>\n-->", {}},
         {"a tag that only begins alike", "<imgs usemap=#x><mapping name=m>", {}},
         {"two maps of a name",
-         "<img usemap=#m>\n<map name=m></map>\r<map name=m></map>\r\n<map name=m></map>",
+         "<img alt=x usemap=#m>\n<map name=m></map>\r<map name=m></map>\r\n<map name=m></map>",
          {"duplicate-map-name 3 m", "duplicate-map-name 4 m"}},
-        {"one map for two IMGs", "<img usemap=#m><img usemap=#m><map name=m></map>", {}},
+        {"one map for two IMGs", "<img alt=x usemap=#m><img alt=x usemap=#m><map name=m></map>", {}},
         // Regression: names that differ only in characters Shift-JIS lacks
         // were read alike and reported as one name twice.
         {"names of any script",
-         "<img usemap=\"#지도\"><img usemap=\"#지역\">\n<map name=\"지도\"></map>\n<map name=\"지역\"></map>\n"
-         "<img usemap=#Café><map name=Café></map><img usemap=#😀><map name=😀></map>",
+         "<img alt=x usemap=\"#지도\"><img alt=x usemap=\"#지역\">\n<map name=\"지도\"></map>\n<map "
+         "name=\"지역\"></map>\n"
+         "<img alt=x usemap=#Café><map name=Café></map><img alt=x usemap=#😀><map name=😀></map>",
          {}},
         {"two maps of a name in any script",
-         "<img usemap=#지도>\n<map name=지도></map>\n<map name=지도></map>",
+         "<img alt=x usemap=#지도>\n<map name=지도></map>\n<map name=지도></map>",
          {"duplicate-map-name 3 지도"}},
+        // An IMG that uses a map needs an ALT: screen readers name the map by it.
+        {"an IMG without ALT", "<map name=m></map>\n<img usemap=#m>", {"img-missing-alt 2 m"}},
+        {"an empty ALT is an ALT", "<img usemap=#m alt=\"\"><map name=m></map>", {}},
+        {"an IMG without a map needs none here", "<img src=x.png>", {}},
+        // A map no IMG uses is never shown; one an IMG reaches only by its
+        // id, or in another case, is reported for the IMG.
+        {"a map no IMG uses",
+         "<img alt=x usemap=#m><map name=m></map>\n\n<map name=spare></map>",
+         {"map-unused 3 spare"}},
     };
     for (const auto& row : rows)
         EXPECT_EQ(Summary(pagecheck::CheckMapReferences(row.page)), row.summary) << row.what;
@@ -64,9 +76,10 @@ TEST(PageChecker, HowEachImgFindsItsMap)
 
 TEST(PageChecker, Messages)
 {
-    const std::vector<Finding> f = pagecheck::CheckMapReferences(
-        "<img usemap=m><img usemap=#Map><map name=map></map><img usemap=#i><map id=i></map><map name=map></map>"
-        "<img usemap=\"x.html#map\">");
+    const std::vector<Finding> f =
+        pagecheck::CheckMapReferences("<img alt=x usemap=m><img alt=x usemap=#Map><map name=map></map><img alt=x "
+                                      "usemap=#i><map id=i></map><map name=map></map>"
+                                      "<img alt=x usemap=\"x.html#map\">");
     ASSERT_EQ(f.size(), 5u);
     EXPECT_EQ(f[0].message, "IMGのUSEMAP \"m\" に \"#\" がないため、どのマップも使われません。");
     EXPECT_EQ(f[1].message, "IMGのUSEMAPが指す名前 \"Map\" のマップがありません。マップ \"map\" "
@@ -82,13 +95,13 @@ TEST(PageChecker, Messages)
 // a DEFAULT area ensured and placed last.
 TEST(PageChecker, PageThenEachMap)
 {
-    const std::string page = "<img src=a.png usemap=#one width=100 height=50>\n"
+    const std::string page = "<img src=a.png usemap=#one width=100 height=50 alt=One>\n"
                              "<map name=one><area shape=default href=d.html>"
                              "<area shape=rect coords=0,0,10,10 href=a.html alt=A></map>\n"
-                             "<img src=b.png usemap=#two><map name=two>"
+                             "<img src=b.png usemap=#two alt=Two><map name=two>"
                              "<area shape=rect coords=0,0,10,10 href=http://x/ alt=B>"
                              "<area shape=rect coords=2,2,5,5 href=http://y/ alt=C></map>\n"
-                             "<img usemap=#three>";
+                             "<img usemap=#three alt=Three>";
     std::vector<DisplaySize> sizes;
     const auto sizeOf = [&](const CZephyrmapDoc& doc) {
         sizes.push_back(ParseDisplaySize(doc.Width(), doc.Height()));
@@ -113,8 +126,32 @@ std::string Slurp(const std::filesystem::path& path)
 
 } // namespace
 
-// Real pages: an IMG whose map is not there, a map with no IMG, maps in
-// comments, and the rest without a fault of this kind.
+// On a page, an AREA without HREF is no link and needs no ALT, whatever the
+// map would write for it; one with an empty HREF is a link.
+TEST(PageChecker, AreasWithoutHrefAreNoLinks)
+{
+    const std::string page = "<img src=a.png usemap=#m width=100 height=50 alt=Map>\n"
+                             "<map name=m><area shape=rect coords=0,0,10,10>"
+                             "<area shape=rect coords=20,0,30,10 href=\"\">"
+                             "<area shape=rect coords=40,0,50,10 nohref>"
+                             "<area shape=circle coords=70,20,5 href=http://x/ alt=\"\"></map>";
+    MapChecker checker([](const std::string&) { return true; });
+    const auto sizeOf = [](const CZephyrmapDoc&) { return DisplaySize{100, 50}; };
+    EXPECT_EQ(Summary(pagecheck::CheckPage(page, "/web/index.html", checker, sizeOf)),
+              (std::vector<std::string>{"missing-alt 0 m @1", "missing-alt 0 m @3"}));
+}
+
+TEST(PageChecker, MessagesOfImgAndMap)
+{
+    const std::vector<Finding> f = pagecheck::CheckMapReferences("<img usemap=#m><map name=m></map><map name=x></map>");
+    ASSERT_EQ(f.size(), 2u);
+    EXPECT_EQ(f[0].message,
+              "マップを使うIMGにALTがありません。スクリーンリーダーは、この画像とマップが何かを伝えられません。");
+    EXPECT_EQ(f[1].message, "マップ \"x\" を使うIMGが、このページにありません。このマップは表示されません。");
+}
+
+// Real pages: an IMG whose map is not there (and without ALT), a map with no
+// IMG, maps in comments, and the rest without a fault of this kind.
 TEST(PageChecker, RealPages)
 {
     ZM_SKIP_WITHOUT_TESTDATA();
@@ -122,8 +159,8 @@ TEST(PageChecker, RealPages)
         const char* page;
         std::vector<std::string> summary;
     } rows[] = {
-        {"07-usemap-without-map-ismap.html", {"usemap-unresolved 12 bbkraj"}},
-        {"15-shape-polygon-multiline-map-without-img.html", {}},
+        {"07-usemap-without-map-ismap.html", {"usemap-unresolved 12 bbkraj", "img-missing-alt 12 bbkraj"}},
+        {"15-shape-polygon-multiline-map-without-img.html", {"map-unused 18 imagemap"}},
         {"02-ja-eucjp-ecopri-top-six-maps.html", {}},
         {"06-html4-uppercase-nohref-circle.html", {}},
     };

@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <regex>
+
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -73,25 +75,53 @@ TEST(CliSvg, TheMapAsAnInlineSvgElement)
     ASSERT_EQ(Cli({"import", dir.File("index.html", kPage), "-o", zmf}).status, 0);
     const Outcome r = Cli({"svg", zmf});
     EXPECT_EQ(r.status, 0) << r.err;
-    EXPECT_EQ(r.out, "<svg xmlns=\"http://www.w3.org/2000/svg\" viewBox=\"0 0 200 100\" width=\"200\" height=\"100\" "
-                     "style=\"max-width: 100%; height: auto\" aria-label=\"地図\">\n"
-                     "  <image href=\"pic.png\" width=\"200\" height=\"100\" preserveAspectRatio=\"none\"/>\n"
-                     "  <defs>\n"
-                     "    <clipPath id=\"zm-m-1-1\"><path clip-rule=\"evenodd\" "
-                     "d=\"M89,9h82v82h-82ZM0,0h100v100h-100Z\"/></clipPath>\n"
-                     "  </defs>\n"
-                     "  <a href=\"http://example.com/a\" aria-label=\"東 &amp; 西\"><rect x=\"0\" y=\"0\" "
-                     "width=\"100\" height=\"100\" fill=\"transparent\"/></a>\n"
-                     "  <a href=\"b.html\" aria-label=\"B\" onclick=\"go()\"><g clip-path=\"url(#zm-m-1-1)\">"
-                     "<circle cx=\"130\" cy=\"50\" r=\"40\" fill=\"transparent\"/></g></a>\n"
-                     "</svg>");
+    EXPECT_EQ(r.err, "");
+    // The ids are drawn afresh for every output.
+    const std::string out = std::regex_replace(r.out, std::regex("zm[0-9a-z]{6}-"), "zmT-");
+    EXPECT_NE(out, r.out);
+    EXPECT_EQ(out, "<svg xmlns=\"http://www.w3.org/2000/svg\" viewBox=\"0 0 200 100\" width=\"200\" height=\"100\" "
+                   "style=\"max-width: 100%; height: auto\" aria-label=\"地図\">\n"
+                   "  <image href=\"pic.png\" width=\"200\" height=\"100\" preserveAspectRatio=\"none\"/>\n"
+                   "  <defs>\n"
+                   "    <path id=\"zmT-s0\" clip-rule=\"evenodd\" "
+                   "d=\"M-1,-1h202v102h-202ZM-0.0625,-0.0625h100.125v100.125h-100.125Z\"/>\n"
+                   "    <clipPath id=\"zmT-k0\"><use href=\"#zmT-s0\"/></clipPath>\n"
+                   "  </defs>\n"
+                   "  <a href=\"http://example.com/a\" aria-label=\"東 &amp; 西\"><rect x=\"0\" y=\"0\" "
+                   "width=\"100\" height=\"100\" fill=\"transparent\"/></a>\n"
+                   "  <a href=\"b.html\" aria-label=\"B\" onclick=\"go()\"><g clip-path=\"url(#zmT-k0)\">"
+                   "<circle cx=\"130\" cy=\"50\" r=\"40\" fill=\"transparent\"/></g></a>\n"
+                   "</svg>");
     // Line ends and encoding as chosen, to a file.
-    const std::string out = dir.File("map.svg");
-    ASSERT_EQ(Cli({"svg", zmf, "--eol", "1", "--encoding", "1", "--href-relative", "-o", out}).status, 0);
-    const std::string sjis = Slurp(out);
+    const std::string file = dir.File("map.svg");
+    ASSERT_EQ(Cli({"svg", zmf, "--eol", "1", "--encoding", "1", "--href-relative", "-o", file}).status, 0);
+    const std::string sjis = Slurp(file);
     EXPECT_NE(sjis.find("aria-label=\"\x93\x8C &amp; \x90\xBC\"><rect"), std::string::npos) << sjis;
     EXPECT_NE(sjis.find("<a href=\"./b.html\""), std::string::npos) << sjis;
     EXPECT_NE(sjis.find("</a>\r\n</svg>"), std::string::npos);
+}
+
+// What SVG does not allow on a link is left out, and said on standard error.
+TEST(CliSvg, SaysWhatItLeavesOut)
+{
+    Folder dir("svg-left-out");
+    const std::string zmf = dir.File("map.zmf");
+    ASSERT_EQ(Cli({"import",
+                   dir.File("index.html", "<img src=p.png usemap=#m alt=M><map name=m>"
+                                          "<area shape=rect coords=0,0,9,9 href=a.html alt=A accesskey=a title=T>"
+                                          "<area shape=rect coords=10,0,19,9 href=b.html alt=B dir=rtl "
+                                          "itemprop=x class=k></map>"),
+                   "-o", zmf})
+                  .status,
+              0);
+    const Outcome r = Cli({"svg", zmf});
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.err.substr(r.err.find("エリア 0")),
+              "エリア 0: 属性 \"accesskey\" はSVGのリンクに書けないため、省きました。\n"
+              "エリア 1: 属性 \"dir\", \"itemprop\" はSVGのリンクに書けないため、省きました。\n");
+    EXPECT_EQ(r.out.find("accesskey"), std::string::npos);
+    EXPECT_NE(r.out.find("<title>T</title>"), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("class=\"k\""), std::string::npos) << r.out;
 }
 
 TEST(CliSvg, BadArgumentsAndFiles)
@@ -127,8 +157,8 @@ TEST(CliCheck, NothingFoundExitsZero)
 TEST(CliCheck, FindingsExitThree)
 {
     Folder dir("check-found");
-    const std::string page =
-        dir.File("index.html", std::string(kPage) + "<img usemap=\"#nothing\">\n" + "<map name=\"m\"></map>\n");
+    const std::string page = dir.File("index.html", std::string(kPage) + "<img usemap=\"#nothing\" alt=\"x\">\n" +
+                                                        "<map name=\"m\"></map>\n");
     const Outcome r = Cli({"check", page});
     EXPECT_EQ(r.status, 3);
     EXPECT_EQ(r.out, page +

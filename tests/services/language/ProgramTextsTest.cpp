@@ -67,6 +67,11 @@ private slots:
         row("UsemapById", checktexts::UsemapById("park"), {"\"#park\""});
         row("UsemapTextBeforeHash", checktexts::UsemapTextBeforeHash("x#park"), {"\"x#park\""});
         row("DuplicateMapName", checktexts::DuplicateMapName("park", 31), {"\"park\"", "line 31"});
+        row("ImgMissingAlt", checktexts::ImgMissingAlt());
+        row("MapUnused", checktexts::MapUnused("park"), {"\"park\""});
+        row("SvgAttributesLeftOut", checktexts::SvgAttributesLeftOut(checktexts::QuotedNames({"dir", "accesskey"})),
+            {"\"dir\", \"accesskey\""});
+        row("SvgAttributesLeftOutOfArea", checktexts::SvgAttributesLeftOutOfArea(4, "\"dir\""), {"Area 4", "\"dir\""});
     }
     void everyCoreMessageHasItsEnglish()
     {
