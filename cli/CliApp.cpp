@@ -703,7 +703,7 @@ std::string FindingLine(const std::string& input, const Finding& f)
     if (f.hasMap)
         line += " map \"" + f.map + "\"";
     if (f.area >= 0)
-        line += std::string(f.hasMap ? "," : "") + " area " + std::to_string(f.area);
+        line += std::string(f.hasMap ? "," : "") + " area " + programtexts::AreaNumber(f.area).toStdString();
     std::string message = programtexts::TranslateText(f.message);
     std::erase(message, '\r');
     std::replace(message.begin(), message.end(), '\n', ' ');

@@ -10,7 +10,9 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QGridLayout>
+#include <QHeaderView>
 #include <QMessageBox>
+#include <QTreeView>
 
 #include <algorithm>
 
@@ -22,6 +24,9 @@ const QString kWarningCaption = QStringLiteral("Zephyrmap!");
 constexpr int kSideColumn = 3;
 constexpr int kListRow = 1;
 constexpr int kFirstAddedRow = 4;
+// The detail list's columns after the name.
+constexpr int kSizeColumn = 1;
+constexpr int kTypeColumn = 2;
 
 // One provider for every dialog, kept for the program's life: a dialog's
 // folder reader may still ask it while the dialog is being torn down.
@@ -42,6 +47,19 @@ ProgramFileDialog::ProgramFileDialog(Mode mode, QWidget* parent) : QFileDialog(p
     setFileMode(mode == Open ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
     if (mode == Save)
         setOption(QFileDialog::DontConfirmOverwrite);
+    FitDetailColumns();
+}
+
+void ProgramFileDialog::FitDetailColumns()
+{
+    // Qt starts the size and type columns as wide as "128.88 GB" and
+    // "mp3Folder", which cuts "53.4 KB" and "HTML document"; they follow
+    // their contents instead, and the name takes what is left.
+    auto* tree = findChild<QTreeView*>(QStringLiteral("treeView"));
+    if (!tree)
+        return;
+    for (int column : {kSizeColumn, kTypeColumn})
+        tree->header()->setSectionResizeMode(column, QHeaderView::ResizeToContents);
 }
 
 void ProgramFileDialog::SetProgramFilter(const QString& programFilter)

@@ -16,6 +16,9 @@ namespace
 struct CoreText {
     const char* context;
     const char* source;
+    // The core counts areas from 0, as its list does; a person reading
+    // English counts from 1, as the area page's rows do.
+    bool firstValueIsArea = false;
 };
 
 const CoreText kCoreTexts[] = {
@@ -55,7 +58,7 @@ const CoreText kCoreTexts[] = {
      QT_TRANSLATE_NOOP("CheckTexts", "リストで先にあるエリアに完全に隠れているため、このエリアはクリックできません。")},
     {"CheckTexts", QT_TRANSLATE_NOOP("CheckTexts", "エリアが画像(%1×%2)の外にはみ出しています。")},
     {"CheckTexts", QT_TRANSLATE_NOOP("CheckTexts", "エリアが画像(%1×%2)の外にあるため、クリックできません。")},
-    {"CheckTexts", QT_TRANSLATE_NOOP("CheckTexts", "エリア %1 と形・座標・リンクが同じです。")},
+    {"CheckTexts", QT_TRANSLATE_NOOP("CheckTexts", "エリア %1 と形・座標・リンクが同じです。"), true},
     {"CheckTexts", QT_TRANSLATE_NOOP("CheckTexts", "リンク先のファイル \"%1\" がありません。")},
     {"CheckTexts",
      QT_TRANSLATE_NOOP("CheckTexts", "IMGのUSEMAP \"%1\" に \"#\" がないため、どのマップも使われません。")},
@@ -135,17 +138,24 @@ QString Translate(const QString& text)
         if (!m.hasMatch())
             continue;
         const QString translated = ProgramLanguage::Translate(pattern.text->context, pattern.text->source);
+        const QString first =
+            pattern.text->firstValueIsArea ? programtexts::AreaNumber(m.captured(1).toInt()) : m.captured(1);
         // All values at once, so that a "%2" inside a file name stays text.
         switch (m.lastCapturedIndex()) {
         case 0:
             return translated;
         case 1:
-            return translated.arg(m.captured(1));
+            return translated.arg(first);
         default:
-            return translated.arg(m.captured(1), m.captured(2));
+            return translated.arg(first, m.captured(2));
         }
     }
     return text;
+}
+
+QString AreaNumber(int area)
+{
+    return QString::number(ProgramLanguage::Current() == Language::Japanese ? area : area + 1);
 }
 
 QString Translate(const std::string& text)
