@@ -109,6 +109,27 @@ const char kHelp[] =
     "  --help       show this text\n"
     "  --version    show the version\n";
 
+// One command's part of the help: its usage lines and what it does, from the
+// line that names it at the margin of the whole text to the next such line.
+std::string CommandHelp(const std::string& command)
+{
+    const std::string text(kHelp);
+    const std::string start = "\n  " + command + " ";
+    const std::size_t at = text.find(start);
+    if (at == std::string::npos)
+        return {};
+    std::size_t end = at + 1;
+    do {
+        end = text.find('\n', end) + 1;
+    } while (end < text.size() && text.compare(end, 3, "   ") == 0);
+    return "usage: zephyrmap-cli " + text.substr(at + 3, end - at - 3);
+}
+
+bool AsksForHelp(const std::vector<std::string>& args)
+{
+    return std::any_of(args.begin(), args.end(), [](const std::string& a) { return a == "--help" || a == "-h"; });
+}
+
 // All of a stream, unless it passes the read limit every file has.
 bool ReadBounded(std::istream& in, std::string& bytes)
 {
@@ -190,6 +211,13 @@ int CliApp::Run(const std::vector<std::string>& args)
     }
     if (command == "--version") {
         m_out << kVersionLine << "\n";
+        return 0;
+    }
+    if (AsksForHelp(rest)) {
+        const std::string help = CommandHelp(command);
+        if (help.empty())
+            return Usage("unknown command '" + command + "'");
+        m_out << help;
         return 0;
     }
     if (command == "convert")
