@@ -1343,7 +1343,7 @@ Check map</translation>
     </message>
     <message>
         <source>設定(&amp;O)...</source>
-        <translation>&amp;Settings...</translation>
+        <translation>Se&amp;ttings...</translation>
     </message>
     <message>
         <source>Zephyrmapの設定
@@ -1837,7 +1837,7 @@ Please check the link target.</translation>
     <name>FileFilter</name>
     <message>
         <source>画像ファイル(*.jpg *.jpeg *png *gif *bmp)|*.jpg;*.jpeg;*png;*.gif;*.bmp|JPEGファイル(*.jpg *.jpeg)|*.jpg;*.jpeg|PNGファイル(*.png)|*.png|GIFファイル(*gif)|*.gif|BMPファイル(*.bmp)|*.bmp|全てのファイル(*.*)|*.*||</source>
-        <translation>Images (*.jpg *.jpeg *.png *.gif *.bmp)|*.jpg;*.jpeg;*.png;*.gif;*.bmp|JPEG images (*.jpg *.jpeg)|*.jpg;*.jpeg|PNG images (*.png)|*.png|GIF images (*.gif)|*.gif|BMP images (*.bmp)|*.bmp|All files (*.*)|*.*||</translation>
+        <translation>Images (*.jpg *.jpeg *.png *.gif *.bmp)|*.jpg;*.jpeg;*png;*.gif;*.bmp|JPEG images (*.jpg *.jpeg)|*.jpg;*.jpeg|PNG images (*.png)|*.png|GIF images (*.gif)|*.gif|BMP images (*.bmp)|*.bmp|All files (*.*)|*.*||</translation>
     </message>
 </context>
 <context>

@@ -27,6 +27,7 @@ constexpr int kFirstAddedRow = 4;
 // The detail list's columns after the name.
 constexpr int kSizeColumn = 1;
 constexpr int kTypeColumn = 2;
+constexpr int kDateColumn = 3;
 
 // One provider for every dialog, kept for the program's life: a dialog's
 // folder reader may still ask it while the dialog is being torn down.
@@ -52,13 +53,13 @@ ProgramFileDialog::ProgramFileDialog(Mode mode, QWidget* parent) : QFileDialog(p
 
 void ProgramFileDialog::FitDetailColumns()
 {
-    // Qt starts the size and type columns as wide as "128.88 GB" and
-    // "mp3Folder", which cuts "53.4 KB" and "HTML document"; they follow
-    // their contents instead, and the name takes what is left.
+    // Qt starts the size, type and date columns as wide as "128.88 GB",
+    // "mp3Folder" and a short date, which cuts "53.4 KB", "HTML document"
+    // and a date with its time; they follow their contents instead.
     auto* tree = findChild<QTreeView*>(QStringLiteral("treeView"));
     if (!tree)
         return;
-    for (int column : {kSizeColumn, kTypeColumn})
+    for (int column : {kSizeColumn, kTypeColumn, kDateColumn})
         tree->header()->setSectionResizeMode(column, QHeaderView::ResizeToContents);
 }
 

@@ -60,7 +60,7 @@ TEST(CliLanguage, MessagesInEnglishUsageAsItWas)
     const Page page("none.html", "<html><p>no map</p></html>");
     InEnglish english;
     const Outcome none = Cli({"maps", page.path.string()});
-    EXPECT_EQ(none.err, "This HTML defines no usable clickable map.\n");
+    EXPECT_EQ(none.err, "This HTML defines no usable image map.\n");
     const Outcome usage = Cli({"maps"});
     EXPECT_EQ(usage.status, 2);
     EXPECT_EQ(usage.err.rfind("zephyrmap-cli: ", 0), 0u) << usage.err;
