@@ -24,6 +24,10 @@ endforeach()
 add_custom_target(zmman ALL DEPENDS ${ZM_MAN_PAGES})
 install(FILES ${ZM_MAN_PAGES} DESTINATION share/man/man1)
 
+# cpack installs what the build made; without this its "preinstall" step
+# would first build every target of the tree, the tests and benchmarks too.
+set(CMAKE_SKIP_INSTALL_ALL_DEPENDENCY TRUE)
+
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME zephyrmap)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
