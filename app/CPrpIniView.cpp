@@ -99,13 +99,20 @@ CPrpIniView::CPrpIniView(SettingsStore& store, QWidget* parent) : QWidget(parent
 
 void CPrpIniView::BuildLayout()
 {
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(BuildScreenGroup());
-    layout->addWidget(BuildOutputGroup());
-    layout->addWidget(BuildEditingGroup());
-    layout->addWidget(BuildGridGroup());
-    layout->addWidget(BuildLanguageGroup());
-    layout->addStretch();
+    // Two columns: the five groups stacked in one made the sheet taller than
+    // a 1280 x 720 or 1280 x 800 screen, with OK and Cancel off its bottom.
+    auto* columns = new QHBoxLayout(this);
+    auto* left = new QVBoxLayout;
+    left->addWidget(BuildScreenGroup());
+    left->addWidget(BuildOutputGroup());
+    left->addStretch();
+    auto* right = new QVBoxLayout;
+    right->addWidget(BuildEditingGroup());
+    right->addWidget(BuildGridGroup());
+    right->addWidget(BuildLanguageGroup());
+    right->addStretch();
+    columns->addLayout(left);
+    columns->addLayout(right);
 }
 
 QPushButton* CPrpIniView::AddColorRow(QGridLayout* grid, int row, const QString& label, const QString& button,

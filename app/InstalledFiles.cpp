@@ -44,5 +44,6 @@ QString InstalledFiles::HelpPagePath()
 
 QString InstalledFiles::ReadMePath()
 {
-    return Under(ProgramDataFolder(), QStringLiteral("ReadMe.txt"));
+    const bool english = ProgramLanguage::Current() == Language::English;
+    return Under(ProgramDataFolder(), english ? QStringLiteral("ReadMe_en.txt") : QStringLiteral("ReadMe.txt"));
 }

@@ -2,7 +2,6 @@
 #include "services/language/ProgramLanguage.h"
 
 #include <QApplication>
-#include <QLocale>
 
 int main(int argc, char* argv[])
 {
@@ -14,7 +13,7 @@ int main(int argc, char* argv[])
     // system ask for it; the language is chosen before any window is made.
     AppSettings settings;
     store->LoadSettings(settings);
-    ProgramLanguage::Install(ProgramLanguage::Choose(settings.Language, QLocale::system().uiLanguages()));
+    ProgramLanguage::Install(ProgramLanguage::ChooseForDesktop(settings.Language));
     CZephyrmapApp zephyrmap(std::move(store));
     return zephyrmap.Run(QApplication::arguments().mid(1));
 }

@@ -119,24 +119,25 @@ const char kHelp[] =
     "  --help       show this text (COMMAND --help: that command's part of it)\n"
     "  --version    show the version\n";
 
-// The part of the help text about `command`: its lines, up to the next
-// line that names a command, as a usage line.
+// One command's part of the help: its usage lines and what it does, from the
+// line that names it at the margin of the whole text to the next such line.
 std::string CommandHelp(const std::string& command)
 {
-    const std::string text = kHelp;
-    const std::size_t from = text.find("\n  " + command + " ");
-    if (from == std::string::npos)
-        return text;
-    std::size_t to = text.find('\n', from + 1);
-    while (to != std::string::npos && to + 3 < text.size() && text.compare(to + 1, 3, "   ") == 0)
-        to = text.find('\n', to + 1);
-    return "usage: zephyrmap-cli " + text.substr(from + 3, to + 1 - (from + 3));
+    const std::string text(kHelp);
+    const std::string start = "\n  " + command + " ";
+    const std::size_t at = text.find(start);
+    if (at == std::string::npos)
+        return {};
+    std::size_t end = at + 1;
+    do {
+        end = text.find('\n', end) + 1;
+    } while (end < text.size() && text.compare(end, 3, "   ") == 0);
+    return "usage: zephyrmap-cli " + text.substr(at + 3, end - at - 3);
 }
 
 bool AsksForHelp(const std::vector<std::string>& args)
 {
-    return std::find_if(args.begin(), args.end(), [](const std::string& a) { return a == "--help" || a == "-h"; }) !=
-           args.end();
+    return std::any_of(args.begin(), args.end(), [](const std::string& a) { return a == "--help" || a == "-h"; });
 }
 
 // All of a stream, unless it passes the read limit every file has.
@@ -261,8 +262,11 @@ int CliApp::Run(const std::vector<std::string>& args)
         m_out << kVersionLine << "\n";
         return 0;
     }
-    if (AsksForHelp(rest) && CommandHelp(command) != kHelp) {
-        m_out << CommandHelp(command);
+    if (AsksForHelp(rest)) {
+        const std::string help = CommandHelp(command);
+        if (help.empty())
+            return Usage("unknown command '" + command + "'");
+        m_out << help;
         return 0;
     }
     if (command == "convert")
@@ -801,7 +805,7 @@ std::string FindingLine(const std::string& input, const Finding& f)
     if (f.hasMap)
         line += " map \"" + f.map + "\"";
     if (f.area >= 0)
-        line += std::string(f.hasMap ? "," : "") + " area " + std::to_string(f.area);
+        line += std::string(f.hasMap ? "," : "") + " area " + programtexts::AreaNumber(f.area).toStdString();
     std::string message = programtexts::TranslateText(f.message);
     std::erase(message, '\r');
     std::replace(message.begin(), message.end(), '\n', ' ');

@@ -4,8 +4,6 @@
 #include "services/language/ProgramLanguage.h"
 #include "services/text/Utf8Bridge.h"
 
-#include <QLocale>
-
 #include <string>
 #include <vector>
 
@@ -16,8 +14,7 @@ int RunTool(const std::vector<std::string>& args)
 {
     // The program's messages follow the editor's language: its setting, else
     // the system's. The tool's own usage texts are English in any language.
-    ProgramLanguage::Install(
-        ProgramLanguage::Choose(ProgramLanguage::StoredSetting(), QLocale::system().uiLanguages()));
+    ProgramLanguage::Install(ProgramLanguage::ChooseForDesktop(ProgramLanguage::StoredSetting()));
     return CliApp().Run(args);
 }
 

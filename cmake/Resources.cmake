@@ -38,6 +38,7 @@ foreach(image ${ZM_TOOLBAR_IMAGES})
 endforeach()
 zm_share_copy(${CMAKE_SOURCE_DIR}/res/icons/zephyrmap.svg ${ZM_SHARE}/zephyrmap/help/zephyrmap.svg)
 zm_share_copy(${CMAKE_SOURCE_DIR}/res/ReadMe.txt ${ZM_SHARE}/zephyrmap/ReadMe.txt)
+zm_share_copy(${CMAKE_SOURCE_DIR}/res/ReadMe_en.txt ${ZM_SHARE}/zephyrmap/ReadMe_en.txt)
 zm_share_copy(${CMAKE_SOURCE_DIR}/res/zephyrmap.desktop ${ZM_SHARE}/applications/zephyrmap.desktop)
 zm_share_copy(${CMAKE_SOURCE_DIR}/res/zephyrmap-mime.xml ${ZM_SHARE}/mime/packages/zephyrmap.xml)
 

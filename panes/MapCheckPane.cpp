@@ -65,7 +65,7 @@ void MapCheckPane::Fill()
     QList<QTreeWidgetItem*> rows;
     for (const Finding& f : m_findings) {
         auto* row = new QTreeWidgetItem;
-        row->setText(ColumnArea, f.area >= 0 ? QString::number(f.area) : QString());
+        row->setText(ColumnArea, f.area >= 0 ? programtexts::AreaNumber(f.area) : QString());
         row->setText(ColumnCode, QString::fromLatin1(CodeName(f.code)));
         row->setText(ColumnMessage, programtexts::Translate(f.message));
         row->setToolTip(ColumnMessage, row->text(ColumnMessage));

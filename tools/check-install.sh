@@ -23,7 +23,8 @@ for program in bin/zephyrmap bin/zephyrmap-cli; do
 done
 for file in share/applications/zephyrmap.desktop share/mime/packages/zephyrmap.xml \
             share/icons/hicolor/scalable/apps/zephyrmap.svg share/icons/hicolor/48x48/apps/zephyrmap.png \
-            share/zephyrmap/help/index.html share/zephyrmap/help/index_en.html share/zephyrmap/ReadMe.txt; do
+            share/zephyrmap/help/index.html share/zephyrmap/help/index_en.html share/zephyrmap/ReadMe.txt \
+            share/zephyrmap/ReadMe_en.txt; do
   [ -s "$prefix/$file" ] || fail "$file missing or empty"
 done
 

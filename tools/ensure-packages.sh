@@ -8,6 +8,8 @@ packages=(cmake g++ clang clang-format make pkg-config python3 qt6-base-dev qt6-
           qt6-translations-l10n qt6-l10n-tools qt6-tools-dev libgtest-dev libbenchmark-dev libxml2-dev fonts-ipafont-gothic
           libopencv-core-dev libopencv-imgproc-dev libopencv-features2d-dev libopencv-calib3d-dev
           desktop-file-utils shared-mime-info libxml2-utils
+          # the Debian package: cpack's dpkg-shlibdeps, and the checks of what it holds
+          dpkg-dev appstream man-db
           # the end-to-end tests: a virtual X server, input, screenshots, the clipboard
           xvfb xauth xdotool imagemagick xclip
           # the browser test: the SVG form and the image map clicked in a real browser

@@ -48,11 +48,11 @@
     <name>CAboutDlg</name>
     <message>
         <source>ﾊﾞｰｼﾞｮﾝ情報</source>
-        <translation>About Zephyrmap !</translation>
+        <translation>About Zephyrmap</translation>
     </message>
     <message>
         <source>Zephyrmap !  Version 2.5.3 [Dec. 2009]</source>
-        <translation>Zephyrmap !  Version 2.5.3 [Dec. 2009]</translation>
+        <translation>Zephyrmap, version 2.5.3 (December 2009)</translation>
     </message>
 </context>
 <context>
@@ -83,7 +83,7 @@
     </message>
     <message>
         <source>説明文 &amp;ALT=</source>
-        <translation>Description &amp;ALT=</translation>
+        <translation>Alt text &amp;ALT=</translation>
     </message>
     <message>
         <source>ターゲットウィンドウ TAR&amp;GET=</source>
@@ -119,7 +119,7 @@
     </message>
     <message>
         <source>NOHREF ( リンクしない )</source>
-        <translation>NOHREF ( no link )</translation>
+        <translation>NOHREF (no link)</translation>
     </message>
     <message>
         <source>(エリアごとに異なる値)</source>
@@ -134,7 +134,7 @@
     </message>
     <message>
         <source>クリッカブルマップを使用するHTML文書を指定してください。</source>
-        <translation>Name the HTML document that uses the clickable map.</translation>
+        <translation>Name the HTML document that uses the image map.</translation>
     </message>
     <message>
         <source>参照...</source>
@@ -152,7 +152,7 @@
         <source>クリッカブルマップを使用するHTML文書のパスを<byte value="xd"/>
 正しく設定してください。</source>
         <translation>Please give the correct path of the HTML document
-that uses the clickable map.</translation>
+that uses the image map.</translation>
     </message>
     <message>
         <source>マップを使用するHTML文書の指定</source>
@@ -201,13 +201,13 @@ Redo
 ﾌﾞﾗｳｻﾞ
 ｿｰｽ</source>
         <translation>New
-From c.b.
-From html
+Paste HTML
+Open HTML
 
-To c.b.
-To html
+Copy HTML
+Save HTML
 
-Rect
+Rectangle
 Circle
 Polygon
 Trace
@@ -234,7 +234,7 @@ Source</translation>
     </message>
     <message>
         <source>メイン</source>
-        <translation>Main</translation>
+        <translation>Main Toolbar</translation>
     </message>
     <message>
         <source>マッププロパティ</source>
@@ -250,7 +250,7 @@ Source</translation>
     </message>
     <message>
         <source>最近使ったﾌｧｲﾙ</source>
-        <translation>Recent File</translation>
+        <translation>Recent Files</translation>
     </message>
     <message>
         <source>指定のﾌｧｲﾙを開く</source>
@@ -266,8 +266,8 @@ Source</translation>
     <message>
         <source>このHTMLには、複数のクリッカブルマップが定義されています。
 Zephyrmap!で編集するマップを下のリストから選択してください。</source>
-        <translation>This HTML defines more than one clickable map.
-Choose the map to edit in Zephyrmap! from the list below.</translation>
+        <translation>This HTML defines more than one image map.
+Choose the map to edit from the list below.</translation>
     </message>
     <message>
         <source>マップの選択</source>
@@ -279,7 +279,7 @@ Choose the map to edit in Zephyrmap! from the list below.</translation>
     </message>
     <message>
         <source>画像</source>
-        <translation>Picture</translation>
+        <translation>Image</translation>
     </message>
     <message>
         <source>キャンセル</source>
@@ -306,7 +306,7 @@ Choose the map to edit in Zephyrmap! from the list below.</translation>
     </message>
     <message>
         <source>画像のプロパティ &lt;IMG&gt;</source>
-        <translation>Picture properties &lt;IMG&gt;</translation>
+        <translation>Image properties &lt;IMG&gt;</translation>
     </message>
     <message>
         <source>相対パス</source>
@@ -314,7 +314,7 @@ Choose the map to edit in Zephyrmap! from the list below.</translation>
     </message>
     <message>
         <source>画像のサイズ</source>
-        <translation>Picture size</translation>
+        <translation>Image size</translation>
     </message>
     <message>
         <source>幅 WIDTH=</source>
@@ -326,7 +326,7 @@ Choose the map to edit in Zephyrmap! from the list below.</translation>
     </message>
     <message>
         <source>画像の周りの余白</source>
-        <translation>Space around the picture</translation>
+        <translation>Space around the image</translation>
     </message>
     <message>
         <source>左右 &amp;HSPACE=</source>
@@ -338,7 +338,7 @@ Choose the map to edit in Zephyrmap! from the list below.</translation>
     </message>
     <message>
         <source>画像URL &amp;SRC=</source>
-        <translation>Picture URL &amp;SRC=</translation>
+        <translation>Image URL &amp;SRC=</translation>
     </message>
     <message>
         <source>枠の太さ &amp;BORDER=</source>
@@ -346,11 +346,11 @@ Choose the map to edit in Zephyrmap! from the list below.</translation>
     </message>
     <message>
         <source>画像の位置 A&amp;LIGN=</source>
-        <translation>Picture alignment A&amp;LIGN=</translation>
+        <translation>Image alignment A&amp;LIGN=</translation>
     </message>
     <message>
         <source>説明文 AL&amp;T=</source>
-        <translation>Description AL&amp;T=</translation>
+        <translation>Alt text AL&amp;T=</translation>
     </message>
     <message>
         <source>マップを使用するHTML文書の指定</source>
@@ -362,7 +362,7 @@ Choose the map to edit in Zephyrmap! from the list below.</translation>
     </message>
     <message>
         <source>マップで使用する画像の指定</source>
-        <translation>Choose the Map&apos;s Picture</translation>
+        <translation>Choose the Map&apos;s Image</translation>
     </message>
 </context>
 <context>
@@ -385,11 +385,11 @@ Choose the map to edit in Zephyrmap! from the list below.</translation>
     </message>
     <message>
         <source>マップの名前 &amp;USEMAP= / NAME=</source>
-        <translation>Map name &amp;USEMAP= / NAME=</translation>
+        <translation>Map name NAME= / &amp;USEMAP=</translation>
     </message>
     <message>
         <source>マップの画像 &amp;SRC=</source>
-        <translation>Map picture &amp;SRC=</translation>
+        <translation>Map image &amp;SRC=</translation>
     </message>
     <message>
         <source>マップを使用する&amp;HTML文書</source>
@@ -397,7 +397,7 @@ Choose the map to edit in Zephyrmap! from the list below.</translation>
     </message>
     <message>
         <source>マップで使用する画像の指定</source>
-        <translation>Choose the Map&apos;s Picture</translation>
+        <translation>Choose the Map&apos;s Image</translation>
     </message>
     <message>
         <source>マップを使用するHTML文書の指定</source>
@@ -412,7 +412,7 @@ Choose the map to edit in Zephyrmap! from the list below.</translation>
     <name>CPrpIni</name>
     <message>
         <source>Zephyrmap ! の設定</source>
-        <translation>Zephyrmap ! Settings</translation>
+        <translation>Zephyrmap Settings</translation>
     </message>
     <message>
         <source>OK</source>
@@ -426,7 +426,7 @@ Choose the map to edit in Zephyrmap! from the list below.</translation>
         <source>&quot;デフォルトエリアを自動的に最後尾に配置する&quot;設定は、<byte value="xd"/>
 次回Zephyrnap!を起動した時から有効になります。</source>
         <translation>The setting &quot;Move the DEFAULT area to the end of the list&quot;
-takes effect when Zephyrmap! next starts.</translation>
+takes effect when Zephyrmap next starts.</translation>
     </message>
 </context>
 <context>
@@ -457,11 +457,11 @@ takes effect when Zephyrmap! next starts.</translation>
     </message>
     <message>
         <source>画像を開くアプリケーションの場所(&amp;I)</source>
-        <translation>Application that opens p&amp;ictures</translation>
+        <translation>Application that opens &amp;images</translation>
     </message>
     <message>
         <source>画像を開くアプリケーションの指定</source>
-        <translation>Choose the Application That Opens Pictures</translation>
+        <translation>Choose the Application That Opens Images</translation>
     </message>
     <message>
         <source>標準のアプリケーション(&amp;X)</source>
@@ -493,11 +493,11 @@ takes effect when Zephyrmap! next starts.</translation>
     </message>
     <message>
         <source>画像を編集するエディタの場所(&amp;E)</source>
-        <translation>&amp;Editor for pictures</translation>
+        <translation>&amp;Editor for images</translation>
     </message>
     <message>
         <source>画像を開くエディタの指定</source>
-        <translation>Choose the Editor for Pictures</translation>
+        <translation>Choose the Editor for Images</translation>
     </message>
     <message>
         <source>参照 ...</source>
@@ -663,11 +663,11 @@ takes effect when Zephyrmap! next starts.</translation>
     </message>
     <message>
         <source>エリアがずれているときは、エリアや元の画像の目印になる点を押して、新しい画像の正しい位置までドラッグしてください(3組まで)。1組で位置を、2組で縦横の倍率を、3組で回転も合わせます。右クリックで基準点を消します。</source>
-        <translation>Where the areas are off, press on a landmark of the areas or of the old picture and drag it to where it belongs in the new picture (up to three pairs). One pair fits the position, two the scales across and down, three the turn as well. A right click takes a reference point away.</translation>
+        <translation>Where the areas are off, press on a landmark of the areas or of the old image and drag it to where it belongs in the new image (up to three pairs). One pair fits the position, two the scales across and down, three the turn as well. A right click takes a reference point away.</translation>
     </message>
     <message>
         <source>元の画像を重ねて表示(&amp;O)</source>
-        <translation>&amp;Overlay the Old Picture</translation>
+        <translation>&amp;Overlay the Old Image</translation>
     </message>
     <message>
         <source>基準点を消す(&amp;C)</source>
@@ -687,15 +687,15 @@ takes effect when Zephyrmap! next starts.</translation>
     </message>
     <message>
         <source>手がかりになる特徴が少ないため、画像の大きさの比から求めました。</source>
-        <translation>Too few features to match: found from the ratio of the pictures&apos; sizes.</translation>
+        <translation>Too few features to match: found from the ratio of the images&apos; sizes.</translation>
     </message>
     <message>
         <source>元の画像がないため、マップの大きさ(%1×%2)と新しい画像の大きさの比から求めました。</source>
-        <translation>The old picture is not at hand: found from the ratio of the map&apos;s size (%1×%2) to the new picture&apos;s.</translation>
+        <translation>The old image is not at hand: found from the ratio of the map&apos;s size (%1×%2) to the new image&apos;s.</translation>
     </message>
     <message>
         <source>新しい画像の外に出るエリア: %1</source>
-        <translation>Areas outside the new picture: %1</translation>
+        <translation>Areas outside the new image: %1</translation>
     </message>
     <message>
         <source>倍率 横 %1 × 縦 %2、回転 %3°、移動 (%4, %5)</source>
@@ -707,20 +707,20 @@ takes effect when Zephyrmap! next starts.</translation>
     <message>
         <source>クリッカブルマップの内容が変更されています。<byte value="xd"/>
 マップのデータを出力しますか?</source>
-        <translation>The clickable map has changed.
-Do you want to output the map?</translation>
+        <translation>The image map has changed.
+Do you want to save the map?</translation>
     </message>
     <message>
         <source>テキストファイルに出力</source>
-        <translation>Save as Text File</translation>
+        <translation>Save as HTML File</translation>
     </message>
     <message>
         <source>クリップボードに出力</source>
-        <translation>Copy to Clipboard</translation>
+        <translation>Copy HTML</translation>
     </message>
     <message>
         <source>Zephyrmap!形式で保存</source>
-        <translation>Save as Zephyrmap! File</translation>
+        <translation>Save as Zephyrmap File</translation>
     </message>
     <message>
         <source>変更を破棄</source>
@@ -747,15 +747,15 @@ Do you want to output the map?</translation>
     </message>
     <message>
         <source>ShiftJIS</source>
-        <translation>ShiftJIS</translation>
+        <translation>Shift_JIS</translation>
     </message>
     <message>
         <source>JIS</source>
-        <translation>JIS</translation>
+        <translation>ISO-2022-JP</translation>
     </message>
     <message>
         <source>EUC</source>
-        <translation>EUC</translation>
+        <translation>EUC-JP</translation>
     </message>
     <message>
         <source>UTF-8</source>
@@ -763,11 +763,11 @@ Do you want to output the map?</translation>
     </message>
     <message>
         <source>UTF-8 (シグニチャコード無し)</source>
-        <translation>UTF-8 (without signature)</translation>
+        <translation>UTF-8</translation>
     </message>
     <message>
         <source>UTF-8 (シグニチャコード有り)</source>
-        <translation>UTF-8 (with signature)</translation>
+        <translation>UTF-8 with BOM</translation>
     </message>
     <message>
         <source>UTF-16</source>
@@ -775,11 +775,11 @@ Do you want to output the map?</translation>
     </message>
     <message>
         <source>UTF-16 (Little-Endian)</source>
-        <translation>UTF-16 (Little-Endian)</translation>
+        <translation>UTF-16LE</translation>
     </message>
     <message>
         <source>UTF-16 (Big-Endian)</source>
-        <translation>UTF-16 (Big-Endian)</translation>
+        <translation>UTF-16BE</translation>
     </message>
     <message>
         <source>自動</source>
@@ -791,11 +791,11 @@ Do you want to output the map?</translation>
     </message>
     <message>
         <source>LF (UNIX)</source>
-        <translation>LF (UNIX)</translation>
+        <translation>LF (macOS, Linux)</translation>
     </message>
     <message>
         <source>CR (Macintosh)</source>
-        <translation>CR (Macintosh)</translation>
+        <translation>CR (classic Mac OS)</translation>
     </message>
 </context>
 <context>
@@ -804,7 +804,7 @@ Do you want to output the map?</translation>
         <source>ファイル &quot;%1&quot; が見つかりません。<byte value="xd"/>
 Zephyrmap!を入れ直してください。</source>
         <translation>The file &quot;%1&quot; is missing.
-Please install Zephyrmap! again.</translation>
+Please install Zephyrmap again.</translation>
     </message>
     <message>
         <source>ファイル &quot;%1&quot; を開くアプリケーションが見つかりません。</source>
@@ -817,20 +817,20 @@ Please install Zephyrmap! again.</translation>
         <source>画像のレンダリング処理に失敗しました。<byte value="xd"/>
 画像サイズが、Zephyrmap!の処理能力を超えている可能性があります。<byte value="xd"/>
 表示倍率を低く設定して見て下さい。</source>
-        <translation>The picture could not be rendered.
-It may be larger than Zephyrmap! can handle.
+        <translation>The image could not be rendered.
+It may be larger than Zephyrmap can handle.
 Please try a lower magnification.</translation>
     </message>
     <message>
         <source>ｴﾘｱ数 : %1</source>
-        <translation>Areas : %1</translation>
+        <translation>Areas: %1</translation>
     </message>
 </context>
 <context>
     <name>CheckTexts</name>
     <message>
         <source>リンクのあるエリアにALTがありません。スクリーンリーダーはこのリンクを読み上げられません。</source>
-        <translation>An area with a link has no ALT. Screen readers cannot read this link out.</translation>
+        <translation>An area with a link has no alt text. Screen readers cannot read this link out.</translation>
     </message>
     <message>
         <source>幅か高さが0の四角形です。クリックできる部分がありません。</source>
@@ -850,11 +850,11 @@ Please try a lower magnification.</translation>
     </message>
     <message>
         <source>エリアが画像(%1×%2)の外にはみ出しています。</source>
-        <translation>The area reaches outside the picture (%1×%2).</translation>
+        <translation>The area reaches outside the image (%1×%2).</translation>
     </message>
     <message>
         <source>エリアが画像(%1×%2)の外にあるため、クリックできません。</source>
-        <translation>The area lies outside the picture (%1×%2), so it cannot be clicked.</translation>
+        <translation>The area lies outside the image (%1×%2), so it cannot be clicked.</translation>
     </message>
     <message>
         <source>エリア %1 と形・座標・リンクが同じです。</source>
@@ -934,7 +934,7 @@ Print</translation>
     <message>
         <source>新規にクリッカブルマップを作成
 新規マップ</source>
-        <translation>Create a new clickable map
+        <translation>Create a new image map
 New map</translation>
     </message>
     <message>
@@ -944,7 +944,7 @@ New map</translation>
     <message>
         <source>HTMLファイルからクリッカブルマップを開く
 HTMLから開く</source>
-        <translation>Open a clickable map from an HTML file
+        <translation>Open an image map from an HTML file
 Open from HTML</translation>
     </message>
     <message>
@@ -954,8 +954,8 @@ Open from HTML</translation>
     <message>
         <source>クリップボードからクリッカブルマップを開く
 クリップボードから開く</source>
-        <translation>Open a clickable map from the clipboard
-Open from clipboard</translation>
+        <translation>Open an image map from HTML on the clipboard
+Paste HTML</translation>
     </message>
     <message>
         <source>HTMLソースを保存(&amp;T)...	Ctrl+L</source>
@@ -964,7 +964,7 @@ Open from clipboard</translation>
     <message>
         <source>クリッカブルマップのHTMLソースをファイルに保存
 HTMLソースを保存</source>
-        <translation>Save the clickable map&apos;s HTML source to a file
+        <translation>Save the image map&apos;s HTML source to a file
 Save HTML source</translation>
     </message>
     <message>
@@ -984,8 +984,8 @@ Update the map in the HTML document</translation>
     <message>
         <source>クリッカブルマップのHTMLソースをクリップボードに出力
 HTMLソースをクリップボードに出力</source>
-        <translation>Copy the clickable map&apos;s HTML source to the clipboard
-Copy HTML source to clipboard</translation>
+        <translation>Copy the image map&apos;s HTML source to the clipboard
+Copy HTML</translation>
     </message>
     <message>
         <source>SVGソースを保存(&amp;G)...</source>
@@ -994,7 +994,7 @@ Copy HTML source to clipboard</translation>
     <message>
         <source>画像の大きさに合わせて伸び縮みするSVG形式のマップをファイルに保存
 SVGソースを保存</source>
-        <translation>Save the map as SVG, which scales with the picture, to a file
+        <translation>Save the map as SVG, which scales with the image, to a file
 Save SVG source</translation>
     </message>
     <message>
@@ -1004,7 +1004,7 @@ Save SVG source</translation>
     <message>
         <source>画像の大きさに合わせて伸び縮みするSVG形式のマップをクリップボードに出力
 SVGをクリップボードに出力</source>
-        <translation>Copy the map as SVG, which scales with the picture, to the clipboard
+        <translation>Copy the map as SVG, which scales with the image, to the clipboard
 Copy SVG to clipboard</translation>
     </message>
     <message>
@@ -1134,8 +1134,8 @@ Delete vertex</translation>
     <message>
         <source>RECTエリアの作成
 RECT</source>
-        <translation>Draw a RECT area
-RECT</translation>
+        <translation>Draw a rectangle
+Rectangle</translation>
     </message>
     <message>
         <source>円形(&amp;L)</source>
@@ -1144,8 +1144,8 @@ RECT</translation>
     <message>
         <source>CIRCエリアの作成
 CIRC</source>
-        <translation>Draw a CIRC area
-CIRC</translation>
+        <translation>Draw a circle
+Circle</translation>
     </message>
     <message>
         <source>多角形(&amp;N)</source>
@@ -1154,8 +1154,8 @@ CIRC</translation>
     <message>
         <source>POLYエリアの作成
 POLY</source>
-        <translation>Draw a POLY area
-POLY</translation>
+        <translation>Draw a polygon
+Polygon</translation>
     </message>
     <message>
         <source>領域をトレース(&amp;T)</source>
@@ -1164,7 +1164,7 @@ POLY</translation>
     <message>
         <source>クリックした領域の輪郭からPOLYエリアを作成
 領域をトレース</source>
-        <translation>Make a POLY area from the outline of the region clicked
+        <translation>Make a polygon from the outline of the region clicked
 Trace region</translation>
     </message>
     <message>
@@ -1284,7 +1284,7 @@ Same height</translation>
     <message>
         <source>クリッカブルマップをブラウザでプレビュー
 ブラウザでプレビュー</source>
-        <translation>Preview the clickable map in a browser
+        <translation>Preview the image map in a browser
 Preview in browser</translation>
     </message>
     <message>
@@ -1294,7 +1294,7 @@ Preview in browser</translation>
     <message>
         <source>クリッカブルマップのHTMLソースをプレビュー
 HTMLソースをプレビュー</source>
-        <translation>Preview the clickable map&apos;s HTML source
+        <translation>Preview the image map&apos;s HTML source
 Preview HTML source</translation>
     </message>
     <message>
@@ -1319,13 +1319,13 @@ Edit the map&apos;s HTML</translation>
     </message>
     <message>
         <source>画像をエディタで開く(&amp;I)</source>
-        <translation>Edit the P&amp;icture</translation>
+        <translation>Edit the &amp;Image</translation>
     </message>
     <message>
         <source>このマップの画像を外部アプリケーションで編集
 このマップの画像を編集</source>
-        <translation>Edit this map&apos;s picture in another application
-Edit the map&apos;s picture</translation>
+        <translation>Edit this map&apos;s image in another application
+Edit the map&apos;s image</translation>
     </message>
     <message>
         <source>リンク先をエディタで開く(&amp;E)</source>
@@ -1359,23 +1359,23 @@ Check map</translation>
     </message>
     <message>
         <source>設定(&amp;O)...</source>
-        <translation>&amp;Options...</translation>
+        <translation>Se&amp;ttings...</translation>
     </message>
     <message>
         <source>Zephyrmapの設定
 設定</source>
-        <translation>Zephyrmap settings
-Options</translation>
+        <translation>Change Zephyrmap&apos;s settings
+Settings</translation>
     </message>
     <message>
         <source>ﾂｰﾙ ﾊﾞｰ(&amp;T)</source>
-        <translation>&amp;Tool Bar</translation>
+        <translation>&amp;Toolbar</translation>
     </message>
     <message>
         <source>ツールバーの表示/非表示
 ツールバーの表示切替</source>
-        <translation>Show or hide the tool bar
-Tool bar</translation>
+        <translation>Show or hide the toolbar
+Toolbar</translation>
     </message>
     <message>
         <source>マッププロパティ(&amp;M)</source>
@@ -1404,7 +1404,7 @@ Status bar</translation>
     <message>
         <source>クリッカブルマップのエリアにハッチングを表示する
 エリアにハッチングを表示</source>
-        <translation>Show the clickable map&apos;s areas hatched
+        <translation>Show the image map&apos;s areas hatched
 Hatch areas</translation>
     </message>
     <message>
@@ -1524,7 +1524,7 @@ Zoom out</translation>
     <message>
         <source>画像全体がウィンドウに収まる表示倍率に
 ウィンドウに合わせる</source>
-        <translation>Zoom so that the whole picture fits the window
+        <translation>Zoom so that the whole image fits the window
 Fit to window</translation>
     </message>
     <message>
@@ -1534,7 +1534,7 @@ Fit to window</translation>
     <message>
         <source>画像の上にグリッドを表示する
 グリッドを表示</source>
-        <translation>Show a grid over the picture
+        <translation>Show a grid over the image
 Show grid</translation>
     </message>
     <message>
@@ -1559,13 +1559,13 @@ Snap to areas</translation>
     </message>
     <message>
         <source>Zephyrmap ! ヘルプ(&amp;H)	F1</source>
-        <translation>Zephyrmap ! &amp;Help	F1</translation>
+        <translation>Zephyrmap &amp;Help	F1</translation>
     </message>
     <message>
         <source>Zephyrmap!のヘルプを読む
 Zephyrmap!ヘルプ</source>
-        <translation>Read the Zephyrmap! help
-Zephyrmap! help</translation>
+        <translation>Read the Zephyrmap help
+Zephyrmap help</translation>
     </message>
     <message>
         <source>ReadMeファイルを読む(&amp;R)</source>
@@ -1579,7 +1579,7 @@ Read the ReadMe file</translation>
     </message>
     <message>
         <source>ﾊﾞｰｼﾞｮﾝ情報(&amp;A)...</source>
-        <translation>&amp;About Zephyrmap !...</translation>
+        <translation>&amp;About Zephyrmap</translation>
     </message>
     <message>
         <source>ﾌﾟﾛｸﾞﾗﾑの情報、ﾊﾞｰｼﾞｮﾝそして著作権を表示
@@ -1648,7 +1648,7 @@ Zoom to Selection</translation>
     <message>
         <source>マップの画像を新しい画像に差し替え、エリアを新しい画像に合わせて動かす
 画像を差し替えてエリアを合わせる</source>
-        <translation>Replace the map&apos;s picture with a new one and move the areas to fit it
+        <translation>Replace the map&apos;s image with a new one and move the areas to fit it
 Replace image and fit areas</translation>
     </message>
 </context>
@@ -1680,8 +1680,8 @@ Replace image and fit areas</translation>
     <message>
         <source>クリップボードの内容を保持するプログラムが動いていないため、Zephyrmap!を終了するとクリップボードの内容は失われます。<byte value="xd"/>
 HTMLソースをファイルに保存するか、Zephyrmap!形式で保存してから終了してください。</source>
-        <translation>No program is running that keeps the clipboard&apos;s contents, so they are lost when Zephyrmap! ends.
-Save the HTML source to a file, or save in the Zephyrmap! format, before you quit.</translation>
+        <translation>No program is running that keeps the clipboard&apos;s contents, so they are lost when Zephyrmap ends.
+Save the HTML source to a file, or save in the Zephyrmap format, before you quit.</translation>
     </message>
     <message>
         <source>HTMLファイルから開く</source>
@@ -1689,14 +1689,14 @@ Save the HTML source to a file, or save in the Zephyrmap! format, before you qui
     </message>
     <message>
         <source>ソースコードをファイルに保存</source>
-        <translation>Save Source Code to File</translation>
+        <translation>Save HTML Source</translation>
     </message>
     <message>
         <source>はすでに存在します。<byte value="xd"/>
 上書きすると、クリッカブルマップタグ以外のHTMLソースは失われます。<byte value="xd"/>
 上書きしますか?</source>
         <translation> already exists.
-Overwriting it loses all its HTML source but the clickable map&apos;s tags.
+Overwriting it loses all its HTML source but the image map&apos;s tags.
 Overwrite it?</translation>
     </message>
     <message>
@@ -1743,7 +1743,7 @@ The file was not changed.</translation>
     </message>
     <message>
         <source>ファイル&quot;%1&quot;の%2行目の書き換える部分に、Zephyrmap!で扱えない文字があります。</source>
-        <translation>The part to replace on line %2 of the file &quot;%1&quot; holds characters Zephyrmap! cannot handle.</translation>
+        <translation>The part to replace on line %2 of the file &quot;%1&quot; holds characters Zephyrmap cannot handle.</translation>
     </message>
     <message>
         <source>ファイル&quot;%1&quot;の%2行目で、マップのタグがページの他の部分(閉じていないコメントや引用符、マップの文字の中のタグなど)とつながっているため、マップだけを書き換えることができません。</source>
@@ -1775,7 +1775,7 @@ Please check the applications in the settings.</translation>
         <source>ファイルへの関連付けが正しく行われていないため、標準のアプリケーションを見つけることが出来ませんでした。<byte value="xd"/>
 WINDOWSのアプリケーションの関連付けを正しく設定するか、Zephyrmap!の[設定]コマンドで外部アプリケーションを指定してください。</source>
         <translation>No default application was found, because no application is associated with the file.
-Associate an application with the file type on your desktop, or name the application with Zephyrmap!&apos;s [Options] command.</translation>
+Associate an application with the file type on your desktop, or name the application in Zephyrmap&apos;s settings (Tools &gt; Settings).</translation>
     </message>
     <message>
         <source>このエリアには、リンクが設定されていません。</source>
@@ -1838,7 +1838,7 @@ Please check the link target.</translation>
 <byte value="xd"/>
 &lt;HEAD&gt;<byte value="xd"/>
   &lt;META http-equiv=&quot;Content-Type&quot; content=&quot;text/html; charset=UTF-8&quot;&gt;<byte value="xd"/>
-  &lt;TITLE&gt;Zephyrmap ! Preview&lt;/TITLE&gt;<byte value="xd"/>
+  &lt;TITLE&gt;Zephyrmap Preview&lt;/TITLE&gt;<byte value="xd"/>
 &lt;/HEAD&gt;<byte value="xd"/>
 <byte value="xd"/>
 &lt;BODY&gt;<byte value="xd"/>
@@ -1850,7 +1850,7 @@ Please check the link target.</translation>
     <name>FileFilter</name>
     <message>
         <source>画像ファイル(*.jpg *.jpeg *png *gif *bmp)|*.jpg;*.jpeg;*png;*.gif;*.bmp|JPEGファイル(*.jpg *.jpeg)|*.jpg;*.jpeg|PNGファイル(*.png)|*.png|GIFファイル(*gif)|*.gif|BMPファイル(*.bmp)|*.bmp|全てのファイル(*.*)|*.*||</source>
-        <translation>Pictures (*.jpg *.jpeg *png *gif *bmp)|*.jpg;*.jpeg;*png;*.gif;*.bmp|JPEG files (*.jpg *.jpeg)|*.jpg;*.jpeg|PNG files (*.png)|*.png|GIF files (*gif)|*.gif|BMP files (*.bmp)|*.bmp|All files (*.*)|*.*||</translation>
+        <translation>Images (*.jpg *.jpeg *.png *.gif *.bmp)|*.jpg;*.jpeg;*png;*.gif;*.bmp|JPEG images (*.jpg *.jpeg)|*.jpg;*.jpeg|PNG images (*.png)|*.png|GIF images (*.gif)|*.gif|BMP images (*.bmp)|*.bmp|All files (*.*)|*.*||</translation>
     </message>
 </context>
 <context>
@@ -1866,6 +1866,10 @@ Please check the link target.</translation>
     <message>
         <source>Preview</source>
         <translation>Preview</translation>
+    </message>
+    <message>
+        <source> kbyte</source>
+        <translation> KB</translation>
     </message>
 </context>
 <context>
@@ -1915,7 +1919,7 @@ Please check the link target.</translation>
     </message>
     <message>
         <source>言語の変更は、次回Zephyrmap!を起動した時から有効になります。</source>
-        <translation>A new language takes effect when Zephyrmap! next starts.</translation>
+        <translation>A new language takes effect when Zephyrmap next starts.</translation>
     </message>
 </context>
 <context>
@@ -1949,27 +1953,27 @@ Please check the link target.</translation>
     </message>
     <message>
         <source>このHTMLには有効なクリッカブルマップが定義されていません。</source>
-        <translation>This HTML defines no usable clickable map.</translation>
+        <translation>This HTML defines no usable image map.</translation>
     </message>
     <message>
         <source>読み込んだHTMLコードに構文エラーがある為、クリッカブルマップデータの作成に失敗しました。<byte value="xd"/>
 HTMLコードを修正して、もう一度読み込みを行って下さい。</source>
-        <translation>The clickable map could not be made: the HTML code read has a syntax error.
+        <translation>The image map could not be made: the HTML code read has a syntax error.
 Please correct the HTML code and read it again.</translation>
     </message>
     <message>
         <source>このファイルは、Zephyrmap!形式のファイルではないか壊れているため、読み込むことができません。</source>
-        <translation>This file cannot be read: it is not a Zephyrmap! file, or it is damaged.</translation>
+        <translation>This file cannot be read: it is not a Zephyrmap file, or it is damaged.</translation>
     </message>
     <message>
         <source>このファイルは、新しいバージョンのZephyrmap!で作成されているため、読み込むことができません。</source>
-        <translation>This file cannot be read: it was made by a newer version of Zephyrmap!.</translation>
+        <translation>This file cannot be read: it was made by a newer version of Zephyrmap.</translation>
     </message>
     <message>
         <source>このファイルは、旧バージョンのZephyrmap!で作成されています。<byte value="xd"/>
 このファイルを保存した場合、今後V2.4.2以前のZephyrmap!では開くことが出来なくなりますので、ご注意下さい。</source>
-        <translation>This file was made by an older version of Zephyrmap!.
-Please note: once saved, it can no longer be opened by Zephyrmap! V2.4.2 or earlier.</translation>
+        <translation>This file was made by an older version of Zephyrmap.
+Please note: once saved, it can no longer be opened by Zephyrmap 2.4.2 or earlier.</translation>
     </message>
     <message>
         <source>予期しないファイル形式です。</source>
@@ -1982,14 +1986,14 @@ Please note: once saved, it can no longer be opened by Zephyrmap! V2.4.2 or earl
     <message>
         <source>画像ファイル&quot; %1 &quot;が見つかりません。<byte value="xd"/>
 改めて画像ファイルを選択してください。</source>
-        <translation>The picture file &quot; %1 &quot; was not found.
-Please choose the picture file again.</translation>
+        <translation>The image file &quot;%1&quot; was not found.
+Please choose the image file again.</translation>
     </message>
     <message>
         <source>画像ファイル&quot; %1 &quot;を読み込めませんでした。<byte value="xd"/>
 JPEG、PNG、GIF、BMPの画像ファイルを選択してください。</source>
-        <translation>The picture file &quot; %1 &quot; could not be read.
-Please choose a JPEG, PNG, GIF or BMP picture.</translation>
+        <translation>The image file &quot;%1&quot; could not be read.
+Please choose a JPEG, PNG, GIF or BMP image.</translation>
     </message>
     <message numerus="yes">
         <source>このHTMLには、読み取れない文字が%n個あったため、&quot;�&quot;に置き換えて読み込みました。<byte value="xd"/>
@@ -2006,11 +2010,11 @@ The first of them is on line %1.</numerusform>
     <name>NativeFileCommands</name>
     <message>
         <source>Zephyrmap!形式のファイルを開く</source>
-        <translation>Open a Zephyrmap! File</translation>
+        <translation>Open a Zephyrmap File</translation>
     </message>
     <message>
         <source>Zephyrmap!ファイル(*.zmf)|*.zmf||</source>
-        <translation>Zephyrmap! files (*.zmf)|*.zmf||</translation>
+        <translation>Zephyrmap files (*.zmf)|*.zmf||</translation>
     </message>
     <message>
         <source>名前を付けて保存</source>
@@ -2031,7 +2035,7 @@ Rename the file or folder, then open it again.</translation>
     <name>PictureSizeNotice</name>
     <message>
         <source>画像の大きさ(%1×%2)がマップのWIDTHとHEIGHT(%3×%4)と違います。</source>
-        <translation>The picture&apos;s size (%1×%2) is not the map&apos;s WIDTH and HEIGHT (%3×%4).</translation>
+        <translation>The image&apos;s size (%1×%2) is not the map&apos;s WIDTH and HEIGHT (%3×%4).</translation>
     </message>
 </context>
 <context>
@@ -2054,34 +2058,34 @@ Please check the path.</translation>
     <name>RefitCommands</name>
     <message>
         <source>差し替える新しい画像の指定</source>
-        <translation>Choose the New Picture</translation>
+        <translation>Choose the New Image</translation>
     </message>
 </context>
 <context>
     <name>RefitTexts</name>
     <message>
         <source>画像の画素を読み取れませんでした。</source>
-        <translation>The picture&apos;s pixels could not be read.</translation>
+        <translation>The image&apos;s pixels could not be read.</translation>
     </message>
     <message>
         <source>元の画像がなく、マップのWIDTHとHEIGHTもないため、元の画像の大きさがわかりません。</source>
-        <translation>The old picture is not at hand and the map has no WIDTH and HEIGHT, so the old picture&apos;s size is unknown.</translation>
+        <translation>The old image is not at hand and the map has no WIDTH and HEIGHT, so the old image&apos;s size is unknown.</translation>
     </message>
     <message>
         <source>新しい画像は元の画像と同じ場面ではないようです。合う特徴が見つかりませんでした。</source>
-        <translation>The new picture does not seem to show the old picture&apos;s scene: no features match.</translation>
+        <translation>The new image does not seem to show the old image&apos;s scene: no features match.</translation>
     </message>
     <message>
         <source>画像に目印になる模様が少なすぎるため、新しい画像が元の画像のどこに当たるかわかりません。</source>
-        <translation>The pictures have too little detail to tell where the new picture lies over the old one.</translation>
+        <translation>The images have too little detail to tell where the new image lies over the old one.</translation>
     </message>
     <message>
         <source>新しい画像は、元の画像を大きく回転したか、裏返したか、斜めにゆがめたか、16倍を超えて拡大・縮小したものです。エリアを合わせられません。</source>
-        <translation>The new picture is the old one turned far, mirrored, slanted or scaled more than sixteen times; the areas cannot be fitted to it.</translation>
+        <translation>The new image is the old one turned far, mirrored, slanted or scaled more than sixteen times; the areas cannot be fitted to it.</translation>
     </message>
     <message>
         <source>画像が大きすぎるため、合わせられません。</source>
-        <translation>The pictures are too large to fit.</translation>
+        <translation>The images are too large to fit.</translation>
     </message>
     <message>
         <source>基準点どうしが近すぎます。離れた点を選んでください。</source>
@@ -2093,14 +2097,14 @@ Please check the path.</translation>
     </message>
     <message>
         <source>基準点の並びが裏返しになっています。</source>
-        <translation>The reference points turn the picture over.</translation>
+        <translation>The reference points turn the image over.</translation>
     </message>
 </context>
 <context>
     <name>RegionTracing</name>
     <message>
         <source>トレースの色の許容差 : %1  ( [ で下げる、] で上げる )</source>
-        <translation>Trace colour tolerance : %1  ( [ lowers it, ] raises it )</translation>
+        <translation>Trace colour tolerance: %1 ([ lowers it, ] raises it)</translation>
     </message>
     <message>
         <source>領域 : %1 ピクセル (画像の %2%)</source>

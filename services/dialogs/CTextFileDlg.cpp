@@ -2,6 +2,7 @@
 
 #include "services/dialogs/FilePreviewWnd.h"
 #include "services/dialogs/PreviewColumn.h"
+#include "services/language/ProgramLanguage.h"
 #include "services/picture/QtText.h"
 #include "services/store/SettingsStore.h"
 #include "services/text/TextCodec.h"
@@ -10,6 +11,8 @@
 #include <QComboBox>
 #include <QDir>
 #include <QLabel>
+
+#include <algorithm>
 
 namespace
 {
@@ -33,6 +36,17 @@ QComboBox* MakeList(QWidget* parent, const char* name)
 int ValidPosition(int stored, int count)
 {
     return (stored >= 0 && stored < count) ? stored : 0;
+}
+
+// The list position a user who never chose starts at. In Japanese, the
+// first item, as always (Shift-JIS, CR+LF). In English a page is UTF-8 with
+// LF line ends far more likely than anything else, and Shift-JIS shows as
+// garbage in it, so those come first, where there is no automatic item.
+int FirstChoice(const QComboBox* list, int englishCode, bool hasAutoItem)
+{
+    if (hasAutoItem || ProgramLanguage::Current() != Language::English)
+        return 0;
+    return std::max(0, list->findData(englishCode));
 }
 
 int CodeOf(const QComboBox* list)
@@ -141,10 +155,12 @@ QString CTextFileDlg::LineEndValue() const
 void CTextFileDlg::LoadChoices()
 {
     m_preview->Check()->setChecked(m_store.ReadInt(kSection, QStringLiteral("Preview"), 1) != 0);
+    const int encoding = FirstChoice(m_encodingCombo, EncodingUtf8, m_options.encodingAutoItem);
+    const int lineEnd = FirstChoice(m_lineEndCombo, LineEndLf, m_options.lineEndAutoItem);
     m_encodingCombo->setCurrentIndex(
-        ValidPosition(m_store.ReadInt(kSection, EncodingValue(), 0), m_encodingCombo->count()));
+        ValidPosition(m_store.ReadInt(kSection, EncodingValue(), encoding), m_encodingCombo->count()));
     m_lineEndCombo->setCurrentIndex(
-        ValidPosition(m_store.ReadInt(kSection, LineEndValue(), 0), m_lineEndCombo->count()));
+        ValidPosition(m_store.ReadInt(kSection, LineEndValue(), lineEnd), m_lineEndCombo->count()));
 }
 
 void CTextFileDlg::OnCurrentChanged(const QString& path)

@@ -94,7 +94,7 @@ void FilePreviewWnd::ShowPictureFile(const std::string& path)
     m_picture.GetInfoText(&h, &w, &size);
     m_heightText = HeightLabel() + h;
     m_widthText = WidthLabel() + w;
-    m_sizeText = size + " kbyte";
+    m_sizeText = size + FromQString(tr(" kbyte"));
     m_mode = ShowingPicture;
 }
 

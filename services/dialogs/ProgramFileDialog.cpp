@@ -10,7 +10,9 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QGridLayout>
+#include <QHeaderView>
 #include <QMessageBox>
+#include <QTreeView>
 
 #include <algorithm>
 
@@ -22,6 +24,10 @@ const QString kWarningCaption = QStringLiteral("Zephyrmap!");
 constexpr int kSideColumn = 3;
 constexpr int kListRow = 1;
 constexpr int kFirstAddedRow = 4;
+// The detail list's columns after the name.
+constexpr int kSizeColumn = 1;
+constexpr int kTypeColumn = 2;
+constexpr int kDateColumn = 3;
 
 // One provider for every dialog, kept for the program's life: a dialog's
 // folder reader may still ask it while the dialog is being torn down.
@@ -42,6 +48,19 @@ ProgramFileDialog::ProgramFileDialog(Mode mode, QWidget* parent) : QFileDialog(p
     setFileMode(mode == Open ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
     if (mode == Save)
         setOption(QFileDialog::DontConfirmOverwrite);
+    FitDetailColumns();
+}
+
+void ProgramFileDialog::FitDetailColumns()
+{
+    // Qt starts the size, type and date columns as wide as "128.88 GB",
+    // "mp3Folder" and a short date, which cuts "53.4 KB", "HTML document"
+    // and a date with its time; they follow their contents instead.
+    auto* tree = findChild<QTreeView*>(QStringLiteral("treeView"));
+    if (!tree)
+        return;
+    for (int column : {kSizeColumn, kTypeColumn, kDateColumn})
+        tree->header()->setSectionResizeMode(column, QHeaderView::ResizeToContents);
 }
 
 void ProgramFileDialog::SetProgramFilter(const QString& programFilter)

@@ -74,6 +74,7 @@ protected:
 
 private:
     QGridLayout* ExtraGrid();
+    void FitDetailColumns();
 
     Mode m_mode;
     std::string m_chosenPath;

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QLibraryInfo>
+#include <QLocale>
 #include <QSettings>
 #include <QTranslator>
 
@@ -41,13 +42,17 @@ Language ProgramLanguage::Choose(int setting, const QStringList& uiLanguages)
         return Language::Japanese;
     if (setting == LanguageEnglish)
         return Language::English;
-    for (const QString& wanted : uiLanguages) {
-        if (Speaks(wanted, "ja"))
-            return Language::Japanese;
-        if (Speaks(wanted, "en"))
-            return Language::English;
-    }
-    return Language::Japanese;
+    // Only the desktop's first language counts: a Japanese desktop gets the
+    // program's own texts, and everyone else, the C locale included, reads
+    // English sooner than a language they may not read at all.
+    if (!uiLanguages.isEmpty() && Speaks(uiLanguages.first(), "ja"))
+        return Language::Japanese;
+    return Language::English;
+}
+
+Language ProgramLanguage::ChooseForDesktop(int setting)
+{
+    return Choose(setting, QLocale::system().uiLanguages());
 }
 
 bool ProgramLanguage::Install(Language language)

@@ -5,7 +5,7 @@
 // languages, and the editor and zephyrmap-cli make it alike.
 //
 //     QApplication app(argc, argv); // for the editor; zephyrmap-cli has none
-//     ProgramLanguage::Install(ProgramLanguage::Choose(setting, QLocale::system().uiLanguages()));
+//     ProgramLanguage::Install(ProgramLanguage::ChooseForDesktop(setting));
 
 #include <QString>
 #include <QStringList>
@@ -23,10 +23,12 @@ class ProgramLanguage
 {
 public:
     // `uiLanguages` most wanted first, as QLocale gives them ("en-US", "ja",
-    // "C"). Automatic takes the first of them that is Japanese or English;
-    // an unset language (the C locale) and one we have no translation for
-    // give Japanese.
+    // "C"). Automatic gives Japanese when the first of them is Japanese and
+    // English for any other, an unset language (the C locale) included.
     static Language Choose(int setting, const QStringList& uiLanguages);
+    // Choose with the desktop's languages, as the environment of this run
+    // names them.
+    static Language ChooseForDesktop(int setting);
     // Loads the translations of `language` (Qt's own Japanese for its
     // dialogs, or our English) and installs them into the running
     // application, when there is one; false when a translation could not be

@@ -17,6 +17,9 @@ namespace
 struct CoreText {
     const char* context;
     const char* source;
+    // The core counts areas from 0, as its list does; a person reading
+    // English counts from 1, as the area page's rows do.
+    bool firstValueIsArea = false;
 };
 
 const CoreText kCoreTexts[] = {
@@ -57,7 +60,7 @@ const CoreText kCoreTexts[] = {
      QT_TRANSLATE_NOOP("CheckTexts", "リストで先にあるエリアに完全に隠れているため、このエリアはクリックできません。")},
     {"CheckTexts", QT_TRANSLATE_NOOP("CheckTexts", "エリアが画像(%1×%2)の外にはみ出しています。")},
     {"CheckTexts", QT_TRANSLATE_NOOP("CheckTexts", "エリアが画像(%1×%2)の外にあるため、クリックできません。")},
-    {"CheckTexts", QT_TRANSLATE_NOOP("CheckTexts", "エリア %1 と形・座標・リンクが同じです。")},
+    {"CheckTexts", QT_TRANSLATE_NOOP("CheckTexts", "エリア %1 と形・座標・リンクが同じです。"), true},
     {"CheckTexts", QT_TRANSLATE_NOOP("CheckTexts", "リンク先のファイル \"%1\" がありません。")},
     {"CheckTexts",
      QT_TRANSLATE_NOOP("CheckTexts", "IMGのUSEMAP \"%1\" に \"#\" がないため、どのマップも使われません。")},
@@ -173,6 +176,8 @@ QString Translate(const QString& text)
         if (!m.hasMatch())
             continue;
         QStringList values = m.capturedTexts().mid(1);
+        if (pattern.text->firstValueIsArea && !values.isEmpty())
+            values[0] = programtexts::AreaNumber(values[0].toInt());
         if (pattern.countGroup) {
             const int count = values.takeAt(pattern.countGroup - 1).toInt();
             return WithValues(ProgramLanguage::Translate(pattern.text->context, pattern.text->source, count), values);
@@ -180,6 +185,11 @@ QString Translate(const QString& text)
         return WithValues(ProgramLanguage::Translate(pattern.text->context, pattern.text->source), values);
     }
     return text;
+}
+
+QString AreaNumber(int area)
+{
+    return QString::number(ProgramLanguage::Current() == Language::Japanese ? area : area + 1);
 }
 
 QString Translate(const std::string& text)

@@ -17,6 +17,9 @@ namespace programtexts
 // none of the core's messages (a file name, say) stays as it is.
 QString Translate(const std::string& text);
 QString Translate(const QString& text);
+// An area's number as a person reads it: from 0 in Japanese, as the
+// program always counted; from 1 in English.
+QString AreaNumber(int area);
 // The same as the program's own text: unchanged in Japanese.
 std::string TranslateText(const std::string& text);
 

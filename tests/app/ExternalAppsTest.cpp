@@ -133,7 +133,7 @@ private slots:
         const QByteArray page = s.apps.BrowserPreviewPage();
         ProgramLanguage::Install(Language::Japanese);
         QVERIFY(page.startsWith("<HTML>\r\n\r\n<HEAD>\r\n"));
-        QVERIFY(page.contains("<TITLE>Zephyrmap ! Preview</TITLE>"));
+        QVERIFY(page.contains("<TITLE>Zephyrmap Preview</TITLE>"));
         QVERIFY(page.endsWith("</BODY>\r\n\r\n</HTML>"));
     }
 

@@ -3,6 +3,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -67,6 +68,24 @@ private slots:
         QCOMPARE(QFileInfo(InstalledFiles::HelpPagePath()).dir().dirName(), QStringLiteral("help"));
         QCOMPARE(QFileInfo(InstalledFiles::ReadMePath()).fileName(), QStringLiteral("ReadMe.txt"));
         QCOMPARE(QFileInfo(InstalledFiles::ReadMePath()).dir(), QDir(InstalledFiles::ProgramDataFolder()));
+    }
+
+    // "Read the ReadMe File" in English opens the English read-me, which
+    // the build lays out beside the Japanese one.
+    void inEnglishTheReadMeIsTheEnglishOne()
+    {
+        const QString japanese = InstalledFiles::ReadMePath();
+        QVERIFY(ProgramLanguage::Install(Language::English));
+        const QString english = InstalledFiles::ReadMePath();
+        ProgramLanguage::Install(Language::Japanese);
+        QCOMPARE(QFileInfo(japanese).fileName(), QStringLiteral("ReadMe.txt"));
+        QCOMPARE(QFileInfo(english).fileName(), QStringLiteral("ReadMe_en.txt"));
+        QCOMPARE(QFileInfo(english).dir(), QFileInfo(japanese).dir());
+        QFile readMe(english);
+        QVERIFY2(readMe.open(QIODevice::ReadOnly), qPrintable(english));
+        const QString text = QString::fromUtf8(readMe.readAll());
+        QVERIFY(text.contains(QStringLiteral("Image map editor")));
+        QVERIFY(!text.contains(QRegularExpression(QStringLiteral("[\\x{3040}-\\x{30FF}\\x{4E00}-\\x{9FFF}]"))));
     }
 
     // F1 in English opens the English page, beside the Japanese one.

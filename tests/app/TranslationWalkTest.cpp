@@ -29,11 +29,13 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScreen>
 #include <QSpinBox>
 #include <QStatusBar>
 #include <QTabBar>
 #include <QTableWidget>
 #include <QToolBar>
+#include <QTreeView>
 #include <QTreeWidget>
 #include <QXmlStreamReader>
 
@@ -164,6 +166,56 @@ void Collect(QWidget* root, const QString& rootScope, SeenTexts& seen)
     }
 }
 
+// A window the walk saw, measured against the screen it was shown on.
+struct ShownWindow {
+    QString title;
+    QSize size;
+    QStringList outside; // buttons not wholly inside the window
+    QStringList cut;     // columns of a file list narrower than their heading or contents
+};
+
+// The windows of the walk under way.
+QList<ShownWindow>& ShownWindows()
+{
+    static QList<ShownWindow> windows;
+    return windows;
+}
+
+// A file dialog's detail columns other than the name, as Qt first sizes
+// them: each as wide as its heading and the widest entry.
+QStringList CutFileColumns(QFileDialog* dialog)
+{
+    QStringList cut;
+    auto* tree = dialog->findChild<QTreeView*>(QStringLiteral("treeView"));
+    if (!tree || !tree->header() || !tree->model())
+        return cut;
+    QHeaderView* header = tree->header();
+    for (int column = 1; column < header->count(); ++column) {
+        if (header->isSectionHidden(column))
+            continue;
+        const int needed =
+            std::max(header->sectionSizeHint(column), static_cast<QAbstractItemView*>(tree)->sizeHintForColumn(column));
+        if (header->sectionSize(column) < needed)
+            cut << tree->model()->headerData(column, Qt::Horizontal).toString();
+    }
+    return cut;
+}
+
+void RecordWindow(QWidget* window)
+{
+    ShownWindow shown{window->windowTitle(), window->frameGeometry().size(), {}, {}};
+    for (QAbstractButton* button : window->findChildren<QAbstractButton*>()) {
+        if (!button->isVisibleTo(window))
+            continue;
+        const QRect at(button->mapTo(window, QPoint(0, 0)), button->size());
+        if (!window->rect().contains(at))
+            shown.outside << button->text() + button->objectName();
+    }
+    if (auto* files = qobject_cast<QFileDialog*>(window))
+        shown.cut = CutFileColumns(files);
+    ShownWindows() << shown;
+}
+
 // Runs `open`; every modal window and pop-up menu it shows is read into
 // `seen` and closed, so that commands walk their dialogs.
 void ReadWindowsOf(const std::function<void()>& open, SeenTexts& seen)
@@ -174,6 +226,7 @@ void ReadWindowsOf(const std::function<void()>& open, SeenTexts& seen)
             CollectMenu(menu, QStringLiteral("popup"), seen);
             menu->close();
         } else if (QWidget* modal = QApplication::activeModalWidget()) {
+            RecordWindow(modal);
             Collect(modal, modal->metaObject()->className() + modal->windowTitle(), seen);
             if (auto* box = qobject_cast<QMessageBox*>(modal))
                 Add(seen, QStringLiteral("message"), box->text());
@@ -372,6 +425,11 @@ struct Walk : AppHarness {
         Collect(&document, QStringLiteral("html document"), seen);
         CMapChoiceDlg choice({FoundMap{}, FoundMap{}}, &Frame());
         Collect(&choice, QStringLiteral("map choice"), seen);
+        for (QDialog* dialog : std::initializer_list<QDialog*>{&question, &document, &choice}) {
+            dialog->show();
+            RecordWindow(dialog);
+            dialog->hide();
+        }
         ReadRefitDialogs();
         // The dialogs that the question about the changed map kept away.
         Doc().DeleteContents();
@@ -397,12 +455,43 @@ struct Walk : AppHarness {
             setup.found.failure = failure;
             CRefitDlg refit(setup, &Frame());
             refit.show();
+            RecordWindow(&refit);
             Collect(&refit, QStringLiteral("refit"), seen);
         }
     }
 
     SettingsStore& Store() { return app->Store(); }
 };
+
+// What the walk saw in Japanese outside Qt's own dialogs: nothing in English.
+QStringList JapaneseLeft(const SeenTexts& seen)
+{
+    QStringList left;
+    for (const Seen& s : seen) {
+        if (HasJapanese(s.text) && !s.qtOwn)
+            left << s.scope + QStringLiteral(": ") + s.text;
+    }
+    return left;
+}
+
+// What the walk saw that is none of the translation's Japanese sources:
+// nothing in Japanese.
+QStringList NotASource(const SeenTexts& seen)
+{
+    const QList<QRegularExpression> sources = SourcePatterns();
+    const QStringList qtButtons = QtButtonTexts();
+    QStringList foreign;
+    for (const Seen& s : seen) {
+        if (s.qtOwn || !HasLatinLetters(s.text) || qtButtons.contains(s.text) || IsProductName(s.text))
+            continue;
+        const bool source = std::any_of(sources.begin(), sources.end(), [&](const QRegularExpression& p) {
+            return p.match(WithoutMnemonic(s.text)).hasMatch();
+        });
+        if (!source)
+            foreign << s.scope + QStringLiteral(": ") + s.text;
+    }
+    return foreign;
+}
 
 } // namespace
 
@@ -416,11 +505,7 @@ private slots:
     {
         QVERIFY(ProgramLanguage::Install(Language::English));
         Walk walk;
-        QStringList left;
-        for (const Seen& s : walk.seen) {
-            if (HasJapanese(s.text) && !s.qtOwn)
-                left << s.scope + QStringLiteral(": ") + s.text;
-        }
+        const QStringList left = JapaneseLeft(walk.seen);
         QVERIFY2(left.isEmpty(), qPrintable(left.join(QLatin1Char('\n'))));
         // The walk went everywhere: a text of each kind of place, in English.
         QStringList texts;
@@ -430,26 +515,26 @@ private slots:
                                      "Select the &Overlapped Area",
                                      "&Delete Selected Area",
                                      "Map Check",
-                                     "Save as Text File",
+                                     "Save as HTML File",
                                      "New Map",
-                                     "Save Source Code to File",
+                                     "Save HTML Source",
                                      "Open from HTML File",
                                      "Save As",
-                                     "Open a Zephyrmap! File",
-                                     "Zephyrmap ! Settings",
+                                     "Open a Zephyrmap File",
+                                     "Zephyrmap Settings",
                                      "Displa&y language",
                                      "Grid &spacing",
-                                     "About Zephyrmap !",
+                                     "About Zephyrmap",
                                      "Choose the Link Target",
-                                     "Choose the Map's Picture",
-                                     "Choose the New Picture",
+                                     "Choose the Map's Image",
+                                     "Choose the New Image",
                                      "Replace Image and Fit Areas",
                                      "&Replace Image and Fit Areas...",
-                                     "&Overlay the Old Picture",
+                                     "&Overlay the Old Image",
                                      "Choose the HTML Document Using the Map",
-                                     "Name the HTML document that uses the clickable map.",
+                                     "Name the HTML document that uses the image map.",
                                      "Choose a Map",
-                                     "This HTML defines no usable clickable map.",
+                                     "This HTML defines no usable image map.",
                                      "&Encoding:",
                                      "Relative &path:"})
             QVERIFY2(texts.contains(QString::fromUtf8(expected)), expected);
@@ -469,24 +554,30 @@ private slots:
 
     void inJapaneseEveryTextIsASource()
     {
-        const QList<QRegularExpression> sources = SourcePatterns();
-        QVERIFY(!sources.isEmpty());
+        QVERIFY(!SourcePatterns().isEmpty());
         // Japanese with Qt's own Japanese, as the program starts (false where
         // Qt's translations are not installed: the program's texts are the same).
         ProgramLanguage::Install(Language::Japanese);
         Walk walk;
-        const QStringList qtButtons = QtButtonTexts();
-        QStringList foreign;
-        for (const Seen& s : walk.seen) {
-            if (s.qtOwn || !HasLatinLetters(s.text) || qtButtons.contains(s.text) || IsProductName(s.text))
-                continue;
-            const bool source = std::any_of(sources.begin(), sources.end(), [&](const QRegularExpression& p) {
-                return p.match(WithoutMnemonic(s.text)).hasMatch();
-            });
-            if (!source)
-                foreign << s.scope + QStringLiteral(": ") + s.text;
-        }
+        const QStringList foreign = NotASource(walk.seen);
         QVERIFY2(foreign.isEmpty(), qPrintable(foreign.join(QLatin1Char('\n'))));
+        QVERIFY(walk.seen.size() > 300);
+    }
+
+    // The language the editor picks at start-up from the desktop's locale,
+    // walked whole. ctest runs this under several locales (LANG, LC_ALL)
+    // and names the language each should give in ZM_DESKTOP_EXPECTS.
+    void theDesktopsLanguageIsSpoken()
+    {
+        const QString expected = qEnvironmentVariable("ZM_DESKTOP_EXPECTS");
+        if (expected.isEmpty())
+            QSKIP("run by ctest under a chosen locale, with ZM_DESKTOP_EXPECTS=en or ja");
+        const Language chosen = ProgramLanguage::ChooseForDesktop(LanguageAuto);
+        QCOMPARE(chosen == Language::English ? QStringLiteral("en") : QStringLiteral("ja"), expected);
+        ProgramLanguage::Install(chosen);
+        Walk walk;
+        const QStringList wrong = chosen == Language::English ? JapaneseLeft(walk.seen) : NotASource(walk.seen);
+        QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join(QLatin1Char('\n'))));
         QVERIFY(walk.seen.size() > 300);
     }
 
@@ -517,6 +608,73 @@ private slots:
                 cut << s.scope + QStringLiteral(": ") + s.text;
         }
         QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QLatin1Char('\n'))));
+    }
+
+    // The English says what a web author says, one way throughout: each row
+    // is a way of putting it that no English text of the program may use.
+    void inEnglishTheWordsAreTheWebs_data()
+    {
+        QTest::addColumn<QString>("avoided");
+        QTest::newRow("clickable map, not image map") << QStringLiteral("(?i)clickable map");
+        QTest::newRow("picture, not image") << QStringLiteral("(?i)picture");
+        QTest::newRow("the name with a mark") << QStringLiteral("Zephyrmap ?!");
+        QTest::newRow("blank before a colon") << QStringLiteral("\\w :");
+        QTest::newRow("c.b. for the clipboard") << QStringLiteral("c\\.b\\.");
+        QTest::newRow("the keyword for a shape") << QStringLiteral("(RECT|CIRC|POLY) area|\\n(RECT|CIRC|POLY)$");
+        QTest::newRow("tool bar in two words") << QStringLiteral("(?i)tool bar");
+        QTest::newRow("one recent file") << QStringLiteral("Recent File(?!s)");
+        QTest::newRow("options, not settings") << QStringLiteral("\\bOptions\\b");
+        QTest::newRow("a filter without its dot") << QStringLiteral("\\((?:[^)]*\\s)?\\*[A-Za-z]");
+        QTest::newRow("kbyte") << QStringLiteral("(?i)kbyte");
+        QTest::newRow("signature for BOM") << QStringLiteral("(?i)signature");
+        QTest::newRow("output the map") << QStringLiteral("output the map");
+        QTest::newRow("ALT as a word in a sentence") << QStringLiteral("has no ALT\\b");
+    }
+    void inEnglishTheWordsAreTheWebs()
+    {
+        QFETCH(QString, avoided);
+        const QRegularExpression pattern(avoided, QRegularExpression::MultilineOption);
+        QVERIFY(pattern.isValid());
+        QFile ts(QStringLiteral(ZM_SOURCE_DIR "/res/translations/zephyrmap_en.ts"));
+        QVERIFY(ts.open(QIODevice::ReadOnly));
+        QXmlStreamReader xml(&ts);
+        QStringList found;
+        int translations = 0;
+        while (!xml.atEnd()) {
+            xml.readNext();
+            if (xml.isStartElement() && xml.name() == QLatin1String("translation")) {
+                const QString text = xml.readElementText(QXmlStreamReader::IncludeChildElements);
+                ++translations;
+                if (pattern.match(text).hasMatch())
+                    found << text;
+            }
+        }
+        QVERIFY(translations > 400);
+        QVERIFY2(found.isEmpty(), qPrintable(found.join(QLatin1Char('\n'))));
+    }
+
+    // On a 1280 x 720 screen every dialog in English fits, its buttons
+    // inside it, and a file list's columns as wide as they need. ctest runs
+    // this on such a screen (the offscreen platform's screen set by a file).
+    void inEnglishEveryDialogFitsTheScreen()
+    {
+        const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+        if (screen.size() != QSize(1280, 720))
+            QSKIP("run by ctest on a 1280 x 720 offscreen screen");
+        QVERIFY(ProgramLanguage::Install(Language::English));
+        ShownWindows().clear();
+        Walk walk;
+        QStringList wrong;
+        for (const ShownWindow& w : ShownWindows()) {
+            if (w.size.width() > screen.width() || w.size.height() > screen.height())
+                wrong << QStringLiteral("%1: %2 x %3").arg(w.title).arg(w.size.width()).arg(w.size.height());
+            if (!w.outside.isEmpty())
+                wrong << w.title + QStringLiteral(": buttons outside: ") + w.outside.join(QStringLiteral(", "));
+            if (!w.cut.isEmpty())
+                wrong << w.title + QStringLiteral(": columns cut: ") + w.cut.join(QStringLiteral(", "));
+        }
+        QVERIFY(ShownWindows().size() >= 15);
+        QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join(QLatin1Char('\n'))));
     }
 
     // The check itself finds a text cut short.

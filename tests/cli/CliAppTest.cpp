@@ -50,6 +50,39 @@ TEST(CliApp, VersionAndHelp)
     EXPECT_EQ(Cli({}).status, 2);
 }
 
+// `zephyrmap-cli COMMAND --help` (or -h) prints that command's part of the
+// help, beginning with its usage line, and does nothing else.
+class CliCommandHelp : public ::testing::TestWithParam<const char*>
+{
+};
+
+TEST_P(CliCommandHelp, ShowsTheCommandsOwnHelp)
+{
+    const std::string command = GetParam();
+    for (const char* flag : {"--help", "-h"}) {
+        const Outcome r = Cli({command, "MAP.zmf", flag});
+        EXPECT_EQ(r.status, 0) << flag << r.err;
+        EXPECT_EQ(r.out.rfind("usage: zephyrmap-cli " + command + " ", 0), 0u) << r.out;
+        EXPECT_EQ(r.err, "");
+        // Only this command: no other one starts a line of it.
+        for (const char* other :
+             {"convert", "maps", "import", "dump", "html", "update", "svg", "check", "picture", "trace", "refit"}) {
+            if (other != command)
+                EXPECT_EQ(r.out.find(std::string("\n  ") + other + " "), std::string::npos) << other;
+        }
+        EXPECT_GT(std::count(r.out.begin(), r.out.end(), '\n'), 1) << r.out;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryCommand, CliCommandHelp,
+                         ::testing::Values("convert", "maps", "import", "dump", "html", "update", "svg", "check",
+                                           "picture", "trace", "refit"));
+
+TEST(CliApp, HelpForAnUnknownCommandIsAUsageError)
+{
+    EXPECT_EQ(Cli({"frobnicate", "--help"}).status, 2);
+}
+
 TEST(CliConvert, ShiftJisRoundTripsThroughEveryEncoding)
 {
     for (int code : {2, 3, 4, 5, 6, 7}) {

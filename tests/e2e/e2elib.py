@@ -13,8 +13,8 @@ labels. Where the pictures and outlines are is read off screenshots
 
 Each test gets its own temporary HOME and XDG folders, so the program starts
 from its default settings and never touches the user's. The program speaks
-Japanese unless the test asks for English (LANGUAGE=en, as a desktop in
-English sets it); the words the tests look for are in WORDS. Every process a test
+Japanese (LANGUAGE=ja, as a Japanese desktop sets it) unless the test asks for
+English (LANGUAGE=en); the words the tests look for are in WORDS. Every process a test
 starts is ended when the test ends, however it ends; on a failure the screen
 is kept (--artifacts FOLDER) with the temporary folder and the programs' logs.
 """
@@ -46,7 +46,7 @@ WORDS = {
     "ja": {"setup": "^マップの初期設定$", "save source": "^ソースコードをファイルに保存$",
            "open html": "^HTMLファイルから開く$", "save as": "^名前を付けて保存$", "encoding": "alt+j",
            "line ends": "alt+l", "untitled": "無題"},
-    "en": {"setup": "^New Map$", "save source": "^Save Source Code to File$", "open html": "^Open from HTML File$",
+    "en": {"setup": "^New Map$", "save source": "^Save HTML Source$", "open html": "^Open from HTML File$",
            "save as": "^Save As$", "encoding": "alt+e", "line ends": "alt+l", "untitled": "Untitled"},
 }
 
@@ -179,9 +179,8 @@ class Session:
         for key in ("QT_SCALE_FACTOR", "QT_SCREEN_SCALE_FACTORS", "QT_AUTO_SCREEN_SCALE_FACTOR", "QT_STYLE_OVERRIDE",
                     "LANGUAGE", "LANG", "LC_MESSAGES"):
             self.env.pop(key, None)
-        # With LC_ALL=C.UTF-8 alone the program takes the system's language as unset: Japanese.
-        if language == "en":
-            self.env["LANGUAGE"] = "en"
+        # The desktop's first language chooses: Japanese as a Japanese desktop sets it, English for any other.
+        self.env["LANGUAGE"] = "en" if language == "en" else "ja"
         self.apps = []
         # The X server resets whenever its last client leaves, and a program that connects during the reset
         # is turned away: one idle connection stays open for the whole test.

@@ -102,7 +102,7 @@ def test(session):
     session.step("File > Save HTML Source to File, in UTF-8 with LF")
     html = session.path("map.html")
     app.menu("f", "t")
-    dialog = app.wait_window("^Save Source Code to File$", "the save-source dialog")
+    dialog = app.wait_window("^Save HTML Source$", "the save-source dialog")
     app.choose_in_file_dialog(dialog, html, 3, 1)
     wait_for(f"{html} to be written", lambda: os.path.exists(html))
     with open(html, "rb") as f:

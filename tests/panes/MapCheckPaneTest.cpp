@@ -1,4 +1,5 @@
 #include "panes/MapCheckPane.h"
+#include "services/language/ProgramLanguage.h"
 #include "tests/app/AppHarness.h"
 
 #include <QAction>
@@ -66,6 +67,22 @@ private slots:
         QCOMPARE(h.Pane().List()->topLevelItem(1)->text(2),
                  QStringLiteral(
                      "リンクのあるエリアにALTがありません。スクリーンリーダーはこのリンクを読み上げられません。"));
+    }
+
+    // In English the areas count from 1, in the column and in the message,
+    // and a row still leads to its own area.
+    void inEnglishTheAreasCountFromOne()
+    {
+        QVERIFY(ProgramLanguage::Install(Language::English));
+        CheckedMap h;
+        ProgramLanguage::Install(Language::Japanese);
+        QCOMPARE(Rows(h.Pane()), (QStringList{QStringLiteral("2 hidden-area"), QStringLiteral("2 missing-alt")}));
+        h.View().DeselectArea();
+        QTreeWidget* list = h.Pane().List();
+        list->setFocus();
+        list->setCurrentItem(list->topLevelItem(0));
+        QTest::keyClick(list, Qt::Key_Return);
+        QCOMPARE(h.View().SelectedArea(), h.Doc().AreaAt(1));
     }
 
     // An edit starts the pause, and each further edit starts it again: the

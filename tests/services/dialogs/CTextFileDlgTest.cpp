@@ -1,5 +1,6 @@
 #include "services/dialogs/CTextFileDlg.h"
 #include "services/dialogs/FilePreviewWnd.h"
+#include "services/language/ProgramLanguage.h"
 #include "services/store/SettingsStore.h"
 #include "tests/ModalAnswer.h"
 #include "tests/StoreTestBase.h"
@@ -170,6 +171,68 @@ private slots:
         CTextFileDlg dlg(store, Opening());
         QCOMPARE(Child<QComboBox>(&dlg, "encodingCombo")->currentIndex(), 0);
         QCOMPARE(Child<QComboBox>(&dlg, "lineEndCombo")->currentIndex(), 0);
+    }
+
+    // A user who never chose starts where the language's pages mostly are:
+    // Shift-JIS and CR+LF in Japanese, as always, UTF-8 and LF in English;
+    // a choice once made is kept in either, and opening detects by itself.
+    void theFirstChoicesFollowTheLanguage_data()
+    {
+        QTest::addColumn<bool>("english");
+        QTest::addColumn<bool>("saving");
+        QTest::addColumn<int>("storedPosition"); // -2: nothing stored
+        QTest::addColumn<int>("encoding");
+        QTest::addColumn<int>("lineEnd");
+        QTest::newRow("Japanese, never chosen") << false << true << -2 << 1 << 1;
+        QTest::newRow("English, never chosen") << true << true << -2 << 4 << 2;
+        QTest::newRow("English, Shift-JIS and CR+LF chosen") << true << true << 0 << 1 << 1;
+        QTest::newRow("Japanese, UTF-8 chosen") << false << true << 3 << 4 << 3;
+        QTest::newRow("English, opening") << true << false << -2 << 0 << 0;
+    }
+    void theFirstChoicesFollowTheLanguage()
+    {
+        QFETCH(bool, english);
+        QFETCH(bool, saving);
+        QFETCH(int, storedPosition);
+        QFETCH(int, encoding);
+        QFETCH(int, lineEnd);
+        QSettings(Ini(), QSettings::IniFormat).remove(QStringLiteral("TextFileDlg")); // the rows share a file
+        if (storedPosition != -2) {
+            Store(QStringLiteral("TextFileDlg/iJCode"), storedPosition);
+            Store(QStringLiteral("TextFileDlg/iLF"), storedPosition == 0 ? 0 : 2);
+        }
+        QVERIFY(ProgramLanguage::Install(english ? Language::English : Language::Japanese) || !english);
+        SettingsStore store(Ini());
+        CTextFileDlg dlg(store, saving ? Saving() : Opening());
+        ProgramLanguage::Install(Language::Japanese);
+        QCOMPARE(Child<QComboBox>(&dlg, "encodingCombo")->currentData().toInt(), encoding);
+        QCOMPARE(Child<QComboBox>(&dlg, "lineEndCombo")->currentData().toInt(), lineEnd);
+    }
+
+    // In English the lists name the encodings as the web does.
+    void inEnglishTheEncodingsHaveTheirWebNames()
+    {
+        QVERIFY(ProgramLanguage::Install(Language::English));
+        SettingsStore store(Ini());
+        CTextFileDlg save(store, Saving());
+        CTextFileDlg open(store, Opening());
+        ProgramLanguage::Install(Language::Japanese);
+        const Items encodings{{QStringLiteral("Shift_JIS"), 1},      {QStringLiteral("ISO-2022-JP"), 2},
+                              {QStringLiteral("EUC-JP"), 3},         {QStringLiteral("UTF-8"), 4},
+                              {QStringLiteral("UTF-8 with BOM"), 5}, {QStringLiteral("UTF-16LE"), 6},
+                              {QStringLiteral("UTF-16BE"), 7}};
+        QCOMPARE(ItemsOf(Child<QComboBox>(&save, "encodingCombo")), encodings);
+        const Items lineEnds{{QStringLiteral("CR+LF (Windows)"), 1},
+                             {QStringLiteral("LF (macOS, Linux)"), 2},
+                             {QStringLiteral("CR (classic Mac OS)"), 3}};
+        QCOMPARE(ItemsOf(Child<QComboBox>(&save, "lineEndCombo")), lineEnds);
+        const Items detected{{QStringLiteral("Detect automatically"), 0},
+                             {QStringLiteral("Shift_JIS"), 1},
+                             {QStringLiteral("ISO-2022-JP"), 2},
+                             {QStringLiteral("EUC-JP"), 3},
+                             {QStringLiteral("UTF-8"), 4},
+                             {QStringLiteral("UTF-16"), 6}};
+        QCOMPARE(ItemsOf(Child<QComboBox>(&open, "encodingCombo")), detected);
     }
 
     void theChosenCodesAreReadAfterOk()

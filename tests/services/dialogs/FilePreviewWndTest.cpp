@@ -1,4 +1,5 @@
 #include "services/dialogs/FilePreviewWnd.h"
+#include "services/language/ProgramLanguage.h"
 #include "tests/services/picture/PictureFiles.h"
 
 #include <QFontDatabase>
@@ -53,6 +54,20 @@ private slots:
         QCOMPARE(pane.HeightText(), std::string("高さ 300"));
         QCOMPARE(pane.WidthText(), std::string("幅 400"));
         QCOMPARE(pane.SizeText(), std::string("12.3 kbyte"));
+    }
+
+    // In English a size reads as a web author writes it.
+    void inEnglishTheSizeIsInKB()
+    {
+        std::string png = SolidPng(40, 30, 200, 30, 40);
+        png.resize(53400, '\0');
+        WriteBytes(Path("big.png"), png);
+        QVERIFY(ProgramLanguage::Install(Language::English));
+        FilePreviewWnd pane;
+        pane.SetFile(Program(Path("big.png")));
+        ProgramLanguage::Install(Language::Japanese);
+        QCOMPARE(pane.SizeText(), std::string("53.4 KB"));
+        QCOMPARE(pane.WidthText(), std::string("Width 40"));
     }
 
     // Inner 200 x 200 at (1, 1); the strip takes its lower 40 rows, so the

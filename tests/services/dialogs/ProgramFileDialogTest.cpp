@@ -6,12 +6,15 @@
 #include "tests/StoreTestBase.h"
 #include "tests/services/dialogs/FileDialogDriver.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QFile>
 #include <QFileIconProvider>
+#include <QHeaderView>
 #include <QMimeDatabase>
 #include <QSettings>
 #include <QTemporaryDir>
+#include <QTreeView>
 #include <QtTest>
 
 using namespace filedialogs;
@@ -65,6 +68,37 @@ private slots:
         QCOMPARE(dialog.iconProvider()->type(QFileInfo(Path(QStringLiteral("a.png")))), pngType);
         QCOMPARE(dialog.iconProvider()->type(QFileInfo(m_dir.path())),
                  mimes.mimeTypeForName(QStringLiteral("inode/directory")).comment());
+    }
+
+    // The detail list's size and type columns are as wide as what they show
+    // from the start: a picture's "53.4 KB", an "HTML document".
+    void theSizeAndTypeColumnsShowTheirWholeTexts()
+    {
+        QTemporaryDir dir;
+        QFile picture(dir.filePath(QStringLiteral("photo.png")));
+        QVERIFY(picture.open(QIODevice::WriteOnly));
+        picture.write(QByteArray(53400, 'x'));
+        picture.close();
+        Touch(dir.filePath(QStringLiteral("a-page-with-a-long-name.html")));
+        Touch(dir.filePath(QStringLiteral("notes.txt")));
+        ProgramFileDialog dialog(ProgramFileDialog::Open);
+        dialog.setDirectory(dir.path());
+        dialog.setViewMode(QFileDialog::Detail);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        auto* tree = dialog.findChild<QTreeView*>(QStringLiteral("treeView"));
+        QVERIFY(tree);
+        QTRY_COMPARE(tree->model()->rowCount(tree->rootIndex()), 3);
+        QApplication::processEvents();
+        for (int column : {1, 2}) {
+            const int needed = std::max(static_cast<QAbstractItemView*>(tree)->sizeHintForColumn(column),
+                                        tree->header()->sectionSizeHint(column));
+            QVERIFY2(tree->header()->sectionSize(column) >= needed,
+                     qPrintable(QStringLiteral("column %1: %2 < %3")
+                                    .arg(column)
+                                    .arg(tree->header()->sectionSize(column))
+                                    .arg(needed)));
+        }
     }
 
     void programFiltersBecomeQtFilters_data()

@@ -17,19 +17,22 @@ private slots:
         QTest::addColumn<int>("setting");
         QTest::addColumn<QStringList>("uiLanguages");
         QTest::addColumn<bool>("english");
-        QTest::newRow("unset: the C locale") << 0 << QStringList{"C"} << false;
-        QTest::newRow("no languages at all") << 0 << QStringList{} << false;
+        QTest::newRow("unset: the C locale") << 0 << QStringList{"C"} << true;
+        QTest::newRow("no languages at all") << 0 << QStringList{} << true;
         QTest::newRow("Japanese system") << 0 << QStringList{"ja-JP", "ja-Jpan-JP", "ja"} << false;
+        QTest::newRow("Japanese, underscore") << 0 << QStringList{"ja_JP"} << false;
         QTest::newRow("English system") << 0 << QStringList{"en-US", "en-Latn-US", "en"} << true;
         QTest::newRow("British, underscore") << 0 << QStringList{"en_GB"} << true;
         QTest::newRow("German, then English") << 0 << QStringList{"de", "de-DE", "en", "en-US"} << true;
-        QTest::newRow("German only: no translation, Japanese") << 0 << QStringList{"de-DE"} << false;
-        QTest::newRow("Japanese before English") << 0 << QStringList{"fr", "ja", "en"} << false;
-        QTest::newRow("a language merely starting with en") << 0 << QStringList{"eng-XX"} << false;
+        QTest::newRow("German only: no translation, English") << 0 << QStringList{"de-DE"} << true;
+        QTest::newRow("French before Japanese: the first counts") << 0 << QStringList{"fr", "ja", "en"} << true;
+        QTest::newRow("Japanese before English") << 0 << QStringList{"ja", "en"} << false;
+        QTest::newRow("a language merely starting with ja") << 0 << QStringList{"jav-XX"} << true;
         QTest::newRow("Japanese chosen on an English system") << 1 << QStringList{"en-US"} << false;
         QTest::newRow("English chosen on a Japanese system") << 2 << QStringList{"ja-JP"} << true;
         QTest::newRow("English chosen, no system language") << 2 << QStringList{"C"} << true;
         QTest::newRow("an unknown setting is automatic") << 7 << QStringList{"en"} << true;
+        QTest::newRow("an unknown setting on a Japanese system") << 7 << QStringList{"ja"} << false;
     }
     void theLanguageIsChosen()
     {

@@ -59,7 +59,7 @@ private slots:
         row("HiddenArea", checktexts::HiddenArea());
         row("OutsidePicture", checktexts::OutsidePicture(640, 480), {"640", "480"});
         row("EntirelyOutsidePicture", checktexts::EntirelyOutsidePicture(64, 48), {"64", "48"});
-        row("DuplicateArea", checktexts::DuplicateArea(7), {"area 7"});
+        row("DuplicateArea: counted from 1", checktexts::DuplicateArea(7), {"area 8"});
         row("MissingLinkTarget", checktexts::MissingLinkTarget("/site/a.html"), {"/site/a.html"});
         row("UsemapWithoutHash", checktexts::UsemapWithoutHash("park"), {"\"park\""});
         row("UsemapNamesNoMap", checktexts::UsemapNamesNoMap("park"), {"\"park\""});
@@ -98,6 +98,12 @@ private slots:
         QCOMPARE(programtexts::Translate(checktexts::DuplicateMapName("a", 9)),
                  QStringLiteral("The map name \"a\" is the same as that of the map on line 9. Browsers use the first "
                                 "map."));
+        // The core's first area is the first one a person counts.
+        QCOMPARE(programtexts::Translate(checktexts::DuplicateArea(0)),
+                 QStringLiteral("Same shape, coordinates and link as area 1."));
+        QCOMPARE(programtexts::AreaNumber(0), QStringLiteral("1"));
+        ProgramLanguage::Install(Language::Japanese);
+        QCOMPARE(programtexts::AreaNumber(0), QStringLiteral("0"));
     }
 
     // Regression: one unreadable character was "1 characters" in English. The
@@ -143,8 +149,7 @@ private slots:
         QFETCH(QString, path);
         QVERIFY(ProgramLanguage::Install(Language::English));
         QCOMPARE(programtexts::Translate(texts::PictureMissing(FromQString(path))),
-                 QStringLiteral("The picture file \" %1 \" was not found.\nPlease choose the picture file again.")
-                     .arg(path));
+                 QStringLiteral("The image file \"%1\" was not found.\nPlease choose the image file again.").arg(path));
     }
 
     // What is none of the core's messages is not touched.

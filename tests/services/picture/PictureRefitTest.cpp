@@ -167,7 +167,7 @@ private slots:
     {
         QVERIFY(ProgramLanguage::Install(Language::English));
         QCOMPARE(programtexts::Translate(refittexts::FailureText(RefitFailure::NotSameScene)),
-                 QStringLiteral("The new picture does not seem to show the old picture's scene: no features match."));
+                 QStringLiteral("The new image does not seem to show the old image's scene: no features match."));
         for (RefitFailure f : {RefitFailure::NoPicture, RefitFailure::NoOldSize, RefitFailure::TooLittleDetail,
                                RefitFailure::NotAReExport, RefitFailure::OutOfMemory}) {
             const QString text = programtexts::Translate(refittexts::FailureText(f));
