@@ -65,7 +65,7 @@ def save_as_through_the_menu(app, path):
 
 def open_through_the_menu(app, path):
     app.menu("f", "o")  # File > Open...
-    dialog = app.wait_window("^Open a Zephyrmap! File$", "the open dialog")
+    dialog = app.wait_window("^Open a Zephyrmap File$", "the open dialog")
     app.keys("ctrl+a", window=dialog)
     app.type(path, window=dialog)
     app.keys("Return", window=dialog)
