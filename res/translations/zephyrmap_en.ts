@@ -890,7 +890,7 @@ Please try a lower magnification.</translation>
     </message>
     <message>
         <source>マップを使うIMGにALTがありません。スクリーンリーダーは、この画像とマップが何かを伝えられません。</source>
-        <translation>The IMG that uses the map has no ALT. Screen readers cannot tell what the picture and its map are.</translation>
+        <translation>The IMG that uses the map has no alt text. Screen readers cannot tell what the image and its map are.</translation>
     </message>
     <message>
         <source>マップ &quot;%1&quot; を使うIMGが、このページにありません。このマップは表示されません。</source>
@@ -2027,7 +2027,7 @@ The first of them is on line %1.</numerusform>
     <message>
         <source>ファイル名 &quot;%1&quot; には、文字として読めないバイトが含まれているため、Zephyrmap!では扱えません。<byte value="xd"/>
 ファイルまたはフォルダの名前を変えてから、もう一度開いてください。</source>
-        <translation>The name &quot;%1&quot; holds bytes that are not characters, so Zephyrmap! cannot use it.
+        <translation>The name &quot;%1&quot; holds bytes that are not characters, so Zephyrmap cannot use it.
 Rename the file or folder, then open it again.</translation>
     </message>
 </context>
@@ -2108,7 +2108,7 @@ Please check the path.</translation>
     </message>
     <message>
         <source>領域 : %1 ピクセル (画像の %2%)</source>
-        <translation>Region: %1 pixels (%2% of the picture)</translation>
+        <translation>Region: %1 pixels (%2% of the image)</translation>
     </message>
     <message>
         <source>領域 : %1 ピクセル、小さすぎます ( ] で許容差を上げて下さい )</source>
@@ -2164,7 +2164,7 @@ Please check the path.</translation>
 背景をクリックしたか、境界の切れ目から隣の領域へ広がったのかもしれません。<byte value="xd"/>
 [ で色の許容差を下げると (いまは %2)、領域は狭くなります。<byte value="xd"/>
 この領域をエリアとして追加しますか?</source>
-        <translation>The traced region covers %1% of the whole picture.
+        <translation>The traced region covers %1% of the whole image.
 You may have clicked the background, or the region may have spread through a gap in its border into the next one.
 Lowering the colour tolerance with [ (now %2) narrows the region.
 Add this region as an area?</translation>
@@ -2175,17 +2175,17 @@ Add this region as an area?</translation>
 ] で許容差を上げると、領域は広くなります。<byte value="xd"/>
 この領域をエリアとして追加しますか?</source>
         <translation>The traced region measures only %1 × %2 pixels.
-The colour tolerance (now %3) may be too low for the picture&apos;s noise.
+The colour tolerance (now %3) may be too low for the image&apos;s noise.
 Raising it with ] widens the region.
 Add this region as an area?</translation>
     </message>
     <message>
         <source>画像が読み込まれていないため、トレースできません。</source>
-        <translation>No picture is loaded, so there is nothing to trace.</translation>
+        <translation>No image is loaded, so there is nothing to trace.</translation>
     </message>
     <message>
         <source>画像の外はトレースできません。</source>
-        <translation>There is nothing to trace outside the picture.</translation>
+        <translation>There is nothing to trace outside the image.</translation>
     </message>
     <message>
         <source>この領域は、作業に要るメモリが足りないため、トレースできませんでした。<byte value="xd"/>

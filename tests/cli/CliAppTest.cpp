@@ -515,7 +515,7 @@ TEST(CliImport, AShiftJisPageTheProgramWroteReadsBack)
         std::ofstream((dir / "Zürich.html").string()) << "<p>";
         const std::string source = (dir / "src.html").string(), sjis = (dir / "sjis.html").string();
         const std::string zmf = (dir / "m.zmf").string(), again = (dir / "again.zmf").string();
-        std::ofstream(source) << "<img src=\"naïve 😀.png\" usemap=\"#m\"><map name=\"m\">"
+        std::ofstream(source) << "<img src=\"naïve 😀.png\" alt=\"a map\" usemap=\"#m\"><map name=\"m\">"
                                  "<area shape=rect coords=1,1,2,2 href=\"Zürich.html\" alt=\"x\"></map>";
         ASSERT_EQ(Cli({"import", source, "-o", zmf}).status, 0) << folder;
         ASSERT_EQ(Cli({"html", zmf, "--encoding", "1", "--src-relative", "--href-relative", "-o", sjis}).status, 0);
