@@ -12,34 +12,16 @@ Usage: xvfb-run -a -s "-screen 0 1600x1000x24" tests/e2e/drawing.py \\
 """
 
 import os
-import struct
 import sys
 import time
-import zlib
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from e2elib import Screenshot, Session, expect, wait_for, xdotool  # noqa: E402
+from e2elib import Screenshot, Session, expect, make_png, wait_for, xdotool  # noqa: E402
 
 SIZE = (1600, 1200)
 RGB = (250, 220, 40)
 MARK_RGB = (20, 40, 200)
 MARK = (300, 200, 20)  # left, top, side
-
-
-def make_marked_png(path):
-    """A plain picture with one small square of another colour."""
-    left, top, side = MARK
-    plain = b"\x00" + bytes(RGB) * SIZE[0]
-    marked = b"\x00" + bytes(RGB) * left + bytes(MARK_RGB) * side + bytes(RGB) * (SIZE[0] - left - side)
-    raw = b"".join(marked if top <= y < top + side else plain for y in range(SIZE[1]))
-
-    def chunk(kind, data):
-        return struct.pack(">I", len(data)) + kind + data + struct.pack(">I", zlib.crc32(kind + data) & 0xFFFFFFFF)
-
-    header = struct.pack(">IIBBBBB", SIZE[0], SIZE[1], 8, 2, 0, 0, 0)
-    with open(path, "wb") as f:
-        f.write(b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", header) + chunk(b"IDAT", zlib.compress(raw)) +
-                chunk(b"IEND", b""))
 
 
 def find_mark(app, side):
@@ -71,7 +53,7 @@ def drag(frm, to):
 
 def test(session):
     picture = session.path("picture.png")
-    make_marked_png(picture)
+    make_png(picture, *SIZE, RGB, mark=(*MARK, MARK_RGB))
     native = session.path("drawing.zmf")
     app = session.start()
     app.new_map("drawing", picture, picture)

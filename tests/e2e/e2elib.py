@@ -91,10 +91,16 @@ def wait_for(what, probe, timeout=10):
         time.sleep(POLL)
 
 
-def make_png(path, width, height, rgb):
-    """Writes a plain RGB PNG of one colour: a picture whose pixels are easy to find on the screen."""
+def make_png(path, width, height, rgb, mark=None):
+    """Writes a plain RGB PNG of one colour: a picture whose pixels are easy to find on the screen.
+    `mark`, (left, top, side, rgb), adds a square of another colour that tells where the picture lies."""
     row = b"\x00" + bytes(rgb) * width
-    raw = row * height
+    rows = [row] * height
+    if mark:
+        left, top, side, mark_rgb = mark
+        marked = b"\x00" + bytes(rgb) * left + bytes(mark_rgb) * side + bytes(rgb) * (width - left - side)
+        rows[top:top + side] = [marked] * side
+    raw = b"".join(rows)
 
     def chunk(kind, data):
         return struct.pack(">I", len(data)) + kind + data + struct.pack(">I", zlib.crc32(kind + data) & 0xFFFFFFFF)
